@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/CFrameWnd.h"
+#include "platform/CStatusBar.h"
+#include "platform/CToolBar.h"
+
+class CInspectrView;
+class MvSimplePad;
+
+// The top-level window of one Inspector, or of a search-results window.
+class CMainFrame : public CFrameWnd {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Creates the window, its bars and view, builds the rows and registers the frame.
+    // Returns 1 when a window owns this object afterwards (also one created and destroyed
+    // again), 0 when none does and the caller must delete it.
+    int CreateInspector(HWND topLevel, MvSimplePad* pad);
+    void SetCountPane(int selected, int rows);
+
+    CInspectrView* m_pInspView = nullptr;
+    CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
+    HBRUSH m_hBackBrush = nullptr;
+    HCURSOR m_hClassCursor = nullptr;
+    HICON m_hInspIcon = nullptr;
+    CMainFrame* m_pSourceFrame = nullptr;
+    int m_bSearchFrame = 0;
+
+protected:
+    int OnCreate(CREATESTRUCTA* create) override;
+    BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) override;
+};
+
+// Places a new Inspector in the cascade inside the work area.
+void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint);

@@ -1,0 +1,147 @@
+#include "RowBuilder.h"
+
+#include "CInspectrView.h"
+#include "InspectorRow.h"
+#include "SlotValueText.h"
+#include "host/MvHostServices.h"
+#include "host/MvPadList.h"
+#include "host/MvPadView.h"
+#include "host/MvSimpleModel.h"
+#include "host/MvSimplePad.h"
+#include "host/MwViewList.h"
+#include "resources/ResourceIds.h"
+#include "service/ResourceHelpers.h"
+
+#include <cstring>
+
+namespace {
+
+const char* OrEmpty(const char* text) {
+    return text ? text : "";
+}
+
+std::string RowLabel(MvSimplePad* pad) {
+    std::string label = OrEmpty(pad->get_own_name());
+    const char* className = pad->get_class_name();
+    if (className != nullptr && (std::strcmp(className, "MvIconPad") == 0 ||
+                                 std::strcmp(className, "MvDynamicLoadPad") == 0)) {
+        // Both classes stand for another pad; their label names it.
+        if (MvSimplePad* standsFor = static_cast<MvIconPad*>(pad)->get_pad())
+            label += "(" + std::string(OrEmpty(standsFor->get_own_name())) + ")";
+    }
+    return label;
+}
+
+bool SharesModelWithHiddenView(MvSimplePad* pad) {
+    MvSimpleModel* model = pad->get_model();
+    MvPadList* dependents = model ? model->get_dependents() : nullptr;
+    if (dependents == nullptr)
+        return false;
+    for (int i = 0; i < dependents->length(); ++i) {
+        MvSimplePad* d = dependents->at(i);
+        if (d != nullptr && d != pad && d->get_real_view() == nullptr &&
+            d->get_horizon_pad() == pad && !d->isDeleteHide())
+            return true;
+    }
+    return false;
+}
+
+int IsConnected(MvSimplePad* pad) {
+    if (pad->get_parent() && pad->get_slotname() && pad->get_datalink_parent())
+        return 1;
+    if (SharesModelWithHiddenView(pad))
+        return 1;
+    MvSimplePad* icon = pad->get_icon();
+    if (icon && icon->get_parent() && icon->get_datalink_parent() && icon->get_slotname())
+        return 1;
+    return 0;
+}
+
+} // namespace
+
+InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
+    if (pad == nullptr || pad->get_real_view() == nullptr)
+        return nullptr;
+    MvPadView* padView = pad->get_view();
+    if (padView == nullptr || !padView->IsVisible())
+        return nullptr;
+
+    auto row = std::make_unique<InspectorRow>();
+    if (parentRow != nullptr) {
+        view.rowCount += 1;
+        row->depth = parentRow->depth + 1;
+    } else {
+        row->depth = 0;
+        view.rowCount = 1;
+    }
+    row->label = RowLabel(pad);
+
+    MwRectangle region = padView->GetRegion();
+    row->x = region.X();
+    row->y = region.Y();
+    row->width = region.Width();
+    row->height = region.Height();
+    row->relX = row->x;
+    row->relY = row->y;
+    if (MvSimplePad* parent = pad->get_parent()) {
+        if (MvPadView* parentView = parent->get_view()) {
+            MwRectangle parentRegion = parentView->GetRegion();
+            row->relX = row->x - parentRegion.X();
+            row->relY = row->y - parentRegion.Y();
+        }
+    }
+
+    row->pad = pad;
+    row->desktopSelected = pad->isSelected();
+    SlotValueText(*row, pad->get_output());
+    row->padName = OrEmpty(pad->get_pad_name());
+    row->connected = IsConnected(pad);
+    row->groupDepth = pad->get_groupDepth();
+    row->padId = pad->GetCreatePadID();
+
+    InspectorRow* built = row.get();
+    if (parentRow != nullptr) {
+        if (!parentRow->children)
+            parentRow->children = std::make_unique<RowList>();
+        RowList& siblings = *parentRow->children;
+        row->shown = siblings.head ? siblings.head->shown : 1;
+        row->parentRow = parentRow;
+        if (auto refused = Append(siblings, std::move(row))) {
+            // The pad has a row here already; the new one is dropped with its count.
+            view.rowCount -= 1;
+            return nullptr;
+        }
+    } else {
+        row.release();
+    }
+
+    if (MvPadList* children = pad->get_children()) {
+        for (int i = 0; i < children->length(); ++i)
+            BuildRow(view, children->at(i), built);
+    }
+    return built;
+}
+
+InspectorRow* BuildDesktopRow(CInspectrView& view) {
+    view.rowCount = 0;
+    auto row = std::make_unique<InspectorRow>();
+    row->depth = 0;
+    row->isDesktop = 1;
+    inspLoadString(row->label, IDS_DESKTOP);
+
+    MvPadList pads;
+    if (MwView* base = MwGWrap::GetBaseWindow()) {
+        if (MwViewList* subViews = base->GetSubViews()) {
+            subViews->SetEnd();
+            int count = subViews->Length();
+            for (int i = 0; i < count; ++i) {
+                if (auto* padView = dynamic_cast<MvPadView*>(subViews->BeforeView()))
+                    pads.append(padView->GetPad());
+            }
+        }
+    }
+    InspectorRow* desktop = row.release();
+    for (int i = 0; i < pads.length(); ++i)
+        BuildRow(view, pads.at(i), desktop);
+    return desktop;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+// Process-wide services of the application framework: the current resource module, the
+// application object, window class registration and extension-module set-up.
+
+#include "Win.h"
+
+#include <string>
+
+class CWinApp;
+
+// Control ids and styles of the framework.
+enum : UINT {
+    AFX_IDW_TOOLBAR = 0xE800,
+    AFX_IDW_STATUS_BAR = 0xE801,
+    AFX_IDW_PANE_FIRST = 0xE900,
+};
+enum : DWORD {
+    CBRS_ALIGN_TOP = 0x1000,
+    CBRS_ALIGN_BOTTOM = 0x4000,
+    CBRS_TOOLTIPS = 0x0010,
+    CBRS_FLYBY = 0x0020,
+    CBRS_SIZE_FIXED = 0x0004,
+    CBRS_TOP = CBRS_ALIGN_TOP,
+    CBRS_BOTTOM = CBRS_ALIGN_BOTTOM,
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+// Where resources are looked up; the host's module unless an extension switches it.
+HINSTANCE AfxGetResourceHandle();
+void AfxSetResourceHandle(HINSTANCE instance);
+
+// Registers (once) and returns a window class served by the framework's window procedure.
+const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr,
+                                HBRUSH background = nullptr, HICON icon = nullptr);
+
+// The framework's window procedure: routes every message to the window's CWnd object.
+LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+struct AFX_EXTENSION_MODULE {
+    BOOL bInitialized = FALSE;
+    HMODULE hModule = nullptr;
+    HMODULE hResource = nullptr;
+};
+BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE module);
+void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state);

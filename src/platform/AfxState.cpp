@@ -1,0 +1,8 @@
+#include "AfxState.h"
+
+#include "CWnd.h"
+
+AfxState& AfxGetState() {
+    static AfxState state;
+    return state;
+}

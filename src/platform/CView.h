@@ -1,0 +1,22 @@
+#pragma once
+
+#include "CWnd.h"
+
+class CDocument;
+class CFrameWnd;
+
+// A child window of a frame that shows a document. Deletes itself when its window goes.
+class CView : public CWnd {
+public:
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    CFrameWnd* GetParentFrame() const;
+    virtual void OnInitialUpdate() {}
+
+    CDocument* m_pDocument = nullptr;
+
+protected:
+    int OnCreate(CREATESTRUCTA* create) override;
+    void PostNcDestroy() override { delete this; }
+};

@@ -1,0 +1,313 @@
+#include "CWnd.h"
+
+#include "Afx.h"
+#include "AfxState.h"
+
+namespace {
+
+constexpr int kWindowProcIndex = -4;
+
+} // namespace
+
+LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    AfxState& state = AfxGetState();
+    CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
+    if (wnd == nullptr && state.creating != nullptr) {
+        wnd = state.creating;
+        state.creating = nullptr;
+        wnd->Attach(hwnd);
+    }
+    if (wnd == nullptr)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+
+    // Handlers may send further messages to the same window; keep the outer one for Default().
+    CWnd::CurrentMessage saved = wnd->current_;
+    wnd->current_ = {msg, wParam, lParam};
+    LRESULT result = wnd->WindowProc(msg, wParam, lParam);
+    if (msg != WM_NCDESTROY) // the object may be gone after WM_NCDESTROY
+        wnd->current_ = saved;
+    return result;
+}
+
+CWnd::CWnd() = default;
+
+CWnd::~CWnd() {
+    AfxState& state = AfxGetState();
+    if (m_hWnd != nullptr && state.permanent.count(m_hWnd) != 0) {
+        HWND hwnd = Detach();
+        ::DestroyWindow(hwnd);
+    }
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
+    if (hwnd == nullptr)
+        return nullptr;
+    auto& map = AfxGetState().permanent;
+    auto it = map.find(hwnd);
+    return it == map.end() ? nullptr : it->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd) {
+    if (hwnd == nullptr)
+        return nullptr;
+    if (CWnd* wnd = FromHandlePermanent(hwnd))
+        return wnd;
+    auto& temporary = AfxGetState().temporary;
+    auto& slot = temporary[hwnd];
+    if (!slot) {
+        slot = std::make_unique<CWnd>();
+        slot->m_hWnd = hwnd;
+    }
+    return slot.get();
+}
+
+void CWnd::DeleteTempMap() {
+    auto& temporary = AfxGetState().temporary;
+    for (auto& entry : temporary)
+        entry.second->m_hWnd = nullptr; // temporary objects never own their window
+    temporary.clear();
+}
+
+void CWnd::Attach(HWND hwnd) {
+    m_hWnd = hwnd;
+    AfxState& state = AfxGetState();
+    state.permanent[hwnd] = this;
+    auto temp = state.temporary.find(hwnd);
+    if (temp != state.temporary.end())
+        temp->second->m_hWnd = nullptr;
+}
+
+HWND CWnd::Detach() {
+    HWND hwnd = m_hWnd;
+    if (hwnd != nullptr)
+        AfxGetState().permanent.erase(hwnd);
+    m_hWnd = nullptr;
+    return hwnd;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                    int x, int y, int width, int height, HWND parent, HMENU menuOrId, void* param) {
+    AfxState& state = AfxGetState();
+    CWnd* outer = state.creating;
+    state.creating = this;
+    HWND hwnd = CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
+                                menuOrId, AfxGetInstanceHandle(), param);
+    state.creating = outer;
+    if (hwnd == nullptr)
+        return FALSE;
+    if (FromHandlePermanent(hwnd) == nullptr) {
+        // A window of a class the framework does not serve: subclass it after the fact.
+        Attach(hwnd);
+        superProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            hwnd, kWindowProcIndex, reinterpret_cast<std::intptr_t>(&AfxWndProc)));
+    }
+    return TRUE;
+}
+
+BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
+                  CWnd* parent, UINT id, CCreateContext* context) {
+    return CreateEx(0, className, windowName, style | WS_CHILD, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, CWnd::SafeHwnd(parent),
+                    reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id)), context);
+}
+
+BOOL CWnd::DestroyWindow() {
+    if (m_hWnd == nullptr)
+        return FALSE;
+    return ::DestroyWindow(m_hWnd);
+}
+
+LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (!OnWndMsg(msg, wParam, lParam, &result))
+        result = DefWindowProc(msg, wParam, lParam);
+    return result;
+}
+
+LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (superProc_ != nullptr)
+        return CallWindowProcA(superProc_, m_hWnd, msg, wParam, lParam);
+    return DefWindowProcA(m_hWnd, msg, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+    return DefWindowProc(current_.msg, current_.wParam, current_.lParam);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
+
+std::string CWnd::GetWindowText() const {
+    int length = GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(m_hWnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
+    return text;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    UINT id = LOWORD(wParam);
+    int code = lParam != 0 ? HIWORD(wParam) : CN_COMMAND;
+    return OnCmdMsg(id, code, nullptr);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) {
+    return FALSE;
+}
+
+int CWnd::RunModalLoop() {
+    inModalLoop_ = true;
+    modalResult_ = IDCANCEL;
+    while (inModalLoop_) {
+        MSG msg;
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == -1) {
+            EndModalLoop(IDCANCEL); // nothing can answer any more
+            break;
+        }
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            EndModalLoop(IDCANCEL);
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return modalResult_;
+}
+
+void CWnd::EndModalLoop(int result) {
+    modalResult_ = result;
+    inModalLoop_ = false;
+}
+
+BOOL CWnd::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    switch (msg) {
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam);
+    case WM_NOTIFY:
+        return OnNotify(wParam, lParam, result);
+    case WM_CREATE:
+        *result = OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
+        return TRUE;
+    case WM_DESTROY:
+        OnDestroy();
+        return TRUE;
+    case WM_NCDESTROY:
+        OnNcDestroy();
+        return TRUE;
+    case WM_CLOSE:
+        OnClose();
+        return TRUE;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam), FromHandle(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
+        return TRUE;
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+               HIWORD(static_cast<std::uintptr_t>(lParam)));
+        return TRUE;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return TRUE;
+    case WM_SHOWWINDOW:
+        OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
+        return TRUE;
+    case WM_QUERYOPEN:
+        *result = OnQueryOpen();
+        return TRUE;
+    case WM_SYSCOMMAND:
+        OnSysCommand(static_cast<UINT>(wParam), lParam);
+        return TRUE;
+    case WM_SETCURSOR:
+        *result =
+            OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+        return TRUE;
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange();
+        return TRUE;
+    case WM_SETTINGCHANGE:
+        OnSettingChange(static_cast<UINT>(wParam), reinterpret_cast<const char*>(lParam));
+        return TRUE;
+    case WM_INITMENU:
+        OnInitMenu(reinterpret_cast<HMENU>(wParam));
+        return TRUE;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return TRUE;
+    case WM_ENTERIDLE:
+        OnEnterIdle(static_cast<UINT>(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
+        return TRUE;
+    case WM_HELP:
+        *result = OnHelpInfo();
+        return TRUE;
+    case WM_SETFOCUS:
+        OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
+        return TRUE;
+    case WM_KILLFOCUS:
+        OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+int CWnd::OnCreate(CREATESTRUCTA*) {
+    return static_cast<int>(Default());
+}
+void CWnd::OnDestroy() {
+    Default();
+}
+void CWnd::OnNcDestroy() {
+    Default();
+    Detach();
+    PostNcDestroy();
+}
+void CWnd::OnClose() {
+    Default();
+}
+void CWnd::OnActivate(UINT, CWnd*, BOOL) {
+    Default();
+}
+void CWnd::OnSize(UINT, int, int) {
+    Default();
+}
+void CWnd::OnTimer(std::uintptr_t) {
+    Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT) {
+    Default();
+}
+BOOL CWnd::OnQueryOpen() {
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSysCommand(UINT, LPARAM) {
+    Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSysColorChange() {
+    Default();
+}
+void CWnd::OnSettingChange(UINT, const char*) {
+    Default();
+}
+void CWnd::OnInitMenu(HMENU) {
+    Default();
+}
+void CWnd::OnInitMenuPopup(HMENU, UINT, BOOL) {
+    Default();
+}
+void CWnd::OnEnterIdle(UINT, CWnd*) {
+    Default();
+}
+BOOL CWnd::OnHelpInfo() {
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*) {
+    Default();
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "CCmdTarget.h"
+#include "Win.h"
+
+#include <string>
+
+struct CCreateContext;
+
+// A window object of the framework. A permanent CWnd is attached to its window from
+// WM_NCCREATE to WM_NCDESTROY and receives its messages through WindowProc, which hands
+// each message to the virtual handler below; an unhandled message goes to Default().
+class CWnd : public CCmdTarget {
+public:
+    CWnd();
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    // The window of `wnd`, null for no object.
+    static HWND SafeHwnd(const CWnd* wnd) { return wnd ? wnd->m_hWnd : nullptr; }
+    // The permanent object of a window, or null.
+    static CWnd* FromHandlePermanent(HWND hwnd);
+    // The permanent object, else a temporary one that lives until DeleteTempMap().
+    static CWnd* FromHandle(HWND hwnd);
+    static void DeleteTempMap();
+
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x,
+                  int y, int width, int height, HWND parent, HMENU menuOrId, void* param = nullptr);
+    virtual BOOL Create(const char* className, const char* windowName, DWORD style,
+                        const RECT& rect, CWnd* parent, UINT id, CCreateContext* context = nullptr);
+    virtual BOOL DestroyWindow();
+
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The default processing of the message being handled.
+    LRESULT Default();
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    // Called after the window is gone; frames and views delete themselves here.
+    virtual void PostNcDestroy() {}
+
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    // Modal loop: dispatches messages until EndModalLoop, or until no input can come
+    // any more, which ends it with IDCANCEL.
+    int RunModalLoop();
+    virtual void EndModalLoop(int result);
+    BOOL ContinueModal() const { return inModalLoop_; }
+
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE) {
+        ::MoveWindow(m_hWnd, x, y, width, height, repaint);
+    }
+    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    std::string GetWindowText() const;
+    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return ::SendMessageA(m_hWnd, msg, wParam, lParam);
+    }
+    BOOL PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return ::PostMessageA(m_hWnd, msg, wParam, lParam);
+    }
+    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+    CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    int MessageBox(const char* text, const char* caption, UINT type) {
+        return ::MessageBoxA(m_hWnd, text, caption, type);
+    }
+
+protected:
+    virtual int OnCreate(CREATESTRUCTA* create);
+    virtual void OnDestroy();
+    virtual void OnNcDestroy();
+    virtual void OnClose();
+    virtual void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnTimer(std::uintptr_t id);
+    virtual void OnShowWindow(BOOL show, UINT status);
+    virtual BOOL OnQueryOpen();
+    virtual void OnSysCommand(UINT id, LPARAM lParam);
+    virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    virtual void OnSysColorChange();
+    virtual void OnSettingChange(UINT flags, const char* section);
+    virtual void OnInitMenu(HMENU menu);
+    virtual void OnInitMenuPopup(HMENU popup, UINT index, BOOL sysMenu);
+    virtual void OnEnterIdle(UINT why, CWnd* who);
+    virtual BOOL OnHelpInfo();
+    virtual void OnSetFocus(CWnd* old);
+    virtual void OnKillFocus(CWnd* next);
+
+    // Handles a message that has a virtual handler; false leaves it to Default().
+    virtual BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+private:
+    friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    void Attach(HWND hwnd);
+    HWND Detach();
+
+    struct CurrentMessage {
+        UINT msg = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    CurrentMessage current_;
+    WNDPROC superProc_ = nullptr;
+    bool inModalLoop_ = false;
+    int modalResult_ = 0;
+};

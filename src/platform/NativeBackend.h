@@ -1,0 +1,92 @@
+#pragma once
+
+// Controls of the native window system that Win32 has no counterpart for: the clock,
+// the configurable metrics, the language, and the hooks through which a host (the console,
+// a test) answers message boxes, receives help calls and watches windows come and go.
+// The module never includes this header.
+
+#include "ResourceModule.h"
+#include "Win.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace native {
+
+struct Metrics {
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    RECT workArea{0, 0, 1024, 740};
+    int frame = 4;          // SM_CXFRAME, SM_CYFRAME
+    int captionButton = 18; // SM_CXSIZE, SM_CYSIZE
+};
+
+void SetMetrics(const Metrics& metrics);
+const Metrics& GetMetrics();
+void SetSysColor(int index, COLORREF color);
+
+// Active language and its code page (1252 English, 932 Japanese).
+void SetLanguage(Language language);
+Language GetLanguage();
+int ActiveCodePage();
+
+// Registers a module's resources; the handle stays valid until UnregisterModule.
+HINSTANCE RegisterModule(const std::string& name, const ResourceModule* resources);
+void UnregisterModule(HINSTANCE instance);
+const ResourceModule* ModuleResources(HINSTANCE instance);
+std::string ModuleName(HINSTANCE instance);
+
+// The clock that timers and GetTickCount follow. It moves only when told to; due timers
+// post WM_TIMER (or call their procedure) in order of their due time.
+DWORD Now();
+void AdvanceClock(DWORD milliseconds);
+
+struct MessageBoxRequest {
+    HWND owner = nullptr;
+    std::string text;
+    std::string caption;
+    UINT style = 0;
+    DWORD stringId = 0;
+};
+// Answers a message box with IDOK, IDCANCEL, IDYES or IDNO. Without a handler a box
+// answers its default button.
+using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+using HelpHandler =
+    std::function<void(HWND, const std::string& file, UINT command, std::uintptr_t data)>;
+void SetHelpHandler(HelpHandler handler);
+
+// Called by GetMessageA when the queue is empty: it may feed input (send or post messages)
+// and returns false when no more input will ever come, which makes GetMessageA return -1
+// so that a modal loop can give up instead of waiting for ever.
+using InputWaiter = std::function<bool()>;
+void SetInputWaiter(InputWaiter waiter);
+
+struct WindowObserver {
+    std::function<void(HWND)> created;   // after WM_CREATE succeeded
+    std::function<void(HWND)> destroyed; // before WM_NCDESTROY
+    std::function<void(HWND)> textChanged;
+};
+void SetWindowObserver(WindowObserver observer);
+
+// Nesting depth of the application's wait cursor.
+int WaitCursorDepth();
+void AdjustWaitCursor(int delta);
+
+std::string GetClassNameOf(HWND hwnd);
+std::string GetWindowTextOf(HWND hwnd);
+// Top-level windows in creation order, then children of a window in creation order.
+std::vector<HWND> TopLevelWindows();
+std::vector<HWND> ChildWindows(HWND hwnd);
+// Number of messages waiting in the queue.
+int PendingMessages();
+// Dispatches queued messages (not waiting for input) until the queue is empty.
+void PumpPending();
+
+// Destroys every window, clears the queue, timers, classes, hooks and modules, and puts
+// metrics, colours, clock and language back to their defaults.
+void Reset();
+
+} // namespace native

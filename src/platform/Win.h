@@ -1,0 +1,128 @@
+#pragma once
+
+// The window system's functions, with the names, arguments and results of their Win32
+// counterparts. Everything runs on one thread.
+
+#include "WinTypes.h"
+
+using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+using TIMERPROC = void (*)(HWND, UINT, std::uintptr_t, DWORD);
+
+struct WNDCLASSA {
+    UINT style = 0;
+    WNDPROC lpfnWndProc = nullptr;
+    HINSTANCE hInstance = nullptr;
+    HICON hIcon = nullptr;
+    HCURSOR hCursor = nullptr;
+    HBRUSH hbrBackground = nullptr;
+    const char* lpszMenuName = nullptr;
+    const char* lpszClassName = nullptr;
+};
+
+// WM_CREATE and WM_NCCREATE receive a pointer to this as lParam.
+struct CREATESTRUCTA {
+    void* lpCreateParams = nullptr;
+    HINSTANCE hInstance = nullptr;
+    HMENU hMenu = nullptr;
+    HWND hwndParent = nullptr;
+    int cy = 0;
+    int cx = 0;
+    int y = 0;
+    int x = 0;
+    LONG style = 0;
+    const char* lpszName = nullptr;
+    const char* lpszClass = nullptr;
+    DWORD dwExStyle = 0;
+};
+
+struct MSGBOXPARAMSA {
+    HWND hwndOwner = nullptr;
+    HINSTANCE hInstance = nullptr;
+    const char* lpszText = nullptr;
+    const char* lpszCaption = nullptr;
+    DWORD dwStyle = 0;
+    // The identifier of the text's string resource, when it came from one.
+    DWORD dwContextHelpId = 0;
+};
+
+enum : int { GWLP_USERDATA = -21, GWLP_ID = -12, GWL_STYLE = -16, GWL_EXSTYLE = -20 };
+enum : int { GCLP_HBRBACKGROUND = -10, GCLP_HICON = -14 };
+enum : UINT { PM_NOREMOVE = 0, PM_REMOVE = 1 };
+
+BOOL RegisterClassA(const WNDCLASSA* wc);
+BOOL GetClassInfoA(HINSTANCE instance, const char* className, WNDCLASSA* wc);
+std::uintptr_t SetClassLongPtrA(HWND hwnd, int index, std::uintptr_t value);
+std::uintptr_t GetClassLongPtrA(HWND hwnd, int index);
+
+// For a child window, x and y are relative to the parent; otherwise screen co-ordinates.
+// `menu` is the child id for a child window.
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     void* param);
+BOOL DestroyWindow(HWND hwnd);
+BOOL IsWindow(HWND hwnd);
+
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+std::intptr_t SetWindowLongPtrA(HWND hwnd, int index, std::intptr_t value);
+std::intptr_t GetWindowLongPtrA(HWND hwnd, int index);
+
+LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int exitCode);
+// Waits for a message; 0 for WM_QUIT, -1 when none can ever come (see NativeBackend.h).
+BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax);
+BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
+LRESULT DispatchMessageA(const MSG* msg);
+BOOL TranslateMessage(const MSG* msg);
+
+HWND GetParent(HWND hwnd);
+HWND SetParent(HWND hwnd, HWND newParent);
+HWND GetWindow(HWND hwnd, UINT relation);
+HWND GetDlgItem(HWND hwnd, int id);
+int GetDlgCtrlID(HWND hwnd);
+
+BOOL EnableWindow(HWND hwnd, BOOL enable);
+BOOL IsWindowEnabled(HWND hwnd);
+BOOL ShowWindow(HWND hwnd, int command);
+BOOL IsWindowVisible(HWND hwnd);
+BOOL IsIconic(HWND hwnd);
+BOOL UpdateWindow(HWND hwnd);
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
+
+BOOL GetWindowRect(HWND hwnd, RECT* rect);
+BOOL GetClientRect(HWND hwnd, RECT* rect);
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
+BOOL SetWindowTextA(HWND hwnd, const char* text);
+int GetWindowTextA(HWND hwnd, char* buffer, int size);
+int GetWindowTextLengthA(HWND hwnd);
+
+HWND SetFocus(HWND hwnd);
+HWND GetFocus();
+HWND SetActiveWindow(HWND hwnd);
+HWND GetActiveWindow();
+HWND SetCapture(HWND hwnd);
+HWND GetCapture();
+BOOL ReleaseCapture();
+
+std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapseMs, TIMERPROC proc);
+BOOL KillTimer(HWND hwnd, std::uintptr_t id);
+DWORD GetTickCount();
+
+int GetSystemMetrics(int index);
+BOOL SystemParametersInfoA(UINT action, UINT param, void* out, UINT winIni);
+DWORD GetSysColor(int index);
+
+HBRUSH CreateSolidBrush(COLORREF color);
+BOOL DeleteObject(HBRUSH brush);
+// The colour of a brush made by CreateSolidBrush; 0 when the brush is unknown.
+BOOL GetBrushColor(HBRUSH brush, COLORREF* color);
+
+int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
+int MessageBoxIndirectA(const MSGBOXPARAMSA* params);
+
+BOOL WinHelpA(HWND hwnd, const char* helpFile, UINT command, std::uintptr_t data);
+
+// Resources of a module, looked up by the module's handle.
+int LoadStringA(HINSTANCE instance, UINT id, char* buffer, int bufferSize);
+HICON LoadIconA(HINSTANCE instance, UINT id);

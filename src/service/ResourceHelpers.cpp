@@ -1,0 +1,46 @@
+#include "ResourceHelpers.h"
+
+#include "ModuleState.h"
+#include "platform/Afx.h"
+#include "platform/CWnd.h"
+#include "resources/ResourceIds.h"
+
+HINSTANCE inspSelectModuleResources() {
+    HINSTANCE previous = AfxGetResourceHandle();
+    AfxSetResourceHandle(inspModuleState().moduleHandle);
+    return previous;
+}
+
+void inspRestoreResources(HINSTANCE previous) {
+    AfxSetResourceHandle(previous);
+}
+
+bool inspLoadString(std::string& text, UINT id) {
+    ModuleResourceScope scope;
+    char buffer[255];
+    int length = LoadStringA(AfxGetResourceHandle(), id, buffer, sizeof buffer);
+    if (length <= 0)
+        return false;
+    text.assign(buffer, static_cast<size_t>(length));
+    return true;
+}
+
+HICON inspLoadIcon(UINT id) {
+    ModuleResourceScope scope;
+    return LoadIconA(AfxGetResourceHandle(), id);
+}
+
+void inspMessageBox(CWnd* owner, UINT id) {
+    std::string text;
+    std::string caption;
+    if (!inspLoadString(text, id) || !inspLoadString(caption, IDS_INSPECTOR))
+        return;
+    MSGBOXPARAMSA params;
+    params.hwndOwner = CWnd::SafeHwnd(owner);
+    params.hInstance = inspModuleState().moduleHandle;
+    params.lpszText = text.c_str();
+    params.lpszCaption = caption.c_str();
+    params.dwStyle = MB_OK | MB_ICONEXCLAMATION;
+    params.dwContextHelpId = id;
+    MessageBoxIndirectA(&params);
+}
