@@ -80,6 +80,8 @@ std::string GetWindowTextOf(HWND hwnd);
 // Top-level windows in creation order, then children of a window in creation order.
 std::vector<HWND> TopLevelWindows();
 std::vector<HWND> ChildWindows(HWND hwnd);
+// Number of WM_PAINT messages UpdateWindow has sent the window.
+int PaintCount(HWND hwnd);
 // Number of messages waiting in the queue.
 int PendingMessages();
 // Dispatches queued messages (not waiting for input) until the queue is empty.

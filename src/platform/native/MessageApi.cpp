@@ -1,0 +1,192 @@
+// Sending, posting and retrieving messages, and the default window procedure.
+
+#include "platform/native/WindowManager.h"
+
+#include <algorithm>
+#include <cstring>
+
+using native::Window;
+using native::WindowManager;
+
+namespace {
+
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
+
+DWORD Now() {
+    return static_cast<DWORD>(Manager().settings.clock);
+}
+
+LRESULT SetText(Window& window, LPARAM lParam) {
+    const char* text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+    if (window.title == text) {
+        return TRUE;
+    }
+    window.title = text;
+    auto textChanged = Manager().observer.textChanged;
+    if (textChanged) {
+        textChanged(window.handle);
+    }
+    return TRUE;
+}
+
+LRESULT GetText(const Window& window, WPARAM size, LPARAM lParam) {
+    auto* buffer = reinterpret_cast<char*>(lParam);
+    if (buffer == nullptr || size == 0) {
+        return 0;
+    }
+    std::size_t length = std::min<std::size_t>(window.title.size(), size - 1);
+    std::memcpy(buffer, window.title.data(), length);
+    buffer[length] = '\0';
+    return static_cast<LRESULT>(length);
+}
+
+void SystemCommand(HWND hwnd, WPARAM command) {
+    switch (command & 0xFFF0) {
+    case SC_CLOSE:
+        Manager().Send(hwnd, WM_CLOSE, 0, 0);
+        break;
+    case SC_MINIMIZE:
+        ShowWindow(hwnd, SW_MINIMIZE);
+        break;
+    case SC_RESTORE:
+        if (IsIconic(hwnd) && Manager().Send(hwnd, WM_QUERYOPEN, 0, 0) == FALSE) {
+            break;
+        }
+        ShowWindow(hwnd, SW_RESTORE);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr) {
+        return 0;
+    }
+    switch (msg) {
+    case WM_NCCREATE:
+    case WM_QUERYOPEN:
+        return TRUE;
+    case WM_CLOSE:
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_SETTEXT:
+        return SetText(*window, lParam);
+    case WM_GETTEXT:
+        return GetText(*window, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(window->title.size());
+    case WM_SYSCOMMAND:
+        SystemCommand(hwnd, wParam);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return proc != nullptr ? proc(hwnd, msg, wParam, lParam) : 0;
+}
+
+LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Manager().Send(hwnd, msg, wParam, lParam);
+}
+
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (hwnd != nullptr && Manager().Find(hwnd) == nullptr) {
+        return FALSE;
+    }
+    MSG posted;
+    posted.hwnd = hwnd;
+    posted.message = msg;
+    posted.wParam = wParam;
+    posted.lParam = lParam;
+    posted.time = Now();
+    Manager().queue.Post(posted);
+    return TRUE;
+}
+
+void PostQuitMessage(int exitCode) {
+    Manager().queue.PostQuit(exitCode, Now());
+}
+
+BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
+    WindowManager& manager = Manager();
+    bool threadOnly = hwnd == reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
+    if (msg == nullptr || (hwnd != nullptr && !threadOnly && manager.Find(hwnd) == nullptr)) {
+        return -1;
+    }
+    bool mayWait = true;
+    for (;;) {
+        if (auto found = manager.queue.Take(hwnd, filterMin, filterMax, true)) {
+            *msg = *found;
+            return msg->message == WM_QUIT ? 0 : 1;
+        }
+        auto waiter = manager.inputWaiter;
+        if (!mayWait || !waiter) {
+            return -1;
+        }
+        mayWait = waiter();
+    }
+}
+
+BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
+    auto found = Manager().queue.Take(hwnd, filterMin, filterMax, (removeFlags & PM_REMOVE) != 0);
+    if (!found) {
+        return FALSE;
+    }
+    if (msg != nullptr) {
+        *msg = *found;
+    }
+    return TRUE;
+}
+
+LRESULT DispatchMessageA(const MSG* msg) {
+    if (msg == nullptr) {
+        return 0;
+    }
+    WindowManager& manager = Manager();
+    if (msg->hwnd != nullptr && manager.Find(msg->hwnd) == nullptr) {
+        return 0;
+    }
+    if (msg->message == WM_TIMER && msg->lParam != 0) {
+        auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
+        proc(msg->hwnd, WM_TIMER, msg->wParam, Now());
+        return 0;
+    }
+    if (msg->hwnd == nullptr) {
+        return 0;
+    }
+    return manager.Send(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}
+
+BOOL TranslateMessage(const MSG*) {
+    return FALSE;
+}
+
+namespace native {
+
+void SetInputWaiter(InputWaiter waiter) {
+    Manager().inputWaiter = std::move(waiter);
+}
+
+int PendingMessages() {
+    return Manager().queue.Size();
+}
+
+void PumpPending() {
+    MessageQueue& queue = Manager().queue;
+    // WM_QUIT stays for the message loop that is to end.
+    for (auto next = queue.Take(nullptr, 0, 0, false); next && next->message != WM_QUIT;
+         next = queue.Take(nullptr, 0, 0, false)) {
+        MSG msg = *queue.Take(nullptr, 0, 0, true);
+        DispatchMessageA(&msg);
+    }
+}
+
+} // namespace native

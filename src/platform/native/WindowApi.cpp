@@ -1,0 +1,319 @@
+// Classes, creation and destruction, and the relations and long values of windows.
+
+#include "platform/native/WindowManager.h"
+
+#include <algorithm>
+
+using native::Window;
+using native::WindowManager;
+
+namespace {
+
+// The window procedure's index for Get/SetWindowLongPtrA, which lets controls be subclassed.
+constexpr int windowProcIndex = -4;
+
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
+
+// The window's last messages and its removal; the window must still be known.
+void Finish(HWND hwnd) {
+    WindowManager& manager = Manager();
+    if (manager.Find(hwnd)->announced) {
+        auto destroyed = manager.observer.destroyed;
+        if (destroyed) {
+            destroyed(hwnd);
+        }
+    }
+    manager.Send(hwnd, WM_NCDESTROY, 0, 0);
+    manager.Forget(hwnd);
+}
+
+// The next window of `candidates` that is alive and not already on its way out.
+HWND NextToDestroy(const std::vector<HWND>& candidates) {
+    for (HWND hwnd : candidates) {
+        Window* window = Manager().Find(hwnd);
+        if (window != nullptr && !window->destroying) {
+            return hwnd;
+        }
+    }
+    return nullptr;
+}
+
+void DestroyTree(HWND hwnd) {
+    WindowManager& manager = Manager();
+    manager.Find(hwnd)->destroying = true;
+    while (HWND owned = NextToDestroy(manager.OwnedBy(hwnd))) {
+        DestroyTree(owned);
+    }
+    manager.Send(hwnd, WM_DESTROY, 0, 0);
+    while (HWND child = NextToDestroy(manager.ChildrenOf(hwnd))) {
+        DestroyTree(child);
+    }
+    Finish(hwnd);
+}
+
+} // namespace
+
+BOOL RegisterClassA(const WNDCLASSA* wc) {
+    if (wc == nullptr || wc->lpszClassName == nullptr) {
+        return FALSE;
+    }
+    return static_cast<BOOL>(Manager().classes.Register(*wc));
+}
+
+BOOL GetClassInfoA(HINSTANCE, const char* className, WNDCLASSA* wc) {
+    auto* entry = Manager().classes.Find(className);
+    if (entry == nullptr) {
+        return FALSE;
+    }
+    if (wc != nullptr) {
+        *wc = entry->info;
+    }
+    return TRUE;
+}
+
+std::uintptr_t SetClassLongPtrA(HWND hwnd, int index, std::uintptr_t value) {
+    Window* window = Manager().Find(hwnd);
+    auto* entry = window != nullptr ? Manager().classes.Find(window->className.c_str()) : nullptr;
+    if (entry == nullptr) {
+        return 0;
+    }
+    std::uintptr_t previous = GetClassLongPtrA(hwnd, index);
+    if (index == GCLP_HBRBACKGROUND) {
+        entry->info.hbrBackground = reinterpret_cast<HBRUSH>(value);
+    } else if (index == GCLP_HICON) {
+        entry->info.hIcon = reinterpret_cast<HICON>(value);
+    }
+    return previous;
+}
+
+std::uintptr_t GetClassLongPtrA(HWND hwnd, int index) {
+    Window* window = Manager().Find(hwnd);
+    auto* entry = window != nullptr ? Manager().classes.Find(window->className.c_str()) : nullptr;
+    if (entry == nullptr) {
+        return 0;
+    }
+    if (index == GCLP_HBRBACKGROUND) {
+        return reinterpret_cast<std::uintptr_t>(entry->info.hbrBackground);
+    }
+    if (index == GCLP_HICON) {
+        return reinterpret_cast<std::uintptr_t>(entry->info.hIcon);
+    }
+    return 0;
+}
+
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     void* param) {
+    WindowManager& manager = Manager();
+    auto* entry = manager.classes.Find(className);
+    bool child = (style & WS_CHILD) != 0;
+    if (entry == nullptr || (parent != nullptr && manager.Find(parent) == nullptr) ||
+        (child && parent == nullptr)) {
+        return nullptr;
+    }
+
+    auto window = std::make_unique<Window>();
+    HWND hwnd = reinterpret_cast<HWND>(manager.NewHandleValue());
+    window->handle = hwnd;
+    window->className = entry->name;
+    window->instance = instance;
+    window->proc = entry->info.lpfnWndProc;
+    window->title = title != nullptr ? title : "";
+    window->style = style;
+    window->exStyle = exStyle;
+    window->rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+    if (child) {
+        window->parent = parent;
+        window->id = static_cast<int>(reinterpret_cast<std::intptr_t>(menu));
+    } else if (parent != nullptr) {
+        window->owner = manager.TopLevelOf(parent);
+    }
+    window->invalid = (style & WS_VISIBLE) != 0;
+    manager.Add(std::move(window));
+
+    CREATESTRUCTA cs;
+    cs.lpCreateParams = param;
+    cs.hInstance = instance;
+    cs.hMenu = menu;
+    cs.hwndParent = parent;
+    cs.cy = height;
+    cs.cx = width;
+    cs.y = y;
+    cs.x = x;
+    cs.style = static_cast<LONG>(style);
+    cs.lpszName = title;
+    cs.lpszClass = className;
+    cs.dwExStyle = exStyle;
+    auto csParam = reinterpret_cast<LPARAM>(&cs);
+
+    // A window refused by WM_NCCREATE never existed for its procedure beyond WM_NCDESTROY.
+    if (manager.Send(hwnd, WM_NCCREATE, 0, csParam) == FALSE) {
+        if (manager.Find(hwnd) != nullptr && !manager.Find(hwnd)->destroying) {
+            manager.Find(hwnd)->destroying = true;
+            Finish(hwnd);
+        }
+        return nullptr;
+    }
+    if (manager.Find(hwnd) == nullptr) {
+        return nullptr;
+    }
+    if (manager.Send(hwnd, WM_CREATE, 0, csParam) == -1) {
+        DestroyWindow(hwnd);
+        return nullptr;
+    }
+    Window* created = manager.Find(hwnd);
+    if (created == nullptr || created->destroying) {
+        return nullptr;
+    }
+    created->announced = true;
+    auto announce = manager.observer.created;
+    if (announce) {
+        announce(hwnd);
+    }
+    return hwnd;
+}
+
+BOOL DestroyWindow(HWND hwnd) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr) {
+        return FALSE;
+    }
+    if (!window->destroying) {
+        DestroyTree(hwnd);
+    }
+    return TRUE;
+}
+
+BOOL IsWindow(HWND hwnd) {
+    return Manager().Find(hwnd) != nullptr ? TRUE : FALSE;
+}
+
+std::intptr_t SetWindowLongPtrA(HWND hwnd, int index, std::intptr_t value) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr) {
+        return 0;
+    }
+    std::intptr_t previous = GetWindowLongPtrA(hwnd, index);
+    switch (index) {
+    case GWLP_USERDATA:
+        window->userData = value;
+        break;
+    case GWLP_ID:
+        window->id = static_cast<int>(value);
+        break;
+    case GWL_STYLE:
+        window->style = static_cast<DWORD>(value);
+        break;
+    case GWL_EXSTYLE:
+        window->exStyle = static_cast<DWORD>(value);
+        break;
+    case windowProcIndex:
+        window->proc = reinterpret_cast<WNDPROC>(value);
+        break;
+    default:
+        return 0;
+    }
+    return previous;
+}
+
+std::intptr_t GetWindowLongPtrA(HWND hwnd, int index) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr) {
+        return 0;
+    }
+    switch (index) {
+    case GWLP_USERDATA:
+        return window->userData;
+    case GWLP_ID:
+        return window->id;
+    case GWL_STYLE:
+        return window->style;
+    case GWL_EXSTYLE:
+        return window->exStyle;
+    case windowProcIndex:
+        return reinterpret_cast<std::intptr_t>(window->proc);
+    default:
+        return 0;
+    }
+}
+
+HWND GetParent(HWND hwnd) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    if (window->parent != nullptr) {
+        return window->parent;
+    }
+    return (window->style & WS_POPUP) != 0 ? window->owner : nullptr;
+}
+
+HWND SetParent(HWND hwnd, HWND newParent) {
+    WindowManager& manager = Manager();
+    Window* window = manager.Find(hwnd);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    if (newParent != nullptr && (manager.Find(newParent) == nullptr || newParent == hwnd ||
+                                 manager.IsDescendant(hwnd, newParent))) {
+        return nullptr;
+    }
+    HWND previous = window->parent;
+    window->parent = newParent;
+    if (newParent != nullptr) {
+        window->owner = nullptr;
+    }
+    return previous;
+}
+
+HWND GetWindow(HWND hwnd, UINT relation) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr || relation != GW_OWNER) {
+        return nullptr;
+    }
+    return window->owner;
+}
+
+HWND GetDlgItem(HWND hwnd, int id) {
+    if (Manager().Find(hwnd) == nullptr) {
+        return nullptr;
+    }
+    for (HWND child : Manager().ChildrenOf(hwnd)) {
+        if (Manager().Find(child)->id == id) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+int GetDlgCtrlID(HWND hwnd) {
+    Window* window = Manager().Find(hwnd);
+    return window != nullptr ? window->id : 0;
+}
+
+namespace native {
+
+std::string GetClassNameOf(HWND hwnd) {
+    Window* window = Manager().Find(hwnd);
+    return window != nullptr ? window->className : std::string();
+}
+
+std::string GetWindowTextOf(HWND hwnd) {
+    Window* window = Manager().Find(hwnd);
+    return window != nullptr ? window->title : std::string();
+}
+
+std::vector<HWND> TopLevelWindows() {
+    return Manager().TopLevels();
+}
+
+std::vector<HWND> ChildWindows(HWND hwnd) {
+    if (Manager().Find(hwnd) == nullptr) {
+        return {};
+    }
+    return Manager().ChildrenOf(hwnd);
+}
+
+} // namespace native

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/NativeBackend.h"
+#include "platform/native/ClassTable.h"
+#include "platform/native/MessageQueue.h"
+#include "platform/native/ModuleTable.h"
+#include "platform/native/SystemSettings.h"
+#include "platform/native/TimerTable.h"
+#include "platform/native/Window.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace native {
+
+// All state of the window system in one place: the windows, classes, queue, timers,
+// modules, settings, input state and the host's hooks.
+class WindowManager {
+public:
+    static WindowManager& Instance();
+
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+    // Handles of every kind come from one increasing counter, so none is ever reused.
+    std::uintptr_t NewHandleValue() { return ++lastHandle; }
+
+    // Null for a null or dead handle.
+    Window* Find(HWND hwnd);
+    void Add(std::unique_ptr<Window> window);
+    // Drops the window and everything that refers to it: its timers and their pending
+    // messages, focus, activation and capture.
+    void Forget(HWND hwnd);
+    // Drops every window without a message, for windows a proc kept alive through Reset.
+    void DiscardAll();
+
+    // In creation order.
+    std::vector<HWND> TopLevels() const;
+    std::vector<HWND> ChildrenOf(HWND parent) const;
+    std::vector<HWND> OwnedBy(HWND owner) const;
+    // The window itself when it is top-level, else its top-level ancestor.
+    HWND TopLevelOf(HWND hwnd);
+    bool IsDescendant(HWND ancestor, HWND hwnd);
+    POINT ScreenOrigin(HWND hwnd);
+
+    // Calls the window procedure; 0 for a dead handle.
+    LRESULT Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    ClassTable classes;
+    MessageQueue queue;
+    TimerTable timers;
+    ModuleTable modules;
+    SystemSettings settings;
+    std::map<HBRUSH, COLORREF> brushes;
+
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    HWND capture = nullptr;
+
+    MessageBoxHandler messageBoxHandler;
+    HelpHandler helpHandler;
+    InputWaiter inputWaiter;
+    WindowObserver observer;
+
+private:
+    WindowManager() = default;
+
+    std::vector<HWND> Select(bool (*test)(const Window&, HWND), HWND other) const;
+
+    std::map<std::uintptr_t, std::unique_ptr<Window>> windows;
+    std::uintptr_t lastHandle = 0x1000;
+};
+
+} // namespace native

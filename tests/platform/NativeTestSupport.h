@@ -1,0 +1,107 @@
+#pragma once
+
+#include "platform/NativeBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace native_test {
+
+struct Received {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Every message the recording class received, in order.
+inline std::vector<Received> received;
+// Answers a message in place of the default procedure when it returns a value.
+inline std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> reply;
+
+inline LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    received.push_back({hwnd, msg, wParam, lParam});
+    if (reply) {
+        if (auto answer = reply(hwnd, msg, wParam, lParam)) {
+            return *answer;
+        }
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+inline constexpr const char* recorderClass = "Recorder";
+
+class NativeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        native::Reset();
+        received.clear();
+        reply = nullptr;
+        WNDCLASSA wc;
+        wc.lpfnWndProc = RecordingProc;
+        wc.lpszClassName = recorderClass;
+        ASSERT_TRUE(RegisterClassA(&wc));
+    }
+
+    void TearDown() override {
+        reply = nullptr;
+        native::Reset();
+        received.clear();
+    }
+
+    static HWND TopLevel(DWORD style = WS_OVERLAPPEDWINDOW, HWND parent = nullptr) {
+        return CreateWindowExA(0, recorderClass, "", style, 10, 20, 300, 200, parent, nullptr,
+                               nullptr, nullptr);
+    }
+
+    static HWND Child(HWND parent, int id, DWORD style = WS_CHILD | WS_VISIBLE) {
+        return CreateWindowExA(0, recorderClass, "", style, 5, 7, 50, 40, parent,
+                               reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr,
+                               nullptr);
+    }
+
+    // The messages of the given kinds, in the order they arrived.
+    static std::vector<Received> Only(std::initializer_list<UINT> messages) {
+        std::vector<Received> selected;
+        for (const Received& r : received) {
+            for (UINT message : messages) {
+                if (r.message == message) {
+                    selected.push_back(r);
+                }
+            }
+        }
+        return selected;
+    }
+
+    static std::vector<UINT> MessagesTo(HWND hwnd) {
+        std::vector<UINT> messages;
+        for (const Received& r : received) {
+            if (r.hwnd == hwnd) {
+                messages.push_back(r.message);
+            }
+        }
+        return messages;
+    }
+};
+
+inline bool operator==(const Received& a, const Received& b) {
+    return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam &&
+           a.lParam == b.lParam;
+}
+
+inline void PrintTo(const Received& r, std::ostream* os) {
+    *os << "{hwnd " << r.hwnd << ", msg 0x" << std::hex << r.message << std::dec << ", wParam "
+        << r.wParam << ", lParam " << r.lParam << "}";
+}
+
+inline WPARAM AsWParam(HWND hwnd) {
+    return reinterpret_cast<WPARAM>(hwnd);
+}
+inline LPARAM AsLParam(HWND hwnd) {
+    return reinterpret_cast<LPARAM>(hwnd);
+}
+
+} // namespace native_test
