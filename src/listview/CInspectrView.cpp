@@ -1,8 +1,10 @@
 #include "CInspectrView.h"
 
 #include "RowBuilder.h"
+#include "RowDump.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
+#include "service/InspectorProbe.h"
 #include "service/ModuleState.h"
 
 IMPLEMENT_DYNCREATE(CInspectrView)
@@ -57,4 +59,15 @@ void CInspectrView::OnDestroy() {
     savedSelection.reset();
     selectedPads.reset();
     CView::OnDestroy();
+}
+
+BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (msg == WM_INSP_DESCRIBEROWS) {
+        int count = 0;
+        if (auto* out = reinterpret_cast<std::string*>(lParam))
+            *out = DescribeRows(rootRow.get(), &count);
+        *result = count;
+        return TRUE;
+    }
+    return CView::OnWndMsg(msg, wParam, lParam, result);
 }

@@ -56,4 +56,5 @@ public:
 
 protected:
     void OnDestroy() override;
+    BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

@@ -148,7 +148,7 @@ std::string CWnd::GetWindowText() const {
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     UINT id = LOWORD(wParam);
-    int code = lParam != 0 ? HIWORD(wParam) : CN_COMMAND;
+    int code = lParam != 0 ? static_cast<int>(HIWORD(wParam)) : static_cast<int>(CN_COMMAND);
     return OnCmdMsg(id, code, nullptr);
 }
 

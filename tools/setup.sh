@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the build needs from Debian's packages, then configures and builds.
+# Quick when nothing changed: it installs only missing packages and builds incrementally.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "installing: ${missing[*]}" >&2
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+preset="${1:-default}"
+if [ ! -f "build/$preset/build.ninja" ]; then
+    cmake --preset "$preset" >/dev/null
+fi
+log="build/$preset/last-build.log"
+if ! cmake --build --preset "$preset" >"$log" 2>&1; then
+    cat "$log" >&2
+    exit 1
+fi
