@@ -16,19 +16,11 @@ bool inspModuleAttach() {
     return true;
 }
 
-void inspModuleDetach() {
-    ModuleState& state = inspModuleState();
-    state.dynLinkLibrary.reset();
-    AfxTermExtensionModule(state.extension);
-}
-
 namespace {
 
+// The module stays loaded until the process ends; its state goes with the process.
 __attribute__((constructor)) void OnLibraryLoad() {
     inspModuleAttach();
-}
-__attribute__((destructor)) void OnLibraryUnload() {
-    inspModuleDetach();
 }
 
 } // namespace

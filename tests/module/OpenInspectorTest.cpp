@@ -10,6 +10,7 @@
 #include "service/InspectorExports.h"
 #include "service/InspectorRegistry.h"
 #include "service/ModuleEntry.h"
+#include "service/ModuleState.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ protected:
         native::ResetVersionInfo();
         inspModuleAttach();
         initInspector();
+        inspModuleState().comctlLevel = 0; // found once per process; each test starts afresh
         ASSERT_TRUE(mainWindow.CreateEx(0, AfxRegisterWndClass(0), "Mosvane Desktop",
                                         WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1024, 740, nullptr,
                                         nullptr));
