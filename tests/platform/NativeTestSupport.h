@@ -40,16 +40,20 @@ protected:
         native::Reset();
         received.clear();
         reply = nullptr;
-        WNDCLASSA wc;
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = recorderClass;
-        ASSERT_TRUE(RegisterClassA(&wc));
+        ASSERT_TRUE(RegisterRecorder());
     }
 
     void TearDown() override {
         reply = nullptr;
         native::Reset();
         received.clear();
+    }
+
+    static BOOL RegisterRecorder() {
+        WNDCLASSA wc;
+        wc.lpfnWndProc = RecordingProc;
+        wc.lpszClassName = recorderClass;
+        return RegisterClassA(&wc);
     }
 
     static HWND TopLevel(DWORD style = WS_OVERLAPPEDWINDOW, HWND parent = nullptr) {

@@ -160,24 +160,4 @@ TEST_F(PlatformSystemTest, ResetPutsSettingsBackAndDestroysWindows) {
     EXPECT_FALSE(GetClassInfoA(nullptr, recorderClass, &wc));
 }
 
-TEST_F(PlatformSystemTest, BrushesAndHelpCalls) {
-    HBRUSH brush = CreateSolidBrush(RGB(10, 20, 30));
-    COLORREF color = 0;
-    ASSERT_TRUE(GetBrushColor(brush, &color));
-    EXPECT_EQ(color, RGB(10, 20, 30));
-    EXPECT_TRUE(DeleteObject(brush));
-    EXPECT_FALSE(GetBrushColor(brush, &color));
-
-    EXPECT_FALSE(WinHelpA(nullptr, "mvkinsp.hlp", HELP_CONTEXT, 5));
-    std::string file;
-    std::uintptr_t data = 0;
-    native::SetHelpHandler([&](HWND, const std::string& f, UINT, std::uintptr_t d) {
-        file = f;
-        data = d;
-    });
-    EXPECT_TRUE(WinHelpA(nullptr, "mvkinsp.hlp", HELP_CONTEXT, 5));
-    EXPECT_EQ(file, "mvkinsp.hlp");
-    EXPECT_EQ(data, 5u);
-}
-
 } // namespace

@@ -26,10 +26,7 @@ TEST_F(PlatformLifecycleTest, RefusedCreationLeavesNoWindowAndIsNotAnnounced) {
     for (const CreationFailure& c : cases) {
         SCOPED_TRACE(c.name);
         native::Reset();
-        WNDCLASSA wc;
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = recorderClass;
-        RegisterClassA(&wc);
+        RegisterRecorder();
         received.clear();
         int announced = 0;
         native::SetWindowObserver({[&](HWND) { ++announced; }, [&](HWND) { ++announced; }, {}});
@@ -174,10 +171,7 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndAreNeverReused) {
     EXPECT_EQ(GetActiveWindow(), nullptr);
 
     native::Reset();
-    WNDCLASSA wc;
-    wc.lpfnWndProc = RecordingProc;
-    wc.lpszClassName = recorderClass;
-    RegisterClassA(&wc);
+    RegisterRecorder();
     HWND next = TopLevel();
     EXPECT_GT(reinterpret_cast<std::uintptr_t>(next), reinterpret_cast<std::uintptr_t>(hwnd));
 }
