@@ -148,7 +148,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
     cs.dwExStyle = exStyle;
     auto csParam = reinterpret_cast<LPARAM>(&cs);
 
-    // A window refused by WM_NCCREATE never existed for its procedure beyond WM_NCDESTROY.
+    // A window refused in WM_NCCREATE still gets WM_NCDESTROY, so its procedure can clean up.
     if (manager.Send(hwnd, WM_NCCREATE, 0, csParam) == FALSE) {
         if (manager.Find(hwnd) != nullptr && !manager.Find(hwnd)->destroying) {
             manager.Find(hwnd)->destroying = true;
