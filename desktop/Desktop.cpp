@@ -1,0 +1,647 @@
+#include "Desktop.h"
+
+#include "CodePage.h"
+#include "DesktopModel.h"
+#include "DesktopObject.h"
+#include "DesktopPad.h"
+#include "DesktopPadView.h"
+#include "InspectorModule.h"
+#include "platform/NativeBackend.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+// True when `pad` is `ancestor` or lies below it.
+bool IsInside(const DesktopPad* pad, const DesktopPad* ancestor) {
+    for (; pad != nullptr; pad = pad->Parent()) {
+        if (pad == ancestor)
+            return true;
+    }
+    return false;
+}
+
+std::optional<bool> ParseBoolean(std::string_view text) {
+    if (text == "true" || text == "1")
+        return true;
+    if (text == "false" || text == "0")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+Desktop::Desktop() = default;
+
+Desktop::~Desktop() {
+    module_ = nullptr;
+    observers_.clear();
+    topLevel_.clear();
+    pads_.clear();
+}
+
+int Desktop::AddObserver(Observer observer) {
+    observers_.emplace_back(nextObserver_, std::move(observer));
+    return nextObserver_++;
+}
+
+void Desktop::RemoveObserver(int handle) {
+    std::erase_if(observers_, [handle](const auto& entry) { return entry.first == handle; });
+}
+
+int Desktop::CodePage() const {
+    return native::ActiveCodePage();
+}
+
+DesktopModel& Desktop::AddModel(std::string name) {
+    models_.push_back(std::make_unique<DesktopModel>(std::move(name)));
+    return *models_.back();
+}
+
+DesktopModel* Desktop::FindModel(const std::string& name) {
+    if (name.empty())
+        return nullptr;
+    for (auto& model : models_) {
+        if (model->Name() == name)
+            return model.get();
+    }
+    return nullptr;
+}
+
+DesktopPad* Desktop::CreatePad(DesktopPad* parent, std::string className, bool ownView,
+                               unsigned id) {
+    if (parent != nullptr && !IsLive(parent))
+        return nullptr;
+    if (id == 0) {
+        while (pads_.count(nextId_) != 0 || nextId_ == 0)
+            ++nextId_;
+        id = nextId_++;
+    } else if (pads_.count(id) != 0) {
+        return nullptr;
+    } else if (id >= nextId_) {
+        nextId_ = id + 1;
+    }
+    auto owned = std::make_unique<DesktopPad>(*this, id, std::move(className), ownView);
+    DesktopPad& pad = *owned;
+    pads_.emplace(id, std::move(owned));
+    pad.SetModel(&AddModel(""));
+    pad.SetParent(parent);
+    Attach(pad, -1);
+    return &pad;
+}
+
+void Desktop::ReserveIdsUpTo(unsigned highest) {
+    if (highest >= nextId_)
+        nextId_ = highest + 1;
+}
+
+void Desktop::AssignModel(DesktopPad& pad, DesktopModel& model) {
+    DesktopModel* old = pad.Model();
+    pad.SetModel(&model);
+    if (old != nullptr && old->Name().empty() && old->Dependents().length() == 0)
+        std::erase_if(models_, [old](const auto& owned) { return owned.get() == old; });
+}
+
+void Desktop::Clear() {
+    while (!pads_.empty()) {
+        DesktopPad* root = pads_.begin()->second.get();
+        while (root->Parent() != nullptr)
+            root = root->Parent();
+        Destroy(*root);
+    }
+    models_.clear();
+    undo_.Clear();
+    nextId_ = 1;
+}
+
+DesktopPad* Desktop::AddPad(DesktopPad* parent, std::string_view name, int x, int y, int width,
+                            int height, std::string className) {
+    DesktopPad* pad = CreatePad(parent, std::move(className));
+    if (pad == nullptr)
+        return nullptr;
+    pad->SetOwnName(codepage::FromUtf8(name, CodePage()));
+    pad->SetPlace(x, y);
+    pad->SetSize(width, height);
+    Notify(ChangeKind::Paste, pad);
+    return pad;
+}
+
+bool Desktop::MovePad(DesktopPad* pad, int x, int y) {
+    if (!IsLive(pad) || pad->isProtected(kProtectPosition))
+        return false;
+    undo_.Record(kUndoMove, *pad);
+    pad->move(x, y, 0);
+    return true;
+}
+
+bool Desktop::ResizePad(DesktopPad* pad, int width, int height) {
+    if (!IsLive(pad) || pad->isProtected(kProtectSize) || width < 0 || height < 0)
+        return false;
+    undo_.Record(kUndoResize, *pad);
+    pad->resize(width, height);
+    return true;
+}
+
+bool Desktop::HidePad(DesktopPad* pad) {
+    if (!IsLive(pad))
+        return false;
+    pad->SetVisible(false);
+    Notify(ChangeKind::Hide, pad);
+    return true;
+}
+
+bool Desktop::ShowPad(DesktopPad* pad) {
+    if (!IsLive(pad))
+        return false;
+    pad->SetVisible(true);
+    Notify(ChangeKind::Show, pad);
+    return true;
+}
+
+bool Desktop::DeletePad(DesktopPad* pad) {
+    if (!IsLive(pad) || pad->isProtected(kProtectDelete))
+        return false;
+    return DeleteHide(*pad);
+}
+
+bool Desktop::DestroyPad(DesktopPad* pad) {
+    if (!Owns(pad) || pad->isProtected(kProtectDelete))
+        return false;
+    Destroy(*pad);
+    return true;
+}
+
+bool Desktop::SelectPad(DesktopPad* pad) {
+    if (!IsLive(pad))
+        return false;
+    pad->select(0);
+    return true;
+}
+
+bool Desktop::DeselectPad(DesktopPad* pad) {
+    if (!IsLive(pad))
+        return false;
+    pad->deselect();
+    return true;
+}
+
+bool Desktop::RenamePad(DesktopPad* pad, std::string_view name) {
+    if (!IsLive(pad))
+        return false;
+    pad->SetOwnName(codepage::FromUtf8(name, CodePage()));
+    Notify(ChangeKind::Ownname, pad);
+    return true;
+}
+
+bool Desktop::RepastePad(DesktopPad* pad, DesktopPad* parent, int x, int y) {
+    if (!IsLive(pad) || (parent != nullptr && !IsLive(parent)))
+        return false;
+    return Paste(*pad, parent, x, y);
+}
+
+bool Desktop::ConnectPad(DesktopPad* pad, std::string_view slotName) {
+    if (!IsLive(pad))
+        return false;
+    return Connect(*pad, slotName);
+}
+
+bool Desktop::SetSlotValue(DesktopPad* pad, std::string_view slotName, std::string_view text) {
+    if (!IsLive(pad))
+        return false;
+    DesktopModel* model = pad->Model();
+    int index = model->IndexOf(codepage::FromUtf8(slotName, CodePage()));
+    DesktopSlot* slot = model->Slot(index);
+    if (slot == nullptr)
+        return false;
+    SlotValue& value = slot->Value();
+    switch (value.Type()) {
+    case kSlotBoolean: {
+        std::optional<bool> parsed = ParseBoolean(text);
+        if (!parsed)
+            return false;
+        value.SetBoolean(*parsed);
+        break;
+    }
+    case kSlotNumber: {
+        std::optional<double> parsed = ParseNumber(text);
+        if (!parsed)
+            return false;
+        value.SetNumber(*parsed);
+        break;
+    }
+    case kSlotString:
+        value.SetString(codepage::FromUtf8(text, CodePage()));
+        break;
+    case kSlotObject:
+        value.SetObject(std::make_unique<DesktopObject>(codepage::FromUtf8(text, CodePage())));
+        break;
+    case kSlotDictionary:
+    case kSlotCommand:
+        return false;
+    }
+    NotifySlotValue(model, index);
+    return true;
+}
+
+bool Desktop::SetOutput(DesktopPad* pad, std::string_view slotName) {
+    if (!IsLive(pad))
+        return false;
+    int index = -1;
+    if (!slotName.empty()) {
+        index = pad->Model()->IndexOf(codepage::FromUtf8(slotName, CodePage()));
+        if (index < 0)
+            return false;
+    }
+    pad->SetOutputIndex(index);
+    Notify(ChangeKind::Output, pad);
+    return true;
+}
+
+bool Desktop::GroupPad(DesktopPad* pad) {
+    if (!IsLive(pad))
+        return false;
+    pad->SetGroupDepth(pad->get_groupDepth() + 1);
+    Notify(ChangeKind::Group, pad);
+    return true;
+}
+
+bool Desktop::UngroupPad(DesktopPad* pad) {
+    if (!IsLive(pad) || pad->get_groupDepth() == 0)
+        return false;
+    pad->ungroup();
+    return true;
+}
+
+bool Desktop::SetProtection(DesktopPad* pad, unsigned bits) {
+    if (!Owns(pad))
+        return false;
+    pad->SetProtection(bits);
+    return true;
+}
+
+bool Desktop::RaisePad(DesktopPad* pad) {
+    if (!IsLive(pad))
+        return false;
+    Detach(*pad);
+    Attach(*pad, -1);
+    Notify(ChangeKind::Raise, pad);
+    return true;
+}
+
+bool Desktop::LowerPad(DesktopPad* pad) {
+    if (!IsLive(pad))
+        return false;
+    Detach(*pad);
+    Attach(*pad, 0);
+    Notify(ChangeKind::Lower, pad);
+    return true;
+}
+
+bool Desktop::Undo() {
+    std::optional<UndoEntry> entry = undo_.Pop();
+    if (!entry)
+        return false;
+    DesktopPad& pad = *entry->pad;
+    switch (entry->kind) {
+    case kUndoMove:
+        pad.move(entry->x, entry->y, 0);
+        break;
+    case kUndoResize:
+        pad.resize(entry->width, entry->height);
+        break;
+    case kUndoDelete:
+        if (!pad.DeleteHidden())
+            return false;
+        pad.SetDeleteHidden(false);
+        pad.SetVisible(entry->visible);
+        Attach(pad, -1);
+        Notify(ChangeKind::Paste, &pad);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+int Desktop::Insert(DesktopPad* to, DesktopPad* from, int asParent, int x, int y, int width,
+                    int height) {
+    if (!IsLive(to) || !IsLive(from) || to == from)
+        return 0;
+    if (asParent == 0) {
+        if (IsInside(to, from))
+            return 0;
+        MwRectangle toRegion = to->Region();
+        Paste(*from, to, x - toRegion.X(), y - toRegion.Y());
+    } else {
+        DesktopPad* parent = to->Parent();
+        if (IsInside(parent, from))
+            return 0;
+        MwRectangle parentRegion = parent ? parent->Region() : MwRectangle();
+        Paste(*from, parent, x - parentRegion.X(), y - parentRegion.Y(), to);
+    }
+    if (from->Width() != width || from->Height() != height)
+        from->resize(width, height);
+    if (asParent != 0) {
+        MwRectangle toRegion = to->Region();
+        MwRectangle fromRegion = from->Region();
+        Paste(*to, from, toRegion.X() - fromRegion.X(), toRegion.Y() - fromRegion.Y());
+    }
+    return 1;
+}
+
+int Desktop::Replace(DesktopPad* to, DesktopPad* from) {
+    if (!IsLive(to) || !IsLive(from) || to == from || IsInside(to, from))
+        return 0;
+    std::optional<std::string> slot = to->SlotName();
+    Paste(*from, to->Parent(), to->RelX(), to->RelY(), to);
+    if (from->Width() != to->Width() || from->Height() != to->Height())
+        from->resize(to->Width(), to->Height());
+    if (slot)
+        Connect(*from, *slot);
+    std::vector<DesktopPad*> children;
+    for (int i = 0; i < to->ChildCount(); ++i)
+        children.push_back(to->Child(i));
+    for (DesktopPad* child : children) {
+        std::optional<std::string> childSlot = child->SlotName();
+        Paste(*child, from, child->RelX(), child->RelY());
+        if (childSlot && from->Model()->IndexOf(*childSlot) >= 0)
+            Connect(*child, *childSlot);
+    }
+    DeleteHide(*to);
+    return 1;
+}
+
+DesktopPad* Desktop::FindByPath(std::string_view path) {
+    if (!path.empty() && path.front() == '/')
+        path.remove_prefix(1);
+    if (path.empty())
+        return nullptr;
+    DesktopPad* found = nullptr;
+    const std::vector<DesktopPad*>* level = &topLevel_;
+    std::vector<DesktopPad*> children;
+    while (true) {
+        size_t slash = path.find('/');
+        std::string name = codepage::FromUtf8(path.substr(0, slash), CodePage());
+        found = nullptr;
+        for (DesktopPad* pad : *level) {
+            const char* own = pad->get_own_name();
+            if (name == (own ? own : "")) {
+                found = pad;
+                break;
+            }
+        }
+        if (found == nullptr || slash == std::string_view::npos)
+            return found;
+        path.remove_prefix(slash + 1);
+        children.clear();
+        for (int i = 0; i < found->ChildCount(); ++i)
+            children.push_back(found->Child(i));
+        level = &children;
+    }
+}
+
+DesktopPad* Desktop::FindById(unsigned id) {
+    auto it = pads_.find(id);
+    return it == pads_.end() ? nullptr : it->second.get();
+}
+
+std::string Desktop::PathOf(DesktopPad* pad) {
+    std::string path;
+    for (; pad != nullptr; pad = pad->Parent()) {
+        const char* own = pad->get_own_name();
+        std::string name = codepage::ToUtf8(own ? own : "", CodePage());
+        path = path.empty() ? name : name + "/" + path;
+    }
+    return path;
+}
+
+std::vector<DesktopPad*> Desktop::AllPads() const {
+    std::vector<DesktopPad*> all;
+    for (const auto& entry : pads_)
+        all.push_back(entry.second.get());
+    return all;
+}
+
+std::vector<DesktopPad*> Desktop::SelectedPads() const {
+    std::vector<DesktopPad*> selected;
+    for (const auto& entry : pads_) {
+        if (entry.second->Selected() && !entry.second->DeleteHidden())
+            selected.push_back(entry.second.get());
+    }
+    return selected;
+}
+
+bool Desktop::IsLive(const DesktopPad* pad) const {
+    return Owns(pad) && !pad->DeleteHidden();
+}
+
+void Desktop::Notify(ChangeKind kind, DesktopPad* pad) {
+    Report({kind, pad, nullptr, -1});
+}
+
+void Desktop::NotifySlotValue(DesktopModel* model, int slotIndex) {
+    Report({ChangeKind::SlotValue, nullptr, model, slotIndex});
+}
+
+bool Desktop::Paste(DesktopPad& pad, DesktopPad* parent, int x, int y, DesktopPad* before) {
+    if (parent != nullptr && (!IsLive(parent) || IsInside(parent, &pad)))
+        return false;
+    if (pad.DeleteHidden()) {
+        pad.SetDeleteHidden(false);
+        pad.SetVisible(true);
+    } else {
+        Detach(pad);
+    }
+    if (parent != pad.Parent())
+        pad.SetConnection(std::nullopt);
+    pad.SetParent(parent);
+    pad.SetPlace(x, y);
+    bool besideSibling = before != nullptr && before != &pad && before->Parent() == parent;
+    Attach(pad, besideSibling ? SiblingIndex(*before) : -1);
+    Notify(ChangeKind::Paste, &pad);
+    return true;
+}
+
+bool Desktop::DeleteHide(DesktopPad& pad) {
+    if (pad.DeleteHidden())
+        return false;
+    undo_.Record(kUndoDelete, pad);
+    Detach(pad);
+    pad.SetDeleteHidden(true);
+    pad.SetVisible(false);
+    pad.SetSelected(false);
+    Notify(ChangeKind::Delete, &pad);
+    return true;
+}
+
+void Desktop::Destroy(DesktopPad& pad) {
+    std::vector<DesktopPad*> doomed;
+    Collect(pad, doomed);
+    // Everyone hears of every pad going while all of them are still intact.
+    for (DesktopPad* gone : doomed)
+        Notify(ChangeKind::Delete, gone);
+    for (DesktopPad* gone : doomed)
+        Notify(ChangeKind::Freeing, gone);
+    if (!pad.DeleteHidden())
+        Detach(pad);
+    auto isDoomed = [&doomed](DesktopPad* p) {
+        return p != nullptr && std::find(doomed.begin(), doomed.end(), p) != doomed.end();
+    };
+    for (auto& entry : pads_) {
+        DesktopPad& other = *entry.second;
+        if (isDoomed(other.Icon()))
+            other.SetIcon(nullptr);
+        if (isDoomed(other.StandsFor()))
+            other.SetStandsFor(nullptr);
+    }
+    for (DesktopPad* gone : doomed) {
+        undo_.Forget(gone);
+        DesktopModel* model = gone->Model();
+        gone->SetModel(nullptr);
+        if (model->Name().empty())
+            std::erase_if(models_, [model](const auto& owned) { return owned.get() == model; });
+    }
+    for (DesktopPad* gone : doomed)
+        pads_.erase(gone->GetCreatePadID());
+}
+
+bool Desktop::Connect(DesktopPad& pad, std::string_view slotName) {
+    if (slotName.empty()) {
+        pad.SetConnection(std::nullopt);
+    } else {
+        DesktopPad* parent = pad.Parent();
+        std::string name(slotName);
+        if (parent == nullptr || parent->Model()->IndexOf(name) < 0)
+            return false;
+        pad.SetConnection(std::move(name));
+    }
+    Notify(ChangeKind::Connect, &pad);
+    return true;
+}
+
+bool Desktop::Owns(const DesktopPad* pad) const {
+    if (pad == nullptr)
+        return false;
+    auto it = pads_.find(const_cast<DesktopPad*>(pad)->GetCreatePadID());
+    return it != pads_.end() && it->second.get() == pad;
+}
+
+void Desktop::Detach(DesktopPad& pad) {
+    if (DesktopPad* parent = pad.Parent()) {
+        parent->Children().remove(&pad);
+        parent->SyncSubViews();
+    } else {
+        std::erase(topLevel_, &pad);
+        SyncBase();
+    }
+}
+
+void Desktop::Attach(DesktopPad& pad, int index) {
+    if (DesktopPad* parent = pad.Parent()) {
+        MvPadList& children = parent->Children();
+        children.insert(index < 0 ? children.length() : index, &pad);
+        parent->SyncSubViews();
+    } else {
+        size_t at =
+            index < 0 ? topLevel_.size() : std::min(static_cast<size_t>(index), topLevel_.size());
+        topLevel_.insert(topLevel_.begin() + static_cast<std::ptrdiff_t>(at), &pad);
+        SyncBase();
+    }
+}
+
+void Desktop::SyncBase() {
+    MwViewList& subs = base_.SubViews();
+    subs.Clear();
+    for (DesktopPad* pad : topLevel_) {
+        if (MvPadView* view = pad->get_real_view())
+            subs.Append(view);
+    }
+}
+
+void Desktop::Collect(DesktopPad& pad, std::vector<DesktopPad*>& out) {
+    out.push_back(&pad);
+    for (int i = 0; i < pad.ChildCount(); ++i)
+        Collect(*pad.Child(i), out);
+    // Deleted children left the children list but still hang on this pad.
+    for (auto& entry : pads_) {
+        DesktopPad& other = *entry.second;
+        if (other.Parent() == &pad && other.DeleteHidden())
+            Collect(other, out);
+    }
+}
+
+int Desktop::SiblingIndex(DesktopPad& pad) {
+    if (DesktopPad* parent = pad.Parent())
+        return parent->Children().indexOf(&pad);
+    auto it = std::find(topLevel_.begin(), topLevel_.end(), &pad);
+    return it == topLevel_.end() ? -1 : static_cast<int>(it - topLevel_.begin());
+}
+
+void Desktop::Report(const DesktopChange& change) {
+    if (InspectorModule* module = module_) {
+        MvSimplePad* pad = change.pad;
+        auto call = [pad](void (*entry)(MvSimplePad*)) {
+            if (entry != nullptr)
+                entry(pad);
+        };
+        switch (change.kind) {
+        case ChangeKind::Paste:
+            call(module->inspectorChangedPaste);
+            break;
+        case ChangeKind::Show:
+            call(module->inspectorChangedShow);
+            break;
+        case ChangeKind::Hide:
+            call(module->inspectorChangedHide);
+            break;
+        case ChangeKind::Size:
+            call(module->inspectorChangedSize);
+            break;
+        case ChangeKind::Position:
+            call(module->inspectorChangedPosition);
+            break;
+        case ChangeKind::Connect:
+            call(module->inspectorChangedConnect);
+            break;
+        case ChangeKind::Select:
+            call(module->inspectorChangedSelect);
+            break;
+        case ChangeKind::Delete:
+            call(module->inspectorChangedDelete);
+            break;
+        case ChangeKind::Output:
+            call(module->inspectorChangedOutput);
+            break;
+        case ChangeKind::SlotValue:
+            if (module->inspectorChangedSlotValue != nullptr)
+                module->inspectorChangedSlotValue(change.model, change.slotIndex);
+            break;
+        case ChangeKind::Ownname:
+            call(module->inspectorChangedOwnname);
+            break;
+        case ChangeKind::Group:
+            call(module->inspectorChangedGroup);
+            break;
+        case ChangeKind::Raise:
+            call(module->inspectorChangedRaise);
+            break;
+        case ChangeKind::Lower:
+            call(module->inspectorChangedLower);
+            break;
+        case ChangeKind::Freeing:
+            break;
+        }
+    }
+    auto observers = observers_;
+    for (auto& entry : observers)
+        entry.second(change);
+}

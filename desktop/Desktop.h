@@ -1,0 +1,152 @@
+#pragma once
+
+#include "DesktopBaseView.h"
+#include "DesktopChange.h"
+#include "UndoLog.h"
+#include "host/MvDeskTop.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class DesktopModel;
+class DesktopPad;
+struct InspectorModule;
+
+// The reference desktop: it owns every pad and model, keeps the pads on the desktop in z
+// order, and reports each change to the Inspector module right after making it.
+//
+// Two layers change pads. The pads' own framework operations (move, paste, delete_hide, ...)
+// do exactly what they are asked and notify. The user operations below (MovePad, DeletePad,
+// ...) are what a person at the desktop does: they refuse a pad that is deleted, not of this
+// desktop, or protected against the change (0x1 move, 0x2 resize, 0x10 delete and destroy),
+// record undo information, and return false when refused, in which case nothing is sent.
+// Text arguments of user operations are UTF-8; pads hold their texts in the active code page.
+class Desktop : public MvDeskTop, public MvPadManager {
+public:
+    using Observer = std::function<void(const DesktopChange&)>;
+
+    Desktop();
+    // Frees the world without notifying anybody: close the Inspectors first.
+    ~Desktop() override;
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    // Null: changes are not reported to any module.
+    void SetModule(InspectorModule* module) { module_ = module; }
+    InspectorModule* Module() const { return module_; }
+    // Observers see each change after the module did; the handle removes the observer.
+    int AddObserver(Observer observer);
+    void RemoveObserver(int handle);
+
+    MvPadManager* get_padmanager() override { return this; }
+    UndoBuffer* getUndoBuffer() override { return &undo_; }
+    UndoLog& Undos() { return undo_; }
+    DesktopBaseView& BaseView() { return base_; }
+    int CodePage() const;
+
+    // Building a world; nothing is reported.
+    DesktopModel& AddModel(std::string name);
+    // Named models only; a pad's private model has no name.
+    DesktopModel* FindModel(const std::string& name);
+    // A new pad with a private empty model, last among parent's children (on top of the
+    // desktop for a null parent). Id 0 takes the next free id; a taken id gives null.
+    DesktopPad* CreatePad(DesktopPad* parent, std::string className, bool ownView = true,
+                          unsigned id = 0);
+    // Ids up to `highest` are left for CreatePad calls that name them.
+    void ReserveIdsUpTo(unsigned highest);
+    // Replaces the pad's model; a private model nobody uses any more is freed.
+    void AssignModel(DesktopPad& pad, DesktopModel& model);
+    // Reports a pad created with CreatePad as pasted.
+    void Announce(DesktopPad& pad) { Notify(ChangeKind::Paste, &pad); }
+    // Destroys every pad (reporting each) and forgets every model.
+    void Clear();
+
+    DesktopPad* AddPad(DesktopPad* parent, std::string_view name, int x, int y, int width,
+                       int height, std::string className = "MvPad");
+    // Parent-relative place.
+    bool MovePad(DesktopPad* pad, int x, int y);
+    bool ResizePad(DesktopPad* pad, int width, int height);
+    bool HidePad(DesktopPad* pad);
+    bool ShowPad(DesktopPad* pad);
+    // Undoable: the pad leaves the hierarchy but stays in memory until destroyed.
+    bool DeletePad(DesktopPad* pad);
+    // At once: the pad and its subtree are reported deleted, then freed.
+    bool DestroyPad(DesktopPad* pad);
+    bool SelectPad(DesktopPad* pad);
+    bool DeselectPad(DesktopPad* pad);
+    bool RenamePad(DesktopPad* pad, std::string_view name);
+    // Null parent: the desktop. The place is relative to the new parent.
+    bool RepastePad(DesktopPad* pad, DesktopPad* parent, int x, int y);
+    // Connects the pad to a slot of its parent's model; an empty name disconnects.
+    bool ConnectPad(DesktopPad* pad, std::string_view slotName);
+    // Booleans take true/false/1/0, numbers a decimal, strings and objects any text;
+    // dictionary and command slots cannot be set from text.
+    bool SetSlotValue(DesktopPad* pad, std::string_view slotName, std::string_view text);
+    // An empty name leaves the pad without an output slot.
+    bool SetOutput(DesktopPad* pad, std::string_view slotName);
+    bool GroupPad(DesktopPad* pad);
+    bool UngroupPad(DesktopPad* pad);
+    // Not reported: the module has no notification for it.
+    bool SetProtection(DesktopPad* pad, unsigned bits);
+    // Top and bottom of the pad's siblings (of the desktop's pads for a pad on the desktop).
+    bool RaisePad(DesktopPad* pad);
+    bool LowerPad(DesktopPad* pad);
+    // Reverts the newest undo record: a move, a resize or a delete.
+    bool Undo();
+
+    // Re-pastes `from` under `to` (asParent 0) or between `to` and its parent (asParent 1),
+    // with `from` at the given desktop position and size. Between: `from` takes `to`'s place
+    // among its siblings and `to` keeps its place on the screen. 0 when it would make a loop.
+    int Insert(DesktopPad* to, DesktopPad* from, int asParent, int x, int y, int width, int height);
+    // `from` takes `to`'s parent, place among siblings, position, size and connection; `to`'s
+    // children move onto `from` keeping their places (and their connections where `from`'s
+    // model has the slot); then `to` is deleted undoably. 0 when `to` lies inside `from`.
+    int Replace(DesktopPad* to, DesktopPad* from);
+
+    // Own names from the desktop down, joined by '/', e.g. "Stage/Panel/OK"; the first
+    // match in z order and children order wins.
+    DesktopPad* FindByPath(std::string_view path);
+    DesktopPad* FindById(unsigned id);
+    std::string PathOf(DesktopPad* pad);
+    // Pads on the desktop, bottom first.
+    const std::vector<DesktopPad*>& TopLevelPads() const { return topLevel_; }
+    // Every pad in memory, deleted ones included, by id.
+    std::vector<DesktopPad*> AllPads() const;
+    std::vector<DesktopPad*> SelectedPads() const;
+    // The pad is in memory, belongs to this desktop and is not deleted.
+    bool IsLive(const DesktopPad* pad) const;
+
+    // The pads' framework operations land here.
+    void Notify(ChangeKind kind, DesktopPad* pad);
+    void NotifySlotValue(DesktopModel* model, int slotIndex);
+    // `before`, a child of `parent`, names the place among the siblings; null: the end.
+    bool Paste(DesktopPad& pad, DesktopPad* parent, int x, int y, DesktopPad* before = nullptr);
+    bool DeleteHide(DesktopPad& pad);
+    void Destroy(DesktopPad& pad);
+    bool Connect(DesktopPad& pad, std::string_view slotName);
+
+private:
+    bool Owns(const DesktopPad* pad) const;
+    void Detach(DesktopPad& pad);
+    void Attach(DesktopPad& pad, int index);
+    void SyncBase();
+    void Collect(DesktopPad& pad, std::vector<DesktopPad*>& out);
+    // Place of the pad among its siblings, or -1.
+    int SiblingIndex(DesktopPad& pad);
+    void Report(const DesktopChange& change);
+
+    InspectorModule* module_ = nullptr;
+    std::vector<std::pair<int, Observer>> observers_;
+    int nextObserver_ = 1;
+    DesktopBaseView base_;
+    UndoLog undo_;
+    std::vector<std::unique_ptr<DesktopModel>> models_;
+    std::map<unsigned, std::unique_ptr<DesktopPad>> pads_;
+    std::vector<DesktopPad*> topLevel_;
+    unsigned nextId_ = 1;
+};

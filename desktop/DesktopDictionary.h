@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DesktopDictionaryValue.h"
+#include "host/MvDictionary.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A dictionary held in a slot: entries in the order they were added.
+class DesktopDictionary : public MvDictionary {
+public:
+    int length() override { return static_cast<int>(entries_.size()); }
+    MvDictionaryValue* at(int index) override;
+    // Keys are in the active code page.
+    DesktopDictionaryValue& Add(std::string key, MvSlotType type);
+
+private:
+    std::vector<std::unique_ptr<DesktopDictionaryValue>> entries_;
+};

@@ -1,0 +1,175 @@
+#include "DesktopPad.h"
+
+#include "Desktop.h"
+#include "DesktopModel.h"
+#include "DesktopPadView.h"
+
+DesktopPad::DesktopPad(Desktop& owner, unsigned id, std::string className, bool ownView)
+    : owner_(owner), id_(id), className_(std::move(className)) {
+    if (ownView)
+        view_ = std::make_unique<DesktopPadView>(*this);
+}
+
+DesktopPad::~DesktopPad() = default;
+
+MvSimpleModel* DesktopPad::get_model() {
+    return model_;
+}
+
+const char* DesktopPad::get_slotname() {
+    return slotName_ ? slotName_->c_str() : nullptr;
+}
+
+MvSimplePad* DesktopPad::get_datalink_parent() {
+    return slotName_ ? parent_ : nullptr;
+}
+
+MvPadList* DesktopPad::get_datalink_children(const char* slotName) {
+    datalinkChildren_.clear();
+    for (int i = 0; i < children_.length(); ++i) {
+        DesktopPad* child = Child(i);
+        if (child->slotName_ && (slotName == nullptr || *child->slotName_ == slotName))
+            datalinkChildren_.append(child);
+    }
+    return &datalinkChildren_;
+}
+
+MvPadView* DesktopPad::get_view() {
+    DesktopPad* horizon = HorizonPad();
+    return horizon ? horizon->view_.get() : nullptr;
+}
+
+MvPadView* DesktopPad::get_real_view() {
+    return view_.get();
+}
+
+MvSlot* DesktopPad::get_output() {
+    return model_ ? model_->Slot(outputIndex_) : nullptr;
+}
+
+void DesktopPad::select(int) {
+    if (deleteHidden_)
+        return;
+    selected_ = true;
+    owner_.Notify(ChangeKind::Select, this);
+}
+
+void DesktopPad::deselect() {
+    if (deleteHidden_)
+        return;
+    selected_ = false;
+    owner_.Notify(ChangeKind::Select, this);
+}
+
+void DesktopPad::delete_hide() {
+    owner_.DeleteHide(*this);
+}
+
+void DesktopPad::destroy() {
+    owner_.Destroy(*this);
+}
+
+void DesktopPad::ungroup() {
+    if (groupDepth_ == 0)
+        return;
+    --groupDepth_;
+    owner_.Notify(ChangeKind::Group, this);
+}
+
+void DesktopPad::move(int x, int y, int) {
+    SetPlace(x, y);
+    owner_.Notify(ChangeKind::Position, this);
+}
+
+void DesktopPad::resize(int width, int height) {
+    SetSize(width, height);
+    owner_.Notify(ChangeKind::Size, this);
+}
+
+void DesktopPad::paste(MvSimplePad* parent, int x, int y) {
+    owner_.Paste(*this, static_cast<DesktopPad*>(parent), x, y);
+}
+
+void DesktopPad::connect(MvSimplePad* parent, const char* slotName) {
+    if (slotName == nullptr || *slotName == '\0') {
+        owner_.Connect(*this, "");
+        return;
+    }
+    if (parent == parent_)
+        owner_.Connect(*this, slotName);
+}
+
+DesktopPad* DesktopPad::Child(int index) const {
+    return static_cast<DesktopPad*>(children_.at(index));
+}
+
+DesktopPad* DesktopPad::HorizonPad() {
+    for (DesktopPad* pad = this; pad != nullptr; pad = pad->parent_) {
+        if (pad->view_)
+            return pad;
+    }
+    return nullptr;
+}
+
+MwRectangle DesktopPad::Region() const {
+    int x = relX_;
+    int y = relY_;
+    for (const DesktopPad* up = parent_; up != nullptr; up = up->parent_) {
+        x += up->relX_;
+        y += up->relY_;
+    }
+    return MwRectangle(x, y, width_, height_);
+}
+
+void DesktopPad::SetMemo(std::optional<std::string> memo) {
+    if (memo) {
+        std::string lf;
+        for (size_t i = 0; i < memo->size(); ++i) {
+            char c = (*memo)[i];
+            if (c == '\r') {
+                lf += '\n';
+                if (i + 1 < memo->size() && (*memo)[i + 1] == '\n')
+                    ++i;
+                continue;
+            }
+            lf += c;
+        }
+        memo = std::move(lf);
+    }
+    memo_ = std::move(memo);
+}
+
+void DesktopPad::SetPlace(int x, int y) {
+    relX_ = x;
+    relY_ = y;
+}
+
+void DesktopPad::SetSize(int width, int height) {
+    width_ = width < 0 ? 0 : width;
+    height_ = height < 0 ? 0 : height;
+}
+
+void DesktopPad::SetModel(DesktopModel* model) {
+    if (model_ == model)
+        return;
+    if (model_)
+        model_->Dependents().remove(this);
+    model_ = model;
+    if (model_)
+        model_->Dependents().append(this);
+}
+
+void DesktopPad::SetConnection(std::optional<std::string> slotName) {
+    slotName_ = std::move(slotName);
+}
+
+void DesktopPad::SyncSubViews() {
+    if (!view_)
+        return;
+    MwViewList& subs = view_->SubViews();
+    subs.Clear();
+    for (int i = 0; i < children_.length(); ++i) {
+        if (MvPadView* view = Child(i)->get_real_view())
+            subs.Append(view);
+    }
+}

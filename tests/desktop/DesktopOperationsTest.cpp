@@ -1,0 +1,214 @@
+#include "Desktop.h"
+#include "DesktopModel.h"
+#include "DesktopPad.h"
+#include "RecordingModule.h"
+#include "platform/NativeBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class DesktopOperations : public ::testing::Test {
+protected:
+    void SetUp() override {
+        native::Reset();
+        desktop.SetModule(nullptr);
+        desktop.Clear();
+        desktop.SetModule(&recorder.module);
+        parent = desktop.AddPad(nullptr, "Parent", 100, 50, 300, 200, "MvPanelPad");
+        parent->Model()->AddSlot("value", kSlotNumber);
+        child = desktop.AddPad(parent, "Child", 10, 20, 50, 40, "MvButtonPad");
+        child->Model()->AddSlot("text", kSlotString);
+        child->Model()->AddSlot("count", kSlotNumber);
+        child->Model()->AddSlot("flag", kSlotBoolean);
+        child->Model()->AddSlot("run", kSlotCommand);
+        recorder.Clear();
+    }
+
+    RecordingModule recorder;
+    Desktop desktop;
+    DesktopPad* parent = nullptr;
+    DesktopPad* child = nullptr;
+};
+
+struct OperationCase {
+    const char* name;
+    std::function<void(DesktopPad&)> prepare; // silent set-up of the child
+    std::function<bool(Desktop&, DesktopPad&)> apply;
+    const char* entry;
+    // True when the recorded call already shows the change.
+    std::function<bool(const RecordedCall&)> showsChange;
+};
+
+const OperationCase kOperations[] = {
+    {"Move", nullptr, [](Desktop& d, DesktopPad& p) { return d.MovePad(&p, 30, 40); }, "Position",
+     [](const RecordedCall& c) { return c.x == 130 && c.y == 90; }},
+    {"Resize", nullptr, [](Desktop& d, DesktopPad& p) { return d.ResizePad(&p, 70, 80); }, "Size",
+     [](const RecordedCall& c) { return c.width == 70 && c.height == 80; }},
+    {"Hide", nullptr, [](Desktop& d, DesktopPad& p) { return d.HidePad(&p); }, "Hide",
+     [](const RecordedCall& c) { return !c.visible; }},
+    {"Show", [](DesktopPad& p) { p.SetVisible(false); },
+     [](Desktop& d, DesktopPad& p) { return d.ShowPad(&p); }, "Show",
+     [](const RecordedCall& c) { return c.visible; }},
+    {"Delete", nullptr, [](Desktop& d, DesktopPad& p) { return d.DeletePad(&p); }, "Delete",
+     [](const RecordedCall& c) { return c.deleteHidden && !c.visible; }},
+    {"Destroy", nullptr, [](Desktop& d, DesktopPad& p) { return d.DestroyPad(&p); }, "Delete",
+     [](const RecordedCall& c) { return c.ownName == "Child"; }},
+    {"Select", nullptr, [](Desktop& d, DesktopPad& p) { return d.SelectPad(&p); }, "Select",
+     [](const RecordedCall& c) { return c.selected; }},
+    {"Deselect", [](DesktopPad& p) { p.SetSelected(true); },
+     [](Desktop& d, DesktopPad& p) { return d.DeselectPad(&p); }, "Select",
+     [](const RecordedCall& c) { return !c.selected; }},
+    {"Rename", nullptr, [](Desktop& d, DesktopPad& p) { return d.RenamePad(&p, "Renamed"); },
+     "Ownname", [](const RecordedCall& c) { return c.ownName == "Renamed"; }},
+    {"RepasteOnDesktop", nullptr,
+     [](Desktop& d, DesktopPad& p) { return d.RepastePad(&p, nullptr, 5, 6); }, "Paste",
+     [](const RecordedCall& c) { return c.x == 5 && c.y == 6; }},
+    {"Connect", nullptr, [](Desktop& d, DesktopPad& p) { return d.ConnectPad(&p, "value"); },
+     "Connect", [](const RecordedCall& c) { return c.slotName == "value"; }},
+    {"Disconnect", [](DesktopPad& p) { p.SetConnection("value"); },
+     [](Desktop& d, DesktopPad& p) { return d.ConnectPad(&p, ""); }, "Connect",
+     [](const RecordedCall& c) { return c.slotName.empty(); }},
+    {"SetOutput", nullptr, [](Desktop& d, DesktopPad& p) { return d.SetOutput(&p, "count"); },
+     "Output", [](const RecordedCall& c) { return c.outputIndex == 1; }},
+    {"ClearOutput", [](DesktopPad& p) { p.SetOutputIndex(0); },
+     [](Desktop& d, DesktopPad& p) { return d.SetOutput(&p, ""); }, "Output",
+     [](const RecordedCall& c) { return c.outputIndex == -1; }},
+    {"Group", nullptr, [](Desktop& d, DesktopPad& p) { return d.GroupPad(&p); }, "Group",
+     [](const RecordedCall& c) { return c.groupDepth == 1; }},
+    {"Ungroup", [](DesktopPad& p) { p.SetGroupDepth(2); },
+     [](Desktop& d, DesktopPad& p) { return d.UngroupPad(&p); }, "Group",
+     [](const RecordedCall& c) { return c.groupDepth == 1; }},
+    {"Raise", nullptr, [](Desktop& d, DesktopPad& p) { return d.RaisePad(&p); }, "Raise",
+     [](const RecordedCall&) { return true; }},
+    {"Lower", nullptr, [](Desktop& d, DesktopPad& p) { return d.LowerPad(&p); }, "Lower",
+     [](const RecordedCall&) { return true; }},
+};
+
+TEST_F(DesktopOperations, EachOperationSendsItsNotificationAfterTheChange) {
+    for (const OperationCase& operation : kOperations) {
+        SCOPED_TRACE(operation.name);
+        SetUp();
+        if (operation.prepare)
+            operation.prepare(*child);
+        MvSimplePad* expectedPad = child;
+        ASSERT_TRUE(operation.apply(desktop, *child));
+        ASSERT_EQ(recorder.calls.size(), 1u) << ::testing::PrintToString(recorder.Entries());
+        EXPECT_EQ(recorder.calls[0].entry, operation.entry);
+        EXPECT_EQ(recorder.calls[0].pad, expectedPad);
+        EXPECT_TRUE(operation.showsChange(recorder.calls[0]));
+    }
+}
+
+TEST_F(DesktopOperations, SlotValueChangesAreReportedWithModelAndIndex) {
+    struct SlotCase {
+        const char* slot;
+        const char* text;
+        int index;
+        const char* reported;
+    };
+    const SlotCase cases[] = {
+        {"text", "hello", 0, "hello"},
+        {"count", "2.5", 1, "2.500000"},
+        {"flag", "true", 2, "true"},
+    };
+    for (const SlotCase& slotCase : cases) {
+        SCOPED_TRACE(slotCase.slot);
+        recorder.Clear();
+        ASSERT_TRUE(desktop.SetSlotValue(child, slotCase.slot, slotCase.text));
+        ASSERT_EQ(recorder.Entries(), std::vector<std::string>{"SlotValue"});
+        EXPECT_EQ(recorder.calls[0].model, child->get_model());
+        EXPECT_EQ(recorder.calls[0].slotIndex, slotCase.index);
+        EXPECT_EQ(recorder.calls[0].slotValue, slotCase.reported);
+    }
+}
+
+TEST_F(DesktopOperations, RefusedOperationsChangeNothingAndStaySilent) {
+    struct RefusalCase {
+        const char* name;
+        std::function<void(DesktopPad&)> prepare;
+        std::function<bool(Desktop&, DesktopPad&)> apply;
+    };
+    const RefusalCase cases[] = {
+        {"MoveLocked", [](DesktopPad& p) { p.SetProtection(kProtectPosition); },
+         [](Desktop& d, DesktopPad& p) { return d.MovePad(&p, 1, 1); }},
+        {"ResizeLocked", [](DesktopPad& p) { p.SetProtection(kProtectSize); },
+         [](Desktop& d, DesktopPad& p) { return d.ResizePad(&p, 1, 1); }},
+        {"DeleteLocked", [](DesktopPad& p) { p.SetProtection(kProtectDelete); },
+         [](Desktop& d, DesktopPad& p) { return d.DeletePad(&p); }},
+        {"DestroyLocked", [](DesktopPad& p) { p.SetProtection(kProtectDelete); },
+         [](Desktop& d, DesktopPad& p) { return d.DestroyPad(&p); }},
+        {"UngroupAtZero", nullptr, [](Desktop& d, DesktopPad& p) { return d.UngroupPad(&p); }},
+        {"ConnectUnknownSlot", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.ConnectPad(&p, "nope"); }},
+        {"OutputUnknownSlot", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.SetOutput(&p, "nope"); }},
+        {"NumberFromText", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.SetSlotValue(&p, "count", "many"); }},
+        {"BooleanFromText", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.SetSlotValue(&p, "flag", "maybe"); }},
+        {"CommandValue", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.SetSlotValue(&p, "run", "x"); }},
+        {"NegativeSize", nullptr, [](Desktop& d, DesktopPad& p) { return d.ResizePad(&p, -1, 5); }},
+        {"RepasteIntoOwnSubtree", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.RepastePad(p.Parent(), &p, 0, 0); }},
+        {"MoveDeleted", [](DesktopPad& p) { p.delete_hide(); },
+         [](Desktop& d, DesktopPad& p) { return d.MovePad(&p, 1, 1); }},
+        {"SelectDeleted", [](DesktopPad& p) { p.delete_hide(); },
+         [](Desktop& d, DesktopPad& p) { return d.SelectPad(&p); }},
+    };
+    for (const RefusalCase& refusal : cases) {
+        SCOPED_TRACE(refusal.name);
+        SetUp();
+        if (refusal.prepare)
+            refusal.prepare(*child);
+        recorder.Clear();
+        MwRectangle before = child->Region();
+        EXPECT_FALSE(refusal.apply(desktop, *child));
+        EXPECT_TRUE(recorder.calls.empty()) << ::testing::PrintToString(recorder.Entries());
+        ASSERT_NE(desktop.FindById(child->GetCreatePadID()), nullptr);
+        EXPECT_EQ(child->Region().X(), before.X());
+        EXPECT_EQ(child->Region().Width(), before.Width());
+        EXPECT_EQ(child->Parent(), parent);
+    }
+}
+
+TEST_F(DesktopOperations, FrameworkOperationsOfThePadNotifyToo) {
+    child->move(1, 2, 0);
+    child->resize(3, 4);
+    child->select(0);
+    child->deselect();
+    child->connect(parent, "value");
+    child->paste(nullptr, 7, 8);
+    child->delete_hide();
+    EXPECT_EQ(recorder.Entries(), (std::vector<std::string>{"Position", "Size", "Select", "Select",
+                                                            "Connect", "Paste", "Delete"}));
+}
+
+TEST_F(DesktopOperations, ObserversSeeTheSameSequenceWithoutAModule) {
+    desktop.SetModule(nullptr);
+    std::vector<ChangeKind> seen;
+    int handle = desktop.AddObserver([&seen](const DesktopChange& c) { seen.push_back(c.kind); });
+    desktop.MovePad(child, 1, 1);
+    desktop.DestroyPad(child);
+    desktop.RemoveObserver(handle);
+    desktop.MovePad(parent, 2, 2);
+    EXPECT_TRUE(recorder.calls.empty());
+    EXPECT_EQ(seen, (std::vector<ChangeKind>{ChangeKind::Position, ChangeKind::Delete,
+                                             ChangeKind::Freeing}));
+}
+
+TEST_F(DesktopOperations, AddPadReportsAPasteOfTheNewPad) {
+    DesktopPad* added = desktop.AddPad(child, "Leaf", 1, 2, 3, 4, "MvLeafPad");
+    ASSERT_NE(added, nullptr);
+    ASSERT_EQ(recorder.Entries(), std::vector<std::string>{"Paste"});
+    EXPECT_EQ(recorder.calls[0].pad, added);
+    EXPECT_EQ(recorder.calls[0].x, 100 + 10 + 1);
+    EXPECT_EQ(child->Child(0), added);
+    EXPECT_STREQ(added->get_class_name(), "MvLeafPad");
+    EXPECT_NE(added->GetCreatePadID(), child->GetCreatePadID());
+}
+
+} // namespace
