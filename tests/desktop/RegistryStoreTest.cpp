@@ -1,0 +1,200 @@
+#include "RegistryStore.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kKey[] = "Software\\Korvell\\Mosvane\\4.1\\InspEnv";
+
+std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class RegistryStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        directory = fs::path(::testing::TempDir()) /
+                    ("registry_" + std::to_string(::getpid()) + "_" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(directory);
+        path = directory / "mosvane" / "registry.json";
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(directory / "mosvane", fs::perms::owner_all, ignored);
+        fs::remove_all(directory, ignored);
+    }
+
+    std::vector<std::string> FilesInDirectory() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path.parent_path()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    fs::path directory;
+    fs::path path;
+};
+
+TEST_F(RegistryStoreTest, ValuesPersistAcrossStores) {
+    {
+        RegistryStore store(path.string());
+        EXPECT_FALSE(store.HasKey(kKey));
+        EXPECT_TRUE(store.OpenKey(kKey));
+        EXPECT_TRUE(store.Write(kKey, "InspArg", "0,100;4,-1"));
+    }
+    RegistryStore reopened(path.string());
+    std::string value;
+    EXPECT_TRUE(reopened.HasKey(kKey));
+    ASSERT_TRUE(reopened.Read(kKey, "InspArg", value));
+    EXPECT_EQ(value, "0,100;4,-1");
+    EXPECT_TRUE(reopened.Read(std::string(kKey) + "\\", "InspArg", value))
+        << "a trailing backslash names the same key";
+    EXPECT_FALSE(reopened.Read(kKey, "Other", value));
+    EXPECT_FALSE(reopened.Read("Software\\Nowhere", "InspArg", value));
+    EXPECT_EQ(FilesInDirectory(), std::vector<std::string>{"registry.json"});
+}
+
+TEST_F(RegistryStoreTest, ByteStringsRoundTripWhateverTheirBytes) {
+    const std::string values[] = {
+        "",
+        std::string("nul\0inside", 10),
+        "\xFF\xFE\x80 not UTF-8",
+        "\x83\x7B\x83\x5E\x83\x93",
+        "UTF-8 ボタン",
+        "\xED\xA0\x80 surrogate",
+        "\xC0\xAF overlong",
+        std::string(1, '\xE3'),
+    };
+    {
+        RegistryStore store(path.string());
+        for (size_t i = 0; i < std::size(values); ++i)
+            ASSERT_TRUE(store.Write(kKey, "v" + std::to_string(i), values[i]));
+    }
+    RegistryStore reopened(path.string());
+    for (size_t i = 0; i < std::size(values); ++i) {
+        std::string read;
+        ASSERT_TRUE(reopened.Read(kKey, "v" + std::to_string(i), read)) << i;
+        EXPECT_EQ(read, values[i]) << i;
+    }
+    std::string file = Contents(path);
+    EXPECT_NE(file.find("\"UTF-8 ボタン\""), std::string::npos) << "text stays readable";
+    EXPECT_NE(file.find("\"base64\""), std::string::npos);
+}
+
+TEST_F(RegistryStoreTest, ACorruptFileIsReportedOnceAndReadAsEmpty) {
+    const char* corruptFiles[] = {
+        "{ \"key\": { \"name\": ",
+        "[1, 2]",
+        "{ \"key\": 3 }",
+        "{ \"key\": { \"name\": { \"base64\": \"***\" } } }",
+    };
+    for (const char* corrupt : corruptFiles) {
+        SCOPED_TRACE(corrupt);
+        fs::create_directories(path.parent_path());
+        std::ofstream(path) << corrupt;
+        ::testing::internal::CaptureStderr();
+        RegistryStore store(path.string());
+        std::string value;
+        EXPECT_FALSE(store.Read("key", "name", value));
+        EXPECT_FALSE(store.HasKey("key"));
+        std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_NE(err.find(path.string()), std::string::npos) << err;
+
+        EXPECT_TRUE(store.Write("key", "name", "fresh"));
+        EXPECT_TRUE(RegistryStore(path.string()).Read("key", "name", value));
+        EXPECT_EQ(value, "fresh");
+    }
+}
+
+TEST_F(RegistryStoreTest, AFailedWriteLeavesTheOldFileAndValues) {
+    RegistryStore store(path.string());
+    ASSERT_TRUE(store.Write(kKey, "InspArg", "old"));
+    std::string before = Contents(path);
+
+    // A size limit makes the write of the temporary file fail, even for the superuser.
+    struct rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool written = store.Write(kKey, "InspArg", std::string(4096, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Contents(path), before);
+    std::string value;
+    ASSERT_TRUE(store.Read(kKey, "InspArg", value));
+    EXPECT_EQ(value, "old");
+    EXPECT_EQ(FilesInDirectory(), std::vector<std::string>{"registry.json"})
+        << "no temporary file is left behind";
+}
+
+TEST_F(RegistryStoreTest, AWriteIntoAnUnwritableDirectoryFails) {
+    RegistryStore store(path.string());
+    ASSERT_TRUE(store.Write(kKey, "InspArg", "old"));
+    std::string before = Contents(path);
+    fs::permissions(path.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (::access(path.parent_path().c_str(), W_OK) == 0)
+        GTEST_SKIP() << "this user can write into any directory";
+    EXPECT_FALSE(store.Write(kKey, "InspArg", "new"));
+    EXPECT_EQ(Contents(path), before);
+}
+
+TEST_F(RegistryStoreTest, TheDefaultPathFollowsTheEnvironment) {
+    struct EnvCase {
+        const char* registry;
+        const char* config;
+        const char* home;
+        std::string expected;
+    };
+    const EnvCase cases[] = {
+        {"/tmp/explicit.json", "/cfg", "/home/u", "/tmp/explicit.json"},
+        {nullptr, "/cfg", "/home/u", "/cfg/mosvane/registry.json"},
+        {nullptr, nullptr, "/home/u", "/home/u/.config/mosvane/registry.json"},
+        {"", "", "/home/u", "/home/u/.config/mosvane/registry.json"},
+    };
+    auto save = [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    auto set = [](const char* name, const std::optional<std::string>& value) {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    };
+    auto savedRegistry = save("MVDESK_REGISTRY");
+    auto savedConfig = save("XDG_CONFIG_HOME");
+    auto savedHome = save("HOME");
+    auto opt = [](const char* v) { return v ? std::optional<std::string>(v) : std::nullopt; };
+    for (const EnvCase& env : cases) {
+        set("MVDESK_REGISTRY", opt(env.registry));
+        set("XDG_CONFIG_HOME", opt(env.config));
+        set("HOME", opt(env.home));
+        EXPECT_EQ(RegistryStore::DefaultPath(), env.expected);
+    }
+    set("MVDESK_REGISTRY", savedRegistry);
+    set("XDG_CONFIG_HOME", savedConfig);
+    set("HOME", savedHome);
+}
+
+} // namespace
