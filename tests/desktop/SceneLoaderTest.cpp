@@ -189,6 +189,27 @@ TEST_F(SceneLoading, LoadingReplacesTheWorldAndReportsPadsOnTheDesktopAsPasted) 
         << "free ids come after named ones";
 }
 
+TEST_F(SceneLoading, TheExampleOfTheFormatDescriptionLoads) {
+    std::ifstream in(MV_SOURCE_DIR "/docs/scene-format.md");
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::string doc = text.str();
+    size_t example = doc.find("## Example");
+    ASSERT_NE(example, std::string::npos);
+    size_t begin = doc.find("```json\n", example);
+    ASSERT_NE(begin, std::string::npos);
+    begin += 8;
+    size_t end = doc.find("```", begin);
+    ASSERT_NO_THROW(SceneLoader::LoadText(desktop, doc.substr(begin, end - begin), "example"));
+    DesktopPad* clock = desktop.FindById(20);
+    ASSERT_NE(clock, nullptr);
+    EXPECT_FALSE(clock->Visible());
+    EXPECT_EQ(clock->get_protection(), unsigned(kProtectPosition | kProtectDelete));
+    EXPECT_EQ(desktop.FindByPath("ClockIcon")->get_pad(), clock);
+    EXPECT_EQ(clock->get_icon(), desktop.FindByPath("ClockIcon"));
+    EXPECT_EQ(desktop.FindByPath("Clock/ClockTimer")->get_horizon_pad(), clock);
+}
+
 class DemoScene : public SceneLoading {
 protected:
     void Load(Language language) {
