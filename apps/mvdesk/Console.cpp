@@ -1,0 +1,252 @@
+#include "Console.h"
+
+#include "CodePage.h"
+#include "Desktop.h"
+#include "DesktopPad.h"
+#include "DesktopSession.h"
+#include "InspectorModule.h"
+#include "platform/Afx.h"
+#include "platform/CFrameWnd.h"
+#include "service/InspectorProbe.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+std::vector<std::string> SplitWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false;
+    bool inWord = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && (c == ' ' || c == '\t')) {
+            if (inWord)
+                words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word.push_back(c);
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.push_back(word);
+    return words;
+}
+
+Console::Console(DesktopSession& session, InputSource& input)
+    : session_(session), input_(input), tracker_([this](const std::string& line) { Print(line); }) {
+    native::SetMessageBoxHandler(
+        [this](const native::MessageBoxRequest& request) { return AnswerMessageBox(request); });
+    // A modal loop waiting for input runs the next command line.
+    native::SetInputWaiter([this]() {
+        auto line = input_.Next("modal> ");
+        if (!line)
+            return false;
+        Execute(*line);
+        return true;
+    });
+    DefineCommands();
+}
+
+Console::~Console() {
+    native::SetInputWaiter({});
+    native::SetMessageBoxHandler({});
+}
+
+void Console::Print(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+std::string Console::FromCodePage(const std::string& text) const {
+    return codepage::ToUtf8(text, native::ActiveCodePage());
+}
+
+std::string Console::ToCodePage(const std::string& utf8) const {
+    return codepage::FromUtf8(utf8, native::ActiveCodePage());
+}
+
+void Console::Error(const std::string& message) {
+    ++errors_;
+    Print("error: " + message);
+}
+
+void Console::Define(const std::string& name, std::string usage, std::string summary,
+                     std::function<void(const Args&)> run) {
+    commands_[name] = {std::move(usage), std::move(summary), std::move(run)};
+    order_.push_back(name);
+}
+
+void Console::DefineCommands() {
+    Define("open", "open [PAD]", "open an Inspector on PAD, or on the desktop",
+           [this](const Args& a) { CmdOpen(a); });
+    Define("inspectors", "inspectors", "list the open Inspectors, newest first",
+           [this](const Args& a) { CmdInspectors(a); });
+    Define("rows", "rows N", "print the row tree of frame N",
+           [this](const Args& a) { CmdRows(a); });
+    Define("pads", "pads", "print the desktop's pad tree", [this](const Args& a) { CmdPads(a); });
+    Define("closeall", "closeall", "close every Inspector",
+           [this](const Args&) { session_.Module().AlldeleteInspector(); });
+    Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
+    Define("quit", "quit", "close everything and leave", [](const Args&) {});
+}
+
+bool Console::Execute(const std::string& line) {
+    Args words = SplitWords(line);
+    if (words.empty())
+        return true;
+    std::string name = words.front();
+    if (name == "quit" || name == "exit")
+        return false;
+    auto it = commands_.find(name);
+    if (it == commands_.end()) {
+        Error("unknown command '" + name + "' (try help)");
+        return true;
+    }
+    Args args(words.begin() + 1, words.end());
+    for (std::string& arg : args)
+        arg = ToCodePage(arg);
+    it->second.run(args);
+    native::PumpPending();
+    CWnd::DeleteTempMap();
+    return true;
+}
+
+void Console::Run() {
+    while (auto line = input_.Next()) {
+        if (!Execute(*line))
+            break;
+    }
+    Shutdown();
+}
+
+void Console::Shutdown() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    session_.Module().AlldeleteInspector();
+    native::PumpPending();
+    session_.Close();
+}
+
+int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
+    UINT buttons = request.style & MB_TYPEMASK;
+    const char* names = buttons == MB_OKCANCEL      ? "OKCANCEL"
+                        : buttons == MB_YESNO       ? "YESNO"
+                        : buttons == MB_YESNOCANCEL ? "YESNOCANCEL"
+                                                    : "OK";
+    std::string text = FromCodePage(request.text);
+    std::string shown;
+    for (char c : text)
+        shown += c == '\n' ? std::string("\\n") : std::string(1, c);
+    Print("msgbox " + std::to_string(request.stringId) + " " + names + ": " + shown);
+
+    int fallback = buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
+    if (request.style & MB_DEFBUTTON2)
+        fallback = buttons == MB_OKCANCEL ? IDCANCEL : buttons == MB_OK ? IDOK : IDNO;
+    auto answer = input_.Next("answer> ");
+    if (!answer)
+        return fallback;
+    const std::pair<const char*, int> choices[] = {
+        {"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};
+    for (const auto& [word, id] : choices) {
+        if (*answer == word)
+            return id;
+    }
+    Error("'" + *answer + "' does not answer a message box (ok, cancel, yes, no)");
+    return fallback;
+}
+
+bool Console::IntArg(const std::string& text, long& value) {
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno != 0) {
+        Error("'" + FromCodePage(text) + "' is not a number");
+        return false;
+    }
+    return true;
+}
+
+bool Console::FrameArg(const Args& args, size_t index, HWND& frame) {
+    if (args.size() <= index) {
+        Error("a frame number is missing");
+        return false;
+    }
+    long number = 0;
+    if (!IntArg(args[index], number))
+        return false;
+    frame = tracker_.Frame(static_cast<int>(number));
+    if (frame == nullptr) {
+        Error("no frame " + args[index] + " is open");
+        return false;
+    }
+    return true;
+}
+
+bool Console::PadArg(const std::string& text, DesktopPad*& pad) {
+    Desktop& desktop = session_.GetDesktop();
+    if (text.size() > 1 && text[0] == '#') {
+        long id = 0;
+        if (!IntArg(text.substr(1), id))
+            return false;
+        pad = desktop.FindById(static_cast<unsigned>(id));
+    } else {
+        pad = desktop.FindByPath(text);
+    }
+    if (pad == nullptr || !desktop.IsLive(pad)) {
+        Error("no pad '" + FromCodePage(text) + "'");
+        return false;
+    }
+    return true;
+}
+
+void Console::CmdOpen(const Args& args) {
+    DesktopPad* pad = nullptr;
+    if (!args.empty() && !PadArg(args[0], pad))
+        return;
+    int result = session_.Module().openInspector(session_.MainWindow(), pad);
+    if (result == 0)
+        Print("open refused");
+}
+
+void Console::CmdInspectors(const Args&) {
+    InspectorModule& module = session_.Module();
+    int count = module.inspectorGetInspectorCount();
+    Print(std::to_string(count) + " open");
+    for (int i = 0; i < count; ++i) {
+        CFrameWnd* frame = module.inspectorGetInspector(i);
+        HWND hwnd = frame ? frame->m_hWnd : nullptr;
+        Print(std::to_string(i) + "\t" + std::to_string(tracker_.Number(hwnd)) + "\t" +
+              QuotedTitle(hwnd));
+    }
+}
+
+void Console::CmdRows(const Args& args) {
+    HWND frame = nullptr;
+    if (!FrameArg(args, 0, frame))
+        return;
+    HWND view = GetDlgItem(frame, AFX_IDW_PANE_FIRST);
+    std::string rows;
+    SendMessageA(view, WM_INSP_DESCRIBEROWS, 0, reinterpret_cast<LPARAM>(&rows));
+    std::istringstream lines(rows);
+    for (std::string line; std::getline(lines, line);)
+        Print(FromCodePage(line));
+}
+
+void Console::CmdPads(const Args&) {
+    for (const std::string& line : session_.DescribePads())
+        Print(FromCodePage(line));
+}
+
+void Console::CmdHelp(const Args&) {
+    for (const std::string& name : order_) {
+        const Command& command = commands_[name];
+        Print(command.usage + "\t" + command.summary);
+    }
+}

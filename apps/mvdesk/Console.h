@@ -1,0 +1,73 @@
+#pragma once
+
+#include "FrameTracker.h"
+#include "InputSource.h"
+#include "platform/NativeBackend.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class DesktopSession;
+class DesktopPad;
+
+// Reads commands line by line, runs them against the desktop and its Inspectors and prints
+// what happens. Texts of the desktop are in its code page; everything printed is UTF-8.
+class Console {
+public:
+    Console(DesktopSession& session, InputSource& input);
+    ~Console();
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    // Runs one command line; false when it asks to quit.
+    bool Execute(const std::string& line);
+    // Reads and runs commands to the end of input, then closes everything.
+    void Run();
+    void Shutdown();
+    int errorCount() const { return errors_; }
+
+    void Print(const std::string& line);
+    // Prints a text of the desktop's code page.
+    std::string FromCodePage(const std::string& text) const;
+    std::string ToCodePage(const std::string& utf8) const;
+
+private:
+    using Args = std::vector<std::string>;
+    struct Command {
+        std::string usage;
+        std::string summary;
+        std::function<void(const Args&)> run;
+    };
+
+    void Define(const std::string& name, std::string usage, std::string summary,
+                std::function<void(const Args&)> run);
+    void DefineCommands();
+    void Error(const std::string& message);
+    int AnswerMessageBox(const native::MessageBoxRequest& request);
+    bool InputAvailable();
+
+    // Argument helpers; each reports its own error and gives nothing on failure.
+    bool FrameArg(const Args& args, size_t index, HWND& frame);
+    bool PadArg(const std::string& text, DesktopPad*& pad);
+    bool IntArg(const std::string& text, long& value);
+
+    void CmdOpen(const Args& args);
+    void CmdInspectors(const Args& args);
+    void CmdRows(const Args& args);
+    void CmdPads(const Args& args);
+    void CmdHelp(const Args& args);
+
+    DesktopSession& session_;
+    InputSource& input_;
+    FrameTracker tracker_;
+    std::map<std::string, Command> commands_;
+    std::vector<std::string> order_;
+    int errors_ = 0;
+    bool shutDown_ = false;
+};
+
+// Splits a command line into words; double quotes group words and are removed.
+std::vector<std::string> SplitWords(const std::string& line);

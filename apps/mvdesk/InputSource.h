@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// Where the console's lines come from: a script file or standard input. Blank lines and
+// comments ('#' to the end of the line) are skipped.
+class InputSource {
+public:
+    // Reads standard input; prompts only when it is a terminal.
+    InputSource();
+    // Reads a script file; `ok()` is false when it cannot be opened.
+    explicit InputSource(const std::string& path);
+    ~InputSource();
+    InputSource(const InputSource&) = delete;
+    InputSource& operator=(const InputSource&) = delete;
+
+    bool ok() const { return file_ != nullptr; }
+    bool interactive() const { return interactive_; }
+    // The next meaningful line, or nothing at end of input. `prompt` is shown on a terminal.
+    std::optional<std::string> Next(const char* prompt = "mvdesk> ");
+
+private:
+    std::FILE* file_ = nullptr;
+    bool owned_ = false;
+    bool interactive_ = false;
+};
