@@ -200,15 +200,4 @@ TEST_F(DesktopOperations, ObserversSeeTheSameSequenceWithoutAModule) {
                                              ChangeKind::Freeing}));
 }
 
-TEST_F(DesktopOperations, AddPadReportsAPasteOfTheNewPad) {
-    DesktopPad* added = desktop.AddPad(child, "Leaf", 1, 2, 3, 4, "MvLeafPad");
-    ASSERT_NE(added, nullptr);
-    ASSERT_EQ(recorder.Entries(), std::vector<std::string>{"Paste"});
-    EXPECT_EQ(recorder.calls[0].pad, added);
-    EXPECT_EQ(recorder.calls[0].x, 100 + 10 + 1);
-    EXPECT_EQ(child->Child(0), added);
-    EXPECT_STREQ(added->get_class_name(), "MvLeafPad");
-    EXPECT_NE(added->GetCreatePadID(), child->GetCreatePadID());
-}
-
 } // namespace

@@ -213,14 +213,4 @@ TEST_F(DesktopStructure, DataLinksConnectChildrenToSlotsOfTheirParent) {
     EXPECT_EQ(nameField->get_slotname(), nullptr);
 }
 
-TEST_F(DesktopStructure, ProtectionBitsAnswerBothQueries) {
-    DesktopPad* pad = Add(nullptr, "Pad", 0, 0);
-    desktop.SetProtection(pad, kProtectConfined | kProtectTools);
-    EXPECT_EQ(pad->get_protection(), unsigned(kProtectConfined | kProtectTools));
-    EXPECT_NE(pad->isProtected(kProtectConfined), 0);
-    EXPECT_EQ(pad->isProtected(kProtectPosition), 0);
-    EXPECT_EQ(pad->isProtected2(kProtectTools | kProtectProperty), 1);
-    EXPECT_EQ(pad->isProtected2(kProtectInsertReplace), 0);
-}
-
 } // namespace
