@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct ConsoleRun {
+    std::string output;
+    int status = -1;
+};
+
+// Runs the console on a script given as text, with a registry of its own.
+ConsoleRun RunConsole(const std::string& script, const std::string& arguments = "") {
+    char directory[] = "/tmp/mvdesk-test-XXXXXX";
+    if (mkdtemp(directory) == nullptr)
+        return {};
+    std::string scriptPath = std::string(directory) + "/script.txt";
+    std::ofstream(scriptPath) << script;
+    std::string command = "MVDESK_REGISTRY=" + std::string(directory) + "/registry.json " +
+                          MV_BUILD_BIN_DIR + "/mvdesk " + arguments + " --script " + scriptPath +
+                          " 2>&1";
+    ConsoleRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.output.append(buffer, n);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::string cleanup = "rm -rf " + std::string(directory);
+    std::system(cleanup.c_str());
+    return run;
+}
+
+int Count(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(Console, OpensTheDesktopInspectorAndPrintsItsRows) {
+    ConsoleRun run = RunConsole("open\nrows 1\ninspectors\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("opened 1 \"Desktop - Inspector\""), std::string::npos);
+    EXPECT_NE(run.output.find("0\tDesktop\t0\t0\t0\t0"), std::string::npos);
+    EXPECT_NE(run.output.find("3\tOK\t470\t350\t80\t24\t420\t290\t1\t0\t1010\t1\t0"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("0\t1\t\"Desktop - Inspector\""), std::string::npos);
+    EXPECT_NE(run.output.find("closed 1"), std::string::npos);
+}
+
+TEST(Console, TheEleventhInspectorAsksForAnAnswer) {
+    std::string script;
+    for (int i = 0; i < 11; ++i)
+        script += "open Stage\n";
+    script += "ok\ninspectors\n";
+    ConsoleRun run = RunConsole(script);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(Count(run.output, "opened "), 10);
+    EXPECT_NE(run.output.find("msgbox 32741 OK: Cannot open the Inspector."), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("10 open"), std::string::npos);
+    EXPECT_EQ(Count(run.output, "closed "), 10);
+}
+
+TEST(Console, BadCommandsAreReportedAndFailTheScript) {
+    ConsoleRun run = RunConsole("open Nowhere\nrows 7\nrows x\nfrobnicate\nopen #1001\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Count(run.output, "error: "), 4) << run.output;
+    EXPECT_NE(run.output.find("opened 1 \"Stage - Inspector\""), std::string::npos);
+}
+
+TEST(Console, JapaneseResourcesAndNamesPrintAsUtf8) {
+    ConsoleRun run = RunConsole("open\nrows 1\n", "--lang ja");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("opened 1 \"デスクトップ - 階層情報\""), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("\tボタン\t"), std::string::npos);
+}
+
+TEST(Console, AMalformedSceneStopsWithOneClearError) {
+    char path[] = "/tmp/mvdesk-scene-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    const char bad[] = "{\n  \"pads\": [\n    {\"name\": \"A\",}\n  ]\n}\n";
+    ASSERT_EQ(write(fd, bad, sizeof bad - 1), static_cast<ssize_t>(sizeof bad - 1));
+    close(fd);
+    ConsoleRun run = RunConsole("open\n", std::string("--scene ") + path);
+    unlink(path);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find(path), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(std::string(path) + ":3:"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("opened"), std::string::npos);
+}
+
+} // namespace
