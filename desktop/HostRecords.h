@@ -9,8 +9,6 @@
 
 class MvSimplePad;
 
-// What the desktop host records of the requests it receives.
-
 // A request for a tool window, as the host received it.
 struct ToolRequest {
     std::string tool; // "Inspector", "Connector" or "Documentor"
