@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "CInspectrDoc.h"
+#include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 #include "listview/CInspectrView.h"
@@ -142,6 +143,19 @@ void CMainFrame::SetCountPane(int selected, int rows) {
     char text[32];
     std::snprintf(text, sizeof text, "%d/%d", selected, rows);
     m_wndStatusBar.SetPaneText(1, text);
+}
+
+int CMainFrame::ShowWarning(UINT stringId) {
+    char previousTimerStop = MwSetTimerStop(1);
+    std::string text;
+    std::string caption;
+    inspLoadString(text, stringId);
+    inspLoadString(caption, IDS_INSPECTOR);
+    SetModalOpen(1);
+    int answer = inspShowMessage(m_hWnd, stringId, text, caption, MB_OK | MB_ICONEXCLAMATION);
+    SetModalOpen(0);
+    MwSetTimerStop(previousTimerStop);
+    return answer;
 }
 
 BOOL CMainFrame::OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) {

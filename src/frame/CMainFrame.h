@@ -18,6 +18,9 @@ public:
     // again), 0 when none does and the caller must delete it.
     int CreateInspector(HWND topLevel, MvSimplePad* pad);
     void SetCountPane(int selected, int rows);
+    // Shows the module's text `stringId` as a warning owned by this frame, inside the modal
+    // bracket; returns the box's answer.
+    int ShowWarning(UINT stringId);
 
     CInspectrView* m_pInspView = nullptr;
     CStatusBar m_wndStatusBar;

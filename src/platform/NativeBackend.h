@@ -87,8 +87,9 @@ int PendingMessages();
 // Dispatches queued messages (not waiting for input) until the queue is empty.
 void PumpPending();
 
-// Destroys every window, clears the queue, timers, classes, hooks and modules, and puts
-// metrics, colours, clock and language back to their defaults.
+// Destroys every window, clears the queue, timers, image lists, classes, hooks and modules
+// (the system's own classes are registered again), and puts metrics, colours, clock and
+// language back to their defaults.
 void Reset();
 
 } // namespace native

@@ -137,6 +137,14 @@ enum : UINT {
     WM_APP = 0x8000,
 };
 
+// Keys and buttons held during a mouse message, in its wParam.
+enum : WPARAM {
+    MK_LBUTTON = 0x0001,
+    MK_RBUTTON = 0x0002,
+    MK_SHIFT = 0x0004,
+    MK_CONTROL = 0x0008,
+};
+
 // WM_ACTIVATE states.
 enum : UINT { WA_INACTIVE = 0, WA_ACTIVE = 1, WA_CLICKACTIVE = 2 };
 
@@ -149,6 +157,7 @@ enum : DWORD {
     WS_VISIBLE = 0x10000000,
     WS_DISABLED = 0x08000000,
     WS_CAPTION = 0x00C00000,
+    WS_BORDER = 0x00800000,
     WS_SYSMENU = 0x00080000,
     WS_THICKFRAME = 0x00040000,
     WS_MINIMIZEBOX = 0x00020000,

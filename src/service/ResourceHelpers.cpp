@@ -30,17 +30,22 @@ HICON inspLoadIcon(UINT id) {
     return LoadIconA(AfxGetResourceHandle(), id);
 }
 
+int inspShowMessage(HWND owner, UINT id, const std::string& text, const std::string& caption,
+                    UINT style) {
+    MSGBOXPARAMSA params;
+    params.hwndOwner = owner;
+    params.hInstance = inspModuleState().moduleHandle;
+    params.lpszText = text.c_str();
+    params.lpszCaption = caption.c_str();
+    params.dwStyle = style;
+    params.dwContextHelpId = id;
+    return MessageBoxIndirectA(&params);
+}
+
 void inspMessageBox(CWnd* owner, UINT id) {
     std::string text;
     std::string caption;
     if (!inspLoadString(text, id) || !inspLoadString(caption, IDS_INSPECTOR))
         return;
-    MSGBOXPARAMSA params;
-    params.hwndOwner = CWnd::SafeHwnd(owner);
-    params.hInstance = inspModuleState().moduleHandle;
-    params.lpszText = text.c_str();
-    params.lpszCaption = caption.c_str();
-    params.dwStyle = MB_OK | MB_ICONEXCLAMATION;
-    params.dwContextHelpId = id;
-    MessageBoxIndirectA(&params);
+    inspShowMessage(CWnd::SafeHwnd(owner), id, text, caption, MB_OK | MB_ICONEXCLAMATION);
 }

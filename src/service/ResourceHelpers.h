@@ -26,6 +26,9 @@ private:
 // Loads a string of the module; a missing id leaves `text` unchanged and gives false.
 bool inspLoadString(std::string& text, UINT id);
 HICON inspLoadIcon(UINT id);
+// Shows a message box whose text is the module's string `id`; the id travels with the box.
+int inspShowMessage(HWND owner, UINT id, const std::string& text, const std::string& caption,
+                    UINT style);
 // Shows an error box with the module's text `id` and caption "Inspector", owned by `owner`;
 // shows nothing when either string is missing.
 void inspMessageBox(CWnd* owner, UINT id);

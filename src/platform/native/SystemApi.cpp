@@ -2,6 +2,8 @@
 
 #include "platform/native/WindowManager.h"
 
+#include "platform/native/ListViewClass.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -191,6 +193,8 @@ void Reset() {
     manager.queue.Clear();
     manager.timers.Clear();
     manager.classes.Clear();
+    native::RegisterListViewClass(manager.classes);
+    manager.imageLists.Clear();
     manager.modules.Clear();
     manager.brushes.clear();
     manager.settings = SystemSettings{};

@@ -3,6 +3,7 @@
 #include "platform/Win.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace native {
@@ -29,6 +30,8 @@ struct Window {
     bool destroying = false;
     // The observer heard of its creation, so it also hears of its destruction.
     bool announced = false;
+    // The private state of a control class's window, freed with the window.
+    std::shared_ptr<void> controlData;
 
     bool Visible() const { return (style & WS_VISIBLE) != 0; }
     bool Enabled() const { return (style & WS_DISABLED) == 0; }

@@ -1,5 +1,7 @@
 #include "platform/native/WindowManager.h"
 
+#include "platform/native/ListViewClass.h"
+
 namespace native {
 
 namespace {
@@ -13,6 +15,10 @@ std::uintptr_t KeyOf(HWND hwnd) {
 WindowManager& WindowManager::Instance() {
     static WindowManager instance;
     return instance;
+}
+
+WindowManager::WindowManager() {
+    RegisterListViewClass(classes);
 }
 
 Window* WindowManager::Find(HWND hwnd) {

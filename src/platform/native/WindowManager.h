@@ -2,6 +2,7 @@
 
 #include "platform/NativeBackend.h"
 #include "platform/native/ClassTable.h"
+#include "platform/native/ImageListTable.h"
 #include "platform/native/MessageQueue.h"
 #include "platform/native/ModuleTable.h"
 #include "platform/native/SystemSettings.h"
@@ -16,7 +17,7 @@
 namespace native {
 
 // All state of the window system in one place: the windows, classes, queue, timers,
-// modules, settings, input state and the host's hooks.
+// modules, image lists, settings, input state and the host's hooks.
 class WindowManager {
 public:
     static WindowManager& Instance();
@@ -52,6 +53,7 @@ public:
     MessageQueue queue;
     TimerTable timers;
     ModuleTable modules;
+    ImageListTable imageLists;
     SystemSettings settings;
     std::map<HBRUSH, COLORREF> brushes;
 
@@ -65,7 +67,8 @@ public:
     WindowObserver observer;
 
 private:
-    WindowManager() = default;
+    // The system's own window classes are there from the start.
+    WindowManager();
 
     std::vector<HWND> Select(bool (*test)(const Window&, HWND), HWND other) const;
 

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "platform/CommCtrl.h"
+#include "platform/native/ListViewColumns.h"
+#include "platform/native/ListViewMouse.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace native {
+
+// One list view control: its columns, items and their states, the scroll position of its
+// report view, and the notices it sends its parent.
+//
+// Every change of an item's state, text, image or data goes out as LVN_ITEMCHANGING (a
+// nonzero answer refuses the change) and LVN_ITEMCHANGED, synchronously and also for the
+// changes the control makes itself. At most one item has the focus state: focusing an item
+// first takes the focus from the item that had it. The parent may change the control while
+// it handles a notice; an operation whose item moved or went meanwhile stops there.
+class ListViewControl {
+public:
+    static constexpr int kHeaderHeight = 20;
+    static constexpr int kRowHeight = 17;
+    // Room left around the text of a column fitted to its contents.
+    static constexpr int kAutoSizePadding = 12;
+
+    explicit ListViewControl(HWND hwnd);
+
+    HWND Handle() const { return hwnd_; }
+    // False once the window is gone; a notice handler may destroy it.
+    bool Alive() const;
+    DWORD Style() const;
+    DWORD ExtendedStyle() const { return extendedStyle_; }
+    DWORD SetExtendedStyle(DWORD mask, DWORD style);
+
+    // Takes the control's styles from the creation parameters, which the window's owner
+    // may have changed while handling WM_CREATE.
+    void OnCreate(const CREATESTRUCTA& create);
+    // Destroys the image lists, unless the control shares them (LVS_SHAREIMAGELISTS).
+    void ReleaseImageLists();
+
+    // Sub-items travel with their columns; an item's label belongs to the item.
+    int InsertColumn(int index, const LVCOLUMNA& column);
+    bool DeleteColumn(int index);
+    bool GetColumn(int index, LVCOLUMNA& column) const { return columns_.Get(index, column); }
+    bool SetColumn(int index, const LVCOLUMNA& column);
+    int ColumnCount() const { return columns_.Count(); }
+    int ColumnWidth(int index) const { return columns_.Width(index); }
+    // Also LVSCW_AUTOSIZE and LVSCW_AUTOSIZE_USEHEADER.
+    bool SetColumnWidth(int index, int width);
+
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    // Index of the new item, -1 when refused; an index past the end appends.
+    int InsertItem(const LVITEMA& item);
+    bool SetItem(const LVITEMA& item);
+    bool GetItem(LVITEMA& item) const;
+    bool SetItemText(int index, const LVITEMA& item);
+    // Number of characters copied.
+    int GetItemText(int index, LVITEMA& item) const;
+    bool DeleteItem(int index);
+    bool DeleteAllItems();
+    int FindItem(int start, const LVFINDINFOA& find) const;
+
+    // Index -1 changes every item; the focus state cannot be given to all.
+    bool SetItemState(int index, UINT state, UINT mask);
+    UINT GetItemState(int index, UINT mask) const;
+    int GetNextItem(int start, UINT flags) const;
+    int SelectedCount() const;
+    int SelectionMark() const { return selectionMark_; }
+    int SetSelectionMark(int index);
+
+    HIMAGELIST SetImageList(int which, HIMAGELIST list);
+    HIMAGELIST GetImageList(int which) const;
+
+    int HeaderHeight() const;
+    int RowHeight() const;
+    int TopIndex() const { return items_.empty() ? 0 : topIndex_; }
+    // Rows that fit wholly below the header.
+    int CountPerPage() const;
+    // Vertical scrolling moves whole rows: dy is rounded to the nearest multiple of the row
+    // height, a half row rounding away from zero.
+    bool Scroll(int dx, int dy);
+    bool EnsureVisible(int index);
+    // Keeps the last page full after the items or the size changed.
+    void ClampScroll();
+    // Client co-ordinates; `code` is one of LVIR_*.
+    bool GetItemRect(int index, int code, RECT& rect) const;
+    bool GetSubItemRect(int index, int subItem, int code, RECT& rect) const;
+    bool GetItemPosition(int index, POINT& point) const;
+    // The report view has no origin: (0, 0) and false.
+    bool GetOrigin(POINT& point) const;
+    int HitTest(LVHITTESTINFO& info) const;
+    // A new image list holding an image of the item's icon and label; the caller destroys
+    // it. `upperLeft` receives the image's position in client co-ordinates.
+    HIMAGELIST CreateDragImage(int index, POINT* upperLeft);
+
+    // Sends a notice to the parent and returns its answer.
+    LRESULT Notify(UINT code, NMLISTVIEW& notice);
+
+    ListViewMouse mouse;
+
+private:
+    struct Item {
+        std::string text;
+        // Sub-item k at k - 1.
+        std::vector<std::string> subItems;
+        int image = 0;
+        LPARAM data = 0;
+        UINT state = 0;
+        int indent = 0;
+    };
+    // What one LVM_SETITEM, LVM_SETITEMTEXT or LVM_SETITEMSTATE asks of an item.
+    struct Change {
+        UINT mask = 0;
+        std::string text;
+        int image = 0;
+        LPARAM data = 0;
+        UINT state = 0;
+        UINT stateMask = 0;
+        int indent = 0;
+    };
+
+    Item* ItemAt(int index) const;
+    int IndexOf(const Item* item) const;
+    bool ApplyChange(int index, const Change& change);
+    // Takes the focus from every item but `keep`.
+    void DropFocusExcept(int keep);
+    void DropSelectionExcept(int keep);
+    std::string CellText(const Item& item, int subItem) const;
+    // Keeps the scroll position valid and repaints after any change of the layout.
+    void Relayout();
+    void Redraw() const;
+    int IconWidth() const;
+    RECT RowBounds(int index) const;
+    RECT IconRect(int index) const;
+    RECT LabelRect(int index) const;
+    int FittedWidth(int column, bool withHeader) const;
+
+    HWND hwnd_;
+    ListViewColumns columns_;
+    std::vector<std::unique_ptr<Item>> items_;
+    HIMAGELIST imageLists_[3] = {nullptr, nullptr, nullptr};
+    DWORD extendedStyle_ = 0;
+    int topIndex_ = 0;
+    int scrollX_ = 0;
+    int selectionMark_ = -1;
+};
+
+} // namespace native

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Win.h"
+
+namespace native {
+
+class ListViewControl;
+
+// The list view's own handling of mouse buttons, in client co-ordinates with the keys of
+// the mouse message (MK_CONTROL, MK_SHIFT).
+//
+// Left button (a double click counts as a click), on an item:
+//   - alone: the item becomes the only selected one, gets the focus and the selection mark;
+//   - Ctrl: the item's selection toggles, it gets the focus and the selection mark;
+//   - Shift: the items from the selection mark to the item are selected and the others
+//     cleared (kept with Ctrl as well); the item gets the focus, the mark stays.
+// Right button, on an item: a selected item (or any item with Ctrl or Shift) only gets the
+// focus; an unselected one becomes the only selected item, focused and marked.
+// Either button off the items, without Ctrl or Shift, clears the selection.
+// With LVS_SINGLESEL Shift counts for nothing. Every click takes the keyboard focus.
+// A move of more than kDragDistance pixels with the button still down, after a press on
+// an item, sends LVN_BEGINDRAG (left) or LVN_BEGINRDRAG (right) once for that press.
+class ListViewMouse {
+public:
+    static constexpr int kDragDistance = 4;
+
+    void ButtonDown(ListViewControl& control, bool right, WPARAM keys, POINT point);
+    void MouseMove(ListViewControl& control, WPARAM keys, POINT point);
+    void ButtonUp() { pressed_ = false; }
+
+private:
+    static void LeftClick(ListViewControl& control, int item, WPARAM keys);
+    static void RightClick(ListViewControl& control, int item, WPARAM keys);
+    static void SelectAlone(ListViewControl& control, int item);
+    static void SelectRange(ListViewControl& control, int item, bool keepOthers);
+
+    bool pressed_ = false;
+    bool right_ = false;
+    int item_ = -1;
+    POINT start_;
+};
+
+} // namespace native

@@ -1,0 +1,186 @@
+#include "NativeTestSupport.h"
+
+#include "platform/CommCtrl.h"
+#include "platform/NativeCommCtrl.h"
+
+#include <gmock/gmock.h>
+
+#include <functional>
+
+using namespace native_test;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+class ImageListTest : public NativeTest {
+protected:
+    static HICON Icon(std::uintptr_t value) { return reinterpret_cast<HICON>(value); }
+};
+
+TEST_F(ImageListTest, IconsAreAppendedReplacedAndRemovedByIndex) {
+    EXPECT_EQ(ImageList_Create(0, 16, ILC_MASK, 1, 1), nullptr);
+    HIMAGELIST list = ImageList_Create(16, 12, ILC_MASK | ILC_COLOR8, 1, 1);
+    ASSERT_NE(list, nullptr);
+    int cx = 0;
+    int cy = 0;
+    EXPECT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
+    EXPECT_EQ(cx * 100 + cy, 1612);
+
+    EXPECT_EQ(ImageList_AddIcon(list, Icon(1)), 0);
+    EXPECT_EQ(ImageList_AddIcon(list, Icon(2)), 1);
+    EXPECT_EQ(ImageList_AddIcon(list, nullptr), -1);
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 0, Icon(3)), 0);
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 2, Icon(4)), -1);
+    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(Icon(3), Icon(2)));
+    EXPECT_TRUE(ImageList_Remove(list, 0));
+    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(Icon(2)));
+    EXPECT_FALSE(ImageList_Remove(list, 1));
+    EXPECT_TRUE(ImageList_Remove(list, -1));
+    EXPECT_EQ(ImageList_GetImageCount(list), 0);
+}
+
+TEST_F(ImageListTest, ADestroyedListAnswersNothing) {
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_MASK, 1, 1);
+    ImageList_AddIcon(list, Icon(1));
+    EXPECT_EQ(native::LiveImageLists(), 1);
+    EXPECT_TRUE(ImageList_Destroy(list));
+    EXPECT_EQ(native::LiveImageLists(), 0);
+
+    int cx = 0;
+    const std::pair<const char*, std::function<long()>> calls[] = {
+        {"destroy", [&] { return ImageList_Destroy(list); }},
+        {"count", [&] { return ImageList_GetImageCount(list); }},
+        {"size", [&] { return ImageList_GetIconSize(list, &cx, &cx); }},
+        {"add", [&] { return ImageList_AddIcon(list, Icon(1)) + 1; }},
+        {"remove", [&] { return ImageList_Remove(list, -1); }},
+        {"drag", [&] { return ImageList_BeginDrag(list, 0, 0, 0); }},
+        {"cursor", [&] { return ImageList_SetDragCursorImage(list, 0, 0, 0); }},
+    };
+    for (const auto& [name, call] : calls) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(call(), 0);
+    }
+}
+
+struct DragStep {
+    const char* name;
+    std::function<BOOL()> call;
+    BOOL result;
+    bool dragging;
+    bool locked;
+    bool visible;
+    POINT position;
+};
+
+TEST_F(ImageListTest, DragStateFollowsTheDragCalls) {
+    HWND window = TopLevel();
+    HIMAGELIST image = ImageList_Create(32, 16, ILC_MASK, 1, 1);
+    ImageList_AddIcon(image, Icon(9));
+    const DragStep steps[] = {
+        {"enter before a drag",
+         [&] { return ImageList_DragEnter(window, 1, 2); },
+         FALSE,
+         false,
+         false,
+         false,
+         {0, 0}},
+        {"move before a drag",
+         [&] { return ImageList_DragMove(1, 2); },
+         FALSE,
+         false,
+         false,
+         false,
+         {0, 0}},
+        {"show before a drag",
+         [&] { return ImageList_DragShowNolock(TRUE); },
+         TRUE,
+         false,
+         false,
+         false,
+         {0, 0}},
+        {"cursor image",
+         [&] { return ImageList_SetDragCursorImage(image, 0, 3, 4); },
+         TRUE,
+         false,
+         false,
+         false,
+         {0, 0}},
+        {"begin with a bad index",
+         [&] { return ImageList_BeginDrag(image, 1, 5, 6); },
+         FALSE,
+         false,
+         false,
+         false,
+         {0, 0}},
+        {"begin",
+         [&] { return ImageList_BeginDrag(image, 0, 5, 6); },
+         TRUE,
+         true,
+         false,
+         false,
+         {0, 0}},
+        {"enter",
+         [&] { return ImageList_DragEnter(window, 10, 20); },
+         TRUE,
+         true,
+         true,
+         true,
+         {10, 20}},
+        {"hide",
+         [&] { return ImageList_DragShowNolock(FALSE); },
+         TRUE,
+         true,
+         true,
+         false,
+         {10, 20}},
+        {"show", [&] { return ImageList_DragShowNolock(TRUE); }, TRUE, true, true, true, {10, 20}},
+        {"move", [&] { return ImageList_DragMove(15, 25); }, TRUE, true, true, true, {15, 25}},
+        {"leave", [&] { return ImageList_DragLeave(window); }, TRUE, true, false, false, {15, 25}},
+        {"end",
+         [&] {
+             ImageList_EndDrag();
+             return TRUE;
+         },
+         TRUE,
+         false,
+         false,
+         false,
+         {15, 25}},
+    };
+    for (const DragStep& step : steps) {
+        SCOPED_TRACE(step.name);
+        EXPECT_EQ(step.call(), step.result);
+        const native::ImageListDrag& drag = native::GetImageListDrag();
+        EXPECT_EQ(drag.image, step.dragging ? image : nullptr);
+        EXPECT_EQ(drag.lockWindow, step.locked ? window : nullptr);
+        EXPECT_EQ(drag.visible, step.visible);
+        EXPECT_EQ(drag.position.x, step.position.x);
+        EXPECT_EQ(drag.position.y, step.position.y);
+    }
+
+    const native::ImageListDrag& drag = native::GetImageListDrag();
+    EXPECT_EQ(drag.cursorImage, image);
+    EXPECT_EQ(drag.cursorHotSpot.x + drag.cursorHotSpot.y, 7);
+    EXPECT_EQ(drag.hotSpot.x + drag.hotSpot.y, 11);
+    std::vector<native::DragCall> calls;
+    for (const native::DragCallRecord& record : drag.calls) {
+        calls.push_back(record.call);
+    }
+    using native::DragCall;
+    EXPECT_THAT(calls, ElementsAre(DragCall::BeginDrag, DragCall::DragEnter, DragCall::DragMove,
+                                   DragCall::DragLeave, DragCall::EndDrag));
+    EXPECT_EQ(drag.calls[1].window, window);
+}
+
+TEST_F(ImageListTest, ResetForgetsListsAndTheDrag) {
+    HIMAGELIST image = ImageList_Create(16, 16, ILC_MASK, 1, 1);
+    ImageList_AddIcon(image, Icon(1));
+    ImageList_BeginDrag(image, 0, 0, 0);
+    native::Reset();
+    EXPECT_EQ(native::LiveImageLists(), 0);
+    EXPECT_EQ(native::GetImageListDrag().image, nullptr);
+    EXPECT_THAT(native::GetImageListDrag().calls, IsEmpty());
+}
+
+} // namespace
