@@ -239,8 +239,6 @@ TEST_F(ListViewTest, SetItemAnnouncesTheFieldsThatChanged) {
     const FieldCase cases[] = {
         {"text", LVIF_TEXT, "New", 0, 0, LVIF_TEXT},
         {"same text", LVIF_TEXT, "Item 1", 0, 0, 0},
-        {"image", LVIF_IMAGE, nullptr, 3, 0, LVIF_IMAGE},
-        {"data", LVIF_PARAM, nullptr, 0, 555, LVIF_PARAM},
         {"several", LVIF_TEXT | LVIF_PARAM | LVIF_STATE, "X", 0, 7,
          LVIF_TEXT | LVIF_PARAM | LVIF_STATE},
     };
