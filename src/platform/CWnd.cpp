@@ -24,7 +24,8 @@ LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     CWnd::CurrentMessage saved = wnd->current_;
     wnd->current_ = {msg, wParam, lParam};
     LRESULT result = wnd->WindowProc(msg, wParam, lParam);
-    if (msg != WM_NCDESTROY) // the object may be gone after WM_NCDESTROY
+    // A handler may have destroyed the window, and with it the object (WM_CLOSE of a frame).
+    if (CWnd::FromHandlePermanent(hwnd) == wnd)
         wnd->current_ = saved;
     return result;
 }
