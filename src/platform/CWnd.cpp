@@ -2,6 +2,8 @@
 
 #include "Afx.h"
 #include "AfxState.h"
+#include "CommCtrl.h"
+#include "NativeBackend.h"
 
 namespace {
 
@@ -10,13 +12,7 @@ constexpr int kWindowProcIndex = -4;
 } // namespace
 
 LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    AfxState& state = AfxGetState();
     CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
-    if (wnd == nullptr && state.creating != nullptr) {
-        wnd = state.creating;
-        state.creating = nullptr;
-        wnd->Attach(hwnd);
-    }
     if (wnd == nullptr)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
 
@@ -33,8 +29,9 @@ LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-    AfxState& state = AfxGetState();
-    if (m_hWnd != nullptr && state.permanent.count(m_hWnd) != 0) {
+    // Only the object that serves the window owns it; a second object over the same window
+    // (GetListCtrl of a list view) does not.
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {
         HWND hwnd = Detach();
         ::DestroyWindow(hwnd);
     }
@@ -86,22 +83,57 @@ HWND CWnd::Detach() {
     return hwnd;
 }
 
+void CWnd::TakeOverCreating(HWND hwnd) {
+    AfxState& state = AfxGetState();
+    CWnd* wnd = state.creating;
+    if (wnd == nullptr)
+        return;
+    state.creating = nullptr;
+    wnd->Attach(hwnd);
+    auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, kWindowProcIndex));
+    wnd->superProc_ = nullptr;
+    if (proc != &AfxWndProc) {
+        wnd->superProc_ = proc;
+        SetWindowLongPtrA(hwnd, kWindowProcIndex, reinterpret_cast<std::intptr_t>(&AfxWndProc));
+    }
+}
+
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
                     int x, int y, int width, int height, HWND parent, HMENU menuOrId, void* param) {
+    CREATESTRUCTA create;
+    create.dwExStyle = exStyle;
+    create.lpszClass = className;
+    create.lpszName = windowName;
+    create.style = static_cast<LONG>(style);
+    create.x = x;
+    create.y = y;
+    create.cx = width;
+    create.cy = height;
+    create.hwndParent = parent;
+    create.hMenu = menuOrId;
+    create.hInstance = AfxGetInstanceHandle();
+    create.lpCreateParams = param;
+    if (!PreCreateWindow(create)) {
+        PostNcDestroy();
+        return FALSE;
+    }
+
+    // Reset() forgets the hook, so it is installed again for every window.
+    native::SetCreationHook(&CWnd::TakeOverCreating);
     AfxState& state = AfxGetState();
     CWnd* outer = state.creating;
     state.creating = this;
-    HWND hwnd = CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
-                                menuOrId, AfxGetInstanceHandle(), param);
+    HWND hwnd =
+        CreateWindowExA(create.dwExStyle, create.lpszClass, create.lpszName,
+                        static_cast<DWORD>(create.style), create.x, create.y, create.cx, create.cy,
+                        create.hwndParent, create.hMenu, create.hInstance, create.lpCreateParams);
     state.creating = outer;
-    if (hwnd == nullptr)
-        return FALSE;
-    if (FromHandlePermanent(hwnd) == nullptr) {
-        // A window of a class the framework does not serve: subclass it after the fact.
-        Attach(hwnd);
-        superProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-            hwnd, kWindowProcIndex, reinterpret_cast<std::intptr_t>(&AfxWndProc)));
-    }
+    return hwnd != nullptr ? TRUE : FALSE;
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTA& create) {
+    if (create.lpszClass == nullptr)
+        create.lpszClass = AfxRegisterWndClass(0);
     return TRUE;
 }
 
@@ -153,7 +185,16 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     return OnCmdMsg(id, code, nullptr);
 }
 
-BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) {
+BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header == nullptr)
+        return FALSE;
+    CWnd* control = FromHandlePermanent(header->hwndFrom);
+    return control != nullptr && control != this &&
+           control->OnChildNotify(WM_NOTIFY, wParam, lParam, result);
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
     return FALSE;
 }
 

@@ -28,8 +28,13 @@ public:
     static CWnd* FromHandle(HWND hwnd);
     static void DeleteTempMap();
 
+    // Serves the window from its first message, also a window of a class the framework does
+    // not own, which is subclassed while it is being created.
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x,
                   int y, int width, int height, HWND parent, HMENU menuOrId, void* param = nullptr);
+    // May change the class, styles and placement of the window about to be created; false
+    // cancels the creation. A null class becomes a class of the framework's.
+    virtual BOOL PreCreateWindow(CREATESTRUCTA& create);
     virtual BOOL Create(const char* className, const char* windowName, DWORD style,
                         const RECT& rect, CWnd* parent, UINT id, CCreateContext* context = nullptr);
     virtual BOOL DestroyWindow();
@@ -43,7 +48,11 @@ public:
     virtual void PostNcDestroy() {}
 
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // Gives the control that sent the notice the first chance to handle it (OnChildNotify).
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // A notice this window sent its parent, handed back by the parent; true when handled,
+    // with the parent's answer in `result`.
+    virtual BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // Modal loop: dispatches messages until EndModalLoop, or until no input can come
     // any more, which ends it with IDCANCEL.
@@ -107,6 +116,8 @@ protected:
 
 private:
     friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    // The creation hook: the object being created takes over the new window.
+    static void TakeOverCreating(HWND hwnd);
     void Attach(HWND hwnd);
     HWND Detach();
 

@@ -71,6 +71,12 @@ struct WindowObserver {
 };
 void SetWindowObserver(WindowObserver observer);
 
+// Called by CreateWindowExA once the window exists and before its first message, so that
+// whoever is to serve the window can take it over first. The application framework installs
+// this hook.
+using CreationHook = std::function<void(HWND)>;
+void SetCreationHook(CreationHook hook);
+
 // Nesting depth of the application's wait cursor.
 int WaitCursorDepth();
 void AdjustWaitCursor(int delta);

@@ -164,6 +164,10 @@ void SetWindowObserver(WindowObserver observer) {
     Manager().observer = std::move(observer);
 }
 
+void SetCreationHook(CreationHook hook) {
+    Manager().creationHook = std::move(hook);
+}
+
 int WaitCursorDepth() {
     return Manager().settings.waitCursorDepth;
 }
@@ -180,6 +184,7 @@ void Reset() {
     manager.helpHandler = nullptr;
     manager.inputWaiter = nullptr;
     manager.observer = WindowObserver{};
+    manager.creationHook = nullptr;
     for (;;) {
         std::vector<HWND> topLevels = manager.TopLevels();
         auto next = std::find_if(topLevels.begin(), topLevels.end(),

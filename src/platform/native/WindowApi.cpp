@@ -133,6 +133,11 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
     window->invalid = (style & WS_VISIBLE) != 0;
     manager.Add(std::move(window));
 
+    auto hook = manager.creationHook;
+    if (hook) {
+        hook(hwnd);
+    }
+
     CREATESTRUCTA cs;
     cs.lpCreateParams = param;
     cs.hInstance = instance;

@@ -65,6 +65,7 @@ public:
     HelpHandler helpHandler;
     InputWaiter inputWaiter;
     WindowObserver observer;
+    CreationHook creationHook;
 
 private:
     // The system's own window classes are there from the start.
