@@ -39,8 +39,9 @@ CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) {
     if (view == nullptr)
         return nullptr;
     RECT none{0, 0, 0, 0};
-    // A view whose window fails during creation has deleted itself already.
-    if (!view->Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, none, this, id, context))
+    // The view chooses its window class (PreCreateWindow). A view whose window fails during
+    // creation has deleted itself already.
+    if (!view->Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, none, this, id, context))
         return nullptr;
     if (activeView_ == nullptr)
         activeView_ = view;

@@ -1,0 +1,197 @@
+#include "NativeTestSupport.h"
+
+#include "platform/Afx.h"
+#include "platform/CCreateContext.h"
+#include "platform/CDocument.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CListCtrl.h"
+#include "platform/CListView.h"
+
+#include <gmock/gmock.h>
+
+#include <string>
+
+using namespace native_test;
+using ::testing::ElementsAre;
+
+namespace {
+
+LPARAM At(int x, int y) {
+    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(x), static_cast<WORD>(y)));
+}
+
+// A list view as the Inspector's table makes one: report mode added while handling
+// WM_CREATE, notices taken from the frame.
+class ReportView : public CListView {
+    DECLARE_DYNCREATE(ReportView)
+public:
+    ReportView() { last = this; }
+    ~ReportView() override { last = nullptr; }
+
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (firstMessage == 0)
+            firstMessage = msg;
+        return CListView::WindowProc(msg, wParam, lParam);
+    }
+
+    static inline ReportView* last = nullptr;
+    UINT firstMessage = 0;
+    DWORD styleGiven = 0;
+    std::vector<UINT> reflected;
+    LRESULT refuseChanges = 0;
+
+protected:
+    int OnCreate(CREATESTRUCTA* create) override {
+        create->style |= LVS_REPORT | LVS_NOSORTHEADER;
+        styleGiven = static_cast<DWORD>(create->style);
+        return CListView::OnCreate(create);
+    }
+
+    BOOL OnChildNotify(UINT, WPARAM, LPARAM lParam, LRESULT* result) override {
+        UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
+        reflected.push_back(code);
+        if (code != LVN_ITEMCHANGING)
+            return FALSE;
+        *result = refuseChanges;
+        return TRUE;
+    }
+};
+
+IMPLEMENT_DYNCREATE(ReportView)
+
+class FirstMessageCtrl : public CListCtrl {
+public:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (firstMessage == 0)
+            firstMessage = msg;
+        return CListCtrl::WindowProc(msg, wParam, lParam);
+    }
+    UINT firstMessage = 0;
+};
+
+class ListViewFrameworkTest : public NativeTest {
+protected:
+    void TearDown() override {
+        if (parentWnd.m_hWnd != nullptr)
+            parentWnd.DestroyWindow();
+        NativeTest::TearDown();
+    }
+
+    void CreateParent() {
+        ASSERT_TRUE(parentWnd.CreateEx(0, AfxRegisterWndClass(0), "Parent", WS_OVERLAPPEDWINDOW, 0,
+                                       0, 300, 200, nullptr, nullptr));
+    }
+
+    CWnd parentWnd;
+};
+
+TEST_F(ListViewFrameworkTest, ListViewInAFrameIsServedFromItsFirstMessage) {
+    auto* frame = new CFrameWnd;
+    auto* document = new CDocument;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(ReportView);
+    context.m_pCurrentDoc = document;
+    ASSERT_TRUE(frame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT{0, 0, 400, 300}, nullptr,
+                              0, 0, &context));
+    ReportView* view = ReportView::last;
+    ASSERT_NE(view, nullptr);
+
+    EXPECT_EQ(frame->GetActiveView(), view);
+    EXPECT_EQ(native::GetClassNameOf(view->m_hWnd), WC_LISTVIEW);
+    EXPECT_EQ(view->firstMessage, static_cast<UINT>(WM_NCCREATE));
+    EXPECT_EQ(document->GetFirstView(), view);
+    DWORD wanted = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_NOSORTHEADER;
+    EXPECT_EQ(view->styleGiven & wanted, wanted);
+    EXPECT_EQ(view->GetStyle() & wanted, wanted) << "the control took the style from WM_CREATE";
+
+    CListCtrl& list = view->GetListCtrl();
+    EXPECT_EQ(list.m_hWnd, view->m_hWnd);
+    list.InsertColumn(0, "Label");
+    list.InsertItem(0, "a");
+    list.InsertItem(1, "b");
+    EXPECT_EQ(list.GetItemCount(), 2);
+    {
+        CListCtrl other;
+        other.m_hWnd = view->m_hWnd;
+    }
+    EXPECT_TRUE(IsWindow(view->m_hWnd)) << "only the serving object destroys the window";
+
+    view->reflected.clear();
+    EXPECT_TRUE(list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_THAT(view->reflected, ElementsAre(LVN_ITEMCHANGING, LVN_ITEMCHANGED));
+    view->refuseChanges = TRUE;
+    EXPECT_FALSE(list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED));
+    view->refuseChanges = FALSE;
+
+    view->SendMessage(WM_LBUTTONDOWN, 0, At(20, 20 + 5));
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0) << "a click reaches the control";
+    EXPECT_EQ(list.GetSelectedCount(), 1u);
+
+    frame->DestroyWindow();
+    EXPECT_EQ(ReportView::last, nullptr);
+    EXPECT_TRUE(native::TopLevelWindows().empty());
+}
+
+TEST_F(ListViewFrameworkTest, ControlIsSubclassedAtCreationAlsoAfterAReset) {
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        native::Reset();
+        CreateParent();
+        FirstMessageCtrl list;
+        ASSERT_TRUE(
+            list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, RECT{0, 0, 300, 105}, &parentWnd, 9));
+        EXPECT_EQ(list.firstMessage, static_cast<UINT>(WM_NCCREATE));
+        EXPECT_EQ(CWnd::FromHandlePermanent(list.m_hWnd), &list);
+        EXPECT_EQ(GetWindowLongPtrA(list.m_hWnd, -4), reinterpret_cast<std::intptr_t>(&AfxWndProc));
+        EXPECT_EQ(list.InsertItem(0, "served by the control"), 0);
+        list.DestroyWindow();
+        parentWnd.DestroyWindow();
+    }
+}
+
+TEST_F(ListViewFrameworkTest, WrappersConvertTheirArguments) {
+    CreateParent();
+    CListCtrl list;
+    ASSERT_TRUE(
+        list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, RECT{0, 0, 300, 105}, &parentWnd, 9));
+    EXPECT_EQ(list.InsertColumn(0, "Heading"), 0);
+    EXPECT_EQ(list.GetColumnWidth(0), 7 * 6) << "width -1 fits the heading";
+    list.InsertColumn(1, "Value", LVCFMT_RIGHT, 80);
+    for (int i = 0; i < 10; ++i)
+        list.InsertItem(i, "item", i == 3 ? 2 : -1);
+
+    std::string longText(600, 'x');
+    EXPECT_TRUE(list.SetItemText(4, 1, longText.c_str()));
+    EXPECT_EQ(list.GetItemText(4, 1), longText);
+    EXPECT_TRUE(list.SetItemData(5, 1234));
+    EXPECT_EQ(list.GetItemData(5), 1234);
+    LVITEMA image;
+    image.mask = LVIF_IMAGE;
+    image.iItem = 3;
+    list.GetItem(&image);
+    EXPECT_EQ(image.iImage, 2);
+
+    EXPECT_TRUE(list.SetColumnWidth(0, LVSCW_AUTOSIZE));
+    EXPECT_EQ(list.GetColumnWidth(0), 4 * 6 + 12);
+    EXPECT_TRUE(list.Scroll(SIZE{0, 2 * 17}));
+    EXPECT_EQ(list.GetTopIndex(), 2);
+    RECT rect;
+    EXPECT_TRUE(list.GetItemRect(3, &rect, LVIR_LABEL));
+    EXPECT_EQ(rect.top, 20 + 17);
+    UINT flags = 0;
+    EXPECT_EQ(list.HitTest(POINT{5, rect.top + 1}, &flags), 3);
+    EXPECT_EQ(flags, LVHT_ONITEMLABEL);
+}
+
+TEST_F(ListViewFrameworkTest, RefusingPreCreateWindowCreatesNothing) {
+    struct Refusing : CWnd {
+        BOOL PreCreateWindow(CREATESTRUCTA&) override { return FALSE; }
+        void PostNcDestroy() override { finished = true; }
+        bool finished = false;
+    } wnd;
+    EXPECT_FALSE(wnd.CreateEx(0, nullptr, "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_TRUE(wnd.finished);
+    EXPECT_TRUE(native::TopLevelWindows().empty());
+}
+
+} // namespace
