@@ -5,6 +5,7 @@
 #include "DesktopPad.h"
 #include "DesktopSession.h"
 #include "InspectorModule.h"
+#include "ListDescription.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "service/InspectorProbe.h"
@@ -89,6 +90,8 @@ void Console::DefineCommands() {
            [this](const Args& a) { CmdInspectors(a); });
     Define("rows", "rows N", "print the row tree of frame N",
            [this](const Args& a) { CmdRows(a); });
+    Define("list", "list N", "print the list control of frame N",
+           [this](const Args& a) { CmdList(a); });
     Define("pads", "pads", "print the desktop's pad tree", [this](const Args& a) { CmdPads(a); });
     Define("closeall", "closeall", "close every Inspector",
            [this](const Args&) { session_.Module().AlldeleteInspector(); });
@@ -236,6 +239,14 @@ void Console::CmdRows(const Args& args) {
     SendMessageA(view, WM_INSP_DESCRIBEROWS, 0, reinterpret_cast<LPARAM>(&rows));
     std::istringstream lines(rows);
     for (std::string line; std::getline(lines, line);)
+        Print(FromCodePage(line));
+}
+
+void Console::CmdList(const Args& args) {
+    HWND frame = nullptr;
+    if (!FrameArg(args, 0, frame))
+        return;
+    for (const std::string& line : DescribeList(GetDlgItem(frame, AFX_IDW_PANE_FIRST)))
         Print(FromCodePage(line));
 }
 

@@ -57,6 +57,7 @@ private:
     void CmdOpen(const Args& args);
     void CmdInspectors(const Args& args);
     void CmdRows(const Args& args);
+    void CmdList(const Args& args);
     void CmdPads(const Args& args);
     void CmdHelp(const Args& args);
 

@@ -1,10 +1,12 @@
 #include "CMainFrame.h"
 
 #include "CInspectrDoc.h"
+#include "ColumnSettings.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 #include "listview/CInspectrView.h"
+#include "listview/TableWriter.h"
 #include "platform/Afx.h"
 #include "platform/CCreateContext.h"
 #include "resources/ResourceIds.h"
@@ -12,7 +14,9 @@
 #include "service/ResourceHelpers.h"
 #include "service/TextHelpers.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -51,6 +55,15 @@ std::string InspectorTitle(MvSimplePad* pad) {
         inspLoadString(name, IDS_DESKTOP);
     }
     return name + " - " + suffix;
+}
+
+// The column set stored by the Inspector closed last.
+void LoadViewColumns(CInspectrView& view) {
+    ColumnSet set = LoadColumnSettings();
+    view.columnCount = set.columnCount;
+    std::copy(std::begin(set.columnIds), std::end(set.columnIds), view.columnIds);
+    std::copy(std::begin(set.columnWidths), std::end(set.columnWidths), view.columnWidths);
+    SetupColumns(view, false);
 }
 
 // The shared background brush follows the window colour; it is only replaced while no
@@ -124,12 +137,14 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.savedSelection = std::make_unique<RowList>();
     view.selectedPads = std::make_unique<MvPadList>();
 
+    LoadViewColumns(view);
     view.OpenTree(pad);
     view.desktopWindow = topLevel;
     inspLoadString(view.titleName, IDS_INSPECTOR);
 
-    int width = view.ColumnWidth(0) + view.ColumnWidth(1) + view.ColumnWidth(2) +
-                2 * GetSystemMetrics(SM_CXFRAME);
+    int width = 2 * GetSystemMetrics(SM_CXFRAME);
+    for (int i = 0; i < 3; ++i)
+        width += view.List().GetColumnWidth(i);
     if (width > GetSystemMetrics(SM_CXSCREEN))
         width = GetSystemMetrics(SM_CXSCREEN);
     int height = GetSystemMetrics(SM_CYSCREEN) / 2;
@@ -160,6 +175,13 @@ int CMainFrame::ShowWarning(UINT stringId) {
 
 BOOL CMainFrame::OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) {
     return CFrameWnd::OnCreateClient(create, context) ? 1 : 0;
+}
+
+void CMainFrame::OnClose() {
+    // Search-results frames show their source's columns and keep nothing.
+    if (!m_bSearchFrame && m_pInspView != nullptr)
+        SaveColumnSettings(ColumnSetString(*m_pInspView));
+    CFrameWnd::OnClose();
 }
 
 int CMainFrame::OnCreate(CREATESTRUCTA* create) {

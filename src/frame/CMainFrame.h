@@ -33,6 +33,7 @@ public:
 
 protected:
     int OnCreate(CREATESTRUCTA* create) override;
+    void OnClose() override;
     BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) override;
 };
 

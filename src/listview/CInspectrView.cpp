@@ -2,32 +2,51 @@
 
 #include "RowBuilder.h"
 #include "RowDump.h"
+#include "Selection.h"
+#include "TableWriter.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
+#include "resources/ResourceIds.h"
 #include "service/InspectorProbe.h"
 #include "service/ModuleState.h"
+#include "service/ResourceHelpers.h"
 
 IMPLEMENT_DYNCREATE(CInspectrView)
 
-CInspectrView::CInspectrView() = default;
+CInspectrView::CInspectrView() {
+    inspLoadString(connectionYes, IDS_YES);
+    inspLoadString(connectionNo, IDS_NO);
+}
+
 CInspectrView::~CInspectrView() = default;
+
+BOOL CInspectrView::PreCreateWindow(CREATESTRUCTA& create) {
+    create.style |= WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_NOSORTHEADER;
+    return CListView::PreCreateWindow(create);
+}
 
 void CInspectrView::OpenTree(MvSimplePad* pad) {
     rootRow.reset(pad != nullptr ? BuildRow(*this, pad, nullptr) : BuildDesktopRow(*this));
     if (!rootRow)
         rowCount = 0;
-    if (frame != nullptr)
-        frame->SetCountPane(0, rowCount);
+    FillList(*this, rootRow.get());
+    RECT first{};
+    rowHeight = List().GetItemCount() > 0 && List().GetItemRect(0, &first, LVIR_BOUNDS)
+                    ? first.bottom - first.top
+                    : 0;
+    ShowCounts();
     currentRow = rootRow.get();
     if (rootRow)
         topRecord = CopyRow(*rootRow);
     focusIndex = 0;
+    if (rootRow)
+        SetFocusRow(*this, rootRow.get());
 }
 
-int CInspectrView::ColumnWidth(int position) const {
-    // Automatic widths of the default columns until the table measures its headers.
-    static const int kDefaultWidths[] = {100, 148, 94, 136, 142};
-    return position >= 0 && position < 5 ? kDefaultWidths[position] : 0;
+void CInspectrView::ShowCounts() {
+    selectedCount = SelectedCount(*this);
+    if (frame != nullptr)
+        frame->SetCountPane(selectedCount, rowCount);
 }
 
 void CInspectrView::FreeTree() {
@@ -58,7 +77,11 @@ void CInspectrView::OnDestroy() {
     selectedRows.reset();
     savedSelection.reset();
     selectedPads.reset();
-    CView::OnDestroy();
+    if (rowImages != nullptr) {
+        ImageList_Destroy(rowImages);
+        rowImages = nullptr;
+    }
+    CListView::OnDestroy();
 }
 
 BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -69,5 +92,5 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
         *result = count;
         return TRUE;
     }
-    return CView::OnWndMsg(msg, wParam, lParam, result);
+    return CListView::OnWndMsg(msg, wParam, lParam, result);
 }

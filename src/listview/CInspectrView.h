@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ColumnId.h"
 #include "InspectorRow.h"
-#include "platform/CView.h"
+#include "platform/CListView.h"
 
 #include <memory>
 #include <string>
@@ -10,24 +11,26 @@ class CMainFrame;
 class MvPadList;
 class MvSimplePad;
 
-// The table of one Inspector: the row tree of its top pad (or of the desktop), the
-// selection and the display settings.
-class CInspectrView : public CView {
+// The table of one Inspector: the row tree of its top pad (or of the desktop), the column
+// set, the selection and the display settings. Its window is the list control.
+class CInspectrView : public CListView {
     DECLARE_DYNCREATE(CInspectrView)
 
 public:
     CInspectrView();
     ~CInspectrView() override;
 
-    // Builds the tree of `pad`, or of the desktop without one, and makes its root current.
-    void OpenTree(MvSimplePad* pad);
-    // Width in pixels of the column at `position`.
-    int ColumnWidth(int position) const;
+    CListCtrl& List() const { return GetListCtrl(); }
 
+    // Builds the tree of `pad`, or of the desktop without one, fills the list and puts the
+    // focus on the root.
+    void OpenTree(MvSimplePad* pad);
     // Frees the tree and leaves rootRow null.
     void FreeTree();
     // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
     void RemoveRowFromTree(InspectorRow* row);
+    // Shows the selected count and rowCount in the frame's count pane.
+    void ShowCounts();
 
     std::unique_ptr<InspectorRow> rootRow;
     int rowCount = 0;
@@ -36,11 +39,23 @@ public:
     std::unique_ptr<InspectorRow> anchorRow;
     InspectorRow* currentRow = nullptr;
 
+    int columnCount = 5;
+    int columnIds[kMaxColumns] = {0, 1, 2, 3, 4, 0, 0, 0, 0, 0};
+    int columnWidths[kMaxColumns] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    int insertedColumns = 0;
+    HIMAGELIST rowImages = nullptr;
+    int rowHeight = 0;
+    // The Connection cell texts of the active language.
+    std::string connectionYes;
+    std::string connectionNo;
+
     int autoUpdate = 1;
     int nestedLabels = 0;
     int publishEnabled = 1;
     int mirrorEnabled = 1;
+    int suppressItemChange = 0;
     int focusIndex = -1;
+    int selectedCount = 0;
     int closing = 0;
     int frameActive = 0;
     int comctlClass = 0;
@@ -55,6 +70,7 @@ public:
     CMainFrame* searchFrame = nullptr;
 
 protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& create) override;
     void OnDestroy() override;
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

@@ -1,0 +1,59 @@
+#include "ListDescription.h"
+
+#include "platform/CommCtrl.h"
+
+namespace {
+
+std::string ItemText(HWND list, int index, int subItem) {
+    char buffer[2048] = "";
+    LVITEMA item{};
+    item.iSubItem = subItem;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
+} // namespace
+
+std::vector<std::string> DescribeList(HWND list) {
+    std::vector<std::string> lines;
+    std::string header = "#";
+    int columns = 0;
+    for (;; ++columns) {
+        char text[256] = "";
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = text;
+        column.cchTextMax = sizeof text;
+        if (!SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(columns),
+                          reinterpret_cast<LPARAM>(&column)))
+            break;
+        header += std::string("\t") + text;
+    }
+    lines.push_back(header);
+    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        UINT state =
+            static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i),
+                                           LVIS_SELECTED | LVIS_FOCUSED | LVIS_DROPHILITED));
+        std::string letters;
+        if (state & LVIS_SELECTED)
+            letters += 'S';
+        if (state & LVIS_FOCUSED)
+            letters += 'F';
+        if (state & LVIS_DROPHILITED)
+            letters += 'D';
+        LVITEMA item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = i;
+        SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        std::string line = std::to_string(i) + "\t" + (letters.empty() ? "-" : letters) + "\t" +
+                           std::to_string(item.iImage);
+        for (int c = 0; c < std::max(columns, 1); ++c)
+            line += "\t" + ItemText(list, i, c);
+        lines.push_back(line);
+    }
+    return lines;
+}
