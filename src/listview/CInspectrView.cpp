@@ -26,6 +26,7 @@ BOOL CInspectrView::PreCreateWindow(CREATESTRUCTA& create) {
 }
 
 void CInspectrView::OpenTree(MvSimplePad* pad) {
+    selectedCount = 0;
     rootRow.reset(pad != nullptr ? BuildRow(*this, pad, nullptr) : BuildDesktopRow(*this));
     if (!rootRow)
         rowCount = 0;
@@ -93,4 +94,15 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
         return TRUE;
     }
     return CListView::OnWndMsg(msg, wParam, lParam, result);
+}
+
+BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {
+        auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
+        OnItemChanged(*this, change->iItem, change->uChanged);
+        *result = 0;
+        return TRUE;
+    }
+    return CListView::OnChildNotify(msg, wParam, lParam, result);
 }

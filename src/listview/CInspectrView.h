@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 class CMainFrame;
 class MvPadList;
@@ -61,7 +63,11 @@ public:
     int comctlClass = 0;
     std::string titleName;
 
+    // Pads of the list items, first item of each pad, as of the last fill.
+    std::unordered_map<const MvSimplePad*, int> itemOfPad;
     std::unique_ptr<RowList> selectedRows;
+    // The pads of selectedRows, kept in step with it.
+    std::unordered_set<const MvSimplePad*> selectedPadSet;
     std::unique_ptr<RowList> savedSelection;
     std::unique_ptr<MvPadList> selectedPads;
 
@@ -73,4 +79,5 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;
     void OnDestroy() override;
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

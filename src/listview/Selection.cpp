@@ -3,6 +3,146 @@
 #include "CInspectrView.h"
 #include "InspectorRow.h"
 #include "frame/CMainFrame.h"
+#include "host/MvHostServices.h"
+#include "host/MvPadList.h"
+#include "host/MvSimplePad.h"
+
+namespace {
+
+// The desktop row, gone rows and pads kept from the property window are selected in the
+// list only.
+bool Publishable(const InspectorRow& row) {
+    return !row.gone && !row.isDesktop && row.pad != nullptr &&
+           row.pad->isProtected2(kProtectProperty) != 1;
+}
+
+bool HasSelectedPad(const CInspectrView& view, const MvSimplePad* pad) {
+    return view.selectedRows && view.selectedPadSet.count(pad) != 0;
+}
+
+void AddSelectedCopy(CInspectrView& view, const InspectorRow& row) {
+    auto copy = CopyRow(row);
+    copy->listSelected = 1;
+    if (!Append(*view.selectedRows, std::move(copy)))
+        view.selectedPadSet.insert(row.pad);
+}
+
+void RemoveSelectedCopy(CInspectrView& view, const MvSimplePad* pad) {
+    InspectorRow probe;
+    probe.pad = const_cast<MvSimplePad*>(pad);
+    Remove(*view.selectedRows, probe);
+    view.selectedPadSet.erase(pad);
+}
+
+bool ValidIndex(const CInspectrView& view, int index) {
+    return index >= 0 && index < view.List().GetItemCount();
+}
+
+} // namespace
+
+int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad) {
+    auto it = view.itemOfPad.find(pad);
+    if (it == view.itemOfPad.end())
+        return -1;
+    InspectorRow* row = RowOfItem(view, it->second);
+    return row != nullptr && row->pad == pad ? it->second : -1;
+}
+
+InspectorRow* RowOfItem(const CInspectrView& view, int index) {
+    if (!ValidIndex(view, index))
+        return nullptr;
+    return reinterpret_cast<InspectorRow*>(view.List().GetItemData(index));
+}
+
+void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad) {
+    if (pad != nullptr && view.selectedPads) {
+        if (op == 1)
+            view.selectedPads->append(pad);
+        else
+            view.selectedPads->remove(pad);
+    }
+    if (view.publishEnabled == 1 && view.frameActive == 1)
+        SetPadProperty(view.selectedPads.get(), view.titleName.c_str(), 0);
+}
+
+PublishingSuspended::PublishingSuspended(CInspectrView& view) : view_(view) {
+    view_.publishEnabled = 0;
+}
+
+PublishingSuspended::~PublishingSuspended() {
+    view_.publishEnabled = 1;
+    PublishSelection(view_, 1, nullptr);
+}
+
+void SelectRow(CInspectrView& view, const InspectorRow& row) {
+    if (!view.rootRow || !view.selectedRows)
+        return;
+    int item = ItemOfPad(view, row.pad);
+    InspectorRow* listed = RowOfItem(view, item);
+    if (listed == nullptr || listed->shown != 1)
+        return;
+    if (!HasSelectedPad(view, listed->pad)) {
+        AddSelectedCopy(view, *listed);
+        if (Publishable(*listed))
+            PublishSelection(view, 1, listed->pad);
+    }
+    listed->listSelected = 1;
+    view.List().SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void DeselectRow(CInspectrView& view, const InspectorRow& row) {
+    if (!view.rootRow || !view.selectedRows)
+        return;
+    // `row` may be the very copy that is removed here.
+    MvSimplePad* pad = row.pad;
+    bool publishable = Publishable(row);
+    RemoveSelectedCopy(view, pad);
+    if (publishable)
+        PublishSelection(view, 0, pad);
+    int item = ItemOfPad(view, pad);
+    if (InspectorRow* listed = RowOfItem(view, item)) {
+        listed->listSelected = 0;
+        view.List().SetItemState(item, 0, LVIS_SELECTED);
+    }
+}
+
+void DeselectAll(CInspectrView& view) {
+    if (view.selectedRows) {
+        while (view.selectedRows->head != nullptr)
+            DeselectRow(view, *view.selectedRows->head);
+    }
+    CListCtrl& list = view.List();
+    for (int item = list.GetNextItem(-1, LVNI_SELECTED); item != -1 && list.GetSelectedCount() > 0;
+         item = list.GetNextItem(-1, LVNI_SELECTED))
+        list.SetItemState(item, 0, LVIS_SELECTED);
+}
+
+void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
+    if (!view.anchorRow || ItemOfPad(view, view.anchorRow->pad) == -1) {
+        if (!view.topRecord)
+            return;
+        view.anchorRow = CopyRow(*view.topRecord);
+    }
+    if (clearFirst)
+        DeselectAll(view);
+    int from = view.anchorRow->listIndex;
+    int step = from < toIndex ? 1 : -1;
+    for (int i = from;; i += step) {
+        if (InspectorRow* row = RowOfItem(view, i))
+            SelectRow(view, *row);
+        if (i == toIndex)
+            break;
+    }
+}
+
+void SelectAll(CInspectrView& view, bool clearFirst) {
+    if (clearFirst)
+        DeselectAll(view);
+    for (int i = 0; i < view.List().GetItemCount(); ++i) {
+        if (InspectorRow* row = RowOfItem(view, i))
+            SelectRow(view, *row);
+    }
+}
 
 int SelectedCount(const CInspectrView& view) {
     CListCtrl& list = view.List();
@@ -11,6 +151,40 @@ int SelectedCount(const CInspectrView& view) {
         list.GetNextItem(-1, LVNI_SELECTED) == 0)
         --count;
     return count;
+}
+
+void CopySelection(const CInspectrView& view, RowList& list) {
+    if (!view.selectedRows)
+        return;
+    for (const InspectorRow* row = view.selectedRows->head; row != nullptr; row = row->next)
+        Append(list, CopyRow(*row));
+}
+
+void SelectRows(CInspectrView& view, const RowList& list) {
+    DeselectAll(view);
+    view.Invalidate();
+    for (const InspectorRow* row = list.head; row != nullptr; row = row->next) {
+        if (ItemOfPad(view, row->pad) != -1)
+            SelectRow(view, *row);
+    }
+}
+
+void SaveSelection(CInspectrView& view) {
+    view.savedSelection = std::make_unique<RowList>();
+    CopySelection(view, *view.savedSelection);
+    DeselectAll(view);
+    view.Invalidate();
+}
+
+void RestoreSelection(CInspectrView& view) {
+    view.selectedRows = std::make_unique<RowList>();
+    view.selectedPadSet.clear();
+    if (!view.savedSelection)
+        return;
+    for (const InspectorRow* row = view.savedSelection->head; row != nullptr; row = row->next) {
+        if (ItemOfPad(view, row->pad) != -1)
+            SelectRow(view, *row);
+    }
 }
 
 void SetCurrentRow(CInspectrView& view, InspectorRow* row) {
@@ -26,12 +200,87 @@ void SetFocusRow(CInspectrView& view, InspectorRow* row) {
     if (!view.rootRow || row == nullptr)
         return;
     CListCtrl& list = view.List();
-    int count = list.GetItemCount();
-    if (view.focusIndex >= 0 && view.focusIndex < count)
+    if (ValidIndex(view, view.focusIndex))
         list.SetItemState(view.focusIndex, 0, LVIS_FOCUSED);
-    if (row->listIndex >= 0 && row->listIndex < count) {
+    if (ValidIndex(view, row->listIndex)) {
         list.SetItemState(row->listIndex, LVIS_FOCUSED, LVIS_FOCUSED);
         view.focusIndex = row->listIndex;
-        SetCurrentRow(view, reinterpret_cast<InspectorRow*>(list.GetItemData(row->listIndex)));
+        SetCurrentRow(view, RowOfItem(view, row->listIndex));
+    }
+}
+
+void MakeCurrent(CInspectrView& view, InspectorRow* row) {
+    if (row == nullptr || view.currentRow == row)
+        return;
+    if (view.currentRow != nullptr && view.currentRow->pad == row->pad) {
+        SetFocusRow(view, row);
+        return;
+    }
+    view.currentRow = row;
+    SetFocusRow(view, row);
+    view.focusIndex = row->listIndex;
+}
+
+void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive) {
+    if (!view.rootRow || row == nullptr || !ValidIndex(view, view.focusIndex) ||
+        !ValidIndex(view, row->listIndex))
+        return;
+    CListCtrl& list = view.List();
+    int oldFocus = view.focusIndex;
+    if (exclusive) {
+        DeselectAll(view);
+        list.SetItemState(oldFocus, 0, LVIS_SELECTED);
+    }
+    list.SetItemState(oldFocus, 0, LVIS_FOCUSED);
+    list.SetItemState(row->listIndex, LVIS_FOCUSED, LVIS_FOCUSED);
+    view.focusIndex = row->listIndex;
+    SetCurrentRow(view, RowOfItem(view, row->listIndex));
+    if (exclusive)
+        view.anchorRow = CopyRow(*row);
+    SelectRow(view, *row);
+}
+
+void RestoreFocus(CInspectrView& view) {
+    CListCtrl& list = view.List();
+    if (list.GetItemCount() == 0)
+        return;
+    int top = list.GetTopIndex();
+    int last = top + list.GetCountPerPage() - 1;
+    int focused = list.GetNextItem(-1, LVNI_FOCUSED);
+    int target = focused == -1 || focused <= top ? top : focused > last ? last : focused;
+    if (target >= list.GetItemCount())
+        target = list.GetItemCount() - 1;
+    InspectorRow* row = RowOfItem(view, target);
+    bool keepAnchor = view.focusIndex == focused;
+    SetFocusRow(view, row);
+    if (!keepAnchor && row != nullptr)
+        view.anchorRow = CopyRow(*row);
+    view.Invalidate();
+}
+
+void OnItemChanged(CInspectrView& view, int item, unsigned changed) {
+    if (view.suppressItemChange == 1 || (changed & LVIF_STATE) == 0 || !view.selectedRows)
+        return;
+    InspectorRow* row = RowOfItem(view, item);
+    if (row == nullptr)
+        return;
+    CListCtrl& list = view.List();
+    if (list.GetItemState(item, LVIS_SELECTED) != 0) {
+        if (!HasSelectedPad(view, row->pad)) {
+            row->listSelected = 1;
+            AddSelectedCopy(view, *row);
+            if (Publishable(*row))
+                PublishSelection(view, 1, row->pad);
+        }
+    } else if (HasSelectedPad(view, row->pad)) {
+        row->listSelected = 0;
+        RemoveSelectedCopy(view, row->pad);
+        if (Publishable(*row))
+            PublishSelection(view, 0, row->pad);
+    }
+    view.ShowCounts();
+    if (list.GetItemState(item, LVIS_FOCUSED) != 0 && item != view.focusIndex) {
+        view.focusIndex = item;
+        SetCurrentRow(view, row);
     }
 }

@@ -1,11 +1,53 @@
 #pragma once
 
 class CInspectrView;
+class MvSimplePad;
+class RowList;
 struct InspectorRow;
 
+// An Inspector's own selection: a row is selected when its item has the selected state,
+// its listSelected is 1 and a copy of it is in selectedRows. These operations keep the three
+// in step and hand the selected pads to the host's property window.
+
+// Index of the list item whose row stands for `pad`, -1 when none.
+int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad);
+InspectorRow* RowOfItem(const CInspectrView& view, int index);
+
+void SelectRow(CInspectrView& view, const InspectorRow& row);
+void DeselectRow(CInspectrView& view, const InspectorRow& row);
+void DeselectAll(CInspectrView& view);
+void SelectRange(CInspectrView& view, int toIndex, bool clearFirst);
+void SelectAll(CInspectrView& view, bool clearFirst);
 // The list's selected count, not counting the desktop row of a desktop Inspector.
 int SelectedCount(const CInspectrView& view);
+// op 1 adds `pad` to the published pads, op 0 withdraws it; then tells the host while
+// publishing is on and the frame is active.
+void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad);
+// Compound changes reach the host once: publishing is off while the guard lives.
+class PublishingSuspended {
+public:
+    explicit PublishingSuspended(CInspectrView& view);
+    ~PublishingSuspended();
+    PublishingSuspended(const PublishingSuspended&) = delete;
+    PublishingSuspended& operator=(const PublishingSuspended&) = delete;
+
+private:
+    CInspectrView& view_;
+};
+
+void CopySelection(const CInspectrView& view, RowList& list);
+void SelectRows(CInspectrView& view, const RowList& list);
+void SaveSelection(CInspectrView& view);
+void RestoreSelection(CInspectrView& view);
+
 // Shows the row's label in the message pane and makes it the current row.
 void SetCurrentRow(CInspectrView& view, InspectorRow* row);
 // Moves the list's focus state to the row's item and makes the row current.
 void SetFocusRow(CInspectrView& view, InspectorRow* row);
+void MakeCurrent(CInspectrView& view, InspectorRow* row);
+void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive);
+// After a refill: the focus goes back into the visible part of the list.
+void RestoreFocus(CInspectrView& view);
+
+// The list control's item-changed notice.
+void OnItemChanged(CInspectrView& view, int item, unsigned changed);

@@ -1,0 +1,131 @@
+#include "TreeRefresh.h"
+
+#include "CInspectrView.h"
+#include "InspectorRow.h"
+#include "RowBuilder.h"
+#include "Selection.h"
+#include "TableWriter.h"
+#include "host/MvSimplePad.h"
+
+namespace {
+
+class WaitCursor {
+public:
+    explicit WaitCursor(CInspectrView& view) : view_(view) { view_.BeginWaitCursor(); }
+    ~WaitCursor() { view_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    CInspectrView& view_;
+};
+
+// A new root from the top pad the Inspector watches, or from the desktop.
+InspectorRow* BuildFromTopRecord(CInspectrView& view) {
+    if (!view.topRecord)
+        return nullptr;
+    if (view.topRecord->isDesktop == 1)
+        return BuildDesktopRow(view);
+    return BuildRow(view, view.topRecord->pad, nullptr);
+}
+
+void Repaint(CInspectrView& view) {
+    view.Invalidate();
+    view.UpdateWindow();
+}
+
+// The row of list item 0 stands for a real pad.
+InspectorRow* TopPadRow(const CInspectrView& view) {
+    if (!view.rootRow)
+        return nullptr;
+    InspectorRow* row = RowOfItem(view, 0);
+    if (row == nullptr || row->gone || row->isDesktop || row->pad == nullptr)
+        return nullptr;
+    return row;
+}
+
+} // namespace
+
+void Update(CInspectrView& view) {
+    WaitCursor wait(view);
+    DeselectAll(view);
+    Repaint(view);
+    view.selectedRows = std::make_unique<RowList>();
+    view.selectedPadSet.clear();
+    view.FreeTree();
+    view.rootRow.reset(BuildFromTopRecord(view));
+    if (!view.rootRow)
+        view.rowCount = 0;
+    FillList(view, view.rootRow.get());
+    view.ShowCounts();
+    view.currentRow = view.rootRow.get();
+    Repaint(view);
+    RestoreFocus(view);
+}
+
+void ToggleAutoUpdate(CInspectrView& view) {
+    if (view.autoUpdate != 1) {
+        view.autoUpdate = 1;
+        Update(view);
+    } else {
+        view.autoUpdate = 0;
+    }
+}
+
+void ToggleNestedLabels(CInspectrView& view) {
+    view.nestedLabels = view.nestedLabels ? 0 : 1;
+    Update(view);
+}
+
+bool CanGoToParent(const CInspectrView& view) {
+    return TopPadRow(view) != nullptr;
+}
+
+void GoToParent(CInspectrView& view) {
+    InspectorRow* top = TopPadRow(view);
+    if (top == nullptr)
+        return;
+    MvSimplePad* parent = top->pad->get_parent();
+    WaitCursor wait(view);
+    SaveSelection(view);
+    view.FreeTree();
+    if (parent != nullptr) {
+        view.rootRow.reset(BuildRow(view, parent, nullptr));
+    } else {
+        view.rootRow.reset(BuildDesktopRow(view));
+        view.topRecord = view.rootRow ? CopyRow(*view.rootRow) : nullptr;
+    }
+    if (!view.rootRow)
+        view.rowCount = 0;
+    FillList(view, view.rootRow.get());
+    view.currentRow = view.rootRow.get();
+    Repaint(view);
+    RestoreFocus(view);
+    RestoreSelection(view);
+    view.ShowCounts();
+}
+
+void RebuildAfterDelete(CInspectrView& view) {
+    WaitCursor wait(view);
+    SaveSelection(view);
+    view.FreeTree();
+    view.rootRow.reset(BuildFromTopRecord(view));
+    if (!view.rootRow)
+        view.rowCount = 0;
+    FillList(view, view.rootRow.get());
+    RestoreSelection(view);
+    RestoreFocus(view);
+    view.ShowCounts();
+    Repaint(view);
+}
+
+void ApplyColumnSet(CInspectrView& view) {
+    WaitCursor wait(view);
+    SaveSelection(view);
+    SetupColumns(view, true);
+    FillList(view, view.rootRow.get());
+    RestoreSelection(view);
+    RestoreFocus(view);
+    view.ShowCounts();
+    Repaint(view);
+}
