@@ -1,0 +1,59 @@
+#include "ResourceTest.h"
+
+namespace {
+
+// A module with strings only, as modules written before menus and dialogs existed.
+class StringsOnly : public ResourceModule {
+public:
+    const char* FindString(Language, UINT id) const override { return id == 1 ? "one" : nullptr; }
+    bool HasIcon(UINT) const override { return false; }
+};
+
+class WinResourcesTest : public ResourceTest {};
+
+TEST_F(WinResourcesTest, LookupsFollowTheActiveLanguage) {
+    native::SetLanguage(Language::English);
+    const MenuTemplate* english = FindMenuResource(module, 2);
+    const DialogTemplate* englishDialog = FindDialogResource(module, 201);
+    native::SetLanguage(Language::Japanese);
+    const MenuTemplate* japanese = FindMenuResource(module, 2);
+    ASSERT_NE(english, nullptr);
+    ASSERT_NE(japanese, nullptr);
+    EXPECT_EQ(english->items[0].text, "&Edit");
+    EXPECT_EQ(Utf8(japanese->items[0].text, Language::Japanese), "編集(&E)");
+    EXPECT_EQ(Utf8(FindDialogResource(module, 201)->caption, Language::Japanese), "削除");
+    EXPECT_EQ(englishDialog->caption, "Delete");
+    // Converted once: a second lookup hands out the same object.
+    EXPECT_EQ(FindMenuResource(module, 2), japanese);
+}
+
+TEST_F(WinResourcesTest, NothingIsFoundOutsideARegisteredModule) {
+    HINSTANCE stranger = reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x7777));
+    EXPECT_EQ(FindMenuResource(stranger, 2), nullptr);
+    EXPECT_EQ(FindAcceleratorResource(stranger, 2), nullptr);
+    EXPECT_EQ(FindDialogResource(stranger, 201), nullptr);
+    EXPECT_EQ(FindToolbarResource(stranger, 2), nullptr);
+    EXPECT_EQ(FindImageResource(stranger, 2, true), nullptr);
+}
+
+TEST_F(WinResourcesTest, AModuleWithoutTemplatesHasNone) {
+    StringsOnly strings;
+    HINSTANCE other = native::RegisterModule("strings", &strings);
+    EXPECT_EQ(FindMenuResource(other, 2), nullptr);
+    EXPECT_EQ(FindAcceleratorResource(other, 2), nullptr);
+    EXPECT_EQ(FindDialogResource(other, 201), nullptr);
+    EXPECT_EQ(FindImageResource(other, 2, false), nullptr);
+    native::UnregisterModule(other);
+}
+
+TEST_F(WinResourcesTest, IconsAndBitmapsAreSeparateKinds) {
+    const ImageResource* icon = FindImageResource(module, 2, true);
+    const ImageResource* bitmap = FindImageResource(module, 2, false);
+    ASSERT_NE(icon, nullptr);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(icon->width, 16);
+    EXPECT_EQ(bitmap->width, 12 * 16);
+    EXPECT_EQ(FindImageResource(module, 106, false), nullptr);
+}
+
+} // namespace
