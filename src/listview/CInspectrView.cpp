@@ -1,5 +1,7 @@
 #include "CInspectrView.h"
 
+#include "ContextMenu.h"
+#include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
 #include "Selection.h"
@@ -93,7 +95,27 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
         *result = count;
         return TRUE;
     }
-    return CListView::OnWndMsg(msg, wParam, lParam, result);
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+        OnLeftButtonDown(*this, static_cast<UINT>(wParam), point);
+        return TRUE;
+    case WM_LBUTTONDBLCLK:
+        OnLeftDoubleClick(*this, point);
+        return TRUE;
+    case WM_RBUTTONDOWN:
+        OnRightButtonDown(*this, static_cast<UINT>(wParam), point);
+        return TRUE;
+    case WM_CONTEXTMENU:
+        if (point.x == -1 && point.y == -1)
+            point = {4, 4};
+        else
+            ::ScreenToClient(m_hWnd, &point);
+        ShowContextMenu(*this, point);
+        return TRUE;
+    default:
+        return CListView::OnWndMsg(msg, wParam, lParam, result);
+    }
 }
 
 BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {

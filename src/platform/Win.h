@@ -93,6 +93,8 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 BOOL GetWindowRect(HWND hwnd, RECT* rect);
 BOOL GetClientRect(HWND hwnd, RECT* rect);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
+BOOL ScreenToClient(HWND hwnd, POINT* point);
+BOOL ClientToScreen(HWND hwnd, POINT* point);
 BOOL SetWindowTextA(HWND hwnd, const char* text);
 int GetWindowTextA(HWND hwnd, char* buffer, int size);
 int GetWindowTextLengthA(HWND hwnd);

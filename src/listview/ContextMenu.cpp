@@ -1,0 +1,5 @@
+#include "ContextMenu.h"
+
+#include "CInspectrView.h"
+
+void ShowContextMenu(CInspectrView&, POINT) {}

@@ -1,0 +1,88 @@
+#include "Mouse.h"
+
+#include "CInspectrView.h"
+#include "ContextMenu.h"
+#include "InspectorRow.h"
+#include "Selection.h"
+#include "TableWriter.h"
+
+namespace {
+
+bool HasChildren(const InspectorRow& row) {
+    return row.children && row.children->head;
+}
+
+} // namespace
+
+InspectorRow* RowAtPoint(const CInspectrView& view, POINT point) {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    int item = view.List().HitTest(&hit);
+    if (item < 0 || (hit.flags & LVHT_ONITEM) == 0)
+        return nullptr;
+    return RowOfItem(view, item);
+}
+
+bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
+    {
+        PublishingSuspended suspended(view);
+        view.Default();
+    }
+    if (InspectorRow* row = RowAtPoint(view, point)) {
+        SetCurrentRow(view, row);
+        if ((flags & (MK_CONTROL | MK_SHIFT)) == 0)
+            view.anchorRow = CopyRow(*row);
+    }
+    view.Invalidate();
+    return false;
+}
+
+void ToggleChildren(CInspectrView& view, InspectorRow& row) {
+    if (!HasChildren(row))
+        return;
+    int shown = row.children->head->shown ? 0 : 1;
+    for (InspectorRow* child = row.children->head; child != nullptr; child = child->next) {
+        child->shown = shown;
+        if (shown == 0 && view.anchorRow && view.anchorRow->pad == child->pad) {
+            bool anchorIsTop = view.topRecord && view.topRecord->pad == child->pad;
+            view.anchorRow = anchorIsTop ? nullptr : CopyRow(*view.topRecord);
+        }
+    }
+    FillList(view, view.rootRow.get());
+    view.Invalidate();
+}
+
+void OnLeftDoubleClick(CInspectrView& view, POINT point) {
+    InspectorRow* row = view.rootRow ? RowAtPoint(view, point) : nullptr;
+    if (row == nullptr) {
+        PublishingSuspended suspended(view);
+        DeselectAll(view);
+        return;
+    }
+    {
+        PublishingSuspended suspended(view);
+        MakeCurrent(view, row);
+        DeselectAll(view);
+        SelectRow(view, *row);
+    }
+    ToggleChildren(view, *row);
+}
+
+void OnRightButtonDown(CInspectrView& view, UINT flags, POINT point) {
+    bool modifiers = (flags & (MK_CONTROL | MK_SHIFT)) != 0;
+    if (InspectorRow* row = RowAtPoint(view, point)) {
+        SetCurrentRow(view, row);
+        PublishingSuspended suspended(view);
+        if (!modifiers) {
+            if (!row->listSelected)
+                DeselectAll(view);
+            MoveFocusAndSelect(view, row, false);
+        }
+    } else {
+        PublishingSuspended suspended(view);
+        DeselectAll(view);
+    }
+    if (view.comctlClass == 2)
+        ShowContextMenu(view, point);
+    view.Invalidate();
+}
