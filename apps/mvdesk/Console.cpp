@@ -6,6 +6,8 @@
 #include "DesktopSession.h"
 #include "InspectorModule.h"
 #include "ListDescription.h"
+#include "MouseCommands.h"
+#include "PadCommands.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "service/InspectorProbe.h"
@@ -95,6 +97,8 @@ void Console::DefineCommands() {
     Define("pads", "pads", "print the desktop's pad tree", [this](const Args& a) { CmdPads(a); });
     Define("closeall", "closeall", "close every Inspector",
            [this](const Args&) { session_.Module().AlldeleteInspector(); });
+    RegisterPadCommands(*this);
+    RegisterMouseCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
@@ -112,8 +116,6 @@ bool Console::Execute(const std::string& line) {
         return true;
     }
     Args args(words.begin() + 1, words.end());
-    for (std::string& arg : args)
-        arg = ToCodePage(arg);
     it->second.run(args);
     native::PumpPending();
     CWnd::DeleteTempMap();
@@ -170,10 +172,17 @@ bool Console::IntArg(const std::string& text, long& value) {
     errno = 0;
     value = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno != 0) {
-        Error("'" + FromCodePage(text) + "' is not a number");
+        Error("'" + text + "' is not a number");
         return false;
     }
     return true;
+}
+
+bool Console::ArgCount(const Args& args, size_t least, size_t most, const char* usage) {
+    if (args.size() >= least && args.size() <= most)
+        return true;
+    Error(std::string("usage: ") + usage);
+    return false;
 }
 
 bool Console::FrameArg(const Args& args, size_t index, HWND& frame) {
@@ -203,7 +212,7 @@ bool Console::PadArg(const std::string& text, DesktopPad*& pad) {
         pad = desktop.FindByPath(text);
     }
     if (pad == nullptr || !desktop.IsLive(pad)) {
-        Error("no pad '" + FromCodePage(text) + "'");
+        Error("no pad '" + text + "'");
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,25 +35,31 @@ public:
     std::string FromCodePage(const std::string& text) const;
     std::string ToCodePage(const std::string& utf8) const;
 
-private:
     using Args = std::vector<std::string>;
+    void Define(const std::string& name, std::string usage, std::string summary,
+                std::function<void(const Args&)> run);
+    void Error(const std::string& message);
+
+    // Argument helpers; each reports its own error and gives false on failure. Texts typed
+    // at the console are UTF-8.
+    bool FrameArg(const Args& args, size_t index, HWND& frame);
+    bool PadArg(const std::string& text, DesktopPad*& pad);
+    bool IntArg(const std::string& text, long& value);
+    bool ArgCount(const Args& args, size_t least, size_t most, const char* usage);
+    DesktopSession& Session() { return session_; }
+    FrameTracker& Tracker() { return tracker_; }
+    // The next input line, for commands that ask (a context menu's choice).
+    std::optional<std::string> Ask(const char* prompt) { return input_.Next(prompt); }
+
+private:
     struct Command {
         std::string usage;
         std::string summary;
         std::function<void(const Args&)> run;
     };
 
-    void Define(const std::string& name, std::string usage, std::string summary,
-                std::function<void(const Args&)> run);
     void DefineCommands();
-    void Error(const std::string& message);
     int AnswerMessageBox(const native::MessageBoxRequest& request);
-    bool InputAvailable();
-
-    // Argument helpers; each reports its own error and gives nothing on failure.
-    bool FrameArg(const Args& args, size_t index, HWND& frame);
-    bool PadArg(const std::string& text, DesktopPad*& pad);
-    bool IntArg(const std::string& text, long& value);
 
     void CmdOpen(const Args& args);
     void CmdInspectors(const Args& args);
