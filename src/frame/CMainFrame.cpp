@@ -6,6 +6,7 @@
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 #include "listview/CInspectrView.h"
+#include "listview/Selection.h"
 #include "listview/TableWriter.h"
 #include "platform/Afx.h"
 #include "platform/CCreateContext.h"
@@ -182,6 +183,64 @@ void CMainFrame::OnClose() {
     if (!m_bSearchFrame && m_pInspView != nullptr)
         SaveColumnSettings(ColumnSetString(*m_pInspView));
     CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnActivate(UINT state, CWnd* other, BOOL minimized) {
+    CFrameWnd::OnActivate(state, other, minimized);
+    if (m_pInspView == nullptr)
+        return;
+    if (state != WA_INACTIVE) {
+        m_pInspView->frameActive = 1;
+        PublishSelection(*m_pInspView, 1, nullptr);
+        m_pInspView->SetFocus();
+    } else {
+        m_pInspView->frameActive = 0;
+    }
+}
+
+BOOL CMainFrame::OnQueryOpen() {
+    if (IsWindowVisible())
+        return TRUE;
+    if (m_bSearchFrame && !IsIconic())
+        return FALSE;
+    ShowWindow(SW_SHOWNA);
+    return FALSE;
+}
+
+void CMainFrame::OnShowWindow(BOOL show, UINT status) {
+    // A search-results window stays hidden while its Inspector is minimised.
+    if (show && m_bSearchFrame && m_pSourceFrame != nullptr && m_pSourceFrame->IsIconic())
+        return;
+    CFrameWnd::OnShowWindow(show, status);
+}
+
+void CMainFrame::OnSysColorChange() {
+    CFrameWnd::OnSysColorChange();
+    ModuleState& state = inspModuleState();
+    COLORREF color = GetSysColor(COLOR_WINDOW);
+    COLORREF current = 0;
+    if (state.backBrush != nullptr && GetBrushColor(state.backBrush, &current) &&
+        current != color) {
+        if (HBRUSH fresh = CreateSolidBrush(color)) {
+            if (m_pInspView != nullptr)
+                SetClassLongPtrA(m_pInspView->m_hWnd, GCLP_HBRBACKGROUND,
+                                 reinterpret_cast<std::uintptr_t>(fresh));
+            DeleteObject(state.backBrush);
+            state.backBrush = fresh;
+        }
+    }
+    m_hBackBrush = state.backBrush;
+    if (m_pInspView != nullptr && m_pInspView->searchFrame != nullptr)
+        m_pInspView->searchFrame->m_hBackBrush = state.backBrush;
+}
+
+void CMainFrame::OnSettingChange(UINT flags, const char* section) {
+    CFrameWnd::OnSettingChange(flags, section);
+    RecalcLayout();
+}
+
+BOOL CMainFrame::OnHelpInfo() {
+    return TRUE;
 }
 
 int CMainFrame::OnCreate(CREATESTRUCTA* create) {

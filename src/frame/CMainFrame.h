@@ -34,6 +34,12 @@ public:
 protected:
     int OnCreate(CREATESTRUCTA* create) override;
     void OnClose() override;
+    void OnActivate(UINT state, CWnd* other, BOOL minimized) override;
+    BOOL OnQueryOpen() override;
+    void OnShowWindow(BOOL show, UINT status) override;
+    void OnSysColorChange() override;
+    void OnSettingChange(UINT flags, const char* section) override;
+    BOOL OnHelpInfo() override;
     BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) override;
 };
 
