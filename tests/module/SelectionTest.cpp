@@ -1,0 +1,125 @@
+#include "listview/Selection.h"
+#include "InspectorFixture.h"
+
+namespace {
+
+class SelectionTest : public InspectorFixture {
+protected:
+    void SetUp() override {
+        InspectorFixture::SetUp();
+        stage = desktop.AddPad(nullptr, "Stage", 0, 0, 300, 200);
+        panel = desktop.AddPad(stage, "Panel", 5, 5, 100, 50);
+        ok = desktop.AddPad(panel, "OK", 1, 1, 30, 10);
+        cancel = desktop.AddPad(panel, "Cancel", 40, 1, 30, 10);
+        logo = desktop.AddPad(stage, "Logo", 200, 5, 50, 50);
+    }
+
+    // Sends a mouse message at the label of list item `index`.
+    void Mouse(CMainFrame* frame, UINT message, int index, WPARAM keys = 0) {
+        CListCtrl& list = View(frame).List();
+        RECT rect{};
+        ASSERT_TRUE(list.GetItemRect(index, &rect, LVIR_LABEL));
+        LPARAM where = static_cast<LPARAM>(
+            MAKELONG(static_cast<WORD>(rect.left + 2), static_cast<WORD>(rect.top + 2)));
+        SendMessageA(list.m_hWnd, message, keys, where);
+    }
+
+    static std::string Selected(CMainFrame* frame) {
+        CListCtrl& list = View(frame).List();
+        std::string text;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            text += list.GetItemState(i, LVIS_SELECTED) ? "S" : ".";
+        return text;
+    }
+
+    std::vector<MvSimplePad*> Published() const { return host->PadProperty().pads; }
+
+    DesktopPad* stage = nullptr;
+    DesktopPad* panel = nullptr;
+    DesktopPad* ok = nullptr;
+    DesktopPad* cancel = nullptr;
+    DesktopPad* logo = nullptr;
+};
+
+TEST_F(SelectionTest, ClicksSelectAndPublishWhileTheFrameIsActive) {
+    CMainFrame* frame = Open(stage);
+    ASSERT_EQ(View(frame).frameActive, 1);
+    Mouse(frame, WM_LBUTTONDOWN, 1);
+    Mouse(frame, WM_LBUTTONDOWN, 3, MK_CONTROL);
+    EXPECT_EQ(Selected(frame), ".S.S.");
+    EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{panel, cancel}));
+    EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), "2/5");
+    EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), "Cancel");
+    EXPECT_EQ(Length(View(frame).selectedRows.get()), 2);
+
+    // The control extends from its selection mark, the item clicked last.
+    Mouse(frame, WM_LBUTTONDOWN, 4, MK_SHIFT);
+    EXPECT_EQ(Selected(frame), "...SS");
+    EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{cancel, logo}));
+}
+
+TEST_F(SelectionTest, APadKeptFromThePropertyWindowIsSelectedButNotPublished) {
+    logo->SetProtection(kProtectProperty);
+    CMainFrame* frame = Open(stage);
+    Mouse(frame, WM_LBUTTONDOWN, 4);
+    EXPECT_EQ(Selected(frame), "....S");
+    EXPECT_EQ(Length(View(frame).selectedRows.get()), 1);
+    EXPECT_TRUE(Published().empty());
+}
+
+TEST_F(SelectionTest, TheDesktopRowIsNeverPublishedNorCounted) {
+    CMainFrame* frame = Open();
+    Mouse(frame, WM_LBUTTONDOWN, 0);
+    Mouse(frame, WM_LBUTTONDOWN, 1, MK_CONTROL);
+    EXPECT_EQ(Selected(frame).substr(0, 2), "SS");
+    EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{stage}));
+    EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), "1/5");
+}
+
+TEST_F(SelectionTest, RightClickOnASelectedRowKeepsTheMultipleSelection) {
+    CMainFrame* frame = Open(stage);
+    Mouse(frame, WM_LBUTTONDOWN, 1);
+    Mouse(frame, WM_LBUTTONDOWN, 2, MK_CONTROL);
+    Mouse(frame, WM_LBUTTONDOWN, 4, MK_CONTROL);
+    Mouse(frame, WM_RBUTTONDOWN, 2);
+    EXPECT_EQ(Selected(frame), ".SS.S");
+    EXPECT_EQ(View(frame).List().GetNextItem(-1, LVNI_FOCUSED), 2);
+    Mouse(frame, WM_RBUTTONDOWN, 3); // not selected: the selection starts over
+    EXPECT_EQ(Selected(frame), "...S.");
+    Mouse(frame, WM_RBUTTONDOWN, 0, MK_CONTROL); // with Ctrl nothing changes
+    EXPECT_EQ(Selected(frame), "...S.");
+}
+
+TEST_F(SelectionTest, DoubleClickCollapsesTheWholeSubtreeAndExpandsItAsItWas) {
+    desktop.AddPad(ok, "Deep", 0, 0, 5, 5);
+    CMainFrame* frame = Open(stage);
+    ASSERT_EQ(Items(frame).size(), 6u);
+    Mouse(frame, WM_LBUTTONDBLCLK, 2); // OK: hide Deep
+    ASSERT_EQ(Items(frame).size(), 5u);
+    Mouse(frame, WM_LBUTTONDBLCLK, 1); // Panel: hide OK and Cancel
+    EXPECT_EQ(Items(frame).size(), 3u);
+    EXPECT_EQ(View(frame).List().GetItemText(1, 0), "  +Panel");
+    EXPECT_EQ(Selected(frame), ".S.");
+    Mouse(frame, WM_LBUTTONDBLCLK, 1); // Panel again: OK comes back still collapsed
+    EXPECT_EQ(Items(frame).size(), 5u);
+    EXPECT_EQ(View(frame).List().GetItemText(2, 0), "     +OK");
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = 2;
+    View(frame).List().GetItem(&item);
+    EXPECT_EQ(item.iImage, 2);
+}
+
+TEST_F(SelectionTest, SaveAndRestoreKeepTheSelectionAcrossARefill) {
+    CMainFrame* frame = Open(stage);
+    CInspectrView& view = View(frame);
+    Mouse(frame, WM_LBUTTONDOWN, 2);
+    Mouse(frame, WM_LBUTTONDOWN, 4, MK_CONTROL);
+    SaveSelection(view);
+    EXPECT_EQ(Selected(frame), ".....");
+    RestoreSelection(view);
+    EXPECT_EQ(Selected(frame), "..S.S");
+    EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{ok, logo}));
+}
+
+} // namespace
