@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
+#include "FrameCommands.h"
 #include "InspectorModule.h"
 #include "ListDescription.h"
 #include "MouseCommands.h"
@@ -99,6 +100,7 @@ void Console::DefineCommands() {
            [this](const Args&) { session_.Module().AlldeleteInspector(); });
     RegisterPadCommands(*this);
     RegisterMouseCommands(*this);
+    RegisterFrameCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }

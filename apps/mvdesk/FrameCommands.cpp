@@ -1,0 +1,70 @@
+#include "FrameCommands.h"
+
+#include "Console.h"
+#include "platform/Afx.h"
+#include "platform/CStatusBar.h"
+#include "platform/NativeBackend.h"
+
+namespace {
+
+using Args = Console::Args;
+
+void Status(Console& console, const Args& args) {
+    HWND frame = nullptr;
+    if (!console.ArgCount(args, 1, 1, "status N") || !console.FrameArg(args, 0, frame))
+        return;
+    auto* bar =
+        dynamic_cast<CStatusBar*>(CWnd::FromHandlePermanent(GetDlgItem(frame, AFX_IDW_STATUS_BAR)));
+    if (bar == nullptr) {
+        console.Error("frame " + args[0] + " has no status bar");
+        return;
+    }
+    console.Print(console.FromCodePage(bar->GetPaneText(0)) + "\t" +
+                  console.FromCodePage(bar->GetPaneText(1)));
+}
+
+void Window(Console& console, const Args& args) {
+    HWND frame = nullptr;
+    if (!console.ArgCount(args, 1, 1, "window N") || !console.FrameArg(args, 0, frame))
+        return;
+    RECT rect{};
+    GetWindowRect(frame, &rect);
+    console.Print(
+        "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+        std::to_string(rect.right - rect.left) + "," + std::to_string(rect.bottom - rect.top) +
+        ") " + (IsWindowVisible(frame) ? "visible" : "hidden") + " " +
+        (IsWindowEnabled(frame) ? "enabled" : "disabled") + (IsIconic(frame) ? " minimised" : "") +
+        (GetActiveWindow() == frame ? " active" : ""));
+}
+
+void Close(Console& console, const Args& args) {
+    HWND frame = nullptr;
+    if (console.ArgCount(args, 1, 1, "close N") && console.FrameArg(args, 0, frame))
+        SendMessageA(frame, WM_CLOSE, 0, 0);
+}
+
+void Command(Console& console, const Args& args) {
+    HWND frame = nullptr;
+    long id = 0;
+    if (!console.ArgCount(args, 2, 2, "cmd N ID") || !console.FrameArg(args, 0, frame) ||
+        !console.IntArg(args[1], id))
+        return;
+    if (id <= 0 || id > 0xFFFF) {
+        console.Error("a command id is a number from 1 to 65535");
+        return;
+    }
+    SendMessageA(frame, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+} // namespace
+
+void RegisterFrameCommands(Console& console) {
+    console.Define("status", "status N", "the two status panes of frame N",
+                   [&console](const Args& a) { Status(console, a); });
+    console.Define("window", "window N", "frame N's rectangle and state",
+                   [&console](const Args& a) { Window(console, a); });
+    console.Define("close", "close N", "send WM_CLOSE to frame N",
+                   [&console](const Args& a) { Close(console, a); });
+    console.Define("cmd", "cmd N ID", "send command ID to frame N",
+                   [&console](const Args& a) { Command(console, a); });
+}
