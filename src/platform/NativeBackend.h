@@ -5,6 +5,7 @@
 // a test) answers message boxes, receives help calls and watches windows come and go.
 // The module never includes this header.
 
+#include "NativeMenu.h"
 #include "ResourceModule.h"
 #include "Win.h"
 
@@ -93,9 +94,9 @@ int PendingMessages();
 // Dispatches queued messages (not waiting for input) until the queue is empty.
 void PumpPending();
 
-// Destroys every window, clears the queue, timers, image lists, classes, hooks and modules
-// (the system's own classes are registered again), and puts metrics, colours, clock and
-// language back to their defaults.
+// Destroys every window, clears the queue, timers, image lists, menus, accelerator tables,
+// key state, classes, hooks and modules (the system's own classes are registered again), and
+// puts metrics, colours, clock and language back to their defaults.
 void Reset();
 
 } // namespace native

@@ -125,6 +125,7 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     for (;;) {
         if (auto found = manager.queue.Take(hwnd, filterMin, filterMax, true)) {
             *msg = *found;
+            manager.keyboard.Retrieved(*msg);
             return msg->message == WM_QUIT ? 0 : 1;
         }
         auto waiter = manager.inputWaiter;
@@ -136,9 +137,13 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 }
 
 BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
-    auto found = Manager().queue.Take(hwnd, filterMin, filterMax, (removeFlags & PM_REMOVE) != 0);
+    bool remove = (removeFlags & PM_REMOVE) != 0;
+    auto found = Manager().queue.Take(hwnd, filterMin, filterMax, remove);
     if (!found) {
         return FALSE;
+    }
+    if (remove) {
+        Manager().keyboard.Retrieved(*found);
     }
     if (msg != nullptr) {
         *msg = *found;
@@ -185,6 +190,7 @@ void PumpPending() {
     for (auto next = queue.Take(nullptr, 0, 0, false); next && next->message != WM_QUIT;
          next = queue.Take(nullptr, 0, 0, false)) {
         MSG msg = *queue.Take(nullptr, 0, 0, true);
+        Manager().keyboard.Retrieved(msg);
         DispatchMessageA(&msg);
     }
 }

@@ -185,6 +185,7 @@ void Reset() {
     manager.inputWaiter = nullptr;
     manager.observer = WindowObserver{};
     manager.creationHook = nullptr;
+    manager.popupMenuHandler = nullptr;
     for (;;) {
         std::vector<HWND> topLevels = manager.TopLevels();
         auto next = std::find_if(topLevels.begin(), topLevels.end(),
@@ -200,6 +201,9 @@ void Reset() {
     manager.classes.Clear();
     native::RegisterListViewClass(manager.classes);
     manager.imageLists.Clear();
+    manager.menus.Clear();
+    manager.accelerators.Clear();
+    manager.keyboard.Clear();
     manager.modules.Clear();
     manager.brushes.clear();
     manager.settings = SystemSettings{};

@@ -132,6 +132,10 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
     }
     window->invalid = (style & WS_VISIBLE) != 0;
     manager.Add(std::move(window));
+    // A top-level window's `menu` is its menu bar.
+    if (!child && manager.menus.Find(menu) != nullptr) {
+        manager.menus.SetBar(hwnd, menu);
+    }
 
     auto hook = manager.creationHook;
     if (hook) {

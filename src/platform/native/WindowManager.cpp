@@ -47,6 +47,7 @@ void WindowManager::Forget(HWND hwnd) {
     if (capture == hwnd) {
         capture = nullptr;
     }
+    menus.ForgetWindow(hwnd);
     for (auto& [key, window] : windows) {
         if (window->owner == hwnd) {
             window->owner = nullptr;

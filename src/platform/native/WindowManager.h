@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/NativeBackend.h"
+#include "platform/native/AcceleratorStore.h"
 #include "platform/native/ClassTable.h"
 #include "platform/native/ImageListTable.h"
+#include "platform/native/KeyboardState.h"
+#include "platform/native/MenuTable.h"
 #include "platform/native/MessageQueue.h"
 #include "platform/native/ModuleTable.h"
 #include "platform/native/SystemSettings.h"
@@ -17,7 +20,8 @@
 namespace native {
 
 // All state of the window system in one place: the windows, classes, queue, timers,
-// modules, image lists, settings, input state and the host's hooks.
+// modules, image lists, menus, accelerator tables, settings, input state and the host's
+// hooks.
 class WindowManager {
 public:
     static WindowManager& Instance();
@@ -32,7 +36,7 @@ public:
     Window* Find(HWND hwnd);
     void Add(std::unique_ptr<Window> window);
     // Drops the window and everything that refers to it: its timers and their pending
-    // messages, focus, activation and capture.
+    // messages, focus, activation, capture and its menu bar.
     void Forget(HWND hwnd);
     // Drops every window without a message, for windows a proc kept alive through Reset.
     void DiscardAll();
@@ -54,6 +58,9 @@ public:
     TimerTable timers;
     ModuleTable modules;
     ImageListTable imageLists;
+    MenuTable menus;
+    AcceleratorStore accelerators;
+    KeyboardState keyboard;
     SystemSettings settings;
     std::map<HBRUSH, COLORREF> brushes;
 
@@ -66,6 +73,7 @@ public:
     InputWaiter inputWaiter;
     WindowObserver observer;
     CreationHook creationHook;
+    PopupMenuHandler popupMenuHandler;
 
 private:
     // The system's own window classes are there from the start.

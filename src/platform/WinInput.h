@@ -1,0 +1,13 @@
+#pragma once
+
+// The keyboard state as Win32 reports it.
+
+#include "WinTypes.h"
+
+inline constexpr WORD VK_SHIFT = 0x10;
+inline constexpr WORD VK_CONTROL = 0x11;
+inline constexpr WORD VK_MENU = 0x12; // Alt
+
+// Negative (high bit set) while the key is down, as of the keyboard message last taken from
+// the queue. Only Shift, Ctrl and Alt are tracked.
+short GetKeyState(int virtualKey);

@@ -1,0 +1,410 @@
+#include "NativeTestSupport.h"
+#include "TemplateModule.h"
+
+#include "platform/WinMenu.h"
+
+#include <gmock/gmock.h>
+
+#include <string>
+#include <vector>
+
+using namespace native_test;
+using ::testing::ElementsAre;
+
+namespace {
+
+constexpr UINT kNone = 0xFFFFFFFF;
+
+std::uintptr_t AsId(HMENU menu) {
+    return reinterpret_cast<std::uintptr_t>(menu);
+}
+WPARAM AsWParam(HMENU menu) {
+    return reinterpret_cast<WPARAM>(menu);
+}
+LPARAM PopupAt(WORD position) {
+    return static_cast<LPARAM>(MAKELONG(position, FALSE));
+}
+
+std::vector<UINT> Ids(HMENU menu) {
+    std::vector<UINT> ids;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        ids.push_back(GetMenuItemID(menu, i));
+    }
+    return ids;
+}
+
+std::string Text(HMENU menu, UINT item, UINT flags) {
+    char buffer[64];
+    GetMenuStringA(menu, item, buffer, sizeof buffer, flags);
+    return buffer;
+}
+
+class PlatformMenuTest : public NativeTest {
+protected:
+    // &File: &Open 10, separator, &Recent (One 11, Two 12); &Edit: Cu&t 20, &Copy 21 (grayed).
+    void Build() {
+        bar = CreateMenu();
+        file = CreatePopupMenu();
+        recent = CreatePopupMenu();
+        edit = CreatePopupMenu();
+        AppendMenuA(recent, MF_STRING, 11, "One");
+        AppendMenuA(recent, MF_STRING, 12, "Two");
+        AppendMenuA(file, MF_STRING, 10, "&Open");
+        AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(file, MF_POPUP, AsId(recent), "&Recent");
+        AppendMenuA(edit, MF_STRING, 20, "Cu&t");
+        AppendMenuA(edit, MF_STRING | MF_GRAYED, 21, "&Copy");
+        AppendMenuA(bar, MF_POPUP, AsId(file), "&File");
+        AppendMenuA(bar, MF_POPUP, AsId(edit), "&Edit");
+    }
+
+    HWND WindowWithBar() {
+        Build();
+        HWND hwnd = TopLevel();
+        SetMenu(hwnd, bar);
+        received.clear();
+        return hwnd;
+    }
+
+    HMENU bar = nullptr;
+    HMENU file = nullptr;
+    HMENU recent = nullptr;
+    HMENU edit = nullptr;
+};
+
+TEST_F(PlatformMenuTest, ItemsReadBackAsBuilt) {
+    Build();
+    EXPECT_EQ(GetMenuItemCount(bar), 2);
+    EXPECT_EQ(GetMenuItemCount(nullptr), -1);
+    EXPECT_THAT(Ids(file), ElementsAre(10u, 0u, kNone)) << "separator 0, popup -1";
+    EXPECT_EQ(GetMenuItemID(file, 3), kNone);
+    EXPECT_EQ(GetSubMenu(file, 2), recent);
+    EXPECT_EQ(GetSubMenu(file, 0), nullptr);
+
+    EXPECT_EQ(Text(file, 0, MF_BYPOSITION), "&Open");
+    EXPECT_EQ(Text(bar, 12, MF_BYCOMMAND), "Two") << "by command searches the popups";
+    EXPECT_EQ(Text(bar, 12, MF_BYPOSITION), "") << "by position it does not";
+    EXPECT_EQ(GetMenuStringA(bar, 20, nullptr, 0, MF_BYCOMMAND), 4);
+    char small[3];
+    EXPECT_EQ(GetMenuStringA(bar, 20, small, sizeof small, MF_BYCOMMAND), 2);
+    EXPECT_STREQ(small, "Cu");
+
+    EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION), (2u << 8) | MF_POPUP);
+    EXPECT_EQ(GetMenuState(bar, 21, MF_BYCOMMAND), MF_GRAYED);
+    EXPECT_EQ(GetMenuState(bar, 99, MF_BYCOMMAND), kNone);
+}
+
+TEST_F(PlatformMenuTest, EnableAndCheckReturnThePreviousState) {
+    Build();
+    struct Step {
+        bool check; // CheckMenuItem, else EnableMenuItem
+        UINT item;
+        UINT flags;
+        int previous;
+        UINT stateAfter;
+    } steps[] = {
+        {false, 21, MF_ENABLED, static_cast<int>(MF_GRAYED), 0},
+        {false, 20, MF_GRAYED, 0, MF_GRAYED},
+        {false, 20, MF_GRAYED | MF_DISABLED, static_cast<int>(MF_GRAYED), MF_GRAYED | MF_DISABLED},
+        {true, 11, MF_CHECKED, static_cast<int>(MF_UNCHECKED), MF_CHECKED},
+        {true, 11, MF_CHECKED, static_cast<int>(MF_CHECKED), MF_CHECKED},
+        {true, 11, MF_UNCHECKED, static_cast<int>(MF_CHECKED), 0},
+        {false, 1, MF_BYPOSITION | MF_GRAYED, 0, (2u << 8) | MF_POPUP | MF_GRAYED},
+        {false, 99, MF_GRAYED, -1, kNone},
+        {true, 5, MF_BYPOSITION | MF_CHECKED, -1, kNone},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(testing::Message() << (s.check ? "check " : "enable ") << s.item);
+        int previous = s.check ? static_cast<int>(CheckMenuItem(bar, s.item, s.flags))
+                               : EnableMenuItem(bar, s.item, s.flags);
+        EXPECT_EQ(previous, s.previous);
+        EXPECT_EQ(GetMenuState(bar, s.item, s.flags & MF_BYPOSITION), s.stateAfter);
+    }
+}
+
+TEST_F(PlatformMenuTest, InsertModifyDeleteAndRemove) {
+    Build();
+    EXPECT_TRUE(InsertMenuA(file, 0, MF_BYPOSITION | MF_STRING, 9, "New"));
+    EXPECT_TRUE(InsertMenuA(file, 99, MF_BYPOSITION | MF_STRING, 14, "Last"));
+    EXPECT_THAT(Ids(file), ElementsAre(9u, 10u, 0u, kNone, 14u));
+    EXPECT_TRUE(InsertMenuA(bar, 12, MF_BYCOMMAND | MF_STRING, 13, "Between"))
+        << "by command: before that item, in the popup that holds it";
+    EXPECT_THAT(Ids(recent), ElementsAre(11u, 13u, 12u));
+    EXPECT_FALSE(InsertMenuA(bar, 77, MF_BYCOMMAND | MF_STRING, 15, "Nowhere"));
+
+    EXPECT_TRUE(ModifyMenuA(bar, 10, MF_BYCOMMAND | MF_STRING | MF_CHECKED, 15, "Open..."));
+    EXPECT_EQ(Text(file, 1, MF_BYPOSITION), "Open...");
+    EXPECT_EQ(GetMenuState(file, 15, MF_BYCOMMAND), MF_CHECKED);
+    EXPECT_TRUE(ModifyMenuA(file, 3, MF_BYPOSITION | MF_STRING, 16, "Plain"));
+    EXPECT_FALSE(IsMenu(recent)) << "the replaced popup is destroyed";
+    EXPECT_THAT(Ids(file), ElementsAre(9u, 15u, 0u, 16u, 14u));
+
+    EXPECT_TRUE(RemoveMenu(bar, 1, MF_BYPOSITION));
+    EXPECT_TRUE(IsMenu(edit)) << "a removed popup lives on";
+    EXPECT_TRUE(DeleteMenu(bar, 16, MF_BYCOMMAND));
+    EXPECT_THAT(Ids(file), ElementsAre(9u, 15u, 0u, 14u));
+    EXPECT_TRUE(DeleteMenu(bar, 0, MF_BYPOSITION));
+    EXPECT_FALSE(IsMenu(file)) << "a deleted popup is destroyed";
+    EXPECT_EQ(GetMenuItemCount(bar), 0);
+    EXPECT_FALSE(DeleteMenu(bar, 0, MF_BYPOSITION));
+
+    AppendMenuA(bar, MF_POPUP, AsId(edit), "&Edit");
+    EXPECT_TRUE(DestroyMenu(bar));
+    EXPECT_FALSE(IsMenu(edit)) << "destroying a menu destroys its popups";
+    EXPECT_FALSE(DestroyMenu(bar));
+    EXPECT_FALSE(AppendMenuA(bar, MF_STRING, 1, "x"));
+    EXPECT_FALSE(AppendMenuA(CreateMenu(), MF_POPUP, AsId(edit), "gone"));
+}
+
+TEST_F(PlatformMenuTest, LoadMenuBuildsTheTemplateOfTheActiveLanguage) {
+    TemplateModule module;
+    module.menus[{Language::English, 5}] = {
+        5,
+        {Popup("&File", {Command(10, "&Open"), Separator(), Command(11, "&Save", MF_GRAYED)}),
+         Popup("&Help", {Command(12, "&About", MF_CHECKED)}, MF_HELP)}};
+    module.menus[{Language::Japanese, 5}] = {
+        5, {Popup("Fairu(&F)", {Command(10, "Hiraku(&O)")}), Popup("Herupu(&H)", {})}};
+    HINSTANCE instance = native::RegisterModule("menus", &module);
+
+    HMENU menu = LoadMenuA(instance, 5);
+    ASSERT_NE(menu, nullptr);
+    std::vector<native::MenuItemInfo> items = native::DescribeMenu(menu);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(items[0].popup);
+    EXPECT_EQ(items[0].text, "&File");
+    ASSERT_EQ(items[0].children.size(), 3u);
+    EXPECT_EQ(items[0].children[0].id, 10u);
+    EXPECT_TRUE(items[0].children[1].separator);
+    EXPECT_FALSE(items[0].children[2].enabled);
+    EXPECT_TRUE(items[1].children[0].checked);
+    EXPECT_EQ(GetMenuItemID(menu, 0), kNone);
+
+    HMENU second = LoadMenuA(instance, 5);
+    EnableMenuItem(second, 10, MF_GRAYED);
+    EXPECT_EQ(GetMenuState(menu, 10, MF_BYCOMMAND), MF_STRING) << "each load is a menu of its own";
+
+    native::SetLanguage(Language::Japanese);
+    HMENU japanese = LoadMenuA(instance, 5);
+    EXPECT_EQ(Text(japanese, 0, MF_BYPOSITION), "Fairu(&F)");
+    EXPECT_EQ(Text(japanese, 10, MF_BYCOMMAND), "Hiraku(&O)");
+
+    EXPECT_EQ(LoadMenuA(instance, 6), nullptr);
+    EXPECT_EQ(LoadMenuA(nullptr, 5), nullptr);
+}
+
+TEST_F(PlatformMenuTest, TheMenuBarBelongsToItsWindow) {
+    Build();
+    HWND top = TopLevel();
+    HWND child = Child(top, 7);
+    EXPECT_TRUE(SetMenu(top, bar));
+    EXPECT_EQ(GetMenu(top), bar);
+    EXPECT_FALSE(SetMenu(child, bar)) << "a child window has no menu bar";
+    EXPECT_EQ(GetMenu(child), nullptr) << "its menu argument was its id";
+    EXPECT_FALSE(SetMenu(top, reinterpret_cast<HMENU>(AsId(bar) + 1000)));
+
+    EXPECT_TRUE(DrawMenuBar(top));
+    EXPECT_TRUE(DrawMenuBar(top));
+    EXPECT_EQ(native::MenuBarDrawCount(top), 2);
+
+    HMENU other = CreateMenu();
+    HWND created = CreateWindowExA(0, recorderClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,
+                                   other, nullptr, nullptr);
+    EXPECT_EQ(GetMenu(created), other) << "a top-level window's menu argument is its bar";
+    EXPECT_TRUE(SetMenu(created, nullptr));
+    DestroyWindow(created);
+    EXPECT_TRUE(IsMenu(other)) << "taken off the window before it went";
+
+    DestroyWindow(top);
+    EXPECT_FALSE(IsMenu(bar));
+    EXPECT_FALSE(IsMenu(edit));
+}
+
+TEST_F(PlatformMenuTest, TrackPopupMenuInitialisesEveryPopupBeforeAsking) {
+    HWND owner = TopLevel();
+    HMENU menu = CreatePopupMenu();
+    HMENU more = CreatePopupMenu();
+    AppendMenuA(more, MF_STRING, 20, "Deep");
+    AppendMenuA(menu, MF_STRING, 10, "Open");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_POPUP, AsId(more), "More");
+    received.clear();
+    // The update of the popup disables Open.
+    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(menu)) {
+            EnableMenuItem(menu, 10, MF_GRAYED);
+        }
+        return std::nullopt;
+    };
+    std::vector<Received> seenByHandler;
+    POINT asked;
+    native::SetPopupMenuHandler([&](HMENU shown, HWND from, POINT pt) -> UINT {
+        EXPECT_EQ(shown, menu);
+        EXPECT_EQ(from, owner);
+        seenByHandler = received;
+        asked = pt;
+        return 10;
+    });
+
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, 30, 40, 0, owner, nullptr), 0)
+        << "the item the update disabled cannot be chosen";
+    EXPECT_THAT(seenByHandler,
+                ElementsAre(Received{owner, WM_INITMENU, AsWParam(menu), 0},
+                            Received{owner, WM_INITMENUPOPUP, AsWParam(menu), PopupAt(0)},
+                            Received{owner, WM_INITMENUPOPUP, AsWParam(more), PopupAt(2)},
+                            Received{owner, WM_ENTERIDLE, MSGF_MENU, 0}));
+    EXPECT_EQ(asked.x, 30);
+    EXPECT_EQ(asked.y, 40);
+}
+
+TEST_F(PlatformMenuTest, TrackPopupMenuReturnsOrPostsTheChoice) {
+    HWND owner = TopLevel();
+    HMENU menu = CreatePopupMenu();
+    HMENU more = CreatePopupMenu();
+    HMENU off = CreatePopupMenu();
+    AppendMenuA(more, MF_STRING, 20, "Deep");
+    AppendMenuA(off, MF_STRING, 30, "Hidden");
+    AppendMenuA(menu, MF_STRING, 10, "Open");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, 11, "Gray");
+    AppendMenuA(menu, MF_POPUP, AsId(more), "More");
+    AppendMenuA(menu, MF_POPUP | MF_GRAYED, AsId(off), "Off");
+    struct Case {
+        const char* what;
+        UINT flags;
+        UINT answer;
+        BOOL result;
+        UINT posted; // 0: no WM_COMMAND
+        bool notified;
+    } cases[] = {
+        {"returned", TPM_RETURNCMD, 10, 10, 0, true},
+        {"posted", TPM_RIGHTBUTTON, 10, TRUE, 10, true},
+        {"nested", TPM_RETURNCMD, 20, 20, 0, true},
+        {"nothing", TPM_RIGHTBUTTON, 0, 0, 0, true},
+        {"grayed", TPM_RIGHTBUTTON, 11, 0, 0, true},
+        {"in a grayed popup", TPM_RETURNCMD, 30, 0, 0, true},
+        {"not in the menu", TPM_RETURNCMD, 99, 0, 0, true},
+        {"quiet, returned", TPM_NONOTIFY | TPM_RETURNCMD, 10, 10, 0, false},
+        {"quiet, not posted", TPM_NONOTIFY, 10, TRUE, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        received.clear();
+        native::SetPopupMenuHandler([&](HMENU, HWND, POINT) { return c.answer; });
+        EXPECT_EQ(TrackPopupMenu(menu, c.flags, 0, 0, 0, owner, nullptr), c.result);
+        EXPECT_EQ(Only({WM_INITMENUPOPUP}).empty(), !c.notified);
+        received.clear();
+        native::PumpPending();
+        if (c.posted != 0) {
+            EXPECT_THAT(received, ElementsAre(Received{owner, WM_COMMAND, c.posted, 0}));
+        } else {
+            EXPECT_TRUE(received.empty());
+        }
+    }
+    native::SetPopupMenuHandler(nullptr);
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner, nullptr), 0)
+        << "without a handler nothing is chosen";
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, nullptr, nullptr), 0);
+}
+
+TEST_F(PlatformMenuTest, ChoosingWalksThePathAsAUserOpensTheMenus) {
+    HWND hwnd = WindowWithBar();
+    EXPECT_EQ(native::ChooseMenuPath(hwnd, {"File", "Recent", "Two"}), native::MenuChoice::Chosen);
+    EXPECT_THAT(Only({WM_INITMENU, WM_INITMENUPOPUP, WM_ENTERIDLE, WM_COMMAND}),
+                ElementsAre(Received{hwnd, WM_INITMENU, AsWParam(bar), 0},
+                            Received{hwnd, WM_INITMENUPOPUP, AsWParam(file), PopupAt(0)},
+                            Received{hwnd, WM_INITMENUPOPUP, AsWParam(recent), PopupAt(2)},
+                            Received{hwnd, WM_ENTERIDLE, MSGF_MENU, 0},
+                            Received{hwnd, WM_COMMAND, 12, 0}));
+}
+
+TEST_F(PlatformMenuTest, ChoosingRefusesWhatIsDisabledOrMissing) {
+    HWND hwnd = WindowWithBar();
+    // The update of File disables Open.
+    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(file)) {
+            EnableMenuItem(file, 10, MF_GRAYED);
+        }
+        return std::nullopt;
+    };
+    using native::MenuChoice;
+    struct Case {
+        std::vector<std::string> path;
+        MenuChoice choice;
+    } cases[] = {
+        {{"Edit", "Cut"}, MenuChoice::Chosen},
+        {{"Edit", "Copy"}, MenuChoice::Disabled},
+        {{"File", "Open"}, MenuChoice::Disabled},
+        {{"Edit", "Paste"}, MenuChoice::NotFound},
+        {{"File", "Recent"}, MenuChoice::NotFound},
+        {{"&File", "&Open"}, MenuChoice::NotFound},
+        {{"Cut"}, MenuChoice::NotFound},
+        {{}, MenuChoice::NotFound},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.path));
+        received.clear();
+        EXPECT_EQ(native::ChooseMenuPath(hwnd, c.path), c.choice);
+        EXPECT_EQ(Only({WM_COMMAND}).size(), c.choice == MenuChoice::Chosen ? 1u : 0u);
+    }
+
+    EnableMenuItem(bar, 1, MF_BYPOSITION | MF_GRAYED);
+    EXPECT_EQ(native::ChooseMenuPath(hwnd, {"Edit", "Cut"}), MenuChoice::Disabled);
+    EnableMenuItem(bar, 1, MF_BYPOSITION | MF_ENABLED);
+    EnableWindow(hwnd, FALSE);
+    received.clear();
+    EXPECT_EQ(native::ChooseMenuPath(hwnd, {"Edit", "Cut"}), MenuChoice::Disabled);
+    EXPECT_THAT(Only({WM_INITMENU, WM_COMMAND}), ElementsAre()) << "a disabled window opens none";
+}
+
+TEST_F(PlatformMenuTest, ItemsAddedWhenTheirPopupOpensCanBeChosen) {
+    HWND hwnd = WindowWithBar();
+    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(edit)) {
+            DeleteMenu(edit, 40, MF_BYCOMMAND);
+            AppendMenuA(edit, MF_STRING, 40, "&1 A&&B");
+        }
+        return std::nullopt;
+    };
+    EXPECT_EQ(native::ChooseMenuPath(hwnd, {"Edit", "1 A&B"}), native::MenuChoice::Chosen);
+    EXPECT_THAT(Only({WM_COMMAND}), ElementsAre(Received{hwnd, WM_COMMAND, 40, 0}));
+}
+
+TEST_F(PlatformMenuTest, ReadingTheBarShowsTheStatesTheUpdatesGave) {
+    HWND hwnd = WindowWithBar();
+    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(file)) {
+            EnableMenuItem(file, 10, MF_GRAYED);
+        }
+        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(recent)) {
+            CheckMenuItem(recent, 12, MF_CHECKED);
+        }
+        return std::nullopt;
+    };
+    EXPECT_TRUE(native::DescribeMenu(bar)[0].children[0].enabled) << "describing updates nothing";
+
+    std::vector<native::MenuItemInfo> items = native::ReadMenuBar(hwnd);
+    EXPECT_THAT(Only({WM_INITMENU, WM_INITMENUPOPUP}),
+                ElementsAre(Received{hwnd, WM_INITMENU, AsWParam(bar), 0},
+                            Received{hwnd, WM_INITMENUPOPUP, AsWParam(file), PopupAt(0)},
+                            Received{hwnd, WM_INITMENUPOPUP, AsWParam(recent), PopupAt(2)},
+                            Received{hwnd, WM_INITMENUPOPUP, AsWParam(edit), PopupAt(1)}));
+    ASSERT_EQ(items.size(), 2u);
+    const auto& fileItems = items[0].children;
+    ASSERT_EQ(fileItems.size(), 3u);
+    EXPECT_FALSE(fileItems[0].enabled);
+    EXPECT_TRUE(fileItems[2].children[1].checked);
+    EXPECT_FALSE(fileItems[2].children[0].checked);
+    EXPECT_FALSE(items[1].children[1].enabled);
+    EXPECT_TRUE(native::ReadMenuBar(TopLevel()).empty());
+}
+
+TEST_F(PlatformMenuTest, DisplayTextDropsTheMnemonicMarks) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    } cases[] = {{"&File", "File"}, {"A&&B", "A&B"}, {"&&&x", "&x"}, {"x&", "x"}, {"", ""}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(native::MenuDisplayText(c.stored), c.shown) << c.stored;
+    }
+}
+
+} // namespace
