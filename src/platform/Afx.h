@@ -7,6 +7,7 @@
 
 #include <string>
 
+class CFrameWnd;
 class CWinApp;
 
 // Control ids and styles of the framework.
@@ -37,6 +38,19 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr,
 
 // The framework's window procedure: routes every message to the window's CWnd object.
 LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Offers the message to CWnd::PreTranslateMessage of its window and then of each parent (an
+// owner, for a popup) up the chain; true when one of them took it.
+BOOL AfxPreTranslateMessage(MSG* msg);
+// Takes one message, waiting for it, and dispatches it unless pre-translation took it.
+// GetMessageA's result: 0 for WM_QUIT, -1 when no input can come any more.
+BOOL AfxPumpMessage();
+// Dispatches the queued messages, with pre-translation, until the queue is empty; WM_QUIT
+// stays for the loop that is to end.
+void AfxPumpPending();
+// Brings the toolbar buttons (and other bars) of the frame up to date with the command update
+// route, as the idle time after each input does; a null frame updates every visible frame.
+void AfxIdleUpdate(CFrameWnd* frame);
 
 struct AFX_EXTENSION_MODULE {
     BOOL bInitialized = FALSE;

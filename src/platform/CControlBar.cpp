@@ -7,3 +7,5 @@ BOOL CControlBar::CreateBar(CWnd* parent, DWORD style, UINT id) {
     RECT none{0, 0, 0, 0};
     return Create(AfxRegisterWndClass(0), "", (style & 0xFFFF0000u) | WS_CHILD, none, parent, id);
 }
+
+void CControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}

@@ -2,12 +2,16 @@
 
 #include "CWnd.h"
 
+class CFrameWnd;
+
 // A bar along an edge of a frame.
 class CControlBar : public CWnd {
 public:
     DWORD GetBarStyle() const { return barStyle_; }
     void SetBarStyle(DWORD style) { barStyle_ = style; }
     virtual int BarHeight() const = 0;
+    // Sets the state of the bar's buttons through the command route of `target`.
+    virtual void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler);
 
 protected:
     BOOL CreateBar(CWnd* parent, DWORD style, UINT id);

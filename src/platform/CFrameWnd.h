@@ -11,6 +11,8 @@ class CFrameWnd : public CWnd {
 public:
     static const RECT rectDefault;
 
+    // A nonzero `menuId` names the menu bar, loaded from the current resource module; the
+    // creation fails when it cannot be loaded.
     BOOL Create(const char* className, const char* title, DWORD style, const RECT& rect,
                 CWnd* parent, UINT menuId, DWORD exStyle, CCreateContext* context);
     // Lays the bars out along the top and bottom and gives the view the rest.
@@ -19,6 +21,19 @@ public:
     void SetActiveView(CView* view) { activeView_ = view; }
     CDocument* GetActiveDocument() const;
     UINT GetMenuId() const { return menuId_; }
+    // Loads the frame's accelerators from the current resource module.
+    BOOL LoadAccelTable(UINT id);
+
+    // Routes a command or update to the frame's own map, then the active view, then the
+    // view's document.
+    BOOL OnCmdMsg(UINT id, int code, void* extra) override;
+    // Translates the frame's accelerators for keys sent to it or to its descendants.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    // Items without a command handler are disabled when a menu opens (their update handler
+    // may still enable them).
+    BOOL m_bAutoMenuEnable = TRUE;
+    HACCEL m_hAccelTable = nullptr;
 
 protected:
     virtual BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context);
@@ -27,6 +42,12 @@ protected:
     int OnCreate(CREATESTRUCTA* create) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnDestroy() override;
+    // Updates every item of the popup through the command route.
+    void OnInitMenuPopup(HMENU popup, UINT index, BOOL sysMenu) override;
+    // WM_IDLEUPDATECMDUI: updates the visible bars; wParam nonzero disables buttons that no
+    // one handles.
+    virtual void OnIdleUpdateCmdUI(BOOL disableIfNoHandler);
+    BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void PostNcDestroy() override { delete this; }
 
 private:

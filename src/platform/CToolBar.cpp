@@ -1,13 +1,53 @@
 #include "CToolBar.h"
 
+#include "CCmdUI.h"
+#include "CFrameWnd.h"
+
+namespace {
+
+constexpr WORD kClicked = 0; // BN_CLICKED
+
+// Sets the state of one button of the toolbar.
+class ToolCmdUI : public CCmdUI {
+public:
+    explicit ToolCmdUI(CToolBar& bar) : bar_(bar) { m_pOther = &bar; }
+
+    void Enable(BOOL on) override {
+        int index = static_cast<int>(m_nIndex);
+        UINT state = bar_.GetButtonState(index);
+        state = on ? state | TBSTATE_ENABLED : state & ~(TBSTATE_ENABLED | TBSTATE_PRESSED);
+        bar_.SetButtonState(index, state);
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int check) override {
+        int index = static_cast<int>(m_nIndex);
+        UINT state = bar_.GetButtonState(index) & ~(TBSTATE_CHECKED | TBSTATE_INDETERMINATE);
+        if (check == 1)
+            state |= TBSTATE_CHECKED;
+        else if (check == 2)
+            state |= TBSTATE_INDETERMINATE;
+        bar_.SetButtonState(index, state);
+    }
+    void SetText(const char*) override {}
+
+private:
+    CToolBar& bar_;
+};
+
+} // namespace
+
 BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
     return CreateBar(parent, style, id);
 }
 
 BOOL CToolBar::SetButtons(const UINT* ids, int count) {
     buttons_.clear();
-    for (int i = 0; i < count; ++i)
-        buttons_.push_back({ids[i], ids[i] == 0 ? UINT{TBBS_SEPARATOR} : UINT{TBBS_BUTTON}});
+    for (int i = 0; i < count; ++i) {
+        if (ids[i] == 0)
+            buttons_.push_back({0, TBBS_SEPARATOR, 0});
+        else
+            buttons_.push_back({ids[i], TBBS_BUTTON, TBSTATE_ENABLED});
+    }
     return TRUE;
 }
 
@@ -24,10 +64,48 @@ void CToolBar::SetButtonStyle(int index, UINT style) {
         buttons_[static_cast<size_t>(index)].style = style;
 }
 
+UINT CToolBar::GetButtonState(int index) const {
+    return index >= 0 && index < GetCount() ? buttons_[static_cast<size_t>(index)].state : 0;
+}
+
+void CToolBar::SetButtonState(int index, UINT state) {
+    if (index >= 0 && index < GetCount() && !(GetButtonStyle(index) & TBBS_SEPARATOR))
+        buttons_[static_cast<size_t>(index)].state = state;
+}
+
 int CToolBar::CommandToIndex(UINT id) const {
     for (int i = 0; i < GetCount(); ++i) {
         if (buttons_[static_cast<size_t>(i)].id == id)
             return i;
     }
     return -1;
+}
+
+void CToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
+    ToolCmdUI state(*this);
+    state.m_nIndexMax = static_cast<UINT>(GetCount());
+    for (int i = 0; i < GetCount(); ++i) {
+        if (GetButtonStyle(i) & TBBS_SEPARATOR)
+            continue;
+        state.m_nIndex = static_cast<UINT>(i);
+        state.m_nID = GetItemID(i);
+        state.DoUpdate(target, disableIfNoHandler);
+    }
+}
+
+BOOL CToolBar::ClickButton(int index) {
+    HWND parent = ::GetParent(m_hWnd);
+    if (parent == nullptr || !(GetButtonState(index) & TBSTATE_ENABLED))
+        return FALSE;
+    Button& button = buttons_[static_cast<size_t>(index)];
+    if (button.style & TBBS_CHECKBOX)
+        button.state = (button.state & ~TBSTATE_INDETERMINATE) ^ TBSTATE_CHECKED;
+    button.state |= TBSTATE_PRESSED;
+    HWND self = m_hWnd;
+    ::SendMessageA(parent, WM_COMMAND, MAKELONG(static_cast<WORD>(button.id), kClicked),
+                   reinterpret_cast<LPARAM>(self));
+    // The command may have closed the frame, and this bar with it.
+    if (CWnd::FromHandlePermanent(self) == this)
+        SetButtonState(index, GetButtonState(index) & ~TBSTATE_PRESSED);
+    return TRUE;
 }

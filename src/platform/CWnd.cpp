@@ -2,12 +2,27 @@
 
 #include "Afx.h"
 #include "AfxState.h"
+#include "CCmdUI.h"
 #include "CommCtrl.h"
 #include "NativeBackend.h"
 
 namespace {
 
 constexpr int kWindowProcIndex = -4;
+
+// Learns whether the update route leaves a command enabled, touching no menu or button.
+class EnabledProbe : public CCmdUI {
+public:
+    explicit EnabledProbe(UINT id) : CCmdUI(id) {}
+    void Enable(BOOL on) override {
+        enabled = on != FALSE;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override {}
+    void SetText(const char*) override {}
+
+    bool enabled = true;
+};
 
 } // namespace
 
@@ -181,8 +196,17 @@ std::string CWnd::GetWindowText() const {
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     UINT id = LOWORD(wParam);
-    int code = lParam != 0 ? static_cast<int>(HIWORD(wParam)) : static_cast<int>(CN_COMMAND);
-    return OnCmdMsg(id, code, nullptr);
+    if (lParam != 0)
+        return OnCmdMsg(id, static_cast<int>(HIWORD(wParam)), nullptr);
+    if (id == 0)
+        return FALSE;
+    // A menu or accelerator command whose update has disabled it since it was shown is
+    // swallowed, not run.
+    EnabledProbe probe(id);
+    OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &probe);
+    if (!probe.enabled)
+        return TRUE;
+    return OnCmdMsg(id, CN_COMMAND, nullptr);
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -213,8 +237,10 @@ int CWnd::RunModalLoop() {
             EndModalLoop(IDCANCEL);
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (!AfxPreTranslateMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
     }
     return modalResult_;
 }
