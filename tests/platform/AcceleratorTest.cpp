@@ -103,25 +103,6 @@ TEST_F(PlatformAcceleratorTest, KeyStateHoldsFromKeyDownToKeyUp) {
     EXPECT_EQ(params[0] & 0x20000000, 0x20000000) << "Alt shows in the context bit";
     EXPECT_LT(GetKeyState(VK_SHIFT), 0) << "back to the held keys after the keystroke";
     EXPECT_GE(GetKeyState(VK_MENU), 0);
-
-    received.clear();
-    native::PressKey(hwnd, 0x79, false, false, false); // F10
-    native::PumpPending();
-    EXPECT_THAT(MessagesTo(hwnd), ElementsAre(WM_SYSKEYDOWN, WM_SYSKEYUP));
-}
-
-TEST_F(PlatformAcceleratorTest, KeysGoToTheFocusElseTheActiveWindow) {
-    EXPECT_FALSE(native::PressKey(nullptr, 'A', false, false, false));
-    HWND top = TopLevel();
-    HWND child = Child(top, 1);
-    SetActiveWindow(top);
-    received.clear();
-    EXPECT_TRUE(native::PressKey(nullptr, 'A', false, false, false));
-    SetFocus(child);
-    EXPECT_TRUE(native::PressKey(nullptr, 'B', false, false, false));
-    native::PumpPending();
-    EXPECT_THAT(Only({WM_KEYDOWN}), ElementsAre(Received{top, WM_KEYDOWN, 'A', 1},
-                                                Received{child, WM_KEYDOWN, 'B', 1}));
 }
 
 TEST_F(PlatformAcceleratorTest, LoadedTablesAreSharedAndBelongToTheirModule) {
