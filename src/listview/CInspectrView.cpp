@@ -65,10 +65,32 @@ void CInspectrView::RemoveRowFromTree(InspectorRow* row) {
         FreeTree();
         return;
     }
-    if (currentRow != nullptr && FindRowByPad(row, currentRow->pad) == currentRow)
-        currentRow = nullptr;
+    for (const InspectorRow* up = currentRow; up != nullptr; up = up->parentRow) {
+        if (up == row) {
+            currentRow = nullptr;
+            break;
+        }
+    }
     if (row->parentRow != nullptr && row->parentRow->children)
         Remove(*row->parentRow->children, *row);
+}
+
+void CInspectrView::ReleasePads() {
+    suppressItemChange = 1;
+    List().DeleteAllItems();
+    suppressItemChange = 0;
+    itemOfPad.clear();
+    FreeTree();
+    rowCount = 0;
+    topRecord.reset();
+    anchorRow.reset();
+    if (selectedRows)
+        selectedRows = std::make_unique<RowList>();
+    selectedPadSet.clear();
+    if (savedSelection)
+        savedSelection = std::make_unique<RowList>();
+    if (selectedPads)
+        selectedPads->clear();
 }
 
 void CInspectrView::OnDestroy() {

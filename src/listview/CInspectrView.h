@@ -2,6 +2,7 @@
 
 #include "ColumnId.h"
 #include "InspectorRow.h"
+#include "RowIndex.h"
 #include "platform/CListView.h"
 
 #include <memory>
@@ -31,9 +32,17 @@ public:
     void FreeTree();
     // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
     void RemoveRowFromTree(InspectorRow* row);
+    // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …). The keys reach
+    // the view and are taken without effect for now; 32789 always does nothing.
+    void OnKeyCommand(UINT) {}
     // Shows the selected count and rowCount in the frame's count pane.
     void ShowCounts();
+    // Lets go of every pad, row and selection and empties the list, without telling the host:
+    // an Inspector about to close may outlive the pads it showed.
+    void ReleasePads();
 
+    // Declared before the tree, which leaves it while being destroyed.
+    RowIndex rowIndex;
     std::unique_ptr<InspectorRow> rootRow;
     int rowCount = 0;
     int buildDepth = 0;

@@ -1,10 +1,14 @@
 #include "InspectorRow.h"
 
+#include "RowIndex.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 
 InspectorRow::InspectorRow() = default;
-InspectorRow::~InspectorRow() = default;
+InspectorRow::~InspectorRow() {
+    if (index != nullptr)
+        index->Forget(*this);
+}
 
 RowList::~RowList() {
     InspectorRow* row = head;
@@ -42,20 +46,26 @@ std::unique_ptr<InspectorRow> CopyRow(const InspectorRow& row) {
     return copy;
 }
 
-namespace {
-
-InspectorRow* FindPadInSubtree(InspectorRow* row, const MvSimplePad* pad) {
+InspectorRow* FindRowByWalk(InspectorRow* row, const MvSimplePad* pad) {
     if (row == nullptr)
         return nullptr;
     if (row->pad == pad)
         return row;
     if (row->children) {
         for (InspectorRow* child = row->children->head; child != nullptr; child = child->next) {
-            if (InspectorRow* hit = FindPadInSubtree(child, pad))
+            if (InspectorRow* hit = FindRowByWalk(child, pad))
                 return hit;
         }
     }
     return nullptr;
+}
+
+namespace {
+
+InspectorRow* FindPad(InspectorRow* row, const MvSimplePad* pad) {
+    if (row != nullptr && row->index != nullptr)
+        return row->index->Find(row, pad);
+    return FindRowByWalk(row, pad);
 }
 
 } // namespace
@@ -63,11 +73,11 @@ InspectorRow* FindPadInSubtree(InspectorRow* row, const MvSimplePad* pad) {
 InspectorRow* FindRowByPad(InspectorRow* row, const MvSimplePad* pad) {
     if (pad == nullptr)
         return nullptr;
-    return FindPadInSubtree(row, pad);
+    return FindPad(row, pad);
 }
 
 InspectorRow* FindRowLike(InspectorRow* row, const InspectorRow& other) {
-    return FindPadInSubtree(row, other.pad);
+    return FindPad(row, other.pad);
 }
 
 InspectorRow* FindInList(const RowList* list, const InspectorRow& row) {
@@ -108,6 +118,11 @@ int CountSubtree(const InspectorRow* row) {
 std::unique_ptr<InspectorRow> Append(RowList& list, std::unique_ptr<InspectorRow> row) {
     if (!row || FindInList(&list, *row) != nullptr)
         return row;
+    AppendUnchecked(list, std::move(row));
+    return nullptr;
+}
+
+InspectorRow* AppendUnchecked(RowList& list, std::unique_ptr<InspectorRow> row) {
     InspectorRow* raw = row.release();
     raw->prev = list.tail;
     raw->next = nullptr;
@@ -116,7 +131,7 @@ std::unique_ptr<InspectorRow> Append(RowList& list, std::unique_ptr<InspectorRow
     else
         list.head = raw;
     list.tail = raw;
-    return nullptr;
+    return raw;
 }
 
 void Remove(RowList& list, const InspectorRow& row) {

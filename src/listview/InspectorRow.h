@@ -5,6 +5,7 @@
 #include <string>
 
 class MvSimplePad;
+class RowIndex;
 class RowList;
 
 // One row of an Inspector's table: the cached display data of one pad. Rows are matched
@@ -41,6 +42,8 @@ struct InspectorRow {
     std::unique_ptr<RowList> children;
     InspectorRow* next = nullptr;
     InspectorRow* prev = nullptr;
+    // The index of the view tree holding the row; none for copies and detached rows.
+    RowIndex* index = nullptr;
 };
 
 // A chain of rows linked through next/prev. The list owns its rows.
@@ -59,7 +62,10 @@ public:
 std::unique_ptr<InspectorRow> CopyRow(const InspectorRow& row);
 
 // First row in pre-order over `row` and its subtree whose pad is `pad`; null for a null pad.
+// Rows of a view's tree are found through its index.
 InspectorRow* FindRowByPad(InspectorRow* row, const MvSimplePad* pad);
+// The same search as a walk of the subtree, a null pad matching a null pad.
+InspectorRow* FindRowByWalk(InspectorRow* row, const MvSimplePad* pad);
 // The same search for other.pad, where a null pad matches the desktop row's null pad.
 InspectorRow* FindRowLike(InspectorRow* row, const InspectorRow& other);
 // FindRowLike over each member of `list` in order, with its subtree.
@@ -72,6 +78,9 @@ int CountSubtree(const InspectorRow* row);
 // Links `row` at the tail and takes it over, unless the list already holds a row for its
 // pad: then the row is handed back and nothing changes. Returns null when taken.
 std::unique_ptr<InspectorRow> Append(RowList& list, std::unique_ptr<InspectorRow> row);
+// Links `row` at the tail and takes it over; the caller knows the list holds no row for its
+// pad.
+InspectorRow* AppendUnchecked(RowList& list, std::unique_ptr<InspectorRow> row);
 // Unlinks and destroys the member standing for row.pad (nothing when there is none).
 void Remove(RowList& list, const InspectorRow& row);
 int Length(const RowList* list);

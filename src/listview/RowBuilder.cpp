@@ -2,6 +2,7 @@
 
 #include "CInspectrView.h"
 #include "InspectorRow.h"
+#include "RowIndex.h"
 #include "SlotValueText.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
@@ -20,6 +21,8 @@ const char* OrEmpty(const char* text) {
     return text ? text : "";
 }
 
+} // namespace
+
 std::string RowLabel(MvSimplePad* pad) {
     std::string label = OrEmpty(pad->get_own_name());
     const char* className = pad->get_class_name();
@@ -32,24 +35,26 @@ std::string RowLabel(MvSimplePad* pad) {
     return label;
 }
 
-bool SharesModelWithHiddenView(MvSimplePad* pad) {
+namespace {
+
+bool SharesModelWithHiddenView(MvSimplePad* pad, const MvSimplePad* ignored, bool deleteTest) {
     MvSimpleModel* model = pad->get_model();
     MvPadList* dependents = model ? model->get_dependents() : nullptr;
     if (dependents == nullptr)
         return false;
     for (int i = 0; i < dependents->length(); ++i) {
         MvSimplePad* d = dependents->at(i);
-        if (d != nullptr && d != pad && d->get_real_view() == nullptr &&
-            d->get_horizon_pad() == pad && !d->isDeleteHide())
+        if (d != nullptr && d != pad && d != ignored && d->get_real_view() == nullptr &&
+            d->get_horizon_pad() == pad && (!deleteTest || !d->isDeleteHide()))
             return true;
     }
     return false;
 }
 
-int IsConnected(MvSimplePad* pad) {
+int ConnectedBy(MvSimplePad* pad, const MvSimplePad* ignored, bool deleteTest) {
     if (pad->get_parent() && pad->get_slotname() && pad->get_datalink_parent())
         return 1;
-    if (SharesModelWithHiddenView(pad))
+    if (SharesModelWithHiddenView(pad, ignored, deleteTest))
         return 1;
     MvSimplePad* icon = pad->get_icon();
     if (icon && icon->get_parent() && icon->get_datalink_parent() && icon->get_slotname())
@@ -58,6 +63,34 @@ int IsConnected(MvSimplePad* pad) {
 }
 
 } // namespace
+
+int IsConnected(MvSimplePad* pad) {
+    return ConnectedBy(pad, nullptr, true);
+}
+
+int IsConnectedApartFrom(MvSimplePad* pad, const MvSimplePad* ignored) {
+    return ConnectedBy(pad, ignored, false);
+}
+
+void ReadGeometry(InspectorRow& row, MvSimplePad* pad) {
+    MvPadView* padView = pad->get_view();
+    if (padView == nullptr)
+        return;
+    MwRectangle region = padView->GetRegion();
+    row.x = region.X();
+    row.y = region.Y();
+    row.width = region.Width();
+    row.height = region.Height();
+    row.relX = row.x;
+    row.relY = row.y;
+    if (MvSimplePad* parent = pad->get_parent()) {
+        if (MvPadView* parentView = parent->get_view()) {
+            MwRectangle parentRegion = parentView->GetRegion();
+            row.relX = row.x - parentRegion.X();
+            row.relY = row.y - parentRegion.Y();
+        }
+    }
+}
 
 InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
     if (pad == nullptr || pad->get_real_view() == nullptr)
@@ -76,20 +109,7 @@ InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
     }
     row->label = RowLabel(pad);
 
-    MwRectangle region = padView->GetRegion();
-    row->x = region.X();
-    row->y = region.Y();
-    row->width = region.Width();
-    row->height = region.Height();
-    row->relX = row->x;
-    row->relY = row->y;
-    if (MvSimplePad* parent = pad->get_parent()) {
-        if (MvPadView* parentView = parent->get_view()) {
-            MwRectangle parentRegion = parentView->GetRegion();
-            row->relX = row->x - parentRegion.X();
-            row->relY = row->y - parentRegion.Y();
-        }
-    }
+    ReadGeometry(*row, pad);
 
     row->pad = pad;
     row->desktopSelected = pad->isSelected();
@@ -106,14 +126,16 @@ InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
         RowList& siblings = *parentRow->children;
         row->shown = siblings.head ? siblings.head->shown : 1;
         row->parentRow = parentRow;
-        if (auto refused = Append(siblings, std::move(row))) {
+        if (view.rowIndex.HasRowBelow(parentRow, pad)) {
             // The pad has a row here already; the new one is dropped with its count.
             view.rowCount -= 1;
             return nullptr;
         }
+        AppendUnchecked(siblings, std::move(row));
     } else {
         row.release();
     }
+    view.rowIndex.Add(*built);
 
     if (MvPadList* children = pad->get_children()) {
         for (int i = 0; i < children->length(); ++i)
@@ -141,6 +163,7 @@ InspectorRow* BuildDesktopRow(CInspectrView& view) {
         }
     }
     InspectorRow* desktop = row.release();
+    view.rowIndex.Add(*desktop);
     for (int i = 0; i < pads.length(); ++i)
         BuildRow(view, pads.at(i), desktop);
     return desktop;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class CInspectrView;
 class MvSimplePad;
 struct InspectorRow;
@@ -11,3 +13,14 @@ InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
 // The desktop row with the rows of every pad on the desktop, topmost first. The caller
 // owns it.
 InspectorRow* BuildDesktopRow(CInspectrView& view);
+// The region of the pad's view, absolute and relative to its parent pad's.
+void ReadGeometry(InspectorRow& row, MvSimplePad* pad);
+// The label of a pad's row: its own name, with the name of the pad an icon or dynamically
+// loaded pad stands for in parentheses.
+std::string RowLabel(MvSimplePad* pad);
+// 1 when the pad takes part in a connection: to a slot of its parent, through a dependent
+// without view shown on it, or through its icon.
+int IsConnected(MvSimplePad* pad);
+// The same rule after a show or deletion: a dependent counts whether deleted or not, except
+// `ignored`.
+int IsConnectedApartFrom(MvSimplePad* pad, const MvSimplePad* ignored);
