@@ -73,7 +73,8 @@ std::string LabelCellText(const InspectorRow& row, bool nestedLabels) {
         text = up->label + "\\" + text;
         top = up;
     }
-    if (top->pad != nullptr) {
+    // A gone row's pad may have been freed since; its ancestors are no longer asked.
+    if (top->pad != nullptr && !top->gone) {
         for (MvSimplePad* pad = top->pad->get_parent(); pad != nullptr; pad = pad->get_parent()) {
             const char* name = pad->get_own_name();
             text = std::string(name ? name : "") + "\\" + text;

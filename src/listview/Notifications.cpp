@@ -1,19 +1,375 @@
+#include "CInspectrView.h"
+#include "InspectorRow.h"
+#include "RowBuilder.h"
+#include "RowRefresh.h"
+#include "Selection.h"
+#include "TableWriter.h"
+#include "frame/CMainFrame.h"
+#include "host/MvPadList.h"
+#include "host/MvPadView.h"
+#include "host/MvSimpleModel.h"
+#include "host/MvSimplePad.h"
 #include "service/InspectorExports.h"
+#include "service/ModuleState.h"
 
-// The Inspectors follow these reports of the desktop; until they do, each is accepted and
-// changes nothing.
-void inspectorChangedPaste(MvSimplePad*) {}
-void inspectorChangedShow(MvSimplePad*) {}
-void inspectorChangedHide(MvSimplePad*) {}
-void inspectorChangedSize(MvSimplePad*) {}
-void inspectorChangedPosition(MvSimplePad*) {}
-void inspectorChangedConnect(MvSimplePad*) {}
-void inspectorChangedSelect(MvSimplePad*) {}
-void inspectorChangedDelete(MvSimplePad*) {}
-void inspectorChangedOutput(MvSimplePad*) {}
-void inspectorChangedSlotValue(MvSimpleModel*, int) {}
-void inspectorChangedOwnname(MvSimplePad*) {}
-void inspectorChangedGroup(MvSimplePad*) {}
+namespace {
+
+class WaitCursor {
+public:
+    explicit WaitCursor(CInspectrView& view) : view_(view) { view_.BeginWaitCursor(); }
+    ~WaitCursor() { view_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    CInspectrView& view_;
+};
+
+CInspectrView* ResultsView(const CInspectrView& view) {
+    return view.searchFrame != nullptr ? view.searchFrame->m_pInspView : nullptr;
+}
+
+// An Inspector that is closing has let go of its pads and takes no more changes.
+CInspectrView* LiveView(CMainFrame* frame) {
+    CInspectrView* view = frame != nullptr ? frame->m_pInspView : nullptr;
+    return view != nullptr && view->closing == 0 ? view : nullptr;
+}
+
+// Walks a private copy of the registry, oldest Inspector first: a walk that closes
+// Inspectors cannot break it.
+template <typename Visit> void ForEachInSnapshot(Visit visit) {
+    for (CMainFrame* frame : inspModuleState().registry.Snapshot()) {
+        if (CInspectrView* view = LiveView(frame))
+            visit(*frame, *view);
+    }
+}
+
+// Walks the registry, newest Inspector first.
+template <typename Visit> void ForEachRegistered(Visit visit) {
+    InspectorRegistry& registry = inspModuleState().registry;
+    for (CMainFrame* frame : registry.Frames()) {
+        if (!registry.Contains(frame))
+            continue;
+        if (CInspectrView* view = LiveView(frame))
+            visit(*view);
+    }
+}
+
+bool Following(const CInspectrView& view) {
+    return view.rootRow && view.autoUpdate == 1;
+}
+
+void Repaint(CWnd& window) {
+    window.Invalidate();
+    window.UpdateWindow();
+}
+
+void RepaintResults(CInspectrView& view) {
+    if (CInspectrView* results = ResultsView(view))
+        Repaint(*results);
+}
+
+// After a change of the tree: the list is refilled in place with the selection kept.
+void Refill(CInspectrView& view) {
+    SaveSelection(view);
+    FillList(view, view.rootRow.get());
+    RestoreSelection(view);
+    RestoreFocus(view);
+    Repaint(view);
+}
+
+bool IsDesktopInspector(const CInspectrView& view) {
+    return view.topRecord && view.topRecord->isDesktop == 1;
+}
+
+void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
+    view.closing = 1;
+    inspectorRemoveFrame(&frame);
+    view.ReleasePads();
+    frame.PostMessage(WM_CLOSE);
+}
+
+// With nested labels every label names the top pad's ancestors; a new place or name of one
+// of them reaches every row.
+void FollowAncestorChange(CInspectrView& view, MvSimplePad* pad) {
+    if (view.nestedLabels != 0 && IsTopPadOrAncestor(view, pad))
+        RewriteLabels(view);
+}
+
+void PasteFirstPass(CInspectrView& view, MvSimplePad* pad) {
+    InspectorRow* root = view.rootRow.get();
+    RefreshGeometryBelow(view, FindRowOfPadOrDescendant(root, pad));
+    InspectorRow* row = FindRowByPad(root, pad);
+    if (row == nullptr) {
+        if (view.autoUpdate == 1)
+            FollowAncestorChange(view, pad);
+        return;
+    }
+    if (row->parentRow != nullptr) {
+        RemoveRow(view, row);
+    } else {
+        // The root stays where it is shown; what its new place changed is read again.
+        RefreshConnection(view, row);
+        if (view.autoUpdate == 1)
+            FollowAncestorChange(view, pad);
+    }
+    if (view.autoUpdate == 1) {
+        RepaintResults(view);
+        Refill(view);
+    }
+}
+
+void PasteSecondPass(CInspectrView& view, MvSimplePad* pad) {
+    MvSimplePad* parent = pad->get_parent();
+    InspectorRow* parentRow = nullptr;
+    if (parent == nullptr) {
+        if (!IsDesktopInspector(view))
+            return;
+        parentRow = view.rootRow.get();
+    } else {
+        parentRow = FindRowByPad(view.rootRow.get(), parent);
+        if (parentRow == nullptr)
+            return;
+    }
+    WaitCursor wait(view);
+    if (BuildRow(view, pad, parentRow) != nullptr || parent == nullptr)
+        Refill(view);
+    view.ShowCounts();
+    Repaint(view);
+}
+
+void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
+    RefreshConnections(view, pad, true);
+    MvSimplePad* parent = pad->get_parent();
+    InspectorRow* root = view.rootRow.get();
+    InspectorRow* parentRow = nullptr;
+    if (parent == nullptr) {
+        if (!IsDesktopInspector(view) || FindRowByPad(root, pad) != nullptr)
+            return;
+        parentRow = root;
+    } else {
+        parentRow = FindRowByPad(root, parent);
+        if (parentRow == nullptr || FindRowByPad(parentRow, pad) != nullptr)
+            return;
+    }
+    if (BuildRow(view, pad, parentRow) == nullptr)
+        return;
+    Refill(view);
+    view.ShowCounts();
+}
+
+// The top pad, hidden until now, is shown again: the tree is built anew.
+void RebuildShownTop(CInspectrView& view) {
+    view.rootRow.reset(BuildRow(view, view.topRecord->pad, nullptr));
+    if (!view.rootRow)
+        view.rowCount = 0;
+    FillList(view, view.rootRow.get());
+    view.selectedRows = std::make_unique<RowList>();
+    view.selectedPadSet.clear();
+    view.ShowCounts();
+    view.currentRow = view.rootRow.get();
+    RestoreFocus(view);
+}
+
+void RefreshSelectionMark(CInspectrView& view, MvSimplePad* pad) {
+    InspectorRow* row = FindRowByPad(view.rootRow.get(), pad);
+    if (row == nullptr || row->gone || row->isDesktop)
+        return;
+    int selected = pad->isSelected() ? 1 : 0;
+    if (row->desktopSelected == selected)
+        return;
+    row->desktopSelected = selected;
+    UpdateRowCells(view, row, Selection);
+    if (CInspectrView* results = ResultsView(view)) {
+        InspectorRow* result = RowOfItem(*results, ItemOfPad(*results, pad));
+        if (result != nullptr && !result->gone && results->autoUpdate == 1) {
+            result->desktopSelected = selected;
+            UpdateRowCells(*results, result, Selection);
+        }
+    }
+    view.UpdateWindow();
+}
+
+} // namespace
+
+void inspectorChangedPaste(MvSimplePad* pad) {
+    if (pad == nullptr || pad->get_real_view() == nullptr)
+        return;
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (view.rootRow)
+            PasteFirstPass(view, pad);
+    });
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (Following(view))
+            PasteSecondPass(view, pad);
+    });
+}
+
+void inspectorChangedShow(MvSimplePad* pad) {
+    if (pad == nullptr || pad->get_view() == nullptr || !pad->get_view()->IsVisible())
+        return;
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (view.autoUpdate != 1)
+            return;
+        if (view.rootRow) {
+            WaitCursor wait(view);
+            ShowInTree(view, pad);
+        } else if (view.topRecord && !view.topRecord->isDesktop && IsTopPadOrAncestor(view, pad)) {
+            WaitCursor wait(view);
+            RebuildShownTop(view);
+        }
+        Repaint(view);
+    });
+}
+
+void inspectorChangedHide(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (!view.rootRow)
+            return;
+        InspectorRow* row = FindRowOfPadOrDescendant(view.rootRow.get(), pad);
+        if (row == nullptr)
+            return;
+        RemoveRow(view, row);
+        RepaintResults(view);
+        if (view.autoUpdate == 1)
+            Refill(view);
+    });
+}
+
+void inspectorChangedSize(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (!Following(view))
+            return;
+        RefreshGeometry(view, FindRowByPad(view.rootRow.get(), pad));
+        view.UpdateWindow();
+    });
+}
+
+void inspectorChangedPosition(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (!Following(view))
+            return;
+        RefreshGeometryBelow(view, FindRowOfPadOrDescendant(view.rootRow.get(), pad));
+        view.UpdateWindow();
+    });
+}
+
+void inspectorChangedConnect(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (!Following(view))
+            return;
+        RefreshConnection(view, FindRowByPad(view.rootRow.get(), pad));
+        view.UpdateWindow();
+    });
+}
+
+void inspectorChangedSelect(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
+        if (Following(view))
+            RefreshSelectionMark(view, pad);
+    });
+}
+
+void inspectorChangedDelete(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachInSnapshot([pad](CMainFrame& frame, CInspectrView& view) {
+        if (view.topRecord && !view.topRecord->isDesktop && view.topRecord->pad == pad) {
+            CloseForDeletedTop(frame, view);
+            return;
+        }
+        if (!view.rootRow)
+            return;
+        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad)) {
+            RemoveRow(view, row);
+            RepaintResults(view);
+            if (view.autoUpdate == 1)
+                Refill(view);
+        }
+        RefreshConnections(view, pad, false);
+    });
+}
+
+void inspectorChangedOutput(MvSimplePad* pad) {
+    if (pad == nullptr || pad->get_real_view() == nullptr)
+        return;
+    ForEachRegistered([pad](CInspectrView& view) {
+        if (!Following(view))
+            return;
+        RefreshOutput(view, FindRowByPad(view.rootRow.get(), pad));
+        view.UpdateWindow();
+    });
+}
+
+void inspectorChangedSlotValue(MvSimpleModel* model, int slotIndex) {
+    if (model == nullptr)
+        return;
+    MvSlot* slot = model->get_slot_at(slotIndex);
+    MvPadList* dependents = model->get_dependents();
+    if (slot == nullptr || dependents == nullptr)
+        return;
+    ForEachRegistered([slot, dependents](CInspectrView& view) {
+        if (!Following(view))
+            return;
+        for (int i = 0; i < dependents->length(); ++i) {
+            MvSimplePad* d = dependents->at(i);
+            if (d == nullptr || d->get_real_view() == nullptr)
+                continue;
+            if (d->get_output() == slot)
+                RefreshOutput(view, FindRowByPad(view.rootRow.get(), d));
+            MvSimplePad* icon = d->get_icon();
+            if (icon != nullptr && icon->get_output() == slot)
+                RefreshOutput(view, FindRowByPad(view.rootRow.get(), icon));
+        }
+        RepaintResults(view);
+        view.UpdateWindow();
+    });
+}
+
+void inspectorChangedOwnname(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachRegistered([pad](CInspectrView& view) {
+        if (!Following(view))
+            return;
+        InspectorRow* root = view.rootRow.get();
+        InspectorRow* row = FindRowByPad(root, pad);
+        if (row == nullptr && pad->get_icon() != nullptr)
+            row = FindRowByPad(root, pad->get_icon());
+        if (row != nullptr)
+            RefreshLabel(view, row);
+        else
+            FollowAncestorChange(view, pad);
+        RepaintResults(view);
+        view.UpdateWindow();
+    });
+}
+
+void inspectorChangedGroup(MvSimplePad* pad) {
+    if (pad == nullptr)
+        return;
+    ForEachRegistered([pad](CInspectrView& view) {
+        if (!Following(view))
+            return;
+        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad)) {
+            RefreshGroupDepth(view, row);
+            RepaintResults(view);
+        } else if (IsTopPadOrAncestor(view, pad)) {
+            RefreshGroupDepth(view, view.rootRow.get());
+        }
+        view.UpdateWindow();
+    });
+}
 
 namespace {
 // Line, lower and raise change nothing an Inspector shows.

@@ -129,8 +129,22 @@ void WriteRow(CInspectrView& view, InspectorRow& row, int index) {
     }
 }
 
+namespace {
+
+// A row under a collapsed ancestor keeps its own shown flag and a stale listIndex; only the
+// item that refers to a row of the same pad is the row's.
+bool Listed(const CInspectrView& view, const InspectorRow& row) {
+    CListCtrl& list = view.List();
+    if (row.listIndex < 0 || row.listIndex >= list.GetItemCount())
+        return false;
+    auto* listed = reinterpret_cast<const InspectorRow*>(list.GetItemData(row.listIndex));
+    return listed == &row || (listed != nullptr && listed->pad == row.pad);
+}
+
+} // namespace
+
 void UpdateRowCells(CInspectrView& view, InspectorRow* row, int change) {
-    if (row == nullptr || row->gone || row->isDesktop || row->shown != 1)
+    if (row == nullptr || row->gone || row->isDesktop || row->shown != 1 || !Listed(view, *row))
         return;
     auto rewrite = [&](int id) {
         int position = ColumnPosition(view, id);

@@ -1,0 +1,236 @@
+#include "RowRefresh.h"
+
+#include "CInspectrView.h"
+#include "ColumnId.h"
+#include "InspectorRow.h"
+#include "RowBuilder.h"
+#include "Selection.h"
+#include "SlotValueText.h"
+#include "TableWriter.h"
+#include "frame/CMainFrame.h"
+#include "host/MvPadList.h"
+#include "host/MvSimplePad.h"
+#include "resources/ResourceIds.h"
+#include "service/ResourceHelpers.h"
+#include "service/TextHelpers.h"
+
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kInspectorTitleLimit = 67;
+constexpr std::size_t kSearchTitleLimit = 60;
+
+bool Refreshable(const CInspectrView& view, const InspectorRow* row) {
+    return view.rootRow && view.autoUpdate == 1 && row != nullptr && !row->gone &&
+           row->pad != nullptr;
+}
+
+CInspectrView* ResultsView(const CInspectrView& view) {
+    return view.searchFrame != nullptr ? view.searchFrame->m_pInspView : nullptr;
+}
+
+// Applies `update` to the search-result view's row of `pad` and rewrites its cells, when that
+// view follows Auto Update and the row is not gone.
+template <typename Update>
+void MirrorResult(const CInspectrView& view, const MvSimplePad* pad, int change, Update update) {
+    CInspectrView* results = ResultsView(view);
+    if (results == nullptr || results->autoUpdate != 1)
+        return;
+    InspectorRow* row = RowOfItem(*results, ItemOfPad(*results, pad));
+    if (row == nullptr || row->gone)
+        return;
+    update(*row);
+    UpdateRowCells(*results, row, change);
+}
+
+bool InSubtree(const InspectorRow* row, const InspectorRow* top) {
+    for (; row != nullptr; row = row->parentRow) {
+        if (row == top)
+            return true;
+    }
+    return false;
+}
+
+template <typename Visit> void ForEachInSubtree(InspectorRow* row, Visit visit) {
+    visit(*row);
+    if (row->children) {
+        for (InspectorRow* child = row->children->head; child != nullptr; child = child->next)
+            ForEachInSubtree(child, visit);
+    }
+}
+
+void Retitle(CInspectrView& view, MvSimplePad* pad) {
+    const char* ownName = pad->get_own_name();
+    if (view.frame != nullptr)
+        view.frame->SetWindowText(FrameTitle(ownName, kInspectorTitleLimit, IDS_INSPECTOR).c_str());
+    if (view.searchFrame != nullptr)
+        view.searchFrame->SetWindowText(
+            FrameTitle(ownName, kSearchTitleLimit, IDS_INSPECTOR_SEARCH).c_str());
+}
+
+} // namespace
+
+void RefreshGeometry(CInspectrView& view, InspectorRow* row) {
+    if (!Refreshable(view, row))
+        return;
+    ReadGeometry(*row, row->pad);
+    UpdateRowCells(view, row, Geometry);
+    MirrorResult(view, row->pad, Geometry, [row](InspectorRow& result) {
+        result.x = row->x;
+        result.y = row->y;
+        result.width = row->width;
+        result.height = row->height;
+        result.relX = row->relX;
+        result.relY = row->relY;
+    });
+}
+
+void RefreshGeometryBelow(CInspectrView& view, InspectorRow* row) {
+    if (row != nullptr)
+        ForEachInSubtree(row, [&view](InspectorRow& below) { RefreshGeometry(view, &below); });
+}
+
+void RefreshOutput(CInspectrView& view, InspectorRow* row) {
+    if (!Refreshable(view, row))
+        return;
+    MvSimplePad* pad = row->pad;
+    SlotValueText(*row, pad->get_output());
+    UpdateRowCells(view, row, Output);
+    MirrorResult(view, pad, Output,
+                 [pad](InspectorRow& result) { SlotValueText(result, pad->get_output()); });
+}
+
+void RefreshConnection(CInspectrView& view, InspectorRow* row) {
+    if (!Refreshable(view, row))
+        return;
+    MvSimplePad* pad = row->pad;
+    row->connected = IsConnected(pad);
+    UpdateRowCells(view, row, ConnectionChange);
+    MirrorResult(view, pad, ConnectionChange,
+                 [pad](InspectorRow& result) { result.connected = IsConnected(pad); });
+}
+
+void RefreshConnections(CInspectrView& view, MvSimplePad* pad, bool countPad) {
+    if (!view.rootRow || view.autoUpdate != 1)
+        return;
+    const MvSimplePad* ignored = countPad ? nullptr : pad;
+    ForEachInSubtree(view.rootRow.get(), [&](InspectorRow& row) {
+        if (row.gone || row.isDesktop || row.pad == nullptr)
+            return;
+        int connected = IsConnectedApartFrom(row.pad, ignored);
+        if (connected == row.connected)
+            return;
+        row.connected = connected;
+        UpdateRowCells(view, &row, ConnectionChange);
+        MirrorResult(view, row.pad, ConnectionChange,
+                     [connected](InspectorRow& result) { result.connected = connected; });
+    });
+}
+
+void RefreshLabel(CInspectrView& view, InspectorRow* row) {
+    if (!Refreshable(view, row))
+        return;
+    MvSimplePad* pad = row->pad;
+    row->label = RowLabel(pad);
+    UpdateRowCells(view, row, LabelChange);
+    MirrorResult(view, pad, LabelChange,
+                 [row](InspectorRow& result) { result.label = row->label; });
+    if (row == view.rootRow.get())
+        Retitle(view, pad);
+    if (MvPadList* children = pad->get_children()) {
+        for (int i = 0; i < children->length(); ++i)
+            RefreshLabel(view, FindRowByPad(view.rootRow.get(), children->at(i)));
+    }
+}
+
+void RefreshGroupDepth(CInspectrView& view, InspectorRow* row) {
+    if (!Refreshable(view, row))
+        return;
+    MvSimplePad* pad = row->pad;
+    row->groupDepth = pad->get_groupDepth();
+    UpdateRowCells(view, row, GroupDepthChange);
+    MirrorResult(view, pad, GroupDepthChange,
+                 [pad](InspectorRow& result) { result.groupDepth = pad->get_groupDepth(); });
+    if (row->children) {
+        for (InspectorRow* child = row->children->head; child != nullptr; child = child->next)
+            RefreshGroupDepth(view, child);
+    }
+}
+
+void RewriteLabels(CInspectrView& view) {
+    if (!view.rootRow)
+        return;
+    ForEachInSubtree(view.rootRow.get(),
+                     [&view](InspectorRow& row) { UpdateRowCells(view, &row, LabelChange); });
+    if (CInspectrView* results = ResultsView(view)) {
+        CListCtrl& list = results->List();
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            UpdateRowCells(*results, RowOfItem(*results, i), LabelChange);
+    }
+}
+
+void RemoveRow(CInspectrView& view, InspectorRow* row) {
+    if (!view.rootRow || row == nullptr)
+        return;
+    MvSimplePad* pad = row->pad;
+    bool topPadRow = view.topRecord && view.topRecord->pad == pad;
+    if (topPadRow && view.searchFrame != nullptr) {
+        view.searchFrame->PostMessage(WM_CLOSE);
+        view.searchFrame = nullptr;
+    }
+    // An anchor anywhere in the subtree would start a range at a row that is going.
+    if (view.anchorRow && FindRowByPad(row, view.anchorRow->pad) != nullptr) {
+        bool topGoes = view.topRecord && FindRowByPad(row, view.topRecord->pad) != nullptr;
+        view.anchorRow = view.topRecord && !topGoes ? CopyRow(*view.topRecord) : nullptr;
+    }
+
+    bool removing = view.autoUpdate == 1;
+    ForEachInSubtree(row, [&view, removing](InspectorRow& below) {
+        DeselectRow(view, below);
+        if (!removing)
+            return;
+        // Items keep referring to their rows until the refill; a removed row's item must not.
+        int item = ItemOfPad(view, below.pad);
+        if (item >= 0 && RowOfItem(view, item) == &below) {
+            view.List().SetItemData(item, 0);
+            view.itemOfPad.erase(below.pad);
+        }
+    });
+
+    if (!removing) {
+        ForEachInSubtree(row, [](InspectorRow& below) { below.gone = 1; });
+        return;
+    }
+    if (InSubtree(view.currentRow, row))
+        MakeCurrent(view, view.rootRow.get());
+    bool root = row == view.rootRow.get();
+    view.RemoveRowFromTree(row);
+    if (root) {
+        view.rowCount = 0;
+        if (view.frame != nullptr)
+            view.frame->SetCountPane(0, 0);
+    } else if (view.frame != nullptr) {
+        view.frame->SetCountPane(view.selectedCount, view.rowCount);
+    }
+}
+
+bool IsTopPadOrAncestor(const CInspectrView& view, const MvSimplePad* pad) {
+    if (pad == nullptr || !view.topRecord)
+        return false;
+    for (MvSimplePad* up = view.topRecord->pad; up != nullptr; up = up->get_parent()) {
+        if (up == pad)
+            return true;
+    }
+    return false;
+}
+
+std::string FrameTitle(const char* ownName, std::size_t limit, unsigned suffixId) {
+    std::string name = ownName != nullptr ? ownName : "";
+    std::vector<char> buffer(name.begin(), name.end());
+    buffer.push_back('\0');
+    inspTruncateMbcs(buffer.data(), limit);
+    std::string suffix;
+    inspLoadString(suffix, suffixId);
+    return std::string(buffer.data()) + " - " + suffix;
+}

@@ -1,0 +1,380 @@
+#include "DesktopModel.h"
+#include "InspectorFixture.h"
+#include "frame/ColumnSettings.h"
+#include "listview/Mouse.h"
+#include "listview/RowRefresh.h"
+#include "listview/Selection.h"
+#include "listview/TreeRefresh.h"
+#include "resources/ResourceIds.h"
+#include "service/InspectorProbe.h"
+
+#include <functional>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class NotificationsTest : public InspectorFixture {
+protected:
+    void SetUp() override {
+        InspectorFixture::SetUp();
+        stage = desktop.AddPad(nullptr, "Stage", 10, 20, 300, 200);
+        panel = desktop.AddPad(stage, "Panel", 5, 5, 100, 50);
+        ok = desktop.AddPad(panel, "OK", 12, -40, 30, 10);
+        side = desktop.AddPad(stage, "Side", 50, 60, 20, 20);
+        other = desktop.AddPad(nullptr, "Other", 400, 0, 50, 50);
+    }
+
+    void StoreColumns(const std::string& value) {
+        ASSERT_TRUE(host->Registry().OpenKey(kSettingsKey));
+        ASSERT_TRUE(host->Registry().Write(kSettingsKey, kSettingsValue, value));
+    }
+
+    static Lines Labels(CMainFrame* frame) {
+        Lines labels;
+        CListCtrl& list = View(frame).List();
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            labels.push_back(list.GetItemText(i, 0));
+        return labels;
+    }
+
+    static std::string Counts(CMainFrame* frame) { return frame->m_wndStatusBar.GetPaneText(1); }
+
+    static std::string Rows(CMainFrame* frame) {
+        std::string rows;
+        SendMessageA(View(frame).m_hWnd, WM_INSP_DESCRIBEROWS, 0, reinterpret_cast<LPARAM>(&rows));
+        return rows;
+    }
+
+    static InspectorRow* RowOf(CMainFrame* frame, DesktopPad* pad) {
+        return FindRowByPad(View(frame).rootRow.get(), pad);
+    }
+
+    static bool IsSelected(CMainFrame* frame, DesktopPad* pad) {
+        int item = ItemOfPad(View(frame), pad);
+        return item >= 0 && View(frame).List().GetItemState(item, LVIS_SELECTED) != 0;
+    }
+
+    static void Select(CMainFrame* frame, DesktopPad* pad) {
+        SelectRow(View(frame), *RowOf(frame, pad));
+    }
+
+    DesktopPad* stage = nullptr;
+    DesktopPad* panel = nullptr;
+    DesktopPad* ok = nullptr;
+    DesktopPad* side = nullptr;
+    DesktopPad* other = nullptr;
+};
+
+TEST_F(NotificationsTest, PasteOnTheDesktopReachesEveryDesktopInspectorOnly) {
+    CMainFrame* first = Open();
+    CMainFrame* padInspector = Open(stage);
+    CMainFrame* second = Open();
+    Lines padLabels = Labels(padInspector);
+    desktop.AddPad(nullptr, "New", 1, 2, 3, 4);
+    for (CMainFrame* frame : {first, second}) {
+        EXPECT_EQ(Labels(frame), (Lines{"Desktop", "  -Other", "  -Stage", "     -Panel",
+                                        "        -OK", "     -Side", "  -New"}));
+        EXPECT_EQ(Counts(frame), "0/6");
+    }
+    EXPECT_EQ(Labels(padInspector), padLabels);
+}
+
+TEST_F(NotificationsTest, RepasteMovesTheSubtreeAndDropsItsSelection) {
+    CMainFrame* frame = Open();
+    CMainFrame* onPanel = Open(panel);
+    CMainFrame* onStage = Open(stage);
+    Select(frame, ok);
+    Select(frame, side);
+    ASSERT_TRUE(desktop.RepastePad(panel, other, 1, 2));
+    EXPECT_EQ(Items(frame), (Lines{"Desktop||||", "  -Other|(  400,    0)|(   50,   50)||",
+                                   "     -Panel|(  401,    2)|(  100,   50)||",
+                                   "        -OK|(  413,  -38)|(   30,   10)||",
+                                   "  -Stage|(   10,   20)|(  300,  200)||",
+                                   "     -Side|(   60,   80)|(   20,   20)||"}));
+    EXPECT_FALSE(IsSelected(frame, ok));
+    EXPECT_TRUE(IsSelected(frame, side));
+    EXPECT_EQ(Counts(frame), "1/5");
+    // The Inspector on the moved pad keeps its root where it is and reads its place again.
+    EXPECT_EQ(Items(onPanel)[0], "Panel|(  401,    2)|(  100,   50)||");
+    EXPECT_EQ(Labels(onStage), (Lines{"Stage", "  -Side"}));
+}
+
+TEST_F(NotificationsTest, RepastingTheTopPadElsewhereReadsItsConnectionAndPathAgain) {
+    stage->Model()->AddSlot("value", kSlotNumber);
+    ASSERT_TRUE(desktop.ConnectPad(panel, "value"));
+    StoreColumns("2,0,-1,7,-1");
+    CMainFrame* frame = Open(panel);
+    ToggleNestedLabels(View(frame));
+    EXPECT_EQ(Items(frame)[0], "Stage\\Panel|Yes");
+    ASSERT_TRUE(desktop.RepastePad(panel, other, 0, 0));
+    EXPECT_EQ(Items(frame), (Lines{"Other\\Panel|No", "Other\\Panel\\OK|No"}));
+}
+
+TEST_F(NotificationsTest, DeletingTheTopPadClosesItsInspectorsWhateverAutoUpdate) {
+    struct Case {
+        bool destroy;
+        bool autoUpdate;
+    };
+    for (Case c : {Case{false, true}, Case{false, false}, Case{true, true}, Case{true, false}}) {
+        SCOPED_TRACE(std::string(c.destroy ? "destroy" : "delete") +
+                     (c.autoUpdate ? ", auto update" : ", no auto update"));
+        DesktopPad* top = desktop.AddPad(stage, "Top", 0, 0, 10, 10);
+        DesktopPad* inside = desktop.AddPad(top, "Inside", 0, 0, 5, 5);
+        CMainFrame* onDesktop = Open();
+        CMainFrame* onTop = Open(top);
+        CMainFrame* onTopAgain = Open(top);
+        HWND window = onTop->m_hWnd;
+        Select(onTop, inside);
+        if (!c.autoUpdate) {
+            ToggleAutoUpdate(View(onTop));
+            ToggleAutoUpdate(View(onDesktop));
+        }
+        ASSERT_TRUE(c.destroy ? desktop.DestroyPad(top) : desktop.DeletePad(top));
+        EXPECT_EQ(inspectorGetInspectorCount(), 1);
+        EXPECT_EQ(inspectorGetInspector(0), onDesktop);
+        EXPECT_EQ(View(onTop).List().GetItemCount(), 0);
+        EXPECT_EQ(View(onTopAgain).rootRow, nullptr);
+        // Changes arriving before the close request is handled pass the closing Inspector by.
+        desktop.MovePad(stage, 11, 21);
+        native::PumpPending();
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(Labels(onDesktop).size(), c.autoUpdate ? 6u : 8u);
+        AlldeleteInspector();
+        native::PumpPending();
+        if (!c.destroy)
+            desktop.DestroyPad(top);
+    }
+}
+
+TEST_F(NotificationsTest, WithAutoUpdateOffOnlyHideAndDeleteMarkRowsGoneUntilUpdate) {
+    StoreColumns("3,0,-1,1,-1,8,-1");
+    CMainFrame* frame = Open(stage);
+    CInspectrView& view = View(frame);
+    Select(frame, ok);
+    ToggleAutoUpdate(view);
+    Lines before = Items(frame);
+    desktop.MovePad(side, 70, 70);
+    desktop.RenamePad(side, "Renamed");
+    desktop.GroupPad(side);
+    desktop.AddPad(panel, "Pasted", 0, 0, 5, 5);
+    ASSERT_TRUE(desktop.HidePad(panel));
+    ASSERT_TRUE(desktop.DestroyPad(side));
+    EXPECT_EQ(Items(frame), before);
+    EXPECT_EQ(RowOf(frame, panel)->gone, 1);
+    EXPECT_EQ(RowOf(frame, ok)->gone, 1);
+    EXPECT_EQ(view.rootRow->gone, 0);
+    EXPECT_FALSE(IsSelected(frame, ok));
+    EXPECT_EQ(view.selectedPads->length(), 0);
+    // A double click refills the list; the destroyed pad is not asked for anything.
+    ToggleChildren(view, *view.rootRow);
+    ToggleChildren(view, *view.rootRow);
+    EXPECT_EQ(Items(frame), before);
+    ToggleAutoUpdate(view);
+    EXPECT_EQ(Items(frame), (Lines{"Stage|(   10,   20)|  0"}));
+    EXPECT_EQ(Counts(frame), "0/1");
+}
+
+TEST_F(NotificationsTest, GoneRowsOfADestroyedPadSurviveNestedLabelsAndARefill) {
+    CMainFrame* frame = Open();
+    CInspectrView& view = View(frame);
+    ToggleNestedLabels(view);
+    ToggleAutoUpdate(view);
+    ASSERT_TRUE(desktop.DestroyPad(stage));
+    Lines before = Labels(frame);
+    ToggleChildren(view, *view.rootRow);
+    ToggleChildren(view, *view.rootRow);
+    EXPECT_EQ(Labels(frame), before);
+}
+
+TEST_F(NotificationsTest, AnAncestorsNewNameReachesLabelsOnlyWithNestedLabels) {
+    for (bool nested : {false, true}) {
+        CMainFrame* frame = Open(panel);
+        if (nested)
+            ToggleNestedLabels(View(frame));
+        desktop.RenamePad(stage, nested ? "Scene" : "Set");
+        Lines expected =
+            nested ? Lines{"Scene\\Panel", "Scene\\Panel\\OK"} : Lines{"Panel", "  -OK"};
+        EXPECT_EQ(Labels(frame), expected);
+        EXPECT_EQ(frame->GetWindowText(), "Panel - Inspector");
+        AlldeleteInspector();
+    }
+}
+
+TEST_F(NotificationsTest, ANewNameRelabelsTheRowAndItsSubtreeAndRetitlesTheRoot) {
+    CMainFrame* frame = Open(panel);
+    ToggleNestedLabels(View(frame));
+    std::string longName(80, 'n');
+    desktop.RenamePad(panel, longName);
+    EXPECT_EQ(Labels(frame), (Lines{"Stage\\" + longName, "Stage\\" + longName + "\\OK"}));
+    EXPECT_EQ(frame->GetWindowText(), std::string(67, 'n') + " - Inspector");
+    desktop.RenamePad(ok, "Fine");
+    EXPECT_EQ(Labels(frame)[1], "Stage\\" + longName + "\\Fine");
+}
+
+TEST_F(NotificationsTest, TitlesCutTheNameForInspectorsAndSearchResults) {
+    std::string name(70, 'x');
+    EXPECT_EQ(FrameTitle(name.c_str(), 67, IDS_INSPECTOR), std::string(67, 'x') + " - Inspector");
+    EXPECT_EQ(FrameTitle(name.c_str(), 60, IDS_INSPECTOR_SEARCH),
+              std::string(60, 'x') + " - Inspector [Search]");
+    EXPECT_EQ(FrameTitle(nullptr, 67, IDS_INSPECTOR), " - Inspector");
+}
+
+TEST_F(NotificationsTest, LineLowerAndRaiseChangeNothing) {
+    CMainFrame* frame = Open(stage);
+    std::string rows = Rows(frame);
+    Lines items = Items(frame);
+    int paints = native::PaintCount(View(frame).m_hWnd);
+    for (auto entry : {inspectorChangedLine, inspectorChangedLower, inspectorChangedRaise}) {
+        entry(panel);
+        entry(nullptr);
+    }
+    EXPECT_EQ(Rows(frame), rows);
+    EXPECT_EQ(Items(frame), items);
+    EXPECT_EQ(native::PaintCount(View(frame).m_hWnd), paints);
+}
+
+TEST_F(NotificationsTest, ShowingAHiddenTopPadOrAncestorBuildsTheTreeAgain) {
+    for (DesktopPad* hidden : {panel, stage}) {
+        CMainFrame* frame = Open(panel);
+        Select(frame, ok);
+        desktop.HidePad(hidden);
+        EXPECT_EQ(View(frame).rootRow, nullptr);
+        EXPECT_EQ(View(frame).List().GetItemCount(), 0);
+        EXPECT_EQ(Counts(frame), "0/0");
+        desktop.ShowPad(hidden);
+        EXPECT_EQ(Labels(frame), (Lines{"Panel", "  -OK"}));
+        EXPECT_EQ(Counts(frame), "0/2");
+        EXPECT_EQ(View(frame).currentRow, View(frame).rootRow.get());
+        AlldeleteInspector();
+    }
+}
+
+TEST_F(NotificationsTest, ShowAddsRowsUnderTheParentsRowOnce) {
+    CMainFrame* frame = Open(stage);
+    desktop.HidePad(panel);
+    EXPECT_EQ(Labels(frame), (Lines{"Stage", "  -Side"}));
+    desktop.ShowPad(panel);
+    desktop.ShowPad(panel);
+    EXPECT_EQ(Labels(frame), (Lines{"Stage", "  -Side", "  -Panel", "     -OK"}));
+    EXPECT_EQ(Counts(frame), "0/4");
+}
+
+TEST_F(NotificationsTest, SlotValueReachesEveryRowSharingTheModel) {
+    DesktopModel& shared = desktop.AddModel("Shared");
+    shared.AddSlot("value", kSlotNumber);
+    desktop.AssignModel(*ok, shared);
+    desktop.AssignModel(*other, shared);
+    ASSERT_TRUE(desktop.SetOutput(ok, "value"));
+    ASSERT_TRUE(desktop.SetOutput(other, "value"));
+    CMainFrame* frame = Open();
+    ASSERT_TRUE(desktop.SetSlotValue(ok, "value", "0.25"));
+    EXPECT_EQ(Items(frame)[1], "  -Other|(  400,    0)|(   50,   50)|value|0.25");
+    EXPECT_EQ(Items(frame)[4], "        -OK|(   27,  -15)|(   30,   10)|value|0.25");
+}
+
+TEST_F(NotificationsTest, GroupDepthsFollowThePadOrAnAncestorOfTheTopPad) {
+    StoreColumns("2,0,-1,8,-1");
+    CMainFrame* frame = Open(panel);
+    desktop.GroupPad(ok);
+    EXPECT_EQ(Items(frame), (Lines{"Panel|  0", "  -OK|  1"}));
+    // The depth of an ancestor reaches the rows through the root, read again from each pad.
+    panel->SetGroupDepth(3);
+    desktop.GroupPad(stage);
+    EXPECT_EQ(Items(frame), (Lines{"Panel|  3", "  -OK|  1"}));
+    desktop.UngroupPad(ok);
+    EXPECT_EQ(Items(frame)[1], "  -OK|  0");
+}
+
+TEST_F(NotificationsTest, EachChangeRewritesOnlyTheCellsOfItsRows) {
+    stage->Model()->AddSlot("value", kSlotNumber);
+    panel->Model()->AddSlot("flag", kSlotBoolean);
+    StoreColumns("4,0,-1,1,-1,2,-1,7,-1");
+    struct Case {
+        const char* name;
+        std::function<bool()> change;
+        Lines items;
+    };
+    const Case cases[] = {
+        {"move",
+         [&] { return desktop.MovePad(panel, 0, 0); },
+         {"Stage|(   10,   20)|(  300,  200)|No", "  -Panel|(   10,   20)|(  100,   50)|No",
+          "     -OK|(   22,  -20)|(   30,   10)|No", "  -Side|(   60,   80)|(   20,   20)|No"}},
+        {"resize",
+         [&] { return desktop.ResizePad(panel, 7, 8); },
+         {"Stage|(   10,   20)|(  300,  200)|No", "  -Panel|(   15,   25)|(    7,    8)|No",
+          "     -OK|(   27,  -15)|(   30,   10)|No", "  -Side|(   60,   80)|(   20,   20)|No"}},
+        {"connect",
+         [&] { return desktop.ConnectPad(panel, "value"); },
+         {"Stage|(   10,   20)|(  300,  200)|No", "  -Panel|(   15,   25)|(  100,   50)|Yes",
+          "     -OK|(   27,  -15)|(   30,   10)|No", "  -Side|(   60,   80)|(   20,   20)|No"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMainFrame* frame = Open(stage);
+        ASSERT_TRUE(c.change());
+        EXPECT_EQ(Items(frame), c.items);
+        AlldeleteInspector();
+        desktop.Undo();
+        desktop.ConnectPad(panel, "");
+    }
+}
+
+TEST_F(NotificationsTest, DesktopSelectionSwapsTheRowImageOnly) {
+    CMainFrame* frame = Open(stage);
+    Lines items = Items(frame);
+    auto image = [&](int item) {
+        LVITEMA lv{};
+        lv.mask = LVIF_IMAGE;
+        lv.iItem = item;
+        View(frame).List().GetItem(&lv);
+        return lv.iImage;
+    };
+    desktop.SelectPad(panel);
+    EXPECT_EQ(image(1), 4);
+    EXPECT_EQ(image(2), 0);
+    desktop.DeselectPad(panel);
+    EXPECT_EQ(image(1), 1);
+    EXPECT_EQ(Items(frame), items);
+}
+
+TEST_F(NotificationsTest, ARowUnderACollapsedAncestorIsRefreshedWithoutTouchingOtherItems) {
+    for (const char* name : {"Low1", "Low2", "Low3"})
+        desktop.LowerPad(desktop.AddPad(nullptr, name, 0, 0, 1, 1));
+    CMainFrame* frame = Open();
+    CInspectrView& view = View(frame);
+    ToggleChildren(view, *RowOf(frame, stage));
+    Lines collapsed = Items(frame);
+    ASSERT_GT(collapsed.size(), 4u);
+    desktop.MovePad(ok, 0, 0);
+    desktop.RenamePad(ok, "Moved");
+    EXPECT_EQ(Items(frame), collapsed);
+    ToggleChildren(view, *RowOf(frame, stage));
+    EXPECT_EQ(Items(frame)[4], "        -Moved|(   15,   25)|(   30,   10)||");
+}
+
+TEST_F(NotificationsTest, RemovingARootThatIsNotTheTopPadEmptiesTheTable) {
+    CMainFrame* frame = Open(ok);
+    GoToParent(View(frame));
+    ASSERT_EQ(Labels(frame), (Lines{"Panel", "  -OK"}));
+    ASSERT_TRUE(desktop.DeletePad(panel));
+    EXPECT_EQ(inspectorGetInspectorCount(), 1);
+    EXPECT_EQ(View(frame).rootRow, nullptr);
+    EXPECT_EQ(View(frame).List().GetItemCount(), 0);
+    EXPECT_EQ(Counts(frame), "0/0");
+}
+
+TEST_F(NotificationsTest, DeletingARowMovesTheAnchorAndCurrentRowOutOfIt) {
+    CMainFrame* frame = Open(stage);
+    CInspectrView& view = View(frame);
+    MakeCurrent(view, RowOf(frame, ok));
+    view.anchorRow = CopyRow(*RowOf(frame, ok));
+    ASSERT_TRUE(desktop.DeletePad(panel));
+    EXPECT_EQ(view.currentRow, view.rootRow.get());
+    ASSERT_NE(view.anchorRow, nullptr);
+    EXPECT_EQ(view.anchorRow->pad, stage);
+    EXPECT_EQ(Labels(frame), (Lines{"Stage", "  -Side"}));
+    EXPECT_EQ(Counts(frame), "0/2");
+}
+
+} // namespace
