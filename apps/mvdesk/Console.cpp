@@ -7,10 +7,12 @@
 #include "FrameCommands.h"
 #include "InspectorModule.h"
 #include "ListDescription.h"
+#include "MenuCommands.h"
 #include "MouseCommands.h"
 #include "PadCommands.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
+#include "platform/NativeMenu.h"
 #include "service/InspectorProbe.h"
 
 #include <cstdio>
@@ -50,7 +52,9 @@ Console::Console(DesktopSession& session, InputSource& input)
         auto line = input_.Next("modal> ");
         if (!line)
             return false;
+        ++modalDepth_;
         Execute(*line);
+        --modalDepth_;
         return true;
     });
     DefineCommands();
@@ -58,6 +62,7 @@ Console::Console(DesktopSession& session, InputSource& input)
 
 Console::~Console() {
     native::SetInputWaiter({});
+    native::SetPopupMenuHandler({});
     native::SetMessageBoxHandler({});
 }
 
@@ -101,6 +106,7 @@ void Console::DefineCommands() {
     RegisterPadCommands(*this);
     RegisterMouseCommands(*this);
     RegisterFrameCommands(*this);
+    RegisterMenuCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
@@ -119,9 +125,16 @@ bool Console::Execute(const std::string& line) {
     }
     Args args(words.begin() + 1, words.end());
     it->second.run(args);
-    native::PumpPending();
-    CWnd::DeleteTempMap();
+    Pump();
     return true;
+}
+
+void Console::Pump() {
+    if (modalDepth_ == 0) {
+        AfxPumpPending();
+        AfxIdleUpdate(nullptr);
+        CWnd::DeleteTempMap();
+    }
 }
 
 void Console::Run() {
@@ -137,7 +150,7 @@ void Console::Shutdown() {
         return;
     shutDown_ = true;
     session_.Module().AlldeleteInspector();
-    native::PumpPending();
+    AfxPumpPending();
     session_.Close();
 }
 

@@ -47,6 +47,9 @@ public:
     bool IntArg(const std::string& text, long& value);
     bool ArgCount(const Args& args, size_t least, size_t most, const char* usage);
     DesktopSession& Session() { return session_; }
+    // Dispatches what the last action queued, unless a modal loop is waiting for input and
+    // will dispatch it itself; then brings the toolbars up to date.
+    void Pump();
     FrameTracker& Tracker() { return tracker_; }
     // The next input line, for commands that ask (a context menu's choice).
     std::optional<std::string> Ask(const char* prompt) { return input_.Next(prompt); }
@@ -74,6 +77,7 @@ private:
     std::map<std::string, Command> commands_;
     std::vector<std::string> order_;
     int errors_ = 0;
+    int modalDepth_ = 0;
     bool shutDown_ = false;
 };
 

@@ -2,14 +2,20 @@
 
 #include "CInspectrDoc.h"
 #include "ColumnSettings.h"
+#include "CommandActions.h"
+#include "CommandState.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 #include "listview/CInspectrView.h"
 #include "listview/Selection.h"
 #include "listview/TableWriter.h"
+#include "listview/TreeRefresh.h"
 #include "platform/Afx.h"
+#include "platform/CCmdUI.h"
 #include "platform/CCreateContext.h"
+#include "platform/WinMenu.h"
+#include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "service/ModuleState.h"
 #include "service/ResourceHelpers.h"
@@ -23,6 +29,7 @@
 namespace {
 
 constexpr std::size_t kTitleNameLimit = 67;
+constexpr int kWindowMenuIndex = 2;
 
 const UINT kInspectorButtons[] = {32705, 32707, 32702, 32779, 32704, 32701, 0, 32722,
                                   32721, 0,     32811, 0,     32715, 32716, 0, 57669};
@@ -89,6 +96,42 @@ HBRUSH SharedBackgroundBrush() {
 
 } // namespace
 
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
+ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
+ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
+ON_COMMAND(ID_TOOLS_CONNECTION_EDITOR, &CMainFrame::OnConnectionEditor)
+ON_COMMAND(ID_TOOLS_DOCUMENT_GENERATOR, &CMainFrame::OnDocumentGenerator)
+ON_COMMAND(ID_OPTION_UPDATE, &CMainFrame::OnUpdateTree)
+ON_COMMAND(ID_OPTION_AUTO_UPDATE, &CMainFrame::OnAutoUpdate)
+ON_COMMAND(ID_OPTION_NESTED_LABEL, &CMainFrame::OnNestedLabel)
+ON_COMMAND(ID_EDIT_PARENT, &CMainFrame::OnParent)
+ON_COMMAND(ID_INSPECTOR_SELECTED_PAD, &CMainFrame::OnInspectSelected)
+ON_COMMAND(ID_INSPECTOR_PARENT_OF_TOP, &CMainFrame::OnInspectParent)
+ON_COMMAND(ID_INSPECTOR_DESKTOP, &CMainFrame::OnInspectDesktop)
+ON_COMMAND(ID_WINDOW_DESKTOP, &CMainFrame::OnWindowDesktop)
+ON_COMMAND(ID_WINDOW_ALL_CLOSE, &CMainFrame::OnAllClose)
+ON_COMMAND(ID_WINDOW_OTHERS, &CMainFrame::OnOtherWindows)
+ON_COMMAND(ID_HELP_TOPICS, &CMainFrame::OnHelpTopics)
+ON_COMMAND(ID_HELP, &CMainFrame::OnHelpTopics)
+ON_COMMAND(ID_CONTEXT_HELP_TOPIC, &CMainFrame::OnContextHelpTopic)
+ON_COMMAND(ID_HELP_KEYWORD, &CMainFrame::OnHelpKeyword)
+ON_COMMAND(ID_HELP_USING, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_CONTEXT_HELP, &CMainFrame::OnContextHelp)
+ON_COMMAND(ID_HELP_INDEX, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_DEFAULT_HELP, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_APP_EXIT_INSPECTOR, &CMainFrame::OnExit)
+ON_COMMAND(ID_SELECT_ALL, &CMainFrame::OnSelectAll)
+ON_COMMAND_RANGE(ID_KEY_CTRL_LEFT, ID_KEY_SHIFT_SPACE, &CMainFrame::OnViewKey)
+ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_DELETE, ID_SELECT_ALL, &CMainFrame::OnUpdateCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_HELP_INDEX, ID_DEFAULT_HELP, &CMainFrame::OnUpdateCommand)
+END_MESSAGE_MAP()
+
 CMainFrame::CMainFrame() = default;
 CMainFrame::~CMainFrame() = default;
 
@@ -124,6 +167,10 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
 
     inspRestoreResources(hostResources);
     hostResources = nullptr;
+    if (!inspLoadAccelerators(*this)) {
+        DestroyWindow();
+        return 1;
+    }
 
     m_pInspView = dynamic_cast<CInspectrView*>(document->GetFirstView());
     if (m_pInspView == nullptr) {
@@ -178,7 +225,152 @@ BOOL CMainFrame::OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) 
     return CFrameWnd::OnCreateClient(create, context) ? 1 : 0;
 }
 
+BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
+    UINT id = LOWORD(wParam);
+    if (lParam == 0 && helpMode.SwallowCommand(id))
+        return TRUE;
+    if (id >= ID_WINDOW_TOOL_FIRST && id <= ID_WINDOW_TOOL_LAST) {
+        TOOLSActivateTool(static_cast<int>(id - ID_WINDOW_TOOL_FIRST));
+        return TRUE;
+    }
+    return CFrameWnd::OnCommand(wParam, lParam);
+}
+
+void CMainFrame::OnUpdateCommand(CCmdUI* cmdUI) {
+    if (m_pInspView == nullptr)
+        return;
+    ViewSnapshot snapshot = TakeSnapshot(*m_pInspView);
+    snapshot.contextHelpChecked = helpMode.state() == ContextHelpMode::Active;
+    CommandStatus status = EvaluateCommand(cmdUI->m_nID, snapshot);
+    cmdUI->Enable(status.enabled);
+    cmdUI->SetCheck(status.checked);
+}
+
+void CMainFrame::OnSelectPads() {
+    CommandActions::SelectOnDesktop(*this, true);
+}
+void CMainFrame::OnDeselectPads() {
+    CommandActions::SelectOnDesktop(*this, false);
+}
+void CMainFrame::OnPadProperties() {
+    CommandActions::PadProperties(*this);
+}
+void CMainFrame::OnConnectionEditor() {
+    CommandActions::ConnectionEditor(*this);
+}
+void CMainFrame::OnDocumentGenerator() {
+    CommandActions::DocumentGenerator(*this);
+}
+void CMainFrame::OnInspectSelected() {
+    CommandActions::InspectSelected(*this);
+}
+void CMainFrame::OnInspectParent() {
+    CommandActions::InspectParentOfTop(*this);
+}
+void CMainFrame::OnInspectDesktop() {
+    CommandActions::InspectDesktop(*this);
+}
+void CMainFrame::OnWindowDesktop() {
+    CommandActions::ActivateDesktop(*this);
+}
+void CMainFrame::OnAllClose() {
+    CommandActions::CloseAllTools();
+}
+void CMainFrame::OnOtherWindows() {
+    CommandActions::OtherWindows(*this);
+}
+void CMainFrame::OnHelpTopics() {
+    CommandActions::HelpTopics(*this);
+}
+void CMainFrame::OnContextHelpTopic() {
+    CommandActions::ContextHelpTopic(*this);
+}
+void CMainFrame::OnHelpKeyword() {
+    CommandActions::HelpKeyword();
+}
+void CMainFrame::OnContextHelp() {
+    helpMode.OnContextHelp();
+}
+void CMainFrame::OnExit() {
+    CommandActions::Exit(*this);
+}
+void CMainFrame::OnNoAction() {}
+
+void CMainFrame::OnUpdateTree() {
+    if (m_pInspView != nullptr)
+        Update(*m_pInspView);
+}
+
+void CMainFrame::OnAutoUpdate() {
+    if (m_pInspView != nullptr)
+        ToggleAutoUpdate(*m_pInspView);
+}
+
+void CMainFrame::OnNestedLabel() {
+    if (m_pInspView != nullptr)
+        ToggleNestedLabels(*m_pInspView);
+}
+
+void CMainFrame::OnParent() {
+    if (m_pInspView != nullptr)
+        GoToParent(*m_pInspView);
+}
+
+void CMainFrame::OnSelectAll() {
+    if (m_pInspView == nullptr)
+        return;
+    {
+        PublishingSuspended suspended(*m_pInspView);
+        SelectAll(*m_pInspView, false);
+    }
+    m_pInspView->Invalidate();
+}
+
+void CMainFrame::OnViewKey(UINT id) {
+    if (m_pInspView != nullptr)
+        m_pInspView->OnKeyCommand(id);
+}
+
+void CMainFrame::OnSysCommand(UINT id, LPARAM lParam) {
+    if (!helpMode.SwallowSysCommand(id))
+        CFrameWnd::OnSysCommand(id, lParam);
+}
+
+BOOL CMainFrame::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
+    if (helpMode.InHelpMode())
+        return TRUE;
+    return CFrameWnd::OnSetCursor(wnd, hitTest, message);
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU popup, UINT index, BOOL sysMenu) {
+    {
+        ModuleResourceScope resources;
+        CFrameWnd::OnInitMenuPopup(popup, index, sysMenu);
+    }
+    if (!sysMenu && !m_bSearchFrame && popup == GetSubMenu(GetMenu(m_hWnd), kWindowMenuIndex))
+        CommandActions::BuildWindowList(*this, popup);
+}
+
+BOOL CMainFrame::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (msg == WM_HELPHITTEST) {
+        int id = GetDlgCtrlID();
+        *result = id != 0 ? 0x50000 + id : 0;
+        return TRUE;
+    }
+    if (msg == WM_INITMENU || msg == WM_ENTERIDLE) {
+        ModuleResourceScope resources;
+        return CFrameWnd::OnWndMsg(msg, wParam, lParam, result);
+    }
+    return CFrameWnd::OnWndMsg(msg, wParam, lParam, result);
+}
+
 void CMainFrame::OnClose() {
+    if (helpMode.InHelpMode()) {
+        // Leave help mode first; the close comes back once its loop has ended.
+        helpMode.Leave();
+        PostMessage(WM_CLOSE);
+        return;
+    }
     // Search-results frames show their source's columns and keep nothing.
     if (!m_bSearchFrame && m_pInspView != nullptr)
         SaveColumnSettings(ColumnSetString(*m_pInspView));
@@ -195,6 +387,7 @@ void CMainFrame::OnActivate(UINT state, CWnd* other, BOOL minimized) {
         m_pInspView->SetFocus();
     } else {
         m_pInspView->frameActive = 0;
+        helpMode.Leave();
     }
 }
 

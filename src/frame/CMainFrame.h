@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContextHelpMode.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
@@ -9,6 +10,8 @@ class MvSimplePad;
 
 // The top-level window of one Inspector, or of a search-results window.
 class CMainFrame : public CFrameWnd {
+    DECLARE_MESSAGE_MAP()
+
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -30,6 +33,9 @@ public:
     HICON m_hInspIcon = nullptr;
     CMainFrame* m_pSourceFrame = nullptr;
     int m_bSearchFrame = 0;
+    ContextHelpMode helpMode{*this};
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
     int OnCreate(CREATESTRUCTA* create) override;
@@ -40,6 +46,37 @@ protected:
     void OnSysColorChange() override;
     void OnSettingChange(UINT flags, const char* section) override;
     BOOL OnHelpInfo() override;
+    void OnSysCommand(UINT id, LPARAM lParam) override;
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
+    void OnInitMenuPopup(HMENU popup, UINT index, BOOL sysMenu) override;
+    BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    void OnUpdateCommand(CCmdUI* cmdUI);
+    void OnSelectPads();
+    void OnDeselectPads();
+    void OnPadProperties();
+    void OnConnectionEditor();
+    void OnDocumentGenerator();
+    void OnUpdateTree();
+    void OnAutoUpdate();
+    void OnNestedLabel();
+    void OnParent();
+    void OnInspectSelected();
+    void OnInspectParent();
+    void OnInspectDesktop();
+    void OnWindowDesktop();
+    void OnAllClose();
+    void OnOtherWindows();
+    void OnHelpTopics();
+    void OnContextHelpTopic();
+    void OnHelpKeyword();
+    void OnContextHelp();
+    void OnExit();
+    void OnSelectAll();
+    // Dialog commands and the keys of the table; see the message map.
+    void OnNoAction();
+    void OnViewKey(UINT id);
     BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) override;
 };
 

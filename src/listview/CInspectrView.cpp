@@ -129,9 +129,7 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
         OnRightButtonDown(*this, static_cast<UINT>(wParam), point);
         return TRUE;
     case WM_CONTEXTMENU:
-        if (point.x == -1 && point.y == -1)
-            point = {4, 4};
-        else
+        if (point.x != -1 || point.y != -1)
             ::ScreenToClient(m_hWnd, &point);
         ShowContextMenu(*this, point);
         return TRUE;

@@ -2,7 +2,7 @@
 
 #include "ModuleState.h"
 #include "platform/Afx.h"
-#include "platform/CWnd.h"
+#include "platform/CFrameWnd.h"
 #include "resources/ResourceIds.h"
 
 HINSTANCE inspSelectModuleResources() {
@@ -40,6 +40,11 @@ int inspShowMessage(HWND owner, UINT id, const std::string& text, const std::str
     params.dwStyle = style;
     params.dwContextHelpId = id;
     return MessageBoxIndirectA(&params);
+}
+
+bool inspLoadAccelerators(CFrameWnd& frame) {
+    ModuleResourceScope scope;
+    return frame.LoadAccelTable(IDR_MAINFRAME) != FALSE;
 }
 
 void inspMessageBox(CWnd* owner, UINT id) {

@@ -5,6 +5,7 @@
 #include <string>
 
 class CWnd;
+class CFrameWnd;
 
 // Every load of a module resource happens with the module's resources selected; the
 // previous selection is restored on every path.
@@ -26,6 +27,8 @@ private:
 // Loads a string of the module; a missing id leaves `text` unchanged and gives false.
 bool inspLoadString(std::string& text, UINT id);
 HICON inspLoadIcon(UINT id);
+// Loads accelerator table 2 of the module into the frame.
+bool inspLoadAccelerators(CFrameWnd& frame);
 // Shows a message box whose text is the module's string `id`; the id travels with the box.
 int inspShowMessage(HWND owner, UINT id, const std::string& text, const std::string& caption,
                     UINT style);
