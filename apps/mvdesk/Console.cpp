@@ -10,6 +10,7 @@
 #include "MenuCommands.h"
 #include "MouseCommands.h"
 #include "PadCommands.h"
+#include "ShowCommand.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/NativeMenu.h"
@@ -107,6 +108,7 @@ void Console::DefineCommands() {
     RegisterMouseCommands(*this);
     RegisterFrameCommands(*this);
     RegisterMenuCommands(*this);
+    RegisterShowCommand(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+class Console;
+
+// `show N`: the whole frame as a person would see it.
+void RegisterShowCommand(Console& console);
