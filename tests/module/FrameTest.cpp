@@ -1,0 +1,208 @@
+#include "DesktopPad.h"
+#include "InspectorFixture.h"
+#include "listview/Selection.h"
+#include "platform/Afx.h"
+#include "platform/NativeMenu.h"
+#include "resources/CommandIds.h"
+
+namespace {
+
+class FrameTest : public InspectorFixture {
+protected:
+    void SetUp() override {
+        InspectorFixture::SetUp();
+        stage = desktop.AddPad(nullptr, "Stage", 0, 0, 300, 200);
+        button = desktop.AddPad(stage, "Button", 5, 5, 50, 20);
+    }
+
+    static std::vector<std::string> WindowMenu(CMainFrame* frame) {
+        std::vector<std::string> texts;
+        for (const native::MenuItemInfo& popup : native::ReadMenuBar(frame->m_hWnd)) {
+            if (native::MenuDisplayText(popup.text) != "Window")
+                continue;
+            for (const native::MenuItemInfo& item : popup.children) {
+                if (item.id >= ID_WINDOW_TOOL_FIRST)
+                    texts.push_back(item.text + (item.checked ? " *" : ""));
+            }
+        }
+        return texts;
+    }
+
+    DesktopPad* stage = nullptr;
+    DesktopPad* button = nullptr;
+};
+
+TEST_F(FrameTest, InspectorsCascadeInsideTheWorkArea) {
+    native::Metrics metrics;
+    metrics.frame = 8;
+    native::SetMetrics(metrics);
+    CMainFrame* frame = Open(stage);
+    inspModuleState().cascadeCounter = 0;
+    std::vector<std::pair<int, int>> places;
+    for (int i = 0; i < 18; ++i) {
+        inspCascadeWindow(frame, 600, 384, false);
+        RECT rect;
+        frame->GetWindowRect(&rect);
+        places.emplace_back(rect.left, rect.top);
+    }
+    EXPECT_EQ(places[0], std::make_pair(0, 0));
+    EXPECT_EQ(places[1], std::make_pair(26, 26));
+    EXPECT_EQ(places[2], std::make_pair(52, 52));
+    EXPECT_EQ(places[13], std::make_pair(338, 338));
+    EXPECT_EQ(places[14], std::make_pair(364, 356)); // y clamped at 740 - 384
+    EXPECT_EQ(places[16], std::make_pair(416, 356));
+    EXPECT_EQ(places[17], std::make_pair(424, 356)); // both clamped: the next starts over
+    inspCascadeWindow(frame, 600, 384, false);
+    RECT rect;
+    frame->GetWindowRect(&rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+}
+
+TEST_F(FrameTest, LongOwnNamesAreCutInTheTitle) {
+    std::string name(80, 'n');
+    desktop.RenamePad(stage, name);
+    EXPECT_EQ(Open(stage)->GetWindowText(), std::string(67, 'n') + " - Inspector");
+
+    native::SetLanguage(Language::Japanese);
+    // 66 single bytes, then a double-byte character across the 67-byte limit.
+    desktop.RenamePad(button, std::string(66, 'a') + "ボタン");
+    std::string title = Open(button)->GetWindowText();
+    EXPECT_EQ(title.substr(0, 67), std::string(66, 'a') + " ");
+}
+
+TEST_F(FrameTest, ClosingStoresTheColumnsAndDestroysTheFrame) {
+    CMainFrame* frame = Open(stage);
+    HWND hwnd = frame->m_hWnd;
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(inspectorGetInspectorCount(), 0);
+    std::string stored;
+    host->Registry().Read("Software\\Korvell\\Mosvane\\4.1\\InspEnv\\", "InspArg", stored);
+    EXPECT_EQ(stored.substr(0, 4), "5,0,");
+}
+
+TEST_F(FrameTest, HelpModeShowsTheTopicOfAMenuCommandInsteadOfRunningIt) {
+    host->SetHelpDirectory("C:\\Help");
+    CMainFrame* frame = Open(stage);
+    int asked = 0;
+    native::SetInputWaiter([frame, &asked]() {
+        if (asked++ > 0)
+            return false; // one menu choice is all the input there is
+        EXPECT_EQ(native::ChooseMenuPath(frame->m_hWnd, {"Tools", "Option", "Nested Label"}),
+                  native::MenuChoice::Chosen);
+        return true;
+    });
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+    AfxPumpPending();
+    native::SetInputWaiter({});
+    EXPECT_EQ(View(frame).nestedLabels, 0);
+    ASSERT_FALSE(host->HelpLog().empty());
+    EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvkinsp.hlp");
+    EXPECT_EQ(host->HelpLog().back().data, 0x10000u + ID_OPTION_NESTED_LABEL);
+    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_CONTEXTPOPUP));
+    EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_OPTION_NESTED_LABEL, 0);
+    EXPECT_EQ(View(frame).nestedLabels, 1);
+}
+
+TEST_F(FrameTest, ClosingInHelpModeLeavesItFirstAndClosesAfterwards) {
+    host->SetHelpDirectory("C:\\Help");
+    CMainFrame* frame = Open(stage);
+    HWND hwnd = frame->m_hWnd;
+    bool asked = false;
+    native::SetInputWaiter([hwnd, &asked]() {
+        if (asked)
+            return false;
+        asked = true;
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        return true;
+    });
+    SendMessageA(hwnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+    AfxPumpPending();
+    native::SetInputWaiter({});
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(FrameTest, F1OpensTheSystemHelpTopics) {
+    host->SetHelpDirectory("C:\\Help");
+    CMainFrame* frame = Open(stage);
+    native::PressKey(View(frame).m_hWnd, VK_F1, false, false, false);
+    AfxPumpPending();
+    ASSERT_FALSE(host->HelpLog().empty());
+    EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvhelp.hlp");
+    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_FINDER));
+}
+
+TEST_F(FrameTest, NoHelpDirectoryMeansNoHelp) {
+    CMainFrame* frame = Open(stage);
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_TOPICS, 0);
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_KEYWORD, 0);
+    EXPECT_TRUE(host->HelpLog().empty());
+}
+
+TEST_F(FrameTest, TheWindowMenuListsNineToolsAndDoublesAmpersands) {
+    std::vector<CMainFrame*> frames;
+    for (int i = 0; i < 10; ++i) {
+        std::string name = i == 2 ? "A&B" : "P" + std::to_string(i);
+        frames.push_back(Open(desktop.AddPad(nullptr, name, 0, 0, 10, 10)));
+    }
+    ASSERT_EQ(inspectorGetInspectorCount(), 10);
+    host->TOOLSOpenConnector(host->MainWindow().m_hWnd, stage);
+    host->TOOLSOpenConnector(host->MainWindow().m_hWnd, button);
+    std::vector<std::string> items = WindowMenu(frames[0]);
+    ASSERT_EQ(items.size(), 10u);
+    EXPECT_EQ(items[0], "&1 P0 - Inspector *");
+    EXPECT_EQ(items[2], "&3 A&&B - Inspector");
+    EXPECT_EQ(items[8], "&9 P8 - Inspector");
+    EXPECT_EQ(items[9], "&Other windows...");
+    // Opened again, the list is built afresh, not appended.
+    EXPECT_EQ(WindowMenu(frames[0]).size(), 10u);
+}
+
+TEST_F(FrameTest, CtrlASelectsEveryRowAndNavigationKeysAreTakenWithoutEffect) {
+    CMainFrame* frame = Open(stage);
+    native::PressKey(View(frame).m_hWnd, 'A', false, true, false);
+    AfxPumpPending();
+    EXPECT_EQ(View(frame).List().GetSelectedCount(), 2u);
+    native::PressKey(View(frame).m_hWnd, VK_DOWN, false, false, false);
+    native::PressKey(View(frame).m_hWnd, VK_ESCAPE, false, false, false);
+    AfxPumpPending();
+    EXPECT_EQ(View(frame).List().GetSelectedCount(), 2u);
+}
+
+TEST_F(FrameTest, ConnectionEditorStopsAtTheFirstRefusal) {
+    DesktopPad* refusing = desktop.AddPad(stage, "Refusing", 60, 5, 50, 20);
+    desktop.AddPad(stage, "After", 120, 5, 50, 20);
+    refusing->SetRefusesConnector(true);
+    CMainFrame* frame = Open(stage);
+    SelectAll(View(frame), false);
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_TOOLS_CONNECTION_EDITOR, 0);
+    std::vector<unsigned> asked;
+    for (const ToolRequest& request : host->ToolRequests()) {
+        if (request.tool == "Connector")
+            asked.push_back(request.padId);
+    }
+    EXPECT_EQ(asked, (std::vector<unsigned>{stage->GetCreatePadID(), button->GetCreatePadID(),
+                                            refusing->GetCreatePadID()}));
+}
+
+TEST_F(FrameTest, DocumentGeneratorOfTheDesktopRowDocumentsTheWholeDesktop) {
+    CMainFrame* frame = Open();
+    SelectRow(View(frame), *View(frame).rootRow);
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_TOOLS_DOCUMENT_GENERATOR, 0);
+    ASSERT_FALSE(host->ToolRequests().empty());
+    EXPECT_EQ(host->ToolRequests().back().tool, "Documentor");
+    EXPECT_EQ(host->ToolRequests().back().padCount, -1);
+}
+
+TEST_F(FrameTest, ExitUnregistersAndCloses) {
+    CMainFrame* frame = Open(stage);
+    HWND hwnd = frame->m_hWnd;
+    SendMessageA(hwnd, WM_COMMAND, ID_APP_EXIT_INSPECTOR, 0);
+    EXPECT_EQ(inspectorGetInspectorCount(), 0);
+    AfxPumpPending();
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+} // namespace
