@@ -101,3 +101,49 @@ TEST(Console, AMalformedSceneStopsWithOneClearError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Console, ShowsAFrameAsAPersonSeesIt) {
+    ConsoleRun run = RunConsole("open\nclick 1 1\nshow 1\nstatus 1\nwindow 1\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* expected : {"== \"Desktop - Inspector\"", "menu: Edit  Tools  Window  Help",
+                                 "toolbar: 32705 32707(off)", "32721(on)", "*>[ ]   -Notes",
+                                 "status: Notes | 1/27", "Notes\t1/27", "(0,0,"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+}
+
+TEST(Console, MenusFollowTheirRulesAndChoosingRunsTheCommand) {
+    ConsoleRun run = RunConsole("open Stage\nmenus 1\nmenu 1 Tools/Option/Update\n"
+                                "menu 1 Tools/Option/Nested Label\nrows 1\nlist 1\n"
+                                "menu 1 Tools/Inspector/Desktop\ntools\n"
+                                "rclick 1 2\nInspector/Selected Pad\ninspectors\n");
+    EXPECT_EQ(run.status, 1) << run.output; // choosing the disabled Update is an error
+    EXPECT_NE(run.output.find("    Update\t32722\tdisabled"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("error: 'Tools/Option/Update' is disabled"), std::string::npos);
+    EXPECT_NE(run.output.find("Stage\\Panel\\Form"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("opened 2 \"Desktop - Inspector\""), std::string::npos);
+    EXPECT_NE(run.output.find("1\t2\t\"Desktop - Inspector\""), std::string::npos);
+    EXPECT_NE(run.output.find("popup:"), std::string::npos);
+}
+
+TEST(Console, KeysGoThroughTheAcceleratorTable) {
+    ConsoleRun run = RunConsole("open Stage\nkey 1 Ctrl+A\nstatus 1\nkey 1 Shift+Nowhere\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("\t14/14"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("error: unknown key 'Shift+Nowhere'"), std::string::npos);
+}
+
+TEST(Console, HelpListsEveryCommand) {
+    ConsoleRun run = RunConsole("help\n");
+    std::string lines = "\n" + run.output;
+    for (const char* command :
+         {"open",   "inspectors", "rows",  "pads",  "closeall", "list",   "show",     "status",
+          "window", "close",      "cmd",   "click", "dblclick", "rclick", "activate", "props",
+          "pad",    "menu",       "menus", "key",   "button",   "tools",  "help",     "quit"})
+        EXPECT_TRUE(lines.find(std::string("\n") + command + " ") != std::string::npos ||
+                    lines.find(std::string("\n") + command + "\t") != std::string::npos)
+            << command;
+}
+
+} // namespace
