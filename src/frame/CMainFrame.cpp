@@ -14,6 +14,7 @@
 #include "platform/Afx.h"
 #include "platform/CCmdUI.h"
 #include "platform/CCreateContext.h"
+#include "platform/CWaitCursor.h"
 #include "platform/WinMenu.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
@@ -36,18 +37,6 @@ const UINT kInspectorButtons[] = {32705, 32707, 32702, 32779, 32704, 32701, 0, 3
 const UINT kSearchButtons[] = {32705, 32707, 32702, 32701, 0, 32715, 32716, 0, 57669};
 const UINT kIndicators[] = {0, IDS_COUNT_PANE};
 constexpr UINT kContextHelpCommand = 57669;
-
-// Keeps the wait cursor up for as long as it lives.
-class WaitCursor {
-public:
-    explicit WaitCursor(CCmdTarget& target) : target_(target) { target_.BeginWaitCursor(); }
-    ~WaitCursor() { target_.EndWaitCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    CCmdTarget& target_;
-};
 
 std::string InspectorTitle(MvSimplePad* pad) {
     std::string suffix;
@@ -136,7 +125,7 @@ CMainFrame::CMainFrame() = default;
 CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
-    WaitCursor wait(*this);
+    CWaitCursor wait;
     HINSTANCE hostResources = inspSelectModuleResources();
     struct Restore {
         HINSTANCE* handle;

@@ -6,19 +6,9 @@
 #include "Selection.h"
 #include "TableWriter.h"
 #include "host/MvSimplePad.h"
+#include "platform/CWaitCursor.h"
 
 namespace {
-
-class WaitCursor {
-public:
-    explicit WaitCursor(CInspectrView& view) : view_(view) { view_.BeginWaitCursor(); }
-    ~WaitCursor() { view_.EndWaitCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    CInspectrView& view_;
-};
 
 // A new root from the top pad the Inspector watches, or from the desktop.
 InspectorRow* BuildFromTopRecord(CInspectrView& view) {
@@ -47,7 +37,7 @@ InspectorRow* TopPadRow(const CInspectrView& view) {
 } // namespace
 
 void Update(CInspectrView& view) {
-    WaitCursor wait(view);
+    CWaitCursor wait;
     DeselectAll(view);
     Repaint(view);
     view.selectedRows = std::make_unique<RowList>();
@@ -86,7 +76,7 @@ void GoToParent(CInspectrView& view) {
     if (top == nullptr)
         return;
     MvSimplePad* parent = top->pad->get_parent();
-    WaitCursor wait(view);
+    CWaitCursor wait;
     SaveSelection(view);
     view.FreeTree();
     if (parent != nullptr) {
@@ -106,7 +96,7 @@ void GoToParent(CInspectrView& view) {
 }
 
 void RebuildAfterDelete(CInspectrView& view) {
-    WaitCursor wait(view);
+    CWaitCursor wait;
     SaveSelection(view);
     view.FreeTree();
     view.rootRow.reset(BuildFromTopRecord(view));
@@ -120,7 +110,7 @@ void RebuildAfterDelete(CInspectrView& view) {
 }
 
 void ApplyColumnSet(CInspectrView& view) {
-    WaitCursor wait(view);
+    CWaitCursor wait;
     SaveSelection(view);
     SetupColumns(view, true);
     FillList(view, view.rootRow.get());
