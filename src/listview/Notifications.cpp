@@ -82,6 +82,11 @@ bool IsDesktopInspector(const CInspectrView& view) {
     return view.topRecord && view.topRecord->isDesktop == 1;
 }
 
+// A pad Inspector left without a tree: its top pad, or a pad above it, was hidden.
+bool ShowsHiddenTop(const CInspectrView& view) {
+    return !view.rootRow && view.topRecord && view.topRecord->isDesktop == 0;
+}
+
 void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
     view.closing = 1;
     inspectorRemoveFrame(&frame);
@@ -94,6 +99,20 @@ void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
 void FollowAncestorChange(CInspectrView& view, MvSimplePad* pad) {
     if (view.nestedLabels != 0 && IsTopPadOrAncestor(view, pad))
         RewriteLabels(view);
+}
+
+// The top pad, hidden until now, is shown again or taken out of a hidden pad: the tree is
+// built anew.
+void RebuildShownTop(CInspectrView& view) {
+    view.rootRow.reset(BuildRow(view, view.topRecord->pad, nullptr));
+    if (!view.rootRow)
+        view.rowCount = 0;
+    FillList(view, view.rootRow.get());
+    view.selectedRows = std::make_unique<RowList>();
+    view.selectedPadSet.clear();
+    view.ShowCounts();
+    view.currentRow = view.rootRow.get();
+    RestoreFocus(view);
 }
 
 void PasteFirstPass(CInspectrView& view, MvSimplePad* pad) {
@@ -158,19 +177,6 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
     view.ShowCounts();
 }
 
-// The top pad, hidden until now, is shown again: the tree is built anew.
-void RebuildShownTop(CInspectrView& view) {
-    view.rootRow.reset(BuildRow(view, view.topRecord->pad, nullptr));
-    if (!view.rootRow)
-        view.rowCount = 0;
-    FillList(view, view.rootRow.get());
-    view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.clear();
-    view.ShowCounts();
-    view.currentRow = view.rootRow.get();
-    RestoreFocus(view);
-}
-
 void RefreshSelectionMark(CInspectrView& view, MvSimplePad* pad) {
     InspectorRow* row = FindRowByPad(view.rootRow.get(), pad);
     if (row == nullptr || row->gone || row->isDesktop)
@@ -200,8 +206,13 @@ void inspectorChangedPaste(MvSimplePad* pad) {
             PasteFirstPass(view, pad);
     });
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
-        if (Following(view))
+        if (Following(view)) {
             PasteSecondPass(view, pad);
+        } else if (view.autoUpdate == 1 && ShowsHiddenTop(view) && IsTopPadOrAncestor(view, pad)) {
+            WaitCursor wait(view);
+            RebuildShownTop(view);
+            Repaint(view);
+        }
     });
 }
 

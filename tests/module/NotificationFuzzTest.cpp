@@ -1,0 +1,577 @@
+// Long random sequences of desktop changes against several Inspectors: after every step each
+// Inspector must show what a freshly opened Inspector on the same top pad shows after the same
+// collapse and selection. MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the steps per seed.
+
+#include "DesktopModel.h"
+#include "InspectorFixture.h"
+#include "frame/ColumnSettings.h"
+#include "listview/Mouse.h"
+#include "listview/Selection.h"
+#include "listview/TreeRefresh.h"
+#include "service/InspectorProbe.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace {
+
+using PadSet = std::set<const MvSimplePad*>;
+
+unsigned long EnvNumber(const char* name, unsigned long fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != '\0' ? std::strtoul(text, nullptr, 10) : fallback;
+}
+
+// A table as a tree whose siblings are sorted by pad ID: rows added under a parent go last
+// while a fresh build follows the desktop's order, so only the sibling order may differ.
+struct Node {
+    unsigned id = 0;
+    std::string text;
+    std::vector<Node> children;
+
+    std::string Canonical() const {
+        std::vector<const Node*> sorted;
+        for (const Node& child : children)
+            sorted.push_back(&child);
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const Node* a, const Node* b) { return a->id < b->id; });
+        std::string out = text + "\n";
+        for (const Node* child : sorted) {
+            std::string inner = child->Canonical();
+            std::istringstream lines(inner);
+            for (std::string line; std::getline(lines, line);)
+                out += "  " + line + "\n";
+        }
+        return out;
+    }
+};
+
+// Lines of (depth, id, text) in pre-order, folded into a tree.
+std::string CanonicalOf(const std::vector<std::tuple<int, unsigned, std::string>>& lines) {
+    Node top;
+    std::vector<Node*> path{&top};
+    int base = lines.empty() ? 0 : std::get<0>(lines.front());
+    for (const auto& [depth, id, text] : lines) {
+        size_t level = static_cast<size_t>(depth - base + 1);
+        if (level > path.size() || level == 0)
+            return "bad depth " + std::to_string(depth) + " in " + text;
+        path.resize(level);
+        path.back()->children.push_back(Node{id, text, {}});
+        path.push_back(&path.back()->children.back());
+    }
+    return top.Canonical();
+}
+
+std::string ItemsCanonical(CInspectrView& view) {
+    CListCtrl& list = view.List();
+    std::vector<std::tuple<int, unsigned, std::string>> lines;
+    for (int i = 0; i < list.GetItemCount(); ++i) {
+        InspectorRow* row = RowOfItem(view, i);
+        if (row == nullptr)
+            return "item without row";
+        LVITEMA item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = i;
+        list.GetItem(&item);
+        std::string text = "image " + std::to_string(item.iImage);
+        if (list.GetItemState(i, LVIS_SELECTED) != 0)
+            text += " selected";
+        for (int c = 0; c < view.insertedColumns; ++c)
+            text += "|" + list.GetItemText(i, c);
+        lines.emplace_back(row->depth, row->padId, text);
+    }
+    return CanonicalOf(lines);
+}
+
+std::string RowsCanonical(CInspectrView& view) {
+    std::string rows;
+    SendMessageA(view.m_hWnd, WM_INSP_DESCRIBEROWS, 0, reinterpret_cast<LPARAM>(&rows));
+    std::vector<std::tuple<int, unsigned, std::string>> lines;
+    std::istringstream in(rows);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::istringstream parts(line);
+        for (std::string field; std::getline(parts, field, '\t');)
+            fields.push_back(field);
+        lines.emplace_back(std::stoi(fields.at(0)),
+                           static_cast<unsigned>(std::stoul(fields.at(10))), line);
+    }
+    return CanonicalOf(lines);
+}
+
+// Rows of the tree in pre-order.
+void CollectRows(InspectorRow* row, std::vector<InspectorRow*>& out) {
+    if (row == nullptr)
+        return;
+    out.push_back(row);
+    if (row->children) {
+        for (InspectorRow* child = row->children->head; child; child = child->next)
+            CollectRows(child, out);
+    }
+}
+
+PadSet SelectedPads(CInspectrView& view) {
+    PadSet pads;
+    CListCtrl& list = view.List();
+    for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
+         i = list.GetNextItem(i, LVNI_SELECTED)) {
+        if (InspectorRow* row = RowOfItem(view, i))
+            pads.insert(row->pad);
+    }
+    return pads;
+}
+
+class NotificationFuzzTest : public InspectorFixture {
+protected:
+    struct Watch {
+        CMainFrame* frame = nullptr;
+        DesktopPad* top = nullptr; // null: the desktop
+        unsigned topId = 0;
+        PadSet selected;
+        // Auto Update off: the table must stay as it was when it was switched off.
+        bool frozen = false;
+        std::vector<std::string> frozenItems;
+    };
+
+    void SetUp() override {
+        InspectorFixture::SetUp();
+        ASSERT_TRUE(host->Registry().OpenKey(kSettingsKey));
+        ASSERT_TRUE(host->Registry().Write(kSettingsKey, kSettingsValue,
+                                           "10,0,-1,1,-1,2,-1,3,-1,4,-1,5,-1,6,-1,7,-1,8,-1,9,-1"));
+    }
+
+    template <typename T> T Pick(const std::vector<T>& from) {
+        return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(rng)];
+    }
+    int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
+    bool Chance(int percent) { return Number(1, 100) <= percent; }
+
+    // The ID of a pad still in memory, else its address.
+    std::string Describe(const MvSimplePad* pad) {
+        for (DesktopPad* known : desktop.AllPads()) {
+            if (known == pad)
+                return std::to_string(known->GetCreatePadID());
+        }
+        std::ostringstream address;
+        address << "freed " << pad;
+        return address.str();
+    }
+
+    std::vector<DesktopPad*> LivePads() {
+        std::vector<DesktopPad*> live;
+        for (DesktopPad* pad : desktop.AllPads()) {
+            if (desktop.IsLive(pad))
+                live.push_back(pad);
+        }
+        return live;
+    }
+
+    DesktopPad* AnyLivePad() {
+        std::vector<DesktopPad*> live = LivePads();
+        return live.empty() ? nullptr : Pick(live);
+    }
+
+    void BuildWorld() {
+        for (const char* name : {"ModelA", "ModelB"}) {
+            DesktopModel& model = desktop.AddModel(name);
+            model.AddSlot("value", kSlotNumber);
+            model.AddSlot("text", kSlotString);
+            models.push_back(&model);
+        }
+        for (int i = 0; i < 25; ++i)
+            AddRandomPad();
+    }
+
+    DesktopPad* AddRandomPad() {
+        DesktopPad* parent = Chance(25) ? nullptr : AnyLivePad();
+        static const char* const kNames[] = {"Stage", "Panel", "OK", "Cancel", "Slider", "Text"};
+        DesktopPad* pad = desktop.AddPad(parent, kNames[Number(0, 5)], Number(-20, 200),
+                                         Number(-20, 200), Number(1, 90), Number(1, 90));
+        if (pad != nullptr && Chance(50)) {
+            desktop.AssignModel(*pad, *Pick(models));
+            desktop.SetOutput(pad, Chance(50) ? "value" : "text");
+        }
+        return pad;
+    }
+
+    void OpenWatch(DesktopPad* top) {
+        CMainFrame* frame = Open(top);
+        ASSERT_NE(frame, nullptr);
+        CInspectrView& view = View(frame);
+        if (Chance(30))
+            ToggleNestedLabels(view);
+        watches.push_back(Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}});
+        Rearrange(watches.back());
+    }
+
+    // The user collapses, expands, selects and deselects rows.
+    void Rearrange(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        std::vector<InspectorRow*> rows;
+        CollectRows(view.rootRow.get(), rows);
+        if (rows.empty())
+            return;
+        for (int n = Number(0, 2); n > 0; --n) {
+            // A double click: the row alone is selected, then its children fold or unfold.
+            InspectorRow* row = Pick(rows);
+            if (!row->children || !row->children->head || ItemOfPad(view, row->pad) < 0)
+                continue;
+            MakeCurrent(view, row);
+            DeselectAll(view);
+            SelectRow(view, *row);
+            ToggleChildren(view, *row);
+        }
+        for (int n = Number(0, 3); n > 0; --n) {
+            int count = view.List().GetItemCount();
+            if (count == 0)
+                break;
+            InspectorRow* row = RowOfItem(view, Number(0, count - 1));
+            if (row->listSelected)
+                DeselectRow(view, *row);
+            else
+                SelectRow(view, *row);
+        }
+        watch.selected = SelectedPads(view);
+        if (watch.frozen)
+            watch.frozenItems = Items(watch.frame);
+    }
+
+    // Rows of the pads whose rows the change takes out of this Inspector, found before it.
+    PadSet PadsLeaving(Watch& watch, int op, DesktopPad* pad) {
+        CInspectrView& view = View(watch.frame);
+        InspectorRow* root = view.rootRow.get();
+        InspectorRow* row = nullptr;
+        if (op == kHide || op == kDestroy)
+            row = FindRowOfPadOrDescendant(root, pad);
+        else if (op == kDelete)
+            row = FindRowByPad(root, pad);
+        else if (op == kRepaste)
+            row = FindRowByPad(root, pad);
+        if (op == kRepaste && row != nullptr && row->parentRow == nullptr)
+            row = nullptr;
+        std::vector<InspectorRow*> rows;
+        CollectRows(row, rows);
+        PadSet pads;
+        for (InspectorRow* r : rows)
+            pads.insert(r->pad);
+        return pads;
+    }
+
+    enum Op {
+        kAdd,
+        kMove,
+        kResize,
+        kHide,
+        kShow,
+        kDelete,
+        kDestroy,
+        kSelect,
+        kDeselect,
+        kRename,
+        kRepaste,
+        kConnect,
+        kSlotValue,
+        kOutput,
+        kGroup,
+        kUngroup,
+        kRaise,
+        kOpCount
+    };
+
+    // Whether the desktop takes the change (else nothing is reported).
+    bool Takes(int op, DesktopPad* pad, DesktopPad* target) {
+        switch (op) {
+        case kHide:
+        case kDelete:
+            return desktop.IsLive(pad);
+        case kRepaste:
+            if (!desktop.IsLive(pad) || (target != nullptr && !desktop.IsLive(target)))
+                return false;
+            for (DesktopPad* up = target; up != nullptr; up = up->Parent()) {
+                if (up == pad)
+                    return false;
+            }
+            return true;
+        default:
+            return true;
+        }
+    }
+
+    // Applies one change; returns its name for the failure message.
+    std::string Change(int op, DesktopPad* pad, DesktopPad* target) {
+        std::string what;
+        switch (op) {
+        case kAdd:
+            AddRandomPad();
+            return "add";
+        case kMove:
+            desktop.MovePad(pad, Number(-30, 150), Number(-30, 150));
+            return "move";
+        case kResize:
+            desktop.ResizePad(pad, Number(0, 120), Number(0, 120));
+            return "resize";
+        case kHide:
+            desktop.HidePad(pad);
+            return "hide";
+        case kShow:
+            desktop.ShowPad(pad);
+            return "show";
+        case kDelete:
+            desktop.DeletePad(pad);
+            return "delete";
+        case kDestroy:
+            desktop.DestroyPad(pad);
+            return "destroy";
+        case kSelect:
+            desktop.SelectPad(pad);
+            return "select";
+        case kDeselect:
+            desktop.DeselectPad(pad);
+            return "deselect";
+        case kRename:
+            desktop.RenamePad(pad, Chance(50) ? "Renamed" : std::string(Number(0, 80), 'r'));
+            return "rename";
+        case kRepaste:
+            desktop.RepastePad(pad, target, Number(0, 50), Number(0, 50));
+            return "repaste";
+        case kConnect:
+            desktop.ConnectPad(pad, Chance(20) ? "" : (Chance(50) ? "value" : "text"));
+            return "connect";
+        case kSlotValue:
+            if (Chance(50))
+                desktop.SetSlotValue(pad, "value", std::to_string(Number(-5, 5)) + ".5");
+            else
+                desktop.SetSlotValue(pad, "text", std::string(Number(0, 90), 't'));
+            return "slot value";
+        case kOutput:
+            desktop.SetOutput(pad, Chance(30) ? "" : (Chance(50) ? "value" : "text"));
+            return "output";
+        case kGroup:
+            desktop.GroupPad(pad);
+            return "group";
+        case kUngroup:
+            desktop.UngroupPad(pad);
+            return "ungroup";
+        case kRaise:
+            Chance(50) ? desktop.RaisePad(pad) : desktop.LowerPad(pad);
+            return "raise or lower";
+        default:
+            return what;
+        }
+    }
+
+    // What a freshly opened Inspector shows after the same collapse and selection.
+    ::testing::AssertionResult MatchesFresh(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        CMainFrame* fresh = Open(watch.top);
+        if (fresh == nullptr)
+            return ::testing::AssertionFailure() << "no fresh Inspector";
+        CInspectrView& other = View(fresh);
+        if (other.nestedLabels != view.nestedLabels)
+            ToggleNestedLabels(other);
+        std::vector<InspectorRow*> rows;
+        CollectRows(view.rootRow.get(), rows);
+        for (InspectorRow* row : rows) {
+            if (row->children && row->children->head && row->children->head->shown == 0) {
+                InspectorRow* twin = FindRowByPad(other.rootRow.get(), row->pad);
+                if (twin == nullptr)
+                    twin = other.rootRow && row->isDesktop ? other.rootRow.get() : nullptr;
+                if (twin != nullptr && twin->children && twin->children->head &&
+                    twin->children->head->shown == 1)
+                    ToggleChildren(other, *twin);
+            }
+        }
+        for (const MvSimplePad* pad : watch.selected) {
+            InspectorRow* twin =
+                pad != nullptr ? FindRowByPad(other.rootRow.get(), pad) : other.rootRow.get();
+            if (twin != nullptr)
+                SelectRow(other, *twin);
+        }
+        std::string items = ItemsCanonical(view);
+        std::string freshItems = ItemsCanonical(other);
+        std::string tree = RowsCanonical(view);
+        std::string freshTree = RowsCanonical(other);
+        int rowCount = view.rowCount;
+        int freshRowCount = other.rowCount;
+        std::string counts = watch.frame->m_wndStatusBar.GetPaneText(1);
+        std::string freshCounts = fresh->m_wndStatusBar.GetPaneText(1);
+        fresh->SendMessage(WM_CLOSE);
+        if (items != freshItems)
+            return ::testing::AssertionFailure() << "items\n" << items << "fresh\n" << freshItems;
+        if (tree != freshTree)
+            return ::testing::AssertionFailure() << "rows\n" << tree << "fresh\n" << freshTree;
+        if (rowCount != freshRowCount || counts != freshCounts)
+            return ::testing::AssertionFailure()
+                   << "counts " << counts << " (" << rowCount << ") fresh " << freshCounts << " ("
+                   << freshRowCount << ")";
+        return ::testing::AssertionSuccess();
+    }
+
+    // The list, the rows, the selection and the index agree with one another.
+    ::testing::AssertionResult Consistent(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        CListCtrl& list = view.List();
+        for (int i = 0; i < list.GetItemCount(); ++i) {
+            InspectorRow* row = RowOfItem(view, i);
+            bool selected = list.GetItemState(i, LVIS_SELECTED) != 0;
+            if (row == nullptr || row->listIndex != i || (row->listSelected != 0) != selected)
+                return ::testing::AssertionFailure() << "item " << i << " out of step";
+        }
+        PadSet selected = SelectedPads(view);
+        PadSet copies;
+        for (InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next)
+            copies.insert(copy->pad);
+        if (copies != selected || view.selectedPadSet.size() != selected.size())
+            return ::testing::AssertionFailure()
+                   << "selected rows out of step with the list: " << copies.size() << " copies, "
+                   << view.selectedPadSet.size() << " pads, " << selected.size() << " items";
+        std::vector<InspectorRow*> rows;
+        CollectRows(view.rootRow.get(), rows);
+        for (InspectorRow* row : rows) {
+            if (FindRowByPad(view.rootRow.get(), row->pad) !=
+                (row->pad != nullptr ? FindRowByWalk(view.rootRow.get(), row->pad) : nullptr))
+                return ::testing::AssertionFailure() << "index misses " << row->label;
+            if (row->gone && !watch.frozen)
+                return ::testing::AssertionFailure() << "gone row " << row->label;
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    ::testing::AssertionResult Check(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        if (watch.frozen) {
+            if (Items(watch.frame) != watch.frozenItems)
+                return ::testing::AssertionFailure() << "a table without Auto Update changed";
+            return Consistent(watch);
+        }
+        if (::testing::AssertionResult consistent = Consistent(watch); !consistent)
+            return consistent;
+        if (PadSet selected = SelectedPads(view); selected != watch.selected) {
+            auto ids = [this](const PadSet& pads) {
+                std::string text;
+                for (const MvSimplePad* pad : pads)
+                    text += " " + (pad == nullptr ? std::string("desktop") : Describe(pad));
+                return text;
+            };
+            return ::testing::AssertionFailure()
+                   << "selection is not what was left of it:" << ids(selected) << " instead of"
+                   << ids(watch.selected);
+        }
+        if (!view.rootRow && !view.topRecord) {
+            // Opened on a hidden pad, the Inspector has nothing to watch.
+            if (view.List().GetItemCount() != 0)
+                return ::testing::AssertionFailure() << "rows without a tree";
+            return ::testing::AssertionSuccess();
+        }
+        // Below a deleted pad the top pad follows its old ancestors, whose changes do not
+        // reach it through their children: such a table is only checked for consistency.
+        for (DesktopPad* up = watch.top; up != nullptr; up = up->Parent()) {
+            if (up->DeleteHidden())
+                return ::testing::AssertionSuccess();
+        }
+        if (!view.rootRow) {
+            // The top pad or one of its ancestors was hidden.
+            bool hidden = false;
+            for (DesktopPad* up = watch.top; up != nullptr; up = up->Parent())
+                hidden = hidden || !up->Visible();
+            if (!hidden || view.List().GetItemCount() != 0)
+                return ::testing::AssertionFailure() << "empty table without a hidden pad";
+            return ::testing::AssertionSuccess();
+        }
+        return MatchesFresh(watch);
+    }
+
+    void Run(unsigned seed, unsigned long steps) {
+        rng.seed(seed);
+        BuildWorld();
+        OpenWatch(nullptr);
+        OpenWatch(nullptr);
+        for (int i = 0; i < 3; ++i)
+            OpenWatch(AnyLivePad());
+        for (unsigned long step = 0; step < steps; ++step) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) +
+                         " (replay with MV_FUZZ_SEED=" + std::to_string(seed) + ")");
+            std::vector<DesktopPad*> all = desktop.AllPads();
+            size_t live = LivePads().size();
+            int op = live < 12   ? (Chance(70) ? kAdd : Number(0, kOpCount - 1))
+                     : live > 60 ? (Chance(40) ? kDestroy : Number(0, kOpCount - 1))
+                                 : Number(0, kOpCount - 1);
+            DesktopPad* pad = all.empty() ? nullptr : Pick(all);
+            DesktopPad* target = Chance(20) ? nullptr : AnyLivePad();
+            for (Watch& watch : watches) {
+                if (!watch.frozen && Takes(op, pad, target)) {
+                    PadSet leaving = PadsLeaving(watch, op, pad);
+                    for (const MvSimplePad* p : leaving)
+                        watch.selected.erase(p);
+                }
+            }
+            unsigned padId = pad != nullptr ? pad->GetCreatePadID() : 0;
+            std::string change = Change(op, pad, target);
+            native::PumpPending();
+            ReplaceClosedWatches();
+            for (Watch& watch : watches) {
+                ::testing::AssertionResult result = Check(watch);
+                ASSERT_TRUE(result)
+                    << change << " on " << padId << " seen by the Inspector on " << watch.topId;
+            }
+            Watch& someone = watches[static_cast<size_t>(Number(0, int(watches.size()) - 1))];
+            if (Chance(10))
+                Rearrange(someone);
+            else if (Chance(3))
+                ToggleFrozen(someone);
+        }
+    }
+
+    void ToggleFrozen(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        ToggleAutoUpdate(view);
+        watch.frozen = view.autoUpdate == 0;
+        watch.frozenItems = Items(watch.frame);
+        watch.selected = SelectedPads(view);
+    }
+
+    // An Inspector whose top pad was deleted has closed; another one takes its place.
+    void ReplaceClosedWatches() {
+        // All closed ones first: a new frame may take the place of a freed one.
+        std::vector<Watch*> closed;
+        for (Watch& watch : watches) {
+            if (!inspModuleState().registry.Contains(watch.frame))
+                closed.push_back(&watch);
+        }
+        for (Watch* watch : closed) {
+            ASSERT_TRUE(watch->top != nullptr);
+            DesktopPad* top = AnyLivePad();
+            CMainFrame* frame = Open(top);
+            ASSERT_NE(frame, nullptr);
+            *watch = Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}};
+            Rearrange(*watch);
+        }
+    }
+
+    std::mt19937 rng;
+    std::vector<DesktopModel*> models;
+    std::vector<Watch> watches;
+};
+
+TEST_F(NotificationFuzzTest, EveryInspectorShowsWhatAFreshOneShows) {
+    unsigned long steps = EnvNumber("MV_FUZZ_STEPS", 500);
+    std::vector<unsigned> seeds{1, 2, 3, 4};
+    if (std::getenv("MV_FUZZ_SEED") != nullptr)
+        seeds = {static_cast<unsigned>(EnvNumber("MV_FUZZ_SEED", 1))};
+    for (unsigned seed : seeds) {
+        Run(seed, steps);
+        if (HasFatalFailure())
+            return;
+        AlldeleteInspector();
+        native::PumpPending();
+        watches.clear();
+        models.clear();
+        desktop.Clear();
+    }
+}
+
+} // namespace
