@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <deque>
 
 class MvSimplePad;
 
@@ -18,5 +18,6 @@ public:
     int indexOf(const MvSimplePad* pad) const;
 
 private:
-    std::vector<MvSimplePad*> pads_;
+    // Lists of selected pads lose their oldest member first; a deque does that at once.
+    std::deque<MvSimplePad*> pads_;
 };

@@ -63,6 +63,8 @@ public:
     int autoUpdate = 1;
     int nestedLabels = 0;
     int publishEnabled = 1;
+    // Counts the pads added to or withdrawn from selectedPads.
+    int publishedChanges = 0;
     int mirrorEnabled = 1;
     int suppressItemChange = 0;
     int focusIndex = -1;

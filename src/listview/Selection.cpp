@@ -20,14 +20,17 @@ bool HasSelectedPad(const CInspectrView& view, const MvSimplePad* pad) {
     return view.selectedRows && view.selectedPadSet.count(pad) != 0;
 }
 
+// Callers have made sure that the pad has no copy yet.
 void AddSelectedCopy(CInspectrView& view, const InspectorRow& row) {
     auto copy = CopyRow(row);
     copy->listSelected = 1;
-    if (!Append(*view.selectedRows, std::move(copy)))
-        view.selectedPadSet.insert(row.pad);
+    AppendUnchecked(*view.selectedRows, std::move(copy));
+    view.selectedPadSet.insert(row.pad);
 }
 
 void RemoveSelectedCopy(CInspectrView& view, const MvSimplePad* pad) {
+    if (view.selectedPadSet.count(pad) == 0)
+        return;
     InspectorRow probe;
     probe.pad = const_cast<MvSimplePad*>(pad);
     Remove(*view.selectedRows, probe);
@@ -55,6 +58,8 @@ InspectorRow* RowOfItem(const CInspectrView& view, int index) {
 }
 
 void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad) {
+    if (pad != nullptr)
+        ++view.publishedChanges;
     if (pad != nullptr && view.selectedPads) {
         if (op == 1)
             view.selectedPads->append(pad);
@@ -64,6 +69,32 @@ void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad) {
     if (view.publishEnabled == 1 && view.frameActive == 1)
         SetPadProperty(view.selectedPads.get(), view.titleName.c_str(), 0);
 }
+
+namespace {
+
+// A change of many rows reaches the host once, at its end, and only when the published pads
+// changed: the host reads the whole list every time.
+class PublishOnce {
+public:
+    explicit PublishOnce(CInspectrView& view)
+        : view_(view), enabled_(view.publishEnabled), changes_(view.publishedChanges) {
+        view_.publishEnabled = 0;
+    }
+    ~PublishOnce() {
+        view_.publishEnabled = enabled_;
+        if (enabled_ == 1 && view_.publishedChanges != changes_)
+            PublishSelection(view_, 1, nullptr);
+    }
+    PublishOnce(const PublishOnce&) = delete;
+    PublishOnce& operator=(const PublishOnce&) = delete;
+
+private:
+    CInspectrView& view_;
+    int enabled_;
+    int changes_;
+};
+
+} // namespace
 
 PublishingSuspended::PublishingSuspended(CInspectrView& view) : view_(view) {
     view_.publishEnabled = 0;
@@ -107,6 +138,7 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
 }
 
 void DeselectAll(CInspectrView& view) {
+    PublishOnce once(view);
     if (view.selectedRows) {
         while (view.selectedRows->head != nullptr)
             DeselectRow(view, *view.selectedRows->head);
@@ -123,6 +155,7 @@ void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
             return;
         view.anchorRow = CopyRow(*view.topRecord);
     }
+    PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
     int from = view.anchorRow->listIndex;
@@ -136,6 +169,7 @@ void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
 }
 
 void SelectAll(CInspectrView& view, bool clearFirst) {
+    PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
     for (int i = 0; i < view.List().GetItemCount(); ++i) {
@@ -148,7 +182,7 @@ int SelectedCount(const CInspectrView& view) {
     CListCtrl& list = view.List();
     int count = static_cast<int>(list.GetSelectedCount());
     if (view.rootRow && view.rootRow->isDesktop && count > 0 &&
-        list.GetNextItem(-1, LVNI_SELECTED) == 0)
+        list.GetItemState(0, LVIS_SELECTED) != 0)
         --count;
     return count;
 }
@@ -156,11 +190,18 @@ int SelectedCount(const CInspectrView& view) {
 void CopySelection(const CInspectrView& view, RowList& list) {
     if (!view.selectedRows)
         return;
-    for (const InspectorRow* row = view.selectedRows->head; row != nullptr; row = row->next)
-        Append(list, CopyRow(*row));
+    // selectedRows holds one copy per pad, so an empty list needs no look for duplicates.
+    bool fresh = list.head == nullptr;
+    for (const InspectorRow* row = view.selectedRows->head; row != nullptr; row = row->next) {
+        if (fresh)
+            AppendUnchecked(list, CopyRow(*row));
+        else
+            Append(list, CopyRow(*row));
+    }
 }
 
 void SelectRows(CInspectrView& view, const RowList& list) {
+    PublishOnce once(view);
     DeselectAll(view);
     view.Invalidate();
     for (const InspectorRow* row = list.head; row != nullptr; row = row->next) {
@@ -177,6 +218,7 @@ void SaveSelection(CInspectrView& view) {
 }
 
 void RestoreSelection(CInspectrView& view) {
+    PublishOnce once(view);
     view.selectedRows = std::make_unique<RowList>();
     view.selectedPadSet.clear();
     if (!view.savedSelection)

@@ -148,13 +148,21 @@ ListViewControl::Item* ListViewControl::ItemAt(int index) const {
     return items_[static_cast<std::size_t>(index)].get();
 }
 
-int ListViewControl::IndexOf(const Item* item) const {
+int ListViewControl::IndexOf(const Item* item, int hint) const {
+    if (ItemAt(hint) == item) {
+        return hint;
+    }
     for (std::size_t i = 0; i < items_.size(); ++i) {
         if (items_[i].get() == item) {
             return static_cast<int>(i);
         }
     }
     return -1;
+}
+
+void ListViewControl::SetState(Item& item, UINT state) {
+    selectedCount_ += ((state & LVIS_SELECTED) != 0) - ((item.state & LVIS_SELECTED) != 0);
+    item.state = state;
 }
 
 std::string ListViewControl::CellText(const Item& item, int subItem) const {
@@ -197,6 +205,9 @@ int ListViewControl::InsertItem(const LVITEMA& item) {
     }
     index = std::min(index, ItemCount());
     LPARAM data = added->data;
+    if ((added->state & LVIS_SELECTED) != 0) {
+        ++selectedCount_;
+    }
     items_.insert(items_.begin() + index, std::move(added));
     if (selectionMark_ >= index) {
         ++selectionMark_;
@@ -349,7 +360,7 @@ bool ListViewControl::ApplyChange(int index, const Change& change) {
     if ((changed & LVIF_PARAM) != 0) {
         item->data = change.data;
     }
-    item->state = (item->state & ~stateMask) | (change.state & stateMask);
+    SetState(*item, (item->state & ~stateMask) | (change.state & stateMask));
     Redraw();
 
     notice.uOldState = oldState;
@@ -387,10 +398,11 @@ bool ListViewControl::DeleteItem(int index) {
     if (!Alive()) {
         return true;
     }
-    index = IndexOf(item);
+    index = IndexOf(item, index);
     if (index < 0) {
         return true;
     }
+    SetState(*item, 0);
     items_.erase(items_.begin() + index);
     if (selectionMark_ == index) {
         selectionMark_ = -1;
@@ -416,6 +428,7 @@ bool ListViewControl::DeleteAllItems() {
         Notify(LVN_DELETEITEM, notice);
     }
     items_.clear();
+    selectedCount_ = 0;
     topIndex_ = 0;
     selectionMark_ = -1;
     Redraw();
@@ -490,9 +503,7 @@ int ListViewControl::GetNextItem(int start, UINT flags) const {
 }
 
 int ListViewControl::SelectedCount() const {
-    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const auto& item) {
-        return (item->state & LVIS_SELECTED) != 0;
-    }));
+    return selectedCount_;
 }
 
 int ListViewControl::SetSelectionMark(int index) {

@@ -122,7 +122,9 @@ private:
     };
 
     Item* ItemAt(int index) const;
-    int IndexOf(const Item* item) const;
+    // `hint` is where the item was last seen.
+    int IndexOf(const Item* item, int hint) const;
+    void SetState(Item& item, UINT state);
     bool ApplyChange(int index, const Change& change);
     // Takes the focus from every item but `keep`.
     void DropFocusExcept(int keep);
@@ -145,6 +147,8 @@ private:
     int topIndex_ = 0;
     int scrollX_ = 0;
     int selectionMark_ = -1;
+    // Items with the selected state, kept with every change of a state.
+    int selectedCount_ = 0;
 };
 
 } // namespace native
