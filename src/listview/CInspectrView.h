@@ -45,7 +45,6 @@ public:
     RowIndex rowIndex;
     std::unique_ptr<InspectorRow> rootRow;
     int rowCount = 0;
-    int buildDepth = 0;
     std::unique_ptr<InspectorRow> topRecord;
     std::unique_ptr<InspectorRow> anchorRow;
     InspectorRow* currentRow = nullptr;
