@@ -28,6 +28,8 @@ public:
 private:
     bool Inside(const InspectorRow* row, const InspectorRow* root) const;
 
-    std::unordered_map<const MvSimplePad*, std::vector<InspectorRow*>> rows_;
+    // Nearly every pad has one row; further rows of a pad wait in `more_`.
+    std::unordered_map<const MvSimplePad*, InspectorRow*> rows_;
+    std::unordered_multimap<const MvSimplePad*, InspectorRow*> more_;
     std::vector<InspectorRow*> roots_;
 };
