@@ -18,11 +18,13 @@ if ((${#missing[@]})); then
 fi
 
 preset="${1:-default}"
+# Further arguments name the targets to build; none builds everything.
+targets=("${@:2}")
 if [ ! -f "build/$preset/build.ninja" ]; then
     cmake --preset "$preset" >/dev/null
 fi
 log="build/$preset/last-build.log"
-if ! cmake --build --preset "$preset" >"$log" 2>&1; then
+if ! cmake --build --preset "$preset" ${targets[@]:+--target "${targets[@]}"} >"$log" 2>&1; then
     cat "$log" >&2
     exit 1
 fi
