@@ -5,6 +5,7 @@
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "InspectorModule.h"
+#include "StaticModule.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
 #include "listview/Selection.h"
@@ -21,28 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-InspectorModule StaticModule() {
-    InspectorModule m;
-    m.initInspector = initInspector;
-    m.openInspector = openInspector;
-    m.AlldeleteInspector = AlldeleteInspector;
-    m.inspectorGetInspectorCount = inspectorGetInspectorCount;
-    m.inspectorGetInspector = [](int i) -> CFrameWnd* { return inspectorGetInspector(i); };
-    m.inspectorChangedPaste = inspectorChangedPaste;
-    m.inspectorChangedShow = inspectorChangedShow;
-    m.inspectorChangedHide = inspectorChangedHide;
-    m.inspectorChangedSize = inspectorChangedSize;
-    m.inspectorChangedPosition = inspectorChangedPosition;
-    m.inspectorChangedConnect = inspectorChangedConnect;
-    m.inspectorChangedSelect = inspectorChangedSelect;
-    m.inspectorChangedDelete = inspectorChangedDelete;
-    m.inspectorChangedOutput = inspectorChangedOutput;
-    m.inspectorChangedSlotValue = inspectorChangedSlotValue;
-    m.inspectorChangedOwnname = inspectorChangedOwnname;
-    m.inspectorChangedGroup = inspectorChangedGroup;
-    return m;
-}
 
 // One desktop with an open desktop Inspector; built once per size and shared by the cases.
 class World {

@@ -4,6 +4,7 @@
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "InspectorModule.h"
+#include "StaticModule.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
 #include "platform/NativeBackend.h"
@@ -18,35 +19,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// The module linked statically, as the desktop would call it.
-inline InspectorModule StaticModule() {
-    InspectorModule m;
-    m.initInspector = initInspector;
-    m.openInspector = openInspector;
-    m.AlldeleteInspector = AlldeleteInspector;
-    m.ActivateInspector = ActivateInspector;
-    m.DeactivateInspector = DeactivateInspector;
-    m.inspectorUpdateWindow = inspectorUpdateWindow;
-    m.inspectorGetInspectorCount = inspectorGetInspectorCount;
-    m.inspectorGetInspector = [](int i) -> CFrameWnd* { return inspectorGetInspector(i); };
-    m.inspectorChangedPaste = inspectorChangedPaste;
-    m.inspectorChangedShow = inspectorChangedShow;
-    m.inspectorChangedHide = inspectorChangedHide;
-    m.inspectorChangedSize = inspectorChangedSize;
-    m.inspectorChangedPosition = inspectorChangedPosition;
-    m.inspectorChangedConnect = inspectorChangedConnect;
-    m.inspectorChangedSelect = inspectorChangedSelect;
-    m.inspectorChangedDelete = inspectorChangedDelete;
-    m.inspectorChangedOutput = inspectorChangedOutput;
-    m.inspectorChangedSlotValue = inspectorChangedSlotValue;
-    m.inspectorChangedOwnname = inspectorChangedOwnname;
-    m.inspectorChangedGroup = inspectorChangedGroup;
-    m.inspectorChangedLine = inspectorChangedLine;
-    m.inspectorChangedLower = inspectorChangedLower;
-    m.inspectorChangedRaise = inspectorChangedRaise;
-    return m;
-}
 
 // A desktop with its host and the module, a registry file of its own, and message boxes
 // recorded and answered with `boxAnswer`.
