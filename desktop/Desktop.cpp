@@ -1,11 +1,11 @@
 #include "Desktop.h"
 
-#include "CodePage.h"
 #include "DesktopModel.h"
 #include "DesktopObject.h"
 #include "DesktopPad.h"
 #include "DesktopPadView.h"
 #include "InspectorModule.h"
+#include "platform/CodePage.h"
 #include "platform/NativeBackend.h"
 
 #include <algorithm>

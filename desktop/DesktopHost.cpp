@@ -1,6 +1,5 @@
 #include "DesktopHost.h"
 
-#include "CodePage.h"
 #include "Desktop.h"
 #include "DesktopPad.h"
 #include "InspectorModule.h"
@@ -8,6 +7,7 @@
 #include "platform/Afx.h"
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
+#include "platform/CodePage.h"
 #include "platform/NativeBackend.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "SceneChecker.h"
 
-#include "CodePage.h"
 #include "SceneError.h"
 #include "host/MvSimplePad.h"
+#include "platform/CodePage.h"
 
 #include <limits>
 

@@ -1,6 +1,5 @@
 #include "Console.h"
 
-#include "CodePage.h"
 #include "Desktop.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
@@ -13,6 +12,7 @@
 #include "ShowCommand.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CodePage.h"
 #include "platform/NativeMenu.h"
 #include "service/InspectorProbe.h"
 

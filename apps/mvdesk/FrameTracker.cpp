@@ -1,8 +1,8 @@
 #include "FrameTracker.h"
 
-#include "CodePage.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CodePage.h"
 #include "platform/NativeBackend.h"
 
 std::string QuotedTitle(HWND hwnd) {

@@ -6,12 +6,13 @@
 #include "MenuTable.h"
 #include "StringTable.h"
 #include "TextCodec.h"
+#include "platform/CodePage.h"
 
 namespace {
 
 std::string Localized(Language language, const char* english, const char* japanese) {
     const char* text = language == Language::Japanese ? japanese : english;
-    return Utf8ToCodePage(text, LanguageCodePage(language));
+    return codepage::FromUtf8(text, LanguageCodePage(language));
 }
 
 MenuItemTemplate LocalizedItem(Language language, const MenuSource& source) {

@@ -138,8 +138,8 @@ TEST_F(RcGeneratorTest, JapaneseScriptIsInCodePage932) {
     std::string script = Script(Language::Japanese);
     EXPECT_NE(script.find("#pragma code_page(932)\n"), std::string::npos);
     EXPECT_NE(script.find("LANGUAGE 0x11, 0x01\n"), std::string::npos);
-    std::string utf8 = CodePageToUtf8(script, 932);
-    EXPECT_EQ(Utf8ToCodePage(utf8, 932), script);
+    std::string utf8 = codepage::ToUtf8(script, 932);
+    EXPECT_EQ(codepage::FromUtf8(utf8, 932), script);
     EXPECT_NE(utf8.find("    32741, \"階層情報を表示することができません\"\n"), std::string::npos);
     EXPECT_NE(utf8.find("        MENUITEM \"選択(&E)\", 32705\n"), std::string::npos);
     EXPECT_NE(utf8.find("    POPUP \"ﾍﾙﾌﾟ(&H)\", HELP\n"), std::string::npos);

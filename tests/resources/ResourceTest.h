@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CodePage.h"
 #include "platform/NativeBackend.h"
 #include "platform/WinResources.h"
 #include "resources/InspResources.h"
@@ -22,7 +23,7 @@ protected:
     }
 
     static std::string Utf8(const std::string& text, Language language) {
-        return CodePageToUtf8(text, LanguageCodePage(language));
+        return codepage::ToUtf8(text, LanguageCodePage(language));
     }
 
     // A menu text as a tooltip or caption shows it: no mnemonic and no trailing "...".
