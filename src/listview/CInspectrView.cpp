@@ -79,14 +79,14 @@ void CInspectrView::ReleasePads() {
     suppressItemChange = 1;
     List().DeleteAllItems();
     suppressItemChange = 0;
-    itemOfPad.clear();
+    itemOfPad.Clear();
     FreeTree();
     rowCount = 0;
     topRecord.reset();
     anchorRow.reset();
     if (selectedRows)
         selectedRows = std::make_unique<RowList>();
-    selectedPadSet.clear();
+    selectedPadSet.Clear();
     if (savedSelection)
         savedSelection = std::make_unique<RowList>();
     if (selectedPads)

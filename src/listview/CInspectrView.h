@@ -2,13 +2,12 @@
 
 #include "ColumnId.h"
 #include "InspectorRow.h"
+#include "PadTable.h"
 #include "RowIndex.h"
 #include "platform/CListView.h"
 
 #include <memory>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 
 class CMainFrame;
 class MvPadList;
@@ -74,10 +73,10 @@ public:
     std::string titleName;
 
     // Pads of the list items, first item of each pad, as of the last fill.
-    std::unordered_map<const MvSimplePad*, int> itemOfPad;
+    PadTable<int> itemOfPad;
     std::unique_ptr<RowList> selectedRows;
     // The pads of selectedRows, kept in step with it.
-    std::unordered_set<const MvSimplePad*> selectedPadSet;
+    PadTable<bool> selectedPadSet;
     std::unique_ptr<RowList> savedSelection;
     std::unique_ptr<MvPadList> selectedPads;
 

@@ -109,7 +109,7 @@ void RebuildShownTop(CInspectrView& view) {
         view.rowCount = 0;
     FillList(view, view.rootRow.get());
     view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.clear();
+    view.selectedPadSet.Clear();
     view.ShowCounts();
     view.currentRow = view.rootRow.get();
     RestoreFocus(view);

@@ -5,8 +5,7 @@
 #include <algorithm>
 
 RowIndex::~RowIndex() {
-    for (auto& entry : rows_)
-        entry.second->index = nullptr;
+    rows_.ForEach([](const MvSimplePad*, InspectorRow* row) { row->index = nullptr; });
     for (auto& entry : more_)
         entry.second->index = nullptr;
 }
@@ -15,7 +14,7 @@ void RowIndex::Add(InspectorRow& row) {
     if (row.index == this)
         return;
     row.index = this;
-    if (!rows_.emplace(row.pad, &row).second)
+    if (!rows_.Insert(row.pad, &row))
         more_.emplace(row.pad, &row);
     if (row.parentRow == nullptr)
         roots_.push_back(&row);
@@ -25,20 +24,25 @@ void RowIndex::Forget(InspectorRow& row) {
     if (row.index != this)
         return;
     row.index = nullptr;
-    auto [first, last] = more_.equal_range(row.pad);
-    auto it = rows_.find(row.pad);
-    if (it != rows_.end() && it->second == &row) {
-        if (first != last) {
-            it->second = first->second;
-            more_.erase(first);
-        } else {
-            rows_.erase(it);
-        }
+    InspectorRow** first = rows_.Find(row.pad);
+    if (more_.empty()) {
+        if (first != nullptr && *first == &row)
+            rows_.Erase(row.pad);
     } else {
-        for (auto extra = first; extra != last; ++extra) {
-            if (extra->second == &row) {
+        auto [extra, last] = more_.equal_range(row.pad);
+        if (first != nullptr && *first == &row) {
+            if (extra != last) {
+                *first = extra->second;
                 more_.erase(extra);
-                break;
+            } else {
+                rows_.Erase(row.pad);
+            }
+        } else {
+            for (; extra != last; ++extra) {
+                if (extra->second == &row) {
+                    more_.erase(extra);
+                    break;
+                }
             }
         }
     }
@@ -60,23 +64,23 @@ bool RowIndex::Inside(const InspectorRow* row, const InspectorRow* root) const {
 InspectorRow* RowIndex::Find(InspectorRow* root, const MvSimplePad* pad) const {
     if (root == nullptr)
         return nullptr;
-    auto it = rows_.find(pad);
-    if (it == rows_.end())
+    InspectorRow* const* first = rows_.Find(pad);
+    if (first == nullptr)
         return nullptr;
-    if (more_.count(pad) != 0)
+    if (!more_.empty() && more_.count(pad) != 0)
         return FindRowByWalk(root, pad); // several rows: the first in pre-order wins
-    return Inside(it->second, root) ? it->second : nullptr;
+    return Inside(*first, root) ? *first : nullptr;
 }
 
 bool RowIndex::HasRowBelow(const InspectorRow* row, const MvSimplePad* pad) const {
-    auto it = rows_.find(pad);
-    if (it == rows_.end())
+    InspectorRow* const* first = rows_.Find(pad);
+    if (first == nullptr)
         return false;
     auto below = [&](const InspectorRow* candidate) {
         return candidate != row && Inside(candidate, row);
     };
-    if (below(it->second))
+    if (below(*first))
         return true;
-    auto [first, last] = more_.equal_range(pad);
-    return std::any_of(first, last, [&](const auto& extra) { return below(extra.second); });
+    auto [extra, last] = more_.equal_range(pad);
+    return std::any_of(extra, last, [&](const auto& entry) { return below(entry.second); });
 }

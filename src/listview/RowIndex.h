@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PadTable.h"
+
 #include <unordered_map>
 #include <vector>
 
@@ -29,7 +31,7 @@ private:
     bool Inside(const InspectorRow* row, const InspectorRow* root) const;
 
     // Nearly every pad has one row; further rows of a pad wait in `more_`.
-    std::unordered_map<const MvSimplePad*, InspectorRow*> rows_;
+    PadTable<InspectorRow*> rows_;
     std::unordered_multimap<const MvSimplePad*, InspectorRow*> more_;
     std::vector<InspectorRow*> roots_;
 };

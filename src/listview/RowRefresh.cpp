@@ -194,7 +194,7 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
         int item = ItemOfPad(view, below.pad);
         if (item >= 0 && RowOfItem(view, item) == &below) {
             view.List().SetItemData(item, 0);
-            view.itemOfPad.erase(below.pad);
+            view.itemOfPad.Erase(below.pad);
         }
     });
 

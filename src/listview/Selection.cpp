@@ -17,7 +17,7 @@ bool Publishable(const InspectorRow& row) {
 }
 
 bool HasSelectedPad(const CInspectrView& view, const MvSimplePad* pad) {
-    return view.selectedRows && view.selectedPadSet.count(pad) != 0;
+    return view.selectedRows && view.selectedPadSet.Contains(pad);
 }
 
 // Callers have made sure that the pad has no copy yet.
@@ -25,16 +25,16 @@ void AddSelectedCopy(CInspectrView& view, const InspectorRow& row) {
     auto copy = CopyRow(row);
     copy->listSelected = 1;
     AppendUnchecked(*view.selectedRows, std::move(copy));
-    view.selectedPadSet.insert(row.pad);
+    view.selectedPadSet.Insert(row.pad, true);
 }
 
 void RemoveSelectedCopy(CInspectrView& view, const MvSimplePad* pad) {
-    if (view.selectedPadSet.count(pad) == 0)
+    if (!view.selectedPadSet.Contains(pad))
         return;
     InspectorRow probe;
     probe.pad = const_cast<MvSimplePad*>(pad);
     Remove(*view.selectedRows, probe);
-    view.selectedPadSet.erase(pad);
+    view.selectedPadSet.Erase(pad);
 }
 
 bool ValidIndex(const CInspectrView& view, int index) {
@@ -44,11 +44,11 @@ bool ValidIndex(const CInspectrView& view, int index) {
 } // namespace
 
 int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad) {
-    auto it = view.itemOfPad.find(pad);
-    if (it == view.itemOfPad.end())
+    const int* item = view.itemOfPad.Find(pad);
+    if (item == nullptr)
         return -1;
-    InspectorRow* row = RowOfItem(view, it->second);
-    return row != nullptr && row->pad == pad ? it->second : -1;
+    InspectorRow* row = RowOfItem(view, *item);
+    return row != nullptr && row->pad == pad ? *item : -1;
 }
 
 InspectorRow* RowOfItem(const CInspectrView& view, int index) {
@@ -172,6 +172,7 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
     PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
+    view.selectedPadSet.Reserve(static_cast<size_t>(view.List().GetItemCount()));
     for (int i = 0; i < view.List().GetItemCount(); ++i) {
         if (InspectorRow* row = RowOfItem(view, i))
             SelectRow(view, *row);
@@ -220,7 +221,7 @@ void SaveSelection(CInspectrView& view) {
 void RestoreSelection(CInspectrView& view) {
     PublishOnce once(view);
     view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.clear();
+    view.selectedPadSet.Clear();
     if (!view.savedSelection)
         return;
     for (const InspectorRow* row = view.savedSelection->head; row != nullptr; row = row->next) {

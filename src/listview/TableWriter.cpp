@@ -102,7 +102,7 @@ void FillFrom(CInspectrView& view, InspectorRow* row, int& cursor) {
 } // namespace
 
 void FillList(CInspectrView& view, InspectorRow* root) {
-    view.itemOfPad.clear();
+    view.itemOfPad.Clear();
     int cursor = 0;
     if (root != nullptr && root->shown == 1) {
         WriteRow(view, *root, cursor);
@@ -118,7 +118,7 @@ void FillList(CInspectrView& view, InspectorRow* root) {
 }
 
 void WriteRow(CInspectrView& view, InspectorRow& row, int index) {
-    view.itemOfPad.emplace(row.pad, index);
+    view.itemOfPad.Insert(row.pad, index);
     WriteLabel(view, row, index);
     for (int i = 1; i < view.columnCount; ++i) {
         // The desktop row shows its label only; an item it takes over keeps no old cells.

@@ -41,7 +41,7 @@ void Update(CInspectrView& view) {
     DeselectAll(view);
     Repaint(view);
     view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.clear();
+    view.selectedPadSet.Clear();
     view.FreeTree();
     view.rootRow.reset(BuildFromTopRecord(view));
     if (!view.rootRow)

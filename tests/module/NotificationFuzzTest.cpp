@@ -425,10 +425,10 @@ protected:
         PadSet copies;
         for (InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next)
             copies.insert(copy->pad);
-        if (copies != selected || view.selectedPadSet.size() != selected.size())
+        if (copies != selected || view.selectedPadSet.Size() != selected.size())
             return ::testing::AssertionFailure()
                    << "selected rows out of step with the list: " << copies.size() << " copies, "
-                   << view.selectedPadSet.size() << " pads, " << selected.size() << " items";
+                   << view.selectedPadSet.Size() << " pads, " << selected.size() << " items";
         std::vector<InspectorRow*> rows;
         CollectRows(view.rootRow.get(), rows);
         for (InspectorRow* row : rows) {
