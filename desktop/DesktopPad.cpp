@@ -7,7 +7,7 @@
 DesktopPad::DesktopPad(Desktop& owner, unsigned id, std::string className, bool ownView)
     : owner_(owner), id_(id), className_(std::move(className)) {
     if (ownView)
-        view_ = std::make_unique<DesktopPadView>(*this);
+        view_.emplace(*this);
 }
 
 DesktopPad::~DesktopPad() = default;
@@ -36,11 +36,11 @@ MvPadList* DesktopPad::get_datalink_children(const char* slotName) {
 
 MvPadView* DesktopPad::get_view() {
     DesktopPad* horizon = HorizonPad();
-    return horizon ? horizon->view_.get() : nullptr;
+    return horizon ? horizon->View() : nullptr;
 }
 
 MvPadView* DesktopPad::get_real_view() {
-    return view_.get();
+    return View();
 }
 
 MvSlot* DesktopPad::get_output() {

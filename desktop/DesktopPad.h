@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesktopPadView.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 #include "host/MwRectangle.h"
@@ -10,7 +11,6 @@
 
 class Desktop;
 class DesktopModel;
-class DesktopPadView;
 
 // The one concrete pad class of the desktop. Every pad can be treated as an MvIconPad: an
 // icon pad or a dynamically loaded pad names the pad it stands for through get_pad(), any
@@ -72,12 +72,12 @@ public:
     int ChildCount() const { return children_.length(); }
     DesktopPad* Child(int index) const;
     MvPadList& Children() { return children_; }
-    DesktopPadView* View() { return view_.get(); }
+    DesktopPadView* View() { return view_ ? &*view_ : nullptr; }
     DesktopModel* Model() const { return model_; }
     DesktopPad* Icon() const { return icon_; }
     DesktopPad* StandsFor() const { return standsFor_; }
     DesktopPad* HorizonPad();
-    bool HasOwnView() const { return view_ != nullptr; }
+    bool HasOwnView() const { return view_.has_value(); }
 
     // Desktop coordinates of the pad, and its place relative to its parent.
     MwRectangle Region() const;
@@ -120,29 +120,31 @@ public:
     void SyncSubViews();
 
 private:
+    // What the table reads of every pad comes first, so that a pad costs few cache lines.
     Desktop& owner_;
     unsigned id_;
-    std::string className_;
-    std::optional<std::string> ownName_;
-    std::optional<std::string> padName_;
-    std::optional<std::string> memo_;
-    std::unique_ptr<DesktopPadView> view_;
-    DesktopPad* parent_ = nullptr;
-    MvPadList children_;
-    MvPadList datalinkChildren_;
-    DesktopModel* model_ = nullptr;
-    int outputIndex_ = -1;
-    std::optional<std::string> slotName_;
-    DesktopPad* icon_ = nullptr;
-    DesktopPad* standsFor_ = nullptr;
+    unsigned protection_ = 0;
     int relX_ = 0;
     int relY_ = 0;
     int width_ = 0;
     int height_ = 0;
+    int groupDepth_ = 0;
+    int outputIndex_ = -1;
     bool visible_ = true;
     bool selected_ = false;
     bool deleteHidden_ = false;
     bool refusesConnector_ = false;
-    unsigned protection_ = 0;
-    int groupDepth_ = 0;
+    DesktopPad* parent_ = nullptr;
+    DesktopPad* icon_ = nullptr;
+    DesktopPad* standsFor_ = nullptr;
+    DesktopModel* model_ = nullptr;
+    // Inside the pad, so that reading a pad's region costs no further cache line.
+    std::optional<DesktopPadView> view_;
+    MvPadList children_;
+    MvPadList datalinkChildren_;
+    std::optional<std::string> ownName_;
+    std::optional<std::string> padName_;
+    std::string className_;
+    std::optional<std::string> slotName_;
+    std::optional<std::string> memo_;
 };
