@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include <functional>
+#include <string>
 
 using namespace native_test;
 using ::testing::ElementsAre;
@@ -51,13 +52,12 @@ TEST_F(ImageListTest, ADestroyedListIsGoneForGood) {
     EXPECT_FALSE(ImageList_BeginDrag(list, 0, 0, 0));
 }
 
+// After each call: "D" a drag is in progress, "L" locked to the window, "V" visible.
 struct DragStep {
     const char* name;
     std::function<BOOL()> call;
     BOOL result;
-    bool dragging;
-    bool locked;
-    bool visible;
+    std::string state;
     POINT position;
 };
 
@@ -66,83 +66,27 @@ TEST_F(ImageListTest, DragStateFollowsTheDragCalls) {
     HIMAGELIST image = ImageList_Create(32, 16, ILC_MASK, 1, 1);
     ImageList_AddIcon(image, Icon(9));
     const DragStep steps[] = {
-        {"enter before a drag",
-         [&] { return ImageList_DragEnter(window, 1, 2); },
-         FALSE,
-         false,
-         false,
-         false,
-         {0, 0}},
-        {"move before a drag",
-         [&] { return ImageList_DragMove(1, 2); },
-         FALSE,
-         false,
-         false,
-         false,
-         {0, 0}},
-        {"show before a drag",
-         [&] { return ImageList_DragShowNolock(TRUE); },
-         TRUE,
-         false,
-         false,
-         false,
-         {0, 0}},
-        {"cursor image",
-         [&] { return ImageList_SetDragCursorImage(image, 0, 3, 4); },
-         TRUE,
-         false,
-         false,
-         false,
-         {0, 0}},
-        {"begin with a bad index",
-         [&] { return ImageList_BeginDrag(image, 1, 5, 6); },
-         FALSE,
-         false,
-         false,
-         false,
-         {0, 0}},
-        {"begin",
-         [&] { return ImageList_BeginDrag(image, 0, 5, 6); },
-         TRUE,
-         true,
-         false,
-         false,
-         {0, 0}},
-        {"enter",
-         [&] { return ImageList_DragEnter(window, 10, 20); },
-         TRUE,
-         true,
-         true,
-         true,
-         {10, 20}},
-        {"hide",
-         [&] { return ImageList_DragShowNolock(FALSE); },
-         TRUE,
-         true,
-         true,
-         false,
-         {10, 20}},
-        {"show", [&] { return ImageList_DragShowNolock(TRUE); }, TRUE, true, true, true, {10, 20}},
-        {"move", [&] { return ImageList_DragMove(15, 25); }, TRUE, true, true, true, {15, 25}},
-        {"leave", [&] { return ImageList_DragLeave(window); }, TRUE, true, false, false, {15, 25}},
-        {"end",
-         [&] {
-             ImageList_EndDrag();
-             return TRUE;
-         },
-         TRUE,
-         false,
-         false,
-         false,
-         {15, 25}},
+        {"enter before a drag", [&] { return ImageList_DragEnter(window, 1, 2); }, FALSE, "", {}},
+        {"move before a drag", [&] { return ImageList_DragMove(1, 2); }, FALSE, "", {}},
+        {"show before a drag", [&] { return ImageList_DragShowNolock(TRUE); }, TRUE, "", {}},
+        {"cursor", [&] { return ImageList_SetDragCursorImage(image, 0, 3, 4); }, TRUE, "", {}},
+        {"bad index", [&] { return ImageList_BeginDrag(image, 1, 5, 6); }, FALSE, "", {}},
+        {"begin", [&] { return ImageList_BeginDrag(image, 0, 5, 6); }, TRUE, "D", {}},
+        {"enter", [&] { return ImageList_DragEnter(window, 10, 20); }, TRUE, "DLV", {10, 20}},
+        {"hide", [&] { return ImageList_DragShowNolock(FALSE); }, TRUE, "DL", {10, 20}},
+        {"show", [&] { return ImageList_DragShowNolock(TRUE); }, TRUE, "DLV", {10, 20}},
+        {"move", [&] { return ImageList_DragMove(15, 25); }, TRUE, "DLV", {15, 25}},
+        {"leave", [&] { return ImageList_DragLeave(window); }, TRUE, "D", {15, 25}},
+        {"end", [&] { return ImageList_EndDrag(), TRUE; }, TRUE, "", {15, 25}},
     };
     for (const DragStep& step : steps) {
         SCOPED_TRACE(step.name);
         EXPECT_EQ(step.call(), step.result);
         const native::ImageListDrag& drag = native::GetImageListDrag();
-        EXPECT_EQ(drag.image, step.dragging ? image : nullptr);
-        EXPECT_EQ(drag.lockWindow, step.locked ? window : nullptr);
-        EXPECT_EQ(drag.visible, step.visible);
+        auto has = [&](char flag) { return step.state.find(flag) != std::string::npos; };
+        EXPECT_EQ(drag.image, has('D') ? image : nullptr);
+        EXPECT_EQ(drag.lockWindow, has('L') ? window : nullptr);
+        EXPECT_EQ(drag.visible, has('V'));
         EXPECT_EQ(drag.position.x, step.position.x);
         EXPECT_EQ(drag.position.y, step.position.y);
     }

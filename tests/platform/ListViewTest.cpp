@@ -78,8 +78,7 @@ protected:
         column.pszText = const_cast<char*>(text);
         column.cx = width;
         column.fmt = fmt;
-        return static_cast<int>(
-            Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
+        return static_cast<int>(Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), &column));
     }
 
     int Insert(int index) {
@@ -89,19 +88,27 @@ protected:
         item.iItem = index;
         item.pszText = text.data();
         item.lParam = 100 + index;
-        return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        return static_cast<int>(Send(LVM_INSERTITEMA, 0, &item));
     }
 
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
         return SendMessageA(list, msg, wParam, lParam);
+    }
+    template <typename T> LRESULT Send(UINT msg, WPARAM wParam, T* data) {
+        return Send(msg, wParam, reinterpret_cast<LPARAM>(data));
+    }
+
+    HIMAGELIST SetSmallImages(int cx, int cy, UINT flags = ILC_MASK) {
+        HIMAGELIST images = ImageList_Create(cx, cy, flags, 1, 1);
+        Send(LVM_SETIMAGELIST, LVSIL_SMALL, images);
+        return images;
     }
 
     BOOL SetState(int index, UINT state, UINT mask) {
         LVITEMA item;
         item.state = state;
         item.stateMask = mask;
-        return static_cast<BOOL>(
-            Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+        return static_cast<BOOL>(Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), &item));
     }
 
     std::vector<int> Having(UINT state) {
@@ -137,7 +144,7 @@ protected:
     RECT ItemRect(int index, int code) {
         RECT rect;
         rect.left = code;
-        Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+        Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), &rect);
         return rect;
     }
 
@@ -230,16 +237,15 @@ struct FieldCase {
     const char* name;
     UINT mask;
     const char* text;
-    int image;
     LPARAM data;
     UINT expectedChanged; // 0: no notice
 };
 
 TEST_F(ListViewTest, SetItemAnnouncesTheFieldsThatChanged) {
     const FieldCase cases[] = {
-        {"text", LVIF_TEXT, "New", 0, 0, LVIF_TEXT},
-        {"same text", LVIF_TEXT, "Item 1", 0, 0, 0},
-        {"several", LVIF_TEXT | LVIF_PARAM | LVIF_STATE, "X", 0, 7,
+        {"text", LVIF_TEXT, "New", 0, LVIF_TEXT},
+        {"same text", LVIF_TEXT, "Item 1", 0, 0},
+        {"several", LVIF_TEXT | LVIF_PARAM | LVIF_STATE, "X", 7,
          LVIF_TEXT | LVIF_PARAM | LVIF_STATE},
     };
     Create(3);
@@ -253,11 +259,10 @@ TEST_F(ListViewTest, SetItemAnnouncesTheFieldsThatChanged) {
         item.mask = c.mask;
         item.iItem = 1;
         item.pszText = const_cast<char*>(c.text);
-        item.iImage = c.image;
         item.lParam = c.data;
         item.state = SEL;
         item.stateMask = SEL;
-        EXPECT_TRUE(Send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        EXPECT_TRUE(Send(LVM_SETITEMA, 0, &item));
         if (c.expectedChanged == 0) {
             EXPECT_THAT(notices, IsEmpty());
         } else {
@@ -375,8 +380,7 @@ TEST_F(ListViewTest, DestroyingDeletesItemsAndImageListsUnlessShared) {
     for (DWORD style : {DWORD{0}, DWORD{LVS_SHAREIMAGELISTS}}) {
         SCOPED_TRACE(style);
         Create(2, style);
-        HIMAGELIST images = ImageList_Create(16, 16, ILC_MASK, 1, 1);
-        Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+        HIMAGELIST images = SetSmallImages(16, 16);
         DestroyWindow(list);
         EXPECT_THAT(Codes(), ElementsAre(LVN_DELETEALLITEMS, LVN_DELETEITEM, LVN_DELETEITEM));
         EXPECT_EQ(ImageList_Destroy(images), style != 0 ? TRUE : FALSE);
@@ -407,8 +411,7 @@ TEST_F(ListViewTest, CountPerPageIsWholeRowsBelowTheHeader) {
         SCOPED_TRACE(testing::Message() << "height " << c.height << " icons " << c.iconHeight);
         Create(10, c.style, c.height);
         if (c.iconHeight != 0) {
-            Send(LVM_SETIMAGELIST, LVSIL_SMALL,
-                 reinterpret_cast<LPARAM>(ImageList_Create(16, c.iconHeight, ILC_MASK, 1, 1)));
+            SetSmallImages(16, c.iconHeight);
         }
         EXPECT_EQ(Send(LVM_GETCOUNTPERPAGE), c.page);
         DestroyWindow(list);
@@ -482,14 +485,13 @@ TEST_F(ListViewTest, ItemRectsStackUnderTheHeaderFromTheTopIndex) {
         SCOPED_TRACE(c.name);
         Create(8);
         if (c.iconWidth != 0) {
-            Send(LVM_SETIMAGELIST, LVSIL_SMALL,
-                 reinterpret_cast<LPARAM>(ImageList_Create(c.iconWidth, c.iconHeight, 0, 1, 1)));
+            SetSmallImages(c.iconWidth, c.iconHeight, 0);
         }
         LVITEMA indent;
         indent.mask = LVIF_INDENT;
         indent.iItem = 3;
         indent.iIndent = c.indent;
-        Send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&indent));
+        Send(LVM_SETITEMA, 0, &indent);
         Send(LVM_SCROLL, 0, 2 * std::max(kRow, c.iconHeight + 1));
         ASSERT_EQ(Top(), 2);
         EXPECT_EQ(ItemRect(3, c.code), c.expected);
@@ -499,27 +501,25 @@ TEST_F(ListViewTest, ItemRectsStackUnderTheHeaderFromTheTopIndex) {
 
 TEST_F(ListViewTest, PositionsSubItemsAndDragImageFollowTheRects) {
     Create(8, 0, kHeader + kRow * 5);
-    Send(LVM_SETIMAGELIST, LVSIL_SMALL,
-         reinterpret_cast<LPARAM>(ImageList_Create(16, 16, ILC_MASK, 1, 1)));
+    SetSmallImages(16, 16);
     ScrollRows(2);
 
     POINT position;
-    EXPECT_TRUE(Send(LVM_GETITEMPOSITION, 3, reinterpret_cast<LPARAM>(&position)));
+    EXPECT_TRUE(Send(LVM_GETITEMPOSITION, 3, &position));
     EXPECT_EQ(position.x, 0);
     EXPECT_EQ(position.y, 37);
     EXPECT_EQ(ItemRect(1, LVIR_BOUNDS), (RECT{0, 3, 150, 20}));
     RECT sub;
     sub.top = 1;
     sub.left = LVIR_BOUNDS;
-    EXPECT_TRUE(Send(LVM_GETSUBITEMRECT, 3, reinterpret_cast<LPARAM>(&sub)));
+    EXPECT_TRUE(Send(LVM_GETSUBITEMRECT, 3, &sub));
     EXPECT_EQ(sub, (RECT{100, 37, 150, 54}));
     POINT origin{5, 5};
-    EXPECT_FALSE(Send(LVM_GETORIGIN, 0, reinterpret_cast<LPARAM>(&origin)));
+    EXPECT_FALSE(Send(LVM_GETORIGIN, 0, &origin));
     EXPECT_EQ(origin.x + origin.y, 0);
 
     POINT corner;
-    auto image = reinterpret_cast<HIMAGELIST>(
-        Send(LVM_CREATEDRAGIMAGE, 3, reinterpret_cast<LPARAM>(&corner)));
+    auto image = reinterpret_cast<HIMAGELIST>(Send(LVM_CREATEDRAGIMAGE, 3, &corner));
     ASSERT_NE(image, nullptr);
     int cx = 0;
     int cy = 0;
@@ -556,15 +556,14 @@ TEST_F(ListViewTest, HitTestFindsIconLabelOrWhereThePointLies) {
         {"above and left", 0, {-1, -3}, -1, LVHT_ABOVE | LVHT_TOLEFT},
     };
     Create(8);
-    Send(LVM_SETIMAGELIST, LVSIL_SMALL,
-         reinterpret_cast<LPARAM>(ImageList_Create(16, 16, ILC_MASK, 1, 1)));
+    SetSmallImages(16, 16);
     ScrollRows(2);
     for (const HitCase& c : cases) {
         SCOPED_TRACE(c.name);
         Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, c.exStyle);
         LVHITTESTINFO hit;
         hit.pt = c.point;
-        EXPECT_EQ(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), c.item);
+        EXPECT_EQ(Send(LVM_HITTEST, 0, &hit), c.item);
         EXPECT_EQ(hit.iItem, c.item);
         EXPECT_EQ(hit.flags, c.flags);
     }
@@ -574,7 +573,7 @@ TEST_F(ListViewTest, HitTestFindsIconLabelOrWhereThePointLies) {
     }
     LVHITTESTINFO below;
     below.pt = POINT{50, kHeader + kRow * 4};
-    EXPECT_EQ(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&below)), -1);
+    EXPECT_EQ(Send(LVM_HITTEST, 0, &below), -1);
     EXPECT_EQ(below.flags, LVHT_NOWHERE);
 }
 
@@ -694,7 +693,7 @@ TEST_F(ListViewTest, StringWidthCountsDoubleByteCharactersOfTheCodePage) {
     for (const WidthCase& c : cases) {
         SCOPED_TRACE(c.text);
         native::SetLanguage(c.language);
-        EXPECT_EQ(Send(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(c.text)), c.width);
+        EXPECT_EQ(Send(LVM_GETSTRINGWIDTHA, 0, c.text), c.width);
     }
 }
 
@@ -709,12 +708,12 @@ TEST_F(ListViewTest, ColumnsKeepTheirSettingsAndSubItemsMoveWithThem) {
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.pszText = text;
     column.cchTextMax = sizeof text;
-    ASSERT_TRUE(Send(LVM_GETCOLUMNA, 2, reinterpret_cast<LPARAM>(&column)));
+    ASSERT_TRUE(Send(LVM_GETCOLUMNA, 2, &column));
     EXPECT_STREQ(text, "Size");
     EXPECT_EQ(column.cx, 70);
     EXPECT_EQ(column.fmt, LVCFMT_RIGHT);
     AddColumn(0, "Right", 10, LVCFMT_RIGHT);
-    ASSERT_TRUE(Send(LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column)));
+    ASSERT_TRUE(Send(LVM_GETCOLUMNA, 0, &column));
     EXPECT_EQ(column.fmt, LVCFMT_LEFT) << "the label column is always left-aligned";
     Send(LVM_DELETECOLUMN, 0);
 
@@ -722,7 +721,7 @@ TEST_F(ListViewTest, ColumnsKeepTheirSettingsAndSubItemsMoveWithThem) {
         LVITEMA item;
         item.iSubItem = subItem;
         item.pszText = const_cast<char*>(value);
-        return Send(LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+        return Send(LVM_SETITEMTEXTA, 0, &item);
     };
     auto getText = [&](int subItem) {
         char buffer[32];
@@ -730,7 +729,7 @@ TEST_F(ListViewTest, ColumnsKeepTheirSettingsAndSubItemsMoveWithThem) {
         item.iSubItem = subItem;
         item.pszText = buffer;
         item.cchTextMax = sizeof buffer;
-        Send(LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+        Send(LVM_GETITEMTEXTA, 0, &item);
         return std::string(buffer);
     };
     EXPECT_TRUE(setText(1, "p"));

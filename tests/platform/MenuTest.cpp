@@ -5,6 +5,8 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,16 @@ std::string Text(HMENU menu, UINT item, UINT flags) {
 
 class PlatformMenuTest : public NativeTest {
 protected:
+    void SetUp() override {
+        NativeTest::SetUp();
+        reply = [this](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+            auto it = opening.find(reinterpret_cast<HMENU>(wParam));
+            if (msg == WM_INITMENUPOPUP && it != opening.end())
+                it->second();
+            return std::nullopt;
+        };
+    }
+
     // &File: &Open 10, separator, &Recent (One 11, Two 12); &Edit: Cu&t 20, &Copy 21 (grayed).
     void Build() {
         bar = CreateMenu();
@@ -70,6 +82,8 @@ protected:
     HMENU file = nullptr;
     HMENU recent = nullptr;
     HMENU edit = nullptr;
+    // What the owner does to a popup as it opens.
+    std::map<HMENU, std::function<void()>> opening;
 };
 
 TEST_F(PlatformMenuTest, ItemsReadBackAsBuilt) {
@@ -193,30 +207,23 @@ TEST_F(PlatformMenuTest, TheMenuBarBelongsToItsWindow) {
 TEST_F(PlatformMenuTest, TrackPopupMenuInitialisesEveryPopupBeforeAsking) {
     Build();
     HWND owner = TopLevel();
-    HMENU menu = file;
     received.clear();
-    // The update of the popup disables Open.
-    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(menu)) {
-            EnableMenuItem(menu, 10, MF_GRAYED);
-        }
-        return std::nullopt;
-    };
+    opening[file] = [&] { EnableMenuItem(file, 10, MF_GRAYED); };
     std::vector<Received> seenByHandler;
     POINT asked;
     native::SetPopupMenuHandler([&](HMENU shown, HWND from, POINT pt) -> UINT {
-        EXPECT_EQ(shown, menu);
+        EXPECT_EQ(shown, file);
         EXPECT_EQ(from, owner);
         seenByHandler = received;
         asked = pt;
         return 10;
     });
 
-    EXPECT_EQ(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, 30, 40, 0, owner, nullptr), 0)
+    EXPECT_EQ(TrackPopupMenu(file, TPM_RIGHTBUTTON | TPM_RETURNCMD, 30, 40, 0, owner, nullptr), 0)
         << "the item the update disabled cannot be chosen";
     EXPECT_THAT(seenByHandler,
-                ElementsAre(Received{owner, WM_INITMENU, AsWParam(menu), 0},
-                            Received{owner, WM_INITMENUPOPUP, AsWParam(menu), PopupAt(0)},
+                ElementsAre(Received{owner, WM_INITMENU, AsWParam(file), 0},
+                            Received{owner, WM_INITMENUPOPUP, AsWParam(file), PopupAt(0)},
                             Received{owner, WM_INITMENUPOPUP, AsWParam(recent), PopupAt(2)},
                             Received{owner, WM_ENTERIDLE, MSGF_MENU, 0}));
     EXPECT_EQ(asked.x, 30);
@@ -283,34 +290,37 @@ TEST_F(PlatformMenuTest, ChoosingWalksThePathAsAUserOpensTheMenus) {
                             Received{hwnd, WM_COMMAND, 12, 0}));
 }
 
-TEST_F(PlatformMenuTest, ChoosingRefusesWhatIsDisabledOrMissing) {
+TEST_F(PlatformMenuTest, ChoosingTakesTheMenuAsTheUpdatesLeaveIt) {
     HWND hwnd = WindowWithBar();
-    // The update of File disables Open.
-    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(file)) {
-            EnableMenuItem(file, 10, MF_GRAYED);
-        }
-        return std::nullopt;
+    opening[file] = [&] { EnableMenuItem(file, 10, MF_GRAYED); };
+    opening[edit] = [&] {
+        DeleteMenu(edit, 40, MF_BYCOMMAND);
+        AppendMenuA(edit, MF_STRING, 40, "&1 A&&B");
     };
     using native::MenuChoice;
     struct Case {
         std::vector<std::string> path;
         MenuChoice choice;
+        UINT command;
     } cases[] = {
-        {{"Edit", "Cut"}, MenuChoice::Chosen},
-        {{"Edit", "Copy"}, MenuChoice::Disabled},
-        {{"File", "Open"}, MenuChoice::Disabled},
-        {{"Edit", "Paste"}, MenuChoice::NotFound},
-        {{"File", "Recent"}, MenuChoice::NotFound},
-        {{"&File", "&Open"}, MenuChoice::NotFound},
-        {{"Cut"}, MenuChoice::NotFound},
-        {{}, MenuChoice::NotFound},
+        {{"Edit", "Cut"}, MenuChoice::Chosen, 20},
+        {{"Edit", "1 A&B"}, MenuChoice::Chosen, 40},
+        {{"Edit", "Copy"}, MenuChoice::Disabled, 0},
+        {{"File", "Open"}, MenuChoice::Disabled, 0},
+        {{"Edit", "Paste"}, MenuChoice::NotFound, 0},
+        {{"File", "Recent"}, MenuChoice::NotFound, 0},
+        {{"&File", "&Open"}, MenuChoice::NotFound, 0},
+        {{"Cut"}, MenuChoice::NotFound, 0},
+        {{}, MenuChoice::NotFound, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.path));
         received.clear();
         EXPECT_EQ(native::ChooseMenuPath(hwnd, c.path), c.choice);
-        EXPECT_EQ(Only({WM_COMMAND}).size(), c.choice == MenuChoice::Chosen ? 1u : 0u);
+        std::vector<Received> commands;
+        if (c.command != 0)
+            commands.push_back({hwnd, WM_COMMAND, c.command, 0});
+        EXPECT_EQ(Only({WM_COMMAND}), commands);
     }
 
     EnableMenuItem(bar, 1, MF_BYPOSITION | MF_GRAYED);
@@ -322,30 +332,10 @@ TEST_F(PlatformMenuTest, ChoosingRefusesWhatIsDisabledOrMissing) {
     EXPECT_THAT(Only({WM_INITMENU, WM_COMMAND}), ElementsAre()) << "a disabled window opens none";
 }
 
-TEST_F(PlatformMenuTest, ItemsAddedWhenTheirPopupOpensCanBeChosen) {
-    HWND hwnd = WindowWithBar();
-    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(edit)) {
-            DeleteMenu(edit, 40, MF_BYCOMMAND);
-            AppendMenuA(edit, MF_STRING, 40, "&1 A&&B");
-        }
-        return std::nullopt;
-    };
-    EXPECT_EQ(native::ChooseMenuPath(hwnd, {"Edit", "1 A&B"}), native::MenuChoice::Chosen);
-    EXPECT_THAT(Only({WM_COMMAND}), ElementsAre(Received{hwnd, WM_COMMAND, 40, 0}));
-}
-
 TEST_F(PlatformMenuTest, ReadingTheBarShowsTheStatesTheUpdatesGave) {
     HWND hwnd = WindowWithBar();
-    reply = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(file)) {
-            EnableMenuItem(file, 10, MF_GRAYED);
-        }
-        if (msg == WM_INITMENUPOPUP && wParam == AsWParam(recent)) {
-            CheckMenuItem(recent, 12, MF_CHECKED);
-        }
-        return std::nullopt;
-    };
+    opening[file] = [&] { EnableMenuItem(file, 10, MF_GRAYED); };
+    opening[recent] = [&] { CheckMenuItem(recent, 12, MF_CHECKED); };
     EXPECT_TRUE(native::DescribeMenu(bar)[0].children[0].enabled) << "describing updates nothing";
 
     std::vector<native::MenuItemInfo> items = native::ReadMenuBar(hwnd);

@@ -199,8 +199,6 @@ TEST_F(PlatformLifecycleTest, SubclassedProcedureSeesTextMessages) {
 
 TEST_F(PlatformLifecycleTest, WindowLongsReflectState) {
     HWND hwnd = TopLevel(WS_POPUP);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 42);
-    EXPECT_EQ(GetWindowLongPtrA(hwnd, GWLP_USERDATA), 42);
     ShowWindow(hwnd, SW_SHOWNA);
     EnableWindow(hwnd, FALSE);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)),
