@@ -49,6 +49,9 @@ TEST_F(StringResourcesTest, TextsAreHandedOutInTheLanguagesCodePage) {
         // Valid code page 932 converts back to exactly the source text.
         std::string japanese = resources.FindString(Language::Japanese, entry.id);
         EXPECT_EQ(Utf8(japanese, Language::Japanese), entry.japanese);
+        // LoadString hands out at most 254 characters into the buffers the module uses.
+        EXPECT_LT(english.size(), 255u);
+        EXPECT_LT(japanese.size(), 255u);
     }
 }
 
@@ -82,14 +85,6 @@ TEST_F(StringResourcesTest, SelectedTextsAreExact) {
                       language == Language::English ? c.english : c.japanese)
                 << "string " << c.id << " in " << LanguageName(language);
         }
-    }
-}
-
-TEST_F(StringResourcesTest, EveryTextFitsTheLoadBuffer) {
-    for (const StringEntry& entry : StringEntries()) {
-        for (Language language : kLanguages)
-            EXPECT_LT(std::string(inspResources().FindString(language, entry.id)).size(), 255u)
-                << entry.id;
     }
 }
 

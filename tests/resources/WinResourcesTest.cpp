@@ -27,23 +27,20 @@ TEST_F(WinResourcesTest, LookupsFollowTheActiveLanguage) {
     EXPECT_EQ(FindMenuResource(module, 2), japanese);
 }
 
-TEST_F(WinResourcesTest, NothingIsFoundOutsideARegisteredModule) {
-    HINSTANCE stranger = reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x7777));
-    EXPECT_EQ(FindMenuResource(stranger, 2), nullptr);
-    EXPECT_EQ(FindAcceleratorResource(stranger, 2), nullptr);
-    EXPECT_EQ(FindDialogResource(stranger, 201), nullptr);
-    EXPECT_EQ(FindToolbarResource(stranger, 2), nullptr);
-    EXPECT_EQ(FindImageResource(stranger, 2, true), nullptr);
-}
-
-TEST_F(WinResourcesTest, AModuleWithoutTemplatesHasNone) {
+TEST_F(WinResourcesTest, NothingIsFoundOutsideAModuleWithTemplates) {
     StringsOnly strings;
-    HINSTANCE other = native::RegisterModule("strings", &strings);
-    EXPECT_EQ(FindMenuResource(other, 2), nullptr);
-    EXPECT_EQ(FindAcceleratorResource(other, 2), nullptr);
-    EXPECT_EQ(FindDialogResource(other, 201), nullptr);
-    EXPECT_EQ(FindImageResource(other, 2, false), nullptr);
-    native::UnregisterModule(other);
+    HINSTANCE registered = native::RegisterModule("strings", &strings);
+    HINSTANCE stranger = reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x7777));
+    for (HINSTANCE other : {stranger, registered}) {
+        SCOPED_TRACE(other == stranger ? "unregistered" : "strings only");
+        EXPECT_EQ(FindMenuResource(other, 2), nullptr);
+        EXPECT_EQ(FindAcceleratorResource(other, 2), nullptr);
+        EXPECT_EQ(FindDialogResource(other, 201), nullptr);
+        EXPECT_EQ(FindToolbarResource(other, 2), nullptr);
+        EXPECT_EQ(FindImageResource(other, 2, true), nullptr);
+        EXPECT_EQ(FindImageResource(other, 2, false), nullptr);
+    }
+    native::UnregisterModule(registered);
 }
 
 TEST_F(WinResourcesTest, IconsAndBitmapsAreSeparateKinds) {
