@@ -149,8 +149,11 @@ ListViewControl::Item* ListViewControl::ItemAt(int index) const {
 }
 
 int ListViewControl::IndexOf(const Item* item, int hint) const {
-    if (ItemAt(hint) == item) {
-        return hint;
+    // An insertion or deletion next to the item moves it by one.
+    for (int near : {hint, hint + 1, hint - 1}) {
+        if (ItemAt(near) == item) {
+            return near;
+        }
     }
     for (std::size_t i = 0; i < items_.size(); ++i) {
         if (items_[i].get() == item) {
@@ -162,7 +165,20 @@ int ListViewControl::IndexOf(const Item* item, int hint) const {
 
 void ListViewControl::SetState(Item& item, UINT state) {
     selectedCount_ += ((state & LVIS_SELECTED) != 0) - ((item.state & LVIS_SELECTED) != 0);
+    if ((state & LVIS_FOCUSED) != 0) {
+        focused_ = &item;
+    } else if (focused_ == &item) {
+        focused_ = nullptr;
+    }
     item.state = state;
+}
+
+int ListViewControl::FocusedIndex() const {
+    if (focused_ == nullptr) {
+        return -1;
+    }
+    focusedHint_ = IndexOf(focused_, focusedHint_);
+    return focusedHint_;
 }
 
 std::string ListViewControl::CellText(const Item& item, int subItem) const {
@@ -191,13 +207,11 @@ int ListViewControl::InsertItem(const LVITEMA& item) {
     if ((item.mask & LVIF_INDENT) != 0) {
         added->indent = item.iIndent;
     }
-    if ((item.mask & LVIF_STATE) != 0) {
-        added->state = item.state & item.stateMask & kItemStates;
-    }
-    if ((added->state & LVIS_FOCUSED) != 0) {
+    UINT state = (item.mask & LVIF_STATE) != 0 ? item.state & item.stateMask & kItemStates : 0;
+    if ((state & LVIS_FOCUSED) != 0) {
         DropFocusExcept(-1);
     }
-    if ((added->state & LVIS_SELECTED) != 0 && (Style() & LVS_SINGLESEL) != 0) {
+    if ((state & LVIS_SELECTED) != 0 && (Style() & LVS_SINGLESEL) != 0) {
         DropSelectionExcept(-1);
     }
     if (!Alive()) {
@@ -205,10 +219,11 @@ int ListViewControl::InsertItem(const LVITEMA& item) {
     }
     index = std::min(index, ItemCount());
     LPARAM data = added->data;
-    if ((added->state & LVIS_SELECTED) != 0) {
-        ++selectedCount_;
-    }
+    SetState(*added, state);
     items_.insert(items_.begin() + index, std::move(added));
+    if ((state & LVIS_FOCUSED) != 0) {
+        focusedHint_ = index;
+    }
     if (selectionMark_ >= index) {
         ++selectionMark_;
     }
@@ -371,9 +386,12 @@ bool ListViewControl::ApplyChange(int index, const Change& change) {
 }
 
 void ListViewControl::DropFocusExcept(int keep) {
-    for (int i = 0; i < ItemCount() && Alive(); ++i) {
-        if (i != keep && (ItemAt(i)->state & LVIS_FOCUSED) != 0) {
-            SetItemState(i, 0, LVIS_FOCUSED);
+    // At most one item has the focus; a refused change leaves it there. A parent that keeps
+    // moving the focus while it is taken cannot hold this up for longer than one pass.
+    for (int tries = ItemCount(); tries > 0 && Alive(); --tries) {
+        int focused = FocusedIndex();
+        if (focused < 0 || focused == keep || !SetItemState(focused, 0, LVIS_FOCUSED)) {
+            break;
         }
     }
 }
@@ -429,6 +447,7 @@ bool ListViewControl::DeleteAllItems() {
     }
     items_.clear();
     selectedCount_ = 0;
+    focused_ = nullptr;
     topIndex_ = 0;
     selectionMark_ = -1;
     Redraw();
@@ -493,6 +512,14 @@ int ListViewControl::GetNextItem(int start, UINT flags) const {
             return -1;
         }
         first = 0;
+    }
+    if ((wanted & LVNI_SELECTED) != 0 && selectedCount_ == 0) {
+        return -1;
+    }
+    if ((wanted & LVNI_FOCUSED) != 0) {
+        int focused = FocusedIndex();
+        bool ahead = step > 0 ? focused >= first : focused <= first;
+        return focused >= 0 && ahead && (ItemAt(focused)->state & wanted) == wanted ? focused : -1;
     }
     for (int i = first; i >= 0 && i < ItemCount(); i += step) {
         if ((ItemAt(i)->state & wanted) == wanted) {

@@ -124,7 +124,9 @@ private:
     Item* ItemAt(int index) const;
     // `hint` is where the item was last seen.
     int IndexOf(const Item* item, int hint) const;
+    // Every change of an item's state goes through here, keeping the counts below.
     void SetState(Item& item, UINT state);
+    int FocusedIndex() const;
     bool ApplyChange(int index, const Change& change);
     // Takes the focus from every item but `keep`.
     void DropFocusExcept(int keep);
@@ -147,8 +149,11 @@ private:
     int topIndex_ = 0;
     int scrollX_ = 0;
     int selectionMark_ = -1;
-    // Items with the selected state, kept with every change of a state.
+    // Items with the selected state, and the item with the focus, kept with every change of
+    // a state; the hint is where the focused item was last found.
     int selectedCount_ = 0;
+    const Item* focused_ = nullptr;
+    mutable int focusedHint_ = 0;
 };
 
 } // namespace native

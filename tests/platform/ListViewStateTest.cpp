@@ -1,0 +1,103 @@
+#include "NativeTestSupport.h"
+
+#include "platform/CommCtrl.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+using namespace native_test;
+
+namespace {
+
+class ListViewState : public NativeTest {
+protected:
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return SendMessageA(list, msg, wParam, lParam);
+    }
+
+    void Insert(int index, UINT state) {
+        LVITEMA item;
+        item.mask = LVIF_TEXT | LVIF_STATE;
+        item.iItem = index;
+        item.pszText = const_cast<char*>("x");
+        item.state = state;
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+
+    void SetState(int index, UINT state, UINT mask) {
+        LVITEMA item;
+        item.state = state;
+        item.stateMask = mask;
+        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    }
+
+    // What GetNextItem must answer, found by asking every item for its state.
+    int Scan(int start, UINT flags, UINT state) {
+        int count = static_cast<int>(Send(LVM_GETITEMCOUNT));
+        int step = (flags & LVNI_ABOVE) != 0 ? -1 : 1;
+        int first = start < 0 ? (step < 0 ? -1 : 0) : start + step;
+        for (int i = first; i >= 0 && i < count; i += step) {
+            if (static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(i), state)) == state)
+                return i;
+        }
+        return -1;
+    }
+
+    HWND list = nullptr;
+};
+
+} // namespace
+
+// The control keeps its focused item and selected count as it goes instead of looking at
+// every item; after any mix of insertions, deletions and state changes, the answers must
+// be those of a look at every item.
+TEST_F(ListViewState, KeptFocusAndSelectionAgreeWithTheItems) {
+    for (DWORD style : {DWORD{0}, DWORD{LVS_SINGLESEL}}) {
+        list = CreateWindowExA(0, WC_LISTVIEW, "", DWORD{WS_CHILD} | LVS_REPORT | style, 0, 0, 300,
+                               200, TopLevel(), nullptr, nullptr, nullptr);
+        ASSERT_NE(list, nullptr);
+        std::mt19937 rng(style + 5);
+        for (int step = 0; step < 4000; ++step) {
+            int count = static_cast<int>(Send(LVM_GETITEMCOUNT));
+            int index = static_cast<int>(rng() % static_cast<unsigned>(count + 2)) - 1;
+            UINT state = static_cast<UINT>(rng() % 4) & (LVIS_SELECTED | LVIS_FOCUSED);
+            switch (rng() % 8) {
+            case 0:
+            case 1:
+                Insert(std::max(index, 0), state);
+                break;
+            case 2:
+                Send(LVM_DELETEITEM, static_cast<WPARAM>(index));
+                break;
+            case 3:
+                if (rng() % 40 == 0)
+                    Send(LVM_DELETEALLITEMS);
+                break;
+            default:
+                SetState(index, state, rng() % 2 ? LVIS_FOCUSED : LVIS_SELECTED | LVIS_FOCUSED);
+            }
+            SCOPED_TRACE("style " + std::to_string(style) + " step " + std::to_string(step));
+            int start = static_cast<int>(Send(LVM_GETITEMCOUNT)) / 2 - 1;
+            for (UINT flags :
+                 {UINT{LVNI_FOCUSED}, UINT{LVNI_SELECTED}, UINT{LVNI_SELECTED | LVNI_ABOVE}}) {
+                UINT wanted = flags & (LVNI_FOCUSED | LVNI_SELECTED);
+                ASSERT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), flags),
+                          Scan(-1, flags, wanted));
+                ASSERT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(start), flags),
+                          Scan(start, flags, wanted));
+            }
+            int selected = 0;
+            int focused = 0;
+            for (int i = 0; i < Send(LVM_GETITEMCOUNT); ++i) {
+                selected += Send(LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_SELECTED) != 0;
+                focused += Send(LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_FOCUSED) != 0;
+            }
+            ASSERT_EQ(Send(LVM_GETSELECTEDCOUNT), selected);
+            ASSERT_LE(focused, 1);
+        }
+        DestroyWindow(list);
+    }
+}
