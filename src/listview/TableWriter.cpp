@@ -103,6 +103,8 @@ void FillFrom(CInspectrView& view, InspectorRow* row, int& cursor) {
 
 void FillList(CInspectrView& view, InspectorRow* root) {
     view.itemOfPad.Clear();
+    // Room for every row at once: growing the table on the way would move it several times.
+    view.itemOfPad.Reserve(static_cast<size_t>(view.rowCount) + 1);
     int cursor = 0;
     if (root != nullptr && root->shown == 1) {
         WriteRow(view, *root, cursor);
