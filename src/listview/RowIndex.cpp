@@ -24,25 +24,20 @@ void RowIndex::Forget(InspectorRow& row) {
     if (row.index != this)
         return;
     row.index = nullptr;
+    auto [extra, last] = more_.equal_range(row.pad);
     InspectorRow** first = rows_.Find(row.pad);
-    if (more_.empty()) {
-        if (first != nullptr && *first == &row)
-            rows_.Erase(row.pad);
-    } else {
-        auto [extra, last] = more_.equal_range(row.pad);
-        if (first != nullptr && *first == &row) {
-            if (extra != last) {
-                *first = extra->second;
-                more_.erase(extra);
-            } else {
-                rows_.Erase(row.pad);
-            }
+    if (first != nullptr && *first == &row) {
+        if (extra != last) {
+            *first = extra->second;
+            more_.erase(extra);
         } else {
-            for (; extra != last; ++extra) {
-                if (extra->second == &row) {
-                    more_.erase(extra);
-                    break;
-                }
+            rows_.Erase(row.pad);
+        }
+    } else {
+        for (; extra != last; ++extra) {
+            if (extra->second == &row) {
+                more_.erase(extra);
+                break;
             }
         }
     }
@@ -67,7 +62,7 @@ InspectorRow* RowIndex::Find(InspectorRow* root, const MvSimplePad* pad) const {
     InspectorRow* const* first = rows_.Find(pad);
     if (first == nullptr)
         return nullptr;
-    if (!more_.empty() && more_.count(pad) != 0)
+    if (more_.count(pad) != 0)
         return FindRowByWalk(root, pad); // several rows: the first in pre-order wins
     return Inside(*first, root) ? *first : nullptr;
 }
