@@ -220,6 +220,10 @@ int CListCtrl::HitTest(POINT point, UINT* flags) const {
     return index;
 }
 
+BOOL CListCtrl::SetItemCountEx(int count, DWORD flags) {
+    return static_cast<BOOL>(Send(LVM_SETITEMCOUNT, AsWParam(count), flags));
+}
+
 BOOL CListCtrl::RedrawItems(int first, int last) {
     return static_cast<BOOL>(Send(LVM_REDRAWITEMS, AsWParam(first), last));
 }

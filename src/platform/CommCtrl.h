@@ -125,6 +125,14 @@ enum : UINT {
     LVN_COLUMNCLICK = LVN_FIRST - 8,
     LVN_BEGINDRAG = LVN_FIRST - 9,
     LVN_BEGINRDRAG = LVN_FIRST - 11,
+    LVN_GETDISPINFOA = LVN_FIRST - 50,
+    LVN_GETDISPINFO = LVN_GETDISPINFOA,
+};
+
+// LVM_SETITEMCOUNT flags of an owner-data list.
+enum : LPARAM {
+    LVSICF_NOINVALIDATEALL = 0x0001,
+    LVSICF_NOSCROLL = 0x0002,
 };
 
 // LVITEMA::mask
@@ -267,6 +275,15 @@ struct NMLISTVIEW {
     LPARAM lParam = 0;
 };
 using NM_LISTVIEW = NMLISTVIEW;
+
+// LVN_GETDISPINFO: an owner-data list asks its parent for what `item.mask` names of item
+// `item.iItem`. A text goes into item.pszText (at most item.cchTextMax bytes with the
+// terminator), or the parent points pszText at a text of its own.
+struct NMLVDISPINFOA {
+    NMHDR hdr;
+    LVITEMA item;
+};
+using NMLVDISPINFO = NMLVDISPINFOA;
 
 struct INITCOMMONCONTROLSEX {
     DWORD dwSize = sizeof(INITCOMMONCONTROLSEX);

@@ -200,7 +200,7 @@ LRESULT ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(hwnd, nullptr, TRUE);
         return TRUE;
     case LVM_SETITEMCOUNT:
-        return TRUE;
+        return Flag(control->SetItemCount(IntOf(wParam)));
     default:
         break;
     }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/CommCtrl.h"
+#include "platform/native/IndexSet.h"
 #include "platform/native/ListViewColumns.h"
 #include "platform/native/ListViewMouse.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +20,11 @@ namespace native {
 // changes the control makes itself. At most one item has the focus state: focusing an item
 // first takes the focus from the item that had it. The parent may change the control while
 // it handles a notice; an operation whose item moved or went meanwhile stops there.
+//
+// An owner-data list (LVS_OWNERDATA) holds only its count and the items' states, which stay
+// at their indexes: its parent sets the count with LVM_SETITEMCOUNT and describes an item
+// when asked (LVN_GETDISPINFO). A state change of every item (index -1) is one notice with
+// item -1 there.
 class ListViewControl {
 public:
     static constexpr int kHeaderHeight = 20;
@@ -50,7 +57,9 @@ public:
     // Also LVSCW_AUTOSIZE and LVSCW_AUTOSIZE_USEHEADER.
     bool SetColumnWidth(int index, int width);
 
-    int ItemCount() const { return static_cast<int>(items_.size()); }
+    int ItemCount() const { return ownerData_ ? count_ : static_cast<int>(items_.size()); }
+    // An owner-data list only.
+    bool SetItemCount(int count);
     // Index of the new item, -1 when refused; an index past the end appends.
     int InsertItem(const LVITEMA& item);
     bool SetItem(const LVITEMA& item);
@@ -96,7 +105,7 @@ public:
     HIMAGELIST CreateDragImage(int index, POINT* upperLeft);
 
     // Sends a notice to the parent and returns its answer.
-    LRESULT Notify(UINT code, NMLISTVIEW& notice);
+    LRESULT Notify(UINT code, NMLISTVIEW& notice) const { return NotifyParent(code, notice.hdr); }
 
     ListViewMouse mouse;
 
@@ -121,17 +130,26 @@ private:
         int indent = 0;
     };
 
+    // Null in an owner-data list, which holds no items.
     Item* ItemAt(int index) const;
+    bool Exists(int index) const { return index >= 0 && index < ItemCount(); }
     // `hint` is where the item was last seen.
     int IndexOf(const Item* item, int hint) const;
     // Every change of an item's state goes through here, keeping the counts below.
     void SetState(Item& item, UINT state);
+    UINT StateAt(int index) const;
+    void PutState(int index, UINT state);
     int FocusedIndex() const;
-    bool ApplyChange(int index, const Change& change);
+    bool ApplyChange(int index, Change change);
+    bool SetEveryState(UINT state, UINT mask);
+    LRESULT NotifyParent(UINT code, NMHDR& header) const;
+    // What the parent of an owner-data list tells of an item; texts go into the caller's
+    // buffer as for LVM_GETITEM.
+    void AskParent(LVITEMA& item) const;
     // Takes the focus from every item but `keep`.
     void DropFocusExcept(int keep);
     void DropSelectionExcept(int keep);
-    std::string CellText(const Item& item, int subItem) const;
+    std::string CellText(int index, int subItem) const;
     // Keeps the scroll position valid and repaints after any change of the layout.
     void Relayout();
     void Redraw() const;
@@ -154,6 +172,13 @@ private:
     int selectedCount_ = 0;
     const Item* focused_ = nullptr;
     mutable int focusedHint_ = 0;
+
+    bool ownerData_ = false;
+    int count_ = 0;
+    IndexSet selected_;
+    int focusedIndex_ = -1;
+    // States other than selected and focused, for the few items that have one.
+    std::map<int, UINT> otherStates_;
 };
 
 } // namespace native
