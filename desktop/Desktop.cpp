@@ -323,6 +323,8 @@ bool Desktop::Undo() {
             return false;
         pad.SetDeleteHidden(false);
         pad.SetVisible(entry->visible);
+        // Its parent may have moved meanwhile.
+        pad.SetPlace(pad.RelX(), pad.RelY());
         Attach(pad, -1);
         Notify(ChangeKind::Paste, &pad);
         break;
