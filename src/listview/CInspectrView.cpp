@@ -23,7 +23,10 @@ CInspectrView::CInspectrView() {
 CInspectrView::~CInspectrView() = default;
 
 BOOL CInspectrView::PreCreateWindow(CREATESTRUCTA& create) {
-    create.style |= WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_NOSORTHEADER;
+    // The list holds no texts: it asks the view for those of the items it shows, so that a
+    // change of the tree costs what it changes, however long the table.
+    create.style |=
+        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_NOSORTHEADER | LVS_OWNERDATA;
     return CListView::PreCreateWindow(create);
 }
 
@@ -54,33 +57,44 @@ void CInspectrView::ShowCounts() {
 
 void CInspectrView::FreeTree() {
     currentRow = nullptr;
+    listed.NoteTreeGone();
+    rowIndex.Clear();
+    connectionRows.clear();
     rootRow.reset();
 }
 
 void CInspectrView::RemoveRowFromTree(InspectorRow* row) {
     if (row == nullptr)
         return;
-    rowCount -= CountSubtree(row);
     if (row == rootRow.get()) {
+        rowCount -= CountSubtree(row);
         FreeTree();
         return;
     }
-    for (const InspectorRow* up = currentRow; up != nullptr; up = up->parentRow) {
+    for (const InspectorRow* up = currentRow; up != nullptr && up->depth >= row->depth;
+         up = up->parentRow) {
         if (up == row) {
             currentRow = nullptr;
             break;
         }
     }
+    listed.NoteRemoving(*row);
+    ForEachInSubtree(row, [this](InspectorRow& below) {
+        rowIndex.Forget(below);
+        if (below.connectionWatched)
+            connectionRows.erase(&below);
+        --rowCount;
+    });
     if (row->parentRow != nullptr && row->parentRow->children)
         Remove(*row->parentRow->children, *row);
 }
 
 void CInspectrView::ReleasePads() {
     suppressItemChange = 1;
-    List().DeleteAllItems();
-    suppressItemChange = 0;
-    itemOfPad.Clear();
     FreeTree();
+    listed.Sync(nullptr);
+    List().SetItemCountEx(0, 0);
+    suppressItemChange = 0;
     rowCount = 0;
     topRecord.reset();
     anchorRow.reset();
@@ -143,6 +157,11 @@ BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
         OnItemChanged(*this, change->iItem, change->uChanged);
+        *result = 0;
+        return TRUE;
+    }
+    if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_GETDISPINFO) {
+        DescribeItem(*this, reinterpret_cast<NMLVDISPINFOA*>(lParam)->item);
         *result = 0;
         return TRUE;
     }

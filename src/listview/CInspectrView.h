@@ -1,13 +1,16 @@
 #pragma once
 
+#include "CellText.h"
 #include "ColumnId.h"
 #include "InspectorRow.h"
+#include "ListedRows.h"
 #include "PadTable.h"
 #include "RowIndex.h"
 #include "platform/CListView.h"
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 class CMainFrame;
 class MvPadList;
@@ -31,6 +34,10 @@ public:
     void FreeTree();
     // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
     void RemoveRowFromTree(InspectorRow* row);
+    // The row of `pad` in the tree, found through the index.
+    InspectorRow* FindRow(const MvSimplePad* pad) const {
+        return FindRowByPad(rootRow.get(), pad, &rowIndex);
+    }
     // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …). The keys reach
     // the view and are taken without effect for now; 32789 always does nothing.
     void OnKeyCommand(UINT) {}
@@ -40,9 +47,14 @@ public:
     // an Inspector about to close may outlive the pads it showed.
     void ReleasePads();
 
-    // Declared before the tree, which leaves it while being destroyed.
     RowIndex rowIndex;
     std::unique_ptr<InspectorRow> rootRow;
+    // The rows of the list items; declared after the tree, whose rows it refers to.
+    ListedRows listed;
+    // With nested labels: the names above the root row as the table was last written.
+    NestedPrefix nestedPrefix;
+    // The rows of the tree whose connection flag a show or deletion elsewhere may change.
+    std::unordered_set<InspectorRow*> connectionRows;
     int rowCount = 0;
     std::unique_ptr<InspectorRow> topRecord;
     std::unique_ptr<InspectorRow> anchorRow;
@@ -65,6 +77,9 @@ public:
     int publishedChanges = 0;
     int mirrorEnabled = 1;
     int suppressItemChange = 0;
+    // Above 0 while the view changes many item states at once and does what their notices
+    // would do itself.
+    int bulkChange = 0;
     int focusIndex = -1;
     int selectedCount = 0;
     int closing = 0;
@@ -72,8 +87,6 @@ public:
     int comctlClass = 0;
     std::string titleName;
 
-    // Pads of the list items, first item of each pad, as of the last fill.
-    PadTable<int> itemOfPad;
     std::unique_ptr<RowList> selectedRows;
     // The pads of selectedRows, kept in step with it.
     PadTable<bool> selectedPadSet;

@@ -117,8 +117,8 @@ void RebuildShownTop(CInspectrView& view) {
 
 void PasteFirstPass(CInspectrView& view, MvSimplePad* pad) {
     InspectorRow* root = view.rootRow.get();
-    RefreshGeometryBelow(view, FindRowOfPadOrDescendant(root, pad));
-    InspectorRow* row = FindRowByPad(root, pad);
+    RefreshGeometryBelow(view, FindRowOfPadOrDescendant(root, pad, &view.rowIndex));
+    InspectorRow* row = FindRowByPad(root, pad, &view.rowIndex);
     if (row == nullptr) {
         if (view.autoUpdate == 1)
             FollowAncestorChange(view, pad);
@@ -146,7 +146,7 @@ void PasteSecondPass(CInspectrView& view, MvSimplePad* pad) {
             return;
         parentRow = view.rootRow.get();
     } else {
-        parentRow = FindRowByPad(view.rootRow.get(), parent);
+        parentRow = FindRowByPad(view.rootRow.get(), parent, &view.rowIndex);
         if (parentRow == nullptr)
             return;
     }
@@ -163,12 +163,12 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
     InspectorRow* root = view.rootRow.get();
     InspectorRow* parentRow = nullptr;
     if (parent == nullptr) {
-        if (!IsDesktopInspector(view) || FindRowByPad(root, pad) != nullptr)
+        if (!IsDesktopInspector(view) || FindRowByPad(root, pad, &view.rowIndex) != nullptr)
             return;
         parentRow = root;
     } else {
-        parentRow = FindRowByPad(root, parent);
-        if (parentRow == nullptr || FindRowByPad(parentRow, pad) != nullptr)
+        parentRow = FindRowByPad(root, parent, &view.rowIndex);
+        if (parentRow == nullptr || FindRowByPad(parentRow, pad, &view.rowIndex) != nullptr)
             return;
     }
     if (BuildRow(view, pad, parentRow) == nullptr)
@@ -178,7 +178,7 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
 }
 
 void RefreshSelectionMark(CInspectrView& view, MvSimplePad* pad) {
-    InspectorRow* row = FindRowByPad(view.rootRow.get(), pad);
+    InspectorRow* row = FindRowByPad(view.rootRow.get(), pad, &view.rowIndex);
     if (row == nullptr || row->gone || row->isDesktop)
         return;
     int selected = pad->isSelected() ? 1 : 0;
@@ -239,7 +239,7 @@ void inspectorChangedHide(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!view.rootRow)
             return;
-        InspectorRow* row = FindRowOfPadOrDescendant(view.rootRow.get(), pad);
+        InspectorRow* row = FindRowOfPadOrDescendant(view.rootRow.get(), pad, &view.rowIndex);
         if (row == nullptr)
             return;
         RemoveRow(view, row);
@@ -255,7 +255,7 @@ void inspectorChangedSize(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshGeometry(view, FindRowByPad(view.rootRow.get(), pad));
+        RefreshGeometry(view, FindRowByPad(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -266,7 +266,8 @@ void inspectorChangedPosition(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshGeometryBelow(view, FindRowOfPadOrDescendant(view.rootRow.get(), pad));
+        RefreshGeometryBelow(view,
+                             FindRowOfPadOrDescendant(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -277,7 +278,7 @@ void inspectorChangedConnect(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshConnection(view, FindRowByPad(view.rootRow.get(), pad));
+        RefreshConnection(view, FindRowByPad(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -301,7 +302,7 @@ void inspectorChangedDelete(MvSimplePad* pad) {
         }
         if (!view.rootRow)
             return;
-        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad)) {
+        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad, &view.rowIndex)) {
             RemoveRow(view, row);
             RepaintResults(view);
             if (view.autoUpdate == 1)
@@ -317,7 +318,7 @@ void inspectorChangedOutput(MvSimplePad* pad) {
     ForEachRegistered([pad](CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshOutput(view, FindRowByPad(view.rootRow.get(), pad));
+        RefreshOutput(view, FindRowByPad(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -337,10 +338,10 @@ void inspectorChangedSlotValue(MvSimpleModel* model, int slotIndex) {
             if (d == nullptr || d->get_real_view() == nullptr)
                 continue;
             if (d->get_output() == slot)
-                RefreshOutput(view, FindRowByPad(view.rootRow.get(), d));
+                RefreshOutput(view, FindRowByPad(view.rootRow.get(), d, &view.rowIndex));
             MvSimplePad* icon = d->get_icon();
             if (icon != nullptr && icon->get_output() == slot)
-                RefreshOutput(view, FindRowByPad(view.rootRow.get(), icon));
+                RefreshOutput(view, FindRowByPad(view.rootRow.get(), icon, &view.rowIndex));
         }
         RepaintResults(view);
         view.UpdateWindow();
@@ -354,9 +355,9 @@ void inspectorChangedOwnname(MvSimplePad* pad) {
         if (!Following(view))
             return;
         InspectorRow* root = view.rootRow.get();
-        InspectorRow* row = FindRowByPad(root, pad);
+        InspectorRow* row = FindRowByPad(root, pad, &view.rowIndex);
         if (row == nullptr && pad->get_icon() != nullptr)
-            row = FindRowByPad(root, pad->get_icon());
+            row = FindRowByPad(root, pad->get_icon(), &view.rowIndex);
         if (row != nullptr)
             RefreshLabel(view, row);
         else
@@ -372,7 +373,7 @@ void inspectorChangedGroup(MvSimplePad* pad) {
     ForEachRegistered([pad](CInspectrView& view) {
         if (!Following(view))
             return;
-        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad)) {
+        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad, &view.rowIndex)) {
             RefreshGroupDepth(view, row);
             RepaintResults(view);
         } else if (IsTopPadOrAncestor(view, pad)) {

@@ -14,6 +14,7 @@
 #include "service/ResourceHelpers.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -72,6 +73,15 @@ int IsConnectedApartFrom(MvSimplePad* pad, const MvSimplePad* ignored) {
     return ConnectedBy(pad, ignored, false);
 }
 
+bool ConnectionMayChange(MvSimplePad* pad) {
+    if (pad->get_icon() != nullptr)
+        return true;
+    MvSimpleModel* model = pad->get_model();
+    MvPadList* dependents = model ? model->get_dependents() : nullptr;
+    return dependents != nullptr &&
+           (dependents->length() > 1 || (dependents->length() == 1 && dependents->at(0) != pad));
+}
+
 void ReadGeometry(InspectorRow& row, MvSimplePad* pad) {
     MvPadView* padView = pad->get_view();
     if (padView == nullptr)
@@ -92,7 +102,11 @@ void ReadGeometry(InspectorRow& row, MvSimplePad* pad) {
     }
 }
 
-InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
+namespace {
+
+// The row of one pad under `parentRow`, linked in and indexed; null when the pad has no
+// real, visible view or already has a row there.
+InspectorRow* BuildOne(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
     if (pad == nullptr || pad->get_real_view() == nullptr)
         return nullptr;
     MvPadView* padView = pad->get_view();
@@ -112,10 +126,11 @@ InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
     ReadGeometry(*row, pad);
 
     row->pad = pad;
-    row->desktopSelected = pad->isSelected();
+    row->desktopSelected = pad->isSelected() != 0;
     SlotValueText(*row, pad->get_output());
     row->padName = OrEmpty(pad->get_pad_name());
     row->connected = IsConnected(pad);
+    row->connectionWatched = ConnectionMayChange(pad);
     row->groupDepth = pad->get_groupDepth();
     row->padId = pad->GetCreatePadID();
 
@@ -136,12 +151,38 @@ InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
         row.release();
     }
     view.rowIndex.Add(*built);
-
-    if (MvPadList* children = pad->get_children()) {
-        for (int i = 0; i < children->length(); ++i)
-            BuildRow(view, children->at(i), built);
-    }
+    if (built->connectionWatched)
+        view.connectionRows.insert(built);
     return built;
+}
+
+} // namespace
+
+InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
+    InspectorRow* top = BuildOne(view, pad, parentRow);
+    if (top == nullptr)
+        return nullptr;
+    // Pre-order over the children lists, with a stack instead of recursion: a row, then the
+    // subtree of each child in turn.
+    struct Level {
+        InspectorRow* row;
+        MvPadList* children;
+        int next;
+    };
+    std::vector<Level> stack{{top, pad->get_children(), 0}};
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        if (level.children == nullptr || level.next >= level.children->length()) {
+            stack.pop_back();
+            continue;
+        }
+        MvSimplePad* child = level.children->at(level.next++);
+        if (InspectorRow* row = BuildOne(view, child, level.row))
+            stack.push_back({row, child->get_children(), 0});
+    }
+    if (parentRow != nullptr)
+        view.listed.NoteAdded(*top);
+    return top;
 }
 
 InspectorRow* BuildDesktopRow(CInspectrView& view) {
@@ -149,7 +190,9 @@ InspectorRow* BuildDesktopRow(CInspectrView& view) {
     auto row = std::make_unique<InspectorRow>();
     row->depth = 0;
     row->isDesktop = 1;
-    inspLoadString(row->label, IDS_DESKTOP);
+    std::string label;
+    inspLoadString(label, IDS_DESKTOP);
+    row->label = label;
 
     MvPadList pads;
     if (MwView* base = MwGWrap::GetBaseWindow()) {

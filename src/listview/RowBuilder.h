@@ -24,3 +24,7 @@ int IsConnected(MvSimplePad* pad);
 // The same rule after a show or deletion: a dependent counts whether deleted or not, except
 // `ignored`.
 int IsConnectedApartFrom(MvSimplePad* pad, const MvSimplePad* ignored);
+// Whether the pad's connection flag can change through other pads: it has an icon, or its
+// model has dependents beside it. Any other pad's flag changes only with its own connection
+// or paste, each of which refreshes its row.
+bool ConnectionMayChange(MvSimplePad* pad);

@@ -2,30 +2,20 @@
 
 #include "InspectorRow.h"
 
-namespace {
-
-void Describe(const InspectorRow* row, std::string& out, int& count) {
-    const int fields[] = {row->x,    row->y,    row->width,     row->height,
-                          row->relX, row->relY, row->connected, row->groupDepth};
-    out += std::to_string(row->depth) + "\t" + row->label;
-    for (int value : fields)
-        out += "\t" + std::to_string(value);
-    out += "\t" + std::to_string(row->padId) + "\t" + std::to_string(row->shown) + "\t" +
-           std::to_string(row->gone) + "\n";
-    ++count;
-    if (row->children) {
-        for (const InspectorRow* child = row->children->head; child; child = child->next)
-            Describe(child, out, count);
-    }
-}
-
-} // namespace
-
 std::string DescribeRows(const InspectorRow* root, int* count) {
     std::string out;
     int rows = 0;
-    if (root != nullptr)
-        Describe(root, out, rows);
+    for (const InspectorRow* row = root; row != nullptr; row = NextInSubtree(row, root)) {
+        const int fields[] = {row->x,    row->y,    row->width,     row->height,
+                              row->relX, row->relY, row->connected, row->groupDepth};
+        out += std::to_string(row->depth) + "\t";
+        out += row->label.View();
+        for (int value : fields)
+            out += "\t" + std::to_string(value);
+        out += "\t" + std::to_string(row->padId) + "\t" + std::to_string(row->shown) + "\t" +
+               std::to_string(row->gone) + "\n";
+        ++rows;
+    }
     if (count != nullptr)
         *count = rows;
     return out;

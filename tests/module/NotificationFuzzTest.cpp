@@ -418,7 +418,7 @@ protected:
         for (int i = 0; i < list.GetItemCount(); ++i) {
             InspectorRow* row = RowOfItem(view, i);
             bool selected = list.GetItemState(i, LVIS_SELECTED) != 0;
-            if (row == nullptr || row->listIndex != i || (row->listSelected != 0) != selected)
+            if (row == nullptr || ListIndex(*row) != i || (row->listSelected != 0) != selected)
                 return ::testing::AssertionFailure() << "item " << i << " out of step";
         }
         PadSet selected = SelectedPads(view);
