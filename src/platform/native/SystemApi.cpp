@@ -2,7 +2,7 @@
 
 #include "platform/native/WindowManager.h"
 
-#include "platform/native/ListViewClass.h"
+#include "platform/native/SystemClasses.h"
 
 #include <algorithm>
 #include <vector>
@@ -86,6 +86,14 @@ BOOL GetBrushColor(HBRUSH brush, COLORREF* color) {
     if (color != nullptr) {
         *color = it->second;
     }
+    return TRUE;
+}
+
+BOOL GetCursorPos(POINT* point) {
+    if (point == nullptr) {
+        return FALSE;
+    }
+    *point = Manager().cursor;
     return TRUE;
 }
 
@@ -199,13 +207,15 @@ void Reset() {
     manager.queue.Clear();
     manager.timers.Clear();
     manager.classes.Clear();
-    native::RegisterListViewClass(manager.classes);
+    native::RegisterSystemClasses(manager.classes);
     manager.imageLists.Clear();
     manager.menus.Clear();
     manager.accelerators.Clear();
     manager.keyboard.Clear();
     manager.modules.Clear();
     manager.brushes.clear();
+    manager.fonts.clear();
+    manager.cursor = POINT{};
     manager.settings = SystemSettings{};
     manager.focus = nullptr;
     manager.active = nullptr;

@@ -63,6 +63,9 @@ public:
     KeyboardState keyboard;
     SystemSettings settings;
     std::map<HBRUSH, COLORREF> brushes;
+    // Fonts the dialog manager made for its dialogs.
+    std::map<HFONT, FontMetrics> fonts;
+    POINT cursor;
 
     HWND focus = nullptr;
     HWND active = nullptr;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/WinDialog.h"
+#include "platform/native/WindowManager.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace native {
+
+// The state a control class keeps for a window, made at WM_NCCREATE and freed with the window.
+template <typename T> std::shared_ptr<T> ControlDataOf(HWND hwnd) {
+    Window* window = WindowManager::Instance().Find(hwnd);
+    return window != nullptr ? std::static_pointer_cast<T>(window->controlData) : nullptr;
+}
+template <typename T> void AttachControlData(HWND hwnd, std::shared_ptr<T> data) {
+    if (Window* window = WindowManager::Instance().Find(hwnd)) {
+        window->controlData = std::move(data);
+    }
+}
+
+HFONT CreateDialogFont(int pointSize);
+void DeleteDialogFont(HFONT font);
+// A font the dialog manager made, or the system font for any other handle.
+FontMetrics MetricsOf(HFONT font);
+// Width in pixels; a double-byte character of the active code page counts twice.
+int TextWidth(std::string_view text, const FontMetrics& font);
+bool IsLeadByte(unsigned char byte);
+
+// WM_SETFONT and WM_GETFONT, the same for every control class.
+std::optional<LRESULT> FontMessage(HWND hwnd, UINT msg, WPARAM wParam);
+FontMetrics ControlFont(HWND hwnd);
+
+// WM_COMMAND(MAKELONG(id, code), control) to the control's parent.
+void NotifyParent(HWND control, WORD code);
+bool IsDialogWindow(HWND hwnd);
+// The focus as a click gives it: through the dialog manager when the parent is a dialog, so
+// that the default button follows, else SetFocus.
+void FocusByClick(HWND control);
+// A mouse message's client point.
+POINT PointOf(LPARAM lParam);
+bool InClient(HWND hwnd, POINT point);
+// The button type of a Button window's style.
+DWORD ButtonType(HWND hwnd);
+// Whether the Shift or Ctrl key is down for the message being handled.
+bool ShiftDown();
+bool CtrlDown();
+
+} // namespace native
