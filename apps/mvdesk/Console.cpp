@@ -135,7 +135,7 @@ void Console::Pump() {
     if (modalDepth_ == 0) {
         AfxPumpPending();
         AfxIdleUpdate(nullptr);
-        CWnd::DeleteTempMap();
+        AfxIdleCleanup();
     }
 }
 

@@ -421,7 +421,7 @@ void CMainFrame::OnSettingChange(UINT flags, const char* section) {
     RecalcLayout();
 }
 
-BOOL CMainFrame::OnHelpInfo() {
+BOOL CMainFrame::OnHelpInfo(HELPINFO*) {
     return TRUE;
 }
 
