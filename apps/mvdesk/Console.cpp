@@ -3,6 +3,7 @@
 #include "Desktop.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
+#include "DialogCommands.h"
 #include "FrameCommands.h"
 #include "InspectorModule.h"
 #include "ListDescription.h"
@@ -109,6 +110,7 @@ void Console::DefineCommands() {
     RegisterFrameCommands(*this);
     RegisterMenuCommands(*this);
     RegisterShowCommand(*this);
+    RegisterDialogCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
@@ -153,6 +155,7 @@ void Console::Shutdown() {
     shutDown_ = true;
     session_.Module().AlldeleteInspector();
     AfxPumpPending();
+    AfxIdleCleanup();
     session_.Close();
 }
 
@@ -216,6 +219,15 @@ bool Console::FrameArg(const Args& args, size_t index, HWND& frame) {
         return false;
     }
     return true;
+}
+
+bool Console::UserFrameArg(const Args& args, size_t index, HWND& frame) {
+    if (!FrameArg(args, index, frame))
+        return false;
+    if (IsWindowEnabled(frame))
+        return true;
+    Error("frame " + args[index] + " is disabled");
+    return false;
 }
 
 bool Console::PadArg(const std::string& text, DesktopPad*& pad) {
