@@ -138,9 +138,10 @@ TEST(Console, HelpListsEveryCommand) {
     ConsoleRun run = RunConsole("help\n");
     std::string lines = "\n" + run.output;
     for (const char* command :
-         {"open",   "inspectors", "rows",  "pads",  "closeall", "list",   "show",     "status",
-          "window", "close",      "cmd",   "click", "dblclick", "rclick", "activate", "props",
-          "pad",    "menu",       "menus", "key",   "button",   "tools",  "help",     "quit"})
+         {"open",     "inspectors", "rows",  "pads", "closeall", "list",     "show",
+          "status",   "window",     "close", "cmd",  "click",    "dblclick", "rclick",
+          "activate", "props",      "pad",   "menu", "menus",    "key",      "button",
+          "tools",    "dlg",        "help",  "quit"})
         EXPECT_TRUE(lines.find(std::string("\n") + command + " ") != std::string::npos ||
                     lines.find(std::string("\n") + command + "\t") != std::string::npos)
             << command;
