@@ -179,11 +179,10 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.desktopWindow = topLevel;
     inspLoadString(view.titleName, IDS_INSPECTOR);
 
-    int width = 2 * GetSystemMetrics(SM_CXFRAME);
-    for (int i = 0; i < 3; ++i)
-        width += view.List().GetColumnWidth(i);
-    if (width > GetSystemMetrics(SM_CXSCREEN))
-        width = GetSystemMetrics(SM_CXSCREEN);
+    const int columns[] = {view.List().GetColumnWidth(0), view.List().GetColumnWidth(1),
+                           view.List().GetColumnWidth(2)};
+    int width =
+        inspFrameWidth(columns, GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CXSCREEN));
     int height = GetSystemMetrics(SM_CYSCREEN) / 2;
     inspCascadeWindow(this, width, height, false);
 
@@ -446,6 +445,14 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
                              CBRS_SIZE_FIXED);
     RecalcLayout();
     return 0;
+}
+
+int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth) {
+    // Summed wide enough that no widths can overflow it.
+    long long width = 2LL * sizingFrame;
+    for (int i = 0; i < 3; ++i)
+        width += columnWidths[i];
+    return static_cast<int>(std::clamp<long long>(width, 0, screenWidth));
 }
 
 void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint) {

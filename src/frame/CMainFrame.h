@@ -80,5 +80,8 @@ private:
     BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) override;
 };
 
+// The width of a new Inspector: its first three columns and the sizing frame on both sides,
+// at most the screen's width.
+int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth);
 // Places a new Inspector in the cascade inside the work area.
 void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint);

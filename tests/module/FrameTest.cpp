@@ -1,9 +1,12 @@
 #include "DesktopPad.h"
 #include "InspectorFixture.h"
+#include "frame/ColumnSettings.h"
 #include "listview/Selection.h"
 #include "platform/Afx.h"
 #include "platform/NativeMenu.h"
 #include "resources/CommandIds.h"
+
+#include <climits>
 
 namespace {
 
@@ -80,6 +83,19 @@ TEST_F(FrameTest, ClosingStoresTheColumnsAndDestroysTheFrame) {
     std::string stored;
     host->Registry().Read("Software\\Korvell\\Mosvane\\4.1\\InspEnv\\", "InspArg", stored);
     EXPECT_EQ(stored.substr(0, 4), "5,0,");
+}
+
+TEST_F(FrameTest, StoredWidthsNeverRefuseAnInspectorAndTheFrameStaysOnTheScreen) {
+    const int usual[] = {100, 148, 94};
+    const int huge[] = {INT_MAX, INT_MAX, INT_MAX};
+    EXPECT_EQ(inspFrameWidth(usual, 4, 1024), 350);
+    EXPECT_EQ(inspFrameWidth(huge, INT_MAX, 1024), 1024);
+    host->Registry().Write(kSettingsKey, kSettingsValue,
+                           "3,0,1000000000,1,1000000000,2,1000000000");
+    CMainFrame* frame = Open(stage);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(View(frame).columnCount, 5);
 }
 
 TEST_F(FrameTest, HelpModeShowsTheTopicOfAMenuCommandInsteadOfRunningIt) {
