@@ -87,6 +87,17 @@ bool ShowsHiddenTop(const CInspectrView& view) {
     return !view.rootRow && view.topRecord && view.topRecord->isDesktop == 0;
 }
 
+// The top pad goes with a deleted pad above it too. A pad above it that the table shows as
+// its root (after Parent) is removed as a row instead: the table empties.
+bool TopPadGoesWith(const CInspectrView& view, MvSimplePad* deleted) {
+    if (!view.topRecord || view.topRecord->isDesktop)
+        return false;
+    if (view.topRecord->pad == deleted)
+        return true;
+    return IsTopPadOrAncestor(view, deleted) &&
+           FindRowByPad(view.rootRow.get(), deleted) == nullptr;
+}
+
 void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
     view.closing = 1;
     inspectorRemoveFrame(&frame);
@@ -295,7 +306,7 @@ void inspectorChangedDelete(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame& frame, CInspectrView& view) {
-        if (view.topRecord && !view.topRecord->isDesktop && view.topRecord->pad == pad) {
+        if (TopPadGoesWith(view, pad)) {
             CloseForDeletedTop(frame, view);
             return;
         }
