@@ -12,6 +12,8 @@
 #include "service/InspectorExports.h"
 #include "service/ModuleState.h"
 
+#include <vector>
+
 namespace {
 
 class WaitCursor {
@@ -186,6 +188,17 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
         return;
     Refill(view);
     view.ShowCounts();
+}
+
+// The rows of the icon and loader pads whose labels name `pad`. A loader is not the icon of
+// the pad it loaded, so the tree is searched; renames are rare enough for that.
+std::vector<InspectorRow*> StandInRows(CInspectrView& view, MvSimplePad* pad) {
+    std::vector<InspectorRow*> rows;
+    ForEachInSubtree(view.rootRow.get(), [pad, &rows](InspectorRow& row) {
+        if (row.pad != nullptr && !row.gone && StandInOf(row.pad) == pad)
+            rows.push_back(&row);
+    });
+    return rows;
 }
 
 void RefreshSelectionMark(CInspectrView& view, MvSimplePad* pad) {
@@ -364,13 +377,13 @@ void inspectorChangedOwnname(MvSimplePad* pad) {
     ForEachRegistered([pad](CInspectrView& view) {
         if (!Following(view))
             return;
-        InspectorRow* root = view.rootRow.get();
-        InspectorRow* row = FindRowByPad(root, pad);
-        if (row == nullptr && pad->get_icon() != nullptr)
-            row = FindRowByPad(root, pad->get_icon());
+        InspectorRow* row = FindRowByPad(view.rootRow.get(), pad);
+        std::vector<InspectorRow*> standIns = StandInRows(view, pad);
         if (row != nullptr)
             RefreshLabel(view, row);
-        else
+        for (InspectorRow* standIn : standIns)
+            RefreshLabel(view, standIn);
+        if (row == nullptr && standIns.empty())
             FollowAncestorChange(view, pad);
         RepaintResults(view);
         view.UpdateWindow();

@@ -8,6 +8,8 @@
 #include "resources/ResourceIds.h"
 #include "service/InspectorProbe.h"
 
+#include <gmock/gmock.h>
+
 #include <functional>
 
 namespace {
@@ -217,6 +219,21 @@ TEST_F(NotificationsTest, ANewNameRelabelsTheRowAndItsSubtreeAndRetitlesTheRoot)
     EXPECT_EQ(frame->GetWindowText(), std::string(67, 'n') + " - Inspector");
     desktop.RenamePad(ok, "Fine");
     EXPECT_EQ(Labels(frame)[1], "Stage\\" + longName + "\\Fine");
+}
+
+TEST_F(NotificationsTest, ANewNameReachesTheLabelsOfTheLoaderAndIconStandingForThePad) {
+    DesktopPad* loader = desktop.AddPad(nullptr, "Loader", 0, 0, 50, 50, "MvDynamicLoadPad");
+    DesktopPad* loaded = desktop.AddPad(loader, "Weather", 0, 0, 50, 50);
+    loader->SetStandsFor(loaded);
+    DesktopPad* icon = desktop.AddPad(nullptr, "Icon", 0, 0, 8, 8, "MvIconPad");
+    icon->SetStandsFor(side);
+    side->SetIcon(icon);
+    CMainFrame* frame = Open();
+    desktop.RenamePad(loaded, "Sun");
+    desktop.RenamePad(side, "Edge");
+    Lines labels = Labels(frame);
+    for (const char* label : {"  -Loader(Sun)", "     -Sun", "  -Icon(Edge)", "     -Edge"})
+        EXPECT_THAT(labels, ::testing::Contains(label));
 }
 
 TEST_F(NotificationsTest, TitlesCutTheNameForInspectorsAndSearchResults) {
