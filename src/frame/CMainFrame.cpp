@@ -443,8 +443,25 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
     m_wndStatusBar.SetIndicators(kIndicators, std::size(kIndicators));
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY |
                              CBRS_SIZE_FIXED);
+    SizeCountPane();
     RecalcLayout();
     return 0;
+}
+
+void CMainFrame::SizeCountPane() {
+    HDC dc = GetDC(m_hWnd);
+    HGDIOBJ previous = SelectObject(dc, m_wndToolBar.GetFont());
+    TEXTMETRICA metrics;
+    BOOL measured = GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(m_hWnd, dc);
+    if (!measured)
+        return;
+    UINT id = 0;
+    UINT style = 0;
+    int width = 0;
+    m_wndStatusBar.GetPaneInfo(1, id, style, width);
+    m_wndStatusBar.SetPaneInfo(1, id, style, 8 * metrics.tmMaxCharWidth);
 }
 
 int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth) {

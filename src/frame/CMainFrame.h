@@ -52,6 +52,8 @@ protected:
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    // The count pane is as wide as eight of the toolbar font's widest characters.
+    void SizeCountPane();
     void OnUpdateCommand(CCmdUI* cmdUI);
     void OnSelectPads();
     void OnDeselectPads();

@@ -98,6 +98,19 @@ TEST_F(FrameTest, StoredWidthsNeverRefuseAnInspectorAndTheFrameStaysOnTheScreen)
     EXPECT_EQ(View(frame).columnCount, 5);
 }
 
+TEST_F(FrameTest, TheCountPaneHoldsEightOfTheToolbarFontsWidestCharacters) {
+    for (Language language : {Language::English, Language::Japanese}) {
+        native::SetLanguage(language);
+        CMainFrame* frame = Open(stage);
+        UINT id = 0;
+        UINT style = 0;
+        int width = 0;
+        frame->m_wndStatusBar.GetPaneInfo(1, id, style, width);
+        EXPECT_EQ(id, 101u);
+        EXPECT_EQ(width, language == Language::English ? 8 * 11 : 8 * 12);
+    }
+}
+
 TEST_F(FrameTest, HelpModeShowsTheTopicOfAMenuCommandInsteadOfRunningIt) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
