@@ -15,6 +15,7 @@
 #include "platform/CCmdUI.h"
 #include "platform/CCreateContext.h"
 #include "platform/CWaitCursor.h"
+#include "platform/CWinApp.h"
 #include "platform/WinMenu.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
@@ -110,7 +111,7 @@ ON_COMMAND(ID_HELP_TOPICS, &CMainFrame::OnHelpTopics)
 ON_COMMAND(ID_HELP, &CMainFrame::OnHelpTopics)
 ON_COMMAND(ID_CONTEXT_HELP_TOPIC, &CMainFrame::OnContextHelpTopic)
 ON_COMMAND(ID_HELP_KEYWORD, &CMainFrame::OnHelpKeyword)
-ON_COMMAND(ID_HELP_USING, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_HELP_USING, &CMainFrame::OnHelpUsing)
 ON_COMMAND(ID_CONTEXT_HELP, &CMainFrame::OnContextHelp)
 ON_COMMAND(ID_HELP_INDEX, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_DEFAULT_HELP, &CMainFrame::OnNoAction)
@@ -228,7 +229,7 @@ void CMainFrame::OnUpdateCommand(CCmdUI* cmdUI) {
     if (m_pInspView == nullptr)
         return;
     ViewSnapshot snapshot = TakeSnapshot(*m_pInspView);
-    snapshot.contextHelpChecked = helpMode.state() == ContextHelpMode::Active;
+    snapshot.contextHelpChecked = helpMode.ButtonChecked();
     CommandStatus status = EvaluateCommand(cmdUI->m_nID, snapshot);
     cmdUI->Enable(status.enabled);
     cmdUI->SetCheck(status.checked);
@@ -275,6 +276,10 @@ void CMainFrame::OnContextHelpTopic() {
 }
 void CMainFrame::OnHelpKeyword() {
     CommandActions::HelpKeyword();
+}
+void CMainFrame::OnHelpUsing() {
+    if (CWinApp* app = AfxGetApp())
+        app->OnHelpUsing();
 }
 void CMainFrame::OnContextHelp() {
     helpMode.OnContextHelp();

@@ -73,6 +73,7 @@ private:
     void OnHelpTopics();
     void OnContextHelpTopic();
     void OnHelpKeyword();
+    void OnHelpUsing();
     void OnContextHelp();
     void OnExit();
     void OnSelectAll();

@@ -230,7 +230,14 @@ enum : UINT {
 };
 
 // Help engine commands.
-enum : UINT { HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_CONTEXTPOPUP = 0x8, HELP_FINDER = 0xB };
+enum : UINT {
+    HELP_CONTEXT = 0x1,
+    HELP_QUIT = 0x2,
+    HELP_HELPONHELP = 0x4,
+    HELP_CONTEXTPOPUP = 0x8,
+    HELP_FINDER = 0xB,
+    HELP_PARTIALKEY = 0x105,
+};
 
 // Stock drawing objects.
 enum : int { SYSTEM_FONT = 13, DEFAULT_GUI_FONT = 17 };

@@ -3,6 +3,7 @@
 #include "frame/ColumnSettings.h"
 #include "listview/Selection.h"
 #include "platform/Afx.h"
+#include "platform/CToolBar.h"
 #include "platform/NativeMenu.h"
 #include "resources/CommandIds.h"
 
@@ -153,7 +154,7 @@ TEST_F(FrameTest, ClosingInHelpModeLeavesItFirstAndClosesAfterwards) {
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
-TEST_F(FrameTest, F1OpensTheSystemHelpTopics) {
+TEST_F(FrameTest, F1OpensTheSystemHelpTopicsAndUsingHelpTheHelpOnHelp) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
     native::PressKey(View(frame).m_hWnd, VK_F1, false, false, false);
@@ -161,6 +162,90 @@ TEST_F(FrameTest, F1OpensTheSystemHelpTopics) {
     ASSERT_FALSE(host->HelpLog().empty());
     EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvhelp.hlp");
     EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_FINDER));
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_USING, 0);
+    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_HELPONHELP));
+}
+
+TEST_F(FrameTest, HelpModeChecksItsButtonWhileActiveOrWhenItCannotStart) {
+    CMainFrame* frame = Open(stage);
+    int index = frame->m_wndToolBar.CommandToIndex(ID_CONTEXT_HELP);
+    auto checked = [&] {
+        return (frame->m_wndToolBar.GetButtonState(index) & TBSTATE_CHECKED) != 0;
+    };
+    bool checkedInHelpMode = false;
+    native::SetInputWaiter([&]() {
+        checkedInHelpMode = checked();
+        return false;
+    });
+    native::PressKey(View(frame).m_hWnd, VK_F1, true, false, false);
+    AfxPumpPending();
+    native::SetInputWaiter({});
+    EXPECT_TRUE(checkedInHelpMode);
+    AfxIdleUpdate(frame);
+    EXPECT_FALSE(checked());
+    SetCapture(host->MainWindow().m_hWnd); // another window holds the mouse
+    AfxIdleUpdate(frame);
+    EXPECT_TRUE(checked());
+    ReleaseCapture();
+}
+
+TEST_F(FrameTest, DeactivationLeavesHelpModeAtOnce) {
+    CMainFrame* other = Open(button);
+    CMainFrame* frame = Open(stage);
+    std::string idleText = frame->m_wndStatusBar.GetPaneText(0);
+    int asked = 0;
+    native::SetInputWaiter([&]() {
+        if (asked++ > 0)
+            return false;
+        other->SetActiveWindow();
+        // The exit message is pending: help mode cannot start again meanwhile.
+        SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+        return true;
+    });
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+    AfxPumpPending();
+    native::SetInputWaiter({});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
+    EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), idleText);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(FrameTest, KeysInHelpModeGoThroughTheAccelerators) {
+    host->SetHelpDirectory("C:\\Help");
+    CMainFrame* frame = Open(stage);
+    struct Case {
+        WORD key;
+        bool alt;
+        const char* file; // null: no help at all
+        UINT command;
+        std::uintptr_t data;
+    };
+    for (Case c : {Case{VK_RETURN, true, "C:\\Help\\mvkinsp.hlp", HELP_CONTEXTPOPUP,
+                        0x10000 + ID_EDIT_PROPERTIES},
+                   Case{VK_F1, false, "C:\\Help\\mvhelp.hlp", HELP_FINDER, 0},
+                   Case{VK_ESCAPE, false, nullptr, 0, 0}}) {
+        SCOPED_TRACE(c.key);
+        size_t calls = host->HelpLog().size();
+        int asked = 0;
+        native::SetInputWaiter([&]() {
+            if (asked++ > 0)
+                return false;
+            native::PressKey(View(frame).m_hWnd, c.key, false, false, c.alt);
+            return true;
+        });
+        SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+        AfxPumpPending();
+        native::SetInputWaiter({});
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
+        ASSERT_EQ(host->HelpLog().size(), calls + (c.file ? 1 : 0));
+        if (c.file != nullptr) {
+            EXPECT_EQ(host->HelpLog().back().file, c.file);
+            EXPECT_EQ(host->HelpLog().back().command, c.command);
+            EXPECT_EQ(host->HelpLog().back().data, c.data);
+        }
+    }
 }
 
 TEST_F(FrameTest, NoHelpDirectoryMeansNoHelp) {
