@@ -119,9 +119,12 @@ DeleteRun::Step DeleteRun::Next() {
 
 void DeleteRun::Finish(int endCode, bool withChildren) {
     if ((endCode == kEndDeleted || endCode == kEndNext) && closeAfterDelete_ && current_) {
+        // Looked up once more: a pad that went meanwhile is never touched.
+        InspectorRow* row = LookUp(*current_);
         if (scope_.SearchRows() != nullptr)
             scope_.SetAutoUpdate(rememberedAutoUpdate_);
-        DeletePad(current_->pad, withChildren);
+        if (IsOfferable(row))
+            DeletePad(row->pad, withChildren);
         return;
     }
     if (endCode == kEndDeleteAll) {

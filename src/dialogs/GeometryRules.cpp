@@ -102,23 +102,22 @@ GeometrySelection& GeometrySelection::operator=(GeometrySelection&&) noexcept = 
 std::optional<GeometryFailure> ValidateGeometryFields(const GeometryTexts& texts,
                                                       GeometryValues& values) {
     auto failure = [](GeometryField field) { return GeometryFailure{field, MessageOf(field)}; };
-    std::optional<std::int32_t> x = ParseSignedDecimal(texts.x);
-    if (!x)
+    auto read = [](const std::string& text, auto& value, auto parse) {
+        auto parsed = parse(text);
+        if (parsed)
+            value = *parsed;
+        return parsed.has_value();
+    };
+    // Each text lands in its value as soon as it reads. Height is read before width, but
+    // width's range is tested first.
+    if (!read(texts.x, values.x, ParseSignedDecimal))
         return failure(GeometryField::X);
-    values.x = *x;
-    std::optional<std::int32_t> y = ParseSignedDecimal(texts.y);
-    if (!y)
+    if (!read(texts.y, values.y, ParseSignedDecimal))
         return failure(GeometryField::Y);
-    values.y = *y;
-    // Height is read before width, but width's range is tested first.
-    std::optional<std::uint32_t> height = ParseUnsignedDecimal(texts.height);
-    if (!height)
+    if (!read(texts.height, values.height, ParseUnsignedDecimal))
         return failure(GeometryField::Height);
-    values.height = *height;
-    std::optional<std::uint32_t> width = ParseUnsignedDecimal(texts.width);
-    if (!width)
+    if (!read(texts.width, values.width, ParseUnsignedDecimal))
         return failure(GeometryField::Width);
-    values.width = *width;
 
     auto positionOk = [](std::int32_t v) { return v >= -kPositionLimit && v <= kPositionLimit; };
     auto sizeOk = [](std::uint32_t v) { return v >= kSizeMin && v <= kSizeMax; };
