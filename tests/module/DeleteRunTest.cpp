@@ -123,7 +123,7 @@ TEST_F(DeleteRunTest, TheTopPadClosesTheInspectorWithoutARebuild) {
 
 // Search results: one hit is a top pad, and so is the source's own top pad, also for
 // DeleteAll, which must not rebuild from a pad it has just deleted.
-TEST_F(DeleteRunTest, TopPadsOfSearchResults) {
+TEST_F(DeleteRunTest, SearchResultsStopAtTopPadsAndGiveAutoUpdateBackWithoutATree) {
     scope.hits = Rows({other});
     EXPECT_TRUE(run.IsTopPad(other));
     scope.treeLost = true;
