@@ -160,6 +160,8 @@ TEST_F(GeometryRulesTest, RelativeModeCountsFromEachPadsOwnParent) {
     EXPECT_TRUE(ReflectGeometry(
         selection, values, [this] { return root.get(); }, messages));
     EXPECT_EQ(values.x, 7) << "Reflect reads the values again in the mode in force";
+    FindRowByPad(root.get(), a)->gone = 1;
+    EXPECT_FALSE(RereadGeometry(selection, root.get(), values)) << "a pad gone is never read";
     EXPECT_FALSE(ReflectGeometry(
         selection, values, [] { return nullptr; }, messages))
         << "without a tree the dialog ends";
