@@ -159,6 +159,14 @@ TEST(Console, HelpRequestsArePrintedEndToEnd) {
               std::string::npos);
 }
 
+TEST(Console, UndoRevertsTheDesktopsNewestChange) {
+    ConsoleRun run = RunConsole("pad move Stage 5 6\nundo\npads\nundo\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("Stage [MvFramePad] #1001 (40,30 640x420)"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("error: nothing to undo"), std::string::npos);
+}
+
 TEST(Console, HelpListsEveryCommand) {
     ConsoleRun run = RunConsole("help\n");
     std::string lines = "\n" + run.output;
