@@ -8,6 +8,8 @@
 #include "resources/CommandIds.h"
 
 #include <climits>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -30,6 +32,22 @@ protected:
             }
         }
         return texts;
+    }
+
+    // Runs help mode on the frame with `input` as all the input there is; returns how often
+    // the mode's loop waited for input.
+    static int InHelpMode(CMainFrame* frame, const std::function<void()>& input) {
+        int asked = 0;
+        native::SetInputWaiter([&]() {
+            if (asked++ > 0)
+                return false;
+            input();
+            return true;
+        });
+        SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+        AfxPumpPending();
+        native::SetInputWaiter({});
+        return asked;
     }
 
     DesktopPad* stage = nullptr;
@@ -115,17 +133,10 @@ TEST_F(FrameTest, TheCountPaneHoldsEightOfTheToolbarFontsWidestCharacters) {
 TEST_F(FrameTest, HelpModeShowsTheTopicOfAMenuCommandInsteadOfRunningIt) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
-    int asked = 0;
-    native::SetInputWaiter([frame, &asked]() {
-        if (asked++ > 0)
-            return false; // one menu choice is all the input there is
+    InHelpMode(frame, [frame]() {
         EXPECT_EQ(native::ChooseMenuPath(frame->m_hWnd, {"Tools", "Option", "Nested Label"}),
                   native::MenuChoice::Chosen);
-        return true;
     });
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
-    AfxPumpPending();
-    native::SetInputWaiter({});
     EXPECT_EQ(View(frame).nestedLabels, 0);
     ASSERT_FALSE(host->HelpLog().empty());
     EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvkinsp.hlp");
@@ -140,17 +151,7 @@ TEST_F(FrameTest, ClosingInHelpModeLeavesItFirstAndClosesAfterwards) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
     HWND hwnd = frame->m_hWnd;
-    bool asked = false;
-    native::SetInputWaiter([hwnd, &asked]() {
-        if (asked)
-            return false;
-        asked = true;
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        return true;
-    });
-    SendMessageA(hwnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
-    AfxPumpPending();
-    native::SetInputWaiter({});
+    InHelpMode(frame, [hwnd]() { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
@@ -173,13 +174,7 @@ TEST_F(FrameTest, HelpModeChecksItsButtonWhileActiveOrWhenItCannotStart) {
         return (frame->m_wndToolBar.GetButtonState(index) & TBSTATE_CHECKED) != 0;
     };
     bool checkedInHelpMode = false;
-    native::SetInputWaiter([&]() {
-        checkedInHelpMode = checked();
-        return false;
-    });
-    native::PressKey(View(frame).m_hWnd, VK_F1, true, false, false);
-    AfxPumpPending();
-    native::SetInputWaiter({});
+    InHelpMode(frame, [&]() { checkedInHelpMode = checked(); });
     EXPECT_TRUE(checkedInHelpMode);
     AfxIdleUpdate(frame);
     EXPECT_FALSE(checked());
@@ -193,19 +188,13 @@ TEST_F(FrameTest, DeactivationLeavesHelpModeAtOnce) {
     CMainFrame* other = Open(button);
     CMainFrame* frame = Open(stage);
     std::string idleText = frame->m_wndStatusBar.GetPaneText(0);
-    int asked = 0;
-    native::SetInputWaiter([&]() {
-        if (asked++ > 0)
-            return false;
-        other->SetActiveWindow();
-        // The exit message is pending: help mode cannot start again meanwhile.
-        SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
-        return true;
-    });
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
-    AfxPumpPending();
-    native::SetInputWaiter({});
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(InHelpMode(frame,
+                         [&]() {
+                             other->SetActiveWindow();
+                             // The exit message is pending: help mode cannot start meanwhile.
+                             SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+                         }),
+              1);
     EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
     EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), idleText);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -214,37 +203,23 @@ TEST_F(FrameTest, DeactivationLeavesHelpModeAtOnce) {
 TEST_F(FrameTest, KeysInHelpModeGoThroughTheAccelerators) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
-    struct Case {
-        WORD key;
-        bool alt;
-        const char* file; // null: no help at all
-        UINT command;
-        std::uintptr_t data;
-    };
-    for (Case c : {Case{VK_RETURN, true, "C:\\Help\\mvkinsp.hlp", HELP_CONTEXTPOPUP,
-                        0x10000 + ID_EDIT_PROPERTIES},
-                   Case{VK_F1, false, "C:\\Help\\mvhelp.hlp", HELP_FINDER, 0},
-                   Case{VK_ESCAPE, false, nullptr, 0, 0}}) {
-        SCOPED_TRACE(c.key);
+    // Alt+Enter shows the topic of Pad Properties, F1 the help topics, Escape nothing.
+    for (auto [key, alt, help] : {std::tuple{VK_RETURN, true, "C:\\Help\\mvkinsp.hlp 8 98237"},
+                                  std::tuple{VK_F1, false, "C:\\Help\\mvhelp.hlp 11 0"},
+                                  std::tuple{VK_ESCAPE, false, ""}}) {
         size_t calls = host->HelpLog().size();
-        int asked = 0;
-        native::SetInputWaiter([&]() {
-            if (asked++ > 0)
-                return false;
-            native::PressKey(View(frame).m_hWnd, c.key, false, false, c.alt);
-            return true;
-        });
-        SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
-        AfxPumpPending();
-        native::SetInputWaiter({});
-        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(
+            InHelpMode(frame,
+                       [&]() { native::PressKey(View(frame).m_hWnd, key, false, false, alt); }),
+            1);
         EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
-        ASSERT_EQ(host->HelpLog().size(), calls + (c.file ? 1 : 0));
-        if (c.file != nullptr) {
-            EXPECT_EQ(host->HelpLog().back().file, c.file);
-            EXPECT_EQ(host->HelpLog().back().command, c.command);
-            EXPECT_EQ(host->HelpLog().back().data, c.data);
+        std::string shown;
+        for (size_t i = calls; i < host->HelpLog().size(); ++i) {
+            const HelpCall& call = host->HelpLog()[i];
+            shown +=
+                call.file + " " + std::to_string(call.command) + " " + std::to_string(call.data);
         }
+        EXPECT_EQ(shown, help);
     }
 }
 

@@ -127,23 +127,15 @@ TEST_F(PlatformSystemTest, LoadStringTruncatesToTheBufferAndFollowsTheLanguage) 
     EXPECT_EQ(native::ModuleResources(module), nullptr);
 }
 
-TEST_F(PlatformSystemTest, DeviceContextsMeasureTheSelectedFontInTheActiveLanguage) {
+TEST_F(PlatformSystemTest, DeviceContextsMeasureTheSelectedFont) {
     HWND hwnd = TopLevel();
     HDC dc = GetDC(hwnd);
-    ASSERT_NE(dc, nullptr);
     TEXTMETRICA metrics;
     ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
     EXPECT_EQ(metrics.tmMaxCharWidth, 14); // the system font at first
-    HGDIOBJ gui = GetStockObject(DEFAULT_GUI_FONT);
-    EXPECT_EQ(SelectObject(dc, gui), GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT)), GetStockObject(SYSTEM_FONT));
     ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
-    EXPECT_EQ(metrics.tmHeight, 13);
     EXPECT_EQ(metrics.tmMaxCharWidth, 11);
-    native::SetLanguage(Language::Japanese);
-    ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
-    EXPECT_EQ(metrics.tmMaxCharWidth, 12);
-    EXPECT_EQ(SelectObject(dc, CreateSolidBrush(0)), nullptr); // not a font
-    EXPECT_EQ(ReleaseDC(TopLevel(), dc), 0);
     EXPECT_EQ(ReleaseDC(hwnd, dc), 1);
     EXPECT_FALSE(GetTextMetricsA(dc, &metrics));
 }
