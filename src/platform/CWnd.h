@@ -126,6 +126,13 @@ public:
     }
     // Help from the application's help file, on behalf of this window.
     void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+    // The font the window draws its text with (WM_GETFONT); null: the system font.
+    HFONT GetFont() const {
+        return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    }
+    void SetFont(HFONT font, BOOL redraw = TRUE) {
+        ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    }
     int MessageBox(const char* text, const char* caption, UINT type) {
         return ::MessageBoxA(m_hWnd, text, caption, type);
     }

@@ -5,9 +5,10 @@
 // A dialog is a window of class WC_DIALOG created from a DialogTemplate; its controls are its
 // children in template order, which is also their tab order. Sizes in a template are dialog
 // units: a horizontal unit is a quarter of the dialog font's average character width, a
-// vertical unit an eighth of its height. A font of P points is ceil(P * 4 / 3) + 2 pixels high
-// and 6 pixels wide on average (the width of every single-byte character; a double-byte
-// character is twice as wide); a dialog without DS_SETFONT uses the system font, 8 by 16.
+// vertical unit an eighth of its height. The font a template names of P points is
+// ceil(P * 4 / 3) + 2 pixels high and 6 pixels wide on average, the width controls give every
+// single-byte character (a double-byte one is twice as wide); a dialog without DS_SETFONT uses
+// the system font (SYSTEM_FONT).
 
 #include "ResourceTypes.h"
 #include "Win.h"

@@ -19,7 +19,8 @@ TEST_F(DialogTest, GetDlgItemIntReadsOnlyWholeDecimalNumbers) {
     } cases[] = {
         {"", false, 0, false, 0},
         {"-", false, 0, false, 0},
-        {" 12", true, 12, true, 12},
+        {" \t12", true, 12, true, 12},
+        {"1 2", false, 0, false, 0},
         {"+5", true, 5, false, 0},
         {"-0", true, 0, false, 0},
         {"12a", false, 0, false, 0},
@@ -357,7 +358,7 @@ TEST_F(DialogTest, DialogUnitsFollowTheFont) {
     RECT window;
     GetWindowRect(dialog, &window);
     EXPECT_EQ(window.right - window.left, 300);
-    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(7, 16)) << "the system font's";
     EXPECT_EQ(native::DialogTemplateId(dialog), 300u);
 }
 

@@ -22,7 +22,7 @@ struct ComboBoxState {
 };
 
 int ItemHeight(HWND hwnd) {
-    return ControlFont(hwnd).height;
+    return ControlFont(hwnd).tmHeight;
 }
 
 int FieldHeight(HWND hwnd) {

@@ -9,35 +9,31 @@ namespace native {
 HFONT CreateDialogFont(int pointSize) {
     WindowManager& manager = WindowManager::Instance();
     auto font = reinterpret_cast<HFONT>(manager.NewHandleValue());
-    FontMetrics metrics;
-    metrics.height = (pointSize * 4 + 2) / 3 + 2;
-    metrics.averageWidth = 6;
-    manager.fonts[font] = metrics;
-    return font;
+    return manager.gdi.MakeFont(font, (pointSize * 4 + 2) / 3 + 2, 6);
 }
 
-void DeleteDialogFont(HFONT font) {
-    WindowManager::Instance().fonts.erase(font);
-}
-
-FontMetrics MetricsOf(HFONT font) {
+TEXTMETRICA MetricsOf(HFONT font) {
     WindowManager& manager = WindowManager::Instance();
-    auto it = manager.fonts.find(font);
-    return it != manager.fonts.end() ? it->second : manager.settings.systemFont;
+    Language language = manager.settings.language;
+    TEXTMETRICA metrics;
+    if (!manager.gdi.Metrics(font, language, metrics)) {
+        manager.gdi.Metrics(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), language, metrics);
+    }
+    return metrics;
 }
 
 bool IsLeadByte(unsigned char byte) {
     return codepage::IsLeadByte(ActiveCodePage(), byte);
 }
 
-int TextWidth(std::string_view text, const FontMetrics& font) {
+int TextWidth(std::string_view text, const TEXTMETRICA& font) {
     int width = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
-            width += 2 * font.averageWidth;
+            width += 2 * font.tmAveCharWidth;
             ++i;
         } else {
-            width += font.averageWidth;
+            width += font.tmAveCharWidth;
         }
     }
     return width;
@@ -60,7 +56,7 @@ std::optional<LRESULT> FontMessage(HWND hwnd, UINT msg, WPARAM wParam) {
     return std::nullopt;
 }
 
-FontMetrics ControlFont(HWND hwnd) {
+TEXTMETRICA ControlFont(HWND hwnd) {
     return MetricsOf(static_cast<HFONT>(GetPropA(hwnd, fontProperty)));
 }
 

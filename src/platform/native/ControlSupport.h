@@ -21,17 +21,17 @@ template <typename T> void AttachControlData(HWND hwnd, std::shared_ptr<T> data)
     }
 }
 
+// The font of a dialog whose template asks for one of `pointSize` points.
 HFONT CreateDialogFont(int pointSize);
-void DeleteDialogFont(HFONT font);
-// A font the dialog manager made, or the system font for any other handle.
-FontMetrics MetricsOf(HFONT font);
-// Width in pixels; a double-byte character of the active code page counts twice.
-int TextWidth(std::string_view text, const FontMetrics& font);
+// A font the system knows, else the system font.
+TEXTMETRICA MetricsOf(HFONT font);
+// Width in pixels of average characters; a double-byte character counts twice.
+int TextWidth(std::string_view text, const TEXTMETRICA& font);
 bool IsLeadByte(unsigned char byte);
 
 // WM_SETFONT and WM_GETFONT, the same for every control class.
 std::optional<LRESULT> FontMessage(HWND hwnd, UINT msg, WPARAM wParam);
-FontMetrics ControlFont(HWND hwnd);
+TEXTMETRICA ControlFont(HWND hwnd);
 
 // WM_COMMAND(MAKELONG(id, code), control) to the control's parent.
 void NotifyParent(HWND control, WORD code);

@@ -23,9 +23,9 @@ int Scale(int value, int numerator, int denominator) {
                             denominator);
 }
 
-RECT Mapped(const native::FontMetrics& font, RECT rect) {
-    return RECT{Scale(rect.left, font.averageWidth, 4), Scale(rect.top, font.height, 8),
-                Scale(rect.right, font.averageWidth, 4), Scale(rect.bottom, font.height, 8)};
+RECT Mapped(const TEXTMETRICA& font, RECT rect) {
+    return RECT{Scale(rect.left, font.tmAveCharWidth, 4), Scale(rect.top, font.tmHeight, 8),
+                Scale(rect.right, font.tmAveCharWidth, 4), Scale(rect.bottom, font.tmHeight, 8)};
 }
 
 // The results of these messages are the dialog procedure's own; for the others it sets
@@ -99,7 +99,7 @@ LRESULT DefaultProcessing(HWND hwnd, DialogData& data, UINT msg, WPARAM wParam, 
         return 0;
     }
     case WM_NCDESTROY:
-        native::DeleteDialogFont(data.font);
+        DeleteObject(data.font);
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_SETFONT:
         data.font = reinterpret_cast<HFONT>(wParam);
@@ -118,7 +118,7 @@ bool Ended(HWND hwnd) {
 
 // Creates the controls; false when one cannot be.
 bool CreateControls(HWND hwnd, HINSTANCE instance, const DialogTemplate& dialog,
-                    const native::FontMetrics& font, HFONT fontHandle) {
+                    const TEXTMETRICA& font, HFONT fontHandle) {
     DialogData& data = *native::DialogDataOf(hwnd);
     for (const DialogItemTemplate& item : dialog.items) {
         RECT rect = Mapped(font, RECT{item.x, item.y, item.x + item.cx, item.y + item.cy});
@@ -198,7 +198,7 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
     creation.param = param;
     bool ownFont = (dialog->style & DS_SETFONT) != 0;
     creation.font = ownFont ? native::CreateDialogFont(dialog->pointSize) : nullptr;
-    native::FontMetrics font = native::MetricsOf(creation.font);
+    TEXTMETRICA font = native::MetricsOf(creation.font);
 
     // Placed in the owner's client area, as the template's position says.
     POINT origin;
@@ -213,7 +213,7 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
                                 origin.x + rect.left, origin.y + rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, owner, nullptr, instance, &creation);
     if (hwnd == nullptr) {
-        native::DeleteDialogFont(creation.font);
+        DeleteObject(creation.font);
         return nullptr;
     }
     if (!CreateControls(hwnd, instance, *dialog, font, creation.font)) {
@@ -300,9 +300,9 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
 }
 
 LONG GetDialogBaseUnits() {
-    const native::FontMetrics& font = Manager().settings.systemFont;
+    TEXTMETRICA font = native::MetricsOf(nullptr);
     return static_cast<LONG>(
-        MAKELONG(static_cast<WORD>(font.averageWidth), static_cast<WORD>(font.height)));
+        MAKELONG(static_cast<WORD>(font.tmAveCharWidth), static_cast<WORD>(font.tmHeight)));
 }
 
 BOOL MapDialogRect(HWND dialog, RECT* rect) {

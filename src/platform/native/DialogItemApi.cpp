@@ -1,56 +1,9 @@
 // The dialog manager's shortcuts for reading and setting controls by id.
 
+#include "platform/DecimalText.h"
 #include "platform/native/ControlSupport.h"
 
-#include <climits>
 #include <string>
-
-namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// Decimal text: blanks, a sign when signed, digits, nothing else. False for anything else and
-// for a value the type cannot hold.
-bool ParseInteger(const std::string& text, bool isSigned, UINT& value) {
-    std::size_t at = 0;
-    while (at < text.size() && IsBlank(text[at])) {
-        ++at;
-    }
-    bool negative = false;
-    if (isSigned && at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    if (at == text.size()) {
-        return false;
-    }
-    unsigned long long magnitude = 0;
-    for (; at < text.size(); ++at) {
-        if (text[at] < '0' || text[at] > '9') {
-            return false;
-        }
-        magnitude = magnitude * 10 + static_cast<unsigned>(text[at] - '0');
-        if (magnitude > UINT_MAX) {
-            return false;
-        }
-    }
-    if (!isSigned) {
-        value = static_cast<UINT>(magnitude);
-        return true;
-    }
-    unsigned long long limit = negative ? static_cast<unsigned long long>(INT_MAX) + 1 : INT_MAX;
-    if (magnitude > limit) {
-        return false;
-    }
-    long long signedValue =
-        negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
-    value = static_cast<UINT>(static_cast<int>(signedValue));
-    return true;
-}
-
-} // namespace
 
 LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND control = GetDlgItem(dialog, id);
@@ -89,14 +42,21 @@ UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    UINT value = 0;
-    if (!ParseInteger(text, isSigned != FALSE, value)) {
+    std::optional<UINT> value;
+    if (isSigned != FALSE) {
+        if (std::optional<std::int32_t> number = ParseSignedDecimal(text)) {
+            value = static_cast<UINT>(*number);
+        }
+    } else {
+        value = ParseUnsignedDecimal(text);
+    }
+    if (!value) {
         return 0;
     }
     if (translated != nullptr) {
         *translated = TRUE;
     }
-    return value;
+    return *value;
 }
 
 BOOL CheckDlgButton(HWND dialog, int id, UINT check) {

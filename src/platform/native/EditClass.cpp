@@ -72,7 +72,7 @@ std::size_t PreviousCharacter(const std::string& text, std::size_t offset) {
     return it == starts.begin() ? 0 : *(it - 1);
 }
 
-int VisibleLines(HWND hwnd, const std::string& text, const FontMetrics& font, int width) {
+int VisibleLines(HWND hwnd, const std::string& text, const TEXTMETRICA& font, int width) {
     bool wraps = (StyleOf(hwnd) & ES_AUTOHSCROLL) == 0;
     int lines = 0;
     std::size_t start = 0;
@@ -97,7 +97,7 @@ bool Fits(HWND hwnd, const EditState& state, const std::string& text) {
     }
     RECT client;
     GetClientRect(hwnd, &client);
-    FontMetrics font = ControlFont(hwnd);
+    TEXTMETRICA font = ControlFont(hwnd);
     DWORD style = StyleOf(hwnd);
     if (!MultiLine(hwnd)) {
         return (style & ES_AUTOHSCROLL) != 0 || TextWidth(text, font) <= client.right - margin;
@@ -105,8 +105,8 @@ bool Fits(HWND hwnd, const EditState& state, const std::string& text) {
     if ((style & ES_AUTOVSCROLL) != 0) {
         return true;
     }
-    return VisibleLines(hwnd, text, font, client.right - margin) * font.height <=
-           std::max<int>(client.bottom - margin, font.height);
+    return VisibleLines(hwnd, text, font, client.right - margin) * font.tmHeight <=
+           std::max<int>(client.bottom - margin, font.tmHeight);
 }
 
 void Store(HWND hwnd, const std::string& text) {
@@ -224,7 +224,7 @@ void Click(HWND hwnd, EditState& state, POINT point) {
     std::string text = TextOf(hwnd);
     std::size_t at = text.size();
     if (!MultiLine(hwnd)) {
-        FontMetrics font = ControlFont(hwnd);
+        TEXTMETRICA font = ControlFont(hwnd);
         std::vector<std::size_t> starts = CharacterStarts(text);
         for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
             std::string_view before(text.data(), starts[i + 1]);

@@ -21,7 +21,7 @@ DWORD StyleOf(HWND hwnd) {
 }
 
 int ItemHeight(HWND hwnd, const ListBoxState& state) {
-    return state.itemHeight > 0 ? state.itemHeight : ControlFont(hwnd).height;
+    return state.itemHeight > 0 ? state.itemHeight : ControlFont(hwnd).tmHeight;
 }
 
 int Rows(HWND hwnd, const ListBoxState& state) {

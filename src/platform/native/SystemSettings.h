@@ -7,16 +7,9 @@
 
 namespace native {
 
-// A font's character cell: its height and average character width in pixels.
-struct FontMetrics {
-    int height = 16;
-    int averageWidth = 8;
-};
-
 // The settings of the system as a whole; a default-constructed object holds the defaults.
 struct SystemSettings {
     Metrics metrics;
-    FontMetrics systemFont;
     // Colours set through SetSysColor; the others keep the classic scheme.
     std::map<int, COLORREF> colours;
     Language language = Language::English;
