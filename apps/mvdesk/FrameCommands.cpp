@@ -71,7 +71,7 @@ void SystemCommand(Console& console, const Args& args) {
                                                          {"restore", SC_RESTORE},
                                                          {"tasklist", SC_TASKLIST}};
     HWND frame = nullptr;
-    if (!console.ArgCount(args, 2, 2, "syscmd N NAME") || !console.FrameArg(args, 0, frame))
+    if (!console.ArgCount(args, 2, 2, "syscmd N NAME") || !console.UserFrameArg(args, 0, frame))
         return;
     for (const auto& [name, command] : names) {
         if (args[1] == name) {
