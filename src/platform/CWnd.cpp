@@ -197,22 +197,25 @@ HWND CWnd::UnsubclassWindow() {
     return Detach();
 }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
-    DWORD style = GetStyle();
+namespace {
+
+BOOL ModifyLong(HWND hwnd, int index, DWORD remove, DWORD add) {
+    auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, index));
     DWORD changed = (style & ~remove) | add;
     if (changed == style)
         return FALSE;
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<std::intptr_t>(changed));
+    ::SetWindowLongPtrA(hwnd, index, static_cast<std::intptr_t>(changed));
     return TRUE;
 }
 
+} // namespace
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    return ModifyLong(m_hWnd, GWL_STYLE, remove, add);
+}
+
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add) {
-    DWORD style = GetExStyle();
-    DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return FALSE;
-    ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<std::intptr_t>(changed));
-    return TRUE;
+    return ModifyLong(m_hWnd, GWL_EXSTYLE, remove, add);
 }
 
 std::string CWnd::GetDlgItemText(int id) const {

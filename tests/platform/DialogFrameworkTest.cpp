@@ -2,10 +2,13 @@
 #include "TemplateModule.h"
 
 #include "platform/Afx.h"
+#include "platform/CComboBox.h"
 #include "platform/CDataExchange.h"
 #include "platform/CDialog.h"
 #include "platform/CEdit.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CListBox.h"
+#include "platform/CSpinButtonCtrl.h"
 
 #include <gmock/gmock.h>
 
@@ -63,6 +66,9 @@ public:
     INT_PTR nestedResult = 0;
     std::vector<std::string> events;
     HelpedEdit edit;
+    CListBox list;
+    CComboBox combo;
+    CSpinButtonCtrl spin;
 
 protected:
     BOOL OnInitDialog() override {
@@ -73,6 +79,9 @@ protected:
     }
     void DoDataExchange(CDataExchange* dx) override {
         DDX_Control(dx, 11, edit);
+        DDX_Control(dx, 12, spin);
+        DDX_Control(dx, 40, list);
+        DDX_Control(dx, 41, combo);
         DDX_Text(dx, 11, name);
         if (dx->m_bSaveAndValidate && name == "bad")
             dx->Fail();
@@ -235,14 +244,21 @@ TEST_F(DialogFrameworkTest, EndDialogDuringInitialisationSkipsTheLoop) {
 
 TEST_F(DialogFrameworkTest, ControlsSubclassedByIdAndNotificationsReachTheMaps) {
     SampleDialogObject dialog;
+    std::string text;
     Script script({[&] {
-        SendDlgItemMessageA(Dialog(), 12, UDM_SETRANGE32, 0, 10);
+        dialog.spin.SetRange32(0, 10);
+        dialog.list.AddString("b");
+        dialog.list.InsertString(0, "a");
+        dialog.list.GetText(1, text);
+        dialog.combo.AddString("c");
+        text += std::to_string(dialog.combo.GetCount());
         native::ClickWindow(GetDlgItem(Dialog(), 12), POINT{1, 1});
         native::PressKey(GetDlgItem(Dialog(), 11), VK_F1, false, false, false);
         Press(VK_ESCAPE);
     }});
     dialog.DoModal();
     EXPECT_EQ(dialog.edit.asked, 11) << "F1 reached the subclassed field";
+    EXPECT_EQ(text, "b1");
     EXPECT_THAT(dialog.events, ElementsAre("delta 1"));
     EXPECT_EQ(dialog.edit.m_hWnd, nullptr) << "let go with its window";
 }

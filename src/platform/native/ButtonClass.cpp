@@ -118,73 +118,67 @@ std::optional<LRESULT> ButtonMessage(HWND hwnd, ButtonState& state, UINT msg, WP
     }
 }
 
-} // namespace
-
-LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        AttachControlData(hwnd, std::make_shared<ButtonState>());
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    // Held here: a click's notice may destroy the window.
-    std::shared_ptr<ButtonState> state = ControlDataOf<ButtonState>(hwnd);
-    if (!state) {
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    if (std::optional<LRESULT> result = ButtonMessage(hwnd, *state, msg, wParam, lParam)) {
-        return *result;
-    }
+std::optional<LRESULT> InputMessage(HWND hwnd, ButtonState& state, UINT msg, WPARAM wParam,
+                                    LPARAM lParam) {
     DWORD type = ButtonType(hwnd);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(type);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (type == BS_GROUPBOX) {
-            return 0;
+        if (type != BS_GROUPBOX) {
+            FocusByClick(hwnd);
+            state.pushed = true;
+            SetCapture(hwnd);
         }
-        FocusByClick(hwnd);
-        state->pushed = true;
-        SetCapture(hwnd);
         return 0;
     case WM_LBUTTONUP:
-        if (state->pushed) {
-            state->pushed = false;
+        if (state.pushed) {
+            state.pushed = false;
             if (GetCapture() == hwnd) {
                 ReleaseCapture();
             }
             // Released outside the button, the press is taken back.
             if (InClient(hwnd, PointOf(lParam))) {
-                Click(hwnd, *state);
+                Click(hwnd, state);
             }
         }
         return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_SPACE && type != BS_GROUPBOX) {
-            state->pushed = true;
-            return 0;
+        if (wParam != VK_SPACE || type == BS_GROUPBOX) {
+            return std::nullopt;
         }
-        break;
-    case WM_KEYUP:
-        if (wParam == VK_SPACE && state->pushed) {
-            state->pushed = false;
-            Click(hwnd, *state);
-            return 0;
-        }
-        break;
-    case WM_SETFOCUS:
-        state->focused = true;
+        state.pushed = true;
         return 0;
+    case WM_KEYUP:
+        if (wParam != VK_SPACE || !state.pushed) {
+            return std::nullopt;
+        }
+        state.pushed = false;
+        Click(hwnd, state);
+        return 0;
+    case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        state->focused = false;
-        state->pushed = false;
+        state.focused = msg == WM_SETFOCUS;
+        state.pushed = false;
         return 0;
     default:
-        break;
+        return std::nullopt;
     }
-    if (std::optional<LRESULT> result = FontMessage(hwnd, msg, wParam)) {
-        return *result;
+}
+
+std::optional<LRESULT> Handle(HWND hwnd, ButtonState& state, UINT msg, WPARAM wParam,
+                              LPARAM lParam) {
+    if (std::optional<LRESULT> result = ButtonMessage(hwnd, state, msg, wParam, lParam)) {
+        return result;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return InputMessage(hwnd, state, msg, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return ControlProc<ButtonState>(hwnd, msg, wParam, lParam, Handle);
 }
 
 } // namespace native

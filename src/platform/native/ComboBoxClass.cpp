@@ -153,79 +153,68 @@ std::optional<LRESULT> DropMessage(HWND hwnd, ComboBoxState& state, UINT msg, WP
     }
 }
 
-} // namespace
+LRESULT DialogCode(const ComboBoxState& state, LPARAM lParam) {
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (state.dropped && key != nullptr && key->message == WM_KEYDOWN &&
+        (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE)) {
+        code |= DLGC_WANTMESSAGE;
+    }
+    return code;
+}
 
-LRESULT ComboBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto state = std::make_shared<ComboBoxState>();
-        if (const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam)) {
-            state->droppedHeight = create->cy;
-        }
-        AttachControlData(hwnd, state);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    // Held here: a selection notice may destroy the window.
-    std::shared_ptr<ComboBoxState> state = ControlDataOf<ComboBoxState>(hwnd);
-    if (!state) {
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    int before = state->items.Selection();
-    bool sorted = (GetWindowLongPtrA(hwnd, GWL_STYLE) & CBS_SORT) != 0;
-    if (std::optional<LRESULT> result = ItemMessage(state->items, comboBoxCodes, msg, wParam,
-                                                    lParam, sorted, ListRows(hwnd, *state))) {
-        // The selection moves with inserted and deleted items too; the text follows it.
-        if (state->items.Selection() != before || msg == CB_DELETESTRING ||
-            msg == CB_RESETCONTENT) {
-            ShowSelection(hwnd, *state);
-        }
-        return *result;
-    }
-    if (std::optional<LRESULT> result = DropMessage(hwnd, *state, msg, wParam, lParam)) {
-        return *result;
-    }
+std::optional<LRESULT> InputMessage(HWND hwnd, ComboBoxState& state, UINT msg, WPARAM wParam,
+                                    LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
+        if (const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam)) {
+            state.droppedHeight = create->cy;
+        }
         Layout(hwnd);
         return 0;
     case WM_SETFONT:
         FontMessage(hwnd, msg, wParam);
         Layout(hwnd);
         return 0;
-    case WM_GETDLGCODE: {
-        LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        if (state->dropped && key != nullptr && key->message == WM_KEYDOWN &&
-            (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE)) {
-            code |= DLGC_WANTMESSAGE;
-        }
-        return code;
-    }
+    case WM_GETDLGCODE:
+        return DialogCode(state, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        ButtonDown(hwnd, *state, PointOf(lParam));
+        ButtonDown(hwnd, state, PointOf(lParam));
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (Key(hwnd, *state, wParam)) {
-            return 0;
-        }
-        break;
-    case WM_SETFOCUS:
-        NotifyParent(hwnd, CBN_SETFOCUS);
-        return 0;
+        return Key(hwnd, state, wParam) ? std::optional<LRESULT>(0) : std::nullopt;
     case WM_KILLFOCUS:
-        Close(hwnd, *state, false);
-        if (IsWindow(hwnd)) {
-            NotifyParent(hwnd, CBN_KILLFOCUS);
-        }
-        return 0;
+        Close(hwnd, state, false);
+        return IsWindow(hwnd) ? FocusNotice(hwnd, msg, CBN_SETFOCUS, CBN_KILLFOCUS) : 0;
     default:
-        break;
+        return FocusNotice(hwnd, msg, CBN_SETFOCUS, CBN_KILLFOCUS);
     }
-    if (std::optional<LRESULT> result = FontMessage(hwnd, msg, wParam)) {
-        return *result;
+}
+
+std::optional<LRESULT> Handle(HWND hwnd, ComboBoxState& state, UINT msg, WPARAM wParam,
+                              LPARAM lParam) {
+    int before = state.items.Selection();
+    bool sorted = (GetWindowLongPtrA(hwnd, GWL_STYLE) & CBS_SORT) != 0;
+    if (std::optional<LRESULT> result = ItemMessage(state.items, comboBoxCodes, msg, wParam, lParam,
+                                                    sorted, ListRows(hwnd, state))) {
+        // The selection moves with inserted and deleted items too; the text follows it.
+        if (state.items.Selection() != before || msg == CB_DELETESTRING || msg == CB_RESETCONTENT) {
+            ShowSelection(hwnd, state);
+        }
+        return result;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (std::optional<LRESULT> result = DropMessage(hwnd, state, msg, wParam, lParam)) {
+        return result;
+    }
+    return InputMessage(hwnd, state, msg, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT ComboBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return ControlProc<ComboBoxState>(hwnd, msg, wParam, lParam, Handle);
 }
 
 } // namespace native

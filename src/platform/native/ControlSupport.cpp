@@ -68,6 +68,14 @@ void NotifyParent(HWND control, WORD code) {
     }
 }
 
+std::optional<LRESULT> FocusNotice(HWND hwnd, UINT msg, WORD gained, WORD lost) {
+    if (msg != WM_SETFOCUS && msg != WM_KILLFOCUS) {
+        return std::nullopt;
+    }
+    NotifyParent(hwnd, msg == WM_SETFOCUS ? gained : lost);
+    return 0;
+}
+
 bool IsDialogWindow(HWND hwnd) {
     Window* window = WindowManager::Instance().Find(hwnd);
     return window != nullptr && window->className == WC_DIALOG && window->controlData != nullptr;

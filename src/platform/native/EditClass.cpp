@@ -314,26 +314,15 @@ std::optional<LRESULT> EditMessage(HWND hwnd, EditState& state, UINT msg, WPARAM
     }
 }
 
-} // namespace
-
-LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        AttachControlData(hwnd, std::make_shared<EditState>());
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    // Held here: a change notice may destroy the window.
-    std::shared_ptr<EditState> state = ControlDataOf<EditState>(hwnd);
-    if (!state) {
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    if (std::optional<LRESULT> result = EditMessage(hwnd, *state, msg, wParam, lParam)) {
-        return *result;
+std::optional<LRESULT> Handle(HWND hwnd, EditState& state, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (std::optional<LRESULT> result = EditMessage(hwnd, state, msg, wParam, lParam)) {
+        return result;
     }
     switch (msg) {
     case WM_SETTEXT:
         DefWindowProcA(hwnd, msg, wParam, lParam);
-        state->anchor = state->caret = 0;
-        state->modified = false;
+        state.anchor = state.caret = 0;
+        state.modified = false;
         // As on the original platform, setting a multi-line field's text is no change notice.
         if (!MultiLine(hwnd)) {
             NotifyParent(hwnd, EN_UPDATE);
@@ -343,30 +332,23 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return DialogCode(hwnd, lParam);
     case WM_KEYDOWN:
-        if (KeyDown(hwnd, *state, wParam)) {
-            return 0;
-        }
-        break;
+        return KeyDown(hwnd, state, wParam) ? std::optional<LRESULT>(0) : std::nullopt;
     case WM_CHAR:
-        Character(hwnd, *state, wParam);
+        Character(hwnd, state, wParam);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        Click(hwnd, *state, PointOf(lParam));
-        return 0;
-    case WM_SETFOCUS:
-        NotifyParent(hwnd, EN_SETFOCUS);
-        return 0;
-    case WM_KILLFOCUS:
-        NotifyParent(hwnd, EN_KILLFOCUS);
+        Click(hwnd, state, PointOf(lParam));
         return 0;
     default:
-        break;
+        return FocusNotice(hwnd, msg, EN_SETFOCUS, EN_KILLFOCUS);
     }
-    if (std::optional<LRESULT> result = FontMessage(hwnd, msg, wParam)) {
-        return *result;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return ControlProc<EditState>(hwnd, msg, wParam, lParam, Handle);
 }
 
 } // namespace native

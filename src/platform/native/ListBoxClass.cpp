@@ -118,25 +118,15 @@ std::optional<LRESULT> LayoutMessage(HWND hwnd, ListBoxState& state, UINT msg, W
     }
 }
 
-} // namespace
-
-LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        AttachControlData(hwnd, std::make_shared<ListBoxState>());
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    // Held here: a selection notice may destroy the window.
-    std::shared_ptr<ListBoxState> state = ControlDataOf<ListBoxState>(hwnd);
-    if (!state) {
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+std::optional<LRESULT> Handle(HWND hwnd, ListBoxState& state, UINT msg, WPARAM wParam,
+                              LPARAM lParam) {
     bool sorted = (StyleOf(hwnd) & LBS_SORT) != 0;
-    if (std::optional<LRESULT> result = ItemMessage(state->items, listBoxCodes, msg, wParam, lParam,
-                                                    sorted, Rows(hwnd, *state))) {
-        return *result;
+    if (std::optional<LRESULT> result = ItemMessage(state.items, listBoxCodes, msg, wParam, lParam,
+                                                    sorted, Rows(hwnd, state))) {
+        return result;
     }
-    if (std::optional<LRESULT> result = LayoutMessage(hwnd, *state, msg, wParam, lParam)) {
-        return *result;
+    if (std::optional<LRESULT> result = LayoutMessage(hwnd, state, msg, wParam, lParam)) {
+        return result;
     }
     switch (msg) {
     case WM_GETDLGCODE:
@@ -144,9 +134,9 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         FocusByClick(hwnd);
-        int index = ItemAt(hwnd, *state, PointOf(lParam));
+        int index = ItemAt(hwnd, state, PointOf(lParam));
         if (index >= 0) {
-            Choose(hwnd, *state, index);
+            Choose(hwnd, state, index);
             if (msg == WM_LBUTTONDBLCLK && IsWindow(hwnd)) {
                 Notify(hwnd, LBN_DBLCLK);
             }
@@ -154,23 +144,20 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_KEYDOWN:
-        if (Key(hwnd, *state, wParam)) {
-            return 0;
-        }
-        break;
+        return Key(hwnd, state, wParam) ? std::optional<LRESULT>(0) : std::nullopt;
     case WM_SETFOCUS:
-        Notify(hwnd, LBN_SETFOCUS);
-        return 0;
     case WM_KILLFOCUS:
-        Notify(hwnd, LBN_KILLFOCUS);
+        Notify(hwnd, msg == WM_SETFOCUS ? LBN_SETFOCUS : LBN_KILLFOCUS);
         return 0;
     default:
-        break;
+        return std::nullopt;
     }
-    if (std::optional<LRESULT> result = FontMessage(hwnd, msg, wParam)) {
-        return *result;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return ControlProc<ListBoxState>(hwnd, msg, wParam, lParam, Handle);
 }
 
 } // namespace native

@@ -233,48 +233,44 @@ std::optional<LRESULT> RangeMessage(HWND hwnd, UpDownState& state, UINT msg, WPA
     }
 }
 
-} // namespace
-
-LRESULT UpDownProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        AttachControlData(hwnd, std::make_shared<UpDownState>());
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    std::shared_ptr<UpDownState> state = ControlDataOf<UpDownState>(hwnd);
-    if (!state) {
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    if (std::optional<LRESULT> result = RangeMessage(hwnd, *state, msg, wParam, lParam)) {
-        return *result;
+std::optional<LRESULT> Handle(HWND hwnd, UpDownState& state, UINT msg, WPARAM wParam,
+                              LPARAM lParam) {
+    if (std::optional<LRESULT> result = RangeMessage(hwnd, state, msg, wParam, lParam)) {
+        return result;
     }
     switch (msg) {
     case WM_CREATE:
         // The automatic buddy is the control created just before this one.
         if ((StyleOf(hwnd) & UDS_AUTOBUDDY) != 0) {
-            SetBuddy(hwnd, *state, GetWindow(hwnd, GW_HWNDPREV));
+            SetBuddy(hwnd, state, GetWindow(hwnd, GW_HWNDPREV));
         }
         return 0;
     case UDM_SETBUDDY:
-        return reinterpret_cast<LRESULT>(SetBuddy(hwnd, *state, reinterpret_cast<HWND>(wParam)));
+        return reinterpret_cast<LRESULT>(SetBuddy(hwnd, state, reinterpret_cast<HWND>(wParam)));
     case UDM_GETBUDDY:
-        return reinterpret_cast<LRESULT>(state->buddy);
+        return reinterpret_cast<LRESULT>(state.buddy);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         RECT client;
         GetClientRect(hwnd, &client);
-        Step(hwnd, *state, PointOf(lParam).y < client.bottom / 2);
+        Step(hwnd, state, PointOf(lParam).y < client.bottom / 2);
         return 0;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_UP || wParam == VK_DOWN) {
-            Step(hwnd, *state, wParam == VK_UP);
-            return 0;
+        if (wParam != VK_UP && wParam != VK_DOWN) {
+            return std::nullopt;
         }
-        break;
+        Step(hwnd, state, wParam == VK_UP);
+        return 0;
     default:
-        break;
+        return std::nullopt;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT UpDownProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return ControlProc<UpDownState>(hwnd, msg, wParam, lParam, Handle);
 }
 
 } // namespace native
