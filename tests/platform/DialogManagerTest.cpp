@@ -250,6 +250,16 @@ TEST_F(DialogTest, EditFieldsTypeWithinTheirStylesAndNotify) {
         EXPECT_EQ(native::GetWindowTextOf(edit), c.expected) << c.name;
         DestroyWindow(dialog);
     }
+    // A double-byte character is typed, measured and erased whole.
+    native::SetLanguage(Language::Japanese);
+    HWND narrow = GetDlgItem(Open(SampleDialog(0)), 11);
+    SetFocus(narrow);
+    native::TypeText(narrow, std::string(20, '\x83') + "A");
+    native::PressKey(narrow, VK_BACK, false, false, false);
+    Pump(GetParent(narrow));
+    EXPECT_EQ(native::GetWindowTextOf(narrow), std::string(14, '\x83'));
+    native::SetLanguage(Language::English);
+
     HWND dialog = Open(SampleDialog());
     HWND edit = GetDlgItem(dialog, 11);
     SetDlgItemTextA(dialog, 11, "old");
