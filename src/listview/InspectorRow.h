@@ -77,7 +77,8 @@ int ListIndex(const InspectorRow& row);
 // with `descend` false, the rows below `row` are passed over. Walks of any depth use it
 // instead of recursion.
 InspectorRow* NextInSubtree(const InspectorRow* row, const InspectorRow* top, bool descend = true);
-// Visits `row` and every row below it in pre-order; visit(row) may not change the tree.
+// Visits `row` and every row below it in pre-order, nothing for a null row; visit(row) may
+// not change the tree.
 template <typename Visit> void ForEachInSubtree(InspectorRow* row, Visit visit) {
     for (InspectorRow* at = row; at != nullptr; at = NextInSubtree(at, row))
         visit(*at);
@@ -99,7 +100,6 @@ InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad,
                                        const RowIndex* index = nullptr);
 // 1 + the number of rows below `row`.
 int CountSubtree(const InspectorRow* row);
-
 // Links `row` at the tail and takes it over, unless the list already holds a row for its
 // pad: then the row is handed back and nothing changes. Returns null when taken.
 std::unique_ptr<InspectorRow> Append(RowList& list, std::unique_ptr<InspectorRow> row);

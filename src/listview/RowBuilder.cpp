@@ -24,15 +24,19 @@ const char* OrEmpty(const char* text) {
 
 } // namespace
 
-std::string RowLabel(MvSimplePad* pad) {
-    std::string label = OrEmpty(pad->get_own_name());
+MvSimplePad* StandInOf(MvSimplePad* pad) {
     const char* className = pad->get_class_name();
     if (className != nullptr && (std::strcmp(className, "MvIconPad") == 0 ||
-                                 std::strcmp(className, "MvDynamicLoadPad") == 0)) {
-        // Both classes stand for another pad; their label names it.
-        if (MvSimplePad* standsFor = static_cast<MvIconPad*>(pad)->get_pad())
-            label += "(" + std::string(OrEmpty(standsFor->get_own_name())) + ")";
-    }
+                                 std::strcmp(className, "MvDynamicLoadPad") == 0))
+        return static_cast<MvIconPad*>(pad)->get_pad();
+    return nullptr;
+}
+
+std::string RowLabel(MvSimplePad* pad) {
+    std::string label = OrEmpty(pad->get_own_name());
+    // A stand-in's label names the pad it stands for.
+    if (MvSimplePad* standsFor = StandInOf(pad))
+        label += "(" + std::string(OrEmpty(standsFor->get_own_name())) + ")";
     return label;
 }
 
@@ -156,9 +160,17 @@ InspectorRow* BuildOne(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
     return built;
 }
 
+// A view has one tree: a new root starts the indexes afresh, whoever owned the old tree.
+void StartTree(CInspectrView& view) {
+    view.rowIndex.Clear();
+    view.connectionRows.clear();
+}
+
 } // namespace
 
 InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
+    if (parentRow == nullptr)
+        StartTree(view);
     InspectorRow* top = BuildOne(view, pad, parentRow);
     if (top == nullptr)
         return nullptr;
@@ -206,6 +218,7 @@ InspectorRow* BuildDesktopRow(CInspectrView& view) {
         }
     }
     InspectorRow* desktop = row.release();
+    StartTree(view);
     view.rowIndex.Add(*desktop);
     for (int i = 0; i < pads.length(); ++i)
         BuildRow(view, pads.at(i), desktop);

@@ -166,13 +166,18 @@ void SelectRow(CInspectrView& view, const InspectorRow& row) {
     InspectorRow* listed = RowOfItem(view, item);
     if (listed == nullptr || listed->shown != 1)
         return;
+    // The control refuses the selected state to a row that may not have it; the row and the
+    // selection list follow the item only.
+    CListCtrl& list = view.List();
+    list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    if (list.GetItemState(item, LVIS_SELECTED) == 0 || RowOfItem(view, item) != listed)
+        return;
     if (!HasSelectedPad(view, listed->pad)) {
         AddSelectedCopy(view, *listed, item);
         if (Publishable(*listed))
             PublishSelection(view, 1, listed->pad);
     }
     listed->listSelected = 1;
-    view.List().SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 void DeselectRow(CInspectrView& view, const InspectorRow& row) {
@@ -252,8 +257,9 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
     std::vector<std::pair<int, bool>> leftAlone;
     bool oneRowPerPad = view.rowIndex.OneRowPerPad();
     view.listed.ForEach(0, [&](int i, InspectorRow* row) {
-        // A pad's further rows are not selected; SelectRow selects its first item.
-        if (row == nullptr || row->shown != 1 ||
+        // A pad's further rows are not selected, SelectRow selects its first item; a gone row
+        // is refused.
+        if (row == nullptr || row->shown != 1 || row->gone ||
             (!oneRowPerPad && ListedRowOf(view, row->pad) != row)) {
             leftAlone.emplace_back(i, list.GetItemState(i, LVIS_SELECTED) != 0);
             return true;
@@ -330,7 +336,8 @@ void RestoreSelection(CInspectrView& view) {
     std::vector<int> items;
     for (const InspectorRow* saved = view.savedSelection->head; saved; saved = saved->next) {
         InspectorRow* listed = ListedRowOf(view, saved->pad);
-        if (listed == nullptr || listed->shown != 1 || HasSelectedPad(view, listed->pad))
+        if (listed == nullptr || listed->shown != 1 || listed->gone ||
+            HasSelectedPad(view, listed->pad))
             continue;
         int item = ListedRows::IndexOf(*listed);
         AddSelectedCopy(view, *listed, item);
@@ -452,7 +459,7 @@ void OnEveryItemChanged(CInspectrView& view) {
     for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
          i = list.GetNextItem(i, LVNI_SELECTED)) {
         InspectorRow* row = RowOfItem(view, i);
-        if (row == nullptr || HasSelectedPad(view, row->pad))
+        if (row == nullptr || row->gone || HasSelectedPad(view, row->pad))
             continue;
         row->listSelected = 1;
         AddSelectedCopy(view, *row, i);
@@ -468,6 +475,14 @@ void OnEveryItemChanged(CInspectrView& view) {
 }
 
 } // namespace
+
+bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsigned oldState,
+                    unsigned newState) {
+    bool selecting = (changed & LVIF_STATE) != 0 && (newState & LVIS_SELECTED) != 0 &&
+                     (oldState & LVIS_SELECTED) == 0;
+    const InspectorRow* row = selecting ? RowOfItem(view, item) : nullptr;
+    return row != nullptr && row->gone != 0;
+}
 
 void OnItemChanged(CInspectrView& view, int item, unsigned changed) {
     if (view.suppressItemChange == 1 || view.bulkChange > 0 || (changed & LVIF_STATE) == 0 ||
