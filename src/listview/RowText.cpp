@@ -21,7 +21,8 @@ RowText& RowText::operator=(std::string_view text) {
 
 void RowText::Assign(std::string_view text) {
     if (text.size() <= kInline) {
-        std::memcpy(bytes_, text.data(), text.size());
+        if (!text.empty())
+            std::memcpy(bytes_, text.data(), text.size());
         SetInlineLength(text.size());
         return;
     }
