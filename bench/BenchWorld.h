@@ -18,6 +18,7 @@
 #include <malloc.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <random>
 #include <string>
@@ -133,6 +134,15 @@ private:
     std::unique_ptr<DesktopHost> host_;
     std::string registryPath_;
 };
+
+// The case's running time, or MV_BENCH_ITERATIONS iterations when that is set (quick looks
+// and instruction counts under a profiler).
+inline void Pace(benchmark::internal::Benchmark* bench, double minTime) {
+    if (const char* iterations = std::getenv("MV_BENCH_ITERATIONS"))
+        bench->Iterations(std::atoll(iterations));
+    else
+        bench->MinTime(minTime);
+}
 
 // One world at a time, kept while the cases run on it: the cases of each world are
 // registered together.

@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
             auto* bench = benchmark::RegisterBenchmark(name, run);
             // Whole-table cases run long enough at every size to reach a steady state: the
             // first passes over a large desktop also pay for fresh pages and a cold allocator.
-            bench->Arg(pads)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+            Pace(bench->Arg(pads)->Unit(benchmark::kMicrosecond), 2.0);
         }
     }
     RegisterScaleCases();

@@ -8,6 +8,7 @@
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 #include "platform/Afx.h"
+#include "platform/CFrameWnd.h"
 
 #include <chrono>
 #include <fstream>
@@ -202,22 +203,23 @@ void LoadChainScene(benchmark::State& state) {
     LoadScene(state, true);
 }
 
-// What the console does after every command: pending messages, the idle update of every
-// frame's toolbar, the temporary window objects.
+// What the console does after every command: pending messages, the idle update of the
+// active frame's toolbar, the temporary window objects.
 void CommandOverhead(benchmark::State& state) {
     World& world = WorldOf(1000, Shape{}, static_cast<int>(state.range(0)));
     (void)world;
     for (auto _ : state) {
         AfxPumpPending();
-        AfxIdleUpdate(nullptr);
-        CWnd::DeleteTempMap();
+        if (auto* active = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(GetActiveWindow())))
+            AfxIdleUpdate(active);
+        AfxIdleCleanup();
     }
 }
 
 void Register(const char* name, void (*run)(benchmark::State&), std::vector<int> sizes,
               benchmark::TimeUnit unit = benchmark::kMicrosecond, double minTime = 2.0) {
     for (int size : sizes)
-        benchmark::RegisterBenchmark(name, run)->Arg(size)->Unit(unit)->MinTime(minTime);
+        Pace(benchmark::RegisterBenchmark(name, run)->Arg(size)->Unit(unit), minTime);
 }
 
 } // namespace

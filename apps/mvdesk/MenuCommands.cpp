@@ -4,6 +4,7 @@
 #include "DesktopHost.h"
 #include "DesktopSession.h"
 #include "platform/Afx.h"
+#include "platform/CFrameWnd.h"
 #include "platform/CToolBar.h"
 #include "platform/NativeMenu.h"
 
@@ -176,7 +177,7 @@ void ClickButton(Console& console, const Args& args) {
         console.Error("frame " + args[0] + " has no button " + args[1]);
         return;
     }
-    AfxIdleUpdate(nullptr);
+    AfxIdleUpdate(dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(frame)));
     if (!bar->ClickButton(index))
         console.Error("button " + args[1] + " is disabled");
 }
