@@ -60,6 +60,7 @@ void CInspectrView::FreeTree() {
     listed.NoteTreeGone();
     rowIndex.Clear();
     connectionRows.clear();
+    standInRows.clear();
     rootRow.reset();
 }
 
@@ -83,6 +84,8 @@ void CInspectrView::RemoveRowFromTree(InspectorRow* row) {
         rowIndex.Forget(below);
         if (below.connectionWatched)
             connectionRows.erase(&below);
+        if (below.standIn)
+            standInRows.erase(&below);
         --rowCount;
     });
     if (row->parentRow != nullptr && row->parentRow->children)

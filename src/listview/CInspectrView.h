@@ -53,8 +53,10 @@ public:
     ListedRows listed;
     // With nested labels: the names above the root row as the table was last written.
     NestedPrefix nestedPrefix;
-    // The rows of the tree whose connection flag a show or deletion elsewhere may change.
+    // The rows of the tree whose connection flag a show or deletion elsewhere may change, and
+    // those whose label names another pad.
     std::unordered_set<InspectorRow*> connectionRows;
+    std::unordered_set<InspectorRow*> standInRows;
     int rowCount = 0;
     std::unique_ptr<InspectorRow> topRecord;
     std::unique_ptr<InspectorRow> anchorRow;

@@ -27,6 +27,8 @@ struct InspectorRow {
     std::uint8_t connected = 0;
     // The flag may change without a notice of this pad (see ConnectionMayChange).
     std::uint8_t connectionWatched = 0;
+    // The pad is an icon or loader, whose label names the pad it stands for.
+    std::uint8_t standIn = 0;
     int depth = 0;
     int x = 0;
     int y = 0;

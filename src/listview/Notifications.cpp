@@ -190,13 +190,14 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
 }
 
 // The rows of the icon and loader pads whose labels name `pad`. A loader is not the icon of
-// the pad it loaded, so the tree is searched; renames are rare enough for that.
+// the pad it loaded, so the view's rows of such pads are looked at; their order does not
+// matter, as each label is read from its own pad.
 std::vector<InspectorRow*> StandInRows(CInspectrView& view, MvSimplePad* pad) {
     std::vector<InspectorRow*> rows;
-    ForEachInSubtree(view.rootRow.get(), [pad, &rows](InspectorRow& row) {
-        if (row.pad != nullptr && !row.gone && StandInOf(row.pad) == pad)
-            rows.push_back(&row);
-    });
+    for (InspectorRow* row : view.standInRows) {
+        if (row->pad != nullptr && !row->gone && StandInOf(row->pad) == pad)
+            rows.push_back(row);
+    }
     return rows;
 }
 

@@ -24,12 +24,14 @@ const char* OrEmpty(const char* text) {
 
 } // namespace
 
-MvSimplePad* StandInOf(MvSimplePad* pad) {
+bool IsStandInClass(MvSimplePad* pad) {
     const char* className = pad->get_class_name();
-    if (className != nullptr && (std::strcmp(className, "MvIconPad") == 0 ||
-                                 std::strcmp(className, "MvDynamicLoadPad") == 0))
-        return static_cast<MvIconPad*>(pad)->get_pad();
-    return nullptr;
+    return className != nullptr && (std::strcmp(className, "MvIconPad") == 0 ||
+                                    std::strcmp(className, "MvDynamicLoadPad") == 0);
+}
+
+MvSimplePad* StandInOf(MvSimplePad* pad) {
+    return IsStandInClass(pad) ? static_cast<MvIconPad*>(pad)->get_pad() : nullptr;
 }
 
 std::string RowLabel(MvSimplePad* pad) {
@@ -135,6 +137,7 @@ InspectorRow* BuildOne(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
     row->padName = OrEmpty(pad->get_pad_name());
     row->connected = IsConnected(pad);
     row->connectionWatched = ConnectionMayChange(pad);
+    row->standIn = IsStandInClass(pad);
     row->groupDepth = pad->get_groupDepth();
     row->padId = pad->GetCreatePadID();
 
@@ -157,6 +160,8 @@ InspectorRow* BuildOne(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
     view.rowIndex.Add(*built);
     if (built->connectionWatched)
         view.connectionRows.insert(built);
+    if (built->standIn)
+        view.standInRows.insert(built);
     return built;
 }
 
@@ -164,6 +169,7 @@ InspectorRow* BuildOne(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
 void StartTree(CInspectrView& view) {
     view.rowIndex.Clear();
     view.connectionRows.clear();
+    view.standInRows.clear();
 }
 
 } // namespace

@@ -20,6 +20,8 @@ void ReadGeometry(InspectorRow& row, MvSimplePad* pad);
 std::string RowLabel(MvSimplePad* pad);
 // The pad an icon or dynamically loaded pad stands for; null for every other pad.
 MvSimplePad* StandInOf(MvSimplePad* pad);
+// Whether the pad is of a class that stands for another pad (icon and loader pads).
+bool IsStandInClass(MvSimplePad* pad);
 // 1 when the pad takes part in a connection: to a slot of its parent, through a dependent
 // without view shown on it, or through its icon.
 int IsConnected(MvSimplePad* pad);
