@@ -550,18 +550,6 @@ protected:
         }
     }
 
-    // The selected pads at or below each row of the watch's tree, by the row's pad.
-    std::map<const MvSimplePad*, PadSet> SelectedBelow(Watch& watch) {
-        std::map<const MvSimplePad*, PadSet> below;
-        InspectorRow* root = View(watch.frame).rootRow.get();
-        for (const MvSimplePad* selected : watch.selected) {
-            for (InspectorRow* row = selected ? FindRowByPad(root, selected) : nullptr; row;
-                 row = row->parentRow)
-                below[row->pad].insert(selected);
-        }
-        return below;
-    }
-
     // Live pads with no deleted pad between them and `top`.
     PadSet ShownPads(const DesktopPad* top) {
         PadSet shown;
@@ -575,57 +563,38 @@ protected:
         return shown;
     }
 
-    // One random user action in the open dialog; false once the user stops answering, which
-    // cancels it.
-    bool PlayDialog(bool geometry, int& actions) {
+    // One random user action in the open dialog, Geometry's last one OK; false once the user
+    // stops, which cancels the dialog.
+    bool PlayDialog(UINT templateId, int& actions) {
         HWND dialog = nullptr;
-        for (HWND hwnd : native::TopLevelWindows()) {
-            if (native::DialogTemplateId(hwnd) == (geometry ? IDD_GEOMETRY : IDD_DELETE))
-                dialog = hwnd;
-        }
+        for (HWND hwnd : native::TopLevelWindows())
+            dialog = native::DialogTemplateId(hwnd) == templateId ? hwnd : dialog;
         if (dialog == nullptr || --actions < 0)
             return false;
-        auto click = [dialog](int id) { native::ClickWindow(GetDlgItem(dialog, id), POINT{2, 2}); };
-        if (!geometry) {
-            click(Pick(std::vector<int>{IDC_DELETE_ONE, IDC_DELETE_ONE, IDC_DELETE_NEXT,
-                                        IDC_DELETE_ALL, IDC_DELETE_CHILDREN, IDC_DELETE_CHILDREN,
-                                        IDC_DELETE_CANCEL}));
-            return true;
-        }
-        if (actions == 0) {
-            click(IDC_GEOMETRY_OK);
-            return true;
-        }
-        const int field = Pick(std::vector<int>{IDC_GEOMETRY_X, IDC_GEOMETRY_Y, IDC_GEOMETRY_WIDTH,
-                                                IDC_GEOMETRY_HEIGHT});
-        const bool position = field == IDC_GEOMETRY_X || field == IDC_GEOMETRY_Y;
-        switch (Number(0, 9)) {
-        case 0:
-        case 1:
-        case 2:
-            click(Pick(std::vector<int>{IDC_ARRANGE_X, IDC_ARRANGE_Y, IDC_ARRANGE_WIDTH,
-                                        IDC_ARRANGE_HEIGHT}));
-            break;
-        case 3:
-            click(Chance(50) ? IDC_GEOMETRY_ABSOLUTE : IDC_GEOMETRY_RELATIVE);
-            break;
-        case 4:
-        case 5:
-            click(IDC_GEOMETRY_REFLECT);
-            break;
-        default: {
-            std::string text = Chance(5) ? "abc" : std::to_string(Number(position ? -60 : 0, 200));
-            SetDlgItemTextA(dialog, field, text.c_str());
-            break;
-        }
+        std::vector<unsigned> choices{IDC_DELETE_ONE,   IDC_DELETE_ONE,      IDC_DELETE_NEXT,
+                                      IDC_DELETE_ALL,   IDC_DELETE_CHILDREN, IDC_DELETE_CHILDREN,
+                                      IDC_DELETE_CANCEL};
+        if (templateId == IDD_GEOMETRY && actions == 0)
+            choices = {IDC_GEOMETRY_OK};
+        else if (templateId == IDD_GEOMETRY)
+            choices = {IDC_ARRANGE_X,        IDC_ARRANGE_Y,         IDC_ARRANGE_WIDTH,
+                       IDC_ARRANGE_HEIGHT,   IDC_GEOMETRY_ABSOLUTE, IDC_GEOMETRY_RELATIVE,
+                       IDC_GEOMETRY_REFLECT, IDC_GEOMETRY_X,        IDC_GEOMETRY_Y,
+                       IDC_GEOMETRY_WIDTH,   IDC_GEOMETRY_HEIGHT,   IDC_GEOMETRY_X};
+        const unsigned id = Pick(choices);
+        if (id >= IDC_GEOMETRY_X && id <= IDC_GEOMETRY_HEIGHT) {
+            const int low = id < IDC_GEOMETRY_WIDTH ? -60 : 0;
+            SetDlgItemTextA(dialog, id,
+                            Chance(5) ? "abc" : std::to_string(Number(low, 200)).c_str());
+        } else {
+            native::ClickWindow(GetDlgItem(dialog, id), POINT{2, 2});
         }
         return true;
     }
 
-    // Geometry or Delete on a watch's selection from its frame's command. Pads pasted
-    // elsewhere or deleted take their rows, and the rows below, out of the other Inspectors'
-    // selections; the Inspector that deleted is rebuilt and keeps every selected pad it still
-    // shows.
+    // Geometry or Delete from the frame's command on a new selection, played with random
+    // clicks. The Inspector that ran it keeps every selected pad it still shows; the others'
+    // selections follow the notifications, which the other steps check.
     std::string DialogStep(bool geometry) {
         Watch& watch = watches[static_cast<size_t>(Number(0, int(watches.size()) - 1))];
         CInspectrView& view = View(watch.frame);
@@ -635,39 +604,19 @@ protected:
                 SelectRow(view, *RowOfItem(view, Number(0, count - 1)));
             watch.selected = SelectedPads(view);
         }
-        std::vector<std::map<const MvSimplePad*, PadSet>> below;
-        for (Watch& each : watches)
-            below.push_back(SelectedBelow(each));
-        PadSet deleted, pasted;
-        int observer = desktop.AddObserver([&](const DesktopChange& change) {
-            if (change.kind == ChangeKind::Delete)
-                deleted.insert(change.pad);
-            else if (change.kind == ChangeKind::Paste)
-                pasted.insert(change.pad);
-        });
         int actions = Number(1, 10);
-        native::SetInputWaiter([&] { return PlayDialog(geometry, actions); });
+        const UINT templateId = geometry ? IDD_GEOMETRY : IDD_DELETE;
+        native::SetInputWaiter([&] { return PlayDialog(templateId, actions); });
         watch.frame->SendMessage(WM_COMMAND, geometry ? ID_EDIT_GEOMETRY : ID_EDIT_DELETE);
         native::SetInputWaiter(nullptr);
-        desktop.RemoveObserver(observer);
 
         const PadSet shown = ShownPads(watch.top);
-        for (size_t i = 0; i < watches.size(); ++i) {
-            Watch& each = watches[i];
-            if (&each == &watch) {
-                std::erase_if(each.selected, [&shown](const MvSimplePad* pad) {
-                    return pad != nullptr && !shown.contains(pad);
-                });
-            } else if (!each.frozen) {
-                for (const MvSimplePad* pad : deleted)
-                    for (const MvSimplePad* leaving : below[i][pad])
-                        each.selected.erase(leaving);
-                for (const MvSimplePad* pad : pasted) {
-                    if (pad != each.top)
-                        for (const MvSimplePad* leaving : below[i][pad])
-                            each.selected.erase(leaving);
-                }
-            }
+        std::erase_if(watch.selected, [&shown](const MvSimplePad* pad) {
+            return pad != nullptr && !shown.contains(pad);
+        });
+        for (Watch& each : watches) {
+            if (&each != &watch && inspModuleState().registry.Contains(each.frame))
+                each.selected = SelectedPads(View(each.frame));
         }
         if (watch.frozen && inspModuleState().registry.Contains(watch.frame))
             watch.frozenItems = Items(watch.frame);
