@@ -16,11 +16,11 @@ TEST(DialogScripts, GeometryThroughEveryPath) {
         // Cancel keeps what Reflect applied.
         "dlg set 1010 7\ndlg click 1016\ndlg check 1020\ndlg set 1011 5\ndlg click 1014\nno\n"
         "rows 1\ndlg click 1014\nyes\ndlg key Escape\nrows 1\n"
-        // A confined pad is refused, by the dialog during Reflect and by the frame after OK;
-        // the other pad moves.
+        // A confined pad is refused, by the dialog during Reflect and by the frame after OK
+        // (Enter); the other pad moves.
         "pad protect Stage/Panel/Cancel 0x400\nclick 1 10\nclick 1 11 ctrl\nrclick 1 11\n"
         "Geometry...\ndlg check 1019\ndlg set 1010 5000\ndlg click 1014\nok\n"
-        "dlg set 1010 5000\ndlg click 1126\nok\nrows 1\n"
+        "dlg set 1010 5000\ndlg key Enter\nok\nrows 1\n"
         // Reflect after its pad went ends the dialog; a gone row opens nothing.
         "click 1 11\ncmd 1 32702\npad delete #1012\ndlg click 1014\n"
         "menu 1 Tools/Option/Auto Update\nclick 1 10\npad delete Stage/Panel/Cancel\n"
