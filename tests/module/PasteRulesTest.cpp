@@ -3,6 +3,7 @@
 #include "DesktopPad.h"
 #include "RecordingHost.h"
 #include "dialogs/AreaFit.h"
+#include "dialogs/InsertReplaceRules.h"
 #include "dialogs/PasteQuestions.h"
 #include "listview/InspectorRow.h"
 #include "platform/NativeBackend.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <memory>
@@ -332,6 +334,204 @@ TEST_F(PasteRulesTest, EligibleRowsAndThePadsOfASelectionOrADrop) {
 
     EXPECT_TRUE(PastePadsOfDrop(row(from).get(), row(to).get()));
     EXPECT_FALSE(PastePadsOfDrop(row(from).get(), row(from).get()));
+}
+
+// The enabled controls of the Insert/Replace dialog, as ids in its order.
+std::vector<unsigned> EnabledIds(const PasteRequest& request) {
+    std::vector<unsigned> ids;
+    for (const ControlEnabled& control : InsertReplaceEnabling(request))
+        if (control.enabled)
+            ids.push_back(control.id);
+    return ids;
+}
+
+TEST_F(PasteRulesTest, KindRuleMovesChecksOffChoicesTheKindForbids) {
+    DesktopPad* onDesktop = desktop.AddPad(nullptr, "OnDesktop", 30, 40, 50, 60);
+    struct Case {
+        DesktopPad* to;
+        Pos position;
+        Size size;
+        Kind kind;
+        Pos expectedPosition;
+        Size expectedSize;
+    };
+    const Case cases[] = {
+        {to, Pos::ParentPosition, Size::ParentSize, Kind::InsertAsChild, Pos::ParentPosition,
+         Size::ParentSize},
+        {to, Pos::ChildPosition, Size::ChildSize, Kind::InsertAsChild, Pos::ParentPosition,
+         Size::ParentSize},
+        {to, Pos::ParentPosition, Size::ParentSize, Kind::InsertAsParent, Pos::ParentPosition,
+         Size::ParentSize},
+        {onDesktop, Pos::ParentPosition, Size::ParentSize, Kind::InsertAsParent, Pos::ChildPosition,
+         Size::ChildSize},
+        {onDesktop, Pos::MoveTo, Size::NotResize, Kind::InsertAsParent, Pos::MoveTo,
+         Size::NotResize},
+        {onDesktop, Pos::ParentPosition, Size::ParentSize, Kind::Replace, Pos::ParentPosition,
+         Size::ParentSize},
+    };
+    for (const Case& c : cases) {
+        PasteRequest request = Paste(from, c.to, Kind::InsertAsParent, c.position, c.size);
+        EXPECT_EQ(ChooseKind(request, c.kind), c.kind != Kind::Replace);
+        EXPECT_EQ(request.position, c.expectedPosition) << int(c.kind) << int(c.position);
+        EXPECT_EQ(request.size, c.expectedSize) << int(c.kind) << int(c.size);
+    }
+
+    // Run starts from Parent Position; as child it shows the To pad's place.
+    PasteRequest request;
+    ResetInsertReplace(request, from, to);
+    ChooseKind(request, Kind::InsertAsChild);
+    EXPECT_EQ(PreviewInsertReplace(request, {}).x, "120");
+    EXPECT_EQ(KindDescriptionOf(request.kind), 4u);
+    EXPECT_EQ(KindDescriptionOf(Kind::Replace), 5u);
+}
+
+TEST_F(PasteRulesTest, EnablingFollowsTheKindAndTheTypedChoices) {
+    DesktopPad* onDesktop = desktop.AddPad(nullptr, "OnDesktop", 30, 40, 50, 60);
+    const std::vector<unsigned> choices = {1120, 1082, 1081, 1080, 1083,
+                                           1121, 1089, 1090, 1088, 1091};
+    auto without = [&choices](std::vector<unsigned> removed) {
+        std::vector<unsigned> ids;
+        for (unsigned id : choices)
+            if (std::find(removed.begin(), removed.end(), id) == removed.end())
+                ids.push_back(id);
+        return ids;
+    };
+    struct Case {
+        DesktopPad* to;
+        Kind kind;
+        Pos position;
+        Size size;
+        std::vector<unsigned> enabled;
+    };
+    const Case cases[] = {
+        {to, Kind::InsertAsParent, Pos::ParentPosition, Size::ParentSize, choices},
+        {onDesktop, Kind::InsertAsParent, Pos::ChildPosition, Size::ChildSize,
+         without({1082, 1089})},
+        {to, Kind::InsertAsChild, Pos::NotMove, Size::NotResize, without({1081, 1090})},
+        {to, Kind::Replace, Pos::MoveTo, Size::ResizeTo, {}},
+        {to,
+         Kind::InsertAsChild,
+         Pos::MoveTo,
+         Size::NotResize,
+         {1120, 1082, 1080, 1083, 1115, 1084, 1085, 1116, 1086, 1087, 1121, 1089, 1088, 1091}},
+        {to,
+         Kind::InsertAsParent,
+         Pos::NotMove,
+         Size::ResizeTo,
+         {1120, 1082, 1081, 1080, 1083, 1121, 1089, 1090, 1088, 1091, 1117, 1092, 1093, 1118, 1094,
+          1095}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(EnabledIds(Paste(from, c.to, c.kind, c.position, c.size)), c.enabled)
+            << int(c.kind) << int(c.position) << int(c.size);
+}
+
+TEST_F(PasteRulesTest, PreviewShowsTheChoicesGeometryAndReadsBadTextAsZero) {
+    PasteRequest request = Request(Kind::InsertAsParent, Pos::NotMove, Size::NotResize);
+    const GeometryTexts typed{"abc", "-5", "", "-3"};
+    EXPECT_EQ(PreviewInsertReplace(request, typed), (GeometryTexts{"7", "9", "33", "44"}));
+    EXPECT_TRUE(ChoosePosition(request, Pos::MoveTo));
+    EXPECT_TRUE(ChooseSize(request, Size::ResizeTo));
+    EXPECT_EQ(PreviewInsertReplace(request, typed), (GeometryTexts{"0", "-5", "0", "-3"}));
+    ChooseKind(request, Kind::Replace);
+    EXPECT_FALSE(ChoosePosition(request, Pos::MoveTo));
+    EXPECT_TRUE(ChoosePosition(request, Pos::NotMove));
+}
+
+TEST_F(PasteRulesTest, OkReadsOnlyTheTypedChoicesEachFieldBeforeAnyRange) {
+    using F = GeometryField;
+    struct Case {
+        Kind kind;
+        Pos position;
+        Size size;
+        GeometryTexts typed;
+        unsigned shown; // 0: no message
+        std::optional<F> focus;
+        bool proceed;
+        bool confined = false; // both pads kept inside their parents
+    };
+    const Case cases[] = {
+        {Kind::InsertAsChild,
+         Pos::MoveTo,
+         Size::NotResize,
+         {"16384", "0", "", ""},
+         32652,
+         F::X,
+         false},
+        {Kind::InsertAsChild, Pos::NotMove, Size::NotResize, {"16384", "0", "", ""}, 0, {}, true},
+        {Kind::InsertAsChild,
+         Pos::MoveTo,
+         Size::ResizeTo,
+         {"-16383", "abc", "0", "1"},
+         32652,
+         F::Y,
+         false},
+        {Kind::InsertAsChild,
+         Pos::MoveTo,
+         Size::ResizeTo,
+         {"16384", "0", "x", "1"},
+         32654,
+         F::Width,
+         false},
+        {Kind::InsertAsChild,
+         Pos::NotMove,
+         Size::ResizeTo,
+         {"", "", "8193", "1"},
+         32654,
+         F::Width,
+         false},
+        {Kind::InsertAsChild,
+         Pos::NotMove,
+         Size::ResizeTo,
+         {"", "", "0", "1"},
+         32654,
+         F::Width,
+         false},
+        {Kind::InsertAsChild,
+         Pos::NotMove,
+         Size::ResizeTo,
+         {"", "", "5", "-1"},
+         32654,
+         F::Height,
+         false},
+        {Kind::InsertAsChild,
+         Pos::MoveTo,
+         Size::ResizeTo,
+         {"121", "81", "8", "8"},
+         0,
+         {},
+         true,
+         true},
+        {Kind::InsertAsChild,
+         Pos::MoveTo,
+         Size::ResizeTo,
+         {"5000", "5000", "9", "9"},
+         32665,
+         {},
+         true,
+         true},
+        // Under replace a Move to left checked is still read, but nothing is asked.
+        {Kind::Replace,
+         Pos::MoveTo,
+         Size::NotResize,
+         {"99999", "0", "", ""},
+         32652,
+         F::X,
+         false,
+         true},
+        {Kind::Replace, Pos::MoveTo, Size::ResizeTo, {"5000", "5000", "9", "9"}, 0, {}, true, true},
+    };
+    for (const Case& c : cases) {
+        from->SetProtection(c.confined ? kProtectConfined : 0u);
+        to->SetProtection(c.confined ? kProtectConfined : 0u);
+        questions = ScriptedQuestions();
+        PasteRequest request = Request(c.kind, c.position, c.size);
+        InsertReplaceCheck check = ConfirmInsertReplace(request, c.typed, questions);
+        EXPECT_EQ(check.proceed, c.proceed) << c.typed.x << "/" << c.typed.width;
+        EXPECT_EQ(check.focus, c.focus) << c.typed.x << "/" << c.typed.width;
+        EXPECT_EQ(questions.shown,
+                  c.shown ? std::vector<unsigned>{c.shown} : std::vector<unsigned>{});
+    }
 }
 
 } // namespace
