@@ -89,7 +89,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
 ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
-ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
@@ -283,6 +283,10 @@ void CMainFrame::OnContextHelp() {
 void CMainFrame::OnExit() {
     CommandActions::Exit(*this);
 }
+void CMainFrame::OnInsertReplace() {
+    CommandActions::InsertReplace(*this);
+}
+
 void CMainFrame::OnNoAction() {}
 
 void CMainFrame::OnUpdateTree() {
