@@ -166,6 +166,15 @@ void BeginRowDrag(CInspectrView& view, int item, POINT start) {
     ::SetCapture(view.m_hWnd);
 }
 
+bool BeginRightDrag(CInspectrView& view, POINT point) {
+    int item = ItemAt(view, point);
+    POINT screen = point;
+    if (item < 0 || !::ClientToScreen(view.m_hWnd, &screen) || !::DragDetect(view.m_hWnd, screen))
+        return false;
+    BeginRowDrag(view, item, point);
+    return true;
+}
+
 void DragMouseMove(CInspectrView& view, POINT point) {
     ListDrag& drag = view.drag;
     POINT image = Minus(point, drag.dragOffset);

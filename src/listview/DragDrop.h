@@ -12,6 +12,9 @@ class CInspectrView;
 
 // The list's begin-drag notice (either button) for `item`, pressed at `start`.
 void BeginRowDrag(CInspectrView& view, int item, POINT start);
+// A right press on a row that the mouse input following it turns into a drag: the drag
+// starts as for the begin-drag notice. True when the press was a drag.
+bool BeginRightDrag(CInspectrView& view, POINT point);
 // A mouse move while a drag is in progress.
 void DragMouseMove(CInspectrView& view, POINT point);
 // A timer message; false when it is not the drag's scroll timer.

@@ -71,17 +71,23 @@ protected:
             static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y))));
     }
 
-    // Presses on `from`, moves sideways far enough to start a drag, then onto `to`.
-    void Press(int from, int to, WPARAM keys = 0) {
+    // Presses on `from`, moves sideways far enough to start a drag, then onto `to`. The
+    // press and the first move are queued, so that the view sees the move follow the press.
+    void Press(int from, int to, WPARAM keys = 0, bool right = false) {
         POINT start = PointOf(from);
-        Mouse(WM_LBUTTONDOWN, start, MK_LBUTTON | keys);
-        Mouse(WM_MOUSEMOVE, {start.x + 8, start.y}, MK_LBUTTON | keys);
-        Mouse(WM_MOUSEMOVE, PointOf(to), MK_LBUTTON | keys);
+        keys |= right ? MK_RBUTTON : MK_LBUTTON;
+        auto at = [](POINT p) {
+            return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+        };
+        PostMessageA(list, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, keys, at(start));
+        PostMessageA(list, WM_MOUSEMOVE, keys, at({start.x + 8, start.y}));
+        native::PumpPending();
+        Mouse(WM_MOUSEMOVE, PointOf(to), keys);
     }
 
-    void Drag(int from, int to) {
-        Press(from, to);
-        Mouse(WM_LBUTTONUP, PointOf(to));
+    void Drag(int from, int to, bool right = false) {
+        Press(from, to, 0, right);
+        Mouse(right ? WM_RBUTTONUP : WM_LBUTTONUP, PointOf(to));
     }
 
     int Highlighted() const {
@@ -126,9 +132,11 @@ TEST_F(DragDropTest, NoDragStartsFromRowsThatCannotTakePart) {
         pressAndMove(item);
     for (const char* name : classes)
         pressAndMove(ItemOfPad(view, desktop.FindByPath(name)));
-    // Ctrl adds the pressed row to a selection of one: two rows are selected.
+    // Ctrl adds the pressed row to a selection of one: two rows are selected. A right press
+    // keeps them.
     Mouse(WM_LBUTTONDOWN, PointOf(3));
     pressAndMove(4, MK_CONTROL);
+    Drag(3, 6, true);
     frame->m_bSearchFrame = 1;
     pressAndMove(5);
     frame->m_bSearchFrame = 0;
@@ -175,6 +183,7 @@ TEST_F(DragDropTest, DropHandsBothPadsToTheDialogAndPutsEverythingBack) {
 TEST_F(DragDropTest, DroppingOnItselfOrCancellingDoesNothing) {
     CMainFrame* frame = OpenWithDialog(stage);
     Drag(2, 2);
+    Drag(2, 2, true);
     EXPECT_TRUE(DragEnded());
 
     // A press of either button cancels and is not taken as a click.
@@ -191,6 +200,9 @@ TEST_F(DragDropTest, DroppingOnItselfOrCancellingDoesNothing) {
     Mouse(WM_LBUTTONDOWN, PointOf(6), MK_LBUTTON);
     Mouse(WM_LBUTTONUP, PointOf(6));
     EXPECT_TRUE(dialog->runs.empty());
+    Drag(2, 5, true);
+    EXPECT_EQ(dialog->runs,
+              (std::vector<std::pair<MvSimplePad*, MvSimplePad*>>{{pads[1], pads[4]}}));
 }
 
 TEST_F(DragDropTest, HoldingTheCursorInAScrollZoneScrollsARowEvery100ms) {
