@@ -4,6 +4,7 @@
 #include "RegistryStore.h"
 #include "host/MvHostServices.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -35,7 +36,8 @@ public:
     int OpenInspector(DesktopPad* pad);
     CWnd& MainWindow() { return *mainWindow_; }
     RegistryStore& Registry() { return registry_; }
-    // The directory MwGetEnvironment("Mosvane", "SysHelpPath") gives; nullopt: none.
+    // The directory MwGetEnvironment("Mosvane", "SysHelpPath") gives; nullopt: none. The
+    // application's own help file lies there too.
     void SetHelpDirectory(std::optional<std::string> directory);
     void SetEnvironment(const std::string& section, const std::string& key,
                         std::optional<std::string> value);
@@ -51,6 +53,10 @@ public:
     const std::vector<ToolRequest>& ToolRequests() const { return toolRequests_; }
     const std::vector<HWND>& NewWindowDialogs() const { return newWindowDialogs_; }
     const std::vector<HelpCall>& HelpLog() const { return helpLog_; }
+    // Told of every call into the help system as it happens.
+    void SetHelpListener(std::function<void(const HelpCall&)> listener) {
+        helpListener_ = std::move(listener);
+    }
 
     void SetModalOpen(int open) override;
     char MwSetTimerStop(char stop) override;
@@ -101,4 +107,6 @@ private:
     std::vector<ToolRequest> toolRequests_;
     std::vector<HWND> newWindowDialogs_;
     std::vector<HelpCall> helpLog_;
+    std::function<void(const HelpCall&)> helpListener_;
+    bool inPopupHelp_ = false;
 };

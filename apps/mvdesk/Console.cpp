@@ -1,9 +1,11 @@
 #include "Console.h"
 
 #include "Desktop.h"
+#include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
 #include "FrameCommands.h"
+#include "HelpLine.h"
 #include "InspectorModule.h"
 #include "ListDescription.h"
 #include "MenuCommands.h"
@@ -59,9 +61,13 @@ Console::Console(DesktopSession& session, InputSource& input)
         return true;
     });
     DefineCommands();
+    session_.Host().SetHelpListener(
+        [this](const HelpCall& call) { Print(DescribeHelpCall(call, *this)); });
 }
 
 Console::~Console() {
+    if (session_.Running())
+        session_.Host().SetHelpListener({});
     native::SetInputWaiter({});
     native::SetPopupMenuHandler({});
     native::SetMessageBoxHandler({});

@@ -3,6 +3,7 @@
 #include "platform/WinTypes.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
         bool japanese = false;
         std::string scene;    // empty: the demo scene
         std::string registry; // empty: the default registry file
+        // The help directory; the demo scene has one by default, a scene file none.
+        std::optional<std::string> helpDirectory;
     };
 
     DesktopSession();
@@ -31,6 +34,8 @@ public:
     // Closes the Inspectors and windows; the session can only be destroyed afterwards.
     void Close();
 
+    // True from a successful Start until Close.
+    bool Running() const { return host_ != nullptr; }
     Desktop& GetDesktop() { return *desktop_; }
     DesktopHost& Host() { return *host_; }
     InspectorModule& Module() { return *module_; }

@@ -52,6 +52,8 @@ protected:
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    // The count pane is as wide as eight of the toolbar font's widest characters.
+    void SizeCountPane();
     void OnUpdateCommand(CCmdUI* cmdUI);
     void OnSelectPads();
     void OnDeselectPads();
@@ -72,6 +74,7 @@ private:
     void OnHelpTopics();
     void OnContextHelpTopic();
     void OnHelpKeyword();
+    void OnHelpUsing();
     void OnContextHelp();
     void OnExit();
     void OnSelectAll();
@@ -81,5 +84,8 @@ private:
     BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) override;
 };
 
+// The width of a new Inspector: its first three columns and the sizing frame on both sides,
+// at most the screen's width.
+int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth);
 // Places a new Inspector in the cascade inside the work area.
 void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint);

@@ -86,6 +86,13 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    // The font the window draws its text with (WM_GETFONT); null: the system font.
+    HFONT GetFont() const {
+        return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    }
+    void SetFont(HFONT font, BOOL redraw = TRUE) {
+        ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    }
     int MessageBox(const char* text, const char* caption, UINT type) {
         return ::MessageBoxA(m_hWnd, text, caption, type);
     }

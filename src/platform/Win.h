@@ -121,9 +121,18 @@ BOOL SystemParametersInfoA(UINT action, UINT param, void* out, UINT winIni);
 DWORD GetSysColor(int index);
 
 HBRUSH CreateSolidBrush(COLORREF color);
-BOOL DeleteObject(HBRUSH brush);
+// Deletes a brush; stock objects and objects selected into a device context stay.
+BOOL DeleteObject(HGDIOBJ object);
 // The colour of a brush made by CreateSolidBrush; 0 when the brush is unknown.
 BOOL GetBrushColor(HBRUSH brush, COLORREF* color);
+HGDIOBJ GetStockObject(int index);
+
+// A device context of a window's client area, with the system font selected at first.
+HDC GetDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC dc);
+// Selects a font into the context; the font selected before, null when either is unknown.
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
 
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
 int MessageBoxIndirectA(const MSGBOXPARAMSA* params);

@@ -34,12 +34,16 @@ MV_DECLARE_HANDLE(HBRUSH);
 MV_DECLARE_HANDLE(HCURSOR);
 MV_DECLARE_HANDLE(HBITMAP);
 MV_DECLARE_HANDLE(HKEY);
+MV_DECLARE_HANDLE(HDC);
+MV_DECLARE_HANDLE(HFONT);
 
 #undef MV_DECLARE_HANDLE
 
 #define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000001u)))
 
 using HMODULE = HINSTANCE;
+// Any drawing object: a brush or a font.
+using HGDIOBJ = void*;
 
 struct RECT {
     LONG left = 0;
@@ -104,6 +108,8 @@ enum : UINT {
     WM_SETTINGCHANGE = 0x001A,
     WM_CANCELMODE = 0x001F,
     WM_SETCURSOR = 0x0020,
+    WM_SETFONT = 0x0030,
+    WM_GETFONT = 0x0031,
     WM_NOTIFY = 0x004E,
     WM_HELP = 0x0053,
     WM_CONTEXTMENU = 0x007B,
@@ -226,7 +232,41 @@ enum : UINT {
 };
 
 // Help engine commands.
-enum : UINT { HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_CONTEXTPOPUP = 0x8, HELP_FINDER = 0xB };
+enum : UINT {
+    HELP_CONTEXT = 0x1,
+    HELP_QUIT = 0x2,
+    HELP_HELPONHELP = 0x4,
+    HELP_CONTEXTPOPUP = 0x8,
+    HELP_FINDER = 0xB,
+    HELP_PARTIALKEY = 0x105,
+};
+
+// Stock drawing objects.
+enum : int { SYSTEM_FONT = 13, DEFAULT_GUI_FONT = 17 };
+
+// The measures of a font in a device context, in pixels.
+struct TEXTMETRICA {
+    LONG tmHeight = 0;
+    LONG tmAscent = 0;
+    LONG tmDescent = 0;
+    LONG tmInternalLeading = 0;
+    LONG tmExternalLeading = 0;
+    LONG tmAveCharWidth = 0;
+    LONG tmMaxCharWidth = 0;
+    LONG tmWeight = 0;
+    LONG tmOverhang = 0;
+    LONG tmDigitizedAspectX = 0;
+    LONG tmDigitizedAspectY = 0;
+    BYTE tmFirstChar = 0;
+    BYTE tmLastChar = 0;
+    BYTE tmDefaultChar = 0;
+    BYTE tmBreakChar = 0;
+    BYTE tmItalic = 0;
+    BYTE tmUnderlined = 0;
+    BYTE tmStruckOut = 0;
+    BYTE tmPitchAndFamily = 0;
+    BYTE tmCharSet = 0;
+};
 
 // Image loading.
 enum : UINT { IMAGE_BITMAP = 0, IMAGE_ICON = 1 };

@@ -1,4 +1,4 @@
-// Metrics, colours and brushes, message boxes and help, the host's hooks, and Reset.
+// Metrics and colours, message boxes and help, the host's hooks, and Reset.
 
 #include "platform/native/WindowManager.h"
 
@@ -69,27 +69,6 @@ BOOL SystemParametersInfoA(UINT action, UINT, void* out, UINT) {
 
 DWORD GetSysColor(int index) {
     return Manager().settings.Colour(index);
-}
-
-HBRUSH CreateSolidBrush(COLORREF color) {
-    auto brush = reinterpret_cast<HBRUSH>(Manager().NewHandleValue());
-    Manager().brushes[brush] = color;
-    return brush;
-}
-
-BOOL DeleteObject(HBRUSH brush) {
-    return Manager().brushes.erase(brush) != 0 ? TRUE : FALSE;
-}
-
-BOOL GetBrushColor(HBRUSH brush, COLORREF* color) {
-    auto it = Manager().brushes.find(brush);
-    if (it == Manager().brushes.end()) {
-        return FALSE;
-    }
-    if (color != nullptr) {
-        *color = it->second;
-    }
-    return TRUE;
 }
 
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
@@ -208,7 +187,7 @@ void Reset() {
     manager.accelerators.Clear();
     manager.keyboard.Clear();
     manager.modules.Clear();
-    manager.brushes.clear();
+    manager.gdi.Clear();
     manager.settings = SystemSettings{};
     manager.focus = nullptr;
     manager.active = nullptr;
