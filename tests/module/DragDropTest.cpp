@@ -63,12 +63,13 @@ protected:
         return {rect.left + 2, (rect.top + rect.bottom) / 2};
     }
 
+    static LPARAM At(POINT p) {
+        return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    }
+
     // Mouse input goes to the window holding the capture, as the window system sends it.
     void Mouse(UINT message, POINT point, WPARAM keys = 0) {
-        HWND target = GetCapture() != nullptr ? GetCapture() : list;
-        SendMessageA(
-            target, message, keys,
-            static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y))));
+        SendMessageA(GetCapture() != nullptr ? GetCapture() : list, message, keys, At(point));
     }
 
     // Presses on `from`, moves sideways far enough to start a drag, then onto `to`. The
@@ -76,17 +77,14 @@ protected:
     void Press(int from, int to, WPARAM keys = 0, bool right = false) {
         POINT start = PointOf(from);
         keys |= right ? MK_RBUTTON : MK_LBUTTON;
-        auto at = [](POINT p) {
-            return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
-        };
-        PostMessageA(list, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, keys, at(start));
-        PostMessageA(list, WM_MOUSEMOVE, keys, at({start.x + 8, start.y}));
+        PostMessageA(list, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, keys, At(start));
+        PostMessageA(list, WM_MOUSEMOVE, keys, At({start.x + 8, start.y}));
         native::PumpPending();
         Mouse(WM_MOUSEMOVE, PointOf(to), keys);
     }
 
-    void Drag(int from, int to, bool right = false) {
-        Press(from, to, 0, right);
+    void Drag(int from, int to, bool right = false, WPARAM keys = 0) {
+        Press(from, to, keys, right);
         Mouse(right ? WM_RBUTTONUP : WM_LBUTTONUP, PointOf(to));
     }
 
@@ -122,23 +120,16 @@ TEST_F(DragDropTest, NoDragStartsFromRowsThatCannotTakePart) {
         desktop.AddPad(nullptr, name, 0, 0, 5, 5, name);
     CMainFrame* frame = OpenWithDialog(nullptr);
     CInspectrView& view = View(frame);
-    int desktopRow = 0;
-    int protectedRow = ItemOfPad(view, pads[1]);
-    auto pressAndMove = [this](int item, WPARAM keys = 0) {
-        Press(item, item + 1, keys);
-        Mouse(WM_LBUTTONUP, PointOf(item + 1));
-    };
-    for (int item : {desktopRow, protectedRow})
-        pressAndMove(item);
+    Drag(0, 1); // the desktop row
+    Drag(ItemOfPad(view, pads[1]), 1);
     for (const char* name : classes)
-        pressAndMove(ItemOfPad(view, desktop.FindByPath(name)));
-    // Ctrl adds the pressed row to a selection of one: two rows are selected. A right press
-    // keeps them.
+        Drag(ItemOfPad(view, desktop.FindByPath(name)), 1);
+    // Ctrl adds the pressed row to a selection of one; a right press keeps both.
     Mouse(WM_LBUTTONDOWN, PointOf(3));
-    pressAndMove(4, MK_CONTROL);
+    Drag(4, 1, false, MK_CONTROL);
     Drag(3, 6, true);
     frame->m_bSearchFrame = 1;
-    pressAndMove(5);
+    Drag(5, 6);
     frame->m_bSearchFrame = 0;
 
     EXPECT_TRUE(native::GetImageListDrag().calls.empty());
@@ -206,10 +197,7 @@ TEST_F(DragDropTest, DroppingOnItselfOrCancellingDoesNothing) {
 }
 
 TEST_F(DragDropTest, HoldingTheCursorInAScrollZoneScrollsARowEvery100ms) {
-    struct Case {
-        int direction; // +1 up, -1 down
-    };
-    for (Case c : {Case{1}, Case{-1}}) {
+    for (int direction : {1, -1}) { // up, down
         CMainFrame* frame = OpenWithDialog(stage);
         CInspectrView& view = View(frame);
         int page = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
@@ -219,20 +207,20 @@ TEST_F(DragDropTest, HoldingTheCursorInAScrollZoneScrollsARowEvery100ms) {
         SendMessageA(list, LVM_SCROLL, 0, -5 * view.rowHeight);
         int top = TopIndex();
         ASSERT_GT(top, 3);
-        int zoneItem = c.direction > 0 ? top : top + page - 1;
+        int zoneItem = direction > 0 ? top : top + page - 1;
         Press(top + 2, zoneItem);
         EXPECT_EQ(view.drag.scrollTimer, 2u);
         Hold(350);
-        EXPECT_EQ(TopIndex(), top - 3 * c.direction);
+        EXPECT_EQ(TopIndex(), top - 3 * direction);
         // The rows moved under the cursor: so did the highlight, and the drop follows it.
-        int under = zoneItem - 3 * c.direction;
+        int under = zoneItem - 3 * direction;
         EXPECT_EQ(Highlighted(), under);
         Mouse(WM_LBUTTONUP, PointOf(under));
         ASSERT_EQ(dialog->runs.size(), 1u);
         EXPECT_EQ(dialog->runs[0].second, RowOfItem(view, under)->pad);
         EXPECT_EQ(view.drag.scrollTimer, 0u);
         Hold(200);
-        EXPECT_EQ(TopIndex(), top - 3 * c.direction);
+        EXPECT_EQ(TopIndex(), top - 3 * direction);
         SendMessageA(frame->m_hWnd, WM_CLOSE, 0, 0);
     }
 }
@@ -257,10 +245,9 @@ TEST_F(DragDropTest, RunStartsFreshEachTimeAndPastesOnlyPadsStillInTheTree) {
     NoQuestions questions;
     PasteRequest request;
     TreeRoot root = TreeRootOf(*frame);
-    int shown = 0;
-    auto choose = [&](PasteKind kind, std::function<void()> meanwhile = {}) {
+    // Plays the user: checks the kind; meanwhile something may change the desktop.
+    auto user = [&](PasteKind kind, std::function<void()> meanwhile = {}) {
         return [&, kind, meanwhile] {
-            ++shown;
             EXPECT_EQ(request.kind, PasteKind::InsertAsParent);
             EXPECT_EQ(request.position, PositionChoice::ParentPosition);
             ChooseKind(request, kind);
@@ -272,30 +259,19 @@ TEST_F(DragDropTest, RunStartsFreshEachTimeAndPastesOnlyPadsStillInTheTree) {
                    ConfirmInsertReplace(request, {}, questions).proceed;
         };
     };
-    EXPECT_EQ(RunInsertReplace(request, pads[0], pads[1], true, choose(PasteKind::Replace), root,
-                               questions),
-              0);
-    EXPECT_EQ(RunInsertReplace(request, nullptr, pads[1], false, choose(PasteKind::Replace), root,
-                               questions),
-              0);
-    EXPECT_EQ(shown, 0);
-
-    EXPECT_EQ(RunInsertReplace(request, pads[0], pads[1], false, choose(PasteKind::InsertAsChild),
-                               root, questions),
-              0);
+    auto run = [&](DesktopPad* from, DesktopPad* to, auto&& dialog, bool searchView = false) {
+        return RunInsertReplace(request, from, to, searchView, dialog, root, questions);
+    };
+    auto never = [] { return ADD_FAILURE(), false; };
+    EXPECT_EQ(run(pads[0], pads[1], never, true), 0);
+    EXPECT_EQ(run(pads[0], pads[1], user(PasteKind::InsertAsChild)), 0);
     EXPECT_EQ(pads[0]->Parent(), pads[1]);
     // A pad deleted while the dialog was open is never read again.
-    EXPECT_EQ(
-        RunInsertReplace(request, pads[2], pads[3], false,
-                         choose(PasteKind::InsertAsChild, [this] { desktop.DestroyPad(pads[2]); }),
-                         root, questions),
-        0);
+    EXPECT_EQ(run(pads[2], pads[3],
+                  user(PasteKind::InsertAsChild, [this] { desktop.DestroyPad(pads[2]); })),
+              0);
     EXPECT_EQ(pads[3]->Parent(), stage);
-    EXPECT_FALSE(PastePadsInTree(request, root()));
-    EXPECT_EQ(RunInsertReplace(request, pads[4], stage, false, choose(PasteKind::Replace), root,
-                               questions),
-              1);
-    EXPECT_EQ(shown, 3);
+    EXPECT_EQ(run(pads[4], stage, user(PasteKind::Replace)), 1);
     EXPECT_TRUE(questions.shown.empty());
 }
 

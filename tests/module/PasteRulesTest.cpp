@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <memory>
@@ -336,94 +335,87 @@ TEST_F(PasteRulesTest, EligibleRowsAndThePadsOfASelectionOrADrop) {
     EXPECT_FALSE(PastePadsOfDrop(row(from).get(), row(from).get()));
 }
 
-// The enabled controls of the Insert/Replace dialog, as ids in its order.
-std::vector<unsigned> EnabledIds(const PasteRequest& request) {
-    std::vector<unsigned> ids;
+bool Enabled(const PasteRequest& request, unsigned id) {
     for (const ControlEnabled& control : InsertReplaceEnabling(request))
-        if (control.enabled)
-            ids.push_back(control.id);
-    return ids;
+        if (control.id == id)
+            return control.enabled;
+    return false;
 }
 
-TEST_F(PasteRulesTest, KindRuleMovesChecksOffChoicesTheKindForbids) {
+TEST_F(PasteRulesTest, KindRuleMovesChecksOffTheChoicesItDisables) {
     DesktopPad* onDesktop = desktop.AddPad(nullptr, "OnDesktop", 30, 40, 50, 60);
+    const std::vector<unsigned> none,
+        all = {1120, 1082, 1081, 1080, 1083, 1121, 1089, 1090, 1088, 1091};
     struct Case {
         DesktopPad* to;
+        Kind kind;
         Pos position;
         Size size;
-        Kind kind;
         Pos expectedPosition;
         Size expectedSize;
+        std::vector<unsigned> disabledChoices;
+        bool xField, widthField;
     };
     const Case cases[] = {
-        {to, Pos::ParentPosition, Size::ParentSize, Kind::InsertAsChild, Pos::ParentPosition,
-         Size::ParentSize},
-        {to, Pos::ChildPosition, Size::ChildSize, Kind::InsertAsChild, Pos::ParentPosition,
-         Size::ParentSize},
-        {to, Pos::ParentPosition, Size::ParentSize, Kind::InsertAsParent, Pos::ParentPosition,
-         Size::ParentSize},
-        {onDesktop, Pos::ParentPosition, Size::ParentSize, Kind::InsertAsParent, Pos::ChildPosition,
-         Size::ChildSize},
-        {onDesktop, Pos::MoveTo, Size::NotResize, Kind::InsertAsParent, Pos::MoveTo,
-         Size::NotResize},
-        {onDesktop, Pos::ParentPosition, Size::ParentSize, Kind::Replace, Pos::ParentPosition,
-         Size::ParentSize},
+        {to,
+         Kind::InsertAsChild,
+         Pos::ParentPosition,
+         Size::ResizeTo,
+         Pos::ParentPosition,
+         Size::ResizeTo,
+         {1081, 1090},
+         false,
+         true},
+        {to,
+         Kind::InsertAsChild,
+         Pos::ChildPosition,
+         Size::ChildSize,
+         Pos::ParentPosition,
+         Size::ParentSize,
+         {1081, 1090},
+         false,
+         false},
+        {onDesktop,
+         Kind::InsertAsParent,
+         Pos::ParentPosition,
+         Size::ParentSize,
+         Pos::ChildPosition,
+         Size::ChildSize,
+         {1082, 1089},
+         false,
+         false},
+        {onDesktop,
+         Kind::InsertAsParent,
+         Pos::MoveTo,
+         Size::NotResize,
+         Pos::MoveTo,
+         Size::NotResize,
+         {1082, 1089},
+         true,
+         false},
+        {to, Kind::InsertAsParent, Pos::ChildPosition, Size::ChildSize, Pos::ChildPosition,
+         Size::ChildSize, none, false, false},
+        {onDesktop, Kind::Replace, Pos::MoveTo, Size::ResizeTo, Pos::MoveTo, Size::ResizeTo, all,
+         false, false},
     };
     for (const Case& c : cases) {
         PasteRequest request = Paste(from, c.to, Kind::InsertAsParent, c.position, c.size);
         EXPECT_EQ(ChooseKind(request, c.kind), c.kind != Kind::Replace);
         EXPECT_EQ(request.position, c.expectedPosition) << int(c.kind) << int(c.position);
         EXPECT_EQ(request.size, c.expectedSize) << int(c.kind) << int(c.size);
+        std::vector<unsigned> disabled;
+        for (unsigned id : all)
+            if (!Enabled(request, id))
+                disabled.push_back(id);
+        EXPECT_EQ(disabled, c.disabledChoices) << int(c.kind) << int(c.position);
+        EXPECT_EQ(Enabled(request, 1084), c.xField);
+        EXPECT_EQ(Enabled(request, 1092), c.widthField);
     }
-
-    // Run starts from Parent Position; as child it shows the To pad's place.
+    // Parent Position kept as child shows the To pad's place.
     PasteRequest request;
     ResetInsertReplace(request, from, to);
     ChooseKind(request, Kind::InsertAsChild);
     EXPECT_EQ(PreviewInsertReplace(request, {}).x, "120");
-    EXPECT_EQ(KindDescriptionOf(request.kind), 4u);
-    EXPECT_EQ(KindDescriptionOf(Kind::Replace), 5u);
-}
-
-TEST_F(PasteRulesTest, EnablingFollowsTheKindAndTheTypedChoices) {
-    DesktopPad* onDesktop = desktop.AddPad(nullptr, "OnDesktop", 30, 40, 50, 60);
-    const std::vector<unsigned> choices = {1120, 1082, 1081, 1080, 1083,
-                                           1121, 1089, 1090, 1088, 1091};
-    auto without = [&choices](std::vector<unsigned> removed) {
-        std::vector<unsigned> ids;
-        for (unsigned id : choices)
-            if (std::find(removed.begin(), removed.end(), id) == removed.end())
-                ids.push_back(id);
-        return ids;
-    };
-    struct Case {
-        DesktopPad* to;
-        Kind kind;
-        Pos position;
-        Size size;
-        std::vector<unsigned> enabled;
-    };
-    const Case cases[] = {
-        {to, Kind::InsertAsParent, Pos::ParentPosition, Size::ParentSize, choices},
-        {onDesktop, Kind::InsertAsParent, Pos::ChildPosition, Size::ChildSize,
-         without({1082, 1089})},
-        {to, Kind::InsertAsChild, Pos::NotMove, Size::NotResize, without({1081, 1090})},
-        {to, Kind::Replace, Pos::MoveTo, Size::ResizeTo, {}},
-        {to,
-         Kind::InsertAsChild,
-         Pos::MoveTo,
-         Size::NotResize,
-         {1120, 1082, 1080, 1083, 1115, 1084, 1085, 1116, 1086, 1087, 1121, 1089, 1088, 1091}},
-        {to,
-         Kind::InsertAsParent,
-         Pos::NotMove,
-         Size::ResizeTo,
-         {1120, 1082, 1081, 1080, 1083, 1121, 1089, 1090, 1088, 1091, 1117, 1092, 1093, 1118, 1094,
-          1095}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(EnabledIds(Paste(from, c.to, c.kind, c.position, c.size)), c.enabled)
-            << int(c.kind) << int(c.position) << int(c.size);
 }
 
 TEST_F(PasteRulesTest, PreviewShowsTheChoicesGeometryAndReadsBadTextAsZero) {
