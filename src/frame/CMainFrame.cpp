@@ -4,6 +4,7 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspDragDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
@@ -175,6 +176,7 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.selectedRows = std::make_unique<RowList>();
     view.savedSelection = std::make_unique<RowList>();
     view.selectedPads = std::make_unique<MvPadList>();
+    view.insertReplace = std::make_unique<MvInspDragDialog>(this);
 
     LoadViewColumns(view);
     view.OpenTree(pad);
