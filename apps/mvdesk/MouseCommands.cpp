@@ -92,7 +92,7 @@ void DragRow(Console& console, const Args& args) {
     const char* usage = "drag N FROM TO [right] | drag N FROM hold top|bottom MS";
     HWND frame = nullptr;
     long from = 0;
-    if (!console.ArgCount(args, 3, 5, usage) || !console.FrameArg(args, 0, frame) ||
+    if (!console.ArgCount(args, 3, 5, usage) || !console.UserFrameArg(args, 0, frame) ||
         !console.IntArg(args[1], from))
         return;
     bool hold = args[2] == "hold";

@@ -342,74 +342,48 @@ bool Enabled(const PasteRequest& request, unsigned id) {
     return false;
 }
 
+// The size choice named as the position choice.
+Size SizeNamedAs(Pos position) {
+    const Size sizes[] = {Size::NotResize, Size::ParentSize, Size::ChildSize, Size::ResizeTo};
+    return sizes[static_cast<int>(position)];
+}
+
 TEST_F(PasteRulesTest, KindRuleMovesChecksOffTheChoicesItDisables) {
     DesktopPad* onDesktop = desktop.AddPad(nullptr, "OnDesktop", 30, 40, 50, 60);
-    const std::vector<unsigned> none,
-        all = {1120, 1082, 1081, 1080, 1083, 1121, 1089, 1090, 1088, 1091};
+    const std::vector<unsigned> all = {1120, 1082, 1081, 1080, 1083, 1121, 1089, 1090, 1088, 1091};
     struct Case {
         DesktopPad* to;
         Kind kind;
-        Pos position;
-        Size size;
-        Pos expectedPosition;
-        Size expectedSize;
+        Pos checked, expected; // with the size choices of the same names
         std::vector<unsigned> disabledChoices;
-        bool xField, widthField;
+        bool fields; // the typed values' fields
     };
     const Case cases[] = {
-        {to,
-         Kind::InsertAsChild,
-         Pos::ParentPosition,
-         Size::ResizeTo,
-         Pos::ParentPosition,
-         Size::ResizeTo,
-         {1081, 1090},
-         false,
-         true},
-        {to,
-         Kind::InsertAsChild,
-         Pos::ChildPosition,
-         Size::ChildSize,
-         Pos::ParentPosition,
-         Size::ParentSize,
-         {1081, 1090},
-         false,
-         false},
+        {to, Kind::InsertAsChild, Pos::ParentPosition, Pos::ParentPosition, {1081, 1090}, false},
+        {to, Kind::InsertAsChild, Pos::ChildPosition, Pos::ParentPosition, {1081, 1090}, false},
+        {to, Kind::InsertAsChild, Pos::MoveTo, Pos::MoveTo, {1081, 1090}, true},
         {onDesktop,
          Kind::InsertAsParent,
          Pos::ParentPosition,
-         Size::ParentSize,
          Pos::ChildPosition,
-         Size::ChildSize,
          {1082, 1089},
-         false,
          false},
-        {onDesktop,
-         Kind::InsertAsParent,
-         Pos::MoveTo,
-         Size::NotResize,
-         Pos::MoveTo,
-         Size::NotResize,
-         {1082, 1089},
-         true,
-         false},
-        {to, Kind::InsertAsParent, Pos::ChildPosition, Size::ChildSize, Pos::ChildPosition,
-         Size::ChildSize, none, false, false},
-        {onDesktop, Kind::Replace, Pos::MoveTo, Size::ResizeTo, Pos::MoveTo, Size::ResizeTo, all,
-         false, false},
+        {to, Kind::InsertAsParent, Pos::ChildPosition, Pos::ChildPosition, {}, false},
+        {onDesktop, Kind::Replace, Pos::MoveTo, Pos::MoveTo, all, false},
     };
     for (const Case& c : cases) {
-        PasteRequest request = Paste(from, c.to, Kind::InsertAsParent, c.position, c.size);
+        PasteRequest request =
+            Paste(from, c.to, Kind::InsertAsParent, c.checked, SizeNamedAs(c.checked));
         EXPECT_EQ(ChooseKind(request, c.kind), c.kind != Kind::Replace);
-        EXPECT_EQ(request.position, c.expectedPosition) << int(c.kind) << int(c.position);
-        EXPECT_EQ(request.size, c.expectedSize) << int(c.kind) << int(c.size);
+        EXPECT_EQ(request.position, c.expected) << int(c.kind) << int(c.checked);
+        EXPECT_EQ(request.size, SizeNamedAs(c.expected)) << int(c.kind) << int(c.checked);
         std::vector<unsigned> disabled;
         for (unsigned id : all)
             if (!Enabled(request, id))
                 disabled.push_back(id);
-        EXPECT_EQ(disabled, c.disabledChoices) << int(c.kind) << int(c.position);
-        EXPECT_EQ(Enabled(request, 1084), c.xField);
-        EXPECT_EQ(Enabled(request, 1092), c.widthField);
+        EXPECT_EQ(disabled, c.disabledChoices) << int(c.kind) << int(c.checked);
+        EXPECT_EQ(Enabled(request, 1084), c.fields);
+        EXPECT_EQ(Enabled(request, 1092), c.fields);
     }
     // Parent Position kept as child shows the To pad's place.
     PasteRequest request;
@@ -431,95 +405,37 @@ TEST_F(PasteRulesTest, PreviewShowsTheChoicesGeometryAndReadsBadTextAsZero) {
 }
 
 TEST_F(PasteRulesTest, OkReadsOnlyTheTypedChoicesEachFieldBeforeAnyRange) {
+    from->SetProtection(kProtectConfined);
+    to->SetProtection(kProtectConfined);
     using F = GeometryField;
+    enum { None, Move, Resize, Both };
     struct Case {
         Kind kind;
-        Pos position;
-        Size size;
+        int typedChoices;
         GeometryTexts typed;
         unsigned shown; // 0: no message
         std::optional<F> focus;
-        bool proceed;
-        bool confined = false; // both pads kept inside their parents
     };
     const Case cases[] = {
-        {Kind::InsertAsChild,
-         Pos::MoveTo,
-         Size::NotResize,
-         {"16384", "0", "", ""},
-         32652,
-         F::X,
-         false},
-        {Kind::InsertAsChild, Pos::NotMove, Size::NotResize, {"16384", "0", "", ""}, 0, {}, true},
-        {Kind::InsertAsChild,
-         Pos::MoveTo,
-         Size::ResizeTo,
-         {"-16383", "abc", "0", "1"},
-         32652,
-         F::Y,
-         false},
-        {Kind::InsertAsChild,
-         Pos::MoveTo,
-         Size::ResizeTo,
-         {"16384", "0", "x", "1"},
-         32654,
-         F::Width,
-         false},
-        {Kind::InsertAsChild,
-         Pos::NotMove,
-         Size::ResizeTo,
-         {"", "", "8193", "1"},
-         32654,
-         F::Width,
-         false},
-        {Kind::InsertAsChild,
-         Pos::NotMove,
-         Size::ResizeTo,
-         {"", "", "0", "1"},
-         32654,
-         F::Width,
-         false},
-        {Kind::InsertAsChild,
-         Pos::NotMove,
-         Size::ResizeTo,
-         {"", "", "5", "-1"},
-         32654,
-         F::Height,
-         false},
-        {Kind::InsertAsChild,
-         Pos::MoveTo,
-         Size::ResizeTo,
-         {"121", "81", "8", "8"},
-         0,
-         {},
-         true,
-         true},
-        {Kind::InsertAsChild,
-         Pos::MoveTo,
-         Size::ResizeTo,
-         {"5000", "5000", "9", "9"},
-         32665,
-         {},
-         true,
-         true},
+        {Kind::InsertAsChild, Move, {"16384", "0", "", ""}, 32652, F::X},
+        // Never read: the From pad's own place, outside the To pad, is asked about.
+        {Kind::InsertAsChild, None, {"16384", "0", "", ""}, 32665, {}},
+        {Kind::InsertAsChild, Both, {"-16383", "abc", "0", "1"}, 32652, F::Y},
+        {Kind::InsertAsChild, Both, {"16384", "0", "x", "1"}, 32654, F::Width},
+        {Kind::InsertAsChild, Resize, {"", "", "8193", "1"}, 32654, F::Width},
+        {Kind::InsertAsChild, Resize, {"", "", "0", "1"}, 32654, F::Width},
+        {Kind::InsertAsChild, Resize, {"", "", "5", "-1"}, 32654, F::Height},
+        {Kind::InsertAsChild, Both, {"121", "81", "8", "8"}, 0, {}},
         // Under replace a Move to left checked is still read, but nothing is asked.
-        {Kind::Replace,
-         Pos::MoveTo,
-         Size::NotResize,
-         {"99999", "0", "", ""},
-         32652,
-         F::X,
-         false,
-         true},
-        {Kind::Replace, Pos::MoveTo, Size::ResizeTo, {"5000", "5000", "9", "9"}, 0, {}, true, true},
+        {Kind::Replace, Move, {"99999", "0", "", ""}, 32652, F::X},
+        {Kind::Replace, Both, {"5000", "5000", "9", "9"}, 0, {}},
     };
     for (const Case& c : cases) {
-        from->SetProtection(c.confined ? kProtectConfined : 0u);
-        to->SetProtection(c.confined ? kProtectConfined : 0u);
         questions = ScriptedQuestions();
-        PasteRequest request = Request(c.kind, c.position, c.size);
+        PasteRequest request = Request(c.kind, c.typedChoices & Move ? Pos::MoveTo : Pos::NotMove,
+                                       c.typedChoices & Resize ? Size::ResizeTo : Size::NotResize);
         InsertReplaceCheck check = ConfirmInsertReplace(request, c.typed, questions);
-        EXPECT_EQ(check.proceed, c.proceed) << c.typed.x << "/" << c.typed.width;
+        EXPECT_EQ(check.proceed, !c.focus) << c.typed.x << "/" << c.typed.width;
         EXPECT_EQ(check.focus, c.focus) << c.typed.x << "/" << c.typed.width;
         EXPECT_EQ(questions.shown,
                   c.shown ? std::vector<unsigned>{c.shown} : std::vector<unsigned>{});

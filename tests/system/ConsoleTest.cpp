@@ -179,8 +179,10 @@ TEST(Console, InsertReplaceByDragAndByCommandReachesEveryInspector) {
         // C replaced by B; a Move to left checked is still read.
         "drag 1 5 4\ndlg click 1083\ndlg set 1084 99999\ndlg click 1072\ndlg click 1124\nok\n"
         "dlg click 1070\ndlg click 1080\ndlg click 1072\ndlg click 1124\nlist 1\nlist 2\n"
-        // Replacing Inspector 2's top pad closes it.
-        "pad add W E 700 10 40 40\ndrag 1 5 1\ndlg click 1072\ndlg click 1124\npads\n"
+        // A pad deleted while the dialog waits ends it; replacing Inspector 2's top pad
+        // closes that Inspector.
+        "pad add W E 700 10 40 40\npad add W F 800 10 9 9\ndrag 1 6 4\npad destroy W/F\n"
+        "dlg click 1071\ndrag 1 5 1\ndlg click 1072\ndlg click 1124\npads\n"
         // Held in the top band of a scrolled list, the drop lands three rows higher.
         "open\nclick 3 32\ndrag 3 32 hold top 300\ndlg\ndlg key Escape\n");
     EXPECT_EQ(run.status, 0) << run.output;
@@ -202,7 +204,7 @@ TEST(Console, InsertReplaceByDragAndByCommandReachesEveryInspector) {
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
     EXPECT_EQ(Count(run.output, "msgbox 32667"), 2);
     EXPECT_EQ(Count(run.output, "msgbox 32652"), 2);
-    EXPECT_EQ(Count(run.output, "dialog closed 102"), 8);
+    EXPECT_EQ(Count(run.output, "dialog closed 102"), 9);
 }
 
 TEST(Console, UndoRevertsTheDesktopsNewestChange) {
