@@ -14,31 +14,51 @@
 
 namespace {
 
-struct KindButton {
+// The eleven radio buttons: which of the request's three choices each sets, and to what.
+enum class Choice { Kind, Position, Size };
+struct RadioButton {
     unsigned id;
-    PasteKind kind;
+    Choice choice;
+    int value;
 };
-const KindButton kKinds[] = {{IDC_INSERT_AS_PARENT, PasteKind::InsertAsParent},
-                             {IDC_INSERT_AS_CHILD, PasteKind::InsertAsChild},
-                             {IDC_REPLACE, PasteKind::Replace}};
+const RadioButton kRadioButtons[] = {
+    {IDC_INSERT_AS_PARENT, Choice::Kind, static_cast<int>(PasteKind::InsertAsParent)},
+    {IDC_INSERT_AS_CHILD, Choice::Kind, static_cast<int>(PasteKind::InsertAsChild)},
+    {IDC_REPLACE, Choice::Kind, static_cast<int>(PasteKind::Replace)},
+    {IDC_PARENT_POSITION, Choice::Position, static_cast<int>(PositionChoice::ParentPosition)},
+    {IDC_CHILD_POSITION, Choice::Position, static_cast<int>(PositionChoice::ChildPosition)},
+    {IDC_NOT_MOVE, Choice::Position, static_cast<int>(PositionChoice::NotMove)},
+    {IDC_MOVE_TO, Choice::Position, static_cast<int>(PositionChoice::MoveTo)},
+    {IDC_PARENT_SIZE, Choice::Size, static_cast<int>(SizeChoice::ParentSize)},
+    {IDC_CHILD_SIZE, Choice::Size, static_cast<int>(SizeChoice::ChildSize)},
+    {IDC_NOT_RESIZE, Choice::Size, static_cast<int>(SizeChoice::NotResize)},
+    {IDC_RESIZE_TO, Choice::Size, static_cast<int>(SizeChoice::ResizeTo)},
+};
 
-struct PositionButton {
-    unsigned id;
-    PositionChoice choice;
-};
-const PositionButton kPositions[] = {{IDC_PARENT_POSITION, PositionChoice::ParentPosition},
-                                     {IDC_CHILD_POSITION, PositionChoice::ChildPosition},
-                                     {IDC_NOT_MOVE, PositionChoice::NotMove},
-                                     {IDC_MOVE_TO, PositionChoice::MoveTo}};
+bool IsChecked(const PasteRequest& request, const RadioButton& button) {
+    switch (button.choice) {
+    case Choice::Kind:
+        return static_cast<int>(request.kind) == button.value;
+    case Choice::Position:
+        return static_cast<int>(request.position) == button.value;
+    case Choice::Size:
+        return static_cast<int>(request.size) == button.value;
+    }
+    return false;
+}
 
-struct SizeButton {
-    unsigned id;
-    SizeChoice choice;
-};
-const SizeButton kSizes[] = {{IDC_PARENT_SIZE, SizeChoice::ParentSize},
-                             {IDC_CHILD_SIZE, SizeChoice::ChildSize},
-                             {IDC_NOT_RESIZE, SizeChoice::NotResize},
-                             {IDC_RESIZE_TO, SizeChoice::ResizeTo}};
+// The button's handler: true when the preview follows.
+bool Choose(PasteRequest& request, const RadioButton& button) {
+    switch (button.choice) {
+    case Choice::Kind:
+        return ChooseKind(request, static_cast<PasteKind>(button.value));
+    case Choice::Position:
+        return ChoosePosition(request, static_cast<PositionChoice>(button.value));
+    case Choice::Size:
+        return ChooseSize(request, static_cast<SizeChoice>(button.value));
+    }
+    return false;
+}
 
 unsigned FieldId(GeometryField field) {
     switch (field) {
@@ -59,16 +79,15 @@ unsigned FieldId(GeometryField field) {
 BEGIN_MESSAGE_MAP(MvInspDragDialog, MvInspDialog)
 ON_BN_CLICKED(IDC_INSERT_OK, &MvInspDragDialog::OnOkButton)
 ON_BN_CLICKED(IDC_INSERT_CANCEL, &MvInspDragDialog::OnCancelButton)
-ON_COMMAND_RANGE(IDC_INSERT_AS_PARENT, IDC_REPLACE, &MvInspDragDialog::OnKind)
-ON_COMMAND_RANGE(IDC_NOT_MOVE, IDC_MOVE_TO, &MvInspDragDialog::OnPosition)
-ON_COMMAND_RANGE(IDC_NOT_RESIZE, IDC_RESIZE_TO, &MvInspDragDialog::OnSize)
+ON_COMMAND_RANGE(IDC_INSERT_AS_PARENT, IDC_REPLACE, &MvInspDragDialog::OnRadioButton)
+ON_COMMAND_RANGE(IDC_NOT_MOVE, IDC_MOVE_TO, &MvInspDragDialog::OnRadioButton)
+ON_COMMAND_RANGE(IDC_NOT_RESIZE, IDC_RESIZE_TO, &MvInspDragDialog::OnRadioButton)
 END_MESSAGE_MAP()
 
 MvInspDragDialog::MvInspDragDialog(CMainFrame* owner)
     : MvInspDialog(IDD_INSERT_REPLACE, owner), frame(owner), root_(TreeRootOf(*owner)) {}
 
 int MvInspDragDialog::Run(MvSimplePad* from, MvSimplePad* to) {
-    topReplaced = 0;
     topReplaced = RunInsertReplace(
         request, from, to, frame->m_bSearchFrame != 0, [this] { return RunModal() == IDOK; }, root_,
         *this);
@@ -104,32 +123,10 @@ BOOL MvInspDragDialog::OnInitDialog() {
     return TRUE;
 }
 
-void MvInspDragDialog::OnKind(UINT id) {
-    for (const KindButton& button : kKinds) {
+void MvInspDragDialog::OnRadioButton(UINT id) {
+    for (const RadioButton& button : kRadioButtons) {
         if (button.id == id && PadsLeft()) {
-            bool preview = ChooseKind(request, button.kind);
-            ShowChoices();
-            if (preview)
-                ShowPreview();
-        }
-    }
-}
-
-void MvInspDragDialog::OnPosition(UINT id) {
-    for (const PositionButton& button : kPositions) {
-        if (button.id == id && PadsLeft()) {
-            bool preview = ChoosePosition(request, button.choice);
-            ShowChoices();
-            if (preview)
-                ShowPreview();
-        }
-    }
-}
-
-void MvInspDragDialog::OnSize(UINT id) {
-    for (const SizeButton& button : kSizes) {
-        if (button.id == id && PadsLeft()) {
-            bool preview = ChooseSize(request, button.choice);
+            bool preview = Choose(request, button);
             ShowChoices();
             if (preview)
                 ShowPreview();
@@ -140,15 +137,9 @@ void MvInspDragDialog::OnSize(UINT id) {
 void MvInspDragDialog::OnOK() {
     if (!PadsLeft())
         return;
-    for (const KindButton& button : kKinds)
-        if (IsDlgButtonChecked(button.id))
-            request.kind = button.kind;
-    for (const PositionButton& button : kPositions)
-        if (IsDlgButtonChecked(button.id))
-            request.position = button.choice;
-    for (const SizeButton& button : kSizes)
-        if (IsDlgButtonChecked(button.id))
-            request.size = button.choice;
+    for (const RadioButton& button : kRadioButtons)
+        if (IsDlgButtonChecked(static_cast<int>(button.id)) == BST_CHECKED)
+            Choose(request, button);
     InsertReplaceCheck check = ConfirmInsertReplace(request, Typed(), *this);
     if (check.focus)
         GotoDlgCtrl(GetDlgItem(static_cast<int>(FieldId(*check.focus))));
@@ -164,12 +155,9 @@ bool MvInspDragDialog::PadsLeft() {
 }
 
 void MvInspDragDialog::ShowChoices() {
-    for (const KindButton& button : kKinds)
-        CheckDlgButton(button.id, button.kind == request.kind ? BST_CHECKED : BST_UNCHECKED);
-    for (const PositionButton& button : kPositions)
-        CheckDlgButton(button.id, button.choice == request.position ? BST_CHECKED : BST_UNCHECKED);
-    for (const SizeButton& button : kSizes)
-        CheckDlgButton(button.id, button.choice == request.size ? BST_CHECKED : BST_UNCHECKED);
+    for (const RadioButton& button : kRadioButtons)
+        CheckDlgButton(static_cast<int>(button.id),
+                       IsChecked(request, button) ? BST_CHECKED : BST_UNCHECKED);
     for (const ControlEnabled& control : InsertReplaceEnabling(request))
         if (CWnd* item = GetDlgItem(static_cast<int>(control.id)))
             item->EnableWindow(control.enabled);

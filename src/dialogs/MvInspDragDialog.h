@@ -41,9 +41,8 @@ protected:
     void OnOK() override;
 
 private:
-    void OnKind(UINT id);
-    void OnPosition(UINT id);
-    void OnSize(UINT id);
+    // Each radio button applies its choice and the rules that follow from it.
+    void OnRadioButton(UINT id);
     // False, and the dialog ends as cancelled, once a pad has been deleted meanwhile.
     bool PadsLeft();
     void ShowChoices();
