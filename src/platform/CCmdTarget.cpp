@@ -12,8 +12,7 @@ const CCmdTarget::MessageMapEntry* FindEntry(const CCmdTarget::MessageMap* map, 
     int wanted = code == CCmdTarget::CN_QUERY_HANDLER ? CCmdTarget::CN_COMMAND : code;
     for (; map != nullptr; map = map->baseMap != nullptr ? map->baseMap() : nullptr) {
         for (const CCmdTarget::MessageMapEntry* entry = map->entries;
-             entry != nullptr && (entry->handler != nullptr || entry->notify != nullptr);
-             ++entry) {
+             entry != nullptr && (entry->handler != nullptr || entry->notify != nullptr); ++entry) {
             if ((entry->notify != nullptr) == notice && entry->code == wanted &&
                 id >= entry->firstId && id <= entry->lastId)
                 return entry;
