@@ -152,6 +152,10 @@ TEST_F(DragDropTest, ADropHandsBothPadsToTheDialogAPressCancels) {
     Mouse(WM_LBUTTONUP, PointOf(6));
     Drag(2, 5, true);
     EXPECT_EQ(dialog->runs, (PadPairs{{pads[0], pads[3]}, {pads[1], pads[4]}}));
+    // An Inspector closed during a drag gives everything back.
+    Press(2, 5);
+    SendMessageA(frame->m_hWnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(DragEnded());
 }
 
 TEST_F(DragDropTest, HoldingTheCursorInAScrollZoneScrollsARowEvery100ms) {
