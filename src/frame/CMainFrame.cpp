@@ -4,6 +4,7 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspDragDialog.h"
 #include "dialogs/MvInspRemoveDialog.h"
 #include "dialogs/MvInspResizeReplaceDialog.h"
 #include "host/MvHostServices.h"
@@ -93,7 +94,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
 ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnGeometry)
-ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnDelete)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
@@ -198,6 +199,8 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
 void CMainFrame::CreateDialogs() {
     geometryDialog = std::make_unique<MvInspResizeReplaceDialog>(*this);
     removeDialog = std::make_unique<MvInspRemoveDialog>(*this);
+    if (m_pInspView != nullptr)
+        m_pInspView->insertReplace = std::make_unique<MvInspDragDialog>(this);
 }
 
 void CMainFrame::SetCountPane(int selected, int rows) {
@@ -287,6 +290,10 @@ void CMainFrame::OnContextHelp() {
 void CMainFrame::OnExit() {
     CommandActions::Exit(*this);
 }
+void CMainFrame::OnInsertReplace() {
+    CommandActions::InsertReplace(*this);
+}
+
 void CMainFrame::OnNoAction() {}
 
 void CMainFrame::OnUpdateTree() {

@@ -24,8 +24,8 @@ public:
     // Returns 1 when a window owns this object afterwards (also one created and destroyed
     // again), 0 when none does and the caller must delete it.
     int CreateInspector(HWND topLevel, MvSimplePad* pad);
-    // The dialogs of this frame, made once and reused by every run. Inspectors and
-    // search-results frames make them alike.
+    // The dialogs of this frame (Insert/Replace kept by its view, which runs it on a drop),
+    // made once and reused by every run. Inspectors and search-results frames make them alike.
     void CreateDialogs();
     void SetCountPane(int selected, int rows);
     // Shows the module's text `stringId` as a warning owned by this frame, inside the modal
@@ -67,6 +67,7 @@ private:
     void OnSelectPads();
     void OnDeselectPads();
     void OnPadProperties();
+    void OnInsertReplace();
     void OnConnectionEditor();
     void OnDocumentGenerator();
     void OnUpdateTree();
