@@ -3,6 +3,7 @@
 #include "CellText.h"
 #include "ColumnId.h"
 #include "InspectorRow.h"
+#include "ListDrag.h"
 #include "ListedRows.h"
 #include "PadTable.h"
 #include "RowIndex.h"
@@ -13,6 +14,7 @@
 #include <unordered_set>
 
 class CMainFrame;
+class InsertReplaceRunner;
 class MvPadList;
 class MvSimplePad;
 
@@ -98,6 +100,10 @@ public:
     CMainFrame* frame = nullptr;
     HWND desktopWindow = nullptr;
     CMainFrame* searchFrame = nullptr;
+
+    ListDrag drag;
+    // The Insert/Replace dialog of this Inspector, run by its command and by a drop.
+    std::unique_ptr<InsertReplaceRunner> insertReplace;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;

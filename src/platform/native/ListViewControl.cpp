@@ -689,8 +689,25 @@ int ListViewControl::GetNextItem(int start, UINT flags) const {
         bool ahead = step > 0 ? focused >= first : focused <= first;
         return focused >= 0 && ahead && (StateAt(focused) & wanted) == wanted ? focused : -1;
     }
-    if (ownerData_ && wanted == LVNI_SELECTED) {
-        return step > 0 ? selected_.Next(first) : selected_.Prev(first);
+    if (ownerData_) {
+        // An owner-data list finds states in its sets, not item by item.
+        for (int i = first; i >= 0 && i < ItemCount();) {
+            if ((StateAt(i) & wanted) == wanted) {
+                return i;
+            }
+            if ((wanted & LVNI_SELECTED) != 0) {
+                i = step > 0 ? selected_.Next(i + 1) : selected_.Prev(i - 1);
+            } else if (wanted != 0) {
+                auto next = step > 0 ? otherStates_.upper_bound(i) : otherStates_.lower_bound(i);
+                if (step < 0) {
+                    next = next == otherStates_.begin() ? otherStates_.end() : std::prev(next);
+                }
+                i = next == otherStates_.end() ? -1 : next->first;
+            } else {
+                i += step;
+            }
+        }
+        return -1;
     }
     for (int i = first; i >= 0 && i < ItemCount(); i += step) {
         if ((StateAt(i) & wanted) == wanted) {

@@ -84,7 +84,7 @@ public:
 
     int HeaderHeight() const;
     int RowHeight() const;
-    int TopIndex() const { return items_.empty() ? 0 : topIndex_; }
+    int TopIndex() const { return ItemCount() == 0 ? 0 : topIndex_; }
     // Rows that fit wholly below the header.
     int CountPerPage() const;
     // Vertical scrolling moves whole rows: dy is rounded to the nearest multiple of the row
