@@ -1,6 +1,7 @@
 #include "CInspectrView.h"
 
 #include "ContextMenu.h"
+#include "Keyboard.h"
 #include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
@@ -44,6 +45,10 @@ void CInspectrView::OpenTree(MvSimplePad* pad) {
     focusIndex = 0;
     if (rootRow)
         SetFocusRow(*this, rootRow.get());
+}
+
+void CInspectrView::OnKeyCommand(UINT id) {
+    ::OnKeyCommand(*this, id);
 }
 
 void CInspectrView::ShowCounts() {

@@ -31,9 +31,9 @@ public:
     void FreeTree();
     // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
     void RemoveRowFromTree(InspectorRow* row);
-    // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …). The keys reach
-    // the view and are taken without effect for now; 32789 always does nothing.
-    void OnKeyCommand(UINT) {}
+    // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …); 32789, the keys
+    // kept from the host, does nothing.
+    void OnKeyCommand(UINT id);
     // Shows the selected count and rowCount in the frame's count pane.
     void ShowCounts();
     // Lets go of every pad, row and selection and empties the list, without telling the host:
@@ -68,6 +68,8 @@ public:
     int focusIndex = -1;
     int selectedCount = 0;
     int closing = 0;
+    // 1 while a row is being dragged: the keys do nothing meanwhile.
+    int dragging = 0;
     int frameActive = 0;
     int comctlClass = 0;
     std::string titleName;

@@ -249,17 +249,6 @@ TEST_F(FrameTest, TheWindowMenuListsNineToolsAndDoublesAmpersands) {
     EXPECT_EQ(WindowMenu(frames[0]).size(), 10u);
 }
 
-TEST_F(FrameTest, CtrlASelectsEveryRowAndNavigationKeysAreTakenWithoutEffect) {
-    CMainFrame* frame = Open(stage);
-    native::PressKey(View(frame).m_hWnd, 'A', false, true, false);
-    AfxPumpPending();
-    EXPECT_EQ(View(frame).List().GetSelectedCount(), 2u);
-    native::PressKey(View(frame).m_hWnd, VK_DOWN, false, false, false);
-    native::PressKey(View(frame).m_hWnd, VK_ESCAPE, false, false, false);
-    AfxPumpPending();
-    EXPECT_EQ(View(frame).List().GetSelectedCount(), 2u);
-}
-
 TEST_F(FrameTest, ConnectionEditorStopsAtTheFirstRefusal) {
     DesktopPad* refusing = desktop.AddPad(stage, "Refusing", 60, 5, 50, 20);
     desktop.AddPad(stage, "After", 120, 5, 50, 20);
