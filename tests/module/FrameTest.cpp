@@ -223,6 +223,29 @@ TEST_F(FrameTest, KeysInHelpModeGoThroughTheAccelerators) {
     }
 }
 
+TEST_F(FrameTest, AClickInHelpModePicksTheTopicOfTheWindowUnderIt) {
+    host->SetHelpDirectory("C:\\Help");
+    CMainFrame* frame = Open(stage);
+    HWND list = View(frame).m_hWnd;
+    RECT row{};
+    View(frame).List().GetItemRect(1, &row, LVIR_LABEL);
+    // The table has no topic of its own: its control id gives one. Outside the frame, none.
+    for (auto [point, topic] : {std::pair{POINT{row.left + 2, row.top + 2}, 0x50000 + 0xE900},
+                                std::pair{POINT{-2000, 5}, 0}}) {
+        size_t calls = host->HelpLog().size();
+        InHelpMode(frame, [&, point = point]() {
+            native::PostMouseInput(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+            native::PostMouseInput(list, WM_LBUTTONUP, 0, point);
+        });
+        EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
+        EXPECT_EQ(View(frame).List().GetSelectedCount(), 0u);
+        ASSERT_EQ(host->HelpLog().size(), calls + (topic != 0 ? 1 : 0));
+        if (topic != 0) {
+            EXPECT_EQ(host->HelpLog().back().data, static_cast<std::uintptr_t>(topic));
+        }
+    }
+}
+
 TEST_F(FrameTest, NoHelpDirectoryMeansNoHelp) {
     CMainFrame* frame = Open(stage);
     SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_TOPICS, 0);
