@@ -128,9 +128,14 @@ TEST(Console, MenusFollowTheirRulesAndChoosingRunsTheCommand) {
 }
 
 TEST(Console, KeysGoThroughTheAcceleratorTable) {
-    ConsoleRun run = RunConsole("open Stage\nkey 1 Ctrl+A\nstatus 1\nkey 1 Shift+Nowhere\n");
+    ConsoleRun run = RunConsole("open Stage\nkey 1 Ctrl+A\nstatus 1\nkey 1 Shift+Nowhere\n"
+                                "key 1 Down Down Shift+Down Ctrl+Down Space\nstatus 1\n"
+                                "key 1 Shift+F1\nclick 1 6\nstatus 1\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("\t14/14"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("NameLabel\t3/14"), std::string::npos) << run.output;
+    // In help mode a click shows the table's topic and selects nothing.
+    EXPECT_NE(run.output.find("HELP_CONTEXTPOPUP 387328\nNameLabel\t3/14"), std::string::npos);
     EXPECT_NE(run.output.find("error: unknown key 'Shift+Nowhere'"), std::string::npos);
 }
 
