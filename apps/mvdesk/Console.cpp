@@ -4,6 +4,7 @@
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
+#include "DialogCommands.h"
 #include "FrameCommands.h"
 #include "HelpLine.h"
 #include "InspectorModule.h"
@@ -115,6 +116,7 @@ void Console::DefineCommands() {
     RegisterFrameCommands(*this);
     RegisterMenuCommands(*this);
     RegisterShowCommand(*this);
+    RegisterDialogCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
@@ -141,7 +143,7 @@ void Console::Pump() {
     if (modalDepth_ == 0) {
         AfxPumpPending();
         AfxIdleUpdate(nullptr);
-        CWnd::DeleteTempMap();
+        AfxIdleCleanup();
     }
 }
 
@@ -159,6 +161,7 @@ void Console::Shutdown() {
     shutDown_ = true;
     session_.Module().AlldeleteInspector();
     AfxPumpPending();
+    AfxIdleCleanup();
     session_.Close();
 }
 
@@ -222,6 +225,15 @@ bool Console::FrameArg(const Args& args, size_t index, HWND& frame) {
         return false;
     }
     return true;
+}
+
+bool Console::UserFrameArg(const Args& args, size_t index, HWND& frame) {
+    if (!FrameArg(args, index, frame))
+        return false;
+    if (IsWindowEnabled(frame))
+        return true;
+    Error("frame " + args[index] + " is disabled");
+    return false;
 }
 
 bool Console::PadArg(const std::string& text, DesktopPad*& pad) {

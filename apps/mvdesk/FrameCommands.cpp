@@ -41,14 +41,14 @@ void Window(Console& console, const Args& args) {
 
 void Close(Console& console, const Args& args) {
     HWND frame = nullptr;
-    if (console.ArgCount(args, 1, 1, "close N") && console.FrameArg(args, 0, frame))
+    if (console.ArgCount(args, 1, 1, "close N") && console.UserFrameArg(args, 0, frame))
         SendMessageA(frame, WM_CLOSE, 0, 0);
 }
 
 void Command(Console& console, const Args& args) {
     HWND frame = nullptr;
     long id = 0;
-    if (!console.ArgCount(args, 2, 2, "cmd N ID") || !console.FrameArg(args, 0, frame) ||
+    if (!console.ArgCount(args, 2, 2, "cmd N ID") || !console.UserFrameArg(args, 0, frame) ||
         !console.IntArg(args[1], id))
         return;
     if (id <= 0 || id > 0xFFFF) {
@@ -71,7 +71,7 @@ void SystemCommand(Console& console, const Args& args) {
                                                          {"restore", SC_RESTORE},
                                                          {"tasklist", SC_TASKLIST}};
     HWND frame = nullptr;
-    if (!console.ArgCount(args, 2, 2, "syscmd N NAME") || !console.FrameArg(args, 0, frame))
+    if (!console.ArgCount(args, 2, 2, "syscmd N NAME") || !console.UserFrameArg(args, 0, frame))
         return;
     for (const auto& [name, command] : names) {
         if (args[1] == name) {

@@ -19,6 +19,7 @@
 #include "platform/WinMenu.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
+#include "service/ModalBracket.h"
 #include "service/ModuleState.h"
 #include "service/ResourceHelpers.h"
 #include "service/TextHelpers.h"
@@ -201,16 +202,7 @@ void CMainFrame::SetCountPane(int selected, int rows) {
 }
 
 int CMainFrame::ShowWarning(UINT stringId) {
-    char previousTimerStop = MwSetTimerStop(1);
-    std::string text;
-    std::string caption;
-    inspLoadString(text, stringId);
-    inspLoadString(caption, IDS_INSPECTOR);
-    SetModalOpen(1);
-    int answer = inspShowMessage(m_hWnd, stringId, text, caption, MB_OK | MB_ICONEXCLAMATION);
-    SetModalOpen(0);
-    MwSetTimerStop(previousTimerStop);
-    return answer;
+    return inspModalMessage(m_hWnd, stringId, MB_OK | MB_ICONEXCLAMATION);
 }
 
 BOOL CMainFrame::OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) {
@@ -428,7 +420,7 @@ void CMainFrame::OnSettingChange(UINT flags, const char* section) {
     RecalcLayout();
 }
 
-BOOL CMainFrame::OnHelpInfo() {
+BOOL CMainFrame::OnHelpInfo(HELPINFO*) {
     return TRUE;
 }
 

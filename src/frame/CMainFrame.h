@@ -45,7 +45,7 @@ protected:
     void OnShowWindow(BOOL show, UINT status) override;
     void OnSysColorChange() override;
     void OnSettingChange(UINT flags, const char* section) override;
-    BOOL OnHelpInfo() override;
+    BOOL OnHelpInfo(HELPINFO* info) override;
     void OnSysCommand(UINT id, LPARAM lParam) override;
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
     void OnInitMenuPopup(HMENU popup, UINT index, BOOL sysMenu) override;

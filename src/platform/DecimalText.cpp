@@ -12,8 +12,6 @@ bool IsBlank(char c) {
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
     return text;
 }
 

@@ -14,7 +14,10 @@ using LONG = std::int32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using INT_PTR = std::intptr_t;
+using DWORD_PTR = std::uintptr_t;
 using COLORREF = DWORD;
+using HANDLE = void*;
 
 #ifndef TRUE
 #define TRUE 1
@@ -108,6 +111,7 @@ enum : UINT {
     WM_SETTINGCHANGE = 0x001A,
     WM_CANCELMODE = 0x001F,
     WM_SETCURSOR = 0x0020,
+    WM_NEXTDLGCTL = 0x0028,
     WM_SETFONT = 0x0030,
     WM_GETFONT = 0x0031,
     WM_NOTIFY = 0x004E,
@@ -115,6 +119,7 @@ enum : UINT {
     WM_CONTEXTMENU = 0x007B,
     WM_NCCREATE = 0x0081,
     WM_NCDESTROY = 0x0082,
+    WM_GETDLGCODE = 0x0087,
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,
@@ -124,6 +129,8 @@ enum : UINT {
     WM_COMMAND = 0x0111,
     WM_SYSCOMMAND = 0x0112,
     WM_TIMER = 0x0113,
+    WM_HSCROLL = 0x0114,
+    WM_VSCROLL = 0x0115,
     WM_INITMENU = 0x0116,
     WM_INITMENUPOPUP = 0x0117,
     WM_ENTERIDLE = 0x0121,
@@ -186,8 +193,15 @@ enum : int {
     SW_RESTORE = 9,
 };
 
-// GetWindow relations.
-enum : UINT { GW_OWNER = 4 };
+// GetWindow relations: siblings in z-order (creation order), the owner, the first child.
+enum : UINT {
+    GW_HWNDFIRST = 0,
+    GW_HWNDLAST = 1,
+    GW_HWNDNEXT = 2,
+    GW_HWNDPREV = 3,
+    GW_OWNER = 4,
+    GW_CHILD = 5,
+};
 
 // Message boxes.
 enum : UINT {
@@ -230,6 +244,7 @@ enum : UINT {
     SC_CLOSE = 0xF060,
     SC_RESTORE = 0xF120,
     SC_TASKLIST = 0xF130,
+    SC_CONTEXTHELP = 0xF180,
 };
 
 // Help engine commands.

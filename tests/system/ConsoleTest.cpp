@@ -179,7 +179,7 @@ TEST(Console, HelpListsEveryCommand) {
          {"open",   "inspectors", "rows",  "pads", "closeall", "list",  "show",
           "status", "window",     "close", "cmd",  "syscmd",   "click", "dblclick",
           "rclick", "activate",   "props", "pad",  "menu",     "menus", "key",
-          "button", "tools",      "help",  "quit"})
+          "button", "tools",      "dlg",   "help", "quit"})
         EXPECT_TRUE(lines.find(std::string("\n") + command + " ") != std::string::npos ||
                     lines.find(std::string("\n") + command + "\t") != std::string::npos)
             << command;

@@ -17,7 +17,7 @@ GdiTable& Gdi() {
 
 bool IsFont(HGDIOBJ object) {
     TEXTMETRICA unused;
-    return GdiTable::FontMetrics(static_cast<HFONT>(object), Language::English, unused);
+    return Gdi().Metrics(static_cast<HFONT>(object), Language::English, unused);
 }
 
 } // namespace
@@ -29,7 +29,15 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    return Gdi().brushes.erase(static_cast<HBRUSH>(object)) != 0 ? TRUE : FALSE;
+    auto font = static_cast<HFONT>(object);
+    for (const auto& [dc, context] : Gdi().contexts) {
+        if (context.font == font) {
+            return FALSE;
+        }
+    }
+    bool deleted =
+        Gdi().brushes.erase(static_cast<HBRUSH>(object)) != 0 || Gdi().fonts.erase(font) != 0;
+    return deleted ? TRUE : FALSE;
 }
 
 BOOL GetBrushColor(HBRUSH brush, COLORREF* color) {
@@ -80,6 +88,5 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
     if (it == Gdi().contexts.end() || metrics == nullptr) {
         return FALSE;
     }
-    return GdiTable::FontMetrics(it->second.font, Manager().settings.language, *metrics) ? TRUE
-                                                                                         : FALSE;
+    return Gdi().Metrics(it->second.font, Manager().settings.language, *metrics) ? TRUE : FALSE;
 }

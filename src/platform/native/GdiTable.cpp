@@ -29,6 +29,25 @@ constexpr StockFont kStockFonts[] = {
     {DEFAULT_GUI_FONT, Language::Japanese, 12, 10, 0, 6, 12, 128},
 };
 
+TEXTMETRICA Measures(const StockFont& font) {
+    TEXTMETRICA metrics;
+    metrics.tmHeight = font.height;
+    metrics.tmAscent = font.ascent;
+    metrics.tmDescent = font.height - font.ascent;
+    metrics.tmInternalLeading = font.internalLeading;
+    metrics.tmAveCharWidth = font.aveCharWidth;
+    metrics.tmMaxCharWidth = font.maxCharWidth;
+    metrics.tmWeight = 400;
+    metrics.tmDigitizedAspectX = 96;
+    metrics.tmDigitizedAspectY = 96;
+    metrics.tmFirstChar = 0x20;
+    metrics.tmLastChar = 0xFF;
+    metrics.tmDefaultChar = '?';
+    metrics.tmBreakChar = ' ';
+    metrics.tmCharSet = font.charSet;
+    return metrics;
+}
+
 } // namespace
 
 HGDIOBJ GdiTable::StockObject(int index) {
@@ -40,32 +59,34 @@ HGDIOBJ GdiTable::StockObject(int index) {
 
 bool GdiTable::FontMetrics(HFONT font, Language language, TEXTMETRICA& metrics) {
     for (const StockFont& stock : kStockFonts) {
-        if (StockObject(stock.index) != font || stock.language != language) {
-            continue;
+        if (StockObject(stock.index) == font && stock.language == language) {
+            metrics = Measures(stock);
+            return true;
         }
-        metrics = TEXTMETRICA{};
-        metrics.tmHeight = stock.height;
-        metrics.tmAscent = stock.ascent;
-        metrics.tmDescent = stock.height - stock.ascent;
-        metrics.tmInternalLeading = stock.internalLeading;
-        metrics.tmAveCharWidth = stock.aveCharWidth;
-        metrics.tmMaxCharWidth = stock.maxCharWidth;
-        metrics.tmWeight = 400;
-        metrics.tmDigitizedAspectX = 96;
-        metrics.tmDigitizedAspectY = 96;
-        metrics.tmFirstChar = 0x20;
-        metrics.tmLastChar = 0xFF;
-        metrics.tmDefaultChar = '?';
-        metrics.tmBreakChar = ' ';
-        metrics.tmCharSet = stock.charSet;
-        return true;
     }
     return false;
+}
+
+bool GdiTable::Metrics(HFONT font, Language language, TEXTMETRICA& metrics) const {
+    auto it = fonts.find(font);
+    if (it == fonts.end()) {
+        return FontMetrics(font, language, metrics);
+    }
+    metrics = it->second;
+    return true;
+}
+
+HFONT GdiTable::MakeFont(HFONT handle, LONG height, LONG averageWidth) {
+    StockFont measures{0, Language::English, height,           height * 4 / 5,
+                       2, averageWidth,      2 * averageWidth, 0};
+    fonts[handle] = Measures(measures);
+    return handle;
 }
 
 void GdiTable::Clear() {
     brushes.clear();
     contexts.clear();
+    fonts.clear();
 }
 
 } // namespace native

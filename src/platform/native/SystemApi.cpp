@@ -2,7 +2,7 @@
 
 #include "platform/native/WindowManager.h"
 
-#include "platform/native/ListViewClass.h"
+#include "platform/native/SystemClasses.h"
 
 #include <algorithm>
 #include <vector>
@@ -66,6 +66,14 @@ BOOL SystemParametersInfoA(UINT action, UINT, void* out, UINT) {
 
 DWORD GetSysColor(int index) {
     return Manager().settings.Colour(index);
+}
+
+BOOL GetCursorPos(POINT* point) {
+    if (point == nullptr) {
+        return FALSE;
+    }
+    *point = Manager().cursor;
+    return TRUE;
 }
 
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
@@ -178,13 +186,14 @@ void Reset() {
     manager.queue.Clear();
     manager.timers.Clear();
     manager.classes.Clear();
-    native::RegisterListViewClass(manager.classes);
+    native::RegisterSystemClasses(manager.classes);
     manager.imageLists.Clear();
     manager.menus.Clear();
     manager.accelerators.Clear();
     manager.keyboard.Clear();
     manager.modules.Clear();
     manager.gdi.Clear();
+    manager.cursor = POINT{};
     manager.settings = SystemSettings{};
     manager.focus = nullptr;
     manager.active = nullptr;

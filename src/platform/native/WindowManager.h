@@ -64,6 +64,7 @@ public:
     KeyboardState keyboard;
     SystemSettings settings;
     GdiTable gdi;
+    POINT cursor;
 
     HWND focus = nullptr;
     HWND active = nullptr;
