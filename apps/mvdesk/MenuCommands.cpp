@@ -5,6 +5,7 @@
 #include "DesktopSession.h"
 #include "platform/Afx.h"
 #include "platform/CToolBar.h"
+#include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
 
 #include <map>

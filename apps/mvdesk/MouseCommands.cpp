@@ -6,7 +6,7 @@
 #include "DesktopSession.h"
 #include "platform/Afx.h"
 #include "platform/CommCtrl.h"
-#include "platform/NativeMenu.h"
+#include "platform/NativeInput.h"
 
 namespace {
 

@@ -63,9 +63,4 @@ Modifiers HeldModifiers();
 // key-up is. False when there is no window to receive it.
 bool PressKey(HWND target, WORD virtualKey, bool shift, bool ctrl, bool alt);
 
-// Posts a mouse message as the user's input at a client point of `hwnd`: as in Win32 it goes
-// to the window holding the mouse capture, with the point in that window's client
-// co-ordinates, when one does. False when there is no window to receive it.
-bool PostMouseInput(HWND hwnd, UINT message, WPARAM keys, POINT point);
-
 } // namespace native

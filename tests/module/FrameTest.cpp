@@ -4,6 +4,7 @@
 #include "listview/Selection.h"
 #include "platform/Afx.h"
 #include "platform/CToolBar.h"
+#include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
 #include "resources/CommandIds.h"
 
