@@ -1,7 +1,21 @@
 #include "ContextHelp.h"
 
-#include "platform/Win.h"
+#include "platform/CWinApp.h"
+#include "platform/CWnd.h"
 #include "resources/ControlIds.h"
+#include "service/HelpFiles.h"
+#include "service/ResourceHelpers.h"
+
+bool inspShowControlTopic(CWnd* window, int id) {
+    return inspWithModuleHelp([&](CWinApp& app) {
+        ModuleResourceScope resources;
+        auto topic = static_cast<DWORD_PTR>(static_cast<unsigned>(id));
+        if (window != nullptr)
+            window->WinHelp(topic, HELP_CONTEXTPOPUP);
+        else
+            app.WinHelp(topic, HELP_CONTEXTPOPUP);
+    });
+}
 
 int InsertReplaceToolHit(HWND dialog, POINT point) {
     static const int kRadios[] = {IDC_INSERT_AS_PARENT, IDC_INSERT_AS_CHILD, IDC_REPLACE,

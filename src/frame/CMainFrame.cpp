@@ -4,6 +4,7 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspConstDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
@@ -94,7 +95,7 @@ ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
-ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnCustomize)
 ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
 ON_COMMAND(ID_TOOLS_CONNECTION_EDITOR, &CMainFrame::OnConnectionEditor)
 ON_COMMAND(ID_TOOLS_DOCUMENT_GENERATOR, &CMainFrame::OnDocumentGenerator)
@@ -178,6 +179,7 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.selectedRows = std::make_unique<RowList>();
     view.savedSelection = std::make_unique<RowList>();
     view.selectedPads = std::make_unique<MvPadList>();
+    view.customizeDialog = std::make_unique<MvInspConstDialog>(this);
 
     LoadViewColumns(view);
     view.OpenTree(pad);
@@ -292,6 +294,11 @@ void CMainFrame::OnUpdateTree() {
 void CMainFrame::OnAutoUpdate() {
     if (m_pInspView != nullptr)
         ToggleAutoUpdate(*m_pInspView);
+}
+
+void CMainFrame::OnCustomize() {
+    if (m_pInspView != nullptr && m_pInspView->customizeDialog)
+        m_pInspView->customizeDialog->Run();
 }
 
 void CMainFrame::OnNestedLabel() {

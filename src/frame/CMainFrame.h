@@ -63,6 +63,7 @@ private:
     void OnUpdateTree();
     void OnAutoUpdate();
     void OnNestedLabel();
+    void OnCustomize();
     void OnParent();
     void OnInspectSelected();
     void OnInspectParent();

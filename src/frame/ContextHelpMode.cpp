@@ -61,12 +61,13 @@ void ContextHelpMode::OnContextHelp() {
         state_ = Off;
         RestoreFrame();
     }
-    const char* helpFile = inspInspectorHelpFile();
-    if (context != 0 && AfxGetApp() != nullptr && helpFile != nullptr) {
-        if (context == static_cast<DWORD>(-1))
-            frame_.SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
-        else if (context != kCommandHelpBase + ID_CONTEXT_HELP)
-            ShowTopic(context, helpFile);
+    if (context != 0 && context != kCommandHelpBase + ID_CONTEXT_HELP) {
+        inspWithModuleHelp([&](CWinApp& app) {
+            if (context == static_cast<DWORD>(-1))
+                frame_.SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
+            else
+                app.WinHelp(context, HELP_CONTEXTPOPUP);
+        });
     }
     frame_.PostMessage(WM_IDLEUPDATECMDUI);
 }
@@ -167,17 +168,6 @@ void ContextHelpMode::TranslateKey(MSG& msg) {
         SetCapture(frame_.m_hWnd);
 }
 
-bool ContextHelpMode::ShowTopic(DWORD context, const char* helpFile) {
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr || helpFile == nullptr)
-        return false;
-    const char* saved = app->m_pszHelpFilePath;
-    app->m_pszHelpFilePath = helpFile;
-    app->WinHelp(context, HELP_CONTEXTPOPUP);
-    app->m_pszHelpFilePath = saved;
-    return true;
-}
-
 bool ContextHelpMode::SwallowCommand(UINT id) {
     if (state_ == Off || id == ID_DEFAULT_HELP || id == ID_CONTEXT_HELP)
         return false;
@@ -186,7 +176,8 @@ bool ContextHelpMode::SwallowCommand(UINT id) {
         Leave();
         return false;
     }
-    if (ShowTopic(kCommandHelpBase + id, inspInspectorHelpFile()))
+    if (inspWithModuleHelp(
+            [id](CWinApp& app) { app.WinHelp(kCommandHelpBase + id, HELP_CONTEXTPOPUP); }))
         Leave();
     return true;
 }

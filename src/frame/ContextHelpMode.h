@@ -44,8 +44,6 @@ private:
     void TranslateKey(MSG& msg);
     bool ExitPending() const;
     void RestoreFrame();
-    // Shows `context` from the module's help file; false when no help file is available.
-    bool ShowTopic(DWORD context, const char* helpFile);
 
     CMainFrame& frame_;
     State state_ = Off;

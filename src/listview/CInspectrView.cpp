@@ -7,6 +7,7 @@
 #include "RowDump.h"
 #include "Selection.h"
 #include "TableWriter.h"
+#include "dialogs/MvInspConstDialog.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
 #include "resources/ResourceIds.h"

@@ -10,6 +10,7 @@
 #include <string>
 
 class CMainFrame;
+class MvInspConstDialog;
 class MvPadList;
 class MvSimplePad;
 
@@ -85,6 +86,8 @@ public:
     CMainFrame* frame = nullptr;
     HWND desktopWindow = nullptr;
     CMainFrame* searchFrame = nullptr;
+    // The Inspector's Customize dialog; a search-results view has none.
+    std::unique_ptr<MvInspConstDialog> customizeDialog;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;

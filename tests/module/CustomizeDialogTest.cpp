@@ -1,0 +1,213 @@
+#include "InspectorFixture.h"
+#include "dialogs/ContextHelp.h"
+#include "dialogs/MvInspDialog.h"
+#include "listview/TableWriter.h"
+#include "platform/CWinApp.h"
+#include "platform/NativeInput.h"
+#include "platform/NativeMenu.h"
+#include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
+#include "resources/ResourceIds.h"
+
+#include <deque>
+#include <functional>
+
+namespace {
+
+// The Customize dialog run from an Inspector's command, and the context help every dialog
+// of the Inspector shares. Each step of `input` is played when the dialog waits for input.
+class CustomizeDialogTest : public InspectorFixture {
+protected:
+    void SetUp() override {
+        InspectorFixture::SetUp();
+        stage = desktop.AddPad(nullptr, "Stage", 0, 0, 300, 200);
+        desktop.AddPad(stage, "Button", 5, 5, 50, 20);
+        native::SetInputWaiter([this] {
+            if (input.empty())
+                return false;
+            auto step = std::move(input.front());
+            input.pop_front();
+            step();
+            return true;
+        });
+        native::SetPopupMenuHandler([this](HMENU menu, HWND, POINT) {
+            ++popups;
+            return GetMenuItemID(menu, 0);
+        });
+    }
+
+    static HWND Dialog(UINT templateId = IDD_CUSTOMIZE) {
+        for (HWND hwnd : native::TopLevelWindows()) {
+            if (native::DialogTemplateId(hwnd) == templateId && IsWindowVisible(hwnd))
+                return hwnd;
+        }
+        return nullptr;
+    }
+    static POINT Middle(HWND control) {
+        RECT rect{};
+        GetClientRect(control, &rect);
+        return {rect.right / 2, rect.bottom / 2};
+    }
+    static void Click(int id) {
+        HWND control = GetDlgItem(Dialog(), id);
+        native::ClickWindow(control, Middle(control));
+    }
+    static void Select(int list, int index) {
+        HWND control = GetDlgItem(Dialog(), list);
+        RECT item{};
+        SendMessageA(control, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        native::ClickWindow(control, POINT{2, (item.top + item.bottom) / 2});
+    }
+    // Sets the view's columns as a stored set would, with these widths.
+    static void Columns(CMainFrame* frame, std::vector<std::pair<int, int>> columns) {
+        CInspectrView& view = View(frame);
+        view.columnCount = static_cast<int>(columns.size());
+        for (size_t i = 0; i < columns.size(); ++i) {
+            view.columnIds[i] = columns[i].first;
+            view.columnWidths[i] = columns[i].second;
+        }
+        SetupColumns(view, true);
+    }
+    // The set with its stored widths: a kept column's is its width before, a new one's -1.
+    static std::vector<std::pair<int, int>> Shown(CMainFrame* frame) {
+        CInspectrView& view = View(frame);
+        std::vector<std::pair<int, int>> shown;
+        for (int i = 0; i < view.columnCount; ++i)
+            shown.emplace_back(view.columnIds[i], view.columnWidths[i]);
+        return shown;
+    }
+    void Customize(CMainFrame* frame, std::vector<std::function<void()>> steps) {
+        input.assign(steps.begin(), steps.end());
+        SendMessageA(frame->m_hWnd, WM_COMMAND, ID_TOOLS_CUSTOMIZE, 0);
+    }
+    std::vector<std::uintptr_t> Topics() const {
+        std::vector<std::uintptr_t> topics;
+        for (const HelpCall& call : host->HelpLog())
+            topics.push_back(call.data);
+        return topics;
+    }
+
+    DesktopPad* stage = nullptr;
+    std::deque<std::function<void()>> input;
+    int popups = 0;
+};
+
+TEST_F(CustomizeDialogTest, OkKeepsTheWidthsOfTheColumnsThatStay) {
+    using Set = std::vector<std::pair<int, int>>;
+    struct Case {
+        const char* name;
+        std::vector<std::function<void()>> steps;
+        Set after;
+    } cases[] = {
+        {"Clear",
+         {[] { Click(IDC_CUSTOMIZE_CLEAR); }, [] { Click(IDC_CUSTOMIZE_OK); }},
+         {{0, 150}}},
+        {"Reset",
+         {[] { Click(IDC_CUSTOMIZE_RESET); }, [] { Click(IDC_CUSTOMIZE_OK); }},
+         {{0, 150}, {1, -1}, {2, 80}, {3, -1}, {4, -1}}},
+        {"Pad ID added twice, the second time refused, Size moved down",
+         {[] { Select(IDC_ITEMS, 9); }, [] { Click(IDC_CUSTOMIZE_ADD); },
+          [] { Click(IDC_CUSTOMIZE_ADD); }, [] { Select(IDC_DISPLAYED, 1); },
+          [] { Click(IDC_CUSTOMIZE_DOWN); }, [] { Click(IDC_CUSTOMIZE_OK); }},
+         {{0, 150}, {7, 60}, {2, 80}, {9, -1}}},
+        {"Cancel",
+         {[] { Click(IDC_CUSTOMIZE_CLEAR); }, [] { Click(IDC_CUSTOMIZE_CANCEL); }},
+         {{0, 150}, {2, 80}, {7, 60}}},
+    };
+    for (const Case& c : cases) {
+        CMainFrame* frame = Open(stage);
+        Columns(frame, {{0, 150}, {2, 80}, {7, 60}});
+        Customize(frame, c.steps);
+        EXPECT_EQ(Dialog(), nullptr) << c.name;
+        EXPECT_EQ(Shown(frame), c.after) << c.name;
+        SendMessageA(frame->m_hWnd, WM_CLOSE, 0, 0);
+    }
+}
+
+TEST_F(CustomizeDialogTest, TheResultsWindowFollowsButKeepsItsFirstColumn) {
+    CMainFrame* source = Open(stage);
+    CMainFrame* results = Open(stage); // standing in for the search-results window
+    results->m_bSearchFrame = 1;
+    View(source).searchFrame = results;
+    Columns(results, {{0, 40}, {1, 50}});
+    View(results).columnWidths[0] = -1;
+    Customize(source, {[] { Click(IDC_CUSTOMIZE_RESET); }, [] { Click(IDC_CUSTOMIZE_OK); }});
+    EXPECT_EQ(View(results).columnCount, 5);
+    EXPECT_EQ(View(results).columnWidths[0], -1);
+    EXPECT_EQ(View(results).List().GetColumnWidth(1), 50);
+    EXPECT_EQ(View(results).columnWidths[2], -1);
+    View(source).searchFrame = nullptr;
+}
+
+TEST_F(CustomizeDialogTest, EveryControlAnswersHelpWithItsTopic) {
+    host->SetHelpDirectory("C:\\Help");
+    CWinApp* app = AfxGetApp();
+    const char* ownHelpFile = app->m_pszHelpFilePath;
+    CMainFrame* frame = Open(stage);
+    auto rightClick = [](int id) {
+        HWND control = GetDlgItem(Dialog(), id);
+        native::ClickWindow(control, Middle(control), native::MouseButton::Right);
+    };
+    auto titleBar = [] {
+        RECT rect{};
+        GetWindowRect(Dialog(), &rect);
+        SendMessageA(Dialog(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Dialog()),
+                     MAKELONG(rect.left + 5, rect.top - 5));
+    };
+    Customize(frame, {
+                         [] { native::PressKey(GetDlgItem(Dialog(), IDC_ITEMS), VK_F1, 0, 0, 0); },
+                         [&] { rightClick(IDC_CUSTOMIZE_RESET); },
+                         titleBar,
+                         [] { native::PressKey(GetFocus(), VK_APPS, false, false, false); },
+                         [] { Click(IDC_CUSTOMIZE_CANCEL); },
+                     });
+    // F1 on a list box; "What's This?" on Reset; nothing on the title bar; the context-menu
+    // key on the focused list box.
+    EXPECT_EQ(Topics(), (std::vector<std::uintptr_t>{IDC_ITEMS, IDC_CUSTOMIZE_RESET, IDC_ITEMS}));
+    EXPECT_EQ(popups, 2);
+    EXPECT_EQ(host->HelpLog().front().file, "C:\\Help\\mvkinsp.hlp");
+    EXPECT_EQ(host->HelpLog().front().command, static_cast<UINT>(HELP_CONTEXTPOPUP));
+    EXPECT_EQ(app->m_pszHelpFilePath, ownHelpFile);
+
+    // Without a help directory nothing is shown and nothing is said.
+    host->SetHelpDirectory(std::nullopt);
+    inspModuleState().inspectorHelpPath.clear();
+    Customize(frame,
+              {[] { native::PressKey(GetDlgItem(Dialog(), IDC_ITEMS), VK_F1, 0, 0, 0); },
+               [&] { rightClick(IDC_CUSTOMIZE_RESET); }, [] { Click(IDC_CUSTOMIZE_CANCEL); }});
+    EXPECT_EQ(host->HelpLog().size(), 3u);
+    EXPECT_TRUE(boxes.empty());
+}
+
+// The Insert/Replace template, as its dialog tests its radio buttons before the framework does.
+class InsertTemplate : public MvInspDialog {
+public:
+    explicit InsertTemplate(bool ownHitTest)
+        : MvInspDialog(IDD_INSERT_REPLACE, nullptr), own(ownHitTest) {}
+    int OnToolHitTest(POINT point) const override {
+        int id = own ? InsertReplaceToolHit(m_hWnd, point) : -1;
+        return id != -1 ? id : MvInspDialog::OnToolHitTest(point);
+    }
+    bool own;
+};
+
+TEST_F(CustomizeDialogTest, MoveToAnswersWithItsOwnTopicNotItsGroupBoxes) {
+    host->SetHelpDirectory("C:\\Help");
+    Open(stage);
+    for (bool own : {true, false}) {
+        InsertTemplate dialog(own);
+        input = {
+            [] {
+                HWND radio = GetDlgItem(Dialog(IDD_INSERT_REPLACE), IDC_MOVE_TO);
+                native::ClickWindow(radio, POINT{2, 2}, native::MouseButton::Right);
+            },
+            [] { native::PressKey(Dialog(IDD_INSERT_REPLACE), VK_ESCAPE, false, false, false); }};
+        dialog.RunModal();
+        ASSERT_FALSE(host->HelpLog().empty());
+        // The framework's own test finds a group box around it first.
+        EXPECT_EQ(host->HelpLog().back().data == IDC_MOVE_TO, own);
+    }
+}
+
+} // namespace
