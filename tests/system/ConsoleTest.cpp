@@ -164,6 +164,19 @@ TEST(Console, HelpRequestsArePrintedEndToEnd) {
               std::string::npos);
 }
 
+TEST(Console, CustomizeAnswersHelpAndChangesTheColumns) {
+    ConsoleRun run = RunConsole("open Stage\nmenu 1 Tools/Customize...\ndlg help 1132\n"
+                                "dlg rclick 1140\nWhat's This?\ndlg rclick title\n"
+                                "dlg click 1139\ndlg click 1143\nlist 1\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string help = "help \"C:\\Mosvane\\Help\\mvkinsp.hlp\" HELP_CONTEXTPOPUP ";
+    for (std::string expected : {"dialog 124 \"Customize\"\n" + help + "1132\npopup:\n",
+                                 "What's This?\t32808\n" + help + "1140\ndialog closed 124\n",
+                                 std::string("#\tLabel\n0\t")})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(Count(run.output, "popup:"), 1);
+}
+
 TEST(Console, UndoRevertsTheDesktopsNewestChange) {
     ConsoleRun run = RunConsole("pad move Stage 5 6\nundo\npads\nundo\n");
     EXPECT_EQ(run.status, 1);
