@@ -5,6 +5,7 @@
 #include "CommandActions.h"
 #include "CommandState.h"
 #include "dialogs/MvInspConstDialog.h"
+#include "dialogs/MvInspDragDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
@@ -92,7 +93,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
 ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
-ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnCustomize)
@@ -180,6 +181,7 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.savedSelection = std::make_unique<RowList>();
     view.selectedPads = std::make_unique<MvPadList>();
     view.customizeDialog = std::make_unique<MvInspConstDialog>(this);
+    view.insertReplace = std::make_unique<MvInspDragDialog>(this);
 
     LoadViewColumns(view);
     view.OpenTree(pad);
@@ -284,6 +286,10 @@ void CMainFrame::OnContextHelp() {
 void CMainFrame::OnExit() {
     CommandActions::Exit(*this);
 }
+void CMainFrame::OnInsertReplace() {
+    CommandActions::InsertReplace(*this);
+}
+
 void CMainFrame::OnNoAction() {}
 
 void CMainFrame::OnUpdateTree() {

@@ -2,6 +2,7 @@
 
 #include "ColumnId.h"
 #include "InspectorRow.h"
+#include "ListDrag.h"
 #include "PadTable.h"
 #include "RowIndex.h"
 #include "platform/CListView.h"
@@ -11,6 +12,7 @@
 
 class CMainFrame;
 class MvInspConstDialog;
+class InsertReplaceRunner;
 class MvPadList;
 class MvSimplePad;
 
@@ -69,8 +71,6 @@ public:
     int focusIndex = -1;
     int selectedCount = 0;
     int closing = 0;
-    // 1 while a row is being dragged: the keys do nothing meanwhile.
-    int dragging = 0;
     int frameActive = 0;
     int comctlClass = 0;
     std::string titleName;
@@ -88,6 +88,10 @@ public:
     CMainFrame* searchFrame = nullptr;
     // The Inspector's Customize dialog; a search-results view has none.
     std::unique_ptr<MvInspConstDialog> customizeDialog;
+
+    ListDrag drag;
+    // The Insert/Replace dialog of this Inspector, run by its command and by a drop.
+    std::unique_ptr<InsertReplaceRunner> insertReplace;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;

@@ -338,7 +338,7 @@ void OnKeyCommand(CInspectrView& view, UINT id) {
     if (!IsGridKey(id))
         return;
     CInspectrView* target = KeyTarget(view, id);
-    if (target == nullptr || view.dragging || target->dragging || !target->rootRow)
+    if (target == nullptr || view.drag.dragging || target->drag.dragging || !target->rootRow)
         return;
     if (KeepsSelection(id)) {
         RunKey(*target, id);

@@ -1,6 +1,5 @@
 #include "InspectorFixture.h"
-#include "dialogs/ContextHelp.h"
-#include "dialogs/MvInspDialog.h"
+#include "listview/Selection.h"
 #include "listview/TableWriter.h"
 #include "platform/CWinApp.h"
 #include "platform/NativeInput.h"
@@ -180,34 +179,25 @@ TEST_F(CustomizeDialogTest, EveryControlAnswersHelpWithItsTopic) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// The Insert/Replace template, as its dialog tests its radio buttons before the framework does.
-class InsertTemplate : public MvInspDialog {
-public:
-    explicit InsertTemplate(bool ownHitTest)
-        : MvInspDialog(IDD_INSERT_REPLACE, nullptr), own(ownHitTest) {}
-    int OnToolHitTest(POINT point) const override {
-        int id = own ? InsertReplaceToolHit(m_hWnd, point) : -1;
-        return id != -1 ? id : MvInspDialog::OnToolHitTest(point);
-    }
-    bool own;
-};
-
 TEST_F(CustomizeDialogTest, MoveToAnswersWithItsOwnTopicNotItsGroupBoxes) {
     host->SetHelpDirectory("C:\\Help");
-    Open(stage);
-    for (bool own : {true, false}) {
-        InsertTemplate dialog(own);
-        input = {
-            [] {
-                HWND radio = GetDlgItem(Dialog(IDD_INSERT_REPLACE), IDC_MOVE_TO);
-                native::ClickWindow(radio, POINT{2, 2}, native::MouseButton::Right);
-            },
-            [] { native::PressKey(Dialog(IDD_INSERT_REPLACE), VK_ESCAPE, false, false, false); }};
-        dialog.RunModal();
-        ASSERT_FALSE(host->HelpLog().empty());
-        // The framework's own test finds a group box around it first.
-        EXPECT_EQ(host->HelpLog().back().data == IDC_MOVE_TO, own);
-    }
+    CMainFrame* frame = Open(stage);
+    SelectAll(View(frame), true);
+    int frameworkHit = 0;
+    input = {[&] {
+                 HWND dialog = Dialog(IDD_INSERT_REPLACE);
+                 HWND radio = GetDlgItem(dialog, IDC_MOVE_TO);
+                 POINT point{2, 2};
+                 native::ClickWindow(radio, point, native::MouseButton::Right);
+                 ClientToScreen(radio, &point);
+                 ScreenToClient(dialog, &point);
+                 frameworkHit = CWnd::FromHandlePermanent(dialog)->CWnd::OnToolHitTest(point);
+             },
+             [] { native::PressKey(Dialog(IDD_INSERT_REPLACE), VK_ESCAPE, false, false, false); }};
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_EDIT_INSERT_REPLACE, 0);
+    EXPECT_EQ(Topics(), std::vector<std::uintptr_t>{IDC_MOVE_TO});
+    // The framework's own test finds a group box around it first.
+    EXPECT_NE(frameworkHit, IDC_MOVE_TO);
 }
 
 } // namespace

@@ -177,10 +177,10 @@ TEST_F(KeyboardTest, EndInATableOfOneRowDoesNothing) {
 TEST_F(KeyboardTest, KeysAreIgnoredDuringADragAndHandToThePropertyWindowOnce) {
     CMainFrame* frame = OpenPaged();
     Prepare(frame, -1, 0, 2, "2", 2);
-    View(frame).dragging = 1;
+    View(frame).drag.dragging = 1;
     Press(frame, "Down");
     EXPECT_EQ(View(frame).focusIndex, 2);
-    View(frame).dragging = 0;
+    View(frame).drag.dragging = 0;
     int calls = host->PadProperty().calls;
     Press(frame, "Shift+End");
     EXPECT_EQ(host->PadProperty().calls, calls + 1);
