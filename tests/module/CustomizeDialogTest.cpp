@@ -1,3 +1,4 @@
+#include "InputSteps.h"
 #include "InspectorFixture.h"
 #include "listview/Selection.h"
 #include "listview/TableWriter.h"
@@ -21,14 +22,7 @@ protected:
         InspectorFixture::SetUp();
         stage = desktop.AddPad(nullptr, "Stage", 0, 0, 300, 200);
         desktop.AddPad(stage, "Button", 5, 5, 50, 20);
-        native::SetInputWaiter([this] {
-            if (input.empty())
-                return false;
-            auto step = std::move(input.front());
-            input.pop_front();
-            step();
-            return true;
-        });
+        PlayInputSteps(input);
         native::SetPopupMenuHandler([this](HMENU menu, HWND, POINT) {
             ++popups;
             return GetMenuItemID(menu, 0);
