@@ -86,50 +86,25 @@ protected:
     int popups = 0;
 };
 
-TEST_F(CustomizeDialogTest, OkKeepsTheWidthsOfTheColumnsThatStay) {
-    using Set = std::vector<std::pair<int, int>>;
-    struct Case {
-        const char* name;
-        std::vector<std::function<void()>> steps;
-        Set after;
-    } cases[] = {
-        {"Clear",
-         {[] { Click(IDC_CUSTOMIZE_CLEAR); }, [] { Click(IDC_CUSTOMIZE_OK); }},
-         {{0, 150}}},
-        {"Reset",
-         {[] { Click(IDC_CUSTOMIZE_RESET); }, [] { Click(IDC_CUSTOMIZE_OK); }},
-         {{0, 150}, {1, -1}, {2, 80}, {3, -1}, {4, -1}}},
-        {"Pad ID added twice, the second time refused, Size moved down",
-         {[] { Select(IDC_ITEMS, 9); }, [] { Click(IDC_CUSTOMIZE_ADD); },
-          [] { Click(IDC_CUSTOMIZE_ADD); }, [] { Select(IDC_DISPLAYED, 1); },
-          [] { Click(IDC_CUSTOMIZE_DOWN); }, [] { Click(IDC_CUSTOMIZE_OK); }},
-         {{0, 150}, {7, 60}, {2, 80}, {9, -1}}},
-        {"Cancel",
-         {[] { Click(IDC_CUSTOMIZE_CLEAR); }, [] { Click(IDC_CUSTOMIZE_CANCEL); }},
-         {{0, 150}, {2, 80}, {7, 60}}},
-    };
-    for (const Case& c : cases) {
-        CMainFrame* frame = Open(stage);
-        Columns(frame, {{0, 150}, {2, 80}, {7, 60}});
-        Customize(frame, c.steps);
-        EXPECT_EQ(Dialog(), nullptr) << c.name;
-        EXPECT_EQ(Shown(frame), c.after) << c.name;
-        SendMessageA(frame->m_hWnd, WM_CLOSE, 0, 0);
-    }
-}
-
-TEST_F(CustomizeDialogTest, TheResultsWindowFollowsButKeepsItsFirstColumn) {
+TEST_F(CustomizeDialogTest, OkGivesBothListsTheColumnsAndCancelNothing) {
     CMainFrame* source = Open(stage);
     CMainFrame* results = Open(stage); // standing in for the search-results window
     results->m_bSearchFrame = 1;
     View(source).searchFrame = results;
-    Columns(results, {{0, 40}, {1, 50}});
-    View(results).columnWidths[0] = -1;
-    Customize(source, {[] { Click(IDC_CUSTOMIZE_RESET); }, [] { Click(IDC_CUSTOMIZE_OK); }});
-    EXPECT_EQ(View(results).columnCount, 5);
-    EXPECT_EQ(View(results).columnWidths[0], -1);
-    EXPECT_EQ(View(results).List().GetColumnWidth(1), 50);
-    EXPECT_EQ(View(results).columnWidths[2], -1);
+    Columns(source, {{0, 150}, {2, 80}, {7, 60}});
+    Columns(results, {{0, -1}, {7, 50}});
+    // Pad ID added, refused the second time; Size moved down.
+    Customize(source, {[] { Select(IDC_ITEMS, 9); }, [] { Click(IDC_CUSTOMIZE_ADD); },
+                       [] { Click(IDC_CUSTOMIZE_ADD); }, [] { Select(IDC_DISPLAYED, 1); },
+                       [] { Click(IDC_CUSTOMIZE_DOWN); }, [] { Click(IDC_CUSTOMIZE_OK); }});
+    EXPECT_EQ(Dialog(), nullptr);
+    EXPECT_EQ(Shown(source),
+              (std::vector<std::pair<int, int>>{{0, 150}, {7, 60}, {2, 80}, {9, -1}}));
+    // The results list keeps its first column as it was.
+    EXPECT_EQ(Shown(results),
+              (std::vector<std::pair<int, int>>{{0, -1}, {7, 50}, {2, -1}, {9, -1}}));
+    Customize(source, {[] { Click(IDC_CUSTOMIZE_CLEAR); }, [] { Click(IDC_CUSTOMIZE_CANCEL); }});
+    EXPECT_EQ(View(source).columnCount, 4);
     View(source).searchFrame = nullptr;
 }
 

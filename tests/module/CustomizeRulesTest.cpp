@@ -8,56 +8,42 @@ const char* const kHeaders[] = {"Label",        "Position",       "Size",     "O
                                 "Output Value", "Position(Rel.)", "Pad Name", "Connection",
                                 "Group Depth",  "Pad ID"};
 
-bool Header(int id, std::string& text) {
-    if (id < 0 || id >= kMaxColumns)
-        return false;
-    text = kHeaders[id];
-    return true;
-}
+// A set of (id, width) pairs, and the lists the dialog opens with for it.
+using Columns = std::vector<std::pair<int, int>>;
 
-ColumnSet Set(std::initializer_list<int> ids) {
+ColumnSet Set(const Columns& columns) {
     ColumnSet set;
-    set.columnCount = static_cast<int>(ids.size());
-    int i = 0;
-    for (int id : ids)
-        set.columnIds[i++] = id;
+    set.columnCount = static_cast<int>(columns.size());
+    for (size_t i = 0; i < columns.size(); ++i) {
+        set.columnIds[i] = columns[i].first;
+        set.columnWidths[i] = columns[i].second;
+    }
     return set;
 }
 
-CustomizeLists Lists(std::initializer_list<int> shown) {
+CustomizeLists Lists(const Columns& shown) {
     CustomizeLists lists;
-    InitCustomizeLists(lists, Set(shown), Header);
+    InitCustomizeLists(lists, Set(shown), [](int id, std::string& text) {
+        bool known = id >= 0 && id < kMaxColumns;
+        text = known ? kHeaders[id] : text;
+        return known;
+    });
     return lists;
-}
-
-std::vector<int> Ids(const ColumnSet& set) {
-    return std::vector<int>(set.columnIds, set.columnIds + set.columnCount);
-}
-std::vector<int> Widths(const ColumnSet& set) {
-    return std::vector<int>(set.columnWidths, set.columnWidths + set.columnCount);
-}
-
-TEST(CustomizeRulesTest, InitialisationStopsAtAHeaderThatDoesNotLoad) {
-    CustomizeLists lists = Lists({0, 2, 10, 7});
-    EXPECT_EQ(lists.items.size(), 10u);
-    EXPECT_EQ(lists.displayed, (std::vector<std::string>{"Label", "Size"}));
-    CustomizeButtons buttons = CustomizeButtonStates(lists);
-    EXPECT_FALSE(buttons.add || buttons.remove || buttons.up || buttons.down);
 }
 
 TEST(CustomizeRulesTest, ButtonStatesFollowBothSelections) {
     struct Case {
-        std::initializer_list<int> shown;
+        Columns shown;
         int s, d;
         bool add, remove, up, down;
     } cases[] = {
-        {{0, 1, 2}, 0, -1, false, false, false, false}, // Label is never addable
-        {{0, 1, 2}, 1, -1, false, false, false, false}, // shown already
-        {{0, 1, 2}, 6, -1, true, false, false, false},
-        {{0, 4}, -1, 1, false, true, false, false}, // the second of two
-        {{0, 4, 5, 6}, -1, 2, false, true, true, true},
-        {{0, 4, 5, 6}, -1, 0, false, false, false, false},
-        {{0, 4, 5, 6}, -1, 3, false, true, true, false},
+        {{{0, 0}, {1, 0}}, 0, -1, false, false, false, false}, // Label is never addable
+        {{{0, 0}, {1, 0}}, 1, -1, false, false, false, false}, // shown already
+        {{{0, 0}, {1, 0}}, 6, -1, true, false, false, false},
+        {{{0, 0}, {4, 0}}, -1, 1, false, true, false, false}, // the second of two
+        {{{0, 0}, {4, 0}, {5, 0}}, -1, 1, false, true, false, true},
+        {{{0, 0}, {4, 0}, {5, 0}}, -1, 2, false, true, true, false},
+        {{{0, 0}, {4, 0}, {5, 0}}, -1, 0, false, false, false, false},
     };
     for (const Case& c : cases) {
         CustomizeLists lists = Lists(c.shown);
@@ -70,63 +56,59 @@ TEST(CustomizeRulesTest, ButtonStatesFollowBothSelections) {
     }
 }
 
-TEST(CustomizeRulesTest, ButtonsChangeTheDisplayedList) {
-    CustomizeLists lists = Lists({0, 1});
-    lists.itemSelection = 9;
-    PressCustomizeButton(lists, CustomizeButton::Add);
-    PressCustomizeButton(lists, CustomizeButton::Add); // refused the second time
-    EXPECT_EQ(lists.displayed, (std::vector<std::string>{"Label", "Position", "Pad ID"}));
-    lists.displayedSelection = 2;
-    PressCustomizeButton(lists, CustomizeButton::Up);
-    PressCustomizeButton(lists, CustomizeButton::Up); // nothing moves above Label
-    EXPECT_EQ(lists.displayedSelection, 1);
-    PressCustomizeButton(lists, CustomizeButton::Down);
-    EXPECT_EQ(lists.displayed, (std::vector<std::string>{"Label", "Position", "Pad ID"}));
-    PressCustomizeButton(lists, CustomizeButton::Delete);
-    EXPECT_EQ(lists.displayed, (std::vector<std::string>{"Label", "Position"}));
-    EXPECT_EQ(lists.displayedSelection, -1);
-    lists.displayedSelection = 0;
-    PressCustomizeButton(lists, CustomizeButton::Delete);
-    EXPECT_EQ(lists.displayed.size(), 2u);
-}
-
-TEST(CustomizeRulesTest, OkKeepsTheWidthOfEveryColumnThatStays) {
+TEST(CustomizeRulesTest, ButtonsChangeTheDisplayedListAndOkTheSet) {
     const int current[] = {150, 80, 60};
-    ColumnSet set = Set({0, 2, 7});
-    CustomizeLists lists = Lists({0, 2, 7});
-    PressCustomizeButton(lists, CustomizeButton::Clear);
-    ASSERT_TRUE(ApplyDisplayedColumns(lists, current, 0, set));
-    EXPECT_EQ(Ids(set), std::vector<int>{0});
-    EXPECT_EQ(Widths(set), std::vector<int>{150});
-
-    set = Set({0, 2, 7});
-    PressCustomizeButton(lists, CustomizeButton::Reset);
-    ASSERT_TRUE(ApplyDisplayedColumns(lists, current, 0, set));
-    EXPECT_EQ(Ids(set), (std::vector<int>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(Widths(set), (std::vector<int>{150, -1, 80, -1, -1}));
-
-    // A results list keeps its first column as it is; a stored identifier 10 has no width.
-    set = Set({0, 10, 9});
-    set.columnWidths[0] = -1;
-    lists.displayed = {"Label", "Pad ID", "Size"};
-    ASSERT_TRUE(ApplyDisplayedColumns(lists, current, 1, set));
-    EXPECT_EQ(Ids(set), (std::vector<int>{0, 9, 2}));
-    EXPECT_EQ(Widths(set), (std::vector<int>{-1, 60, -1}));
-
-    lists.displayed.clear();
-    EXPECT_FALSE(ApplyDisplayedColumns(lists, current, 0, set));
-    EXPECT_EQ(set.columnCount, 3);
-}
-
-TEST(CustomizeRulesTest, AColumnIsFoundByTheBeginningOfItsText) {
-    std::vector<std::string> items(std::begin(kHeaders), std::end(kHeaders));
-    EXPECT_EQ(FindCustomizeItem(items, "Position"), 1);
-    EXPECT_EQ(FindCustomizeItem(items, "position(rel"), 5);
-    EXPECT_EQ(FindCustomizeItem(items, "Label"), 0);
-    EXPECT_EQ(FindCustomizeItem(items, "Memo"), -1);
-    std::vector<std::string> japanese = {"\xd7\xcd\xde\xd9\x96\xbc", "\x88\xca\x92\x75",
-                                         "\x88\xca\x92\x75(\x91\x8a\x91\xce)"};
-    EXPECT_EQ(FindCustomizeItem(japanese, "\x88\xca\x92\x75"), 1);
+    struct Case {
+        const char* name;
+        Columns before;
+        std::vector<std::pair<CustomizeButton, int>> presses; // with the selection to press on
+        int first;
+        Columns after;
+    } cases[] = {
+        {"Clear", {{0, -1}, {2, -1}, {7, -1}}, {{CustomizeButton::Clear, -1}}, 0, {{0, 150}}},
+        {"Reset",
+         {{0, -1}, {2, -1}, {7, -1}},
+         {{CustomizeButton::Reset, -1}},
+         0,
+         {{0, 150}, {1, -1}, {2, 80}, {3, -1}, {4, -1}}},
+        {"Pad ID added once, moved up twice (never above Label), Size deleted",
+         {{0, -1}, {2, -1}},
+         {{CustomizeButton::Add, 9},
+          {CustomizeButton::Add, 9},
+          {CustomizeButton::Up, 2},
+          {CustomizeButton::Up, 1},
+          {CustomizeButton::Delete, 2},
+          {CustomizeButton::Delete, 0}},
+         0,
+         {{0, 150}, {9, -1}}},
+        // A results list keeps its first column; a stored identifier 10 has no width here.
+        {"Results",
+         {{0, -1}, {10, -1}, {9, -1}},
+         {{CustomizeButton::Reset, -1}},
+         1,
+         {{0, -1}, {1, -1}, {2, -1}, {3, -1}, {4, -1}}},
+    };
+    for (const Case& c : cases) {
+        CustomizeLists lists = Lists(c.before);
+        for (auto [button, selection] : c.presses) {
+            lists.itemSelection = button == CustomizeButton::Add ? selection : -1;
+            if (button != CustomizeButton::Add)
+                lists.displayedSelection = selection;
+            PressCustomizeButton(lists, button);
+        }
+        ColumnSet set = Set(c.before);
+        ASSERT_TRUE(ApplyDisplayedColumns(lists, current, c.first, set)) << c.name;
+        Columns after;
+        for (int i = 0; i < set.columnCount; ++i)
+            after.emplace_back(set.columnIds[i], set.columnWidths[i]);
+        EXPECT_EQ(after, c.after) << c.name;
+    }
+    // A header that does not load ends the filling; nothing displayed leaves the set alone.
+    CustomizeLists partial = Lists({{0, -1}, {10, -1}, {2, -1}});
+    EXPECT_EQ(partial.displayed, std::vector<std::string>{"Label"});
+    partial.displayed.clear();
+    ColumnSet set = Set({{0, 1}});
+    EXPECT_FALSE(ApplyDisplayedColumns(partial, current, 0, set));
 }
 
 } // namespace
