@@ -6,6 +6,8 @@
 #include "CommandState.h"
 #include "dialogs/MvInspConstDialog.h"
 #include "dialogs/MvInspDragDialog.h"
+#include "dialogs/MvInspRemoveDialog.h"
+#include "dialogs/MvInspResizeReplaceDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
@@ -92,9 +94,9 @@ HBRUSH SharedBackgroundBrush() {
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
-ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnGeometry)
 ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
-ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnDelete)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnCustomize)
 ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
@@ -180,8 +182,7 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.selectedRows = std::make_unique<RowList>();
     view.savedSelection = std::make_unique<RowList>();
     view.selectedPads = std::make_unique<MvPadList>();
-    view.customizeDialog = std::make_unique<MvInspConstDialog>(this);
-    view.insertReplace = std::make_unique<MvInspDragDialog>(this);
+    CreateDialogs();
 
     LoadViewColumns(view);
     view.OpenTree(pad);
@@ -197,6 +198,15 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
 
     inspModuleState().registry.AddHead(this);
     return 1;
+}
+
+void CMainFrame::CreateDialogs() {
+    geometryDialog = std::make_unique<MvInspResizeReplaceDialog>(*this);
+    removeDialog = std::make_unique<MvInspRemoveDialog>(*this);
+    if (m_pInspView != nullptr) {
+        m_pInspView->insertReplace = std::make_unique<MvInspDragDialog>(this);
+        m_pInspView->customizeDialog = std::make_unique<MvInspConstDialog>(this);
+    }
 }
 
 void CMainFrame::SetCountPane(int selected, int rows) {
@@ -325,6 +335,16 @@ void CMainFrame::OnSelectAll() {
         SelectAll(*m_pInspView, false);
     }
     m_pInspView->Invalidate();
+}
+
+void CMainFrame::OnGeometry() {
+    if (m_pInspView != nullptr && geometryDialog && Length(m_pInspView->selectedRows.get()) > 0)
+        geometryDialog->RunGeometry(m_pInspView->selectedRows.get());
+}
+
+void CMainFrame::OnDelete() {
+    if (m_pInspView != nullptr && removeDialog)
+        removeDialog->RunDelete(m_pInspView->selectedRows.get());
 }
 
 void CMainFrame::OnViewKey(UINT id) {
