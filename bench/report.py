@@ -32,9 +32,12 @@ TITLES = {
     "TenMoveTop": "10 Inspectors: move of a top pad",
     "LoadFlatScene": "Load a scene, every pad on the desktop",
     "LoadChainScene": "Load a scene, one chain",
+    "KeyPress": "A key (Down or Up, one row selected)",
+    "ShiftEnd": "Shift+End from the first row",
 }
 SIZES = (1000, 10000, 100000)
 FRAMES = (1, 10)
+KEY_CASES = ("KeyPress", "ShiftEnd")
 
 
 def figure(microseconds):
@@ -81,6 +84,8 @@ def main(paths):
     print("| Case | 1,000 pads | 10,000 pads | 100,000 pads | 100,000 / 10,000 | spread |")
     print("|---|---|---|---|---|---|")
     for name, title in TITLES.items():
+        if name in KEY_CASES:
+            continue
         per_size = [[r[(name, s)] for r in runs if (name, s) in r] for s in SIZES]
         if not any(per_size):
             continue
@@ -90,6 +95,16 @@ def main(paths):
         ratio = " / ".join(f"{x:.1f}" for x in ratios) or "–"
         cells = " | ".join(cell(values) for values in per_size)
         print(f"| {title} | {cells} | {ratio} | {worst:.0%} |")
+    print()
+    print("| Case | 100 pads | 100,000 pads | 100,000 / 100 |")
+    print("|---|---|---|---|")
+    for name in KEY_CASES:
+        per_size = [[r[(name, s)] for r in runs if (name, s) in r] for s in (100, 100000)]
+        if not all(per_size):
+            continue
+        ratios = " / ".join(f"{r[(name, 100000)] / r[(name, 100)]:.1f}" for r in runs
+                            if (name, 100) in r and (name, 100000) in r)
+        print(f"| {TITLES[name]} | {cell(per_size[0])} | {cell(per_size[1])} | {ratios} |")
     overhead = [[r[("CommandOverhead", f)] for r in runs if ("CommandOverhead", f) in r]
                 for f in FRAMES]
     if all(overhead):

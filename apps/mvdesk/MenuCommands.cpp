@@ -6,6 +6,7 @@
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CToolBar.h"
+#include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
 
 #include <map>
@@ -178,8 +179,20 @@ void ClickButton(Console& console, const Args& args) {
         return;
     }
     AfxIdleUpdate(dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(frame)));
-    if (!bar->ClickButton(index))
+    // A person's click: a window holding the mouse (help mode) takes it instead of the bar,
+    // disabled button or not.
+    HWND capture = GetCapture();
+    if ((capture == nullptr || capture == bar->m_hWnd) &&
+        !(bar->GetButtonState(index) & TBSTATE_ENABLED)) {
         console.Error("button " + args[1] + " is disabled");
+        return;
+    }
+    RECT rect{};
+    bar->GetItemRect(index, &rect);
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    native::PostMouseInput(bar->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    native::PostMouseInput(bar->m_hWnd, WM_LBUTTONUP, 0, middle);
+    console.Pump();
 }
 
 void PrintTools(Console& console) {

@@ -4,6 +4,7 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspConstDialog.h"
 #include "dialogs/MvInspDragDialog.h"
 #include "dialogs/MvInspRemoveDialog.h"
 #include "dialogs/MvInspResizeReplaceDialog.h"
@@ -97,7 +98,7 @@ ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnGeometry)
 ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnDelete)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
-ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnCustomize)
 ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
 ON_COMMAND(ID_TOOLS_CONNECTION_EDITOR, &CMainFrame::OnConnectionEditor)
 ON_COMMAND(ID_TOOLS_DOCUMENT_GENERATOR, &CMainFrame::OnDocumentGenerator)
@@ -122,7 +123,10 @@ ON_COMMAND(ID_DEFAULT_HELP, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_APP_EXIT_INSPECTOR, &CMainFrame::OnExit)
 ON_COMMAND(ID_SELECT_ALL, &CMainFrame::OnSelectAll)
 ON_COMMAND_RANGE(ID_KEY_CTRL_LEFT, ID_KEY_SHIFT_SPACE, &CMainFrame::OnViewKey)
-ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_DELETE, ID_SELECT_ALL, &CMainFrame::OnUpdateCommand)
+// The keys of the table have no enabling rule: a key press takes no look at the selection.
+ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_DELETE, ID_KEY_CTRL_LEFT - 1, &CMainFrame::OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnUpdateCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_CONTEXT_HELP_TOPIC, ID_SELECT_ALL, &CMainFrame::OnUpdateCommand)
 ON_UPDATE_COMMAND_UI_RANGE(ID_HELP_INDEX, ID_DEFAULT_HELP, &CMainFrame::OnUpdateCommand)
 END_MESSAGE_MAP()
 
@@ -199,8 +203,10 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
 void CMainFrame::CreateDialogs() {
     geometryDialog = std::make_unique<MvInspResizeReplaceDialog>(*this);
     removeDialog = std::make_unique<MvInspRemoveDialog>(*this);
-    if (m_pInspView != nullptr)
+    if (m_pInspView != nullptr) {
         m_pInspView->insertReplace = std::make_unique<MvInspDragDialog>(this);
+        m_pInspView->customizeDialog = std::make_unique<MvInspConstDialog>(this);
+    }
 }
 
 void CMainFrame::SetCountPane(int selected, int rows) {
@@ -304,6 +310,11 @@ void CMainFrame::OnUpdateTree() {
 void CMainFrame::OnAutoUpdate() {
     if (m_pInspView != nullptr)
         ToggleAutoUpdate(*m_pInspView);
+}
+
+void CMainFrame::OnCustomize() {
+    if (m_pInspView != nullptr && m_pInspView->customizeDialog)
+        m_pInspView->customizeDialog->Run();
 }
 
 void CMainFrame::OnNestedLabel() {

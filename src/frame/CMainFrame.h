@@ -73,6 +73,7 @@ private:
     void OnUpdateTree();
     void OnAutoUpdate();
     void OnNestedLabel();
+    void OnCustomize();
     void OnParent();
     void OnInspectSelected();
     void OnInspectParent();

@@ -125,6 +125,10 @@ InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad,
     return nullptr;
 }
 
+bool HasChildren(const InspectorRow& row) {
+    return row.children && row.children->head;
+}
+
 int CountSubtree(const InspectorRow* row) {
     int count = 0;
     for (const InspectorRow* at = row; at != nullptr; at = NextInSubtree(at, row))

@@ -100,6 +100,8 @@ InspectorRow* FindInList(const RowList* list, const InspectorRow& row);
 // The row of `pad`, else the first row of one of its descendants, child by child.
 InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad,
                                        const RowIndex* index = nullptr);
+// The row has a children list with at least one row.
+bool HasChildren(const InspectorRow& row);
 // 1 + the number of rows below `row`.
 int CountSubtree(const InspectorRow* row);
 // Links `row` at the tail and takes it over, unless the list already holds a row for its
