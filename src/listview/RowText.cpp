@@ -5,9 +5,18 @@
 static_assert(sizeof(RowText) == 16, "a row text takes two words");
 
 RowText& RowText::operator=(const RowText& other) {
-    if (this != &other)
-        *this = other.View();
+    if (this != &other) {
+        Release();
+        CopyFrom(other);
+    }
     return *this;
+}
+
+void RowText::CopyFrom(const RowText& other) {
+    if (other.OnHeap())
+        Assign(other.View());
+    else
+        std::memcpy(static_cast<void*>(this), static_cast<const void*>(&other), sizeof *this);
 }
 
 RowText& RowText::operator=(std::string_view text) {

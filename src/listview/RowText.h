@@ -15,7 +15,7 @@ public:
     RowText(std::string_view text) { Assign(text); }
     RowText(const char* text) { Assign(text != nullptr ? std::string_view(text) : ""); }
     RowText(const std::string& text) { Assign(text); }
-    RowText(const RowText& other) { Assign(other.View()); }
+    RowText(const RowText& other) { CopyFrom(other); }
     RowText& operator=(const RowText& other);
     RowText& operator=(std::string_view text);
     RowText& operator=(const char* text) {
@@ -51,6 +51,8 @@ private:
         bytes_[kInline] = static_cast<char>(kInline - length);
     }
     void Assign(std::string_view text);
+    // A text kept inside is copied as it lies.
+    void CopyFrom(const RowText& other);
     void Release();
 
     struct Heap {

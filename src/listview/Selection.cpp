@@ -196,7 +196,11 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
     }
 }
 
-void DeselectAll(CInspectrView& view) {
+namespace {
+
+// DeselectAll, handing back the copies it took out of selectedRows; null when it took none.
+std::unique_ptr<RowList> DeselectTaking(CInspectrView& view) {
+    std::unique_ptr<RowList> taken;
     PublishOnce once(view);
     CListCtrl& list = view.List();
     FocusBefore before(view);
@@ -210,7 +214,7 @@ void DeselectAll(CInspectrView& view) {
             if (InspectorRow* listed = ListedRowOf(view, copy->pad))
                 listed->listSelected = 0;
         }
-        view.selectedRows = std::make_unique<RowList>();
+        taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
         view.selectedPadSet.Clear();
     }
     if (changes) {
@@ -220,6 +224,13 @@ void DeselectAll(CInspectrView& view) {
         }
         FinishBulkChange(view, before);
     }
+    return taken;
+}
+
+} // namespace
+
+void DeselectAll(CInspectrView& view) {
+    DeselectTaking(view);
 }
 
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
@@ -318,9 +329,13 @@ void SelectRows(CInspectrView& view, const RowList& list) {
 }
 
 void SaveSelection(CInspectrView& view) {
-    view.savedSelection = std::make_unique<RowList>();
-    CopySelection(view, *view.savedSelection);
-    DeselectAll(view);
+    // A copy of a copy is the same: the copies DeselectAll takes out are kept as they are.
+    std::unique_ptr<RowList> saved = DeselectTaking(view);
+    if (!saved) {
+        saved = std::make_unique<RowList>();
+        CopySelection(view, *saved);
+    }
+    view.savedSelection = std::move(saved);
     view.Invalidate();
 }
 
@@ -332,6 +347,7 @@ void RestoreSelection(CInspectrView& view) {
         return;
     CListCtrl& list = view.List();
     FocusBefore before(view);
+    bool anySelected = list.GetSelectedCount() > 0;
     // SelectRow of each saved copy whose pad is listed, in one pass; the states follow.
     std::vector<int> items;
     for (const InspectorRow* saved = view.savedSelection->head; saved; saved = saved->next) {
@@ -344,7 +360,7 @@ void RestoreSelection(CInspectrView& view) {
         if (Publishable(*listed))
             PublishSelection(view, 1, listed->pad);
         listed->listSelected = 1;
-        if (list.GetItemState(item, LVIS_SELECTED) == 0)
+        if (!anySelected || list.GetItemState(item, LVIS_SELECTED) == 0)
             items.push_back(item);
     }
     if (items.empty())
