@@ -73,7 +73,18 @@ int RowSequence::IndexOf(const InspectorRow& row) {
     int at = 0;
     while (leaf->rows[at] != &row)
         ++at;
-    return LeafStart(leaf) + at;
+    if (leaf->startStamp != leaf->owner->stamp_) {
+        leaf->start = LeafStart(leaf);
+        leaf->startStamp = leaf->owner->stamp_;
+    }
+    return leaf->start + at;
+}
+
+RowSequence::Leaf* RowSequence::NewLeaf() {
+    auto* leaf = new Leaf;
+    leaf->isLeaf = true;
+    leaf->owner = this;
+    return leaf;
 }
 
 bool RowSequence::Holds(const InspectorRow& row) {
@@ -150,8 +161,7 @@ void RowSequence::AddChild(Branch* parent, int at, Node* child) {
 }
 
 RowSequence::Leaf* RowSequence::SplitLeaf(Leaf* leaf) {
-    auto* right = new Leaf;
-    right->isLeaf = true;
+    Leaf* right = NewLeaf();
     int half = leaf->size / 2;
     right->size = leaf->size - half;
     for (int i = 0; i < right->size; ++i) {
@@ -185,11 +195,9 @@ RowSequence::Leaf* RowSequence::SplitLeaf(Leaf* leaf) {
 }
 
 void RowSequence::InsertOne(int index, InspectorRow* row, int depth) {
-    if (root_ == nullptr) {
-        auto* leaf = new Leaf;
-        leaf->isLeaf = true;
-        root_ = first_ = leaf;
-    }
+    ++stamp_;
+    if (root_ == nullptr)
+        root_ = first_ = NewLeaf();
     int at = 0;
     Leaf* leaf = Locate(index, at);
     if (leaf->size == Leaf::kCapacity) {
@@ -258,6 +266,7 @@ void RowSequence::RemoveNode(Node* node) {
 }
 
 void RowSequence::Erase(int first, int count) {
+    ++stamp_;
     while (count > 0) {
         int at = 0;
         Leaf* leaf = Locate(first, at);
@@ -335,8 +344,7 @@ void RowSequence::Assign(const std::vector<InspectorRow*>& rows) {
     std::vector<Node*> level;
     Leaf* last = nullptr;
     for (size_t i = 0; i < rows.size(); i += Leaf::kCapacity) {
-        auto* leaf = new Leaf;
-        leaf->isLeaf = true;
+        Leaf* leaf = NewLeaf();
         leaf->size = static_cast<int>(std::min<size_t>(Leaf::kCapacity, rows.size() - i));
         for (int k = 0; k < leaf->size; ++k) {
             leaf->rows[k] = rows[i + static_cast<size_t>(k)];
@@ -391,6 +399,7 @@ void RowSequence::Free(Node* node) {
 }
 
 void RowSequence::Clear() {
+    ++stamp_;
     for (Leaf* leaf = first_; leaf != nullptr; leaf = leaf->next) {
         for (int i = 0; i < leaf->size; ++i) {
             if (leaf->rows[i] != nullptr)

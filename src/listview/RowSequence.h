@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 struct InspectorRow;
@@ -48,6 +49,7 @@ private:
     // The leaf holding `index`, and the index's place in it.
     Leaf* Locate(int index, int& at) const;
     static int LeafStart(const Leaf* leaf);
+    Leaf* NewLeaf();
     // Counts and least depths from `node` up to the root, after `node` changed.
     void Propagate(Node* node);
     void InsertOne(int index, InspectorRow* row, int depth);
@@ -59,6 +61,8 @@ private:
     Node* root_ = nullptr;
     Leaf* first_ = nullptr;
     int size_ = 0;
+    // Counts the changes that move places.
+    std::uint64_t stamp_ = 1;
 };
 
 struct RowSequence::Node {
@@ -68,6 +72,11 @@ struct RowSequence::Node {
 
 struct RowSequence::Leaf : RowSequence::Node {
     static constexpr int kCapacity = 64;
+    const RowSequence* owner = nullptr;
+    // The index of the first place, as of the owner's change `startStamp`: rows of one leaf
+    // asked in turn cost a look at the leaf alone.
+    mutable std::uint64_t startStamp = 0;
+    mutable int start = 0;
     int size = 0;
     Leaf* next = nullptr;
     Leaf* prev = nullptr;
