@@ -4,8 +4,10 @@
 #include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
+#include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"
+#include "dialogs/MvInspSearchDialog.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
 #include "resources/ResourceIds.h"
@@ -33,10 +35,7 @@ void CInspectrView::OpenTree(MvSimplePad* pad) {
     if (!rootRow)
         rowCount = 0;
     FillList(*this, rootRow.get());
-    RECT first{};
-    rowHeight = List().GetItemCount() > 0 && List().GetItemRect(0, &first, LVIR_BOUNDS)
-                    ? first.bottom - first.top
-                    : 0;
+    MeasureRowHeight();
     ShowCounts();
     currentRow = rootRow.get();
     if (rootRow)
@@ -44,6 +43,13 @@ void CInspectrView::OpenTree(MvSimplePad* pad) {
     focusIndex = 0;
     if (rootRow)
         SetFocusRow(*this, rootRow.get());
+}
+
+void CInspectrView::MeasureRowHeight() {
+    RECT first{};
+    rowHeight = List().GetItemCount() > 0 && List().GetItemRect(0, &first, LVIR_BOUNDS)
+                    ? first.bottom - first.top
+                    : 0;
 }
 
 void CInspectrView::ShowCounts() {
@@ -91,17 +97,22 @@ void CInspectrView::ReleasePads() {
         savedSelection = std::make_unique<RowList>();
     if (selectedPads)
         selectedPads->clear();
+    searchRows.reset();
 }
 
 void CInspectrView::OnDestroy() {
+    // A search-result view only lets go of the tree it follows.
     FreeTree();
     topRecord.reset();
     anchorRow.reset();
-    if (closing == 0 && frame != nullptr)
+    if (CInspectrView* source = SourceView(*this))
+        source->searchFrame = nullptr;
+    else if (searchMode == 0 && closing == 0 && frame != nullptr)
         inspectorRemoveFrame(frame);
     selectedRows.reset();
     savedSelection.reset();
     selectedPads.reset();
+    searchRows.reset();
     if (rowImages != nullptr) {
         ImageList_Destroy(rowImages);
         rowImages = nullptr;
@@ -113,7 +124,8 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
     if (msg == WM_INSP_DESCRIBEROWS) {
         int count = 0;
         if (auto* out = reinterpret_cast<std::string*>(lParam))
-            *out = DescribeRows(rootRow.get(), &count);
+            *out = searchMode != 0 ? DescribeRowList(searchRows.get(), &count)
+                                   : DescribeRows(rootRow.get(), &count);
         *result = count;
         return TRUE;
     }
@@ -150,7 +162,7 @@ BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     }
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
-        OnItemChanged(*this, change->iItem, change->uChanged);
+        OnItemChanged(*this, change->iItem, change->uChanged, change->uOldState, change->uNewState);
         *result = 0;
         return TRUE;
     }

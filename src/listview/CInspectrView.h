@@ -3,6 +3,7 @@
 #include "ColumnId.h"
 #include "InspectorRow.h"
 #include "PadTable.h"
+#include "RootHandle.h"
 #include "RowIndex.h"
 #include "platform/CListView.h"
 
@@ -10,6 +11,7 @@
 #include <string>
 
 class CMainFrame;
+class MvInspSearchDialog;
 class MvPadList;
 class MvSimplePad;
 
@@ -34,15 +36,18 @@ public:
     // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …). The keys reach
     // the view and are taken without effect for now; 32789 always does nothing.
     void OnKeyCommand(UINT) {}
+    // rowHeight from the first item, 0 for an empty list.
+    void MeasureRowHeight();
     // Shows the selected count and rowCount in the frame's count pane.
     void ShowCounts();
-    // Lets go of every pad, row and selection and empties the list, without telling the host:
-    // an Inspector about to close may outlive the pads it showed.
+    // Lets go of every pad, row, search result and selection and empties the list, without
+    // telling the host: an Inspector about to close may outlive the pads it showed.
     void ReleasePads();
 
     // Declared before the tree, which leaves it while being destroyed.
     RowIndex rowIndex;
-    std::unique_ptr<InspectorRow> rootRow;
+    // A search-result view follows its source view's tree instead of owning one.
+    RootHandle rootRow;
     int rowCount = 0;
     std::unique_ptr<InspectorRow> topRecord;
     std::unique_ptr<InspectorRow> anchorRow;
@@ -82,7 +87,18 @@ public:
 
     CMainFrame* frame = nullptr;
     HWND desktopWindow = nullptr;
+    // A normal view's open search-results window, or none.
     CMainFrame* searchFrame = nullptr;
+
+    // A search-result view: 1, the hits it lists (copies of rows, in the search's order) and
+    // the Inspector whose search made it.
+    int searchMode = 0;
+    std::unique_ptr<RowList> searchRows;
+    CMainFrame* sourceFrame = nullptr;
+
+    // The frame's dialogs, made once with the frame and reused, so that they offer again
+    // what they were left with. A search-results frame has no Search dialog.
+    std::unique_ptr<MvInspSearchDialog> searchDialog;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;
