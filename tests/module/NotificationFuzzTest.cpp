@@ -1,11 +1,16 @@
 // Long random sequences of desktop changes against several Inspectors: after every step each
 // Inspector must show what a freshly opened Inspector on the same top pad shows after the same
-// collapse and selection. MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the steps per seed.
+// collapse and selection, and its search-results window, when one is open, the hits whose
+// pads have stayed, each as its row in the Inspector shows it. MV_FUZZ_SEED replays one seed,
+// MV_FUZZ_STEPS sets the steps per seed.
 
 #include "DesktopModel.h"
 #include "InspectorFixture.h"
+#include "dialogs/SearchRules.h"
 #include "frame/ColumnSettings.h"
+#include "listview/CellText.h"
 #include "listview/Mouse.h"
+#include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 #include "service/InspectorProbe.h"
@@ -135,6 +140,11 @@ protected:
         // Auto Update off: the table must stay as it was when it was switched off.
         bool frozen = false;
         std::vector<std::string> frozenItems;
+        // The pads the search-results window is to list, in order; none while it is closed.
+        std::vector<const MvSimplePad*> hits;
+        // Hits whose pads left while Auto Update was off: listed, inert, until Update.
+        PadSet goneHits;
+        std::vector<std::string> frozenHitItems;
     };
 
     void SetUp() override {
@@ -204,7 +214,8 @@ protected:
         CInspectrView& view = View(frame);
         if (Chance(30))
             ToggleNestedLabels(view);
-        watches.push_back(Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}});
+        watches.push_back(
+            Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}, {}, {}, {}});
         Rearrange(watches.back());
     }
 
@@ -235,9 +246,55 @@ protected:
             else
                 SelectRow(view, *row);
         }
+        if (CInspectrView* results = ResultsView(view); results && !watch.frozen && Chance(50)) {
+            // A click in the results window reaches the Inspector as well.
+            int item = Number(0, results->List().GetItemCount() - 1);
+            bool selected = results->List().GetItemState(item, LVIS_SELECTED) != 0;
+            results->List().SetItemState(item, selected ? 0u : unsigned(LVIS_SELECTED),
+                                         LVIS_SELECTED);
+        }
         watch.selected = SelectedPads(view);
         if (watch.frozen)
             watch.frozenItems = Items(watch.frame);
+    }
+
+    // A search of the Inspector for a piece of a label; without hits its window closes.
+    void SearchIn(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        static const char* const kParts[] = {"a", "e", "S", "n", "r", "O", "t"};
+        SearchConditions conditions;
+        conditions.labelChecked = 1;
+        conditions.label = kParts[Number(0, 6)];
+        std::unique_ptr<RowList> hits = CollectHits(view.rootRow.get(), conditions);
+        CMainFrame* open = view.searchFrame;
+        watch.hits.clear();
+        watch.goneHits.clear();
+        for (const InspectorRow* hit = hits->head; hit != nullptr; hit = hit->next)
+            watch.hits.push_back(hit->pad);
+        if (watch.hits.empty())
+            CloseResults(view);
+        else
+            watch.frame->ShowSearchResults(std::move(hits));
+        native::PumpPending();
+        if (open != nullptr && !watch.hits.empty()) {
+            EXPECT_EQ(view.searchFrame, open) << "a second search reuses the window";
+        }
+    }
+
+    // What the change takes out of the results: hits whose rows the Inspector loses are
+    // withdrawn, or marked gone without Auto Update; losing the top pad's row closes them.
+    void FollowHits(Watch& watch, const PadSet& leaving) {
+        if (watch.top != nullptr && leaving.count(watch.top) != 0) {
+            watch.hits.clear();
+            watch.goneHits.clear();
+        } else if (watch.frozen) {
+            for (const MvSimplePad* pad : watch.hits) {
+                if (leaving.count(pad) != 0)
+                    watch.goneHits.insert(pad);
+            }
+        } else {
+            std::erase_if(watch.hits, [&](const MvSimplePad* pad) { return leaving.count(pad); });
+        }
     }
 
     // Rows of the pads whose rows the change takes out of this Inspector, found before it.
@@ -503,8 +560,11 @@ protected:
             DesktopPad* pad = all.empty() ? nullptr : Pick(all);
             DesktopPad* target = Chance(20) ? nullptr : AnyLivePad();
             for (Watch& watch : watches) {
-                if (!watch.frozen && Takes(op, pad, target)) {
-                    PadSet leaving = PadsLeaving(watch, op, pad);
+                if (!Takes(op, pad, target))
+                    continue;
+                PadSet leaving = PadsLeaving(watch, op, pad);
+                FollowHits(watch, leaving);
+                if (!watch.frozen) {
                     for (const MvSimplePad* p : leaving)
                         watch.selected.erase(p);
                 }
@@ -517,21 +577,91 @@ protected:
                 ::testing::AssertionResult result = Check(watch);
                 ASSERT_TRUE(result)
                     << change << " on " << padId << " seen by the Inspector on " << watch.topId;
+                ASSERT_TRUE(CheckHits(watch))
+                    << change << " on " << padId << " seen by the results of " << watch.topId;
             }
             Watch& someone = watches[static_cast<size_t>(Number(0, int(watches.size()) - 1))];
             if (Chance(10))
                 Rearrange(someone);
             else if (Chance(3))
                 ToggleFrozen(someone);
+            else if (Chance(6) && !someone.frozen && View(someone.frame).rootRow)
+                SearchIn(someone);
         }
     }
 
     void ToggleFrozen(Watch& watch) {
         CInspectrView& view = View(watch.frame);
         ToggleAutoUpdate(view);
+        native::PumpPending();
         watch.frozen = view.autoUpdate == 0;
         watch.frozenItems = Items(watch.frame);
         watch.selected = SelectedPads(view);
+        if (watch.frozen) {
+            if (view.searchFrame != nullptr)
+                watch.frozenHitItems = Items(view.searchFrame);
+            return;
+        }
+        // Update drops the hits that went meanwhile and those the new tree has no row for.
+        std::erase_if(watch.hits, [&](const MvSimplePad* pad) {
+            return watch.goneHits.count(pad) != 0 ||
+                   FindRowByPad(view.rootRow.get(), pad) == nullptr;
+        });
+        watch.goneHits.clear();
+    }
+
+    // The results window lists the hits as their rows in the Inspector show them, its list,
+    // rows and selection agree, and its count pane counts its items.
+    ::testing::AssertionResult CheckHits(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        CMainFrame* window = view.searchFrame;
+        if (watch.hits.empty()) {
+            if (window != nullptr)
+                return ::testing::AssertionFailure() << "a results window without hits";
+            return ::testing::AssertionSuccess();
+        }
+        if (window == nullptr)
+            return ::testing::AssertionFailure() << watch.hits.size() << " hits without a window";
+        CInspectrView& results = View(window);
+        std::vector<std::string> items = Items(window);
+        if (watch.frozen) {
+            if (items != watch.frozenHitItems)
+                return ::testing::AssertionFailure() << "results without Auto Update changed";
+        } else if (items.size() != watch.hits.size()) {
+            return ::testing::AssertionFailure()
+                   << items.size() << " results instead of " << watch.hits.size();
+        }
+        int selected = 0;
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+            InspectorRow* hit = RowOfItem(results, i);
+            bool on = results.List().GetItemState(i, LVIS_SELECTED) != 0;
+            selected += on ? 1 : 0;
+            if (hit == nullptr || hit->listIndex != i || (hit->listSelected != 0) != on ||
+                results.selectedPadSet.Contains(hit->pad) != on)
+                return ::testing::AssertionFailure() << "result " << i << " out of step";
+            if (watch.frozen)
+                continue;
+            InspectorRow* row = FindRowByPad(view.rootRow.get(), watch.hits[size_t(i)]);
+            if (hit->pad != watch.hits[size_t(i)] || row == nullptr)
+                return ::testing::AssertionFailure() << "result " << i << " is not the hit";
+            std::string expected = LabelCellText(*row, true);
+            for (int c = 1; c < results.insertedColumns; ++c)
+                expected += "|" + CellText(*row, results.columnIds[c], results.connectionYes,
+                                           results.connectionNo);
+            LVITEMA image{};
+            image.mask = LVIF_IMAGE;
+            image.iItem = i;
+            results.List().GetItem(&image);
+            if (items[size_t(i)] != expected || image.iImage != (row->desktopSelected ? 3 : 0))
+                return ::testing::AssertionFailure() << "result " << i << "\n"
+                                                     << items[size_t(i)] << "\ninstead of\n"
+                                                     << expected;
+        }
+        std::string counts = std::to_string(selected) + "/" + std::to_string(items.size());
+        if (Length(results.selectedRows.get()) != selected ||
+            window->m_wndStatusBar.GetPaneText(1) != counts)
+            return ::testing::AssertionFailure() << "results counts out of step";
+        return ::testing::AssertionSuccess();
     }
 
     // An Inspector whose top pad was deleted has closed; another one takes its place.
@@ -547,7 +677,7 @@ protected:
             DesktopPad* top = AnyLivePad();
             CMainFrame* frame = Open(top);
             ASSERT_NE(frame, nullptr);
-            *watch = Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}};
+            *watch = Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}, {}, {}, {}};
             Rearrange(*watch);
         }
     }
