@@ -159,6 +159,21 @@ TEST(Console, HelpRequestsArePrintedEndToEnd) {
               std::string::npos);
 }
 
+TEST(Console, ASearchOpensAResultsFrameLikeAnyOther) {
+    ConsoleRun run = RunConsole("open Stage\ncmd 1 32704\ndlg check 1040\n"
+                                "dlg set 1041 Field\ndlg click 1125\nlist 2\nclick 2 1\n"
+                                "status 1\nrows 2\ncmd 1 32704\ndlg set 1041 zzz\n"
+                                "dlg key Enter\nok\ninspectors\n",
+                                "--lang ja");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* expected :
+         {"opened 2 \"Stage - 階層情報 [検索]\"\n", "0\tF\t0\tStage\\Panel\\Form\\NameField\t",
+          "1\t-\t0\tStage\\Panel\\Form\\QtyField\t", "2枚のﾊﾟｯﾄﾞが検索されました\t1/14\n",
+          "3\tQtyField\t150\t110\t80\t22\t",
+          "msgbox 32656 OK: ﾊﾟｯﾄﾞが見つかりませんでした。\nclosed 2\n", "1 open"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+}
+
 TEST(Console, UndoRevertsTheDesktopsNewestChange) {
     ConsoleRun run = RunConsole("pad move Stage 5 6\nundo\npads\nundo\n");
     EXPECT_EQ(run.status, 1);
