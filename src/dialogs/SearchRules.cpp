@@ -122,9 +122,14 @@ long long ReadPadIdText(const std::string& text) {
     return negative ? -value : value;
 }
 
-bool PadMatches(MvSimplePad& pad, const SearchConditions& c) {
-    if (Stated(c.labelChecked, c.label) && !Holds(pad.get_own_name(), c.label))
+bool RowMatches(const InspectorRow& row, const SearchConditions& c) {
+    if (row.gone != 0 || row.isDesktop != 0 || row.pad == nullptr)
         return false;
+    // The row's label is what the table shows of the pad; most rows fail here without the
+    // pad being read at all.
+    if (Stated(c.labelChecked, c.label) && !ContainsText(row.label, c.label))
+        return false;
+    MvSimplePad& pad = *row.pad;
     if (Stated(c.padNameChecked, c.padName) && !Holds(pad.get_pad_name(), c.padName))
         return false;
     if (Stated(c.padIdChecked, c.padId) &&
@@ -137,10 +142,6 @@ bool PadMatches(MvSimplePad& pad, const SearchConditions& c) {
             return false;
     }
     return true;
-}
-
-bool RowMatches(const InspectorRow& row, const SearchConditions& c) {
-    return row.gone == 0 && row.isDesktop == 0 && row.pad != nullptr && PadMatches(*row.pad, c);
 }
 
 std::unique_ptr<RowList> CollectHits(const InspectorRow* root, const SearchConditions& c) {

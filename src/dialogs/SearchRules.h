@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-class MvSimplePad;
 class RowList;
 struct InspectorRow;
 
@@ -40,9 +39,8 @@ bool ContainsText(std::string_view text, std::string_view part);
 // no digits read as 0. Values beyond the range of pad IDs saturate.
 long long ReadPadIdText(const std::string& text);
 
-// Whether the pad meets every stated condition.
-bool PadMatches(MvSimplePad& pad, const SearchConditions& conditions);
-// Whether the row's pad does; gone rows and the desktop row never do.
+// Whether the row meets every stated condition: its label as the table shows it, the rest
+// read from its pad. Gone rows and the desktop row never do.
 bool RowMatches(const InspectorRow& row, const SearchConditions& conditions);
 // Copies of the matching rows of the tree, parent before children, each labelled as its row
 // is and marked shown; never null.

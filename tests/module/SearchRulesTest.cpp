@@ -36,14 +36,16 @@ protected:
         note->SetMemo("first line\nsecond line");
     }
 
-    // The names of the world's pads that match, in tree order.
+    // The labels of the world's rows that match, in tree order.
     std::string Matching(const SearchConditions& conditions) {
-        std::string names;
-        for (DesktopPad* pad : {stage, slider, note}) {
-            if (PadMatches(*pad, conditions))
-                names += std::string(names.empty() ? "" : " ") + pad->get_own_name();
-        }
-        return names;
+        CInspectrView view;
+        std::unique_ptr<InspectorRow> root(BuildRow(view, stage, nullptr));
+        std::string labels;
+        ForEachInSubtree(root.get(), [&](InspectorRow& row) {
+            if (RowMatches(row, conditions))
+                labels += (labels.empty() ? "" : " ") + row.label;
+        });
+        return labels;
     }
 
     Desktop desktop;
