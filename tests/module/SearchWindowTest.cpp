@@ -6,6 +6,7 @@
 #include "listview/TreeRefresh.h"
 #include "platform/Afx.h"
 #include "platform/NativeInput.h"
+#include "platform/NativeMenu.h"
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/ResourceIds.h"
@@ -93,6 +94,32 @@ TEST_F(SearchWindowTest, OpensOverItsSourceAndASecondSearchReusesIt) {
     EXPECT_EQ(results->GetWindowText(), "Desktop - Inspector [Search]");
     EXPECT_TRUE(Place(results) == (RECT{100, 120, 400, 320})) << "a second search keeps the place";
     EXPECT_EQ(source->m_wndStatusBar.GetPaneText(0), "1 pads has been found");
+}
+
+TEST_F(SearchWindowTest, ItHasItsOwnBarsAndMenuAndGoesWithItsSource) {
+    CMainFrame* source = Open(stage);
+    CMainFrame* results = Search(source, "a");
+    EXPECT_EQ(results->m_wndToolBar.GetCount(), 9);
+    std::vector<std::string> menus;
+    for (const native::MenuItemInfo& popup : native::ReadMenuBar(results->m_hWnd))
+        menus.push_back(native::MenuDisplayText(popup.text));
+    EXPECT_EQ(menus, (std::vector<std::string>{"Edit", "Tools", "Help"}));
+    DeactivateInspector();
+    EXPECT_FALSE(results->IsWindowEnabled());
+    ActivateInspector();
+    EXPECT_TRUE(results->IsWindowEnabled());
+
+    // Closed alone, it leaves its source, whose next search opens a new one.
+    results->SendMessage(WM_CLOSE);
+    native::PumpPending();
+    EXPECT_EQ(View(source).searchFrame, nullptr);
+    results = Search(source, "a");
+    ASSERT_NE(results, nullptr);
+    HWND window = results->m_hWnd;
+    source->SendMessage(WM_CLOSE);
+    native::PumpPending();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(inspectorGetInspectorCount(), 0);
 }
 
 TEST_F(SearchWindowTest, ASourceOffTheScreenPutsItAtTheTopOfTheScreen) {
