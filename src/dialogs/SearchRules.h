@@ -17,15 +17,15 @@ struct SearchConditions {
     int padIdChecked = 0;
     int memoChecked = 0;
     int slotChecked[kSlotRows] = {};
-    std::string label;
-    std::string padName;
-    std::string padId;
+    std::string label{};
+    std::string padName{};
+    std::string padId{};
     // Line breaks as the multi-line field holds them: CR LF.
-    std::string memo;
-    std::string slotName[kSlotRows];
+    std::string memo{};
+    std::string slotName[kSlotRows]{};
     // "Number", "String", "Boolean", "Dictionary", "Command" or empty.
-    std::string slotType[kSlotRows];
-    std::string slotValue[kSlotRows];
+    std::string slotType[kSlotRows]{};
+    std::string slotValue[kSlotRows]{};
 };
 
 // At least one condition is stated, and no checked slot row has a value without a name or a

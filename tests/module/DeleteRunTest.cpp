@@ -194,31 +194,23 @@ TEST_F(FrameDeleteScopeTest, RowsStayGoneWhileTheRunLastsAndTheTableIsRebuiltAft
 
 TEST_F(FrameDeleteScopeTest, ASearchResultsFrameLooksUpItsHitsAndRebuildsItsSource) {
     DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
-    DesktopPad* a = desktop.AddPad(stage, "A", 1, 1, 10, 10);
+    desktop.AddPad(stage, "A", 1, 1, 10, 10);
     desktop.AddPad(stage, "AB", 20, 1, 10, 10);
     CMainFrame* source = Open(stage);
-    SearchConditions conditions;
-    conditions.labelChecked = 1;
-    conditions.label = "A";
-    source->ShowSearchResults(CollectHits(View(source).rootRow.get(), conditions));
+    source->ShowSearchResults(
+        CollectHits(View(source).rootRow.get(), SearchConditions{.labelChecked = 1, .label = "A"}));
     CMainFrame* results = View(source).searchFrame;
-    ASSERT_NE(results, nullptr);
     SelectAll(View(results), true);
     FrameDeleteScope scope(*results);
     EXPECT_EQ(scope.SearchRows(), View(results).searchRows.get());
     EXPECT_EQ(scope.RootRow(), View(source).rootRow.get()) << "the source's tree";
     DeleteRun run(scope);
-
     ASSERT_EQ(run.Begin(View(results).selectedRows.get()), Start::Offer);
-    EXPECT_EQ(View(source).autoUpdate, 0);
-    EXPECT_EQ(run.CurrentPad(), a);
     EXPECT_EQ(run.Delete(true), Step::ShowNext);
     EXPECT_EQ(Items(results).size(), 2u) << "a deleted hit stays until the run ends";
     run.Finish(DeleteRun::kEndCancel, true);
-    EXPECT_EQ(View(results).autoUpdate, 1);
     ASSERT_EQ(Items(results).size(), 1u);
-    EXPECT_EQ(Items(results)[0].substr(0, 8), "Stage\\AB");
-    EXPECT_EQ(Items(source).size(), 2u);
+    EXPECT_EQ(Items(results)[0].substr(0, 9), "Stage\\AB|");
 }
 
 } // namespace

@@ -12,9 +12,17 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
+
+using C = SearchConditions;
+
+// Slot row 2 of the dialog.
+C Slot(const char* name, const char* type, const char* value) {
+    return {.slotChecked = {0, 1},
+            .slotName = {"", name},
+            .slotType = {"", type},
+            .slotValue = {"", value}};
+}
 
 class SearchRulesTest : public ::testing::Test {
 protected:
@@ -22,7 +30,7 @@ protected:
         native::Reset();
         inspModuleAttach();
         stage = desktop.AddPad(nullptr, "Stage", 0, 0, 200, 200);
-        slider = desktop.AddPad(stage, "Slider", 0, 0, 50, 20);
+        DesktopPad* slider = desktop.AddPad(stage, "Slider", 0, 0, 50, 20);
         note = desktop.AddPad(stage, "Note", 0, 30, 50, 20);
         DesktopModel& model = desktop.AddModel("SliderModel");
         model.AddSlot("value", kSlotNumber).Value().SetNumber(10.0);
@@ -34,12 +42,11 @@ protected:
         desktop.AssignModel(*slider, model);
         slider->SetPadName("volumeSlider");
         note->SetMemo("first line\nsecond line");
+        root.reset(BuildRow(view, stage, nullptr));
     }
 
-    // The labels of the world's rows that match, in tree order.
-    std::string Matching(const SearchConditions& conditions) {
-        CInspectrView view;
-        std::unique_ptr<InspectorRow> root(BuildRow(view, stage, nullptr));
+    // The labels of the rows that match, in tree order.
+    std::string Matching(const C& conditions) {
         std::string labels;
         ForEachInSubtree(root.get(), [&](InspectorRow& row) {
             if (RowMatches(row, conditions))
@@ -50,159 +57,68 @@ protected:
 
     Desktop desktop;
     RecordingHost host{&desktop.BaseView()};
+    CInspectrView view;
+    std::unique_ptr<InspectorRow> root;
     DesktopPad* stage = nullptr;
-    DesktopPad* slider = nullptr;
     DesktopPad* note = nullptr;
 };
 
-TEST_F(SearchRulesTest, ConditionsAreValidOnlyWithSomethingStated) {
-    using Edit = std::function<void(SearchConditions&)>;
-    const struct {
-        const char* name;
-        Edit edit;
-        bool valid;
-    } cases[] = {
-        {"nothing checked", [](SearchConditions&) {}, false},
-        {"a checked label box without text", [](SearchConditions& c) { c.labelChecked = 1; },
-         false},
-        {"a label text without its box", [](SearchConditions& c) { c.label = "OK"; }, false},
-        {"a checked label with text",
-         [](SearchConditions& c) {
-             c.labelChecked = 1;
-             c.label = "OK";
-         },
-         true},
-        {"a slot value alone",
-         [](SearchConditions& c) {
-             c.slotChecked[1] = 1;
-             c.slotValue[1] = "5";
-         },
-         false},
-        {"a slot value alone beside a stated label",
-         [](SearchConditions& c) {
-             c.labelChecked = 1;
-             c.label = "OK";
-             c.slotChecked[2] = 1;
-             c.slotValue[2] = "5";
-         },
-         false},
-        {"a slot value with a name",
-         [](SearchConditions& c) {
-             c.slotChecked[0] = 1;
-             c.slotName[0] = "x";
-             c.slotValue[0] = "5";
-         },
-         true},
-        {"a slot type alone",
-         [](SearchConditions& c) {
-             c.slotChecked[0] = 1;
-             c.slotType[0] = "Command";
-         },
-         true},
-        {"an unchecked slot row with a value only",
-         [](SearchConditions& c) {
-             c.memoChecked = 1;
-             c.memo = "line";
-             c.slotValue[0] = "5";
-         },
-         true},
+TEST_F(SearchRulesTest, ConditionsAreValidOnlyWithSomethingToCompare) {
+    const std::pair<C, bool> cases[] = {
+        {C{}, false},
+        {C{.labelChecked = 1}, false},
+        {C{.label = "OK"}, false},
+        {C{.labelChecked = 1, .label = "OK"}, true},
+        {Slot("", "", "5"), false},
+        {C{.labelChecked = 1, .slotChecked = {1}, .label = "OK", .slotValue = {"5"}}, false},
+        {Slot("x", "", "5"), true},
+        {Slot("", "Command", ""), true},
+        {C{.memoChecked = 1, .memo = "line", .slotValue = {"5"}}, true},
     };
-    for (const auto& c : cases) {
-        SearchConditions conditions;
-        c.edit(conditions);
-        EXPECT_EQ(SearchConditionsValid(conditions), c.valid) << c.name;
-    }
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(SearchConditionsValid(cases[i].first), cases[i].second) << "case " << i;
 }
 
 TEST_F(SearchRulesTest, EachConditionAndSlotTypeMatchesByItsOwnRule) {
-    using Edit = std::function<void(SearchConditions&)>;
-    auto slot = [](const char* name, const char* type, const char* value) -> Edit {
-        return [=](SearchConditions& c) {
-            c.slotChecked[1] = 1;
-            c.slotName[1] = name;
-            c.slotType[1] = type;
-            c.slotValue[1] = value;
-        };
+    const std::pair<C, const char*> cases[] = {
+        {C{.labelChecked = 1, .label = "l"}, "Slider"},
+        {C{.padNameChecked = 1, .padName = "Slider"}, "Slider"},
+        {C{.memoChecked = 1, .memo = "line\r\nsecond"}, "Note"},
+        {C{.memoChecked = 1, .memo = "line\nsecond"}, ""},
+        {Slot("capt", "", ""), "Slider"},
+        {Slot("value", "", "99"), "Slider"}, // a value counts only with a type
+        {Slot("", "Number", "1e1"), "Slider"},
+        {Slot("", "Number", "11"), ""},
+        {Slot("", "String", "level"), "Slider"},
+        {Slot("enabled", "Boolean", "true"), "Slider"},
+        {Slot("muted", "Boolean", "false"), "Slider"},
+        {Slot("", "Boolean", "TRUE"), ""},
+        {Slot("muted", "Boolean", "true"), ""},
+        {Slot("", "Dictionary", "anything"), "Slider"},
+        {Slot("res", "Command", ""), "Slider"},
+        {Slot("value", "String", ""), ""},
+        {Slot("value", "number", ""), ""},
     };
-    const struct {
-        const char* name;
-        Edit edit;
-        const char* matching;
-    } cases[] = {
-        {"label contains, case-sensitive",
-         [](SearchConditions& c) {
-             c.labelChecked = 1;
-             c.label = "l";
-         },
-         "Slider"},
-        {"pad name",
-         [](SearchConditions& c) {
-             c.padNameChecked = 1;
-             c.padName = "Slider";
-         },
-         "Slider"},
-        {"memo across a line break written CR LF",
-         [](SearchConditions& c) {
-             c.memoChecked = 1;
-             c.memo = "line\r\nsecond";
-         },
-         "Note"},
-        {"memo with a bare LF",
-         [](SearchConditions& c) {
-             c.memoChecked = 1;
-             c.memo = "line\nsecond";
-         },
-         ""},
-        {"name only", slot("capt", "", ""), "Slider"},
-        {"a value is compared only with a type", slot("value", "", "99"), "Slider"},
-        {"Number 1e1 is 10", slot("", "Number", "1e1"), "Slider"},
-        {"Number 11", slot("", "Number", "11"), ""},
-        {"String contains", slot("", "String", "level"), "Slider"},
-        {"Boolean true", slot("enabled", "Boolean", "true"), "Slider"},
-        {"Boolean false", slot("muted", "Boolean", "false"), "Slider"},
-        {"Boolean in capitals never", slot("", "Boolean", "TRUE"), ""},
-        {"Boolean true is not false", slot("muted", "Boolean", "true"), ""},
-        {"Dictionary ignores the value", slot("", "Dictionary", "anything"), "Slider"},
-        {"Command", slot("res", "Command", ""), "Slider"},
-        {"name and type on the same slot", slot("value", "String", ""), ""},
-        {"an unknown type", slot("value", "number", ""), ""},
-        {"two conditions at once",
-         [&](SearchConditions& c) {
-             slot("", "Command", "")(c);
-             c.labelChecked = 1;
-             c.label = "Note";
-         },
-         ""},
-    };
-    for (const auto& c : cases) {
-        SearchConditions conditions;
-        c.edit(conditions);
-        EXPECT_EQ(Matching(conditions), c.matching) << c.name;
-    }
+    for (const auto& [conditions, matching] : cases)
+        EXPECT_EQ(Matching(conditions), matching)
+            << conditions.label << conditions.slotName[1] << conditions.slotType[1];
 }
 
-TEST_F(SearchRulesTest, PadIdTextIsReadAsADecimalNumber) {
+TEST_F(SearchRulesTest, PadIdsAreReadAsDecimalNumbersAndTextStepsByCharacters) {
     EXPECT_EQ(ReadPadIdText("0012"), 12);
     EXPECT_EQ(ReadPadIdText("abc"), 0);
     EXPECT_EQ(ReadPadIdText("  +7 and more"), 7);
-    EXPECT_EQ(ReadPadIdText("-3"), -3);
     EXPECT_EQ(ReadPadIdText("4000000000"), 4000000000LL);
     EXPECT_GT(ReadPadIdText("99999999999999999999999"), 0xFFFFFFFFLL);
+    std::string id = "000" + std::to_string(note->GetCreatePadID()) + "x";
+    EXPECT_EQ(Matching(C{.padIdChecked = 1, .padId = id}), "Note");
 
-    SearchConditions conditions;
-    conditions.padIdChecked = 1;
-    conditions.padId = "000" + std::to_string(note->GetCreatePadID()) + "x";
-    EXPECT_EQ(Matching(conditions), "Note");
-}
-
-TEST_F(SearchRulesTest, ContainmentStepsThroughDoubleByteCharacters) {
     host.japanese = true;
     // 0x83 0x41 is one character whose trail byte is 'A'.
     EXPECT_FALSE(ContainsText("\x83\x41", "A"));
     EXPECT_TRUE(ContainsText("x\x83\x41"
                              "A",
                              "A"));
-    EXPECT_TRUE(ContainsText("\x83\x41\x83\x42", "\x83\x42"));
     host.japanese = false;
     EXPECT_TRUE(ContainsText("\x83\x41", "A"));
 }
@@ -210,29 +126,22 @@ TEST_F(SearchRulesTest, ContainmentStepsThroughDoubleByteCharacters) {
 TEST_F(SearchRulesTest, HitsAreCopiesInTreeOrderWithTheirLabels) {
     DesktopPad* icon = desktop.AddPad(stage, "Icon", 0, 60, 16, 16, "MvIconPad");
     icon->SetStandsFor(note);
-    DesktopPad* knob = desktop.AddPad(slider, "Knob", 0, 0, 5, 5);
-    CInspectrView view;
-    std::unique_ptr<InspectorRow> root(BuildRow(view, stage, nullptr));
+    DesktopPad* knob = desktop.AddPad(stage, "Knob", 0, 0, 5, 5);
+    root.reset(BuildRow(view, stage, nullptr));
     FindRowByPad(root.get(), knob)->gone = 1;
     FindRowByPad(root.get(), note)->shown = 0;
-
-    SearchConditions conditions;
-    conditions.labelChecked = 1;
-    conditions.label = "o";
-    std::unique_ptr<RowList> hits = CollectHits(root.get(), conditions);
     std::string found;
-    for (const InspectorRow* hit = hits->head; hit != nullptr; hit = hit->next)
+    for (const InspectorRow* hit =
+             CollectHits(root.get(), C{.labelChecked = 1, .label = "o"})->head;
+         hit != nullptr; hit = hit->next)
         found += hit->label + (hit->shown ? " " : "(hidden) ");
-    EXPECT_EQ(found, "Note Icon(Note) ") << "a gone row is never a hit; a hidden one is";
+    EXPECT_EQ(found, "Note Icon(Note) ") << "a gone row is never a hit, a hidden one is";
 
-    conditions.label = "S";
-    hits = CollectHits(root.get(), conditions);
+    std::unique_ptr<RowList> hits = CollectHits(root.get(), C{.labelChecked = 1, .label = "S"});
     ASSERT_EQ(Length(hits.get()), 2);
     EXPECT_EQ(hits->head->pad, stage) << "the root is examined too";
-
-    std::unique_ptr<InspectorRow> desktopRoot(BuildDesktopRow(view));
-    conditions.label = "Desktop";
-    EXPECT_EQ(CollectHits(desktopRoot.get(), conditions)->head, nullptr);
+    root.reset(BuildDesktopRow(view));
+    EXPECT_EQ(CollectHits(root.get(), C{.labelChecked = 1, .label = "Desk"})->head, nullptr);
 }
 
 } // namespace
