@@ -4,6 +4,7 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspDragDialog.h"
 #include "dialogs/MvInspSearchDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
@@ -90,7 +91,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
 ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
-ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnSearch)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
@@ -195,7 +196,8 @@ bool CMainFrame::CreateCompanions() {
     CInspectrView& view = *m_pInspView;
     if (!m_bSearchFrame) {
         view.searchDialog.reset(new (std::nothrow) MvInspSearchDialog(this));
-        if (!view.searchDialog)
+        view.insertReplace.reset(new (std::nothrow) MvInspDragDialog(this));
+        if (!view.searchDialog || !view.insertReplace)
             return false;
     }
     view.selectedRows.reset(new (std::nothrow) RowList);
@@ -370,6 +372,10 @@ void CMainFrame::OnContextHelp() {
 void CMainFrame::OnExit() {
     CommandActions::Exit(*this);
 }
+void CMainFrame::OnInsertReplace() {
+    CommandActions::InsertReplace(*this);
+}
+
 void CMainFrame::OnNoAction() {}
 
 void CMainFrame::OnUpdateTree() {

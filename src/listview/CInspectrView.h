@@ -2,6 +2,7 @@
 
 #include "ColumnId.h"
 #include "InspectorRow.h"
+#include "ListDrag.h"
 #include "PadTable.h"
 #include "RootHandle.h"
 #include "RowIndex.h"
@@ -11,6 +12,7 @@
 #include <string>
 
 class CMainFrame;
+class InsertReplaceRunner;
 class MvInspSearchDialog;
 class MvPadList;
 class MvSimplePad;
@@ -96,9 +98,13 @@ public:
     std::unique_ptr<RowList> searchRows;
     CMainFrame* sourceFrame = nullptr;
 
+    ListDrag drag;
     // The frame's dialogs, made once with the frame and reused, so that they offer again
-    // what they were left with. A search-results frame has no Search dialog.
+    // what they were left with. A search-results frame has no Search and no Insert/Replace
+    // dialog.
     std::unique_ptr<MvInspSearchDialog> searchDialog;
+    // Run by the Insert/Replace command and by a drop.
+    std::unique_ptr<InsertReplaceRunner> insertReplace;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;
