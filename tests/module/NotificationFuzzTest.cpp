@@ -623,7 +623,8 @@ protected:
             InspectorRow* row = FindRowByPad(view.rootRow.get(), hit->pad);
             if (watch.frozen)
                 continue;
-            if (hit->pad != watch.hits[size_t(i)] || row == nullptr)
+            if (hit->pad != watch.hits[size_t(i)] || row == nullptr ||
+                hit->desktopSelected != row->desktopSelected)
                 return ::testing::AssertionFailure() << "result " << i << " is not the hit";
             std::string expected = LabelCellText(*row, true);
             for (int c = 1; c < results.insertedColumns; ++c)

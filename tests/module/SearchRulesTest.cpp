@@ -130,14 +130,13 @@ TEST_F(SearchRulesTest, HitsAreCopiesInTreeOrderWithTheirLabels) {
     root.reset(BuildRow(view, stage, nullptr));
     FindRowByPad(root.get(), knob)->gone = 1;
     FindRowByPad(root.get(), note)->shown = 0;
+    std::unique_ptr<RowList> hits = CollectHits(root.get(), C{.labelChecked = 1, .label = "o"});
     std::string found;
-    for (const InspectorRow* hit =
-             CollectHits(root.get(), C{.labelChecked = 1, .label = "o"})->head;
-         hit != nullptr; hit = hit->next)
+    for (const InspectorRow* hit = hits->head; hit != nullptr; hit = hit->next)
         found += hit->label + (hit->shown ? " " : "(hidden) ");
     EXPECT_EQ(found, "Note Icon(Note) ") << "a gone row is never a hit, a hidden one is";
 
-    std::unique_ptr<RowList> hits = CollectHits(root.get(), C{.labelChecked = 1, .label = "S"});
+    hits = CollectHits(root.get(), C{.labelChecked = 1, .label = "S"});
     ASSERT_EQ(Length(hits.get()), 2);
     EXPECT_EQ(hits->head->pad, stage) << "the root is examined too";
     root.reset(BuildDesktopRow(view));

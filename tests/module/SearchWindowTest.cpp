@@ -115,6 +115,9 @@ TEST_F(SearchWindowTest, SelectionIsMirroredBothWaysOnce) {
     EXPECT_EQ(hits.publishedChanges - resultChanges, 3);
     results->SendMessage(WM_COMMAND, ID_SELECT_ALL);
     EXPECT_EQ(Length(from.selectedRows.get()), 3);
+    Search(source, "S");
+    EXPECT_EQ(Length(from.selectedRows.get()), 3) << "a new search leaves the Inspector's own";
+    EXPECT_EQ(Selected(results), std::vector<int>{0});
 }
 
 TEST_F(SearchWindowTest, HitsGoWithTheirPadsAndTheWindowWithTheLast) {
