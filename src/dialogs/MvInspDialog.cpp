@@ -28,6 +28,20 @@ bool MvInspDialog::DialogConfirmation(UINT stringId) {
     return DialogMessageBox(stringId, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 
+void MvInspDialog::EnableControl(int id, bool enable) {
+    HWND control = ::GetDlgItem(m_hWnd, id);
+    if (control == nullptr)
+        return;
+    if (!enable && ::GetFocus() == control)
+        NextDlgCtrl();
+    ::EnableWindow(control, enable ? TRUE : FALSE);
+}
+
+void MvInspDialog::FocusControl(int id) {
+    if (HWND control = ::GetDlgItem(m_hWnd, id))
+        ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
 void MvInspDialog::OnOkButton() {
     OnOK();
 }

@@ -24,6 +24,12 @@ public:
     bool DialogConfirmation(UINT stringId);
 
 protected:
+    // Enables or disables the dialog's control `id`. A disabled control keeps no focus: it
+    // moves on to the next control in the tab order.
+    void EnableControl(int id, bool enable);
+    // Moves the focus to control `id` as the dialog manager does (WM_NEXTDLGCTL).
+    void FocusControl(int id);
+
     // For the OK-type button's entry in a dialog's message map: the dialog's own OnOK, so
     // that the button and Enter do the same.
     void OnOkButton();

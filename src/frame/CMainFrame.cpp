@@ -5,6 +5,8 @@
 #include "CommandActions.h"
 #include "CommandState.h"
 #include "dialogs/MvInspDragDialog.h"
+#include "dialogs/MvInspRemoveDialog.h"
+#include "dialogs/MvInspResizeReplaceDialog.h"
 #include "dialogs/MvInspSearchDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
@@ -90,9 +92,9 @@ HBRUSH SharedBackgroundBrush() {
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
-ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnGeometry)
 ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
-ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnDelete)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnSearch)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
@@ -183,27 +185,30 @@ bool CMainFrame::CreateFrameWindow(const std::string& title, CWnd* parent, UINT 
         DestroyWindow();
         return false;
     }
-    m_pInspView->frame = this;
-    m_pInspView->searchFrame = nullptr;
-    if (!CreateCompanions()) {
+    CInspectrView& view = *m_pInspView;
+    view.frame = this;
+    view.searchFrame = nullptr;
+    view.selectedRows.reset(new (std::nothrow) RowList);
+    view.savedSelection.reset(new (std::nothrow) RowList);
+    view.selectedPads.reset(new (std::nothrow) MvPadList);
+    if (!view.selectedRows || !view.savedSelection || !view.selectedPads || !CreateDialogs()) {
         DestroyWindow();
         return false;
     }
     return true;
 }
 
-bool CMainFrame::CreateCompanions() {
-    CInspectrView& view = *m_pInspView;
-    if (!m_bSearchFrame) {
-        view.searchDialog.reset(new (std::nothrow) MvInspSearchDialog(this));
-        view.insertReplace.reset(new (std::nothrow) MvInspDragDialog(this));
-        if (!view.searchDialog || !view.insertReplace)
-            return false;
-    }
-    view.selectedRows.reset(new (std::nothrow) RowList);
-    view.savedSelection.reset(new (std::nothrow) RowList);
-    view.selectedPads.reset(new (std::nothrow) MvPadList);
-    return view.selectedRows && view.savedSelection && view.selectedPads;
+bool CMainFrame::CreateDialogs() {
+    geometryDialog.reset(new (std::nothrow) MvInspResizeReplaceDialog(*this));
+    removeDialog.reset(new (std::nothrow) MvInspRemoveDialog(*this));
+    if (!geometryDialog || !removeDialog)
+        return false;
+    if (m_bSearchFrame)
+        return true;
+    searchDialog.reset(new (std::nothrow) MvInspSearchDialog(this));
+    if (m_pInspView != nullptr)
+        m_pInspView->insertReplace.reset(new (std::nothrow) MvInspDragDialog(this));
+    return searchDialog && m_pInspView != nullptr && m_pInspView->insertReplace;
 }
 
 void CMainFrame::CreateSearchInspector(CMainFrame* source, std::unique_ptr<RowList> results) {
@@ -399,8 +404,8 @@ void CMainFrame::OnParent() {
 }
 
 void CMainFrame::OnSearch() {
-    if (m_pInspView != nullptr && m_pInspView->rootRow && m_pInspView->searchDialog)
-        m_pInspView->searchDialog->Run();
+    if (m_pInspView != nullptr && m_pInspView->rootRow && searchDialog)
+        searchDialog->Run();
 }
 
 void CMainFrame::OnSelectAll() {
@@ -411,6 +416,16 @@ void CMainFrame::OnSelectAll() {
         SelectAll(*m_pInspView, false);
     }
     m_pInspView->Invalidate();
+}
+
+void CMainFrame::OnGeometry() {
+    if (m_pInspView != nullptr && geometryDialog && Length(m_pInspView->selectedRows.get()) > 0)
+        geometryDialog->RunGeometry(m_pInspView->selectedRows.get());
+}
+
+void CMainFrame::OnDelete() {
+    if (m_pInspView != nullptr && removeDialog)
+        removeDialog->RunDelete(m_pInspView->selectedRows.get());
 }
 
 void CMainFrame::OnViewKey(UINT id) {

@@ -9,6 +9,9 @@
 #include <string>
 
 class CInspectrView;
+class MvInspRemoveDialog;
+class MvInspResizeReplaceDialog;
+class MvInspSearchDialog;
 class MvSimplePad;
 class RowList;
 
@@ -24,6 +27,11 @@ public:
     // Returns 1 when a window owns this object afterwards (also one created and destroyed
     // again), 0 when none does and the caller must delete it.
     int CreateInspector(HWND topLevel, MvSimplePad* pad);
+    // The dialogs of this frame (Insert/Replace kept by its view, which runs it on a drop),
+    // made once and reused by every run, so that they offer again what they were left with.
+    // Both kinds of frame have Geometry and Delete; only an Inspector has Search,
+    // Insert/Replace and Customize. False when one could not be made.
+    bool CreateDialogs();
     // Makes this new frame the search-results window of `source` (whose view already names
     // it as its searchFrame), listing `results`, placed over the source and shown. Takes this
     // object over: when the window cannot be shown the object is released, exactly once, and
@@ -48,6 +56,9 @@ public:
     CMainFrame* m_pSourceFrame = nullptr;
     int m_bSearchFrame = 0;
     ContextHelpMode helpMode{*this};
+    std::unique_ptr<MvInspResizeReplaceDialog> geometryDialog;
+    std::unique_ptr<MvInspRemoveDialog> removeDialog;
+    std::unique_ptr<MvInspSearchDialog> searchDialog;
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
@@ -67,13 +78,10 @@ protected:
 
 private:
     // What both kinds of frame do to come into being: the document, the window with its bars
-    // and view, the accelerators and the view's companions. False when the window machinery
-    // has released this object (the window was not created, or was destroyed again).
+    // and view, the accelerators, the view's selection lists and the dialogs. False when the
+    // window machinery has released this object (the window was not created, or was
+    // destroyed again).
     bool CreateFrameWindow(const std::string& title, CWnd* parent, UINT menuId);
-    // The view's dialogs and selection lists, each made once with the frame. Both kinds of
-    // frame have the Delete and Geometry dialogs; only an Inspector has Search,
-    // Insert/Replace and Customize.
-    bool CreateCompanions();
     // The count pane is as wide as eight of the toolbar font's widest characters.
     void SizeCountPane();
     void OnUpdateCommand(CCmdUI* cmdUI);
@@ -101,6 +109,8 @@ private:
     void OnContextHelp();
     void OnExit();
     void OnSelectAll();
+    void OnGeometry();
+    void OnDelete();
     // Dialog commands and the keys of the table; see the message map.
     void OnNoAction();
     void OnViewKey(UINT id);

@@ -9,7 +9,6 @@
 #include "Selection.h"
 #include "TableWriter.h"
 #include "dialogs/InsertReplaceRunner.h"
-#include "dialogs/MvInspSearchDialog.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
 #include "resources/ResourceIds.h"

@@ -13,7 +13,6 @@
 
 class CMainFrame;
 class InsertReplaceRunner;
-class MvInspSearchDialog;
 class MvPadList;
 class MvSimplePad;
 
@@ -99,11 +98,8 @@ public:
     CMainFrame* sourceFrame = nullptr;
 
     ListDrag drag;
-    // The frame's dialogs, made once with the frame and reused, so that they offer again
-    // what they were left with. A search-results frame has no Search and no Insert/Replace
-    // dialog.
-    std::unique_ptr<MvInspSearchDialog> searchDialog;
-    // Run by the Insert/Replace command and by a drop.
+    // The Insert/Replace dialog of this Inspector, run by its command and by a drop; a
+    // search-results window has none.
     std::unique_ptr<InsertReplaceRunner> insertReplace;
 
 protected:

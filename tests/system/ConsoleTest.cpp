@@ -1,48 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "ConsoleRun.h"
 
 namespace {
-
-struct ConsoleRun {
-    std::string output;
-    int status = -1;
-};
-
-// Runs the console on a script given as text, with a registry of its own.
-ConsoleRun RunConsole(const std::string& script, const std::string& arguments = "") {
-    char directory[] = "/tmp/mvdesk-test-XXXXXX";
-    if (mkdtemp(directory) == nullptr)
-        return {};
-    std::string scriptPath = std::string(directory) + "/script.txt";
-    std::ofstream(scriptPath) << script;
-    std::string command = "MVDESK_REGISTRY=" + std::string(directory) + "/registry.json " +
-                          MV_BUILD_BIN_DIR + "/mvdesk " + arguments + " --script " + scriptPath +
-                          " 2>&1";
-    ConsoleRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::string cleanup = "rm -rf " + std::string(directory);
-    std::system(cleanup.c_str());
-    return run;
-}
-
-int Count(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++count;
-    return count;
-}
 
 TEST(Console, OpensTheDesktopInspectorAndPrintsItsRows) {
     ConsoleRun run = RunConsole("open\nrows 1\ninspectors\n");
