@@ -165,51 +165,39 @@ TEST_F(SearchWindowTest, WithAutoUpdateOffADeletedHitStaysInertUntilUpdate) {
 }
 
 // Frames that count their releases; some refuse their window.
+// A frame that counts its releases.
 struct CountedFrame : CMainFrame {
     static inline int released = 0;
-    bool refuse = false;
     ~CountedFrame() override { ++released; }
-    int OnCreate(CREATESTRUCTA* create) override {
-        return refuse ? -1 : CMainFrame::OnCreate(create);
-    }
 };
 
 TEST_F(SearchWindowTest, EveryFailureReleasesTheFrameOnceAndTheNextSearchStartsAfresh) {
     using native::Failure;
     CMainFrame* source = Open(stage);
-    const struct {
-        Failure failure;
-        std::string what; // "" fails the first, "-" none
-        bool refuse;
-        bool noTree;
-    } cases[] = {
-        {Failure::WindowCreation, "", false, false},          // the frame's window
-        {Failure::WindowCreation, WC_LISTVIEW, false, false}, // its view's
-        {Failure::WindowCreation, "-", true, false},          // its bars
-        {Failure::AcceleratorLoading, "", false, false},
-        {Failure::WindowCreation, "-", false, true},
-    };
+    // The frame's window, its view's, the accelerators; a source without a tree.
+    const std::pair<Failure, std::string> cases[] = {{Failure::WindowCreation, ""},
+                                                     {Failure::WindowCreation, WC_LISTVIEW},
+                                                     {Failure::AcceleratorLoading, ""},
+                                                     {Failure::WindowCreation, "none"}};
     size_t windows = native::TopLevelWindows().size();
-    for (const auto& c : cases) {
+    for (const auto& [failure, what] : cases) {
         auto hits = CollectHits(View(source).rootRow.get(),
                                 SearchConditions{.labelChecked = 1, .label = "a"});
-        if (c.noTree)
+        if (what == "none")
             desktop.HidePad(stage);
-        native::SetFailureHook([&c](Failure failure, const std::string& what) {
-            return failure == c.failure && (c.what.empty() || what == c.what);
+        native::SetFailureHook([&](Failure asked, const std::string& name) {
+            return asked == failure && (what.empty() || name == what);
         });
         CountedFrame::released = 0;
         auto* frame = new CountedFrame;
-        frame->refuse = c.refuse;
         View(source).searchFrame = frame;
         frame->CreateSearchInspector(source, std::move(hits));
         native::SetFailureHook(nullptr);
         AfxIdleCleanup();
-        EXPECT_EQ(CountedFrame::released, 1) << c.what << c.refuse << c.noTree;
+        EXPECT_EQ(CountedFrame::released, 1) << what;
         EXPECT_EQ(View(source).searchFrame, nullptr);
         EXPECT_EQ(native::TopLevelWindows().size(), windows);
-        if (c.noTree)
-            desktop.ShowPad(stage);
+        desktop.ShowPad(stage);
     }
     EXPECT_NE(Search(source, "a"), nullptr);
 }
