@@ -42,7 +42,6 @@ void MvInspRemoveDialog::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL MvInspRemoveDialog::OnInitDialog() {
-    ModifyStyleEx(0, WS_EX_CONTEXTHELP);
     if (!MvInspDialog::OnInitDialog())
         return FALSE;
     ShowCandidate();

@@ -88,7 +88,6 @@ void MvInspResizeReplaceDialog::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL MvInspResizeReplaceDialog::OnInitDialog() {
-    ModifyStyleEx(0, WS_EX_CONTEXTHELP);
     if (!MvInspDialog::OnInitDialog())
         return FALSE;
     const bool several = ArrangeBoxesEnabled(selection);

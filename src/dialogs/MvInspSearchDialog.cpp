@@ -75,7 +75,6 @@ void MvInspSearchDialog::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL MvInspSearchDialog::OnInitDialog() {
-    ModifyStyleEx(0, WS_EX_CONTEXTHELP);
     for (int row = 0; row < SearchConditions::kSlotRows; ++row) {
         for (const char* type : kSlotTypes)
             SendDlgItemMessage(SlotCheck(row) + 2, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(type));
@@ -93,9 +92,9 @@ void MvInspSearchDialog::OnConditionBox() {
 
 void MvInspSearchDialog::EnableFields() {
     for (const Condition& condition : kConditions) {
-        BOOL checked = IsDlgButtonChecked(condition.check) != 0 ? TRUE : FALSE;
+        bool checked = IsDlgButtonChecked(condition.check) != 0;
         for (int id = condition.firstField; id <= condition.lastField; ++id)
-            ::EnableWindow(::GetDlgItem(m_hWnd, id), checked);
+            EnableControl(id, checked);
     }
 }
 

@@ -19,8 +19,6 @@ public:
     void Run();
 
     SearchConditions conditions;
-    // The control chosen for "What's This?".
-    int helpControlId = 0;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

@@ -4,6 +4,7 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspConstDialog.h"
 #include "dialogs/MvInspDragDialog.h"
 #include "dialogs/MvInspRemoveDialog.h"
 #include "dialogs/MvInspResizeReplaceDialog.h"
@@ -96,7 +97,7 @@ ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnGeometry)
 ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnDelete)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnSearch)
-ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnCustomize)
 ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
 ON_COMMAND(ID_TOOLS_CONNECTION_EDITOR, &CMainFrame::OnConnectionEditor)
 ON_COMMAND(ID_TOOLS_DOCUMENT_GENERATOR, &CMainFrame::OnDocumentGenerator)
@@ -121,7 +122,10 @@ ON_COMMAND(ID_DEFAULT_HELP, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_APP_EXIT_INSPECTOR, &CMainFrame::OnExit)
 ON_COMMAND(ID_SELECT_ALL, &CMainFrame::OnSelectAll)
 ON_COMMAND_RANGE(ID_KEY_CTRL_LEFT, ID_KEY_SHIFT_SPACE, &CMainFrame::OnViewKey)
-ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_DELETE, ID_SELECT_ALL, &CMainFrame::OnUpdateCommand)
+// The keys of the table have no enabling rule: a key press takes no look at the selection.
+ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_DELETE, ID_KEY_CTRL_LEFT - 1, &CMainFrame::OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnUpdateCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_CONTEXT_HELP_TOPIC, ID_SELECT_ALL, &CMainFrame::OnUpdateCommand)
 ON_UPDATE_COMMAND_UI_RANGE(ID_HELP_INDEX, ID_DEFAULT_HELP, &CMainFrame::OnUpdateCommand)
 END_MESSAGE_MAP()
 
@@ -206,9 +210,12 @@ bool CMainFrame::CreateDialogs() {
     if (m_bSearchFrame)
         return true;
     searchDialog.reset(new (std::nothrow) MvInspSearchDialog(this));
-    if (m_pInspView != nullptr)
-        m_pInspView->insertReplace.reset(new (std::nothrow) MvInspDragDialog(this));
-    return searchDialog && m_pInspView != nullptr && m_pInspView->insertReplace;
+    CInspectrView* view = m_pInspView;
+    if (view == nullptr || !searchDialog)
+        return false;
+    view->insertReplace.reset(new (std::nothrow) MvInspDragDialog(this));
+    view->customizeDialog.reset(new (std::nothrow) MvInspConstDialog(this));
+    return view->insertReplace && view->customizeDialog;
 }
 
 void CMainFrame::CreateSearchInspector(CMainFrame* source, std::unique_ptr<RowList> results) {
@@ -391,6 +398,11 @@ void CMainFrame::OnUpdateTree() {
 void CMainFrame::OnAutoUpdate() {
     if (m_pInspView != nullptr)
         ToggleAutoUpdate(*m_pInspView);
+}
+
+void CMainFrame::OnCustomize() {
+    if (m_pInspView != nullptr && m_pInspView->customizeDialog)
+        m_pInspView->customizeDialog->Run();
 }
 
 void CMainFrame::OnNestedLabel() {

@@ -94,6 +94,7 @@ private:
     void OnUpdateTree();
     void OnAutoUpdate();
     void OnNestedLabel();
+    void OnCustomize();
     void OnParent();
     void OnSearch();
     void OnInspectSelected();

@@ -2,6 +2,7 @@
 
 #include "ContextMenu.h"
 #include "DragDrop.h"
+#include "Keyboard.h"
 #include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
@@ -9,6 +10,7 @@
 #include "Selection.h"
 #include "TableWriter.h"
 #include "dialogs/InsertReplaceRunner.h"
+#include "dialogs/MvInspConstDialog.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
 #include "resources/ResourceIds.h"
@@ -51,6 +53,10 @@ void CInspectrView::MeasureRowHeight() {
     rowHeight = List().GetItemCount() > 0 && List().GetItemRect(0, &first, LVIR_BOUNDS)
                     ? first.bottom - first.top
                     : 0;
+}
+
+void CInspectrView::OnKeyCommand(UINT id) {
+    ::OnKeyCommand(*this, id);
 }
 
 void CInspectrView::ShowCounts() {

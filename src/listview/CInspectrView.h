@@ -12,6 +12,7 @@
 #include <string>
 
 class CMainFrame;
+class MvInspConstDialog;
 class InsertReplaceRunner;
 class MvPadList;
 class MvSimplePad;
@@ -34,9 +35,9 @@ public:
     void FreeTree();
     // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
     void RemoveRowFromTree(InspectorRow* row);
-    // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …). The keys reach
-    // the view and are taken without effect for now; 32789 always does nothing.
-    void OnKeyCommand(UINT) {}
+    // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …); 32789, the keys
+    // kept from the host, does nothing.
+    void OnKeyCommand(UINT id);
     // rowHeight from the first item, 0 for an empty list.
     void MeasureRowHeight();
     // Shows the selected count and rowCount in the frame's count pane.
@@ -90,6 +91,8 @@ public:
     HWND desktopWindow = nullptr;
     // A normal view's open search-results window, or none.
     CMainFrame* searchFrame = nullptr;
+    // The Inspector's Customize dialog; a search-results view has none.
+    std::unique_ptr<MvInspConstDialog> customizeDialog;
 
     // A search-result view: 1, the hits it lists (copies of rows, in the search's order) and
     // the Inspector whose search made it.

@@ -17,21 +17,6 @@ void Repaint(CWnd& window) {
     window.UpdateWindow();
 }
 
-// Selection changes made while it lives stay in this view.
-class MirrorOff {
-public:
-    explicit MirrorOff(CInspectrView& view) : view_(view), previous_(view.mirrorEnabled) {
-        view_.mirrorEnabled = 0;
-    }
-    ~MirrorOff() { view_.mirrorEnabled = previous_; }
-    MirrorOff(const MirrorOff&) = delete;
-    MirrorOff& operator=(const MirrorOff&) = delete;
-
-private:
-    CInspectrView& view_;
-    int previous_;
-};
-
 // What a hit shows of its pad, taken from the pad's row in a tree just built.
 void CopyPadData(InspectorRow& result, const InspectorRow& row) {
     result.desktopSelected = row.desktopSelected;
@@ -104,7 +89,7 @@ CInspectrView* MirrorPartner(const CInspectrView& view) {
 
 void TakeResults(CInspectrView& view, std::unique_ptr<RowList> results) {
     {
-        MirrorOff off(view);
+        MirrorSuspended off(view);
         DeselectAll(view);
     }
     // The old hits stay until the fill has written over every item that refers to them.
@@ -136,7 +121,7 @@ void ResyncSelection(CInspectrView& view) {
             SelectRow(view, *row);
         } else if (list.GetItemState(i, LVIS_SELECTED) != 0) {
             // The item kept the state of the row it showed before the fill.
-            MirrorOff off(view);
+            MirrorSuspended off(view);
             list.SetItemState(i, 0, LVIS_SELECTED);
         }
     }
@@ -219,12 +204,20 @@ void CloseResults(CInspectrView& source) {
     frame->PostMessage(WM_CLOSE);
 }
 
+MirrorSuspended::MirrorSuspended(CInspectrView& view) : view_(view), previous_(view.mirrorEnabled) {
+    view_.mirrorEnabled = 0;
+}
+
+MirrorSuspended::~MirrorSuspended() {
+    view_.mirrorEnabled = previous_;
+}
+
 void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected) {
     CInspectrView* partner = MirrorPartner(view);
     if (partner == nullptr || view.mirrorEnabled != 1 || partner->mirrorEnabled != 1)
         return;
     {
-        MirrorOff off(*partner);
+        MirrorSuspended off(*partner);
         if (selected)
             SelectRow(*partner, row);
         else

@@ -143,6 +143,8 @@ void RebuildAfterDelete(CInspectrView& view) {
 
 void ApplyColumnSet(CInspectrView& view) {
     CWaitCursor wait;
+    // The selection comes back as it was: the view's partner need not hear of it.
+    MirrorSuspended quiet(view);
     SaveSelection(view);
     SetupColumns(view, true);
     if (view.searchMode != 0) {

@@ -86,9 +86,14 @@ TEST(Console, MenusFollowTheirRulesAndChoosingRunsTheCommand) {
 }
 
 TEST(Console, KeysGoThroughTheAcceleratorTable) {
-    ConsoleRun run = RunConsole("open Stage\nkey 1 Ctrl+A\nstatus 1\nkey 1 Shift+Nowhere\n");
+    ConsoleRun run = RunConsole("open Stage\nkey 1 Ctrl+A\nstatus 1\nkey 1 Shift+Nowhere\n"
+                                "key 1 Down Down Shift+Down Ctrl+Down Space\nstatus 1\n"
+                                "key 1 Shift+F1\nclick 1 6\nstatus 1\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("\t14/14"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("NameLabel\t3/14"), std::string::npos) << run.output;
+    // In help mode a click shows the table's topic and selects nothing.
+    EXPECT_NE(run.output.find("HELP_CONTEXTPOPUP 387328\nNameLabel\t3/14"), std::string::npos);
     EXPECT_NE(run.output.find("error: unknown key 'Shift+Nowhere'"), std::string::npos);
 }
 
@@ -134,6 +139,19 @@ TEST(Console, ASearchOpensAResultsFrameLikeAnyOther) {
           "1051\tedit\t\"5\"\tdisabled\n",
           "msgbox 32656 OK: ﾊﾟｯﾄﾞが見つかりませんでした。\nclosed 2\n", "1 open"})
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+}
+
+TEST(Console, CustomizeAnswersHelpAndChangesTheColumns) {
+    ConsoleRun run = RunConsole("open Stage\nmenu 1 Tools/Customize...\ndlg help 1132\n"
+                                "dlg rclick 1140\nWhat's This?\ndlg rclick title\n"
+                                "dlg click 1139\ndlg click 1143\nlist 1\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string help = "help \"C:\\Mosvane\\Help\\mvkinsp.hlp\" HELP_CONTEXTPOPUP ";
+    for (std::string expected : {"dialog 124 \"Customize\"\n" + help + "1132\npopup:\n",
+                                 "What's This?\t32808\n" + help + "1140\ndialog closed 124\n",
+                                 std::string("#\tLabel\n0\t")})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(Count(run.output, "popup:"), 1);
 }
 
 // W holds A (with A1), B, C and D; Inspector 1 shows W, Inspector 2 shows A. Each step's
