@@ -32,6 +32,8 @@ TITLES = {
     "TenMoveTop": "10 Inspectors: move of a top pad",
     "LoadFlatScene": "Load a scene, every pad on the desktop",
     "LoadChainScene": "Load a scene, one chain",
+    "SearchByLabel": "Label search, about one pad in nine found, results shown",
+    "SelectAllMirrored": "Select All mirrored into results listing every pad",
     "KeyPress": "A key (Down or Up, one row selected)",
     "ShiftEnd": "Shift+End from the first row",
 }

@@ -6,12 +6,14 @@
 #include "ListDrag.h"
 #include "ListedRows.h"
 #include "PadTable.h"
+#include "RootHandle.h"
 #include "RowIndex.h"
 #include "platform/CListView.h"
 
 #include <memory>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 class CMainFrame;
 class MvInspConstDialog;
@@ -44,14 +46,17 @@ public:
     // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …); 32789, the keys
     // kept from the host, does nothing.
     void OnKeyCommand(UINT id);
+    // rowHeight from the first item, 0 for an empty list.
+    void MeasureRowHeight();
     // Shows the selected count and rowCount in the frame's count pane.
     void ShowCounts();
-    // Lets go of every pad, row and selection and empties the list, without telling the host:
-    // an Inspector about to close may outlive the pads it showed.
+    // Lets go of every pad, row, search result and selection and empties the list, without
+    // telling the host: an Inspector about to close may outlive the pads it showed.
     void ReleasePads();
 
     RowIndex rowIndex;
-    std::unique_ptr<InspectorRow> rootRow;
+    // A search-result view follows its source view's tree instead of owning one.
+    RootHandle rootRow;
     // The rows of the list items; declared after the tree, whose rows it refers to.
     ListedRows listed;
     // With nested labels: the names above the root row as the table was last written.
@@ -100,12 +105,25 @@ public:
 
     CMainFrame* frame = nullptr;
     HWND desktopWindow = nullptr;
+    // A normal view's open search-results window, or none.
     CMainFrame* searchFrame = nullptr;
     // The Inspector's Customize dialog; a search-results view has none.
     std::unique_ptr<MvInspConstDialog> customizeDialog;
 
+    // A search-result view: 1, the hits it lists (copies of rows, in the search's order) and
+    // the Inspector whose search made it.
+    int searchMode = 0;
+    std::unique_ptr<RowList> searchRows;
+    CMainFrame* sourceFrame = nullptr;
+    // The listed hit of each pad, its first.
+    PadTable<InspectorRow*> hitOfPad;
+    // The label cell of each listed hit as last written: the full path of its pad then, kept
+    // while the source's Auto Update is off and after the pad has gone.
+    std::vector<std::string> hitLabels;
+
     ListDrag drag;
-    // The Insert/Replace dialog of this Inspector, run by its command and by a drop.
+    // The Insert/Replace dialog of this Inspector, run by its command and by a drop; a
+    // search-results window has none.
     std::unique_ptr<InsertReplaceRunner> insertReplace;
 
 protected:

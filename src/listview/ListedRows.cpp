@@ -88,3 +88,16 @@ int ListedRows::Sync(InspectorRow* root) {
     rebuild_ = false;
     return rows_.Size();
 }
+
+int ListedRows::ListFlat(const std::vector<InspectorRow*>& rows) {
+    rows_.Assign(rows);
+    Forget();
+    root_ = nullptr;
+    rebuild_ = true;
+    return rows_.Size();
+}
+
+void ListedRows::NoteLeaving(InspectorRow& row) {
+    if (Holds(row))
+        rows_.Blank(IndexOf(row), 1);
+}

@@ -38,6 +38,11 @@ public:
 
     // Brings the list in step with the tree of `root`; returns the number of rows listed.
     int Sync(InspectorRow* root);
+    // Lists `rows` as they are, in this order (a search-result view's hits); returns their
+    // number. The next Sync starts afresh.
+    int ListFlat(const std::vector<InspectorRow*>& rows);
+    // `row`, listed by ListFlat, is about to be destroyed: its place goes blank.
+    void NoteLeaving(InspectorRow& row);
 
 private:
     void Rebuild(InspectorRow* root);

@@ -4,6 +4,7 @@
 #include "ColumnId.h"
 #include "InspectorRow.h"
 #include "RowBuilder.h"
+#include "SearchResults.h"
 #include "Selection.h"
 #include "SlotValueText.h"
 #include "TableWriter.h"
@@ -25,10 +26,6 @@ constexpr std::size_t kSearchTitleLimit = 60;
 bool Refreshable(const CInspectrView& view, const InspectorRow* row) {
     return view.rootRow && view.autoUpdate == 1 && row != nullptr && !row->gone &&
            row->pad != nullptr;
-}
-
-CInspectrView* ResultsView(const CInspectrView& view) {
-    return view.searchFrame != nullptr ? view.searchFrame->m_pInspView : nullptr;
 }
 
 // Applies `update` to the search-result view's row of `pad` and rewrites its cells, when that
@@ -133,8 +130,6 @@ void RefreshLabel(CInspectrView& view, InspectorRow* row) {
         MvSimplePad* pad = at->pad;
         at->label = RowLabel(pad);
         UpdateRowCells(view, at, LabelChange);
-        MirrorResult(view, pad, LabelChange,
-                     [at](InspectorRow& result) { result.label = at->label; });
         if (at == view.rootRow.get())
             Retitle(view, pad);
         if (MvPadList* children = pad->get_children())
@@ -173,11 +168,6 @@ void RewriteLabels(CInspectrView& view) {
     // Every label cell names the ancestors: the names are taken again and the list repainted.
     RetakeNestedPrefix(view);
     view.Invalidate();
-    if (CInspectrView* results = ResultsView(view)) {
-        CListCtrl& list = results->List();
-        for (int i = 0; i < list.GetItemCount(); ++i)
-            UpdateRowCells(*results, RowOfItem(*results, i), LabelChange);
-    }
 }
 
 void RemoveRow(CInspectrView& view, InspectorRow* row) {
@@ -185,10 +175,10 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
         return;
     MvSimplePad* pad = row->pad;
     bool topPadRow = view.topRecord && view.topRecord->pad == pad;
-    if (topPadRow && view.searchFrame != nullptr) {
-        view.searchFrame->PostMessage(WM_CLOSE);
-        view.searchFrame = nullptr;
-    }
+    if (topPadRow)
+        CloseResults(view);
+    else if (CInspectrView* results = ResultsView(view))
+        WithdrawResults(*results, *row);
     // An anchor anywhere in the subtree would start a range at a row that is going.
     if (view.anchorRow && FindRowByPad(row, view.anchorRow->pad, &view.rowIndex) != nullptr) {
         bool topGoes =

@@ -2,6 +2,7 @@
 
 #include "CInspectrView.h"
 #include "InspectorRow.h"
+#include "SearchResults.h"
 #include "frame/CMainFrame.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
@@ -46,6 +47,10 @@ bool ValidIndex(const CInspectrView& view, int index) {
 
 // The listed row of the pad's first item, null when the pad has none.
 InspectorRow* ListedRowOf(const CInspectrView& view, const MvSimplePad* pad) {
+    if (view.searchMode != 0) {
+        InspectorRow* const* hit = view.hitOfPad.Find(pad);
+        return hit != nullptr && ListedRows::Holds(**hit) ? *hit : nullptr;
+    }
     InspectorRow* first = nullptr;
     int firstIndex = -1;
     view.rowIndex.ForEachRowOf(pad, [&](InspectorRow* row) {
@@ -100,6 +105,29 @@ void FinishBulkChange(CInspectrView& view, const FocusBefore& before) {
     }
 }
 
+// The selection changes of a change of many items, repeated in the view's partner (search
+// results or source) at its end, as the items' own notices would have been.
+class MirrorAfter {
+public:
+    explicit MirrorAfter(CInspectrView& view)
+        : view_(view), on_(view.mirrorEnabled == 1 && MirrorPartner(view) != nullptr) {}
+    ~MirrorAfter() {
+        for (auto [row, selected] : rows_)
+            MirrorSelection(view_, *row, selected);
+    }
+    MirrorAfter(const MirrorAfter&) = delete;
+    MirrorAfter& operator=(const MirrorAfter&) = delete;
+    void Note(const InspectorRow& row, bool selected) {
+        if (on_)
+            rows_.emplace_back(&row, selected);
+    }
+
+private:
+    CInspectrView& view_;
+    bool on_;
+    std::vector<std::pair<const InspectorRow*, bool>> rows_;
+};
+
 } // namespace
 
 int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad) {
@@ -124,33 +152,49 @@ void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad) {
         SetPadProperty(view.selectedPads.get(), view.titleName.c_str(), 0);
 }
 
-namespace {
-
-// A change of many rows reaches the host once, at its end, and only when the published pads
-// changed: the host reads the whole list every time.
-class PublishOnce {
+// Holds a view's publishing while a change of many rows runs, and hands the host the view's
+// pads once at the end when they changed: the host reads the whole list every time.
+class PublishHold {
 public:
-    explicit PublishOnce(CInspectrView& view)
-        : view_(view), enabled_(view.publishEnabled), changes_(view.publishedChanges) {
-        view_.publishEnabled = 0;
+    explicit PublishHold(CInspectrView* view)
+        : view_(view), enabled_(view ? view->publishEnabled : 0),
+          changes_(view ? view->publishedChanges : 0) {
+        if (view_ != nullptr)
+            view_->publishEnabled = 0;
     }
-    ~PublishOnce() {
-        view_.publishEnabled = enabled_;
-        if (enabled_ == 1 && view_.publishedChanges != changes_)
-            PublishSelection(view_, 1, nullptr);
+    ~PublishHold() {
+        if (view_ == nullptr)
+            return;
+        view_->publishEnabled = enabled_;
+        if (enabled_ == 1 && view_->publishedChanges != changes_)
+            PublishSelection(*view_, 1, nullptr);
     }
-    PublishOnce(const PublishOnce&) = delete;
-    PublishOnce& operator=(const PublishOnce&) = delete;
+    PublishHold(const PublishHold&) = delete;
+    PublishHold& operator=(const PublishHold&) = delete;
 
 private:
-    CInspectrView& view_;
+    CInspectrView* view_;
     int enabled_;
     int changes_;
 };
 
+namespace {
+
+// A change of many rows reaches the host once, for the view and for the view its selection
+// is mirrored into.
+class PublishOnce {
+public:
+    explicit PublishOnce(CInspectrView& view) : own_(&view), partner_(MirrorPartner(view)) {}
+
+private:
+    PublishHold own_;
+    PublishHold partner_;
+};
+
 } // namespace
 
-PublishingSuspended::PublishingSuspended(CInspectrView& view) : view_(view) {
+PublishingSuspended::PublishingSuspended(CInspectrView& view)
+    : view_(view), partner_(std::make_unique<PublishHold>(MirrorPartner(view))) {
     view_.publishEnabled = 0;
 }
 
@@ -198,13 +242,13 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
 
 namespace {
 
-// DeselectAll, handing back the copies it took out of selectedRows; null when it took none.
-std::unique_ptr<RowList> DeselectTaking(CInspectrView& view) {
-    std::unique_ptr<RowList> taken;
-    PublishOnce once(view);
+// DeselectAll, its copies taken out of selectedRows into `taken` (left null when none was
+// taken). Its partner hears of it before the copies can go.
+void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
     CListCtrl& list = view.List();
     FocusBefore before(view);
     bool changes = list.GetSelectedCount() > 0;
+    MirrorAfter mirror(view);
     // DeselectRow of each copy in turn, in one pass: its pad withdrawn, its row's flag off;
     // then every item loses the selected state at once.
     if (view.rootRow && view.selectedRows && view.selectedRows->head != nullptr) {
@@ -213,6 +257,7 @@ std::unique_ptr<RowList> DeselectTaking(CInspectrView& view) {
                 PublishSelection(view, 0, copy->pad);
             if (InspectorRow* listed = ListedRowOf(view, copy->pad))
                 listed->listSelected = 0;
+            mirror.Note(*copy, false);
         }
         taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
         view.selectedPadSet.Clear();
@@ -224,6 +269,13 @@ std::unique_ptr<RowList> DeselectTaking(CInspectrView& view) {
         }
         FinishBulkChange(view, before);
     }
+}
+
+// DeselectAll, handing back the copies it took out of selectedRows; null when it took none.
+std::unique_ptr<RowList> DeselectTaking(CInspectrView& view) {
+    std::unique_ptr<RowList> taken;
+    PublishOnce once(view);
+    DeselectInto(view, taken);
     return taken;
 }
 
@@ -242,7 +294,8 @@ void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
     PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
-    int from = view.anchorRow->listIndex;
+    // The anchor's row may have moved since the copy was taken (a collapse above it).
+    int from = ItemOfPad(view, view.anchorRow->pad);
     int step = from < toIndex ? 1 : -1;
     for (int i = from;; i += step) {
         if (InspectorRow* row = RowOfItem(view, i))
@@ -266,7 +319,9 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
     // SelectRow of every item in one pass over the list; the states follow in one change,
     // and the items SelectRow would leave alone get their own state back.
     std::vector<std::pair<int, bool>> leftAlone;
-    bool oneRowPerPad = view.rowIndex.OneRowPerPad();
+    MirrorAfter mirror(view);
+    // A search-result view may list one pad twice; its index holds no rows.
+    bool oneRowPerPad = view.searchMode == 0 && view.rowIndex.OneRowPerPad();
     view.listed.ForEach(0, [&](int i, InspectorRow* row) {
         // A pad's further rows are not selected, SelectRow selects its first item; a gone row
         // is refused.
@@ -279,6 +334,7 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
             AddSelectedCopy(view, *row, i);
             if (Publishable(*row))
                 PublishSelection(view, 1, row->pad);
+            mirror.Note(*row, true);
         }
         row->listSelected = 1;
         return true;
@@ -299,7 +355,8 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
 int SelectedCount(const CInspectrView& view) {
     CListCtrl& list = view.List();
     int count = static_cast<int>(list.GetSelectedCount());
-    if (view.rootRow && view.rootRow->isDesktop && count > 0 &&
+    // Item 0 of a search-result view is a hit, whatever the root of its source is.
+    if (view.searchMode == 0 && view.rootRow && view.rootRow->isDesktop && count > 0 &&
         list.GetItemState(0, LVIS_SELECTED) != 0)
         --count;
     return count;
@@ -350,6 +407,7 @@ void RestoreSelection(CInspectrView& view) {
     bool anySelected = list.GetSelectedCount() > 0;
     // SelectRow of each saved copy whose pad is listed, in one pass; the states follow.
     std::vector<int> items;
+    MirrorAfter mirror(view);
     for (const InspectorRow* saved = view.savedSelection->head; saved; saved = saved->next) {
         InspectorRow* listed = ListedRowOf(view, saved->pad);
         if (listed == nullptr || listed->shown != 1 || listed->gone ||
@@ -360,8 +418,10 @@ void RestoreSelection(CInspectrView& view) {
         if (Publishable(*listed))
             PublishSelection(view, 1, listed->pad);
         listed->listSelected = 1;
-        if (!anySelected || list.GetItemState(item, LVIS_SELECTED) == 0)
+        if (!anySelected || list.GetItemState(item, LVIS_SELECTED) == 0) {
             items.push_back(item);
+            mirror.Note(*listed, true);
+        }
     }
     if (items.empty())
         return;
@@ -460,6 +520,7 @@ void OnEveryItemChanged(CInspectrView& view) {
     InspectorRow* focusedRow = RowOfItem(view, focused);
     bool wasSelected = focusedRow != nullptr && HasSelectedPad(view, focusedRow->pad);
     std::vector<InspectorRow*> deselected;
+    MirrorAfter mirror(view);
     for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
         InspectorRow* listed = ListedRowOf(view, copy->pad);
         if (listed != nullptr &&
@@ -471,6 +532,7 @@ void OnEveryItemChanged(CInspectrView& view) {
         RemoveSelectedCopy(view, row->pad);
         if (Publishable(*row))
             PublishSelection(view, 0, row->pad);
+        mirror.Note(*row, false);
     }
     for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
          i = list.GetNextItem(i, LVNI_SELECTED)) {
@@ -481,6 +543,7 @@ void OnEveryItemChanged(CInspectrView& view) {
         AddSelectedCopy(view, *row, i);
         if (Publishable(*row))
             PublishSelection(view, 1, row->pad);
+        mirror.Note(*row, true);
     }
     view.ShowCounts();
     bool selected = focusedRow != nullptr && list.GetItemState(focused, LVIS_SELECTED) != 0;
@@ -500,7 +563,8 @@ bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsig
     return row != nullptr && row->gone != 0;
 }
 
-void OnItemChanged(CInspectrView& view, int item, unsigned changed) {
+void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned oldState,
+                   unsigned newState) {
     if (view.suppressItemChange == 1 || view.bulkChange > 0 || (changed & LVIF_STATE) == 0 ||
         !view.selectedRows)
         return;
@@ -512,7 +576,8 @@ void OnItemChanged(CInspectrView& view, int item, unsigned changed) {
     if (row == nullptr)
         return;
     CListCtrl& list = view.List();
-    if (list.GetItemState(item, LVIS_SELECTED) != 0) {
+    bool selected = list.GetItemState(item, LVIS_SELECTED) != 0;
+    if (selected) {
         if (!HasSelectedPad(view, row->pad)) {
             row->listSelected = 1;
             AddSelectedCopy(view, *row, item);
@@ -525,6 +590,8 @@ void OnItemChanged(CInspectrView& view, int item, unsigned changed) {
         if (Publishable(*row))
             PublishSelection(view, 0, row->pad);
     }
+    if (((oldState ^ newState) & LVIS_SELECTED) != 0)
+        MirrorSelection(view, *row, selected);
     view.ShowCounts();
     if (list.GetItemState(item, LVIS_FOCUSED) != 0 && item != view.focusIndex) {
         view.focusIndex = item;

@@ -9,6 +9,7 @@
 #include "service/ResourceHelpers.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -68,17 +69,45 @@ void RetakeNestedPrefix(CInspectrView& view) {
         prefix.text = NamesAbove(root->pad);
 }
 
-void FillList(CInspectrView& view, InspectorRow* root) {
-    int count = view.listed.Sync(root);
+namespace {
+
+void SetListCount(CInspectrView& view, int count) {
     RetakeNestedPrefix(view);
     view.suppressItemChange = 1;
     view.List().SetItemCountEx(count);
     view.suppressItemChange = 0;
 }
 
+} // namespace
+
+void FillList(CInspectrView& view, InspectorRow* root) {
+    SetListCount(view, view.listed.Sync(root));
+}
+
+void FillResults(CInspectrView& view) {
+    std::vector<InspectorRow*> shown;
+    view.hitOfPad.Clear();
+    view.hitLabels.clear();
+    for (InspectorRow* row = view.searchRows ? view.searchRows->head : nullptr; row != nullptr;
+         row = row->next) {
+        if (row->shown != 1)
+            continue;
+        row->listIndex = static_cast<int>(shown.size());
+        shown.push_back(row);
+        view.hitLabels.push_back(LabelCellText(*row, view.nestedLabels != 0));
+        // A pad's first hit is its item, as for the rows of a tree.
+        if (!view.hitOfPad.Contains(row->pad))
+            view.hitOfPad.Insert(row->pad, row);
+    }
+    SetListCount(view, view.listed.ListFlat(shown));
+}
+
 namespace {
 
-std::string CellOf(const CInspectrView& view, const InspectorRow& row, int subItem) {
+std::string CellOf(const CInspectrView& view, const InspectorRow& row, int index, int subItem) {
+    if (subItem == 0 && view.searchMode != 0)
+        return static_cast<size_t>(index) < view.hitLabels.size() ? view.hitLabels[size_t(index)]
+                                                                  : std::string();
     if (subItem == 0)
         return LabelCellText(row, view.nestedLabels != 0, &view.nestedPrefix);
     // The desktop row shows its label only.
@@ -92,7 +121,8 @@ std::string CellOf(const CInspectrView& view, const InspectorRow& row, int subIt
 void DescribeItem(const CInspectrView& view, LVITEMA& item) {
     const InspectorRow* row = view.listed.At(item.iItem);
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-        std::string text = row != nullptr ? CellOf(view, *row, item.iSubItem) : std::string();
+        std::string text =
+            row != nullptr ? CellOf(view, *row, item.iItem, item.iSubItem) : std::string();
         size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
         text.copy(item.pszText, length);
         item.pszText[length] = '\0';
@@ -140,10 +170,13 @@ void UpdateRowCells(CInspectrView& view, InspectorRow* row, int change) {
     default:
         break;
     }
-    if (visible) {
-        int index = ListedRows::IndexOf(*row);
-        view.List().RedrawItems(index, index);
-    }
+    if (!visible)
+        return;
+    int index = ListedRows::IndexOf(*row);
+    bool labelChange = change == Selection || change == SelectionAlso || change == LabelChange;
+    if (labelChange && view.searchMode != 0 && static_cast<size_t>(index) < view.hitLabels.size())
+        view.hitLabels[size_t(index)] = LabelCellText(*row, view.nestedLabels != 0);
+    view.List().RedrawItems(index, index);
 }
 
 void SetChildrenShown(CInspectrView& view, InspectorRow& row, int shown) {

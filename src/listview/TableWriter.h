@@ -20,6 +20,8 @@ int ColumnPosition(const CInspectrView& view, int id);
 // since the last fill is all that is done, so the tree changes only where the view notes it:
 // rows are built and removed through the view, and `shown` changes through SetChildrenShown.
 void FillList(CInspectrView& view, InspectorRow* root);
+// The same for a search-result view: its shown hits in their order.
+void FillResults(CInspectrView& view);
 // What the list shows of item `item.iItem`: texts, image and row, as item.mask asks.
 void DescribeItem(const CInspectrView& view, LVITEMA& item);
 // Repaints the cells of one kind of change (a RowChange) of a row that is in the list.

@@ -169,6 +169,16 @@ void* WindowObject(HWND hwnd) {
     return window != nullptr ? window->object : nullptr;
 }
 
+void SetFailureHook(FailureHook hook) {
+    Manager().failureHook = std::move(hook);
+}
+
+bool ShouldFail(Failure failure, const std::string& what) {
+    // A copy: the hook may replace itself.
+    FailureHook hook = Manager().failureHook;
+    return hook && hook(failure, what);
+}
+
 int WaitCursorDepth() {
     return Manager().settings.waitCursorDepth;
 }
@@ -187,6 +197,7 @@ void Reset() {
     manager.observer = WindowObserver{};
     manager.creationHook = nullptr;
     manager.popupMenuHandler = nullptr;
+    manager.failureHook = nullptr;
     for (;;) {
         std::vector<HWND> topLevels = manager.TopLevels();
         auto next = std::find_if(topLevels.begin(), topLevels.end(),
