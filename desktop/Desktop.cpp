@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -495,9 +497,8 @@ void Desktop::Destroy(DesktopPad& pad) {
         Notify(ChangeKind::Freeing, gone);
     if (!pad.DeleteHidden())
         Detach(pad);
-    auto isDoomed = [&doomed](DesktopPad* p) {
-        return p != nullptr && std::find(doomed.begin(), doomed.end(), p) != doomed.end();
-    };
+    std::unordered_set<const DesktopPad*> doomedSet(doomed.begin(), doomed.end());
+    auto isDoomed = [&doomedSet](DesktopPad* p) { return p != nullptr && doomedSet.count(p) != 0; };
     for (auto& entry : pads_) {
         DesktopPad& other = *entry.second;
         if (isDoomed(other.Icon()))
@@ -505,13 +506,16 @@ void Desktop::Destroy(DesktopPad& pad) {
         if (isDoomed(other.StandsFor()))
             other.SetStandsFor(nullptr);
     }
+    std::unordered_set<const DesktopModel*> privateModels;
     for (DesktopPad* gone : doomed) {
         undo_.Forget(gone);
         DesktopModel* model = gone->Model();
         gone->SetModel(nullptr);
         if (model->Name().empty())
-            std::erase_if(models_, [model](const auto& owned) { return owned.get() == model; });
+            privateModels.insert(model);
     }
+    std::erase_if(models_,
+                  [&privateModels](const auto& owned) { return privateModels.count(owned.get()); });
     for (DesktopPad* gone : doomed)
         pads_.erase(gone->GetCreatePadID());
 }
@@ -570,14 +574,24 @@ void Desktop::SyncBase() {
 }
 
 void Desktop::Collect(DesktopPad& pad, std::vector<DesktopPad*>& out) {
-    out.push_back(&pad);
-    for (int i = 0; i < pad.ChildCount(); ++i)
-        Collect(*pad.Child(i), out);
-    // Deleted children left the children list but still hang on this pad.
+    // Deleted children left the children list but still hang on their parent; they follow
+    // the listed ones, in the order of their ids.
+    std::unordered_map<const DesktopPad*, std::vector<DesktopPad*>> hidden;
     for (auto& entry : pads_) {
         DesktopPad& other = *entry.second;
-        if (other.Parent() == &pad && other.DeleteHidden())
-            Collect(other, out);
+        if (other.DeleteHidden() && other.Parent() != nullptr)
+            hidden[other.Parent()].push_back(&other);
+    }
+    // Pre-order with a stack instead of recursion: the subtree may be a chain of any length.
+    std::vector<DesktopPad*> stack{&pad};
+    while (!stack.empty()) {
+        DesktopPad* at = stack.back();
+        stack.pop_back();
+        out.push_back(at);
+        if (auto it = hidden.find(at); it != hidden.end())
+            stack.insert(stack.end(), it->second.rbegin(), it->second.rend());
+        for (int i = at->ChildCount() - 1; i >= 0; --i)
+            stack.push_back(at->Child(i));
     }
 }
 

@@ -32,23 +32,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string Child(const std::string& pointer, const std::string& key) {
-    std::string escaped;
-    for (char c : key) {
-        if (c == '~')
-            escaped += "~0";
-        else if (c == '/')
-            escaped += "~1";
-        else
-            escaped += c;
-    }
-    return pointer + "/" + escaped;
-}
-
-std::string Child(const std::string& pointer, size_t index) {
-    return pointer + "/" + std::to_string(index);
-}
-
 } // namespace
 
 SceneChecker::SceneChecker(std::string source, int codePage)
@@ -56,15 +39,17 @@ SceneChecker::SceneChecker(std::string source, int codePage)
 
 ScenePlan SceneChecker::Check(const json& root) {
     ScenePlan scene;
-    Expect(root, "", json::value_t::object, "an object");
-    Keys(root, "", {"description", "models", "pads"}, {"pads"});
+    ScenePointer document;
+    Expect(root, document, json::value_t::object, "an object");
+    Keys(root, document, {"description", "models", "pads"}, {"pads"});
     if (root.contains("description"))
-        Text(root["description"], "/description");
+        Text(root["description"], document.Child("description"));
     if (root.contains("models")) {
         const json& models = root["models"];
-        Expect(models, "/models", json::value_t::object, "an object");
+        ScenePointer modelsPointer = document.Child("models");
+        Expect(models, modelsPointer, json::value_t::object, "an object");
         for (const auto& [name, model] : models.items()) {
-            std::string pointer = Child("/models", name);
+            ScenePointer pointer = modelsPointer.Child(name);
             if (name.empty())
                 Fail(pointer, "a model name may not be empty");
             scene.models[name] = Model(model, pointer);
@@ -72,19 +57,44 @@ ScenePlan SceneChecker::Check(const json& root) {
     }
     models_ = &scene.models;
     const json& pads = root["pads"];
-    Expect(pads, "/pads", json::value_t::array, "an array");
-    for (size_t i = 0; i < pads.size(); ++i)
-        scene.pads.push_back(Pad(pads[i], Child("/pads", i), nullptr));
-    for (PadPlan& pad : scene.pads)
+    Expect(pads, document.Child("pads"), json::value_t::array, "an array");
+    // The pads in pre-order, with a stack of the children lists being walked instead of
+    // recursion: a chain of pads may be as long as the scene.
+    struct Level {
+        const json* pads;
+        PadPlan* parent;
+        size_t next;
+    };
+    std::vector<Level> levels{{&pads, nullptr, 0}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next >= level.pads->size()) {
+            levels.pop_back();
+            continue;
+        }
+        size_t i = level.next++;
+        PadPlan* parent = level.parent;
+        const json& pad = (*level.pads)[i];
+        PadPlan& plan = scene.allPads.emplace_back();
+        plan.parent = parent;
+        plan.pointer = parent != nullptr ? parent->childrenPointer.Child(i)
+                                         : ScenePointer(nullptr, "pads/" + std::to_string(i));
+        plan.childrenPointer = ScenePointer(&plan.pointer, "children");
+        (parent != nullptr ? parent->children : scene.pads).push_back(&plan);
+        if (const json* children = Pad(pad, plan))
+            levels.push_back({children, &plan, 0});
+    }
+    for (PadPlan& pad : scene.allPads)
         Resolve(pad, scene);
     return scene;
 }
 
-void SceneChecker::Fail(const std::string& pointer, const std::string& problem) const {
-    throw SceneError(source_, 0, 0, pointer.empty() ? "/" : pointer, problem);
+void SceneChecker::Fail(const ScenePointer& pointer, const std::string& problem) const {
+    std::string text = pointer.str();
+    throw SceneError(source_, 0, 0, text.empty() ? "/" : text, problem);
 }
 
-void SceneChecker::Expect(const json& value, const std::string& pointer, json::value_t type,
+void SceneChecker::Expect(const json& value, const ScenePointer& pointer, json::value_t type,
                           const char* what) const {
     bool ok = value.type() == type ||
               (type == json::value_t::number_integer && value.is_number_integer());
@@ -92,7 +102,7 @@ void SceneChecker::Expect(const json& value, const std::string& pointer, json::v
         Fail(pointer, std::string("expected ") + what + ", got " + value.type_name());
 }
 
-void SceneChecker::Keys(const json& object, const std::string& pointer,
+void SceneChecker::Keys(const json& object, const ScenePointer& pointer,
                         std::initializer_list<const char*> allowed,
                         std::initializer_list<const char*> required) const {
     for (const auto& item : object.items()) {
@@ -100,7 +110,7 @@ void SceneChecker::Keys(const json& object, const std::string& pointer,
         for (const char* key : allowed)
             known = known || item.key() == key;
         if (!known)
-            Fail(Child(pointer, item.key()), "unknown key " + Quoted(item.key()));
+            Fail(pointer.Child(item.key()), "unknown key " + Quoted(item.key()));
     }
     for (const char* key : required) {
         if (!object.contains(key))
@@ -108,12 +118,12 @@ void SceneChecker::Keys(const json& object, const std::string& pointer,
     }
 }
 
-bool SceneChecker::Boolean(const json& value, const std::string& pointer) const {
+bool SceneChecker::Boolean(const json& value, const ScenePointer& pointer) const {
     Expect(value, pointer, json::value_t::boolean, "true or false");
     return value.get<bool>();
 }
 
-long long SceneChecker::Integer(const json& value, const std::string& pointer, long long low,
+long long SceneChecker::Integer(const json& value, const ScenePointer& pointer, long long low,
                                 long long high) const {
     if (!value.is_number_integer())
         Fail(pointer, std::string("expected an integer, got ") + value.type_name());
@@ -126,18 +136,18 @@ long long SceneChecker::Integer(const json& value, const std::string& pointer, l
     return number;
 }
 
-int SceneChecker::Coordinate(const json& value, const std::string& pointer) const {
+int SceneChecker::Coordinate(const json& value, const ScenePointer& pointer) const {
     return static_cast<int>(
         Integer(value, pointer, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-std::string SceneChecker::Text(const json& value, const std::string& pointer) const {
+std::string SceneChecker::Text(const json& value, const ScenePointer& pointer) const {
     Expect(value, pointer, json::value_t::string, "a string");
     return value.get<std::string>();
 }
 
 std::optional<std::string> SceneChecker::NullableText(const json& value,
-                                                      const std::string& pointer) const {
+                                                      const ScenePointer& pointer) const {
     if (value.is_null())
         return std::nullopt;
     if (!value.is_string())
@@ -145,7 +155,7 @@ std::optional<std::string> SceneChecker::NullableText(const json& value,
     return codepage::FromUtf8(value.get<std::string>(), codePage_);
 }
 
-MvSlotType SceneChecker::Type(const json& value, const std::string& pointer) const {
+MvSlotType SceneChecker::Type(const json& value, const ScenePointer& pointer) const {
     std::string name = Text(value, pointer);
     auto it = TypeNames().find(name);
     if (it == TypeNames().end())
@@ -155,7 +165,7 @@ MvSlotType SceneChecker::Type(const json& value, const std::string& pointer) con
 }
 
 ValuePlan SceneChecker::Value(MvSlotType type, const json* value,
-                              const std::string& pointer) const {
+                              const ScenePointer& pointer) const {
     ValuePlan plan;
     plan.type = type;
     if (value == nullptr)
@@ -176,7 +186,7 @@ ValuePlan SceneChecker::Value(MvSlotType type, const json* value,
     case kSlotDictionary:
         Expect(*value, pointer, json::value_t::array, "an array of entries");
         for (size_t i = 0; i < value->size(); ++i)
-            plan.entries.push_back(Entry((*value)[i], Child(pointer, i)));
+            plan.entries.push_back(Entry((*value)[i], pointer.Child(i)));
         break;
     case kSlotCommand:
         Fail(pointer, "a command slot has no value");
@@ -184,47 +194,47 @@ ValuePlan SceneChecker::Value(MvSlotType type, const json* value,
     return plan;
 }
 
-EntryPlan SceneChecker::Entry(const json& entry, const std::string& pointer) const {
+EntryPlan SceneChecker::Entry(const json& entry, const ScenePointer& pointer) const {
     Expect(entry, pointer, json::value_t::object, "an object");
     Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"});
     EntryPlan plan;
-    plan.key = codepage::FromUtf8(Text(entry["key"], Child(pointer, "key")), codePage_);
-    MvSlotType type = Type(entry["type"], Child(pointer, "type"));
+    plan.key = codepage::FromUtf8(Text(entry["key"], pointer.Child("key")), codePage_);
+    MvSlotType type = Type(entry["type"], pointer.Child("type"));
     const json* value = entry.contains("value") ? &entry["value"] : nullptr;
-    plan.value.push_back(Value(type, value, Child(pointer, "value")));
+    plan.value.push_back(Value(type, value, pointer.Child("value")));
     return plan;
 }
 
-ModelPlan SceneChecker::Slots(const json& slots, const std::string& pointer) const {
+ModelPlan SceneChecker::Slots(const json& slots, const ScenePointer& pointer) const {
     Expect(slots, pointer, json::value_t::array, "an array of slots");
     ModelPlan model;
     for (size_t i = 0; i < slots.size(); ++i) {
         const json& slot = slots[i];
-        std::string at = Child(pointer, i);
+        ScenePointer at = pointer.Child(i);
         Expect(slot, at, json::value_t::object, "an object");
         Keys(slot, at, {"name", "type", "value"}, {"name", "type"});
         SlotPlan plan;
-        std::string utf8 = Text(slot["name"], Child(at, "name"));
+        std::string utf8 = Text(slot["name"], at.Child("name"));
         plan.name = codepage::FromUtf8(utf8, codePage_);
         if (plan.name.empty())
-            Fail(Child(at, "name"), "a slot name may not be empty");
+            Fail(at.Child("name"), "a slot name may not be empty");
         if (model.IndexOf(plan.name) >= 0)
-            Fail(Child(at, "name"), "duplicate slot name " + Quoted(utf8));
-        MvSlotType type = Type(slot["type"], Child(at, "type"));
+            Fail(at.Child("name"), "duplicate slot name " + Quoted(utf8));
+        MvSlotType type = Type(slot["type"], at.Child("type"));
         const json* value = slot.contains("value") ? &slot["value"] : nullptr;
-        plan.value = Value(type, value, Child(at, "value"));
+        plan.value = Value(type, value, at.Child("value"));
         model.slots.push_back(std::move(plan));
     }
     return model;
 }
 
-ModelPlan SceneChecker::Model(const json& model, const std::string& pointer) const {
+ModelPlan SceneChecker::Model(const json& model, const ScenePointer& pointer) const {
     Expect(model, pointer, json::value_t::object, "an object");
     Keys(model, pointer, {"slots"}, {"slots"});
-    return Slots(model["slots"], Child(pointer, "slots"));
+    return Slots(model["slots"], pointer.Child("slots"));
 }
 
-unsigned SceneChecker::Protection(const json& value, const std::string& pointer) const {
+unsigned SceneChecker::Protection(const json& value, const ScenePointer& pointer) const {
     if (value.is_number_integer())
         return static_cast<unsigned>(Integer(value, pointer, 0, 0xFFFFFFFFLL));
     if (!value.is_array())
@@ -232,12 +242,12 @@ unsigned SceneChecker::Protection(const json& value, const std::string& pointer)
              std::string("expected an integer or an array of names, got ") + value.type_name());
     unsigned bits = 0;
     for (size_t i = 0; i < value.size(); ++i) {
-        std::string name = Text(value[i], Child(pointer, i));
+        std::string name = Text(value[i], pointer.Child(i));
         auto it = ProtectionNames().find(name);
         if (it == ProtectionNames().end())
-            Fail(Child(pointer, i), "unknown protection " + Quoted(name) +
-                                        "; expected position, size, delete, property, confined, "
-                                        "insertReplace or tools");
+            Fail(pointer.Child(i), "unknown protection " + Quoted(name) +
+                                       "; expected position, size, delete, property, confined, "
+                                       "insertReplace or tools");
         bits |= it->second;
     }
     return bits;
@@ -247,7 +257,9 @@ const ModelPlan& SceneChecker::ModelOf(const PadPlan& pad) const {
     return pad.modelName.empty() ? pad.privateModel : models_->at(pad.modelName);
 }
 
-PadPlan SceneChecker::Pad(const json& pad, const std::string& pointer, const PadPlan* parent) {
+const SceneChecker::json* SceneChecker::Pad(const json& pad, PadPlan& plan) {
+    const ScenePointer& pointer = plan.pointer;
+    const PadPlan* parent = plan.parent;
     Expect(pad, pointer, json::value_t::object, "an object");
     Keys(pad, pointer,
          {"name",
@@ -272,65 +284,63 @@ PadPlan SceneChecker::Pad(const json& pad, const std::string& pointer, const Pad
           "standsFor",
           "children"},
          {"name", "class", "x", "y", "width", "height"});
-    PadPlan plan;
-    plan.pointer = pointer;
-    plan.name = NullableText(pad["name"], Child(pointer, "name"));
+    plan.name = NullableText(pad["name"], pointer.Child("name"));
     if (pad["name"].is_string())
         plan.utf8Name = pad["name"].get<std::string>();
-    plan.className = Text(pad["class"], Child(pointer, "class"));
+    plan.className = Text(pad["class"], pointer.Child("class"));
     if (plan.className.empty())
-        Fail(Child(pointer, "class"), "a class name may not be empty");
-    plan.x = Coordinate(pad["x"], Child(pointer, "x"));
-    plan.y = Coordinate(pad["y"], Child(pointer, "y"));
+        Fail(pointer.Child("class"), "a class name may not be empty");
+    plan.x = Coordinate(pad["x"], pointer.Child("x"));
+    plan.y = Coordinate(pad["y"], pointer.Child("y"));
     plan.width = static_cast<int>(
-        Integer(pad["width"], Child(pointer, "width"), 0, std::numeric_limits<int>::max()));
+        Integer(pad["width"], pointer.Child("width"), 0, std::numeric_limits<int>::max()));
     plan.height = static_cast<int>(
-        Integer(pad["height"], Child(pointer, "height"), 0, std::numeric_limits<int>::max()));
+        Integer(pad["height"], pointer.Child("height"), 0, std::numeric_limits<int>::max()));
     if (pad.contains("id")) {
-        std::string at = Child(pointer, "id");
+        ScenePointer at = pointer.Child("id");
         plan.id = static_cast<unsigned>(Integer(pad["id"], at, 1, 0xFFFFFFFFLL));
-        auto [it, added] = idPointers_.emplace(plan.id, pointer);
+        auto [it, added] = idPads_.emplace(plan.id, &plan);
         if (!added)
-            Fail(at, "id " + std::to_string(plan.id) + " is already used by " + it->second);
+            Fail(at, "id " + std::to_string(plan.id) + " is already used by " +
+                         it->second->pointer.str());
     }
     if (pad.contains("visible"))
-        plan.visible = Boolean(pad["visible"], Child(pointer, "visible"));
+        plan.visible = Boolean(pad["visible"], pointer.Child("visible"));
     if (pad.contains("ownView"))
-        plan.ownView = Boolean(pad["ownView"], Child(pointer, "ownView"));
+        plan.ownView = Boolean(pad["ownView"], pointer.Child("ownView"));
     if (pad.contains("selected"))
-        plan.selected = Boolean(pad["selected"], Child(pointer, "selected"));
+        plan.selected = Boolean(pad["selected"], pointer.Child("selected"));
     if (pad.contains("refusesConnector"))
-        plan.refusesConnector =
-            Boolean(pad["refusesConnector"], Child(pointer, "refusesConnector"));
+        plan.refusesConnector = Boolean(pad["refusesConnector"], pointer.Child("refusesConnector"));
     if (pad.contains("padName"))
-        plan.padName = NullableText(pad["padName"], Child(pointer, "padName"));
+        plan.padName = NullableText(pad["padName"], pointer.Child("padName"));
     if (pad.contains("memo"))
-        plan.memo = NullableText(pad["memo"], Child(pointer, "memo"));
+        plan.memo = NullableText(pad["memo"], pointer.Child("memo"));
     if (pad.contains("protection"))
-        plan.protection = Protection(pad["protection"], Child(pointer, "protection"));
+        plan.protection = Protection(pad["protection"], pointer.Child("protection"));
     if (pad.contains("groupDepth"))
-        plan.groupDepth = static_cast<int>(Integer(pad["groupDepth"], Child(pointer, "groupDepth"),
+        plan.groupDepth = static_cast<int>(Integer(pad["groupDepth"], pointer.Child("groupDepth"),
                                                    0, std::numeric_limits<int>::max()));
     if (pad.contains("model") && pad.contains("slots"))
-        Fail(Child(pointer, "slots"), "a pad has either a shared \"model\" or its own "
-                                      "\"slots\", not both");
+        Fail(pointer.Child("slots"), "a pad has either a shared \"model\" or its own "
+                                     "\"slots\", not both");
     if (pad.contains("model")) {
-        std::string at = Child(pointer, "model");
+        ScenePointer at = pointer.Child("model");
         plan.modelName = Text(pad["model"], at);
         if (models_->count(plan.modelName) == 0)
             Fail(at, "no model named " + Quoted(plan.modelName) + " in /models");
     }
     if (pad.contains("slots"))
-        plan.privateModel = Slots(pad["slots"], Child(pointer, "slots"));
+        plan.privateModel = Slots(pad["slots"], pointer.Child("slots"));
     if (pad.contains("output")) {
-        std::string at = Child(pointer, "output");
+        ScenePointer at = pointer.Child("output");
         std::string utf8 = Text(pad["output"], at);
         plan.output = ModelOf(plan).IndexOf(codepage::FromUtf8(utf8, codePage_));
         if (plan.output < 0)
             Fail(at, "the pad's model has no slot " + Quoted(utf8));
     }
     if (pad.contains("connect")) {
-        std::string at = Child(pointer, "connect");
+        ScenePointer at = pointer.Child("connect");
         std::string utf8 = Text(pad["connect"], at);
         std::string slot = codepage::FromUtf8(utf8, codePage_);
         if (parent == nullptr)
@@ -340,7 +350,7 @@ PadPlan SceneChecker::Pad(const json& pad, const std::string& pointer, const Pad
         plan.connect = slot;
     }
     if (pad.contains("standsFor")) {
-        std::string at = Child(pointer, "standsFor");
+        ScenePointer at = pointer.Child("standsFor");
         if (plan.className != "MvIconPad" && plan.className != "MvDynamicLoadPad")
             Fail(at, "only an MvIconPad or MvDynamicLoadPad pad stands for another pad");
         const json& ref = pad["standsFor"];
@@ -348,40 +358,40 @@ PadPlan SceneChecker::Pad(const json& pad, const std::string& pointer, const Pad
             Fail(at, std::string("expected a pad path or id, got ") + ref.type_name());
         plan.standsFor = &ref;
     }
-    if (pad.contains("children")) {
-        std::string at = Child(pointer, "children");
-        const json& children = pad["children"];
-        Expect(children, at, json::value_t::array, "an array");
-        for (size_t i = 0; i < children.size(); ++i)
-            plan.children.push_back(Pad(children[i], Child(at, i), &plan));
-    }
-    return plan;
+    if (!pad.contains("children"))
+        return nullptr;
+    const json& children = pad["children"];
+    Expect(children, plan.childrenPointer, json::value_t::array, "an array");
+    return &children;
 }
 
-PadPlan* SceneChecker::FindPath(std::vector<PadPlan>& level, std::string_view path) const {
-    size_t slash = path.find('/');
-    std::string_view name = path.substr(0, slash);
-    for (PadPlan& pad : level) {
-        if (pad.name && pad.utf8Name == name)
-            return slash == std::string_view::npos ? &pad
-                                                   : FindPath(pad.children, path.substr(slash + 1));
-    }
-    return nullptr;
-}
-
-PadPlan* SceneChecker::FindId(std::vector<PadPlan>& level, unsigned id) const {
-    for (PadPlan& pad : level) {
-        if (pad.id == id)
-            return &pad;
-        if (PadPlan* found = FindId(pad.children, id))
+PadPlan* SceneChecker::FindPath(const std::vector<PadPlan*>& top, std::string_view path) const {
+    const std::vector<PadPlan*>* level = &top;
+    while (true) {
+        size_t slash = path.find('/');
+        std::string_view name = path.substr(0, slash);
+        PadPlan* found = nullptr;
+        for (PadPlan* pad : *level) {
+            if (pad->name && pad->utf8Name == name) {
+                found = pad;
+                break;
+            }
+        }
+        if (found == nullptr || slash == std::string_view::npos)
             return found;
+        level = &found->children;
+        path = path.substr(slash + 1);
     }
-    return nullptr;
 }
 
-void SceneChecker::Resolve(PadPlan& pad, ScenePlan& scene) {
+PadPlan* SceneChecker::FindId(unsigned id) const {
+    auto it = idPads_.find(id);
+    return it != idPads_.end() ? it->second : nullptr;
+}
+
+void SceneChecker::Resolve(PadPlan& pad, const ScenePlan& scene) {
     if (pad.standsFor != nullptr) {
-        std::string at = Child(pad.pointer, "standsFor");
+        ScenePointer at = pad.pointer.Child("standsFor");
         const json& ref = *pad.standsFor;
         if (ref.is_string()) {
             std::string path = ref.get<std::string>();
@@ -390,18 +400,16 @@ void SceneChecker::Resolve(PadPlan& pad, ScenePlan& scene) {
                 Fail(at, "no pad at path " + Quoted(path));
         } else {
             long long id = ref.get<long long>();
-            pad.standsForPad = id > 0 ? FindId(scene.pads, static_cast<unsigned>(id)) : nullptr;
+            pad.standsForPad = id > 0 ? FindId(static_cast<unsigned>(id)) : nullptr;
             if (pad.standsForPad == nullptr)
                 Fail(at, "no pad with id " + std::to_string(id));
         }
         if (pad.standsForPad == &pad)
             Fail(at, "a pad cannot stand for itself");
         if (pad.className == "MvIconPad") {
-            auto [it, added] = iconOwners_.emplace(pad.standsForPad, pad.pointer);
+            auto [it, added] = iconOwners_.emplace(pad.standsForPad, &pad);
             if (!added)
-                Fail(at, "the pad already has an icon pad, " + it->second);
+                Fail(at, "the pad already has an icon pad, " + it->second->pointer.str());
         }
     }
-    for (PadPlan& child : pad.children)
-        Resolve(child, scene);
 }

@@ -21,34 +21,37 @@ public:
     ScenePlan Check(const json& root);
 
 private:
-    [[noreturn]] void Fail(const std::string& pointer, const std::string& problem) const;
-    void Expect(const json& value, const std::string& pointer, json::value_t type,
+    [[noreturn]] void Fail(const ScenePointer& pointer, const std::string& problem) const;
+    void Expect(const json& value, const ScenePointer& pointer, json::value_t type,
                 const char* what) const;
-    void Keys(const json& object, const std::string& pointer,
+    void Keys(const json& object, const ScenePointer& pointer,
               std::initializer_list<const char*> allowed,
               std::initializer_list<const char*> required) const;
-    bool Boolean(const json& value, const std::string& pointer) const;
-    long long Integer(const json& value, const std::string& pointer, long long low,
+    bool Boolean(const json& value, const ScenePointer& pointer) const;
+    long long Integer(const json& value, const ScenePointer& pointer, long long low,
                       long long high) const;
-    int Coordinate(const json& value, const std::string& pointer) const;
-    std::string Text(const json& value, const std::string& pointer) const;
+    int Coordinate(const json& value, const ScenePointer& pointer) const;
+    std::string Text(const json& value, const ScenePointer& pointer) const;
     // A text in the active code page; null stays null.
-    std::optional<std::string> NullableText(const json& value, const std::string& pointer) const;
-    MvSlotType Type(const json& value, const std::string& pointer) const;
-    ValuePlan Value(MvSlotType type, const json* value, const std::string& pointer) const;
-    EntryPlan Entry(const json& entry, const std::string& pointer) const;
-    ModelPlan Slots(const json& slots, const std::string& pointer) const;
-    ModelPlan Model(const json& model, const std::string& pointer) const;
-    unsigned Protection(const json& value, const std::string& pointer) const;
+    std::optional<std::string> NullableText(const json& value, const ScenePointer& pointer) const;
+    MvSlotType Type(const json& value, const ScenePointer& pointer) const;
+    ValuePlan Value(MvSlotType type, const json* value, const ScenePointer& pointer) const;
+    EntryPlan Entry(const json& entry, const ScenePointer& pointer) const;
+    ModelPlan Slots(const json& slots, const ScenePointer& pointer) const;
+    ModelPlan Model(const json& model, const ScenePointer& pointer) const;
+    unsigned Protection(const json& value, const ScenePointer& pointer) const;
     const ModelPlan& ModelOf(const PadPlan& pad) const;
-    PadPlan Pad(const json& pad, const std::string& pointer, const PadPlan* parent);
-    PadPlan* FindPath(std::vector<PadPlan>& level, std::string_view path) const;
-    PadPlan* FindId(std::vector<PadPlan>& level, unsigned id) const;
-    void Resolve(PadPlan& pad, ScenePlan& scene);
+    // Checks one pad into `plan`, whose place and parent are set; returns its children, or
+    // null when it has none.
+    const json* Pad(const json& pad, PadPlan& plan);
+    PadPlan* FindPath(const std::vector<PadPlan*>& top, std::string_view path) const;
+    PadPlan* FindId(unsigned id) const;
+    // The pad it stands for; the pads are resolved in pre-order.
+    void Resolve(PadPlan& pad, const ScenePlan& scene);
 
     std::string source_;
     int codePage_;
     const std::map<std::string, ModelPlan>* models_ = nullptr;
-    std::map<unsigned, std::string> idPointers_;
-    std::map<const PadPlan*, std::string> iconOwners_;
+    std::map<unsigned, PadPlan*> idPads_;
+    std::map<const PadPlan*, const PadPlan*> iconOwners_;
 };

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <unordered_map>
 
 using nlohmann::json;
 
@@ -56,14 +57,7 @@ void FillModel(DesktopModel& model, const ModelPlan& plan) {
         FillValue(model.AddSlot(slot.name, slot.value.type).Value(), slot.value);
 }
 
-using Built = std::map<const PadPlan*, DesktopPad*>;
-
-unsigned HighestId(const PadPlan& pad) {
-    unsigned highest = pad.id;
-    for (const PadPlan& child : pad.children)
-        highest = std::max(highest, HighestId(child));
-    return highest;
-}
+using Built = std::unordered_map<const PadPlan*, DesktopPad*>;
 
 void Create(Desktop& desktop, const PadPlan& plan, DesktopPad* parent, Built& built) {
     DesktopPad* pad = desktop.CreatePad(parent, plan.className, plan.ownView, plan.id);
@@ -84,34 +78,33 @@ void Create(Desktop& desktop, const PadPlan& plan, DesktopPad* parent, Built& bu
         desktop.AssignModel(*pad, *desktop.FindModel(plan.modelName));
     pad->SetOutputIndex(plan.output);
     pad->SetConnection(plan.connect);
-    for (const PadPlan& child : plan.children)
-        Create(desktop, child, pad, built);
 }
 
 void Link(const PadPlan& plan, const Built& built) {
-    if (plan.standsForPad != nullptr) {
-        DesktopPad* pad = built.at(&plan);
-        DesktopPad* target = built.at(plan.standsForPad);
-        pad->SetStandsFor(target);
-        if (plan.className == "MvIconPad")
-            target->SetIcon(pad);
-    }
-    for (const PadPlan& child : plan.children)
-        Link(child, built);
+    if (plan.standsForPad == nullptr)
+        return;
+    DesktopPad* pad = built.at(&plan);
+    DesktopPad* target = built.at(plan.standsForPad);
+    pad->SetStandsFor(target);
+    if (plan.className == "MvIconPad")
+        target->SetIcon(pad);
 }
 
+// The plan holds its pads in pre-order: a parent is built before its children, in the order
+// a walk of the tree would take, at any depth.
 void Build(Desktop& desktop, const ScenePlan& scene) {
     desktop.Clear();
     unsigned highest = 0;
-    for (const PadPlan& pad : scene.pads)
-        highest = std::max(highest, HighestId(pad));
+    for (const PadPlan& pad : scene.allPads)
+        highest = std::max(highest, pad.id);
     desktop.ReserveIdsUpTo(highest);
     for (const auto& [name, model] : scene.models)
         FillModel(desktop.AddModel(name), model);
     Built built;
-    for (const PadPlan& pad : scene.pads)
-        Create(desktop, pad, nullptr, built);
-    for (const PadPlan& pad : scene.pads)
+    built.reserve(scene.allPads.size());
+    for (const PadPlan& pad : scene.allPads)
+        Create(desktop, pad, pad.parent != nullptr ? built.at(pad.parent) : nullptr, built);
+    for (const PadPlan& pad : scene.allPads)
         Link(pad, built);
     for (DesktopPad* pad : std::vector<DesktopPad*>(desktop.TopLevelPads()))
         desktop.Announce(*pad);

@@ -2,8 +2,11 @@
 
 #include "host/MvSlot.h"
 
+#include "ScenePointer.h"
+
 #include <nlohmann/json_fwd.hpp>
 
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -44,8 +47,11 @@ struct ModelPlan {
     }
 };
 
+// A pad's place in the document and the place of its children, which theirs refer to.
 struct PadPlan {
-    std::string pointer;
+    ScenePointer pointer;
+    ScenePointer childrenPointer;
+    PadPlan* parent = nullptr;
     std::optional<std::string> name;
     std::string utf8Name;
     std::string className;
@@ -68,10 +74,13 @@ struct PadPlan {
     std::optional<std::string> connect;
     const nlohmann::json* standsFor = nullptr; // a path or an id, resolved below
     PadPlan* standsForPad = nullptr;
-    std::vector<PadPlan> children;
+    std::vector<PadPlan*> children;
 };
 
+// The pads are held in `allPads` in pre-order, each where it was made, so that a walk of any
+// depth is a loop over them and the places that refer to one another stay put.
 struct ScenePlan {
     std::map<std::string, ModelPlan> models;
-    std::vector<PadPlan> pads;
+    std::vector<PadPlan*> pads;
+    std::deque<PadPlan> allPads;
 };

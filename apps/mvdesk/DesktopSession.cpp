@@ -23,7 +23,7 @@ std::string ModulePath(const std::string& program) {
     return directory + "../lib/libmvkinsp.so";
 }
 
-void Describe(DesktopPad* pad, int depth, std::vector<std::string>& lines) {
+void DescribeOne(DesktopPad* pad, int depth, std::vector<std::string>& lines) {
     MwRectangle region = pad->Region();
     const char* name = pad->get_own_name();
     std::string line = std::string(static_cast<size_t>(depth) * 2, ' ') + (name ? name : "") +
@@ -44,8 +44,18 @@ void Describe(DesktopPad* pad, int depth, std::vector<std::string>& lines) {
     if (pad->SlotName())
         line += " slot=" + *pad->SlotName();
     lines.push_back(line);
-    for (int i = 0; i < pad->ChildCount(); ++i)
-        Describe(pad->Child(i), depth + 1, lines);
+}
+
+// The pad and its subtree in pre-order, with a stack instead of recursion.
+void Describe(DesktopPad* top, std::vector<std::string>& lines) {
+    std::vector<std::pair<DesktopPad*, int>> stack{{top, 0}};
+    while (!stack.empty()) {
+        auto [pad, depth] = stack.back();
+        stack.pop_back();
+        DescribeOne(pad, depth, lines);
+        for (int i = pad->ChildCount() - 1; i >= 0; --i)
+            stack.emplace_back(pad->Child(i), depth + 1);
+    }
 }
 
 } // namespace
@@ -95,6 +105,6 @@ std::vector<std::string> DesktopSession::DescribePads() const {
     std::vector<std::string> lines;
     const std::vector<DesktopPad*>& pads = desktop_->TopLevelPads();
     for (auto it = pads.rbegin(); it != pads.rend(); ++it)
-        Describe(*it, 0, lines);
+        Describe(*it, lines);
     return lines;
 }

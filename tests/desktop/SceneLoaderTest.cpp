@@ -142,6 +142,43 @@ TEST_F(SceneLoading, AFailedLoadLeavesTheDesktopAsItWas) {
     EXPECT_STREQ(desktop.TopLevelPads()[0]->get_own_name(), "Kept");
 }
 
+// Checking and building walk the tree without recursion; a mistake at the bottom of a long
+// chain is named by its full place.
+TEST_F(SceneLoading, AChainAsLongAsTheSceneLoads) {
+    constexpr int kDepth = 100000;
+    auto chain = [](const std::string& bottom) {
+        std::string text = R"({"pads": [)";
+        for (int i = 0; i < kDepth; ++i)
+            text += R"({"name": "P", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1,
+                        "children": [)";
+        text += bottom;
+        for (int i = 0; i < kDepth; ++i)
+            text += "]}";
+        return text + "]}";
+    };
+    SceneLoader::LoadText(desktop, chain(R"({"name": "End", "class": "C", "x": 0, "y": 0,
+        "width": 1, "height": 1, "id": 7}, {"name": "I", "class": "MvIconPad", "x": 0, "y": 0,
+        "width": 1, "height": 1, "standsFor": 7})"),
+                          "chain.json");
+    DesktopPad* pad = desktop.TopLevelPads().at(0);
+    int depth = 0;
+    for (; pad->ChildCount() > 0; ++depth)
+        pad = pad->Child(0);
+    EXPECT_EQ(depth, kDepth);
+    EXPECT_STREQ(pad->get_own_name(), "End");
+    EXPECT_EQ(pad->Icon(), pad->Parent()->Child(1));
+
+    std::string pointer = "/pads/0";
+    for (int i = 0; i < kDepth; ++i)
+        pointer += "/children/0";
+    try {
+        SceneLoader::LoadText(desktop, chain(R"({"name": "End"})"), "chain.json");
+        ADD_FAILURE() << "no error";
+    } catch (const SceneError& caught) {
+        EXPECT_EQ(caught.Pointer(), pointer);
+    }
+}
+
 TEST_F(SceneLoading, FileErrorsNameTheFile) {
     std::string path = ::testing::TempDir() + "scene_error_test.json";
     std::ofstream(path) << "{\n  \"pads\": 3\n}\n";
