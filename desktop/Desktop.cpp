@@ -552,15 +552,25 @@ void Desktop::Detach(DesktopPad& pad) {
 }
 
 void Desktop::Attach(DesktopPad& pad, int index) {
+    // The sub-views are kept in step with the list: a pad added last only adds its view at
+    // their end, so that a world of any width is built in linear time.
     if (DesktopPad* parent = pad.Parent()) {
         MvPadList& children = parent->Children();
-        children.insert(index < 0 ? children.length() : index, &pad);
-        parent->SyncSubViews();
+        bool last = index < 0 || index == children.length();
+        children.insert(last ? children.length() : index, &pad);
+        if (last)
+            parent->AppendSubView(pad);
+        else
+            parent->SyncSubViews();
     } else {
         size_t at =
             index < 0 ? topLevel_.size() : std::min(static_cast<size_t>(index), topLevel_.size());
+        bool last = at == topLevel_.size();
         topLevel_.insert(topLevel_.begin() + static_cast<std::ptrdiff_t>(at), &pad);
-        SyncBase();
+        if (!last)
+            SyncBase();
+        else if (MvPadView* view = pad.get_real_view())
+            base_.SubViews().Append(view);
     }
 }
 

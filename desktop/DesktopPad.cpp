@@ -182,6 +182,13 @@ void DesktopPad::SetConnection(std::optional<std::string> slotName) {
     slotName_ = std::move(slotName);
 }
 
+void DesktopPad::AppendSubView(DesktopPad& child) {
+    if (!view_)
+        return;
+    if (MvPadView* view = child.get_real_view())
+        view_->SubViews().Append(view);
+}
+
 void DesktopPad::SyncSubViews() {
     if (!view_)
         return;

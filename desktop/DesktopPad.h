@@ -120,6 +120,8 @@ public:
     void SetConnection(std::optional<std::string> slotName);
     // Rebuilds the view's sub-view list from the children list.
     void SyncSubViews();
+    // `child`, just added as the last child, adds its view at the end of the sub-view list.
+    void AppendSubView(DesktopPad& child);
 
 private:
     // Desktop coordinates of this pad and of every pad on it, from the parent's.
