@@ -65,16 +65,20 @@ int Desktop::CodePage() const {
 }
 
 DesktopModel& Desktop::AddModel(std::string name) {
-    models_.push_back(std::make_unique<DesktopModel>(std::move(name)));
-    return *models_.back();
+    auto model = std::make_unique<DesktopModel>(std::move(name));
+    DesktopModel& added = *model;
+    models_.emplace(&added, std::move(model));
+    if (!added.Name().empty())
+        namedModels_.push_back(&added);
+    return added;
 }
 
 DesktopModel* Desktop::FindModel(const std::string& name) {
     if (name.empty())
         return nullptr;
-    for (auto& model : models_) {
+    for (DesktopModel* model : namedModels_) {
         if (model->Name() == name)
-            return model.get();
+            return model;
     }
     return nullptr;
 }
@@ -110,7 +114,7 @@ void Desktop::AssignModel(DesktopPad& pad, DesktopModel& model) {
     DesktopModel* old = pad.Model();
     pad.SetModel(&model);
     if (old != nullptr && old->Name().empty() && old->Dependents().length() == 0)
-        std::erase_if(models_, [old](const auto& owned) { return owned.get() == old; });
+        models_.erase(old);
 }
 
 void Desktop::Clear() {
@@ -121,6 +125,7 @@ void Desktop::Clear() {
         Destroy(*root);
     }
     models_.clear();
+    namedModels_.clear();
     undo_.Clear();
     nextId_ = 1;
 }
@@ -499,25 +504,36 @@ void Desktop::Destroy(DesktopPad& pad) {
         Detach(pad);
     std::unordered_set<const DesktopPad*> doomedSet(doomed.begin(), doomed.end());
     auto isDoomed = [&doomedSet](DesktopPad* p) { return p != nullptr && doomedSet.count(p) != 0; };
-    for (auto& entry : pads_) {
-        DesktopPad& other = *entry.second;
-        if (isDoomed(other.Icon()))
-            other.SetIcon(nullptr);
-        if (isDoomed(other.StandsFor()))
-            other.SetStandsFor(nullptr);
+    for (DesktopPad* gone : doomed) {
+        linked_.erase(gone);
+        deleteHidden_.erase(gone->GetCreatePadID());
     }
-    std::unordered_set<const DesktopModel*> privateModels;
+    for (DesktopPad* other : std::vector<DesktopPad*>(linked_.begin(), linked_.end())) {
+        if (isDoomed(other->Icon()))
+            other->SetIcon(nullptr);
+        if (isDoomed(other->StandsFor()))
+            other->SetStandsFor(nullptr);
+    }
     for (DesktopPad* gone : doomed) {
         undo_.Forget(gone);
         DesktopModel* model = gone->Model();
         gone->SetModel(nullptr);
         if (model->Name().empty())
-            privateModels.insert(model);
+            models_.erase(model);
     }
-    std::erase_if(models_,
-                  [&privateModels](const auto& owned) { return privateModels.count(owned.get()); });
     for (DesktopPad* gone : doomed)
         pads_.erase(gone->GetCreatePadID());
+}
+
+void Desktop::NoteLinks(DesktopPad& pad) {
+    if (pad.Icon() != nullptr || pad.StandsFor() != nullptr)
+        linked_.insert(&pad);
+    else
+        linked_.erase(&pad);
+    if (pad.DeleteHidden())
+        deleteHidden_.emplace(pad.GetCreatePadID(), &pad);
+    else
+        deleteHidden_.erase(pad.GetCreatePadID());
 }
 
 bool Desktop::Connect(DesktopPad& pad, std::string_view slotName) {
@@ -587,10 +603,9 @@ void Desktop::Collect(DesktopPad& pad, std::vector<DesktopPad*>& out) {
     // Deleted children left the children list but still hang on their parent; they follow
     // the listed ones, in the order of their ids.
     std::unordered_map<const DesktopPad*, std::vector<DesktopPad*>> hidden;
-    for (auto& entry : pads_) {
-        DesktopPad& other = *entry.second;
-        if (other.DeleteHidden() && other.Parent() != nullptr)
-            hidden[other.Parent()].push_back(&other);
+    for (auto [id, other] : deleteHidden_) {
+        if (other->Parent() != nullptr)
+            hidden[other->Parent()].push_back(other);
     }
     // Pre-order with a stack instead of recursion: the subtree may be a chain of any length.
     std::vector<DesktopPad*> stack{&pad};

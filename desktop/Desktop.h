@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class DesktopModel;
@@ -128,6 +130,8 @@ public:
     bool Paste(DesktopPad& pad, DesktopPad* parent, int x, int y, DesktopPad* before = nullptr);
     bool DeleteHide(DesktopPad& pad);
     void Destroy(DesktopPad& pad);
+    // The pad's icon, the pad it stands for or its deleted state changed.
+    void NoteLinks(DesktopPad& pad);
     bool Connect(DesktopPad& pad, std::string_view slotName);
 
 private:
@@ -145,7 +149,14 @@ private:
     int nextObserver_ = 1;
     DesktopBaseView base_;
     UndoLog undo_;
-    std::vector<std::unique_ptr<DesktopModel>> models_;
+    // Every model, and the shared ones in the order they were added.
+    std::unordered_map<const DesktopModel*, std::unique_ptr<DesktopModel>> models_;
+    std::vector<DesktopModel*> namedModels_;
+    // The pads a pad's going may concern beyond its subtree, so that only they are looked at:
+    // deleted pads kept for undo (by id), which hang on a parent outside its children, and
+    // pads with an icon or standing for another pad.
+    std::map<unsigned, DesktopPad*> deleteHidden_;
+    std::unordered_set<DesktopPad*> linked_;
     std::map<unsigned, std::unique_ptr<DesktopPad>> pads_;
     std::vector<DesktopPad*> topLevel_;
     unsigned nextId_ = 1;

@@ -182,6 +182,21 @@ void DesktopPad::SetConnection(std::optional<std::string> slotName) {
     slotName_ = std::move(slotName);
 }
 
+void DesktopPad::SetDeleteHidden(bool deleteHidden) {
+    deleteHidden_ = deleteHidden;
+    owner_.NoteLinks(*this);
+}
+
+void DesktopPad::SetIcon(DesktopPad* icon) {
+    icon_ = icon;
+    owner_.NoteLinks(*this);
+}
+
+void DesktopPad::SetStandsFor(DesktopPad* pad) {
+    standsFor_ = pad;
+    owner_.NoteLinks(*this);
+}
+
 void DesktopPad::AppendSubView(DesktopPad& child) {
     if (!view_)
         return;

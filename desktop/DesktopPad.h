@@ -106,14 +106,14 @@ public:
     void SetSize(int width, int height);
     void SetVisible(bool visible) { visible_ = visible; }
     void SetSelected(bool selected) { selected_ = selected; }
-    void SetDeleteHidden(bool deleteHidden) { deleteHidden_ = deleteHidden; }
+    void SetDeleteHidden(bool deleteHidden);
     void SetProtection(unsigned bits) { protection_ = bits; }
     void SetGroupDepth(int depth) { groupDepth_ = depth < 0 ? 0 : depth; }
     void SetModel(DesktopModel* model);
     // -1 for no output slot.
     void SetOutputIndex(int index) { outputIndex_ = index; }
-    void SetIcon(DesktopPad* icon) { icon_ = icon; }
-    void SetStandsFor(DesktopPad* pad) { standsFor_ = pad; }
+    void SetIcon(DesktopPad* icon);
+    void SetStandsFor(DesktopPad* pad);
     void SetRefusesConnector(bool refuses) { refusesConnector_ = refuses; }
     void SetParent(DesktopPad* parent);
     // Sets or clears the connection to a slot of the parent without checking the slot.
