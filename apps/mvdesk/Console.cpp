@@ -277,8 +277,7 @@ void Console::CmdList(const Args& args) {
 }
 
 void Console::CmdPads(const Args&) {
-    for (const std::string& line : session_.DescribePads())
-        Print(FromCodePage(line));
+    session_.DescribePads([this](const std::string& line) { Print(FromCodePage(line)); });
 }
 
 void Console::CmdHelp(const Args&) {
