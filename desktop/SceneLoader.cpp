@@ -7,6 +7,7 @@
 #include "DesktopObject.h"
 #include "DesktopPad.h"
 #include "InputFile.h"
+#include "JsonText.h"
 #include "PadLimits.h"
 #include "SceneChecker.h"
 #include "SceneError.h"
@@ -115,58 +116,6 @@ void Build(Desktop& desktop, const ScenePlan& scene, const std::string& sourceNa
         desktop.Announce(*pad);
 }
 
-// Builds the document through nlohmann's own DOM builder, keeping where and why parsing
-// failed: a number too large for a double fails there too, with its place.
-class DocumentBuilder : public nlohmann::detail::json_sax_dom_parser<json> {
-public:
-    explicit DocumentBuilder(json& root) : json_sax_dom_parser(root, false) {}
-
-    template <typename Exception>
-    bool parse_error(size_t position, const std::string& token, const Exception& error) {
-        // A number that does not fit is placed at its first character.
-        constexpr int kNumberOverflow = 406;
-        position_ = error.id == kNumberOverflow && token.size() <= position
-                        ? position - token.size() + 1
-                        : position;
-        problem_ = error.what();
-        return false;
-    }
-
-    size_t Position() const { return position_; }
-    // nlohmann's message without its own prefix and byte-counted position.
-    std::string Problem() const {
-        std::string message = problem_;
-        size_t column = message.find(", column ");
-        if (column != std::string::npos) {
-            size_t colon = message.find(": ", column);
-            if (colon != std::string::npos)
-                return message.substr(colon + 2);
-        }
-        size_t bracket = message.find("] ");
-        return bracket == std::string::npos ? message : message.substr(bracket + 2);
-    }
-
-private:
-    size_t position_ = 0;
-    std::string problem_;
-};
-
-std::pair<int, int> LineColumn(std::string_view text, size_t offset) {
-    offset = std::min(offset, text.size());
-    int line = 1;
-    int column = 1;
-    for (size_t i = 0; i < offset; ++i) {
-        auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '\n') {
-            ++line;
-            column = 1;
-        } else if ((byte & 0xC0) != 0x80) {
-            ++column;
-        }
-    }
-    return {line, column};
-}
-
 } // namespace
 
 void SceneLoader::LoadFile(Desktop& desktop, const std::string& path) {
@@ -181,12 +130,9 @@ void SceneLoader::LoadText(Desktop& desktop, std::string_view text, const std::s
     ScenePlan scene;
     {
         json root;
-        DocumentBuilder builder(root);
-        if (!json::sax_parse(text.begin(), text.end(), &builder)) {
-            size_t offset = builder.Position() > 0 ? builder.Position() - 1 : 0;
-            auto [line, column] = LineColumn(text, offset);
-            throw SceneError(sourceName, line, column, "", builder.Problem());
-        }
+        JsonProblem problem;
+        if (!ParseJson(text, root, problem))
+            throw SceneError(sourceName, problem.line, problem.column, "", problem.message);
         scene = SceneChecker(sourceName, desktop.CodePage()).Check(root);
     } // the document is freed before the desktop is built
     Build(desktop, scene, sourceName);
