@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
+#include "FaultCommands.h"
 #include "FrameCommands.h"
 #include "InspectorModule.h"
 #include "ListDescription.h"
@@ -88,6 +89,7 @@ void Console::DefineCommands() {
     RegisterFrameCommands(*this);
     RegisterMenuCommands(*this);
     RegisterShowCommand(*this);
+    RegisterFaultCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }

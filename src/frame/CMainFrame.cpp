@@ -150,9 +150,16 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
         return 0;
     }
     const char* className = AfxRegisterWndClass(0, m_hClassCursor, nullptr, m_hInspIcon);
+    // Until the frame stands, the document is freed here: a view may fail before it takes
+    // the document on, or go again with the frame.
+    document->m_bAutoDelete = FALSE;
     if (!Create(className, title.c_str(), WS_POPUP | WS_OVERLAPPEDWINDOW, rectDefault, parent,
-                IDR_MAINFRAME, 0, &context))
+                IDR_MAINFRAME, 0, &context)) {
+        if (document->ViewCount() == 0)
+            delete document;
         return 1; // the window machinery has released this object
+    }
+    document->m_bAutoDelete = TRUE;
 
     inspRestoreResources(hostResources);
     hostResources = nullptr;

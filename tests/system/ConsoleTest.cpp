@@ -97,6 +97,16 @@ TEST(Console, NumbersThatDoNotFitAndAnswersThatAreNoButtonAreErrors) {
     EXPECT_EQ(Count(run.output, "opened "), 10) << "open #-1 is no comment and opens nothing";
 }
 
+TEST(Console, FailuresOnDemandReachTheInspectorsFailurePaths) {
+    ConsoleRun run = RunConsole("fail window 2\nopen\nok\nfail registry always\nopen\nclose 1\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* expected :
+         {"failed on demand: window creation", "msgbox 32741 OK: Cannot open the Inspector.",
+          "open refused", "opened 1 \"Desktop - Inspector\"",
+          "failed on demand: registry write (InspArg)", "closed 1"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+}
+
 // Pads nested far deeper than a stack allows a frame per level load and print.
 TEST(Console, ADeepChainOfPadsLoadsAndPrints) {
     constexpr int kDepth = 100000;
