@@ -17,6 +17,10 @@ namespace {
 constexpr char kMainTitle[] = "Mosvane Desktop";
 constexpr char kHelpFile[] = "mvdesk.hlp";
 
+bool IsKeywordCommand(UINT command) {
+    return command == HELP_PARTIALKEY;
+}
+
 } // namespace
 
 DesktopHost::DesktopHost(Desktop& desktop, InspectorModule* module, const std::string& registryPath)
@@ -29,10 +33,13 @@ DesktopHost::DesktopHost(Desktop& desktop, InspectorModule* module, const std::s
     }
     mainWindow_->CreateEx(0, AfxRegisterWndClass(0), kMainTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                           0, 0, 1024, 740, nullptr, nullptr);
-    native::SetHelpHandler(
-        [this](HWND, const std::string& file, UINT command, std::uintptr_t data) {
-            helpLog_.push_back({file, command, data, "", false});
-        });
+    native::SetHelpHandler([this](HWND, const std::string& file, UINT command,
+                                  std::uintptr_t data) {
+        const char* keyword = IsKeywordCommand(command) ? reinterpret_cast<const char*>(data) : "";
+        helpLog_.push_back({file, command, data, keyword ? keyword : "", inPopupHelp_});
+        if (helpListener_)
+            helpListener_(helpLog_.back());
+    });
     observer_ = desktop_.AddObserver([this](const DesktopChange& change) {
         if (change.kind == ChangeKind::Freeing)
             std::erase(padProperty_.pads, change.pad);
@@ -47,6 +54,8 @@ DesktopHost::~DesktopHost() {
         module_->AlldeleteInspector();
     for (auto& window : toolWindows_)
         window->DestroyWindow();
+    // Closing the application's main window tells the help system it is no longer needed.
+    WinHelpA(mainWindow_->m_hWnd, nullptr, HELP_QUIT, 0);
     mainWindow_->DestroyWindow();
     desktop_.RemoveObserver(observer_);
     native::SetHelpHandler(nullptr);
@@ -59,6 +68,10 @@ int DesktopHost::OpenInspector(DesktopPad* pad) {
 }
 
 void DesktopHost::SetHelpDirectory(std::optional<std::string> directory) {
+    if (app_) {
+        app_->helpFilePath = directory ? *directory + "\\" + kHelpFile : kHelpFile;
+        app_->m_pszHelpFilePath = app_->helpFilePath.c_str();
+    }
     SetEnvironment("Mosvane", "SysHelpPath", std::move(directory));
 }
 
@@ -168,7 +181,11 @@ const char* DesktopHost::MwGetEnvironment(const char* section, const char* key) 
 }
 
 void DesktopHost::MwPopupOnlineHelp(const char* helpFile, const char* keyword) {
-    helpLog_.push_back({helpFile ? helpFile : "", 0, 0, keyword ? keyword : "", true});
+    // The keyword search of the help system; an empty keyword opens it blank.
+    inPopupHelp_ = true;
+    WinHelpA(mainWindow_->m_hWnd, helpFile, HELP_PARTIALKEY,
+             reinterpret_cast<std::uintptr_t>(keyword ? keyword : ""));
+    inPopupHelp_ = false;
 }
 
 bool DesktopHost::RegistryOpenKey(const std::string& path) {

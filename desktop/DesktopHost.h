@@ -5,6 +5,7 @@
 #include "RegistryStore.h"
 #include "host/MvHostServices.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -38,7 +39,8 @@ public:
     RegistryStore& Registry() { return registry_; }
     // Failures made on demand; registry writes of the module go through it.
     FaultInjector& Faults() { return faults_; }
-    // The directory MwGetEnvironment("Mosvane", "SysHelpPath") gives; nullopt: none.
+    // The directory MwGetEnvironment("Mosvane", "SysHelpPath") gives; nullopt: none. The
+    // application's own help file lies there too.
     void SetHelpDirectory(std::optional<std::string> directory);
     void SetEnvironment(const std::string& section, const std::string& key,
                         std::optional<std::string> value);
@@ -54,6 +56,10 @@ public:
     const std::vector<ToolRequest>& ToolRequests() const { return toolRequests_; }
     const std::vector<HWND>& NewWindowDialogs() const { return newWindowDialogs_; }
     const std::vector<HelpCall>& HelpLog() const { return helpLog_; }
+    // Told of every call into the help system as it happens.
+    void SetHelpListener(std::function<void(const HelpCall&)> listener) {
+        helpListener_ = std::move(listener);
+    }
 
     void SetModalOpen(int open) override;
     char MwSetTimerStop(char stop) override;
@@ -105,4 +111,6 @@ private:
     std::vector<ToolRequest> toolRequests_;
     std::vector<HWND> newWindowDialogs_;
     std::vector<HelpCall> helpLog_;
+    std::function<void(const HelpCall&)> helpListener_;
+    bool inPopupHelp_ = false;
 };

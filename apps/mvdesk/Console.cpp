@@ -2,10 +2,13 @@
 
 #include "CommandLine.h"
 #include "Desktop.h"
+#include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
+#include "DialogCommands.h"
 #include "FaultCommands.h"
 #include "FrameCommands.h"
+#include "HelpLine.h"
 #include "InspectorModule.h"
 #include "ListDescription.h"
 #include "MenuCommands.h"
@@ -39,9 +42,15 @@ Console::Console(DesktopSession& session, InputSource& input)
         return true;
     });
     DefineCommands();
+    session_.Host().SetHelpListener(
+        [this](const HelpCall& call) { Print(DescribeHelpCall(call, *this)); });
 }
 
 Console::~Console() {
+    if (session_.Running()) {
+        session_.Host().SetHelpListener({});
+        session_.Host().Faults().SetObserver({});
+    }
     native::SetInputWaiter({});
     native::SetPopupMenuHandler({});
     native::SetMessageBoxHandler({});
@@ -89,6 +98,7 @@ void Console::DefineCommands() {
     RegisterFrameCommands(*this);
     RegisterMenuCommands(*this);
     RegisterShowCommand(*this);
+    RegisterDialogCommands(*this);
     RegisterFaultCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
@@ -116,7 +126,7 @@ void Console::Pump() {
     if (modalDepth_ == 0) {
         AfxPumpPending();
         AfxIdleUpdate(nullptr);
-        CWnd::DeleteTempMap();
+        AfxIdleCleanup();
     }
 }
 
@@ -134,6 +144,7 @@ void Console::Shutdown() {
     shutDown_ = true;
     session_.Module().AlldeleteInspector();
     AfxPumpPending();
+    AfxIdleCleanup();
     session_.Close();
 }
 
@@ -213,6 +224,15 @@ bool Console::FrameArg(const Args& args, size_t index, HWND& frame) {
         return false;
     }
     return true;
+}
+
+bool Console::UserFrameArg(const Args& args, size_t index, HWND& frame) {
+    if (!FrameArg(args, index, frame))
+        return false;
+    if (IsWindowEnabled(frame))
+        return true;
+    Error("frame " + args[index] + " is disabled");
+    return false;
 }
 
 bool Console::PadArg(const std::string& text, DesktopPad*& pad) {

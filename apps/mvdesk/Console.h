@@ -43,6 +43,8 @@ public:
     // Argument helpers; each reports its own error and gives false on failure. Texts typed
     // at the console are UTF-8.
     bool FrameArg(const Args& args, size_t index, HWND& frame);
+    // A frame the user can reach: not disabled, as it is while its dialog is open.
+    bool UserFrameArg(const Args& args, size_t index, HWND& frame);
     bool PadArg(const std::string& text, DesktopPad*& pad);
     // A whole number of 32 bits, or within [low, high].
     bool IntArg(const std::string& text, long& value);

@@ -14,6 +14,9 @@
 
 namespace {
 
+// Where the demo desktop's help files are: the module's and the desktop's own.
+constexpr char kDemoHelpDirectory[] = "C:\\Mosvane\\Help";
+
 std::string ModulePath(const std::string& program) {
     if (const char* path = std::getenv("MVDESK_MODULE"))
         return path;
@@ -74,6 +77,10 @@ bool DesktopSession::Start(const Options& options, const std::string& program, s
         return false;
     }
     host_ = std::make_unique<DesktopHost>(*desktop_, module_.get(), options.registry);
+    std::optional<std::string> help = options.helpDirectory;
+    if (!help && options.scene.empty())
+        help = kDemoHelpDirectory;
+    host_->SetHelpDirectory(help);
     return true;
 }
 

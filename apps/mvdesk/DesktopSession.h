@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ public:
         bool japanese = false;
         std::string scene;    // empty: the demo scene
         std::string registry; // empty: the default registry file
+        // The help directory; the demo scene has one by default, a scene file none.
+        std::optional<std::string> helpDirectory;
     };
 
     DesktopSession();
@@ -32,6 +35,8 @@ public:
     // Closes the Inspectors and windows; the session can only be destroyed afterwards.
     void Close();
 
+    // True from a successful Start until Close.
+    bool Running() const { return host_ != nullptr; }
     Desktop& GetDesktop() { return *desktop_; }
     DesktopHost& Host() { return *host_; }
     InspectorModule& Module() { return *module_; }

@@ -5,6 +5,8 @@
 #include "platform/CStatusBar.h"
 #include "platform/NativeBackend.h"
 
+#include <utility>
+
 namespace {
 
 using Args = Console::Args;
@@ -39,14 +41,14 @@ void Window(Console& console, const Args& args) {
 
 void Close(Console& console, const Args& args) {
     HWND frame = nullptr;
-    if (console.ArgCount(args, 1, 1, "close N") && console.FrameArg(args, 0, frame))
+    if (console.ArgCount(args, 1, 1, "close N") && console.UserFrameArg(args, 0, frame))
         SendMessageA(frame, WM_CLOSE, 0, 0);
 }
 
 void Command(Console& console, const Args& args) {
     HWND frame = nullptr;
     long id = 0;
-    if (!console.ArgCount(args, 2, 2, "cmd N ID") || !console.FrameArg(args, 0, frame) ||
+    if (!console.ArgCount(args, 2, 2, "cmd N ID") || !console.UserFrameArg(args, 0, frame) ||
         !console.IntArg(args[1], id))
         return;
     if (id <= 0 || id > 0xFFFF) {
@@ -54,6 +56,32 @@ void Command(Console& console, const Args& args) {
         return;
     }
     SendMessageA(frame, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+// A system command as the window menu or the caption's buttons give it: posted, so that a
+// message loop running meanwhile (help mode) takes it.
+void SystemCommand(Console& console, const Args& args) {
+    static const std::pair<const char*, UINT> names[] = {{"size", SC_SIZE},
+                                                         {"move", SC_MOVE},
+                                                         {"minimize", SC_MINIMIZE},
+                                                         {"maximize", SC_MAXIMIZE},
+                                                         {"nextwindow", SC_NEXTWINDOW},
+                                                         {"prevwindow", SC_PREVWINDOW},
+                                                         {"close", SC_CLOSE},
+                                                         {"restore", SC_RESTORE},
+                                                         {"tasklist", SC_TASKLIST}};
+    HWND frame = nullptr;
+    if (!console.ArgCount(args, 2, 2, "syscmd N NAME") || !console.UserFrameArg(args, 0, frame))
+        return;
+    for (const auto& [name, command] : names) {
+        if (args[1] == name) {
+            PostMessageA(frame, WM_SYSCOMMAND, command, 0);
+            return;
+        }
+    }
+    console.Error("unknown system command '" + args[1] +
+                  "' (size, move, minimize, maximize, nextwindow, prevwindow, close, restore, "
+                  "tasklist)");
 }
 
 } // namespace
@@ -67,4 +95,6 @@ void RegisterFrameCommands(Console& console) {
                    [&console](const Args& a) { Close(console, a); });
     console.Define("cmd", "cmd N ID", "send command ID to frame N",
                    [&console](const Args& a) { Command(console, a); });
+    console.Define("syscmd", "syscmd N NAME", "give frame N a system command, e.g. close",
+                   [&console](const Args& a) { SystemCommand(console, a); });
 }

@@ -5,6 +5,8 @@
 #include "platform/CodePage.h"
 #include "platform/NativeBackend.h"
 
+#include <algorithm>
+
 std::string QuotedTitle(HWND hwnd) {
     return "\"" + codepage::ToUtf8(native::GetWindowTextOf(hwnd), native::ActiveCodePage()) + "\"";
 }
@@ -35,6 +37,12 @@ int FrameTracker::Number(HWND frame) const {
 }
 
 void FrameTracker::Created(HWND hwnd) {
+    if (native::GetClassNameOf(hwnd) == WC_DIALOG) {
+        dialogs_.push_back(hwnd);
+        print_("dialog " + std::to_string(native::DialogTemplateId(hwnd)) + " " +
+               QuotedTitle(hwnd));
+        return;
+    }
     // A frame has made its view by the time its creation returns; tool windows have none.
     if (dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hwnd)) == nullptr ||
         GetDlgItem(hwnd, AFX_IDW_PANE_FIRST) == nullptr)
@@ -45,6 +53,11 @@ void FrameTracker::Created(HWND hwnd) {
 }
 
 void FrameTracker::Destroyed(HWND hwnd) {
+    if (auto it = std::find(dialogs_.begin(), dialogs_.end(), hwnd); it != dialogs_.end()) {
+        dialogs_.erase(it);
+        print_("dialog closed " + std::to_string(native::DialogTemplateId(hwnd)));
+        return;
+    }
     int number = Number(hwnd);
     if (number == 0)
         return;

@@ -5,9 +5,11 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 // Gives every Inspector frame (and every search-results frame) a stable number when its
-// window is created, and reports frames opening, closing and being retitled.
+// window is created, and reports frames opening, closing and being retitled, and dialogs
+// opening and closing.
 class FrameTracker {
 public:
     using Printer = std::function<void(const std::string& line)>;
@@ -21,6 +23,8 @@ public:
     // The number of a frame window, 0 when it is not a tracked frame.
     int Number(HWND frame) const;
     const std::map<int, HWND>& Frames() const { return frames_; }
+    // The dialog opened last of those still open; null when none is.
+    HWND Dialog() const { return dialogs_.empty() ? nullptr : dialogs_.back(); }
 
 private:
     void Created(HWND hwnd);
@@ -29,6 +33,7 @@ private:
 
     Printer print_;
     std::map<int, HWND> frames_;
+    std::vector<HWND> dialogs_;
     int nextNumber_ = 1;
 };
 

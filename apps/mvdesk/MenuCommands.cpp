@@ -102,10 +102,13 @@ const std::map<std::string, WORD>& KeyNames() {
         {"Home", VK_HOME},     {"End", VK_END},        {"PageDown", VK_NEXT}, {"PageUp", VK_PRIOR},
         {"Space", VK_SPACE},   {"Enter", VK_RETURN},   {"Escape", VK_ESCAPE}, {"Delete", VK_DELETE},
         {"Insert", VK_INSERT}, {"Backspace", VK_BACK}, {"F1", VK_F1},         {"F6", VK_F6},
-        {"F12", VK_F12},
+        {"F12", VK_F12},       {"Tab", VK_TAB},        {"F4", VK_F4},         {"F10", VK_F10},
+        {"Apps", VK_APPS},
     };
     return keys;
 }
+
+} // namespace
 
 bool ParseKey(const std::string& text, WORD& key, native::Modifiers& modifiers) {
     std::string rest = text;
@@ -136,13 +139,15 @@ bool ParseKey(const std::string& text, WORD& key, native::Modifiers& modifiers) 
     return false;
 }
 
+namespace {
+
 void PressKeys(Console& console, const Args& args) {
     HWND frame = nullptr;
     if (args.size() < 2) {
         console.Error("usage: key N KEY...");
         return;
     }
-    if (!console.FrameArg(args, 0, frame))
+    if (!console.UserFrameArg(args, 0, frame))
         return;
     HWND view = GetDlgItem(frame, AFX_IDW_PANE_FIRST);
     for (size_t i = 1; i < args.size(); ++i) {
@@ -161,7 +166,7 @@ void PressKeys(Console& console, const Args& args) {
 void ClickButton(Console& console, const Args& args) {
     HWND frame = nullptr;
     long id = 0;
-    if (!console.ArgCount(args, 2, 2, "button N ID") || !console.FrameArg(args, 0, frame) ||
+    if (!console.ArgCount(args, 2, 2, "button N ID") || !console.UserFrameArg(args, 0, frame) ||
         !console.IntArg(args[1], id))
         return;
     auto* bar =

@@ -37,7 +37,7 @@ void ClickRow(Console& console, const Args& args, Click click, bool modifiers) {
         return;
     HWND frame = nullptr;
     long row = 0;
-    if (!console.FrameArg(args, 0, frame) || !console.IntArg(args[1], row))
+    if (!console.UserFrameArg(args, 0, frame) || !console.IntArg(args[1], row))
         return;
     WPARAM keys = click.down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
     for (size_t i = 2; i < args.size(); ++i) {
@@ -64,7 +64,7 @@ void ClickRow(Console& console, const Args& args, Click click, bool modifiers) {
 
 void Activate(Console& console, const Args& args) {
     HWND frame = nullptr;
-    if (console.ArgCount(args, 1, 1, "activate N") && console.FrameArg(args, 0, frame))
+    if (console.ArgCount(args, 1, 1, "activate N") && console.UserFrameArg(args, 0, frame))
         SetActiveWindow(frame);
 }
 

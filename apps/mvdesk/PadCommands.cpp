@@ -175,4 +175,11 @@ void RegisterPadCommands(Console& console) {
                    "change the desktop (add move resize hide show delete destroy select "
                    "deselect rename paste connect slot output group ungroup protect)",
                    [&console](const Args& args) { RunPadCommand(console, args); });
+    console.Define("undo", "undo", "revert the desktop's newest move, resize or undoable delete",
+                   [&console](const Args& args) {
+                       if (!console.ArgCount(args, 0, 0, "undo"))
+                           return;
+                       if (!console.Session().GetDesktop().Undo())
+                           console.Error("nothing to undo");
+                   });
 }

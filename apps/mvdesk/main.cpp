@@ -12,7 +12,7 @@ namespace {
 
 void Usage() {
     std::fputs("usage: mvdesk [--lang en|ja] [--scene FILE] [--script FILE] [--registry FILE]\n"
-               "              [-e COMMAND]...\n",
+               "              [--help-dir DIR] [-e COMMAND]...\n",
                stderr);
 }
 
@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
             script = argv[++i];
         } else if (arg == "--registry" && hasValue) {
             options.registry = argv[++i];
+        } else if (arg == "--help-dir" && hasValue) {
+            options.helpDirectory = argv[++i];
         } else if (arg == "-e" && hasValue) {
             startup.push_back(argv[++i]);
         } else {

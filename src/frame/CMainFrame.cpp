@@ -15,9 +15,11 @@
 #include "platform/CCmdUI.h"
 #include "platform/CCreateContext.h"
 #include "platform/CWaitCursor.h"
+#include "platform/CWinApp.h"
 #include "platform/WinMenu.h"
 #include "resources/CommandIds.h"
 #include "resources/ResourceIds.h"
+#include "service/ModalBracket.h"
 #include "service/ModuleState.h"
 #include "service/ResourceHelpers.h"
 #include "service/TextHelpers.h"
@@ -110,7 +112,7 @@ ON_COMMAND(ID_HELP_TOPICS, &CMainFrame::OnHelpTopics)
 ON_COMMAND(ID_HELP, &CMainFrame::OnHelpTopics)
 ON_COMMAND(ID_CONTEXT_HELP_TOPIC, &CMainFrame::OnContextHelpTopic)
 ON_COMMAND(ID_HELP_KEYWORD, &CMainFrame::OnHelpKeyword)
-ON_COMMAND(ID_HELP_USING, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_HELP_USING, &CMainFrame::OnHelpUsing)
 ON_COMMAND(ID_CONTEXT_HELP, &CMainFrame::OnContextHelp)
 ON_COMMAND(ID_HELP_INDEX, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_DEFAULT_HELP, &CMainFrame::OnNoAction)
@@ -186,11 +188,10 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.desktopWindow = topLevel;
     inspLoadString(view.titleName, IDS_INSPECTOR);
 
-    int width = 2 * GetSystemMetrics(SM_CXFRAME);
-    for (int i = 0; i < 3; ++i)
-        width += view.List().GetColumnWidth(i);
-    if (width > GetSystemMetrics(SM_CXSCREEN))
-        width = GetSystemMetrics(SM_CXSCREEN);
+    const int columns[] = {view.List().GetColumnWidth(0), view.List().GetColumnWidth(1),
+                           view.List().GetColumnWidth(2)};
+    int width =
+        inspFrameWidth(columns, GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CXSCREEN));
     int height = GetSystemMetrics(SM_CYSCREEN) / 2;
     inspCascadeWindow(this, width, height, false);
 
@@ -205,16 +206,7 @@ void CMainFrame::SetCountPane(int selected, int rows) {
 }
 
 int CMainFrame::ShowWarning(UINT stringId) {
-    char previousTimerStop = MwSetTimerStop(1);
-    std::string text;
-    std::string caption;
-    inspLoadString(text, stringId);
-    inspLoadString(caption, IDS_INSPECTOR);
-    SetModalOpen(1);
-    int answer = inspShowMessage(m_hWnd, stringId, text, caption, MB_OK | MB_ICONEXCLAMATION);
-    SetModalOpen(0);
-    MwSetTimerStop(previousTimerStop);
-    return answer;
+    return inspModalMessage(m_hWnd, stringId, MB_OK | MB_ICONEXCLAMATION);
 }
 
 BOOL CMainFrame::OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) {
@@ -236,7 +228,7 @@ void CMainFrame::OnUpdateCommand(CCmdUI* cmdUI) {
     if (m_pInspView == nullptr)
         return;
     ViewSnapshot snapshot = TakeSnapshot(*m_pInspView);
-    snapshot.contextHelpChecked = helpMode.state() == ContextHelpMode::Active;
+    snapshot.contextHelpChecked = helpMode.ButtonChecked();
     CommandStatus status = EvaluateCommand(cmdUI->m_nID, snapshot);
     cmdUI->Enable(status.enabled);
     cmdUI->SetCheck(status.checked);
@@ -283,6 +275,10 @@ void CMainFrame::OnContextHelpTopic() {
 }
 void CMainFrame::OnHelpKeyword() {
     CommandActions::HelpKeyword();
+}
+void CMainFrame::OnHelpUsing() {
+    if (CWinApp* app = AfxGetApp())
+        app->OnHelpUsing();
 }
 void CMainFrame::OnContextHelp() {
     helpMode.OnContextHelp();
@@ -428,7 +424,7 @@ void CMainFrame::OnSettingChange(UINT flags, const char* section) {
     RecalcLayout();
 }
 
-BOOL CMainFrame::OnHelpInfo() {
+BOOL CMainFrame::OnHelpInfo(HELPINFO*) {
     return TRUE;
 }
 
@@ -451,8 +447,33 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
     m_wndStatusBar.SetIndicators(kIndicators, std::size(kIndicators));
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY |
                              CBRS_SIZE_FIXED);
+    SizeCountPane();
     RecalcLayout();
     return 0;
+}
+
+void CMainFrame::SizeCountPane() {
+    HDC dc = GetDC(m_hWnd);
+    HGDIOBJ previous = SelectObject(dc, m_wndToolBar.GetFont());
+    TEXTMETRICA metrics;
+    BOOL measured = GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(m_hWnd, dc);
+    if (!measured)
+        return;
+    UINT id = 0;
+    UINT style = 0;
+    int width = 0;
+    m_wndStatusBar.GetPaneInfo(1, id, style, width);
+    m_wndStatusBar.SetPaneInfo(1, id, style, 8 * metrics.tmMaxCharWidth);
+}
+
+int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth) {
+    // Summed wide enough that no widths can overflow it.
+    long long width = 2LL * sizingFrame;
+    for (int i = 0; i < 3; ++i)
+        width += columnWidths[i];
+    return static_cast<int>(std::clamp<long long>(width, 0, screenWidth));
 }
 
 void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint) {

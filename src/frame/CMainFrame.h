@@ -45,13 +45,15 @@ protected:
     void OnShowWindow(BOOL show, UINT status) override;
     void OnSysColorChange() override;
     void OnSettingChange(UINT flags, const char* section) override;
-    BOOL OnHelpInfo() override;
+    BOOL OnHelpInfo(HELPINFO* info) override;
     void OnSysCommand(UINT id, LPARAM lParam) override;
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
     void OnInitMenuPopup(HMENU popup, UINT index, BOOL sysMenu) override;
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    // The count pane is as wide as eight of the toolbar font's widest characters.
+    void SizeCountPane();
     void OnUpdateCommand(CCmdUI* cmdUI);
     void OnSelectPads();
     void OnDeselectPads();
@@ -71,6 +73,7 @@ private:
     void OnHelpTopics();
     void OnContextHelpTopic();
     void OnHelpKeyword();
+    void OnHelpUsing();
     void OnContextHelp();
     void OnExit();
     void OnSelectAll();
@@ -80,5 +83,8 @@ private:
     BOOL OnCreateClient(CREATESTRUCTA* create, CCreateContext* context) override;
 };
 
+// The width of a new Inspector: its first three columns and the sizing frame on both sides,
+// at most the screen's width.
+int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth);
 // Places a new Inspector in the cascade inside the work area.
 void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint);

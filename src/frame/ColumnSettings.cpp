@@ -2,12 +2,19 @@
 
 #include "host/CRegistryKey.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kReadBuffer = 256;
+// The widest column a stored value may ask for. The list control takes a column width in the
+// low word of its message (LVM_SETCOLUMNWIDTH), so nothing wider can be shown; with this
+// bound three columns and the frame add up far below the range of int.
+constexpr long kMaxStoredWidth = 32767;
 
 // Tokens between commas; adjacent commas count as one.
 std::vector<std::string> Tokens(const std::string& text) {
@@ -25,35 +32,46 @@ std::vector<std::string> Tokens(const std::string& text) {
     return tokens;
 }
 
-// The decimal value of the token's leading part; 0 without digits.
-int LeadingInt(const std::string& token) {
-    return static_cast<int>(std::strtol(token.c_str(), nullptr, 10));
+// The decimal value of the token's leading part; 0 without digits. None when the number
+// does not fit an int: such a value is malformed, never wrapped into range.
+std::optional<int> LeadingInt(const std::string& token) {
+    errno = 0;
+    long value = std::strtol(token.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
 }
 
 } // namespace
 
-ColumnSet ParseColumnSettings(const std::string& text) {
+ColumnSet ParseColumnSettings(const std::string& stored) {
     const ColumnSet defaults;
+    // The value is a string: whatever follows its first NUL byte is not part of it.
+    const std::string text = stored.substr(0, stored.find('\0'));
     if (text.empty() || text.size() >= kReadBuffer)
         return defaults;
     std::vector<std::string> tokens = Tokens(text);
     if (tokens.empty())
         return defaults;
-    int count = LeadingInt(tokens[0]);
-    if (count < 1 || count > kMaxColumns)
+    std::optional<int> count = LeadingInt(tokens[0]);
+    if (!count || *count < 1 || *count > kMaxColumns)
         return defaults;
     ColumnSet set;
-    set.columnCount = count;
+    set.columnCount = *count;
     std::size_t next = 1;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < *count; ++i) {
         if (next >= tokens.size())
             return defaults;
-        int id = LeadingInt(tokens[next++]);
-        bool valid = i == 0 ? id == 0 : id >= 1 && id <= kMaxStoredColumnId;
+        std::optional<int> id = LeadingInt(tokens[next++]);
+        bool valid = id && (i == 0 ? *id == 0 : *id >= 1 && *id <= kMaxStoredColumnId);
         if (!valid || next >= tokens.size())
             return defaults;
-        set.columnIds[i] = id;
-        set.columnWidths[i] = LeadingInt(tokens[next++]);
+        std::optional<int> width = LeadingInt(tokens[next++]);
+        // Negative widths all stand for the automatic width.
+        if (!width || *width > kMaxStoredWidth)
+            return defaults;
+        set.columnIds[i] = *id;
+        set.columnWidths[i] = *width;
     }
     return set;
 }

@@ -11,9 +11,10 @@ struct ColumnSet {
     int columnWidths[kMaxColumns] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 };
 
-// Reads a stored value "N,id0,w0,…". A value that is empty, malformed or longer than the
+// Reads a stored value "N,id0,w0,…", which ends at its first NUL byte. A value that is
+// empty, malformed (also a number outside int or a width above 32767) or longer than the
 // 256-byte read buffer gives the default set.
-ColumnSet ParseColumnSettings(const std::string& text);
+ColumnSet ParseColumnSettings(const std::string& stored);
 // The stored form of a set with the given current widths: count, then "id,width" for each
 // column whose identifier lies within 0 to 10.
 std::string FormatColumnSettings(int count, const int ids[], const int widths[]);

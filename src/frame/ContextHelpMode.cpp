@@ -14,11 +14,32 @@ constexpr DWORD kCommandHelpBase = 0x10000;
 constexpr UINT kIdleMessage = 57345;
 constexpr UINT kHelpModeMessage = 57346;
 
+bool IsKeyMessage(UINT message) {
+    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR ||
+           message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+}
+
 } // namespace
+
+bool ContextHelpMode::CanEnter() const {
+    HWND hwnd = frame_.m_hWnd;
+    HWND capture = GetCapture();
+    return IsWindow(hwnd) && IsWindowEnabled(hwnd) && (capture == nullptr || capture == hwnd);
+}
+
+bool ContextHelpMode::ExitPending() const {
+    MSG msg;
+    return PeekMessageA(&msg, frame_.m_hWnd, WM_EXITHELPMODE, WM_EXITHELPMODE, PM_NOREMOVE) !=
+           FALSE;
+}
 
 void ContextHelpMode::OnContextHelp() {
     if (state_ == Active)
         return;
+    if (!CanEnter() || ExitPending()) {
+        state_ = Off;
+        return;
+    }
     if (state_ == Off) {
         state_ = Entering;
         frame_.PostMessage(WM_COMMAND, ID_CONTEXT_HELP);
@@ -28,18 +49,17 @@ void ContextHelpMode::OnContextHelp() {
     std::string prompt;
     if (!inspLoadString(prompt, kHelpModeMessage))
         inspLoadString(prompt, kIdleMessage);
-    std::string previousText = frame_.m_wndStatusBar.GetPaneText(0);
+    savedPaneText_ = frame_.m_wndStatusBar.GetPaneText(0);
     frame_.m_wndStatusBar.SetPaneText(0, prompt.c_str());
-    HWND previousCapture = SetCapture(frame_.m_hWnd);
+    SetCapture(frame_.m_hWnd);
 
     DWORD context = Track();
 
-    state_ = Off;
-    if (previousCapture != nullptr)
-        SetCapture(previousCapture);
-    else
-        ReleaseCapture();
-    frame_.m_wndStatusBar.SetPaneText(0, previousText.c_str());
+    // Left by Leave, the frame has been put back already and nothing was picked.
+    if (state_ == Active) {
+        state_ = Off;
+        RestoreFrame();
+    }
     const char* helpFile = inspInspectorHelpFile();
     if (context != 0 && AfxGetApp() != nullptr && helpFile != nullptr) {
         if (context == static_cast<DWORD>(-1))
@@ -50,11 +70,42 @@ void ContextHelpMode::OnContextHelp() {
     frame_.PostMessage(WM_IDLEUPDATECMDUI);
 }
 
+void ContextHelpMode::Leave() {
+    if (state_ == Off)
+        return;
+    bool active = state_ == Active;
+    state_ = Off;
+    if (!ExitPending())
+        frame_.PostMessage(WM_EXITHELPMODE);
+    if (active)
+        RestoreFrame();
+}
+
+void ContextHelpMode::RestoreFrame() {
+    if (GetCapture() == frame_.m_hWnd)
+        ReleaseCapture();
+    frame_.m_wndStatusBar.SetPaneText(0, savedPaneText_.c_str());
+}
+
 DWORD ContextHelpMode::Track() {
+    bool idle = true;
     while (state_ == Active) {
         MSG msg;
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+        if (idle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // Idle time, as in every message loop: the bars show the state of their commands.
+            AfxIdleUpdate(nullptr);
+            idle = false;
+            continue;
+        }
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0)
+            PostQuitMessage(static_cast<int>(msg.wParam));
+        if (got <= 0)
             return 0; // no more input, or the application is quitting
+        idle = true;
+        if (msg.message == WM_EXITHELPMODE ||
+            (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+            return 0;
         if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN) {
             for (HWND hwnd = msg.hwnd; hwnd != nullptr; hwnd = GetParent(hwnd)) {
                 if (auto context =
@@ -65,12 +116,27 @@ DWORD ContextHelpMode::Track() {
             }
             return static_cast<DWORD>(-1);
         }
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
-            return 0;
+        if (IsKeyMessage(msg.message)) {
+            TranslateKey(msg);
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
     return 0;
+}
+
+void ContextHelpMode::TranslateKey(MSG& msg) {
+    // Accelerators of menu items are not translated while the mouse is captured.
+    if (GetCapture() == frame_.m_hWnd)
+        ReleaseCapture();
+    if (!frame_.PreTranslateMessage(&msg)) {
+        TranslateMessage(&msg);
+        if (msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSKEYUP)
+            DispatchMessageA(&msg);
+    }
+    if (state_ == Active)
+        SetCapture(frame_.m_hWnd);
 }
 
 bool ContextHelpMode::ShowTopic(DWORD context, const char* helpFile) {
@@ -85,10 +151,15 @@ bool ContextHelpMode::ShowTopic(DWORD context, const char* helpFile) {
 }
 
 bool ContextHelpMode::SwallowCommand(UINT id) {
-    if (state_ == Off || id == ID_HELP || id == ID_DEFAULT_HELP || id == ID_CONTEXT_HELP)
+    if (state_ == Off || id == ID_DEFAULT_HELP || id == ID_CONTEXT_HELP)
         return false;
+    // F1 picks the help topics: they are shown and the mode ends.
+    if (id == ID_HELP) {
+        Leave();
+        return false;
+    }
     if (ShowTopic(kCommandHelpBase + id, inspInspectorHelpFile()))
-        state_ = Off;
+        Leave();
     return true;
 }
 
@@ -101,10 +172,9 @@ bool ContextHelpMode::SwallowSysCommand(UINT command) {
     for (UINT known : withTopics) {
         if (known != base)
             continue;
-        CWinApp* app = AfxGetApp();
-        if (app != nullptr)
+        if (CWinApp* app = AfxGetApp())
             app->WinHelp(kCommandHelpBase + 0xEF00 + (base - 0xF000) / 16, HELP_CONTEXTPOPUP);
-        state_ = Off;
+        Leave();
         return true;
     }
     return false;

@@ -140,6 +140,14 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
 
 BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGING) {
+        auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
+        *result = OnItemChanging(*this, change->iItem, change->uChanged, change->uOldState,
+                                 change->uNewState)
+                      ? TRUE
+                      : FALSE;
+        return TRUE;
+    }
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
         OnItemChanged(*this, change->iItem, change->uChanged);

@@ -74,6 +74,16 @@ InspectorRow* FindInList(const RowList* list, const InspectorRow& row);
 InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad);
 // 1 + the number of rows below `row`.
 int CountSubtree(const InspectorRow* row);
+// Visits `row` and every row below it in pre-order; nothing for a null row.
+template <typename Visit> void ForEachInSubtree(InspectorRow* row, Visit visit) {
+    if (row == nullptr)
+        return;
+    visit(*row);
+    if (row->children) {
+        for (InspectorRow* child = row->children->head; child != nullptr; child = child->next)
+            ForEachInSubtree(child, visit);
+    }
+}
 
 // Links `row` at the tail and takes it over, unless the list already holds a row for its
 // pad: then the row is handed back and nothing changes. Returns null when taken.

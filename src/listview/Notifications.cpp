@@ -12,6 +12,8 @@
 #include "service/InspectorExports.h"
 #include "service/ModuleState.h"
 
+#include <vector>
+
 namespace {
 
 class WaitCursor {
@@ -85,6 +87,17 @@ bool IsDesktopInspector(const CInspectrView& view) {
 // A pad Inspector left without a tree: its top pad, or a pad above it, was hidden.
 bool ShowsHiddenTop(const CInspectrView& view) {
     return !view.rootRow && view.topRecord && view.topRecord->isDesktop == 0;
+}
+
+// The top pad goes with a deleted pad above it too. A pad above it that the table shows as
+// its root (after Parent) is removed as a row instead: the table empties.
+bool TopPadGoesWith(const CInspectrView& view, MvSimplePad* deleted) {
+    if (!view.topRecord || view.topRecord->isDesktop)
+        return false;
+    if (view.topRecord->pad == deleted)
+        return true;
+    return IsTopPadOrAncestor(view, deleted) &&
+           FindRowByPad(view.rootRow.get(), deleted) == nullptr;
 }
 
 void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
@@ -175,6 +188,17 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
         return;
     Refill(view);
     view.ShowCounts();
+}
+
+// The rows of the icon and loader pads whose labels name `pad`. A loader is not the icon of
+// the pad it loaded, so the tree is searched; renames are rare enough for that.
+std::vector<InspectorRow*> StandInRows(CInspectrView& view, MvSimplePad* pad) {
+    std::vector<InspectorRow*> rows;
+    ForEachInSubtree(view.rootRow.get(), [pad, &rows](InspectorRow& row) {
+        if (row.pad != nullptr && !row.gone && StandInOf(row.pad) == pad)
+            rows.push_back(&row);
+    });
+    return rows;
 }
 
 void RefreshSelectionMark(CInspectrView& view, MvSimplePad* pad) {
@@ -295,7 +319,7 @@ void inspectorChangedDelete(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame& frame, CInspectrView& view) {
-        if (view.topRecord && !view.topRecord->isDesktop && view.topRecord->pad == pad) {
+        if (TopPadGoesWith(view, pad)) {
             CloseForDeletedTop(frame, view);
             return;
         }
@@ -353,13 +377,13 @@ void inspectorChangedOwnname(MvSimplePad* pad) {
     ForEachRegistered([pad](CInspectrView& view) {
         if (!Following(view))
             return;
-        InspectorRow* root = view.rootRow.get();
-        InspectorRow* row = FindRowByPad(root, pad);
-        if (row == nullptr && pad->get_icon() != nullptr)
-            row = FindRowByPad(root, pad->get_icon());
+        InspectorRow* row = FindRowByPad(view.rootRow.get(), pad);
+        std::vector<InspectorRow*> standIns = StandInRows(view, pad);
         if (row != nullptr)
             RefreshLabel(view, row);
-        else
+        for (InspectorRow* standIn : standIns)
+            RefreshLabel(view, standIn);
+        if (row == nullptr && standIns.empty())
             FollowAncestorChange(view, pad);
         RepaintResults(view);
         view.UpdateWindow();

@@ -23,15 +23,19 @@ const char* OrEmpty(const char* text) {
 
 } // namespace
 
-std::string RowLabel(MvSimplePad* pad) {
-    std::string label = OrEmpty(pad->get_own_name());
+MvSimplePad* StandInOf(MvSimplePad* pad) {
     const char* className = pad->get_class_name();
     if (className != nullptr && (std::strcmp(className, "MvIconPad") == 0 ||
-                                 std::strcmp(className, "MvDynamicLoadPad") == 0)) {
-        // Both classes stand for another pad; their label names it.
-        if (MvSimplePad* standsFor = static_cast<MvIconPad*>(pad)->get_pad())
-            label += "(" + std::string(OrEmpty(standsFor->get_own_name())) + ")";
-    }
+                                 std::strcmp(className, "MvDynamicLoadPad") == 0))
+        return static_cast<MvIconPad*>(pad)->get_pad();
+    return nullptr;
+}
+
+std::string RowLabel(MvSimplePad* pad) {
+    std::string label = OrEmpty(pad->get_own_name());
+    // A stand-in's label names the pad it stands for.
+    if (MvSimplePad* standsFor = StandInOf(pad))
+        label += "(" + std::string(OrEmpty(standsFor->get_own_name())) + ")";
     return label;
 }
 

@@ -18,6 +18,8 @@ void ReadGeometry(InspectorRow& row, MvSimplePad* pad);
 // The label of a pad's row: its own name, with the name of the pad an icon or dynamically
 // loaded pad stands for in parentheses.
 std::string RowLabel(MvSimplePad* pad);
+// The pad an icon or dynamically loaded pad stands for; null for every other pad.
+MvSimplePad* StandInOf(MvSimplePad* pad);
 // 1 when the pad takes part in a connection: to a slot of its parent, through a dependent
 // without view shown on it, or through its icon.
 int IsConnected(MvSimplePad* pad);

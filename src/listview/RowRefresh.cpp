@@ -52,14 +52,6 @@ bool InSubtree(const InspectorRow* row, const InspectorRow* top) {
     return false;
 }
 
-template <typename Visit> void ForEachInSubtree(InspectorRow* row, Visit visit) {
-    visit(*row);
-    if (row->children) {
-        for (InspectorRow* child = row->children->head; child != nullptr; child = child->next)
-            ForEachInSubtree(child, visit);
-    }
-}
-
 void Retitle(CInspectrView& view, MvSimplePad* pad) {
     const char* ownName = pad->get_own_name();
     if (view.frame != nullptr)

@@ -112,13 +112,18 @@ void SelectRow(CInspectrView& view, const InspectorRow& row) {
     InspectorRow* listed = RowOfItem(view, item);
     if (listed == nullptr || listed->shown != 1)
         return;
+    // The control refuses the selected state to a row that may not have it; the row and the
+    // selection list follow the item only.
+    CListCtrl& list = view.List();
+    list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    if (list.GetItemState(item, LVIS_SELECTED) == 0 || RowOfItem(view, item) != listed)
+        return;
     if (!HasSelectedPad(view, listed->pad)) {
         AddSelectedCopy(view, *listed);
         if (Publishable(*listed))
             PublishSelection(view, 1, listed->pad);
     }
     listed->listSelected = 1;
-    view.List().SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 void DeselectRow(CInspectrView& view, const InspectorRow& row) {
@@ -299,6 +304,14 @@ void RestoreFocus(CInspectrView& view) {
     if (!keepAnchor && row != nullptr)
         view.anchorRow = CopyRow(*row);
     view.Invalidate();
+}
+
+bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsigned oldState,
+                    unsigned newState) {
+    bool selecting = (changed & LVIF_STATE) != 0 && (newState & LVIS_SELECTED) != 0 &&
+                     (oldState & LVIS_SELECTED) == 0;
+    const InspectorRow* row = selecting ? RowOfItem(view, item) : nullptr;
+    return row != nullptr && row->gone != 0;
 }
 
 void OnItemChanged(CInspectrView& view, int item, unsigned changed) {

@@ -49,5 +49,10 @@ void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive);
 // After a refill: the focus goes back into the visible part of the list.
 void RestoreFocus(CInspectrView& view);
 
+// The list control's item-changing notice; true refuses the change. Every road to a
+// selection (clicks, ranges, Select All, the keyboard, SelectRow) passes the control, so the
+// rule that a gone row is never selected is kept here.
+bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsigned oldState,
+                    unsigned newState);
 // The list control's item-changed notice.
 void OnItemChanged(CInspectrView& view, int item, unsigned changed);

@@ -9,6 +9,7 @@
 
 class CFrameWnd;
 class CWinApp;
+class CWnd;
 
 // Control ids and styles of the framework.
 enum : UINT {
@@ -48,6 +49,12 @@ BOOL AfxPumpMessage();
 // Dispatches the queued messages, with pre-translation, until the queue is empty; WM_QUIT
 // stays for the loop that is to end.
 void AfxPumpPending();
+// Deletes an object whose window has gone (a frame or a view in PostNcDestroy) at once, or,
+// while a modal loop runs, when AfxIdleCleanup next runs outside every modal loop: the code
+// that opened the modal loop may still use the object after the loop returns.
+void AfxDeleteWhenIdle(CWnd* wnd);
+// The idle time's cleanup: temporary window objects and the deletions that waited.
+void AfxIdleCleanup();
 // Brings the toolbar buttons (and other bars) of the frame up to date with the command update
 // route, as the idle time after each input does; a null frame updates every visible frame.
 void AfxIdleUpdate(CFrameWnd* frame);

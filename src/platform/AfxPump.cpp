@@ -1,5 +1,6 @@
 #include "Afx.h"
 
+#include "AfxState.h"
 #include "CFrameWnd.h"
 #include "NativeBackend.h"
 
@@ -33,6 +34,24 @@ void AfxPumpPending() {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
+    }
+}
+
+void AfxDeleteWhenIdle(CWnd* wnd) {
+    AfxState& state = AfxGetState();
+    if (state.modalDepth > 0)
+        state.deferredDeletes.emplace_back(wnd);
+    else
+        delete wnd;
+}
+
+void AfxIdleCleanup() {
+    CWnd::DeleteTempMap();
+    AfxState& state = AfxGetState();
+    if (state.modalDepth == 0) {
+        // Deleting a view may delete its document; nothing here adds to the list.
+        std::vector<std::unique_ptr<CWnd>> waiting = std::move(state.deferredDeletes);
+        state.deferredDeletes.clear();
     }
 }
 

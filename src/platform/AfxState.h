@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class CWnd;
 class CWinApp;
@@ -21,6 +22,9 @@ struct AfxState {
     HINSTANCE instanceHandle = nullptr;
     CWinApp* app = nullptr;
     std::set<std::string> registeredClasses;
+    // Modal loops running now, and the window objects whose deletion waits for them.
+    int modalDepth = 0;
+    std::vector<std::unique_ptr<CWnd>> deferredDeletes;
 };
 
 AfxState& AfxGetState();

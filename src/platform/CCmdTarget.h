@@ -6,6 +6,7 @@
 #include <type_traits>
 
 class CCmdUI;
+struct NMHDR;
 
 // Something that receives commands. A command is handled when OnCmdMsg says so; an update
 // request (code CN_UPDATE_COMMAND_UI) asks the target to set the state of a menu item or
@@ -17,13 +18,15 @@ public:
     enum : int { CN_COMMAND = 0, CN_UPDATE_COMMAND_UI = -1, CN_QUERY_HANDLER = -2 };
 
     // One binding of a message map: commands firstId..lastId with notification `code`
-    // (CN_COMMAND for menus, accelerators and buttons) or their update handler.
+    // (CN_COMMAND for menus, accelerators and buttons) or their update handler; or, with
+    // `notify`, the WM_NOTIFY notices of that code from controls firstId..lastId.
     struct MessageMapEntry {
         int code = 0;
         UINT firstId = 0;
         UINT lastId = 0;
         // Runs the handler; false passes the command on along the route.
         BOOL (*handler)(CCmdTarget& target, UINT id, CCmdUI* cmdUI) = nullptr;
+        void (*notify)(CCmdTarget& target, NMHDR* header, LRESULT* result) = nullptr;
     };
     // A class's entries, ended by an entry without handler, and the map of its base class.
     struct MessageMap {
@@ -34,6 +37,8 @@ public:
     // Looks the command up in the message maps of this class and its bases, the most derived
     // first; the first entry that fits decides.
     virtual BOOL OnCmdMsg(UINT id, int code, void* extra);
+    // A control's WM_NOTIFY notice, looked up as commands are; false when no entry takes it.
+    BOOL OnNotifyMsg(UINT id, UINT code, NMHDR* header, LRESULT* result);
 
     void BeginWaitCursor();
     void EndWaitCursor();
@@ -60,6 +65,13 @@ public:
                       "ON_UPDATE_COMMAND_UI takes a member function void (CCmdUI*)");
         (static_cast<T&>(target).*Fn)(cmdUI);
         return TRUE;
+    }
+
+    template <class T, auto Fn>
+    static void CallNotify(CCmdTarget& target, NMHDR* header, LRESULT* result) {
+        static_assert(std::is_invocable_r_v<void, decltype(Fn), T&, NMHDR*, LRESULT*>,
+                      "ON_NOTIFY takes a member function void (NMHDR*, LRESULT*)");
+        (static_cast<T&>(target).*Fn)(header, result);
     }
 
 protected:
@@ -109,6 +121,11 @@ protected:                                                                      
 #define ON_CONTROL(code, id, memberFn)                                                             \
     CCmdTarget::MessageMapEntry{static_cast<int>(code), (id), (id),                                \
                                 &CCmdTarget::CallCommand<ThisClass, memberFn>},
+#define ON_BN_CLICKED(id, memberFn) ON_COMMAND(id, memberFn)
+// A control's WM_NOTIFY notice, e.g. an up-down control's UDN_DELTAPOS.
+#define ON_NOTIFY(code, id, memberFn)                                                              \
+    CCmdTarget::MessageMapEntry{static_cast<int>(code), (id), (id), nullptr,                       \
+                                &CCmdTarget::CallNotify<ThisClass, memberFn>},
 #define ON_UPDATE_COMMAND_UI(id, memberFn)                                                         \
     CCmdTarget::MessageMapEntry{CCmdTarget::CN_UPDATE_COMMAND_UI, (id), (id),                      \
                                 &CCmdTarget::CallUpdate<ThisClass, memberFn>},

@@ -15,7 +15,10 @@ public:
 
 protected:
     BOOL CreateBar(CWnd* parent, DWORD style, UINT id);
+    // Bars keep the font they are given (WM_SETFONT) and draw with the GUI font before that.
+    BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
     DWORD barStyle_ = 0;
+    HFONT font_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Afx.h"
 #include "CWnd.h"
 
 class CView;
@@ -48,7 +49,7 @@ protected:
     // one handles.
     virtual void OnIdleUpdateCmdUI(BOOL disableIfNoHandler);
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
-    void PostNcDestroy() override { delete this; }
+    void PostNcDestroy() override { AfxDeleteWhenIdle(this); }
 
 private:
     CView* activeView_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Afx.h"
 #include "CWnd.h"
 
 class CDocument;
@@ -18,5 +19,5 @@ public:
 
 protected:
     int OnCreate(CREATESTRUCTA* create) override;
-    void PostNcDestroy() override { delete this; }
+    void PostNcDestroy() override { AfxDeleteWhenIdle(this); }
 };

@@ -17,4 +17,6 @@ public:
     std::string helpFilePath;
 
     void WinHelp(std::uintptr_t data, UINT command);
+    // "Using Help": the help system's help on itself.
+    void OnHelpUsing() { WinHelp(0, HELP_HELPONHELP); }
 };

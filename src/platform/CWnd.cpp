@@ -3,6 +3,7 @@
 #include "Afx.h"
 #include "AfxState.h"
 #include "CCmdUI.h"
+#include "CWinApp.h"
 #include "CommCtrl.h"
 #include "NativeBackend.h"
 
@@ -98,6 +99,18 @@ HWND CWnd::Detach() {
     return hwnd;
 }
 
+CWnd::CreationScope::CreationScope(CWnd* wnd) {
+    // Reset() forgets the hook, so it is installed again for every window.
+    native::SetCreationHook(&CWnd::TakeOverCreating);
+    AfxState& state = AfxGetState();
+    outer_ = state.creating;
+    state.creating = wnd;
+}
+
+CWnd::CreationScope::~CreationScope() {
+    AfxGetState().creating = outer_;
+}
+
 void CWnd::TakeOverCreating(HWND hwnd) {
     AfxState& state = AfxGetState();
     CWnd* wnd = state.creating;
@@ -133,16 +146,11 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
         return FALSE;
     }
 
-    // Reset() forgets the hook, so it is installed again for every window.
-    native::SetCreationHook(&CWnd::TakeOverCreating);
-    AfxState& state = AfxGetState();
-    CWnd* outer = state.creating;
-    state.creating = this;
+    CreationScope scope(this);
     HWND hwnd =
         CreateWindowExA(create.dwExStyle, create.lpszClass, create.lpszName,
                         static_cast<DWORD>(create.style), create.x, create.y, create.cx, create.cy,
                         create.hwndParent, create.hMenu, create.hInstance, create.lpCreateParams);
-    state.creating = outer;
     return hwnd != nullptr ? TRUE : FALSE;
 }
 
@@ -163,6 +171,62 @@ BOOL CWnd::DestroyWindow() {
     if (m_hWnd == nullptr)
         return FALSE;
     return ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::SubclassWindow(HWND hwnd) {
+    if (m_hWnd != nullptr || !::IsWindow(hwnd) || FromHandlePermanent(hwnd) != nullptr)
+        return FALSE;
+    Attach(hwnd);
+    auto proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, kWindowProcIndex, reinterpret_cast<std::intptr_t>(&AfxWndProc)));
+    superProc_ = proc != &AfxWndProc ? proc : nullptr;
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    HWND control = ::GetDlgItem(SafeHwnd(parent), static_cast<int>(id));
+    return control != nullptr && SubclassWindow(control);
+}
+
+HWND CWnd::UnsubclassWindow() {
+    if (m_hWnd == nullptr || FromHandlePermanent(m_hWnd) != this)
+        return nullptr;
+    if (superProc_ != nullptr)
+        SetWindowLongPtrA(m_hWnd, kWindowProcIndex, reinterpret_cast<std::intptr_t>(superProc_));
+    superProc_ = nullptr;
+    return Detach();
+}
+
+namespace {
+
+BOOL ModifyLong(HWND hwnd, int index, DWORD remove, DWORD add) {
+    auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, index));
+    DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return FALSE;
+    ::SetWindowLongPtrA(hwnd, index, static_cast<std::intptr_t>(changed));
+    return TRUE;
+}
+
+} // namespace
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    return ModifyLong(m_hWnd, GWL_STYLE, remove, add);
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add) {
+    return ModifyLong(m_hWnd, GWL_EXSTYLE, remove, add);
+}
+
+std::string CWnd::GetDlgItemText(int id) const {
+    HWND control = ::GetDlgItem(m_hWnd, id);
+    return control != nullptr ? FromHandle(control)->GetWindowText() : std::string();
+}
+
+void CWnd::WinHelp(DWORD_PTR data, UINT command) {
+    CWinApp* app = AfxGetApp();
+    ::WinHelpA(m_hWnd, app != nullptr && app->m_pszHelpFilePath ? app->m_pszHelpFilePath : "",
+               command, data);
 }
 
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -210,12 +274,14 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
     if (header == nullptr)
         return FALSE;
     CWnd* control = FromHandlePermanent(header->hwndFrom);
-    return control != nullptr && control != this &&
-           control->OnChildNotify(WM_NOTIFY, wParam, lParam, result);
+    if (control != nullptr && control != this &&
+        control->OnChildNotify(WM_NOTIFY, wParam, lParam, result))
+        return TRUE;
+    return OnNotifyMsg(static_cast<UINT>(header->idFrom), header->code, header, result);
 }
 
 BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
@@ -223,9 +289,9 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
 }
 
 int CWnd::RunModalLoop() {
-    inModalLoop_ = true;
-    modalResult_ = IDCANCEL;
-    while (inModalLoop_) {
+    continueModal_ = true;
+    ++AfxGetState().modalDepth;
+    while (continueModal_) {
         MSG msg;
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == -1) {
@@ -242,12 +308,17 @@ int CWnd::RunModalLoop() {
             DispatchMessageA(&msg);
         }
     }
+    --AfxGetState().modalDepth;
     return modalResult_;
 }
 
 void CWnd::EndModalLoop(int result) {
     modalResult_ = result;
-    inModalLoop_ = false;
+    if (continueModal_) {
+        continueModal_ = false;
+        // The loop may be waiting for input; this wakes it to see that it has ended.
+        PostMessageA(nullptr, WM_NULL, 0, 0);
+    }
 }
 
 BOOL CWnd::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -307,8 +378,14 @@ BOOL CWnd::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
         OnEnterIdle(static_cast<UINT>(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
         return TRUE;
     case WM_HELP:
-        *result = OnHelpInfo();
+        *result = OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam));
         return TRUE;
+    case WM_CONTEXTMENU: {
+        auto bits = static_cast<std::uintptr_t>(lParam);
+        OnContextMenu(FromHandle(reinterpret_cast<HWND>(wParam)),
+                      POINT{static_cast<short>(LOWORD(bits)), static_cast<short>(HIWORD(bits))});
+        return TRUE;
+    }
     case WM_SETFOCUS:
         OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
         return TRUE;
@@ -370,8 +447,11 @@ void CWnd::OnInitMenuPopup(HMENU, UINT, BOOL) {
 void CWnd::OnEnterIdle(UINT, CWnd*) {
     Default();
 }
-BOOL CWnd::OnHelpInfo() {
+BOOL CWnd::OnHelpInfo(HELPINFO*) {
     return static_cast<BOOL>(Default());
+}
+void CWnd::OnContextMenu(CWnd*, POINT) {
+    Default();
 }
 void CWnd::OnSetFocus(CWnd*) {
     Default();

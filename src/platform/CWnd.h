@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CCmdTarget.h"
-#include "Win.h"
+#include "WinDialog.h"
 
 #include <string>
 
@@ -39,6 +39,13 @@ public:
                         const RECT& rect, CWnd* parent, UINT id, CCreateContext* context = nullptr);
     virtual BOOL DestroyWindow();
 
+    // Serves an existing window from now on, its own procedure handling what this object
+    // leaves to the default; false when another object serves it already.
+    BOOL SubclassWindow(HWND hwnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    // Gives the window its procedure back and lets go of it.
+    HWND UnsubclassWindow();
+
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // The default processing of the message being handled.
@@ -55,10 +62,11 @@ public:
     virtual BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // Modal loop: dispatches messages until EndModalLoop, or until no input can come
-    // any more, which ends it with IDCANCEL.
+    // any more, which ends it with IDCANCEL. While any modal loop runs, windows' objects that
+    // delete themselves wait for AfxIdleCleanup.
     int RunModalLoop();
     virtual void EndModalLoop(int result);
-    BOOL ContinueModal() const { return inModalLoop_; }
+    BOOL ContinueModal() const { return continueModal_; }
 
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
@@ -86,6 +94,45 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const {
+        return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+    }
+    BOOL ModifyStyle(DWORD remove, DWORD add);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add);
+    CWnd* GetFocus() const { return FromHandle(::GetFocus()); }
+
+    // The dialog manager's functions on this window's controls.
+    LRESULT SendDlgItemMessage(int id, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendDlgItemMessageA(m_hWnd, id, msg, wParam, lParam);
+    }
+    void SetDlgItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
+    std::string GetDlgItemText(int id) const;
+    void SetDlgItemInt(int id, UINT value, BOOL isSigned = TRUE) {
+        ::SetDlgItemInt(m_hWnd, id, value, isSigned);
+    }
+    UINT GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL isSigned = TRUE) const {
+        return ::GetDlgItemInt(m_hWnd, id, translated, isSigned);
+    }
+    void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
+    UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+    void CheckRadioButton(int first, int last, int check) {
+        ::CheckRadioButton(m_hWnd, first, last, check);
+    }
+    CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const {
+        return FromHandle(::GetNextDlgTabItem(m_hWnd, SafeHwnd(control), previous));
+    }
+    CWnd* GetNextDlgGroupItem(CWnd* control, BOOL previous = FALSE) const {
+        return FromHandle(::GetNextDlgGroupItem(m_hWnd, SafeHwnd(control), previous));
+    }
+    // Help from the application's help file, on behalf of this window.
+    void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+    // The font the window draws its text with (WM_GETFONT); null: the system font.
+    HFONT GetFont() const {
+        return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    }
+    void SetFont(HFONT font, BOOL redraw = TRUE) {
+        ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    }
     int MessageBox(const char* text, const char* caption, UINT type) {
         return ::MessageBoxA(m_hWnd, text, caption, type);
     }
@@ -107,12 +154,32 @@ protected:
     virtual void OnInitMenu(HMENU menu);
     virtual void OnInitMenuPopup(HMENU popup, UINT index, BOOL sysMenu);
     virtual void OnEnterIdle(UINT why, CWnd* who);
-    virtual BOOL OnHelpInfo();
+    // WM_HELP; the default passes it on to the parent (or owner).
+    virtual BOOL OnHelpInfo(HELPINFO* info);
+    // WM_CONTEXTMENU at a screen point, (-1, -1) when asked from the keyboard; the default
+    // passes it on to the parent.
+    virtual void OnContextMenu(CWnd* wnd, POINT point);
     virtual void OnSetFocus(CWnd* old);
     virtual void OnKillFocus(CWnd* next);
 
     // Handles a message that has a virtual handler; false leaves it to Default().
     virtual BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    // While it lives, the window the system creates next is served by `wnd` from its first
+    // message on.
+    class CreationScope {
+    public:
+        explicit CreationScope(CWnd* wnd);
+        ~CreationScope();
+        CreationScope(const CreationScope&) = delete;
+        CreationScope& operator=(const CreationScope&) = delete;
+
+    private:
+        CWnd* outer_;
+    };
+
+    bool continueModal_ = false;
+    int modalResult_ = 0;
 
 private:
     friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
@@ -128,6 +195,4 @@ private:
     };
     CurrentMessage current_;
     WNDPROC superProc_ = nullptr;
-    bool inModalLoop_ = false;
-    int modalResult_ = 0;
 };

@@ -268,14 +268,41 @@ struct NMLISTVIEW {
 };
 using NM_LISTVIEW = NMLISTVIEW;
 
+// Up-down controls. The position runs from the lower to the upper end of the range; the up
+// arrow moves towards the upper end, which may be the smaller number. The default range is
+// 100 (lower) to 0 (upper).
+enum : UINT {
+    UDM_SETRANGE = WM_USER + 101,
+    UDM_GETRANGE = WM_USER + 102,
+    UDM_SETPOS = WM_USER + 103,
+    UDM_GETPOS = WM_USER + 104,
+    UDM_SETBUDDY = WM_USER + 105,
+    UDM_GETBUDDY = WM_USER + 106,
+    UDM_SETBASE = WM_USER + 109,
+    UDM_GETBASE = WM_USER + 110,
+    UDM_SETRANGE32 = WM_USER + 111,
+    UDM_GETRANGE32 = WM_USER + 112,
+    UDM_SETPOS32 = WM_USER + 113,
+    UDM_GETPOS32 = WM_USER + 114,
+};
+enum : int { UD_MAXVAL = 0x7FFF, UD_MINVAL = -UD_MAXVAL };
+enum : UINT { UDN_FIRST = 0u - 721u, UDN_DELTAPOS = UDN_FIRST - 1 };
+
+// UDN_DELTAPOS, sent before the position changes; a nonzero answer keeps it.
+struct NMUPDOWN {
+    NMHDR hdr;
+    int iPos = 0;
+    int iDelta = 0;
+};
+
 struct INITCOMMONCONTROLSEX {
     DWORD dwSize = sizeof(INITCOMMONCONTROLSEX);
     DWORD dwICC = 0;
 };
-enum : DWORD { ICC_LISTVIEW_CLASSES = 0x0001 };
+enum : DWORD { ICC_LISTVIEW_CLASSES = 0x0001, ICC_UPDOWN_CLASS = 0x0010 };
 
-// Registers the common controls' window classes. The list view's class is registered from
-// the start as well, so calling this is optional.
+// Registers the common controls' window classes. The list view's and the up-down control's
+// classes are registered from the start as well, so calling this is optional.
 void InitCommonControls();
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
 

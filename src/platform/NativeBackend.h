@@ -94,6 +94,8 @@ int WaitCursorDepth();
 void AdjustWaitCursor(int delta);
 
 std::string GetClassNameOf(HWND hwnd);
+// The template a dialog was created from; 0 for any other window.
+UINT DialogTemplateId(HWND hwnd);
 std::string GetWindowTextOf(HWND hwnd);
 // Top-level windows in creation order, then children of a window in creation order.
 std::vector<HWND> TopLevelWindows();

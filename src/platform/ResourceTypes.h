@@ -28,6 +28,7 @@ inline constexpr BYTE FALT = 0x10;
 
 // Virtual-key codes; letters and digits are their upper-case ASCII codes.
 inline constexpr WORD VK_BACK = 0x08;
+inline constexpr WORD VK_TAB = 0x09;
 inline constexpr WORD VK_RETURN = 0x0D;
 inline constexpr WORD VK_ESCAPE = 0x1B;
 inline constexpr WORD VK_SPACE = 0x20;
@@ -41,8 +42,11 @@ inline constexpr WORD VK_RIGHT = 0x27;
 inline constexpr WORD VK_DOWN = 0x28;
 inline constexpr WORD VK_INSERT = 0x2D;
 inline constexpr WORD VK_DELETE = 0x2E;
+inline constexpr WORD VK_APPS = 0x5D;
 inline constexpr WORD VK_F1 = 0x70;
+inline constexpr WORD VK_F4 = 0x73;
 inline constexpr WORD VK_F6 = 0x75;
+inline constexpr WORD VK_F10 = 0x79;
 inline constexpr WORD VK_F12 = 0x7B;
 
 // Window styles of dialog controls beside those of WinTypes.h.
@@ -62,6 +66,8 @@ inline constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 inline constexpr DWORD BS_CHECKBOX = 0x0002;
 inline constexpr DWORD BS_AUTOCHECKBOX = 0x0003;
 inline constexpr DWORD BS_RADIOBUTTON = 0x0004;
+inline constexpr DWORD BS_3STATE = 0x0005;
+inline constexpr DWORD BS_AUTO3STATE = 0x0006;
 inline constexpr DWORD BS_GROUPBOX = 0x0007;
 inline constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 inline constexpr DWORD BS_TYPEMASK = 0x000F;
@@ -78,16 +84,21 @@ inline constexpr DWORD LBS_NOTIFY = 0x0001;
 inline constexpr DWORD LBS_SORT = 0x0002;
 inline constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
 
+inline constexpr DWORD CBS_SIMPLE = 0x0001;
+inline constexpr DWORD CBS_DROPDOWN = 0x0002;
 inline constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
 inline constexpr DWORD CBS_SORT = 0x0100;
 
+inline constexpr DWORD UDS_WRAP = 0x0001;
 inline constexpr DWORD UDS_SETBUDDYINT = 0x0002;
 inline constexpr DWORD UDS_ALIGNRIGHT = 0x0004;
+inline constexpr DWORD UDS_ALIGNLEFT = 0x0008;
 inline constexpr DWORD UDS_AUTOBUDDY = 0x0010;
 inline constexpr DWORD UDS_ARROWKEYS = 0x0020;
 inline constexpr DWORD UDS_NOTHOUSANDS = 0x0080;
 
-// Window classes of dialog controls.
+// Window classes of dialogs and their controls; names compare without regard to case.
+inline constexpr const char* WC_DIALOG = "#32770";
 inline constexpr const char* WC_BUTTON = "BUTTON";
 inline constexpr const char* WC_EDIT = "EDIT";
 inline constexpr const char* WC_STATIC = "STATIC";

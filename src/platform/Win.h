@@ -79,8 +79,18 @@ BOOL TranslateMessage(const MSG* msg);
 HWND GetParent(HWND hwnd);
 HWND SetParent(HWND hwnd, HWND newParent);
 HWND GetWindow(HWND hwnd, UINT relation);
+// Whether `hwnd` is a child or further descendant of `parent`.
+BOOL IsChild(HWND parent, HWND hwnd);
 HWND GetDlgItem(HWND hwnd, int id);
 int GetDlgCtrlID(HWND hwnd);
+
+// Named values a window carries for whoever sets them; removed with the window.
+BOOL SetPropA(HWND hwnd, const char* name, HANDLE data);
+HANDLE GetPropA(HWND hwnd, const char* name);
+HANDLE RemovePropA(HWND hwnd, const char* name);
+// The help context of a window, reported in the HELPINFO of its WM_HELP.
+BOOL SetWindowContextHelpId(HWND hwnd, DWORD id);
+DWORD GetWindowContextHelpId(HWND hwnd);
 
 BOOL EnableWindow(HWND hwnd, BOOL enable);
 BOOL IsWindowEnabled(HWND hwnd);
@@ -116,14 +126,43 @@ BOOL SystemParametersInfoA(UINT action, UINT param, void* out, UINT winIni);
 DWORD GetSysColor(int index);
 
 HBRUSH CreateSolidBrush(COLORREF color);
-BOOL DeleteObject(HBRUSH brush);
+// Deletes a brush or a dialog's font; stock objects and objects selected into a device
+// context stay.
+BOOL DeleteObject(HGDIOBJ object);
 // The colour of a brush made by CreateSolidBrush; 0 when the brush is unknown.
 BOOL GetBrushColor(HBRUSH brush, COLORREF* color);
+HGDIOBJ GetStockObject(int index);
+
+// A device context of a window's client area, with the system font selected at first.
+HDC GetDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC dc);
+// Selects a font into the context; the font selected before, null when either is unknown.
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
+
+// Where the mouse was last, in screen co-ordinates.
+BOOL GetCursorPos(POINT* point);
 
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
 int MessageBoxIndirectA(const MSGBOXPARAMSA* params);
 
 BOOL WinHelpA(HWND hwnd, const char* helpFile, UINT command, std::uintptr_t data);
+
+// WM_HELP's lParam. F1 sends WM_HELP to the focus window; after the title-bar help button of a
+// window with WS_EX_CONTEXTHELP, the next click sends it to the window clicked. The default
+// procedure passes it on to the parent, or to the owner of a top-level window.
+struct HELPINFO {
+    UINT cbSize = sizeof(HELPINFO);
+    int iContextType = 0;
+    int iCtrlId = 0;
+    HANDLE hItemHandle = nullptr;
+    DWORD_PTR dwContextId = 0;
+    POINT MousePos;
+};
+enum : int { HELPINFO_WINDOW = 1, HELPINFO_MENUITEM = 2 };
+
+// The handle of a registered module by its name (case does not matter); null when none.
+HMODULE GetModuleHandleA(const char* name);
 
 // Resources of a module, looked up by the module's handle.
 int LoadStringA(HINSTANCE instance, UINT id, char* buffer, int bufferSize);

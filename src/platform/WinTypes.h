@@ -14,7 +14,10 @@ using LONG = std::int32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using INT_PTR = std::intptr_t;
+using DWORD_PTR = std::uintptr_t;
 using COLORREF = DWORD;
+using HANDLE = void*;
 
 #ifndef TRUE
 #define TRUE 1
@@ -34,12 +37,16 @@ MV_DECLARE_HANDLE(HBRUSH);
 MV_DECLARE_HANDLE(HCURSOR);
 MV_DECLARE_HANDLE(HBITMAP);
 MV_DECLARE_HANDLE(HKEY);
+MV_DECLARE_HANDLE(HDC);
+MV_DECLARE_HANDLE(HFONT);
 
 #undef MV_DECLARE_HANDLE
 
 #define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000001u)))
 
 using HMODULE = HINSTANCE;
+// Any drawing object: a brush or a font.
+using HGDIOBJ = void*;
 
 struct RECT {
     LONG left = 0;
@@ -104,11 +111,15 @@ enum : UINT {
     WM_SETTINGCHANGE = 0x001A,
     WM_CANCELMODE = 0x001F,
     WM_SETCURSOR = 0x0020,
+    WM_NEXTDLGCTL = 0x0028,
+    WM_SETFONT = 0x0030,
+    WM_GETFONT = 0x0031,
     WM_NOTIFY = 0x004E,
     WM_HELP = 0x0053,
     WM_CONTEXTMENU = 0x007B,
     WM_NCCREATE = 0x0081,
     WM_NCDESTROY = 0x0082,
+    WM_GETDLGCODE = 0x0087,
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,
@@ -118,6 +129,8 @@ enum : UINT {
     WM_COMMAND = 0x0111,
     WM_SYSCOMMAND = 0x0112,
     WM_TIMER = 0x0113,
+    WM_HSCROLL = 0x0114,
+    WM_VSCROLL = 0x0115,
     WM_INITMENU = 0x0116,
     WM_INITMENUPOPUP = 0x0117,
     WM_ENTERIDLE = 0x0121,
@@ -177,8 +190,15 @@ enum : int {
     SW_RESTORE = 9,
 };
 
-// GetWindow relations.
-enum : UINT { GW_OWNER = 4 };
+// GetWindow relations: siblings in z-order (creation order), the owner, the first child.
+enum : UINT {
+    GW_HWNDFIRST = 0,
+    GW_HWNDLAST = 1,
+    GW_HWNDNEXT = 2,
+    GW_HWNDPREV = 3,
+    GW_OWNER = 4,
+    GW_CHILD = 5,
+};
 
 // Message boxes.
 enum : UINT {
@@ -221,10 +241,45 @@ enum : UINT {
     SC_CLOSE = 0xF060,
     SC_RESTORE = 0xF120,
     SC_TASKLIST = 0xF130,
+    SC_CONTEXTHELP = 0xF180,
 };
 
 // Help engine commands.
-enum : UINT { HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_CONTEXTPOPUP = 0x8, HELP_FINDER = 0xB };
+enum : UINT {
+    HELP_CONTEXT = 0x1,
+    HELP_QUIT = 0x2,
+    HELP_HELPONHELP = 0x4,
+    HELP_CONTEXTPOPUP = 0x8,
+    HELP_FINDER = 0xB,
+    HELP_PARTIALKEY = 0x105,
+};
+
+// Stock drawing objects.
+enum : int { SYSTEM_FONT = 13, DEFAULT_GUI_FONT = 17 };
+
+// The measures of a font in a device context, in pixels.
+struct TEXTMETRICA {
+    LONG tmHeight = 0;
+    LONG tmAscent = 0;
+    LONG tmDescent = 0;
+    LONG tmInternalLeading = 0;
+    LONG tmExternalLeading = 0;
+    LONG tmAveCharWidth = 0;
+    LONG tmMaxCharWidth = 0;
+    LONG tmWeight = 0;
+    LONG tmOverhang = 0;
+    LONG tmDigitizedAspectX = 0;
+    LONG tmDigitizedAspectY = 0;
+    BYTE tmFirstChar = 0;
+    BYTE tmLastChar = 0;
+    BYTE tmDefaultChar = 0;
+    BYTE tmBreakChar = 0;
+    BYTE tmItalic = 0;
+    BYTE tmUnderlined = 0;
+    BYTE tmStruckOut = 0;
+    BYTE tmPitchAndFamily = 0;
+    BYTE tmCharSet = 0;
+};
 
 // Image loading.
 enum : UINT { IMAGE_BITMAP = 0, IMAGE_ICON = 1 };

@@ -213,8 +213,9 @@ TEST_F(DesktopHostTest, HelpDirectoryAndHelpCallsAreKept) {
     EXPECT_EQ(log[0].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
     EXPECT_EQ(log[0].data, 42u);
     EXPECT_TRUE(log[1].popup);
+    EXPECT_EQ(log[1].command, static_cast<UINT>(HELP_PARTIALKEY));
     EXPECT_EQ(log[2].command, static_cast<UINT>(HELP_FINDER));
-    EXPECT_EQ(log[2].file, AfxGetApp()->m_pszHelpFilePath);
+    EXPECT_EQ(log[2].file, "/usr/share/mosvane/help\\mvdesk.hlp");
 }
 
 TEST_F(DesktopHostTest, TheRegistryModuleReachesTheStore) {

@@ -191,10 +191,15 @@ TEST_F(DesktopOperations, FrameworkOperationsOfThePadNotifyToo) {
     child->select(0);
     child->deselect();
     child->connect(parent, "value");
+    child->SetGroupDepth(1);
+    child->ungroup();
     child->paste(nullptr, 7, 8);
     child->delete_hide();
-    EXPECT_EQ(recorder.Entries(), (std::vector<std::string>{"Position", "Size", "Select", "Select",
-                                                            "Connect", "Paste", "Delete"}));
+    parent->destroy();
+    EXPECT_EQ(recorder.Entries(),
+              (std::vector<std::string>{"Position", "Size", "Select", "Select", "Connect", "Group",
+                                        "Paste", "Delete", "Delete"}));
+    EXPECT_EQ(child->get_groupDepth(), 0);
 }
 
 // The pads' own operations cannot refuse: they keep every pad within the desktop's limits.

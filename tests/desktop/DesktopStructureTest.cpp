@@ -189,6 +189,14 @@ TEST_F(DesktopStructure, UndoRevertsMovesAndResizesRecordedBeforeTheChange) {
     EXPECT_EQ(pad->RelX(), 10);
     EXPECT_FALSE(desktop.Undo());
     EXPECT_EQ(recorder.Entries(), (std::vector<std::string>{"Size", "Position"}));
+
+    // A pad without a view of its own records through the view it is shown on.
+    DesktopPad* viewless = desktop.CreatePad(pad, "MvPad", false);
+    viewless->get_view()->GetDeskTop()->get_padmanager()->getUndoBuffer()->SetUndoBuffer(kUndoMove,
+                                                                                         viewless);
+    viewless->move(5, 5, 0);
+    ASSERT_TRUE(desktop.Undo());
+    EXPECT_EQ(viewless->RelX(), 0);
 }
 
 TEST_F(DesktopStructure, DataLinksConnectChildrenToSlotsOfTheirParent) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -194,7 +195,7 @@ TEST(LabelCellText, TreePrefixesAndImages) {
 }
 
 struct SettingsCase {
-    const char* stored;
+    std::string stored;
     int count;
     std::vector<int> ids;
     std::vector<int> widths;
@@ -217,17 +218,30 @@ const std::vector<int> kAutomatic = {-1, -1, -1, -1, -1};
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ColumnSettingsTest,
-    ::testing::Values(SettingsCase{"3,0,120,2,80,7,-1", 3, {0, 2, 7}, {120, 80, -1}},
-                      SettingsCase{"3,,0,120,,2,80,7,-1,", 3, {0, 2, 7}, {120, 80, -1}},
-                      SettingsCase{"2,0x,150,10y,60", 2, {0, 10}, {150, 60}},
-                      SettingsCase{"3,0,120,2,80", 5, kDefaultIds, kAutomatic},
-                      SettingsCase{"3,1,120,2,80,7,60", 5, kDefaultIds, kAutomatic},
-                      SettingsCase{"2,0,100,11,60", 5, kDefaultIds, kAutomatic},
-                      SettingsCase{"11,0,100", 5, kDefaultIds, kAutomatic},
-                      SettingsCase{"0", 5, kDefaultIds, kAutomatic},
-                      SettingsCase{"", 5, kDefaultIds, kAutomatic},
-                      SettingsCase{",,,", 5, kDefaultIds, kAutomatic},
-                      SettingsCase{"abc", 5, kDefaultIds, kAutomatic}));
+    ::testing::Values(
+        SettingsCase{"3,0,120,2,80,7,-1", 3, {0, 2, 7}, {120, 80, -1}},
+        SettingsCase{"3,,0,120,,2,80,7,-1,", 3, {0, 2, 7}, {120, 80, -1}},
+        SettingsCase{"2,0x,150,10y,60", 2, {0, 10}, {150, 60}},
+        SettingsCase{"3,0,120,2,80", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"3,1,120,2,80,7,60", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"2,0,100,11,60", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"11,0,100", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"0", 5, kDefaultIds, kAutomatic}, SettingsCase{"", 5, kDefaultIds, kAutomatic},
+        SettingsCase{",,,", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"abc", 5, kDefaultIds, kAutomatic},
+        // A number outside the range of int is malformed, never wrapped.
+        SettingsCase{"4294967298,0,150,4,60", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"2,0,150,4294967297,60", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"2,0,150,4,4294967196", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"2,0,150,4,99999999999999999999999", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"2,0,-2147483648,4,60", 2, {0, 4}, {std::numeric_limits<int>::min(), 60}},
+        // The value is a string: it ends at its first NUL byte.
+        SettingsCase{std::string("2,0,150\0,4,60", 13), 5, kDefaultIds, kAutomatic},
+        SettingsCase{std::string("2,0,150,4,60\0,9", 15), 2, {0, 4}, {150, 60}},
+        // Widths the list control cannot take (above 32767) are malformed.
+        SettingsCase{"2,0,150,4,32767", 2, {0, 4}, {150, 32767}},
+        SettingsCase{"2,0,150,4,32768", 5, kDefaultIds, kAutomatic},
+        SettingsCase{"3,0,1000000000,1,1000000000,2,1000000000", 5, kDefaultIds, kAutomatic}));
 
 TEST(ColumnSettings, AnOversizedValueGivesTheDefaultSet) {
     std::string stored = "2,0,100,4," + std::string(300, '9');

@@ -1,9 +1,15 @@
 #include "DesktopPad.h"
 #include "InspectorFixture.h"
+#include "frame/ColumnSettings.h"
 #include "listview/Selection.h"
 #include "platform/Afx.h"
+#include "platform/CToolBar.h"
 #include "platform/NativeMenu.h"
 #include "resources/CommandIds.h"
+
+#include <climits>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -26,6 +32,22 @@ protected:
             }
         }
         return texts;
+    }
+
+    // Runs help mode on the frame with `input` as all the input there is; returns how often
+    // the mode's loop waited for input.
+    static int InHelpMode(CMainFrame* frame, const std::function<void()>& input) {
+        int asked = 0;
+        native::SetInputWaiter([&]() {
+            if (asked++ > 0)
+                return false;
+            input();
+            return true;
+        });
+        SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+        AfxPumpPending();
+        native::SetInputWaiter({});
+        return asked;
     }
 
     DesktopPad* stage = nullptr;
@@ -82,20 +104,39 @@ TEST_F(FrameTest, ClosingStoresTheColumnsAndDestroysTheFrame) {
     EXPECT_EQ(stored.substr(0, 4), "5,0,");
 }
 
+TEST_F(FrameTest, StoredWidthsNeverRefuseAnInspectorAndTheFrameStaysOnTheScreen) {
+    const int usual[] = {100, 148, 94};
+    const int huge[] = {INT_MAX, INT_MAX, INT_MAX};
+    EXPECT_EQ(inspFrameWidth(usual, 4, 1024), 350);
+    EXPECT_EQ(inspFrameWidth(huge, INT_MAX, 1024), 1024);
+    host->Registry().Write(kSettingsKey, kSettingsValue,
+                           "3,0,1000000000,1,1000000000,2,1000000000");
+    CMainFrame* frame = Open(stage);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(View(frame).columnCount, 5);
+}
+
+TEST_F(FrameTest, TheCountPaneHoldsEightOfTheToolbarFontsWidestCharacters) {
+    for (Language language : {Language::English, Language::Japanese}) {
+        native::SetLanguage(language);
+        CMainFrame* frame = Open(stage);
+        UINT id = 0;
+        UINT style = 0;
+        int width = 0;
+        frame->m_wndStatusBar.GetPaneInfo(1, id, style, width);
+        EXPECT_EQ(id, 101u);
+        EXPECT_EQ(width, language == Language::English ? 8 * 11 : 8 * 12);
+    }
+}
+
 TEST_F(FrameTest, HelpModeShowsTheTopicOfAMenuCommandInsteadOfRunningIt) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
-    int asked = 0;
-    native::SetInputWaiter([frame, &asked]() {
-        if (asked++ > 0)
-            return false; // one menu choice is all the input there is
+    InHelpMode(frame, [frame]() {
         EXPECT_EQ(native::ChooseMenuPath(frame->m_hWnd, {"Tools", "Option", "Nested Label"}),
                   native::MenuChoice::Chosen);
-        return true;
     });
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
-    AfxPumpPending();
-    native::SetInputWaiter({});
     EXPECT_EQ(View(frame).nestedLabels, 0);
     ASSERT_FALSE(host->HelpLog().empty());
     EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvkinsp.hlp");
@@ -110,21 +151,11 @@ TEST_F(FrameTest, ClosingInHelpModeLeavesItFirstAndClosesAfterwards) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
     HWND hwnd = frame->m_hWnd;
-    bool asked = false;
-    native::SetInputWaiter([hwnd, &asked]() {
-        if (asked)
-            return false;
-        asked = true;
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        return true;
-    });
-    SendMessageA(hwnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
-    AfxPumpPending();
-    native::SetInputWaiter({});
+    InHelpMode(frame, [hwnd]() { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
-TEST_F(FrameTest, F1OpensTheSystemHelpTopics) {
+TEST_F(FrameTest, F1OpensTheSystemHelpTopicsAndUsingHelpTheHelpOnHelp) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
     native::PressKey(View(frame).m_hWnd, VK_F1, false, false, false);
@@ -132,6 +163,64 @@ TEST_F(FrameTest, F1OpensTheSystemHelpTopics) {
     ASSERT_FALSE(host->HelpLog().empty());
     EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvhelp.hlp");
     EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_FINDER));
+    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_USING, 0);
+    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_HELPONHELP));
+}
+
+TEST_F(FrameTest, HelpModeChecksItsButtonWhileActiveOrWhenItCannotStart) {
+    CMainFrame* frame = Open(stage);
+    int index = frame->m_wndToolBar.CommandToIndex(ID_CONTEXT_HELP);
+    auto checked = [&] {
+        return (frame->m_wndToolBar.GetButtonState(index) & TBSTATE_CHECKED) != 0;
+    };
+    bool checkedInHelpMode = false;
+    InHelpMode(frame, [&]() { checkedInHelpMode = checked(); });
+    EXPECT_TRUE(checkedInHelpMode);
+    AfxIdleUpdate(frame);
+    EXPECT_FALSE(checked());
+    SetCapture(host->MainWindow().m_hWnd); // another window holds the mouse
+    AfxIdleUpdate(frame);
+    EXPECT_TRUE(checked());
+    ReleaseCapture();
+}
+
+TEST_F(FrameTest, DeactivationLeavesHelpModeAtOnce) {
+    CMainFrame* other = Open(button);
+    CMainFrame* frame = Open(stage);
+    std::string idleText = frame->m_wndStatusBar.GetPaneText(0);
+    EXPECT_EQ(InHelpMode(frame,
+                         [&]() {
+                             other->SetActiveWindow();
+                             // The exit message is pending: help mode cannot start meanwhile.
+                             SendMessageA(frame->m_hWnd, WM_COMMAND, ID_CONTEXT_HELP, 0);
+                         }),
+              1);
+    EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
+    EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), idleText);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(FrameTest, KeysInHelpModeGoThroughTheAccelerators) {
+    host->SetHelpDirectory("C:\\Help");
+    CMainFrame* frame = Open(stage);
+    // Alt+Enter shows the topic of Pad Properties, F1 the help topics, Escape nothing.
+    for (auto [key, alt, help] : {std::tuple{VK_RETURN, true, "C:\\Help\\mvkinsp.hlp 8 98237"},
+                                  std::tuple{VK_F1, false, "C:\\Help\\mvhelp.hlp 11 0"},
+                                  std::tuple{VK_ESCAPE, false, ""}}) {
+        size_t calls = host->HelpLog().size();
+        EXPECT_EQ(
+            InHelpMode(frame,
+                       [&]() { native::PressKey(View(frame).m_hWnd, key, false, false, alt); }),
+            1);
+        EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
+        std::string shown;
+        for (size_t i = calls; i < host->HelpLog().size(); ++i) {
+            const HelpCall& call = host->HelpLog()[i];
+            shown +=
+                call.file + " " + std::to_string(call.command) + " " + std::to_string(call.data);
+        }
+        EXPECT_EQ(shown, help);
+    }
 }
 
 TEST_F(FrameTest, NoHelpDirectoryMeansNoHelp) {

@@ -8,6 +8,8 @@
 #include "resources/ResourceIds.h"
 #include "service/InspectorProbe.h"
 
+#include <gmock/gmock.h>
+
 #include <functional>
 
 namespace {
@@ -115,13 +117,19 @@ TEST_F(NotificationsTest, DeletingTheTopPadClosesItsInspectorsWhateverAutoUpdate
     struct Case {
         bool destroy;
         bool autoUpdate;
+        bool ancestor; // the top pad goes with a pad above it
     };
-    for (Case c : {Case{false, true}, Case{false, false}, Case{true, true}, Case{true, false}}) {
+    for (Case c : {Case{false, true, false}, Case{false, false, false}, Case{true, true, false},
+                   Case{true, false, false}, Case{false, true, true}, Case{false, false, true}}) {
         SCOPED_TRACE(std::string(c.destroy ? "destroy" : "delete") +
-                     (c.autoUpdate ? ", auto update" : ", no auto update"));
-        DesktopPad* top = desktop.AddPad(stage, "Top", 0, 0, 10, 10);
+                     (c.autoUpdate ? ", auto update" : ", no auto update") +
+                     (c.ancestor ? ", ancestor" : ""));
+        DesktopPad* holder = desktop.AddPad(stage, "Holder", 0, 0, 20, 20);
+        DesktopPad* top = desktop.AddPad(holder, "Top", 0, 0, 10, 10);
         DesktopPad* inside = desktop.AddPad(top, "Inside", 0, 0, 5, 5);
+        DesktopPad* deleted = c.ancestor ? holder : top;
         CMainFrame* onDesktop = Open();
+        CMainFrame* onPanel = Open(panel);
         CMainFrame* onTop = Open(top);
         CMainFrame* onTopAgain = Open(top);
         HWND window = onTop->m_hWnd;
@@ -130,20 +138,21 @@ TEST_F(NotificationsTest, DeletingTheTopPadClosesItsInspectorsWhateverAutoUpdate
             ToggleAutoUpdate(View(onTop));
             ToggleAutoUpdate(View(onDesktop));
         }
-        ASSERT_TRUE(c.destroy ? desktop.DestroyPad(top) : desktop.DeletePad(top));
-        EXPECT_EQ(inspectorGetInspectorCount(), 1);
-        EXPECT_EQ(inspectorGetInspector(0), onDesktop);
+        Lines panelItems = Items(onPanel);
+        ASSERT_TRUE(c.destroy ? desktop.DestroyPad(deleted) : desktop.DeletePad(deleted));
+        EXPECT_EQ(inspectorGetInspectorCount(), 2);
+        EXPECT_EQ(inspectorGetInspector(1), onDesktop);
         EXPECT_EQ(View(onTop).List().GetItemCount(), 0);
         EXPECT_EQ(View(onTopAgain).rootRow, nullptr);
+        EXPECT_EQ(Items(onPanel), panelItems);
         // Changes arriving before the close request is handled pass the closing Inspector by.
         desktop.MovePad(stage, 11, 21);
         native::PumpPending();
         EXPECT_FALSE(IsWindow(window));
-        EXPECT_EQ(Labels(onDesktop).size(), c.autoUpdate ? 6u : 8u);
+        EXPECT_EQ(Labels(onDesktop).size(), !c.autoUpdate ? 9u : c.ancestor ? 6u : 7u);
         AlldeleteInspector();
         native::PumpPending();
-        if (!c.destroy)
-            desktop.DestroyPad(top);
+        desktop.DestroyPad(holder);
     }
 }
 
@@ -210,6 +219,21 @@ TEST_F(NotificationsTest, ANewNameRelabelsTheRowAndItsSubtreeAndRetitlesTheRoot)
     EXPECT_EQ(frame->GetWindowText(), std::string(67, 'n') + " - Inspector");
     desktop.RenamePad(ok, "Fine");
     EXPECT_EQ(Labels(frame)[1], "Stage\\" + longName + "\\Fine");
+}
+
+TEST_F(NotificationsTest, ANewNameReachesTheLabelsOfTheLoaderAndIconStandingForThePad) {
+    DesktopPad* loader = desktop.AddPad(nullptr, "Loader", 0, 0, 50, 50, "MvDynamicLoadPad");
+    DesktopPad* loaded = desktop.AddPad(loader, "Weather", 0, 0, 50, 50);
+    loader->SetStandsFor(loaded);
+    DesktopPad* icon = desktop.AddPad(nullptr, "Icon", 0, 0, 8, 8, "MvIconPad");
+    icon->SetStandsFor(side);
+    side->SetIcon(icon);
+    CMainFrame* frame = Open();
+    desktop.RenamePad(loaded, "Sun");
+    desktop.RenamePad(side, "Edge");
+    Lines labels = Labels(frame);
+    for (const char* label : {"  -Loader(Sun)", "     -Sun", "  -Icon(Edge)", "     -Edge"})
+        EXPECT_THAT(labels, ::testing::Contains(label));
 }
 
 TEST_F(NotificationsTest, TitlesCutTheNameForInspectorsAndSearchResults) {

@@ -1,5 +1,6 @@
 #include "listview/Selection.h"
 #include "InspectorFixture.h"
+#include "listview/TreeRefresh.h"
 
 namespace {
 
@@ -120,6 +121,28 @@ TEST_F(SelectionTest, SaveAndRestoreKeepTheSelectionAcrossARefill) {
     RestoreSelection(view);
     EXPECT_EQ(Selected(frame), "..S.S");
     EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{ok, logo}));
+}
+
+TEST_F(SelectionTest, GoneRowsTakeNoSelectionByAnyRoad) {
+    CMainFrame* frame = Open(stage);
+    CInspectrView& view = View(frame);
+    Mouse(frame, WM_LBUTTONDOWN, 2);
+    ToggleAutoUpdate(view);
+    ASSERT_TRUE(desktop.HidePad(panel)); // Panel, OK and Cancel go gone; OK's selection goes
+    EXPECT_EQ(Selected(frame), ".....");
+    Mouse(frame, WM_LBUTTONDOWN, 1);
+    Mouse(frame, WM_LBUTTONDOWN, 3, MK_CONTROL);
+    EXPECT_EQ(Selected(frame), ".....");
+    Mouse(frame, WM_LBUTTONDOWN, 0);
+    Mouse(frame, WM_LBUTTONDOWN, 4, MK_SHIFT);
+    EXPECT_EQ(Selected(frame), "S...S");
+    SelectRow(view, *FindRowByPad(view.rootRow.get(), ok));
+    SelectRange(view, 3, true);
+    SelectAll(view, true);
+    EXPECT_EQ(Selected(frame), "S...S");
+    EXPECT_EQ(Length(view.selectedRows.get()), 2);
+    EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), "2/5");
+    EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{stage, logo}));
 }
 
 } // namespace

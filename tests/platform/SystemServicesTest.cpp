@@ -127,6 +127,19 @@ TEST_F(PlatformSystemTest, LoadStringTruncatesToTheBufferAndFollowsTheLanguage) 
     EXPECT_EQ(native::ModuleResources(module), nullptr);
 }
 
+TEST_F(PlatformSystemTest, DeviceContextsMeasureTheSelectedFont) {
+    HWND hwnd = TopLevel();
+    HDC dc = GetDC(hwnd);
+    TEXTMETRICA metrics;
+    ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
+    EXPECT_EQ(metrics.tmMaxCharWidth, 14); // the system font at first
+    EXPECT_EQ(SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT)), GetStockObject(SYSTEM_FONT));
+    ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
+    EXPECT_EQ(metrics.tmMaxCharWidth, 11);
+    EXPECT_EQ(ReleaseDC(hwnd, dc), 1);
+    EXPECT_FALSE(GetTextMetricsA(dc, &metrics));
+}
+
 TEST_F(PlatformSystemTest, ResetPutsSettingsBackAndDestroysWindows) {
     native::Metrics metrics;
     metrics.screenWidth = 640;

@@ -8,7 +8,8 @@
 
 namespace native_test {
 
-// A resource module made of templates a test builds: menus per language, accelerator tables.
+// A resource module made of templates a test builds: menus per language, accelerator tables,
+// dialogs.
 class TemplateModule : public ResourceModule {
 public:
     const char* FindString(Language, UINT) const override { return nullptr; }
@@ -22,8 +23,14 @@ public:
         return it == accelerators.end() ? nullptr : &it->second;
     }
 
+    const DialogTemplate* FindDialog(Language, UINT id) const override {
+        auto it = dialogs.find(id);
+        return it == dialogs.end() ? nullptr : &it->second;
+    }
+
     std::map<std::pair<Language, UINT>, MenuTemplate> menus;
     std::map<UINT, AcceleratorTable> accelerators;
+    std::map<UINT, DialogTemplate> dialogs;
 };
 
 inline MenuItemTemplate Command(UINT id, const char* text, UINT flags = MF_STRING) {

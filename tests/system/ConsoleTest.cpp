@@ -187,13 +187,47 @@ TEST(Console, KeysGoThroughTheAcceleratorTable) {
     EXPECT_NE(run.output.find("error: unknown key 'Shift+Nowhere'"), std::string::npos);
 }
 
+TEST(Console, HelpRequestsArePrintedEndToEnd) {
+    ConsoleRun run = RunConsole("open Stage\nkey 1 F1\ncmd 1 32731\ncmd 1 57668\n"
+                                "key 1 Shift+F1\nshow 1\nmenu 1 Tools/Option/Nested Label\n"
+                                "key 1 Shift+F1\nsyscmd 1 close\nstatus 1\n"
+                                "key 1 Shift+F1\nkey 1 F1\nlist 1\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string dir = "help \"C:\\Mosvane\\Help\\";
+    for (std::string expected :
+         {dir + "mvhelp.hlp\" HELP_FINDER 0\n", dir + "mvkinsp.hlp\" HELP_PARTIALKEY \"\"\n",
+          dir + "mvdesk.hlp\" HELP_HELPONHELP 0\n", std::string("| 57669(on)\n"),
+          std::string("status: Help Mode |"),
+          dir + "mvkinsp.hlp\" HELP_CONTEXTPOPUP 98348\n",              // 65536 + Nested Label
+          dir + "mvdesk.hlp\" HELP_CONTEXTPOPUP 126726\nStage\t0/14\n", // the Close topic
+          std::string("closed 1\nhelp \"\" HELP_QUIT 0\n")})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(Count(run.output, "HELP_FINDER"), 2);
+    EXPECT_EQ(run.output.find("Stage\\Panel"), std::string::npos); // nothing was run
+
+    std::string scene = std::string("--scene ") + MV_SOURCE_DIR + "/desktop/scenes/demo.json";
+    EXPECT_EQ(Count(RunConsole("open\nkey 1 F1\n", scene).output, "help "), 1); // HELP_QUIT
+    EXPECT_NE(RunConsole("open\nkey 1 F1\n", scene + " --help-dir /h")
+                  .output.find("help \"/h\\mvhelp.hlp\" HELP_FINDER 0"),
+              std::string::npos);
+}
+
+TEST(Console, UndoRevertsTheDesktopsNewestChange) {
+    ConsoleRun run = RunConsole("pad move Stage 5 6\nundo\npads\nundo\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("Stage [MvFramePad] #1001 (40,30 640x420)"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("error: nothing to undo"), std::string::npos);
+}
+
 TEST(Console, HelpListsEveryCommand) {
     ConsoleRun run = RunConsole("help\n");
     std::string lines = "\n" + run.output;
     for (const char* command :
-         {"open",   "inspectors", "rows",  "pads",  "closeall", "list",   "show",     "status",
-          "window", "close",      "cmd",   "click", "dblclick", "rclick", "activate", "props",
-          "pad",    "menu",       "menus", "key",   "button",   "tools",  "help",     "quit"})
+         {"open",   "inspectors", "rows",  "pads", "closeall", "list",  "show",
+          "status", "window",     "close", "cmd",  "syscmd",   "click", "dblclick",
+          "rclick", "activate",   "props", "pad",  "menu",     "menus", "key",
+          "button", "tools",      "dlg",   "help", "quit"})
         EXPECT_TRUE(lines.find(std::string("\n") + command + " ") != std::string::npos ||
                     lines.find(std::string("\n") + command + "\t") != std::string::npos)
             << command;

@@ -1,6 +1,7 @@
 #include "platform/native/ListViewClass.h"
 
 #include "platform/native/ListViewControl.h"
+#include "platform/native/SystemClasses.h"
 #include "platform/native/WindowManager.h"
 
 #include <optional>
@@ -220,7 +221,7 @@ void RegisterListViewClass(ClassTable& classes) {
 } // namespace native
 
 void InitCommonControls() {
-    native::RegisterListViewClass(native::WindowManager::Instance().classes);
+    native::RegisterSystemClasses(native::WindowManager::Instance().classes);
 }
 
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {

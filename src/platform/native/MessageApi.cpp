@@ -1,5 +1,6 @@
 // Sending, posting and retrieving messages, and the default window procedure.
 
+#include "platform/WinInput.h"
 #include "platform/native/WindowManager.h"
 
 #include <algorithm>
@@ -42,8 +43,94 @@ LRESULT GetText(const Window& window, WPARAM size, LPARAM lParam) {
     return static_cast<LRESULT>(length);
 }
 
+// F1 or a click in help mode asks for help on a window.
+LRESULT SendHelp(HWND hwnd, POINT screen) {
+    HELPINFO info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = GetDlgCtrlID(hwnd);
+    info.hItemHandle = hwnd;
+    info.dwContextId = GetWindowContextHelpId(hwnd);
+    info.MousePos = screen;
+    return SendMessageA(hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+POINT ScreenPoint(HWND hwnd, LPARAM lParam) {
+    auto bits = static_cast<std::uintptr_t>(lParam);
+    POINT point{static_cast<short>(LOWORD(bits)), static_cast<short>(HIWORD(bits))};
+    ClientToScreen(hwnd, &point);
+    return point;
+}
+
+LPARAM PackPoint(POINT point) {
+    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+}
+
+bool IsButtonDown(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN ||
+           message == WM_RBUTTONDBLCLK;
+}
+
+// The help mode of the title-bar help button: the next click on the window or one of its
+// controls asks for help on what was clicked; Escape, or a click elsewhere, ends it.
+void PointForHelp(HWND window) {
+    for (;;) {
+        MSG msg;
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+            }
+            return;
+        }
+        if (IsButtonDown(msg.message)) {
+            if (msg.hwnd == window || IsChild(window, msg.hwnd)) {
+                UINT up = msg.message <= WM_LBUTTONDBLCLK ? WM_LBUTTONUP : WM_RBUTTONUP;
+                MSG release;
+                PeekMessageA(&release, msg.hwnd, up, up, PM_REMOVE);
+                SendHelp(msg.hwnd, ScreenPoint(msg.hwnd, msg.lParam));
+            }
+            return;
+        }
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool PlainKey() {
+    return GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+}
+
+// What the default procedure does with keys: F1 asks for help, the context-menu key and
+// Shift+F10 for the context menu.
+LRESULT KeyDefault(HWND hwnd, UINT msg, WPARAM key) {
+    if (msg == WM_KEYDOWN && key == VK_F1 && PlainKey()) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        SendHelp(hwnd, cursor);
+    } else if ((msg == WM_KEYUP && key == VK_APPS) ||
+               (msg == WM_SYSKEYDOWN && key == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), -1);
+    }
+    return 0;
+}
+
+// WM_HELP and WM_CONTEXTMENU travel up from a child to its parent; WM_HELP goes on from a
+// top-level window to its owner.
+LRESULT PassUp(const Window& window, UINT msg, WPARAM wParam, LPARAM lParam, bool toOwner) {
+    HWND next = window.parent != nullptr ? window.parent : (toOwner ? window.owner : nullptr);
+    return next != nullptr ? SendMessageA(next, msg, wParam, lParam) : 0;
+}
+
 void SystemCommand(HWND hwnd, WPARAM command) {
     switch (command & 0xFFF0) {
+    case SC_CONTEXTHELP:
+        if ((GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0) {
+            PointForHelp(hwnd);
+        }
+        break;
     case SC_CLOSE:
         Manager().Send(hwnd, WM_CLOSE, 0, 0);
         break;
@@ -84,6 +171,18 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         SystemCommand(hwnd, wParam);
         return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+        return KeyDefault(hwnd, msg, wParam);
+    case WM_RBUTTONUP:
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                     PackPoint(ScreenPoint(hwnd, lParam)));
+        return 0;
+    case WM_CONTEXTMENU:
+        return PassUp(*window, msg, wParam, lParam, false);
+    case WM_HELP:
+        return PassUp(*window, msg, wParam, lParam, true);
     default:
         return 0;
     }

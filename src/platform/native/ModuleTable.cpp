@@ -1,5 +1,7 @@
 #include "platform/native/ModuleTable.h"
 
+#include <strings.h>
+
 namespace native {
 
 void ModuleTable::Add(HINSTANCE instance, const std::string& name,
@@ -20,6 +22,16 @@ const ResourceModule* ModuleTable::Resources(HINSTANCE instance) const {
 std::string ModuleTable::Name(HINSTANCE instance) const {
     auto it = modules.find(instance);
     return it == modules.end() ? std::string() : it->second.name;
+}
+
+HINSTANCE ModuleTable::FindByName(const std::string& name) const {
+    HINSTANCE found = nullptr;
+    for (const auto& [instance, module] : modules) {
+        if (strcasecmp(module.name.c_str(), name.c_str()) == 0) {
+            found = instance;
+        }
+    }
+    return found;
 }
 
 HICON ModuleTable::FindIcon(HINSTANCE instance, UINT id) const {

@@ -15,6 +15,8 @@ public:
     void Remove(HINSTANCE instance);
     const ResourceModule* Resources(HINSTANCE instance) const;
     std::string Name(HINSTANCE instance) const;
+    // The module last registered under the name, compared without regard to case.
+    HINSTANCE FindByName(const std::string& name) const;
     // The handle already given out for this icon, null when none was.
     HICON FindIcon(HINSTANCE instance, UINT id) const;
     void AddIcon(HINSTANCE instance, UINT id, HICON icon);

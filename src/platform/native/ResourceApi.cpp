@@ -33,6 +33,10 @@ int LoadStringA(HINSTANCE instance, UINT id, char* buffer, int bufferSize) {
     return static_cast<int>(length);
 }
 
+HMODULE GetModuleHandleA(const char* name) {
+    return name != nullptr ? Manager().modules.FindByName(name) : nullptr;
+}
+
 HICON LoadIconA(HINSTANCE instance, UINT id) {
     WindowManager& manager = Manager();
     const ResourceModule* resources = manager.modules.Resources(instance);

@@ -78,6 +78,10 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         window->style &= ~static_cast<DWORD>(WS_DISABLED);
     } else {
         window->style |= WS_DISABLED;
+        // A disabled window cannot keep the keyboard.
+        if (Manager().focus == hwnd) {
+            SetFocus(nullptr);
+        }
     }
     Manager().Send(hwnd, WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
     return wasDisabled ? TRUE : FALSE;

@@ -1,8 +1,8 @@
-// Metrics, colours and brushes, message boxes and help, the host's hooks, and Reset.
+// Metrics and colours, message boxes and help, the host's hooks, and Reset.
 
 #include "platform/native/WindowManager.h"
 
-#include "platform/native/ListViewClass.h"
+#include "platform/native/SystemClasses.h"
 
 #include <algorithm>
 #include <vector>
@@ -68,24 +68,11 @@ DWORD GetSysColor(int index) {
     return Manager().settings.Colour(index);
 }
 
-HBRUSH CreateSolidBrush(COLORREF color) {
-    auto brush = reinterpret_cast<HBRUSH>(Manager().NewHandleValue());
-    Manager().brushes[brush] = color;
-    return brush;
-}
-
-BOOL DeleteObject(HBRUSH brush) {
-    return Manager().brushes.erase(brush) != 0 ? TRUE : FALSE;
-}
-
-BOOL GetBrushColor(HBRUSH brush, COLORREF* color) {
-    auto it = Manager().brushes.find(brush);
-    if (it == Manager().brushes.end()) {
+BOOL GetCursorPos(POINT* point) {
+    if (point == nullptr) {
         return FALSE;
     }
-    if (color != nullptr) {
-        *color = it->second;
-    }
+    *point = Manager().cursor;
     return TRUE;
 }
 
@@ -210,13 +197,14 @@ void Reset() {
     manager.queue.Clear();
     manager.timers.Clear();
     manager.classes.Clear();
-    native::RegisterListViewClass(manager.classes);
+    native::RegisterSystemClasses(manager.classes);
     manager.imageLists.Clear();
     manager.menus.Clear();
     manager.accelerators.Clear();
     manager.keyboard.Clear();
     manager.modules.Clear();
-    manager.brushes.clear();
+    manager.gdi.Clear();
+    manager.cursor = POINT{};
     manager.settings = SystemSettings{};
     manager.focus = nullptr;
     manager.active = nullptr;

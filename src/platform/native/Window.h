@@ -3,6 +3,7 @@
 #include "platform/Win.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,8 @@ struct Window {
     bool announced = false;
     // The private state of a control class's window, freed with the window.
     std::shared_ptr<void> controlData;
+    std::map<std::string, HANDLE> props;
+    DWORD helpId = 0;
 
     bool Visible() const { return (style & WS_VISIBLE) != 0; }
     bool Enabled() const { return (style & WS_DISABLED) == 0; }

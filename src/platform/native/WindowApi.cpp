@@ -1,5 +1,6 @@
 // Classes, creation and destruction, and the relations and long values of windows.
 
+#include "platform/native/DialogState.h"
 #include "platform/native/WindowManager.h"
 
 #include <algorithm>
@@ -51,6 +52,64 @@ void DestroyTree(HWND hwnd) {
         DestroyTree(child);
     }
     Finish(hwnd);
+}
+
+// A dialog's own long values (DWLP_...).
+bool SetDialogLong(HWND hwnd, int index, std::intptr_t value) {
+    std::shared_ptr<native::DialogData> data = native::DialogDataOf(hwnd);
+    if (!data) {
+        return false;
+    }
+    switch (index) {
+    case DWLP_MSGRESULT:
+        data->msgResult = value;
+        return true;
+    case DWLP_DLGPROC:
+        data->proc = reinterpret_cast<DLGPROC>(value);
+        return true;
+    case DWLP_USER:
+        data->user = value;
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::intptr_t GetDialogLong(HWND hwnd, int index) {
+    std::shared_ptr<native::DialogData> data = native::DialogDataOf(hwnd);
+    if (!data) {
+        return 0;
+    }
+    switch (index) {
+    case DWLP_MSGRESULT:
+        return data->msgResult;
+    case DWLP_DLGPROC:
+        return reinterpret_cast<std::intptr_t>(data->proc);
+    case DWLP_USER:
+        return data->user;
+    default:
+        return 0;
+    }
+}
+
+// The window's siblings, itself included, in z-order.
+std::vector<HWND> SiblingsOf(const Window& window) {
+    return window.parent != nullptr ? Manager().ChildrenOf(window.parent) : Manager().TopLevels();
+}
+
+HWND Sibling(const Window& window, UINT relation) {
+    std::vector<HWND> siblings = SiblingsOf(window);
+    auto at = std::find(siblings.begin(), siblings.end(), window.handle);
+    switch (relation) {
+    case GW_HWNDFIRST:
+        return siblings.front();
+    case GW_HWNDLAST:
+        return siblings.back();
+    case GW_HWNDNEXT:
+        return at + 1 != siblings.end() ? *(at + 1) : nullptr;
+    default:
+        return at != siblings.begin() ? *(at - 1) : nullptr;
+    }
 }
 
 } // namespace
@@ -224,7 +283,7 @@ std::intptr_t SetWindowLongPtrA(HWND hwnd, int index, std::intptr_t value) {
         window->proc = reinterpret_cast<WNDPROC>(value);
         break;
     default:
-        return 0;
+        return SetDialogLong(hwnd, index, value) ? previous : 0;
     }
     return previous;
 }
@@ -246,7 +305,7 @@ std::intptr_t GetWindowLongPtrA(HWND hwnd, int index) {
     case windowProcIndex:
         return reinterpret_cast<std::intptr_t>(window->proc);
     default:
-        return 0;
+        return GetDialogLong(hwnd, index);
     }
 }
 
@@ -281,10 +340,68 @@ HWND SetParent(HWND hwnd, HWND newParent) {
 
 HWND GetWindow(HWND hwnd, UINT relation) {
     Window* window = Manager().Find(hwnd);
-    if (window == nullptr || relation != GW_OWNER) {
+    if (window == nullptr) {
         return nullptr;
     }
-    return window->owner;
+    switch (relation) {
+    case GW_OWNER:
+        return window->owner;
+    case GW_CHILD: {
+        std::vector<HWND> children = Manager().ChildrenOf(hwnd);
+        return children.empty() ? nullptr : children.front();
+    }
+    case GW_HWNDFIRST:
+    case GW_HWNDLAST:
+    case GW_HWNDNEXT:
+    case GW_HWNDPREV:
+        return Sibling(*window, relation);
+    default:
+        return nullptr;
+    }
+}
+
+BOOL IsChild(HWND parent, HWND hwnd) {
+    return parent != nullptr && Manager().IsDescendant(parent, hwnd) ? TRUE : FALSE;
+}
+
+BOOL SetPropA(HWND hwnd, const char* name, HANDLE data) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr || name == nullptr) {
+        return FALSE;
+    }
+    window->props[name] = data;
+    return TRUE;
+}
+
+HANDLE GetPropA(HWND hwnd, const char* name) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr || name == nullptr) {
+        return nullptr;
+    }
+    auto it = window->props.find(name);
+    return it != window->props.end() ? it->second : nullptr;
+}
+
+HANDLE RemovePropA(HWND hwnd, const char* name) {
+    HANDLE data = GetPropA(hwnd, name);
+    if (data != nullptr) {
+        Manager().Find(hwnd)->props.erase(name);
+    }
+    return data;
+}
+
+BOOL SetWindowContextHelpId(HWND hwnd, DWORD id) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr) {
+        return FALSE;
+    }
+    window->helpId = id;
+    return TRUE;
+}
+
+DWORD GetWindowContextHelpId(HWND hwnd) {
+    Window* window = Manager().Find(hwnd);
+    return window != nullptr ? window->helpId : 0;
 }
 
 HWND GetDlgItem(HWND hwnd, int id) {

@@ -1,6 +1,6 @@
 #include "platform/native/WindowManager.h"
 
-#include "platform/native/ListViewClass.h"
+#include "platform/native/SystemClasses.h"
 
 namespace native {
 
@@ -18,7 +18,7 @@ WindowManager& WindowManager::Instance() {
 }
 
 WindowManager::WindowManager() {
-    RegisterListViewClass(classes);
+    RegisterSystemClasses(classes);
 }
 
 Window* WindowManager::Find(HWND hwnd) {

@@ -3,6 +3,7 @@
 #include "platform/NativeBackend.h"
 #include "platform/native/AcceleratorStore.h"
 #include "platform/native/ClassTable.h"
+#include "platform/native/GdiTable.h"
 #include "platform/native/ImageListTable.h"
 #include "platform/native/KeyboardState.h"
 #include "platform/native/MenuTable.h"
@@ -20,8 +21,8 @@
 namespace native {
 
 // All state of the window system in one place: the windows, classes, queue, timers,
-// modules, image lists, menus, accelerator tables, settings, input state and the host's
-// hooks.
+// modules, image lists, menus, accelerator tables, drawing objects, settings, input state
+// and the host's hooks.
 class WindowManager {
 public:
     static WindowManager& Instance();
@@ -62,7 +63,8 @@ public:
     AcceleratorStore accelerators;
     KeyboardState keyboard;
     SystemSettings settings;
-    std::map<HBRUSH, COLORREF> brushes;
+    GdiTable gdi;
+    POINT cursor;
 
     HWND focus = nullptr;
     HWND active = nullptr;

@@ -1,0 +1,400 @@
+#include "DialogCommands.h"
+
+#include "Console.h"
+#include "MenuCommands.h"
+#include "platform/CommCtrl.h"
+#include "platform/NativeBackend.h"
+#include "platform/NativeInput.h"
+#include "platform/WinDialog.h"
+
+#include <algorithm>
+#include <cctype>
+#include <strings.h>
+
+namespace {
+
+using Args = Console::Args;
+
+enum class Kind { Label, Edit, Button, CheckBox, Radio, Group, ListBox, DropDown, UpDown, Other };
+
+bool IsClass(HWND hwnd, const char* name) {
+    return strcasecmp(native::GetClassNameOf(hwnd).c_str(), name) == 0;
+}
+
+Kind KindOf(HWND control) {
+    if (IsClass(control, WC_BUTTON)) {
+        switch (GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK) {
+        case BS_GROUPBOX:
+            return Kind::Group;
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+            return Kind::CheckBox;
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return Kind::Radio;
+        default:
+            return Kind::Button;
+        }
+    }
+    const std::pair<const char*, Kind> classes[] = {
+        {WC_EDIT, Kind::Edit},         {WC_STATIC, Kind::Label},     {WC_LISTBOX, Kind::ListBox},
+        {WC_COMBOBOX, Kind::DropDown}, {UPDOWN_CLASS, Kind::UpDown},
+    };
+    for (const auto& [name, kind] : classes) {
+        if (IsClass(control, name))
+            return kind;
+    }
+    return Kind::Other;
+}
+
+std::string KindName(HWND control) {
+    switch (KindOf(control)) {
+    case Kind::Label:
+        return "label";
+    case Kind::Edit:
+        return "edit";
+    case Kind::Button:
+        return "button";
+    case Kind::CheckBox:
+        return "checkbox";
+    case Kind::Radio:
+        return "radio";
+    case Kind::Group:
+        return "group";
+    case Kind::ListBox:
+        return "listbox";
+    case Kind::DropDown:
+        return "dropdown";
+    case Kind::UpDown:
+        return "updown";
+    default:
+        return native::GetClassNameOf(control);
+    }
+}
+
+std::string Quoted(Console& console, const std::string& text) {
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            shown += "\\n";
+            ++i;
+        } else {
+            shown += text[i];
+        }
+    }
+    return "\"" + console.FromCodePage(shown) + "\"";
+}
+
+// What a list box and a drop-down list answer about their items.
+struct ListMessages {
+    UINT count, textLength, text, selection;
+};
+constexpr ListMessages listBoxMessages{LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL};
+constexpr ListMessages dropDownMessages{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_GETCURSEL};
+
+const ListMessages& MessagesOf(HWND control) {
+    return KindOf(control) == Kind::ListBox ? listBoxMessages : dropDownMessages;
+}
+
+int ItemCount(HWND control) {
+    return static_cast<int>(SendMessageA(control, MessagesOf(control).count, 0, 0));
+}
+
+std::string ItemText(HWND control, int index) {
+    const ListMessages& messages = MessagesOf(control);
+    auto length = SendMessageA(control, messages.textLength, static_cast<WPARAM>(index), 0);
+    std::string item(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+    item.resize(static_cast<size_t>(
+        std::max<LRESULT>(SendMessageA(control, messages.text, static_cast<WPARAM>(index),
+                                       reinterpret_cast<LPARAM>(item.data())),
+                          0)));
+    return item;
+}
+
+// The items, the selected one marked with '*'.
+std::string Items(Console& console, HWND control) {
+    auto selected = SendMessageA(control, MessagesOf(control).selection, 0, 0);
+    std::string items;
+    for (int i = 0; i < ItemCount(control); ++i) {
+        items += (items.empty() ? "" : " ") + std::string(i == selected ? "*" : "") +
+                 Quoted(console, ItemText(control, i));
+    }
+    return items.empty() ? "(empty)" : items;
+}
+
+std::string Value(Console& console, HWND control) {
+    switch (KindOf(control)) {
+    case Kind::ListBox:
+    case Kind::DropDown:
+        return Items(console, control);
+    case Kind::UpDown: {
+        int lower = 0;
+        int upper = 0;
+        SendMessageA(control, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
+                     reinterpret_cast<LPARAM>(&upper));
+        auto position = SendMessageA(control, UDM_GETPOS32, 0, 0);
+        return std::to_string(position) + " (" + std::to_string(lower) + ".." +
+               std::to_string(upper) + ")";
+    }
+    default:
+        return Quoted(console, native::GetWindowTextOf(control));
+    }
+}
+
+std::string Marks(HWND control) {
+    Kind kind = KindOf(control);
+    auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
+    std::string marks;
+    auto mark = [&](bool on, const char* name) {
+        if (on)
+            marks += (marks.empty() ? "" : " ") + std::string(name);
+    };
+    mark((kind == Kind::CheckBox || kind == Kind::Radio) &&
+             SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED,
+         "checked");
+    mark(kind == Kind::Edit && (style & ES_READONLY) != 0, "read-only");
+    mark((style & WS_DISABLED) != 0, "disabled");
+    mark((style & WS_VISIBLE) == 0, "hidden");
+    mark(GetFocus() == control, "focused");
+    mark(kind == Kind::Button && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON, "default");
+    return marks;
+}
+
+void PrintDialog(Console& console, HWND dialog) {
+    console.Print("dialog " + std::to_string(native::DialogTemplateId(dialog)) + " \"" +
+                  console.FromCodePage(native::GetWindowTextOf(dialog)) + "\"");
+    for (HWND control : native::ChildWindows(dialog)) {
+        std::string line = std::to_string(GetDlgCtrlID(control)) + "\t" + KindName(control) + "\t" +
+                           Value(console, control);
+        std::string marks = Marks(control);
+        console.Print(marks.empty() ? line : line + "\t" + marks);
+    }
+}
+
+// The control an action names, when a user could reach it; reports why not otherwise.
+HWND UsableControl(Console& console, HWND dialog, const std::string& idText) {
+    long id = 0;
+    if (!console.IntArg(idText, id))
+        return nullptr;
+    HWND control = GetDlgItem(dialog, static_cast<int>(id));
+    if (control == nullptr) {
+        console.Error("dialog " + std::to_string(native::DialogTemplateId(dialog)) +
+                      " has no control " + idText);
+        return nullptr;
+    }
+    if (!IsWindowVisible(control)) {
+        console.Error("control " + idText + " is hidden");
+        return nullptr;
+    }
+    if (!IsWindowEnabled(control)) {
+        console.Error("control " + idText + " is disabled");
+        return nullptr;
+    }
+    return control;
+}
+
+bool KindIs(Console& console, HWND control, std::initializer_list<Kind> kinds, const char* wanted) {
+    if (std::find(kinds.begin(), kinds.end(), KindOf(control)) != kinds.end())
+        return true;
+    console.Error("control " + std::to_string(GetDlgCtrlID(control)) + " is a " +
+                  KindName(control) + ", not " + wanted);
+    return false;
+}
+
+POINT Center(HWND control, int numerator = 1, int denominator = 2) {
+    RECT rect{};
+    GetClientRect(control, &rect);
+    return POINT{rect.right / 2, rect.bottom * numerator / denominator};
+}
+
+void Click(Console& console, HWND control) {
+    if (!native::ClickWindow(control, Center(control)))
+        console.Error("control " + std::to_string(GetDlgCtrlID(control)) + " cannot be clicked");
+}
+
+// The console's "\n" types a line break.
+std::string Typed(Console& console, const std::string& text) {
+    std::string typed;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\\n") == 0) {
+            typed += '\n';
+            ++i;
+        } else {
+            typed += text[i];
+        }
+    }
+    return console.ToCodePage(typed);
+}
+
+// A click into the field, Ctrl+A, then the text typed over the selection.
+void SetText(Console& console, HWND control, const std::string& text) {
+    if (!KindIs(console, control, {Kind::Edit}, "an edit field"))
+        return;
+    if ((GetWindowLongPtrA(control, GWL_STYLE) & ES_READONLY) != 0) {
+        console.Error("control " + std::to_string(GetDlgCtrlID(control)) + " is read-only");
+        return;
+    }
+    native::ClickWindow(control, POINT{1, Center(control).y});
+    native::PressKey(control, 'A', false, true, false);
+    if (text.empty())
+        native::PressKey(control, VK_DELETE, false, false, false);
+    else
+        native::TypeText(control, Typed(console, text));
+}
+
+void Check(Console& console, HWND control, bool check) {
+    if (!KindIs(console, control, {Kind::CheckBox, Kind::Radio}, "a check box or radio button"))
+        return;
+    if (!check && KindOf(control) == Kind::Radio) {
+        console.Error("a radio button is unchecked by checking another");
+        return;
+    }
+    bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (checked != check)
+        Click(console, control);
+}
+
+int FindItem(Console& console, HWND control, const std::string& wanted) {
+    int count = ItemCount(control);
+    bool number = !wanted.empty() && std::all_of(wanted.begin(), wanted.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
+    if (number && wanted.size() < 10 && std::stoi(wanted) < count)
+        return std::stoi(wanted);
+    std::string text = console.ToCodePage(wanted);
+    for (int i = 0; !number && i < count; ++i) {
+        if (ItemText(control, i) == text)
+            return i;
+    }
+    console.Error("control " + std::to_string(GetDlgCtrlID(control)) + " has no item '" + wanted +
+                  "'");
+    return -1;
+}
+
+// The user scrolls the item into view and clicks it; a drop-down list is opened first.
+void Select(Console& console, HWND control, const std::string& wanted) {
+    if (!KindIs(console, control, {Kind::ListBox, Kind::DropDown}, "a list"))
+        return;
+    int index = FindItem(console, control, wanted);
+    if (index < 0)
+        return;
+    if (KindOf(control) == Kind::ListBox) {
+        RECT client{};
+        GetClientRect(control, &client);
+        auto top = static_cast<int>(SendMessageA(control, LB_GETTOPINDEX, 0, 0));
+        auto height = static_cast<int>(SendMessageA(control, LB_GETITEMHEIGHT, 0, 0));
+        if (index < top || (index - top + 1) * height > client.bottom)
+            SendMessageA(control, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        RECT item{};
+        SendMessageA(control, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        native::ClickWindow(control, POINT{2, (item.top + item.bottom) / 2});
+        return;
+    }
+    if (SendMessageA(control, CB_GETDROPPEDSTATE, 0, 0) == FALSE)
+        native::ClickWindow(control, Center(control));
+    // With the item scrolled to the top of the open list, it lies just below the field.
+    PostMessageA(control, CB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    RECT field{};
+    GetClientRect(control, &field);
+    auto height = static_cast<int>(SendMessageA(control, CB_GETITEMHEIGHT, 0, 0));
+    native::ClickWindow(control, POINT{2, field.bottom + height / 2});
+}
+
+// An up-down control, or the field it is the buddy of.
+void Spin(Console& console, HWND dialog, HWND control, const std::string& direction) {
+    if (KindOf(control) != Kind::UpDown) {
+        for (HWND each : native::ChildWindows(dialog)) {
+            if (KindOf(each) == Kind::UpDown &&
+                reinterpret_cast<HWND>(SendMessageA(each, UDM_GETBUDDY, 0, 0)) == control)
+                control = each;
+        }
+    }
+    if (!KindIs(console, control, {Kind::UpDown}, "an up-down control"))
+        return;
+    if (direction != "up" && direction != "down") {
+        console.Error("usage: dlg spin ID up|down");
+        return;
+    }
+    if (!native::ClickWindow(control, Center(control, direction == "up" ? 1 : 3, 4)))
+        console.Error("control " + std::to_string(GetDlgCtrlID(control)) + " is disabled");
+}
+
+void PressDialogKey(Console& console, HWND dialog, const std::string& name) {
+    WORD key = 0;
+    native::Modifiers modifiers;
+    if (!ParseKey(name, key, modifiers)) {
+        console.Error("unknown key '" + name + "' (e.g. Enter, Escape, Tab, Shift+Tab, Space)");
+        return;
+    }
+    HWND focus = GetFocus();
+    HWND target = focus != nullptr && IsChild(dialog, focus) ? focus : dialog;
+    native::PressKey(target, key, modifiers.shift, modifiers.ctrl, modifiers.alt);
+}
+
+void Act(Console& console, HWND dialog, const Args& args) {
+    const std::string& word = args[0];
+    struct Usage {
+        const char* word;
+        size_t count;
+        const char* usage;
+    };
+    const Usage usages[] = {
+        {"set", 3, "dlg set ID TEXT"},
+        {"check", 2, "dlg check ID"},
+        {"uncheck", 2, "dlg uncheck ID"},
+        {"click", 2, "dlg click ID"},
+        {"select", 3, "dlg select ID INDEX|TEXT"},
+        {"spin", 3, "dlg spin ID up|down"},
+        {"key", 2, "dlg key Enter|Escape|Tab|..."},
+    };
+    auto usage = std::find_if(std::begin(usages), std::end(usages),
+                              [&](const Usage& u) { return word == u.word; });
+    if (usage == std::end(usages)) {
+        console.Error("unknown dialog action '" + word +
+                      "' (set, check, uncheck, click, select, spin, key)");
+        return;
+    }
+    if (!console.ArgCount(args, usage->count, usage->count, usage->usage))
+        return;
+    if (word == "key") {
+        PressDialogKey(console, dialog, args[1]);
+        return;
+    }
+    HWND control = UsableControl(console, dialog, args[1]);
+    if (control == nullptr)
+        return;
+    if (word == "set")
+        SetText(console, control, args[2]);
+    else if (word == "check" || word == "uncheck")
+        Check(console, control, word == "check");
+    else if (word == "click" &&
+             KindIs(console, control, {Kind::Button, Kind::CheckBox, Kind::Radio}, "a button"))
+        Click(console, control);
+    else if (word == "select")
+        Select(console, control, args[2]);
+    else if (word == "spin")
+        Spin(console, dialog, control, args[2]);
+}
+
+void Dialog(Console& console, const Args& args) {
+    HWND dialog = console.Tracker().Dialog();
+    if (dialog == nullptr) {
+        console.Error("no dialog is open");
+        return;
+    }
+    if (args.empty())
+        PrintDialog(console, dialog);
+    else
+        Act(console, dialog, args);
+}
+
+} // namespace
+
+void RegisterDialogCommands(Console& console) {
+    console.Define("dlg", "dlg [set|check|uncheck|click|select|spin|key ...]",
+                   "print the open dialog, or act on one of its controls",
+                   [&console](const Args& a) { Dialog(console, a); });
+}

@@ -1,0 +1,234 @@
+#include "DeleteRun.h"
+
+#include "DeleteScope.h"
+#include "PadDeletion.h"
+#include "host/MvHostServices.h"
+#include "host/MvPadList.h"
+#include "host/MvSimplePad.h"
+#include "listview/InspectorRow.h"
+#include "listview/PadTable.h"
+
+namespace {
+
+bool IsOfferable(const InspectorRow* row) {
+    return row != nullptr && row->gone == 0 && row->isDesktop == 0;
+}
+
+// Pads that are grouped or protected against deletion are never offered.
+bool IsProtected(MvSimplePad* pad) {
+    return pad == nullptr || pad->get_groupDepth() > 0 ||
+           (pad->get_protection() & kProtectDelete) != 0;
+}
+
+bool IsDeletable(const InspectorRow* row) {
+    return IsOfferable(row) && !IsProtected(row->pad);
+}
+
+bool HasShownChild(MvSimplePad* pad) {
+    MvPadList* children = pad != nullptr ? pad->get_children() : nullptr;
+    for (int i = 0; children != nullptr && i < children->length(); ++i) {
+        MvSimplePad* child = children->at(i);
+        if (child != nullptr && child->get_real_view() != nullptr && child->isDeleteHide() == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+DeleteRun::DeleteRun(DeleteScope& scope) : scope_(scope) {}
+DeleteRun::~DeleteRun() = default;
+
+DeleteRun::Start DeleteRun::Begin(const RowList* selectedRows) {
+    closeAfterDelete_ = false;
+    current_.reset();
+    candidates_ = std::make_unique<RowList>();
+    if (selectedRows == nullptr)
+        return Start::Nothing;
+    rememberedAutoUpdate_ = scope_.MainAutoUpdate();
+    scope_.SetAutoUpdate(0);
+
+    bool someProtected = false;
+    PadTable<bool> taken;
+    for (const InspectorRow* selected = selectedRows->head; selected != nullptr;
+         selected = selected->next) {
+        InspectorRow* row = LookUp(*selected);
+        if (row == nullptr || row->isDesktop != 0)
+            continue;
+        if (row->gone != 0 || IsProtected(row->pad)) {
+            someProtected = true;
+            continue;
+        }
+        if (taken.Insert(row->pad, true))
+            AppendUnchecked(*candidates_, CopyRow(*row));
+    }
+    // A run that offers nothing, also because the view lost its tree meanwhile, gives Auto
+    // Update back at once: nothing else would.
+    if (!ShowNextCandidate()) {
+        RestoreAutoUpdate();
+        return Start::Nothing;
+    }
+    return someProtected ? Start::OfferAfterWarning : Start::Offer;
+}
+
+MvSimplePad* DeleteRun::CurrentPad() const {
+    return current_ ? current_->pad : nullptr;
+}
+
+std::string DeleteRun::Label() const {
+    MvSimplePad* pad = CurrentPad();
+    const char* name = pad != nullptr ? pad->get_own_name() : nullptr;
+    return name != nullptr ? name : "";
+}
+
+bool DeleteRun::ChildBoxEnabled() const {
+    return HasShownChild(CurrentPad());
+}
+
+bool DeleteRun::SingleCandidate() const {
+    return Candidates() == 1;
+}
+
+int DeleteRun::Candidates() const {
+    return Length(candidates_.get());
+}
+
+DeleteRun::Step DeleteRun::Delete(bool withChildren) {
+    closeAfterDelete_ = false;
+    if (scope_.RootRow() == nullptr || !current_)
+        return Step::Stay;
+    InspectorRow* row = LookUp(*current_);
+    if (!IsDeletable(row)) {
+        Remove(*candidates_, *current_);
+        return Step::Stay;
+    }
+    if (IsTopPad(row->pad)) {
+        // The Inspector closes when its top pad goes: the dialog ends first.
+        closeAfterDelete_ = true;
+        return Step::End;
+    }
+    DeleteOne(row->pad, withChildren);
+    return ShowNextCandidate() ? Step::ShowNext : Step::End;
+}
+
+DeleteRun::Step DeleteRun::Next() {
+    if (current_)
+        Remove(*candidates_, *current_);
+    return ShowNextCandidate() ? Step::ShowNext : Step::End;
+}
+
+void DeleteRun::Finish(int endCode, bool withChildren) {
+    if ((endCode == kEndDeleted || endCode == kEndNext) && closeAfterDelete_ && current_) {
+        // Looked up once more: a pad that went meanwhile is never touched.
+        InspectorRow* row = LookUp(*current_);
+        if (scope_.SearchRows() != nullptr)
+            scope_.SetAutoUpdate(rememberedAutoUpdate_);
+        if (IsOfferable(row))
+            DeletePad(row->pad, withChildren);
+        return;
+    }
+    if (endCode == kEndDeleteAll) {
+        DeleteAll(withChildren);
+        if (closeAfterDelete_)
+            return;
+    }
+    RestoreAutoUpdate();
+    scope_.Rebuild();
+}
+
+void DeleteRun::DeleteAll(bool withChildren) {
+    while (candidates_->head != nullptr && scope_.RootRow() != nullptr) {
+        InspectorRow* first = LookUp(*candidates_->head);
+        const InspectorRow* chosen = IsOfferable(first) ? DeepestSelectedBelow(*first) : nullptr;
+        if (chosen == nullptr) {
+            Remove(*candidates_, *candidates_->head);
+            continue;
+        }
+        current_ = CopyRow(*chosen);
+        InspectorRow* row = chosen->gone == 0 ? LookUp(*current_) : nullptr;
+        if (!IsDeletable(row)) {
+            Remove(*candidates_, *current_);
+            continue;
+        }
+        // The same test as Delete: a search-results Inspector must not delete its source's
+        // top pad and then rebuild from the pad it has just deleted.
+        if (IsTopPad(row->pad)) {
+            closeAfterDelete_ = true;
+            if (scope_.SearchRows() != nullptr)
+                scope_.SetAutoUpdate(rememberedAutoUpdate_);
+            DeletePad(row->pad, withChildren);
+            return;
+        }
+        DeleteOne(row->pad, withChildren);
+    }
+}
+
+const InspectorRow* DeleteRun::DeepestSelectedBelow(const InspectorRow& row) const {
+    InspectorRow* root = scope_.RootRow();
+    if (root == nullptr)
+        return nullptr;
+    const InspectorRow* choice = &row;
+    for (const InspectorRow* member = candidates_ ? candidates_->head : nullptr; member != nullptr;
+         member = member->next) {
+        const InspectorRow* found = FindRowLike(root, *member);
+        if (found == nullptr || found->gone != 0)
+            continue;
+        for (const InspectorRow* up = found->parentRow; up != nullptr; up = up->parentRow) {
+            if (up->pad == choice->pad) {
+                choice = member;
+                break;
+            }
+        }
+    }
+    return choice;
+}
+
+InspectorRow* DeleteRun::LookUp(const InspectorRow& row) const {
+    if (const RowList* searchRows = scope_.SearchRows())
+        return FindInList(searchRows, row);
+    return FindRowLike(scope_.RootRow(), row);
+}
+
+bool DeleteRun::IsTopPad(const MvSimplePad* pad) const {
+    const InspectorRow* root = scope_.RootRow();
+    if (pad == nullptr)
+        return false;
+    if (root != nullptr && root->pad == pad)
+        return true;
+    const RowList* searchRows = scope_.SearchRows();
+    return searchRows != nullptr && searchRows->head != nullptr &&
+           searchRows->head == searchRows->tail && searchRows->head->pad == pad;
+}
+
+bool DeleteRun::ShowNextCandidate() {
+    while (candidates_->head != nullptr && scope_.RootRow() != nullptr) {
+        InspectorRow* first = LookUp(*candidates_->head);
+        if (!IsOfferable(first)) {
+            Remove(*candidates_, *candidates_->head);
+            continue;
+        }
+        const InspectorRow* chosen = DeepestSelectedBelow(*first);
+        if (chosen == nullptr) {
+            Remove(*candidates_, *candidates_->head);
+            continue;
+        }
+        if (chosen->gone != 0) {
+            Remove(*candidates_, *chosen);
+            continue;
+        }
+        current_ = CopyRow(*chosen);
+        return true;
+    }
+    return false;
+}
+
+void DeleteRun::DeleteOne(MvSimplePad* pad, bool withChildren) {
+    DeletePad(pad, withChildren);
+    Remove(*candidates_, *current_);
+    SetScrollFromInspect();
+    MwSendSystemEvent(2);
+}
+
+void DeleteRun::RestoreAutoUpdate() {
+    scope_.SetAutoUpdate(rememberedAutoUpdate_);
+}

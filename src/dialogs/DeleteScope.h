@@ -1,0 +1,24 @@
+#pragma once
+
+class RowList;
+struct InspectorRow;
+
+// What the Delete rules need of the Inspector that runs them. The main view is the
+// Inspector's own view, or the source Inspector's view when it shows search results; its
+// companion is a normal Inspector's open search-results view.
+class DeleteScope {
+public:
+    virtual ~DeleteScope() = default;
+
+    // The row tree of the Inspector's view (a search-results view shares its source's);
+    // null when it has none.
+    virtual InspectorRow* RootRow() = 0;
+    // The hits of a search-results Inspector, where its rows are looked up; null in a
+    // normal Inspector.
+    virtual const RowList* SearchRows() = 0;
+    virtual int MainAutoUpdate() = 0;
+    // Sets Auto Update of the main view and of its companion.
+    virtual void SetAutoUpdate(int value) = 0;
+    // Builds the main view's tree anew after pads were deleted.
+    virtual void Rebuild() = 0;
+};

@@ -1,0 +1,60 @@
+#include "FrameDeleteScope.h"
+
+#include "FrameTree.h"
+#include "frame/CMainFrame.h"
+#include "listview/CInspectrView.h"
+#include "listview/TreeRefresh.h"
+
+namespace {
+
+CMainFrame* FrameOf(HWND window) {
+    return dynamic_cast<CMainFrame*>(CWnd::FromHandlePermanent(window));
+}
+
+} // namespace
+
+FrameDeleteScope::FrameDeleteScope(CMainFrame& frame) : frame_(frame.m_hWnd) {}
+
+InspectorRow* FrameDeleteScope::RootRow() {
+    CInspectrView* view = LiveViewOf(frame_);
+    return view != nullptr ? view->rootRow.get() : nullptr;
+}
+
+const RowList* FrameDeleteScope::SearchRows() {
+    // Search-results views keep no list of hits yet: every Inspector looks its rows up in
+    // the tree it shows.
+    return nullptr;
+}
+
+int FrameDeleteScope::MainAutoUpdate() {
+    CInspectrView* view = MainView();
+    return view != nullptr ? view->autoUpdate : 1;
+}
+
+void FrameDeleteScope::SetAutoUpdate(int value) {
+    if (CInspectrView* view = MainView())
+        view->autoUpdate = value;
+    if (CInspectrView* companion = Companion())
+        companion->autoUpdate = value;
+}
+
+void FrameDeleteScope::Rebuild() {
+    if (CInspectrView* view = MainView())
+        RebuildAfterDelete(*view);
+}
+
+CInspectrView* FrameDeleteScope::MainView() const {
+    CMainFrame* frame = FrameOf(frame_);
+    if (frame == nullptr || frame->m_bSearchFrame == 0)
+        return LiveViewOf(frame_);
+    CMainFrame* source = frame->m_pSourceFrame;
+    return source != nullptr ? LiveViewOf(source->m_hWnd) : nullptr;
+}
+
+CInspectrView* FrameDeleteScope::Companion() const {
+    CMainFrame* frame = FrameOf(frame_);
+    if (frame == nullptr || frame->m_bSearchFrame != 0 || frame->m_pInspView == nullptr)
+        return nullptr;
+    CMainFrame* results = frame->m_pInspView->searchFrame;
+    return results != nullptr ? LiveViewOf(results->m_hWnd) : nullptr;
+}

@@ -1,0 +1,194 @@
+#include "dialogs/DeleteRun.h"
+#include "DesktopModel.h"
+#include "InspectorFixture.h"
+#include "RecordingHost.h"
+#include "dialogs/DeleteScope.h"
+#include "dialogs/FrameDeleteScope.h"
+#include "dialogs/FrameTree.h"
+#include "dialogs/PadDeletion.h"
+#include "listview/RowBuilder.h"
+#include "listview/Selection.h"
+
+namespace {
+
+using Start = DeleteRun::Start;
+using Step = DeleteRun::Step;
+
+// An Inspector on Stage without windows; with `hits` it shows search results.
+class FakeScope : public DeleteScope {
+public:
+    InspectorRow* RootRow() override { return treeLost ? nullptr : root.get(); }
+    const RowList* SearchRows() override { return hits.get(); }
+    int MainAutoUpdate() override { return 1; }
+    void SetAutoUpdate(int value) override { autoUpdateLog.push_back(value); }
+    void Rebuild() override { ++rebuilds; }
+
+    std::unique_ptr<InspectorRow> root;
+    std::unique_ptr<RowList> hits;
+    bool treeLost = false;
+    std::vector<int> autoUpdateLog;
+    int rebuilds = 0;
+};
+
+// Deletions mark rows gone, as they do while a run holds Auto Update off.
+class DeleteRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        native::Reset();
+        inspModuleAttach();
+        stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+        stage->Model()->AddSlot("value", kSlotNumber);
+        panel = desktop.AddPad(stage, "Panel", 100, 50, 200, 100);
+        ok = desktop.AddPad(panel, "OK", 10, 10, 30, 20);
+        cancel = desktop.AddPad(panel, "Cancel", 50, 10, 30, 20);
+        other = desktop.AddPad(stage, "Other", 5, 5, 10, 10);
+        locked = desktop.AddPad(stage, "Locked", 5, 5, 10, 10);
+        locked->SetProtection(kProtectDelete);
+        grouped = desktop.AddPad(stage, "Grouped", 5, 5, 10, 10);
+        grouped->SetGroupDepth(1);
+        scope.root.reset(BuildRow(view, stage, nullptr));
+        // A destroyed pad is reported with every pad below it.
+        desktop.AddObserver([this](const DesktopChange& change) {
+            if (change.kind != ChangeKind::Delete)
+                return;
+            deleted.push_back(change.pad);
+            if (InspectorRow* row = FindRowByPad(scope.root.get(), change.pad))
+                row->gone = 1;
+        });
+    }
+
+    std::unique_ptr<RowList> Rows(std::vector<DesktopPad*> pads) {
+        auto list = std::make_unique<RowList>();
+        for (DesktopPad* pad : pads)
+            Append(*list, CopyRow(*FindRowByPad(scope.root.get(), pad)));
+        return list;
+    }
+
+    Desktop desktop;
+    RecordingHost host{&desktop.BaseView()};
+    CInspectrView view;
+    FakeScope scope;
+    DeleteRun run{scope};
+    std::vector<MvSimplePad*> deleted;
+    DesktopPad *stage, *panel, *ok, *cancel, *other, *locked, *grouped;
+};
+
+TEST_F(DeleteRunTest, ProtectedAndGroupedPadsAreNeverOfferedAndChildrenComeFirst) {
+    struct Case {
+        std::vector<DesktopPad*> selected;
+        Start start;
+        const char* offered;
+    };
+    const Case cases[] = {
+        {{locked, grouped}, Start::Nothing, ""},
+        {{locked, other}, Start::OfferAfterWarning, "Other"},
+        {{panel, other, ok}, Start::Offer, "OK"},
+    };
+    for (const Case& c : cases) {
+        scope.autoUpdateLog.clear();
+        EXPECT_EQ(run.Begin(Rows(c.selected).get()), c.start);
+        EXPECT_EQ(run.Label(), c.offered);
+        EXPECT_EQ(scope.autoUpdateLog.size(), c.start == Start::Nothing ? 2u : 1u)
+            << "Auto Update is off while a pad is offered, back at once otherwise";
+    }
+}
+
+TEST_F(DeleteRunTest, DeleteAndNextWalkTheCandidatesThenTheInspectorIsRebuilt) {
+    ASSERT_EQ(run.Begin(Rows({panel, other, ok}).get()), Start::Offer);
+    EXPECT_FALSE(run.ChildBoxEnabled()) << "OK has no shown child";
+    EXPECT_EQ(run.Delete(true), Step::ShowNext);
+    EXPECT_EQ(run.CurrentPad(), panel);
+    EXPECT_TRUE(run.ChildBoxEnabled());
+    EXPECT_EQ(run.Next(), Step::ShowNext);
+    EXPECT_TRUE(run.SingleCandidate());
+    EXPECT_EQ(run.Next(), Step::End) << "Next on the last candidate ends the dialog";
+    run.Finish(DeleteRun::kEndNext, true);
+    EXPECT_EQ(deleted, std::vector<MvSimplePad*>{ok});
+    EXPECT_EQ(scope.autoUpdateLog, (std::vector<int>{0, 1}));
+    EXPECT_EQ(scope.rebuilds, 1);
+
+    run.Begin(Rows({panel, other, cancel}).get());
+    run.Finish(DeleteRun::kEndDeleteAll, true);
+    EXPECT_EQ(deleted, (std::vector<MvSimplePad*>{ok, cancel, panel, other}));
+}
+
+TEST_F(DeleteRunTest, TheTopPadClosesTheInspectorWithoutARebuild) {
+    ASSERT_EQ(run.Begin(Rows({stage}).get()), Start::Offer);
+    EXPECT_EQ(run.Delete(true), Step::End);
+    EXPECT_TRUE(deleted.empty()) << "the dialog closes before the pad goes";
+    run.Finish(DeleteRun::kEndDeleted, true);
+    EXPECT_EQ(deleted, std::vector<MvSimplePad*>{stage});
+    EXPECT_EQ(scope.rebuilds, 0);
+}
+
+// Search results: one hit is a top pad, and so is the source's own top pad, also for
+// DeleteAll, which must not rebuild from a pad it has just deleted.
+TEST_F(DeleteRunTest, SearchResultsStopAtTopPadsAndGiveAutoUpdateBackWithoutATree) {
+    scope.hits = Rows({other});
+    EXPECT_TRUE(run.IsTopPad(other));
+    scope.treeLost = true;
+    EXPECT_EQ(run.Begin(scope.hits.get()), Start::Nothing);
+    EXPECT_EQ(scope.autoUpdateLog, (std::vector<int>{0, 1})) << "a tree lost gives it back";
+    scope.treeLost = false;
+
+    scope.hits = Rows({stage, other});
+    EXPECT_FALSE(run.IsTopPad(other));
+    ASSERT_EQ(run.Begin(scope.hits.get()), Start::Offer);
+    run.Finish(DeleteRun::kEndDeleteAll, true);
+    EXPECT_EQ(deleted, (std::vector<MvSimplePad*>{other, stage}));
+    EXPECT_TRUE(run.CloseAfterDelete());
+    EXPECT_EQ(scope.rebuilds, 0);
+}
+
+TEST_F(DeleteRunTest, DeletingWithoutChildrenKeepsThemInPlaceOnTheGrandparent) {
+    DesktopPad* field = desktop.AddPad(stage, "Field", 0, 0, 10, 10);
+    desktop.ConnectPad(field, "value");
+    desktop.ConnectPad(other, "value");
+    unsigned viewless = desktop.CreatePad(panel, "MvPad", false)->GetCreatePadID();
+    ok->SetGroupDepth(2);
+    // A framework whose re-paste drops a link into the new parent.
+    desktop.AddObserver([field](const DesktopChange& change) {
+        if (change.kind == ChangeKind::Paste)
+            field->SetConnection(std::nullopt);
+    });
+    int connects = 0;
+    desktop.AddObserver(
+        [&connects](const DesktopChange& c) { connects += c.kind == ChangeKind::Connect; });
+
+    DeletePad(panel, false);
+    EXPECT_EQ(ok->Parent(), stage);
+    EXPECT_EQ(ok->Region().X(), 110);
+    EXPECT_EQ(ok->Region().Y(), 60);
+    EXPECT_EQ(ok->get_groupDepth(), 0);
+    EXPECT_EQ(cancel->Parent(), stage);
+    EXPECT_EQ(desktop.FindById(viewless), nullptr) << "children without a view go too";
+    EXPECT_EQ(desktop.FindByPath("Stage/Panel"), nullptr);
+    EXPECT_STREQ(field->get_slotname(), "value");
+    EXPECT_EQ(connects, 1) << "intact links stay as they are";
+}
+
+class FrameDeleteScopeTest : public InspectorFixture {};
+
+TEST_F(FrameDeleteScopeTest, RowsStayGoneWhileTheRunLastsAndTheTableIsRebuiltAfter) {
+    DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+    DesktopPad* a = desktop.AddPad(stage, "A", 1, 1, 10, 10);
+    desktop.AddPad(stage, "B", 20, 1, 10, 10);
+    CMainFrame* frame = Open(stage);
+    CInspectrView& view = View(frame);
+    SelectAll(view, true);
+    FrameDeleteScope scope(*frame);
+    DeleteRun run(scope);
+
+    ASSERT_EQ(run.Begin(view.selectedRows.get()), Start::Offer);
+    EXPECT_EQ(view.autoUpdate, 0);
+    EXPECT_EQ(run.Delete(true), Step::ShowNext);
+    EXPECT_EQ(run.Next(), Step::ShowNext);
+    EXPECT_EQ(FindRowByPad(view.rootRow.get(), a)->gone, 1);
+    EXPECT_EQ(Items(frame).size(), 3u);
+    run.Finish(DeleteRun::kEndCancel, true);
+    EXPECT_EQ(view.autoUpdate, 1);
+    EXPECT_EQ(Items(frame).size(), 2u);
+    EXPECT_EQ(TreeRootOf(*frame)(), view.rootRow.get());
+}
+
+} // namespace
