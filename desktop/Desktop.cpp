@@ -202,8 +202,7 @@ void Desktop::Clear() {
 
 DesktopPad* Desktop::AddPad(DesktopPad* parent, std::string_view name, int x, int y, int width,
                             int height, std::string className) {
-    if (!PlaceFits(parent, x, y) || width < 0 || height < 0 || width > kPadSizeMax ||
-        height > kPadSizeMax)
+    if (!PlaceFits(parent, x, y))
         return nullptr;
     DesktopPad* pad = CreatePad(parent, std::move(className));
     if (pad == nullptr)

@@ -75,6 +75,7 @@ public:
     // Destroys every pad (reporting each) and forgets every model.
     void Clear();
 
+    // Null when the place does not fit (PlaceFits); sizes are brought within the limits.
     DesktopPad* AddPad(DesktopPad* parent, std::string_view name, int x, int y, int width,
                        int height, std::string className = "MvPad");
     // Parent-relative place.
