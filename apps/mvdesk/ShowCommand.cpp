@@ -139,7 +139,14 @@ void Show(Console& console, const Args& args) {
         const std::string& state = states[r];
         bool selected = state.find('S') != std::string::npos;
         bool focused = state.find('F') != std::string::npos;
-        std::string line = colour ? "" : (selected ? "*" : " ") + std::string(focused ? ">" : " ");
+        // A drop target is painted as a selected row is.
+        bool target = state.find('D') != std::string::npos;
+        std::string line = colour ? ""
+                                  : (target     ? "+"
+                                     : selected ? "*"
+                                                : " ") +
+                                        std::string(focused ? ">" : " ");
+        selected = selected || target;
         for (size_t c = 0; c < table[r].size(); ++c)
             line += (c ? " " : "") + Pad(table[r][c], widths[c]);
         while (!line.empty() && line.back() == ' ')

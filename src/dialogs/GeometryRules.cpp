@@ -19,10 +19,6 @@
 
 namespace {
 
-constexpr std::int32_t kPositionLimit = 16383;
-constexpr std::uint32_t kSizeMin = 1;
-constexpr std::uint32_t kSizeMax = 8192;
-
 struct Origin {
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -48,11 +44,6 @@ bool IsLiveRow(const InspectorRow* row) {
 
 bool IsGrouped(MvSimplePad* pad) {
     return pad->get_groupDepth() != 0;
-}
-
-unsigned MessageOf(GeometryField field) {
-    return field == GeometryField::X || field == GeometryField::Y ? IDS_POSITION_RANGE
-                                                                  : IDS_SIZE_RANGE;
 }
 
 // The row of the reference pad in the tree; null when the pad has left it. The pad of a
@@ -99,9 +90,16 @@ GeometrySelection::~GeometrySelection() = default;
 GeometrySelection::GeometrySelection(GeometrySelection&&) noexcept = default;
 GeometrySelection& GeometrySelection::operator=(GeometrySelection&&) noexcept = default;
 
+unsigned RangeMessageOf(GeometryField field) {
+    return field == GeometryField::X || field == GeometryField::Y ? IDS_POSITION_RANGE
+                                                                  : IDS_SIZE_RANGE;
+}
+
 std::optional<GeometryFailure> ValidateGeometryFields(const GeometryTexts& texts,
                                                       GeometryValues& values) {
-    auto failure = [](GeometryField field) { return GeometryFailure{field, MessageOf(field)}; };
+    auto failure = [](GeometryField field) {
+        return GeometryFailure{field, RangeMessageOf(field)};
+    };
     auto read = [](const std::string& text, auto& value, auto parse) {
         auto parsed = parse(text);
         if (parsed)
@@ -119,15 +117,13 @@ std::optional<GeometryFailure> ValidateGeometryFields(const GeometryTexts& texts
     if (!read(texts.width, values.width, ParseUnsignedDecimal))
         return failure(GeometryField::Width);
 
-    auto positionOk = [](std::int32_t v) { return v >= -kPositionLimit && v <= kPositionLimit; };
-    auto sizeOk = [](std::uint32_t v) { return v >= kSizeMin && v <= kSizeMax; };
-    if (!positionOk(values.x))
+    if (!InPositionRange(values.x))
         return failure(GeometryField::X);
-    if (!positionOk(values.y))
+    if (!InPositionRange(values.y))
         return failure(GeometryField::Y);
-    if (!sizeOk(values.width))
+    if (!InSizeRange(values.width))
         return failure(GeometryField::Width);
-    if (!sizeOk(values.height))
+    if (!InSizeRange(values.height))
         return failure(GeometryField::Height);
     return std::nullopt;
 }

@@ -35,6 +35,10 @@ struct GeometrySelection {
     GeometrySelection& operator=(GeometrySelection&&) noexcept;
 };
 
+// The message of a field that does not read or is out of range: 32652 for X and Y, 32654
+// for the sizes.
+unsigned RangeMessageOf(GeometryField field);
+
 // Reads X, Y, height and width in that order (signed, signed, unsigned, unsigned), each into
 // `values` at once, then tests the ranges in the order X, Y, width, height. The first field
 // that does not read or is out of range fails: 32652 for X and Y, 32654 for the sizes.

@@ -24,12 +24,22 @@ struct GeometryValues {
     void SetArranged(GeometryField field, bool set) { arrange[static_cast<int>(field)] = set; }
 };
 
+// The ranges the position and size fields of the dialogs accept.
+inline bool InPositionRange(std::int32_t value) {
+    return value >= -16383 && value <= 16383;
+}
+inline bool InSizeRange(std::uint32_t value) {
+    return value >= 1 && value <= 8192;
+}
+
 // The texts of the four edit fields, as the user typed them.
 struct GeometryTexts {
     std::string x;
     std::string y;
     std::string width;
     std::string height;
+
+    bool operator==(const GeometryTexts&) const = default;
 };
 
 // A field that did not read or is out of range, and the message that says so.

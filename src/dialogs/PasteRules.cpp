@@ -224,9 +224,11 @@ int ExecutePaste(const PasteRequest& request, const InspectorRow* rootRow,
         return 0;
     }
     if (request.kind == PasteKind::Replace) {
-        // A refused replace removed nothing, so the Inspector keeps its top pad.
+        // A refused replace removed nothing, so the Inspector keeps its top pad. The root row
+        // is read first: an Inspector whose top pad is replaced closes meanwhile.
+        const bool replacesRoot = rootRow != nullptr && rootRow->pad == to;
         const int replaced = MvToolHelp::replace(to, from, nullptr, 0);
-        return replaced != 0 && rootRow != nullptr && rootRow->pad == to ? 1 : 0;
+        return replaced != 0 && replacesRoot ? 1 : 0;
     }
     const PadRect& r = request.result;
     const int asParent = request.kind == PasteKind::InsertAsParent ? 1 : 0;

@@ -4,6 +4,7 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspDragDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
@@ -91,7 +92,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
 ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
-ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
@@ -182,6 +183,7 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.selectedRows = std::make_unique<RowList>();
     view.savedSelection = std::make_unique<RowList>();
     view.selectedPads = std::make_unique<MvPadList>();
+    view.insertReplace = std::make_unique<MvInspDragDialog>(this);
 
     LoadViewColumns(view);
     view.OpenTree(pad);
@@ -286,6 +288,10 @@ void CMainFrame::OnContextHelp() {
 void CMainFrame::OnExit() {
     CommandActions::Exit(*this);
 }
+void CMainFrame::OnInsertReplace() {
+    CommandActions::InsertReplace(*this);
+}
+
 void CMainFrame::OnNoAction() {}
 
 void CMainFrame::OnUpdateTree() {

@@ -58,6 +58,7 @@ private:
     void OnSelectPads();
     void OnDeselectPads();
     void OnPadProperties();
+    void OnInsertReplace();
     void OnConnectionEditor();
     void OnDocumentGenerator();
     void OnUpdateTree();

@@ -2,10 +2,14 @@
 
 #include "CMainFrame.h"
 #include "CommandState.h"
+#include "dialogs/FrameTree.h"
+#include "dialogs/InsertReplaceRunner.h"
+#include "dialogs/PasteRules.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 #include "listview/CInspectrView.h"
+#include "listview/InspectorRow.h"
 #include "listview/Selection.h"
 #include "platform/Afx.h"
 #include "platform/CWinApp.h"
@@ -85,6 +89,21 @@ void SelectOnDesktop(CMainFrame& frame, bool select) {
         }
         return true;
     });
+}
+
+void InsertReplace(CMainFrame& frame) {
+    CInspectrView* view = frame.m_pInspView;
+    if (view == nullptr || !view->selectedRows || !view->rootRow || !view->insertReplace ||
+        Length(view->selectedRows.get()) != 2)
+        return;
+    std::optional<PastePads> pads = PastePadsOfSelection(view->selectedRows.get());
+    if (!pads)
+        return;
+    RowList selection;
+    CopySelection(*view, selection);
+    HWND window = frame.m_hWnd;
+    if (view->insertReplace->Run(pads->from, pads->to) != 1 && LiveViewOf(window) == view)
+        SelectRows(*view, selection);
 }
 
 void PadProperties(CMainFrame& frame) {

@@ -10,6 +10,9 @@ namespace CommandActions {
 
 void SelectOnDesktop(CMainFrame& frame, bool select);
 void PadProperties(CMainFrame& frame);
+// Runs the Insert/Replace dialog on the two selected rows, then selects them again unless
+// the Inspector lost its root pad.
+void InsertReplace(CMainFrame& frame);
 void ConnectionEditor(CMainFrame& frame);
 void DocumentGenerator(CMainFrame& frame);
 void InspectSelected(CMainFrame& frame);

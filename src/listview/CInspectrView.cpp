@@ -1,11 +1,13 @@
 #include "CInspectrView.h"
 
 #include "ContextMenu.h"
+#include "DragDrop.h"
 #include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
 #include "Selection.h"
 #include "TableWriter.h"
+#include "dialogs/InsertReplaceRunner.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
 #include "resources/ResourceIds.h"
@@ -94,6 +96,7 @@ void CInspectrView::ReleasePads() {
 }
 
 void CInspectrView::OnDestroy() {
+    CancelRowDrag(*this);
     FreeTree();
     topRecord.reset();
     anchorRow.reset();
@@ -120,14 +123,26 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
     POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
     case WM_LBUTTONDOWN:
-        OnLeftButtonDown(*this, static_cast<UINT>(wParam), point);
+        if (!CancelRowDrag(*this))
+            OnLeftButtonDown(*this, static_cast<UINT>(wParam), point);
         return TRUE;
     case WM_LBUTTONDBLCLK:
         OnLeftDoubleClick(*this, point);
         return TRUE;
     case WM_RBUTTONDOWN:
-        OnRightButtonDown(*this, static_cast<UINT>(wParam), point);
+        if (!CancelRowDrag(*this))
+            OnRightButtonDown(*this, static_cast<UINT>(wParam), point);
         return TRUE;
+    case WM_MOUSEMOVE:
+        if (drag.dragging)
+            DragMouseMove(*this, point);
+        return CListView::OnWndMsg(msg, wParam, lParam, result);
+    case WM_TIMER:
+        return DragTimer(*this, wParam) || CListView::OnWndMsg(msg, wParam, lParam, result);
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        // A drop that closed the Inspector leaves no window to hand the message to.
+        return !DropRow(*this, point) || CListView::OnWndMsg(msg, wParam, lParam, result);
     case WM_CONTEXTMENU:
         if (point.x != -1 || point.y != -1)
             ::ScreenToClient(m_hWnd, &point);
@@ -151,6 +166,13 @@ BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
         OnItemChanged(*this, change->iItem, change->uChanged);
+        *result = 0;
+        return TRUE;
+    }
+    if (msg == WM_NOTIFY && header != nullptr &&
+        (header->code == LVN_BEGINDRAG || header->code == LVN_BEGINRDRAG)) {
+        auto* notice = reinterpret_cast<NMLISTVIEW*>(lParam);
+        BeginRowDrag(*this, notice->iItem, notice->ptAction);
         *result = 0;
         return TRUE;
     }

@@ -2,6 +2,7 @@
 
 #include "ColumnId.h"
 #include "InspectorRow.h"
+#include "ListDrag.h"
 #include "PadTable.h"
 #include "RowIndex.h"
 #include "platform/CListView.h"
@@ -10,6 +11,7 @@
 #include <string>
 
 class CMainFrame;
+class InsertReplaceRunner;
 class MvPadList;
 class MvSimplePad;
 
@@ -83,6 +85,10 @@ public:
     CMainFrame* frame = nullptr;
     HWND desktopWindow = nullptr;
     CMainFrame* searchFrame = nullptr;
+
+    ListDrag drag;
+    // The Insert/Replace dialog of this Inspector, run by its command and by a drop.
+    std::unique_ptr<InsertReplaceRunner> insertReplace;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;

@@ -2,6 +2,7 @@
 
 #include "CInspectrView.h"
 #include "ContextMenu.h"
+#include "DragDrop.h"
 #include "InspectorRow.h"
 #include "Selection.h"
 #include "TableWriter.h"
@@ -70,7 +71,8 @@ void OnLeftDoubleClick(CInspectrView& view, POINT point) {
 
 void OnRightButtonDown(CInspectrView& view, UINT flags, POINT point) {
     bool modifiers = (flags & (MK_CONTROL | MK_SHIFT)) != 0;
-    if (InspectorRow* row = RowAtPoint(view, point)) {
+    InspectorRow* row = RowAtPoint(view, point);
+    if (row != nullptr) {
         SetCurrentRow(view, row);
         PublishingSuspended suspended(view);
         if (!modifiers) {
@@ -81,6 +83,11 @@ void OnRightButtonDown(CInspectrView& view, UINT flags, POINT point) {
     } else {
         PublishingSuspended suspended(view);
         DeselectAll(view);
+    }
+    // A press the mouse moves on from drags the row instead of asking for the menu.
+    if (row != nullptr && BeginRightDrag(view, point)) {
+        view.Invalidate();
+        return;
     }
     if (view.comctlClass == 2)
         ShowContextMenu(view, point);

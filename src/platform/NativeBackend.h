@@ -21,6 +21,7 @@ struct Metrics {
     RECT workArea{0, 0, 1024, 740};
     int frame = 4;          // SM_CXFRAME, SM_CYFRAME
     int captionButton = 18; // SM_CXSIZE, SM_CYSIZE
+    int dragDistance = 4;   // SM_CXDRAG, SM_CYDRAG
 };
 
 void SetMetrics(const Metrics& metrics);

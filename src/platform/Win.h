@@ -116,6 +116,11 @@ HWND GetActiveWindow();
 HWND SetCapture(HWND hwnd);
 HWND GetCapture();
 BOOL ReleaseCapture();
+// After a button press at `point` (screen co-ordinates) on `hwnd`: true when the mouse input
+// queued for the window moves out of the drag rectangle (SM_CXDRAG by SM_CYDRAG each side of
+// the point) before a button is released. The mouse messages read are taken from the queue;
+// it stops at any other message and when no more input is queued.
+BOOL DragDetect(HWND hwnd, POINT point);
 
 std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapseMs, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, std::uintptr_t id);

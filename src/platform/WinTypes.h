@@ -224,6 +224,8 @@ enum : int {
     SM_CYSIZE = 31,
     SM_CXFRAME = 32,
     SM_CYFRAME = 33,
+    SM_CXDRAG = 68,
+    SM_CYDRAG = 69,
 };
 enum : UINT { SPI_GETWORKAREA = 0x0030 };
 

@@ -3,6 +3,7 @@
 #include "DesktopPad.h"
 #include "RecordingHost.h"
 #include "dialogs/AreaFit.h"
+#include "dialogs/InsertReplaceRules.h"
 #include "dialogs/PasteQuestions.h"
 #include "listview/InspectorRow.h"
 #include "platform/NativeBackend.h"
@@ -332,6 +333,113 @@ TEST_F(PasteRulesTest, EligibleRowsAndThePadsOfASelectionOrADrop) {
 
     EXPECT_TRUE(PastePadsOfDrop(row(from).get(), row(to).get()));
     EXPECT_FALSE(PastePadsOfDrop(row(from).get(), row(from).get()));
+}
+
+bool Enabled(const PasteRequest& request, unsigned id) {
+    for (const ControlEnabled& control : InsertReplaceEnabling(request))
+        if (control.id == id)
+            return control.enabled;
+    return false;
+}
+
+// The size choice named as the position choice.
+Size SizeNamedAs(Pos position) {
+    const Size sizes[] = {Size::NotResize, Size::ParentSize, Size::ChildSize, Size::ResizeTo};
+    return sizes[static_cast<int>(position)];
+}
+
+TEST_F(PasteRulesTest, KindRuleMovesChecksOffTheChoicesItDisables) {
+    DesktopPad* onDesktop = desktop.AddPad(nullptr, "OnDesktop", 30, 40, 50, 60);
+    const std::vector<unsigned> all = {1120, 1082, 1081, 1080, 1083, 1121, 1089, 1090, 1088, 1091};
+    struct Case {
+        DesktopPad* to;
+        Kind kind;
+        Pos checked, expected; // with the size choices of the same names
+        std::vector<unsigned> disabledChoices;
+        bool fields; // the typed values' fields
+    };
+    const Case cases[] = {
+        {to, Kind::InsertAsChild, Pos::ParentPosition, Pos::ParentPosition, {1081, 1090}, false},
+        {to, Kind::InsertAsChild, Pos::ChildPosition, Pos::ParentPosition, {1081, 1090}, false},
+        {to, Kind::InsertAsChild, Pos::MoveTo, Pos::MoveTo, {1081, 1090}, true},
+        {onDesktop,
+         Kind::InsertAsParent,
+         Pos::ParentPosition,
+         Pos::ChildPosition,
+         {1082, 1089},
+         false},
+        {to, Kind::InsertAsParent, Pos::ChildPosition, Pos::ChildPosition, {}, false},
+        {onDesktop, Kind::Replace, Pos::MoveTo, Pos::MoveTo, all, false},
+    };
+    for (const Case& c : cases) {
+        PasteRequest request =
+            Paste(from, c.to, Kind::InsertAsParent, c.checked, SizeNamedAs(c.checked));
+        EXPECT_EQ(ChooseKind(request, c.kind), c.kind != Kind::Replace);
+        EXPECT_EQ(request.position, c.expected) << int(c.kind) << int(c.checked);
+        EXPECT_EQ(request.size, SizeNamedAs(c.expected)) << int(c.kind) << int(c.checked);
+        std::vector<unsigned> disabled;
+        for (unsigned id : all)
+            if (!Enabled(request, id))
+                disabled.push_back(id);
+        EXPECT_EQ(disabled, c.disabledChoices) << int(c.kind) << int(c.checked);
+        EXPECT_EQ(Enabled(request, 1084), c.fields);
+        EXPECT_EQ(Enabled(request, 1092), c.fields);
+    }
+    // Parent Position kept as child shows the To pad's place.
+    PasteRequest request;
+    ResetInsertReplace(request, from, to);
+    ChooseKind(request, Kind::InsertAsChild);
+    EXPECT_EQ(PreviewInsertReplace(request, {}).x, "120");
+}
+
+TEST_F(PasteRulesTest, PreviewShowsTheChoicesGeometryAndReadsBadTextAsZero) {
+    PasteRequest request = Request(Kind::InsertAsParent, Pos::NotMove, Size::NotResize);
+    const GeometryTexts typed{"abc", "-5", "", "-3"};
+    EXPECT_EQ(PreviewInsertReplace(request, typed), (GeometryTexts{"7", "9", "33", "44"}));
+    EXPECT_TRUE(ChoosePosition(request, Pos::MoveTo));
+    EXPECT_TRUE(ChooseSize(request, Size::ResizeTo));
+    EXPECT_EQ(PreviewInsertReplace(request, typed), (GeometryTexts{"0", "-5", "0", "-3"}));
+    ChooseKind(request, Kind::Replace);
+    EXPECT_FALSE(ChoosePosition(request, Pos::MoveTo));
+    EXPECT_TRUE(ChoosePosition(request, Pos::NotMove));
+}
+
+TEST_F(PasteRulesTest, OkReadsOnlyTheTypedChoicesEachFieldBeforeAnyRange) {
+    from->SetProtection(kProtectConfined);
+    to->SetProtection(kProtectConfined);
+    using F = GeometryField;
+    enum { None, Move, Resize, Both };
+    struct Case {
+        Kind kind;
+        int typedChoices;
+        GeometryTexts typed;
+        unsigned shown; // 0: no message
+        std::optional<F> focus;
+    };
+    const Case cases[] = {
+        {Kind::InsertAsChild, Move, {"16384", "0", "", ""}, 32652, F::X},
+        // Never read: the From pad's own place, outside the To pad, is asked about.
+        {Kind::InsertAsChild, None, {"16384", "0", "", ""}, 32665, {}},
+        {Kind::InsertAsChild, Both, {"-16383", "abc", "0", "1"}, 32652, F::Y},
+        {Kind::InsertAsChild, Both, {"16384", "0", "x", "1"}, 32654, F::Width},
+        {Kind::InsertAsChild, Resize, {"", "", "8193", "1"}, 32654, F::Width},
+        {Kind::InsertAsChild, Resize, {"", "", "0", "1"}, 32654, F::Width},
+        {Kind::InsertAsChild, Resize, {"", "", "5", "-1"}, 32654, F::Height},
+        {Kind::InsertAsChild, Both, {"121", "81", "8", "8"}, 0, {}},
+        // Under replace a Move to left checked is still read, but nothing is asked.
+        {Kind::Replace, Move, {"99999", "0", "", ""}, 32652, F::X},
+        {Kind::Replace, Both, {"5000", "5000", "9", "9"}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        questions = ScriptedQuestions();
+        PasteRequest request = Request(c.kind, c.typedChoices & Move ? Pos::MoveTo : Pos::NotMove,
+                                       c.typedChoices & Resize ? Size::ResizeTo : Size::NotResize);
+        InsertReplaceCheck check = ConfirmInsertReplace(request, c.typed, questions);
+        EXPECT_EQ(check.proceed, !c.focus) << c.typed.x << "/" << c.typed.width;
+        EXPECT_EQ(check.focus, c.focus) << c.typed.x << "/" << c.typed.width;
+        EXPECT_EQ(questions.shown,
+                  c.shown ? std::vector<unsigned>{c.shown} : std::vector<unsigned>{});
+    }
 }
 
 } // namespace

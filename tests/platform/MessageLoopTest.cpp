@@ -104,6 +104,41 @@ TEST_F(PlatformMessageLoopTest, FiltersSelectByWindowAndRange) {
     EXPECT_EQ(native::PendingMessages(), 3);
 }
 
+TEST_F(PlatformMessageLoopTest, DragDetectReadsTheQueuedMouseInputAfterAPress) {
+    HWND window = TopLevel();
+    HWND other = TopLevel();
+    struct Input {
+        HWND hwnd;
+        UINT message;
+        int x, y;
+    };
+    struct Case {
+        std::vector<Input> queued;
+        BOOL drag;
+        int left; // messages still queued
+    };
+    const Case cases[] = {
+        {{}, FALSE, 0},
+        {{{window, WM_MOUSEMOVE, 14, 10}, {window, WM_MOUSEMOVE, 15, 10}}, TRUE, 0},
+        {{{window, WM_MOUSEMOVE, 14, 6},
+          {window, WM_RBUTTONUP, 14, 6},
+          {window, WM_MOUSEMOVE, 30, 30}},
+         FALSE,
+         1},
+        {{{other, WM_MOUSEMOVE, 30, 30}}, FALSE, 1},
+        {{{window, WM_KEYDOWN, 0, 0}, {window, WM_MOUSEMOVE, 30, 30}}, FALSE, 2},
+    };
+    for (const Case& c : cases) {
+        for (const Input& in : c.queued)
+            PostMessageA(in.hwnd, in.message, 0, static_cast<LPARAM>(MAKELONG(in.x, in.y)));
+        POINT press{10, 10};
+        ClientToScreen(window, &press);
+        EXPECT_EQ(DragDetect(window, press), c.drag) << c.queued.size();
+        EXPECT_EQ(native::PendingMessages(), c.left) << c.queued.size();
+        native::PumpPending();
+    }
+}
+
 TEST_F(PlatformMessageLoopTest, DefaultProcedureHandlesCloseAndSystemCommands) {
     HWND hwnd = TopLevel();
     bool refuseOpen = true;

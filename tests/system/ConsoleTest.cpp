@@ -212,6 +212,54 @@ TEST(Console, HelpRequestsArePrintedEndToEnd) {
               std::string::npos);
 }
 
+// W holds A (with A1), B, C and D; Inspector 1 shows W, Inspector 2 shows A. Each step's
+// rows are those of the step before.
+TEST(Console, InsertReplaceByDragAndByCommandReachesEveryInspector) {
+    ConsoleRun run = RunConsole(
+        "pad add desktop W 0 0 900 600\npad add W A 10 10 200 200\npad add W/A A1 10 10 50 50\n"
+        "pad add W B 300 10 100 100\npad add W C 500 10 50 50\npad add W D 600 10 40 40\n"
+        "open W\nopen W/A\n"
+        // C under B, keeping its size; the drop target is marked meanwhile.
+        "drag 1 4 3\nshow 1\ndlg click 1071\ndlg click 1088\ndlg click 1124\nlist 1\n"
+        // D over A1, from the menu, neither moved nor resized.
+        "click 1 5\nclick 1 2 ctrl\nmenu 1 Edit/Insert/Replace...\n"
+        "dlg click 1080\ndlg click 1088\ndlg key Enter\nlist 1\nlist 2\n"
+        // C under A1 at a typed place: 16384 is refused first.
+        "drag 1 5 3\ndlg click 1071\ndlg click 1083\ndlg set 1084 16384\ndlg click 1124\nok\n"
+        "dlg\ndlg set 1084 25\ndlg set 1086 30\ndlg click 1124\nlist 1\n"
+        // A under its own A1, and A1 over A: loops both ways.
+        "drag 1 1 3\ndlg click 1071\ndlg click 1124\nok\ndrag 1 3 1\ndlg click 1124\nok\n"
+        // C replaced by B; a Move to left checked is still read.
+        "drag 1 5 4\ndlg click 1083\ndlg set 1084 99999\ndlg click 1072\ndlg click 1124\nok\n"
+        "dlg click 1070\ndlg click 1080\ndlg click 1072\ndlg click 1124\nlist 1\nlist 2\n"
+        // A pad deleted while the dialog waits ends it; replacing Inspector 2's top pad
+        // closes that Inspector.
+        "pad add W E 700 10 40 40\npad add W F 800 10 9 9\ndrag 1 6 4\npad destroy W/F\n"
+        "dlg click 1071\ndrag 1 5 1\ndlg click 1072\ndlg click 1124\npads\n"
+        // Held in the top band of a scrolled list, the drop lands three rows higher.
+        "open\nclick 3 32\ndrag 3 32 hold top 300\ndlg\ndlg key Escape\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* expected :
+         {"+ [ ]   -B",
+          "3\t-\t1\t  -B\t(  300,   10)\t(  100,  100)\t\t\n"
+          "4\tSF\t0\t     -C\t(  300,   10)\t(   50,   50)",
+          "2\tS\t1\t     -D\t(  600,   10)\t(   40,   40)\t\t\n"
+          "3\tS\t0\t        -A1\t(   20,   20)",
+          "0\tF\t1\tA\t(   10,   10)\t(  200,  200)\t\t\n1\t-\t1\t  -D\t",
+          "msgbox 32652 OK: Position specified is out of range.", "1084\tedit\t\"16384\"\tfocused",
+          "4\tSF\t0\t           -C\t(   25,   30)\t(   50,   50)",
+          "msgbox 32667 OK: This paste will create a loop.",
+          "3\t-\t0\t        -B\t(   25,   30)\t(   50,   50)", "closed 2\n",
+          "  E [MvPad] #1087 (10,10 200x200)\n    D [MvPad] #1086 (600,10 40x40)\n"
+          "      A1 [MvPad] #1083 (20,20 50x50)\n        B [MvPad] #1084 (25,30 50x50)\n",
+          "1075\tedit\t\"StatusBar\"\tread-only\n1114\tlabel\t\"To:\"\n"
+          "1076\tedit\t\"Chart\"\tread-only"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(Count(run.output, "msgbox 32667"), 2);
+    EXPECT_EQ(Count(run.output, "msgbox 32652"), 2);
+    EXPECT_EQ(Count(run.output, "dialog closed 102"), 9);
+}
+
 TEST(Console, UndoRevertsTheDesktopsNewestChange) {
     ConsoleRun run = RunConsole("pad move Stage 5 6\nundo\npads\nundo\n");
     EXPECT_EQ(run.status, 1);
@@ -224,10 +272,10 @@ TEST(Console, HelpListsEveryCommand) {
     ConsoleRun run = RunConsole("help\n");
     std::string lines = "\n" + run.output;
     for (const char* command :
-         {"open",   "inspectors", "rows",  "pads", "closeall", "list",  "show",
-          "status", "window",     "close", "cmd",  "syscmd",   "click", "dblclick",
-          "rclick", "activate",   "props", "pad",  "menu",     "menus", "key",
-          "button", "tools",      "dlg",   "help", "quit"})
+         {"open",   "inspectors", "rows",     "pads",  "closeall", "list",  "show",
+          "status", "window",     "close",    "cmd",   "syscmd",   "click", "dblclick",
+          "rclick", "drag",       "activate", "props", "pad",      "menu",  "menus",
+          "key",    "button",     "tools",    "dlg",   "help",     "quit"})
         EXPECT_TRUE(lines.find(std::string("\n") + command + " ") != std::string::npos ||
                     lines.find(std::string("\n") + command + "\t") != std::string::npos)
             << command;

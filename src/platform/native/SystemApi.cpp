@@ -51,6 +51,9 @@ int GetSystemMetrics(int index) {
     case SM_CXSIZE:
     case SM_CYSIZE:
         return metrics.captionButton;
+    case SM_CXDRAG:
+    case SM_CYDRAG:
+        return metrics.dragDistance;
     default:
         return 0;
     }
