@@ -1,16 +1,20 @@
 // How the table's operations grow with the desktop: a desktop Inspector on generated desktops
-// of 1,000, 10,000 and 100,000 pads of mixed depth and fan-out.
+// of 1,000, 10,000 and 100,000 pads of mixed depth and fan-out, and its search-results window.
 
 #include "Desktop.h"
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "InspectorModule.h"
 #include "StaticModule.h"
+#include "dialogs/SearchRules.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
+#include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
+#include "platform/Afx.h"
 #include "platform/NativeBackend.h"
+#include "platform/NativeMenu.h"
 #include "service/InspectorExports.h"
 #include "service/ModuleEntry.h"
 
@@ -178,6 +182,67 @@ void PasteOfOnePad(benchmark::State& state) {
     }
 }
 
+SearchConditions LabelHolds(const char* part) {
+    SearchConditions conditions;
+    conditions.labelChecked = 1;
+    conditions.label = part;
+    return conditions;
+}
+
+// The first pass opens the results window, the others refill it. "Pad1" is in the labels of
+// about one pad in nine.
+void SearchByLabel(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    SearchConditions conditions = LabelHolds("Pad1");
+    for (auto _ : state)
+        world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), conditions));
+    CloseResults(world.View());
+    native::PumpPending();
+}
+
+// The results window lists every pad; each row Select All selects is selected there too.
+void SelectAllMirrored(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), LabelHolds("Pad")));
+    // The command comes from the Inspector, which is then the active window.
+    world.View().SetActiveWindow();
+    for (auto _ : state) {
+        SelectAll(world.View(), true);
+        state.PauseTiming();
+        DeselectAll(world.View());
+        state.ResumeTiming();
+    }
+    CloseResults(world.View());
+    native::PumpPending();
+}
+
+// A key goes the user's way: queue, accelerators, the frame's command routing, the view.
+void Press(World& world, WORD key, bool shift = false) {
+    native::PressKey(world.View().m_hWnd, key, shift, false, false);
+    AfxPumpPending();
+}
+
+// Down and Up in turn with one row selected: a key costs the same at any size.
+void KeyPress(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    Press(world, VK_HOME);
+    int step = 0;
+    for (auto _ : state)
+        Press(world, ++step & 1 ? VK_DOWN : VK_UP);
+}
+
+// Shift+End from the first row selects every row.
+void ShiftEnd(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Press(world, VK_HOME);
+        state.ResumeTiming();
+        Press(world, VK_END, true);
+    }
+    Press(world, VK_HOME);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -190,10 +255,17 @@ int main(int argc, char** argv) {
         {"SelectAll", SelectAllRows},
         {"SaveAndRestoreSelection", SaveAndRestoreAllRows},
         {"PasteOfOnePad", PasteOfOnePad},
+        {"SearchByLabel", SearchByLabel},
+        {"SelectAllMirrored", SelectAllMirrored},
+        {"KeyPress", KeyPress},
+        {"ShiftEnd", ShiftEnd},
     };
-    // Grouped by size, so that each desktop is generated once.
-    for (int pads : {1000, 10000, 100000}) {
+    // Grouped by size, so that each desktop is generated once. The smallest desktop serves
+    // the key cases only, which compare a key on a few rows with a key on many.
+    for (int pads : {100, 1000, 10000, 100000}) {
         for (const auto& [name, run] : cases) {
+            if (pads == 100 && run != KeyPress && run != ShiftEnd)
+                continue;
             auto* bench = benchmark::RegisterBenchmark(name, run);
             // Whole-table cases run long enough at every size to reach a steady state: the
             // first passes over a large desktop also pay for fresh pages and a cold allocator.

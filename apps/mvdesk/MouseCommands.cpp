@@ -7,6 +7,7 @@
 #include "platform/Afx.h"
 #include "platform/CommCtrl.h"
 #include "platform/NativeBackend.h"
+#include "platform/NativeInput.h"
 
 #include <algorithm>
 
@@ -59,10 +60,10 @@ void ClickRow(Console& console, const Args& args, Click click, bool modifiers) {
         console.Error("frame " + args[0] + " has no row " + args[1]);
         return;
     }
-    LPARAM where =
-        static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
-    SendMessageA(list, click.down, keys, where);
-    SendMessageA(list, click.up, keys & ~WPARAM{MK_LBUTTON | MK_RBUTTON}, where);
+    // As the user's input: a window holding the mouse capture (help mode, a drag) gets it.
+    native::PostMouseInput(list, click.down, keys, point);
+    native::PostMouseInput(list, click.up, keys & ~WPARAM{MK_LBUTTON | MK_RBUTTON}, point);
+    console.Pump();
 }
 
 LPARAM MousePoint(POINT point) {

@@ -104,6 +104,10 @@ InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad) {
     return nullptr;
 }
 
+bool HasChildren(const InspectorRow& row) {
+    return row.children && row.children->head;
+}
+
 int CountSubtree(const InspectorRow* row) {
     if (row == nullptr)
         return 0;
@@ -138,11 +142,14 @@ void Remove(RowList& list, const InspectorRow& row) {
     InspectorRow* member = list.head;
     while (member != nullptr && member->pad != row.pad)
         member = member->next;
-    if (member == nullptr)
-        return;
-    (member->prev ? member->prev->next : list.head) = member->next;
-    (member->next ? member->next->prev : list.tail) = member->prev;
-    delete member;
+    if (member != nullptr)
+        Unlink(list, *member);
+}
+
+void Unlink(RowList& list, InspectorRow& member) {
+    (member.prev ? member.prev->next : list.head) = member.next;
+    (member.next ? member.next->prev : list.tail) = member.prev;
+    delete &member;
 }
 
 int Length(const RowList* list) {

@@ -72,6 +72,8 @@ InspectorRow* FindRowLike(InspectorRow* row, const InspectorRow& other);
 InspectorRow* FindInList(const RowList* list, const InspectorRow& row);
 // The row of `pad`, else the first row of one of its descendants, child by child.
 InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad);
+// The row has a children list with at least one row.
+bool HasChildren(const InspectorRow& row);
 // 1 + the number of rows below `row`.
 int CountSubtree(const InspectorRow* row);
 // Visits `row` and every row below it in pre-order; nothing for a null row.
@@ -93,4 +95,6 @@ std::unique_ptr<InspectorRow> Append(RowList& list, std::unique_ptr<InspectorRow
 InspectorRow* AppendUnchecked(RowList& list, std::unique_ptr<InspectorRow> row);
 // Unlinks and destroys the member standing for row.pad (nothing when there is none).
 void Remove(RowList& list, const InspectorRow& row);
+// Unlinks and destroys `member`, which the list holds.
+void Unlink(RowList& list, InspectorRow& member);
 int Length(const RowList* list);

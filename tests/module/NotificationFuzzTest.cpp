@@ -1,13 +1,23 @@
-// Long random sequences of desktop changes against several Inspectors: after every step each
-// Inspector must show what a freshly opened Inspector on the same top pad shows after the same
-// collapse and selection. MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the steps per seed.
+// Long random sequences of desktop changes, and of Geometry and Delete dialogs played with
+// random clicks, against several Inspectors: after every step each Inspector must show what a
+// freshly opened Inspector on the same top pad shows after the same collapse and selection,
+// and its search-results window, when one is open, the hits whose pads have stayed, each as
+// its row in the Inspector shows it. MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the
+// steps per seed.
 
 #include "DesktopModel.h"
 #include "InspectorFixture.h"
+#include "dialogs/SearchRules.h"
 #include "frame/ColumnSettings.h"
+#include "listview/CellText.h"
 #include "listview/Mouse.h"
+#include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
+#include "platform/NativeInput.h"
+#include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
+#include "resources/ResourceIds.h"
 #include "service/InspectorProbe.h"
 
 #include <algorithm>
@@ -135,6 +145,11 @@ protected:
         // Auto Update off: the table must stay as it was when it was switched off.
         bool frozen = false;
         std::vector<std::string> frozenItems;
+        // The pads the search-results window is to list, in order; none while it is closed.
+        std::vector<const MvSimplePad*> hits;
+        // Hits whose pads left while Auto Update was off: listed, inert, until Update.
+        PadSet goneHits;
+        std::vector<std::string> frozenHitItems;
     };
 
     void SetUp() override {
@@ -142,6 +157,10 @@ protected:
         ASSERT_TRUE(host->Registry().OpenKey(kSettingsKey));
         ASSERT_TRUE(host->Registry().Write(kSettingsKey, kSettingsValue,
                                            "10,0,-1,1,-1,2,-1,3,-1,4,-1,5,-1,6,-1,7,-1,8,-1,9,-1"));
+        // Any answer; one the box does not offer gives its default button.
+        native::SetMessageBoxHandler([this](const native::MessageBoxRequest&) {
+            return Pick(std::vector<int>{IDOK, IDCANCEL, IDYES, IDNO});
+        });
     }
 
     template <typename T> T Pick(const std::vector<T>& from) {
@@ -195,6 +214,11 @@ protected:
             desktop.AssignModel(*pad, *Pick(models));
             desktop.SetOutput(pad, Chance(50) ? "value" : "text");
         }
+        if (pad != nullptr && Chance(15))
+            desktop.SetProtection(pad,
+                                  Pick(std::vector<unsigned>{kProtectPosition, kProtectSize,
+                                                             kProtectPosition | kProtectSize,
+                                                             kProtectDelete, kProtectConfined}));
         return pad;
     }
 
@@ -204,7 +228,8 @@ protected:
         CInspectrView& view = View(frame);
         if (Chance(30))
             ToggleNestedLabels(view);
-        watches.push_back(Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}});
+        watches.push_back(
+            Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}, {}, {}, {}});
         Rearrange(watches.back());
     }
 
@@ -235,9 +260,42 @@ protected:
             else
                 SelectRow(view, *row);
         }
+        if (CInspectrView* results = ResultsView(view); results && !watch.frozen && Chance(50)) {
+            // A click in the results window reaches the Inspector as well.
+            int item = Number(0, results->List().GetItemCount() - 1);
+            bool selected = results->List().GetItemState(item, LVIS_SELECTED) != 0;
+            results->List().SetItemState(item, selected ? 0u : unsigned(LVIS_SELECTED),
+                                         LVIS_SELECTED);
+        }
         watch.selected = SelectedPads(view);
         if (watch.frozen)
             watch.frozenItems = Items(watch.frame);
+    }
+
+    // A search of the Inspector for a piece of a label; without hits its window closes.
+    void SearchIn(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        static const char* const kParts[] = {"a", "e", "S", "n", "r", "O", "t"};
+        std::unique_ptr<RowList> hits = CollectHits(
+            view.rootRow.get(), SearchConditions{.labelChecked = 1, .label = kParts[Number(0, 6)]});
+        watch.hits.clear();
+        for (const InspectorRow* hit = hits->head; hit != nullptr; hit = hit->next)
+            watch.hits.push_back(hit->pad);
+        watch.hits.empty() ? CloseResults(view) : watch.frame->ShowSearchResults(std::move(hits));
+        native::PumpPending();
+    }
+
+    // Hits whose rows the Inspector loses are withdrawn, or marked gone without Auto Update;
+    // losing the top pad's row closes the window.
+    void FollowHits(Watch& watch, const PadSet& leaving) {
+        if (watch.top != nullptr && leaving.count(watch.top) != 0)
+            watch.hits.clear();
+        for (const MvSimplePad* pad : watch.hits) {
+            if (watch.frozen && leaving.count(pad) != 0)
+                watch.goneHits.insert(pad);
+        }
+        if (!watch.frozen)
+            std::erase_if(watch.hits, [&](const MvSimplePad* pad) { return leaving.count(pad); });
     }
 
     // Rows of the pads whose rows the change takes out of this Inspector, found before it.
@@ -279,6 +337,8 @@ protected:
         kGroup,
         kUngroup,
         kRaise,
+        kGeometryDialog,
+        kDeleteDialog,
         kOpCount
     };
 
@@ -286,8 +346,11 @@ protected:
     bool Takes(int op, DesktopPad* pad, DesktopPad* target) {
         switch (op) {
         case kHide:
-        case kDelete:
             return desktop.IsLive(pad);
+        case kDelete:
+            return desktop.IsLive(pad) && !pad->isProtected(kProtectDelete);
+        case kDestroy:
+            return !pad->isProtected(kProtectDelete);
         case kRepaste:
             if (!desktop.IsLive(pad) || (target != nullptr && !desktop.IsLive(target)))
                 return false;
@@ -502,36 +565,200 @@ protected:
                                  : Number(0, kOpCount - 1);
             DesktopPad* pad = all.empty() ? nullptr : Pick(all);
             DesktopPad* target = Chance(20) ? nullptr : AnyLivePad();
-            for (Watch& watch : watches) {
-                if (!watch.frozen && Takes(op, pad, target)) {
-                    PadSet leaving = PadsLeaving(watch, op, pad);
-                    for (const MvSimplePad* p : leaving)
-                        watch.selected.erase(p);
-                }
-            }
             unsigned padId = pad != nullptr ? pad->GetCreatePadID() : 0;
-            std::string change = Change(op, pad, target);
+            std::string change;
+            if (op == kGeometryDialog || op == kDeleteDialog) {
+                change = DialogStep(op == kGeometryDialog);
+            } else {
+                for (Watch& watch : watches) {
+                    if (!Takes(op, pad, target))
+                        continue;
+                    PadSet leaving = PadsLeaving(watch, op, pad);
+                    FollowHits(watch, leaving);
+                    if (!watch.frozen) {
+                        for (const MvSimplePad* p : leaving)
+                            watch.selected.erase(p);
+                    }
+                }
+                change = Change(op, pad, target);
+            }
             native::PumpPending();
             ReplaceClosedWatches();
             for (Watch& watch : watches) {
                 ::testing::AssertionResult result = Check(watch);
                 ASSERT_TRUE(result)
                     << change << " on " << padId << " seen by the Inspector on " << watch.topId;
+                ASSERT_TRUE(CheckHits(watch))
+                    << change << " on " << padId << " seen by the results of " << watch.topId;
             }
             Watch& someone = watches[static_cast<size_t>(Number(0, int(watches.size()) - 1))];
             if (Chance(10))
                 Rearrange(someone);
             else if (Chance(3))
                 ToggleFrozen(someone);
+            else if (Chance(6) && !someone.frozen && View(someone.frame).rootRow)
+                SearchIn(someone);
         }
+    }
+
+    // Live pads with no deleted pad between them and `top`.
+    PadSet ShownPads(const DesktopPad* top) {
+        PadSet shown;
+        for (DesktopPad* pad : LivePads()) {
+            bool underDeleted = false;
+            for (DesktopPad* up = pad; up != top && up != nullptr; up = up->Parent())
+                underDeleted = underDeleted || up->DeleteHidden();
+            if (!underDeleted)
+                shown.insert(pad);
+        }
+        return shown;
+    }
+
+    // One random user action in the open dialog, Geometry's last one OK; false once the user
+    // stops, which cancels the dialog.
+    bool PlayDialog(UINT templateId, int& actions) {
+        HWND dialog = nullptr;
+        for (HWND hwnd : native::TopLevelWindows())
+            dialog = native::DialogTemplateId(hwnd) == templateId ? hwnd : dialog;
+        if (dialog == nullptr || --actions < 0)
+            return false;
+        std::vector<unsigned> choices{IDC_DELETE_ONE,   IDC_DELETE_ONE,      IDC_DELETE_NEXT,
+                                      IDC_DELETE_ALL,   IDC_DELETE_CHILDREN, IDC_DELETE_CHILDREN,
+                                      IDC_DELETE_CANCEL};
+        if (templateId == IDD_GEOMETRY && actions == 0)
+            choices = {IDC_GEOMETRY_OK};
+        else if (templateId == IDD_GEOMETRY)
+            choices = {IDC_ARRANGE_X,        IDC_ARRANGE_Y,         IDC_ARRANGE_WIDTH,
+                       IDC_ARRANGE_HEIGHT,   IDC_GEOMETRY_ABSOLUTE, IDC_GEOMETRY_RELATIVE,
+                       IDC_GEOMETRY_REFLECT, IDC_GEOMETRY_X,        IDC_GEOMETRY_Y,
+                       IDC_GEOMETRY_WIDTH,   IDC_GEOMETRY_HEIGHT,   IDC_GEOMETRY_X};
+        const unsigned id = Pick(choices);
+        if (id >= IDC_GEOMETRY_X && id <= IDC_GEOMETRY_HEIGHT) {
+            const int low = id < IDC_GEOMETRY_WIDTH ? -60 : 0;
+            SetDlgItemTextA(dialog, id,
+                            Chance(5) ? "abc" : std::to_string(Number(low, 200)).c_str());
+        } else {
+            native::ClickWindow(GetDlgItem(dialog, id), POINT{2, 2});
+        }
+        return true;
+    }
+
+    // Geometry or Delete from the frame's command on a new selection, played with random
+    // clicks. The Inspector that ran it keeps every selected pad it still shows; the others'
+    // selections follow the notifications, which the other steps check.
+    std::string DialogStep(bool geometry) {
+        Watch& watch = watches[static_cast<size_t>(Number(0, int(watches.size()) - 1))];
+        CInspectrView& view = View(watch.frame);
+        if (int count = view.List().GetItemCount(); count > 0) {
+            DeselectAll(view);
+            for (int n = Number(1, 3); n > 0; --n)
+                SelectRow(view, *RowOfItem(view, Number(0, count - 1)));
+            watch.selected = SelectedPads(view);
+        }
+        int actions = Number(1, 10);
+        const UINT templateId = geometry ? IDD_GEOMETRY : IDD_DELETE;
+        native::SetInputWaiter([&] { return PlayDialog(templateId, actions); });
+        watch.frame->SendMessage(WM_COMMAND, geometry ? ID_EDIT_GEOMETRY : ID_EDIT_DELETE);
+        native::SetInputWaiter(nullptr);
+
+        const PadSet shown = ShownPads(watch.top);
+        std::erase_if(watch.selected, [&shown](const MvSimplePad* pad) {
+            return pad != nullptr && !shown.contains(pad);
+        });
+        for (Watch& each : watches) {
+            if (&each != &watch && inspModuleState().registry.Contains(each.frame))
+                each.selected = SelectedPads(View(each.frame));
+        }
+        if (watch.frozen && inspModuleState().registry.Contains(watch.frame))
+            watch.frozenItems = Items(watch.frame);
+        for (Watch& each : watches) {
+            bool open = inspModuleState().registry.Contains(each.frame);
+            EXPECT_TRUE(!open || FollowListedHits(each)) << "after the dialog";
+        }
+        return geometry ? "geometry dialog" : "delete dialog";
+    }
+
+    // After a dialog the results window says which hits are left: what was there before, in
+    // order, less some; the checks after the step look at each of them.
+    ::testing::AssertionResult FollowListedHits(Watch& watch) {
+        CMainFrame* window = View(watch.frame).searchFrame;
+        std::vector<const MvSimplePad*> listed;
+        watch.goneHits.clear();
+        for (int i = 0; window != nullptr && i < View(window).List().GetItemCount(); ++i) {
+            InspectorRow* hit = RowOfItem(View(window), i);
+            listed.push_back(hit->pad);
+            if (hit->gone)
+                watch.goneHits.insert(hit->pad);
+        }
+        auto at = watch.hits.begin();
+        for (const MvSimplePad* pad : listed) {
+            at = std::find(at, watch.hits.end(), pad);
+            if (at == watch.hits.end())
+                return ::testing::AssertionFailure() << "a hit came from nowhere";
+            ++at;
+        }
+        watch.hits = listed;
+        if (watch.frozen && window != nullptr)
+            watch.frozenHitItems = Items(window);
+        return ::testing::AssertionSuccess();
     }
 
     void ToggleFrozen(Watch& watch) {
         CInspectrView& view = View(watch.frame);
         ToggleAutoUpdate(view);
+        native::PumpPending();
         watch.frozen = view.autoUpdate == 0;
         watch.frozenItems = Items(watch.frame);
         watch.selected = SelectedPads(view);
+        if (watch.frozen) {
+            if (view.searchFrame != nullptr)
+                watch.frozenHitItems = Items(view.searchFrame);
+            return;
+        }
+        // Update drops the hits that went meanwhile and those the new tree has no row for.
+        std::erase_if(watch.hits, [&](const MvSimplePad* pad) {
+            return watch.goneHits.count(pad) != 0 ||
+                   FindRowByPad(view.rootRow.get(), pad) == nullptr;
+        });
+        watch.goneHits.clear();
+    }
+
+    // The results window lists the hits as their rows in the Inspector show them; its list,
+    // rows and selection agree.
+    ::testing::AssertionResult CheckHits(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        CMainFrame* window = view.searchFrame;
+        if (watch.hits.empty() != (window == nullptr))
+            return ::testing::AssertionFailure() << watch.hits.size() << " hits, window " << window;
+        if (window == nullptr)
+            return ::testing::AssertionSuccess();
+        CInspectrView& results = View(window);
+        std::vector<std::string> items = Items(window);
+        if (watch.frozen ? items != watch.frozenHitItems : items.size() != watch.hits.size())
+            return ::testing::AssertionFailure()
+                   << items.size() << " results, frozen " << watch.frozen;
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+            InspectorRow* hit = RowOfItem(results, i);
+            bool on = results.List().GetItemState(i, LVIS_SELECTED) != 0;
+            if (hit == nullptr || hit->listIndex != i || (hit->listSelected != 0) != on ||
+                results.selectedPadSet.Contains(hit->pad) != on)
+                return ::testing::AssertionFailure() << "result " << i << " out of step";
+            InspectorRow* row = FindRowByPad(view.rootRow.get(), hit->pad);
+            if (watch.frozen)
+                continue;
+            if (hit->pad != watch.hits[size_t(i)] || row == nullptr ||
+                hit->desktopSelected != row->desktopSelected)
+                return ::testing::AssertionFailure() << "result " << i << " is not the hit";
+            std::string expected = LabelCellText(*row, true);
+            for (int c = 1; c < results.insertedColumns; ++c)
+                expected += "|" + CellText(*row, results.columnIds[c], results.connectionYes,
+                                           results.connectionNo);
+            if (items[size_t(i)] != expected)
+                return ::testing::AssertionFailure() << "result " << i << "\n"
+                                                     << items[size_t(i)] << "\ninstead of\n"
+                                                     << expected;
+        }
+        return ::testing::AssertionSuccess();
     }
 
     // An Inspector whose top pad was deleted has closed; another one takes its place.
@@ -547,7 +774,7 @@ protected:
             DesktopPad* top = AnyLivePad();
             CMainFrame* frame = Open(top);
             ASSERT_NE(frame, nullptr);
-            *watch = Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}};
+            *watch = Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}, {}, {}, {}};
             Rearrange(*watch);
         }
     }

@@ -189,7 +189,8 @@ LRESULT DefDlgProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog, HWND owner,
                                 DLGPROC proc, LPARAM param) {
-    if (dialog == nullptr) {
+    if (dialog == nullptr ||
+        native::ShouldFail(native::Failure::DialogCreation, std::to_string(dialog->id))) {
         return nullptr;
     }
     DialogCreation creation;
@@ -225,8 +226,13 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
     if (!IsWindow(hwnd)) {
         return nullptr;
     }
-    if (focusFirst != 0 && first != nullptr && IsWindow(first)) {
-        native::DialogSetFocus(hwnd, first, true);
+    if (focusFirst != 0) {
+        // The dialog may have disabled or hidden controls meanwhile: the first tab stop is
+        // looked for again.
+        first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
+        if (first != nullptr) {
+            native::DialogSetFocus(hwnd, first, true);
+        }
     }
     if ((dialog->style & WS_VISIBLE) != 0 && !Ended(hwnd)) {
         ShowWindow(hwnd, SW_SHOWNORMAL);
