@@ -50,8 +50,11 @@ std::string DescribeRows(const InspectorRow* root, int* count) {
 std::string DescribeRowList(const RowList* rows, int* count) {
     std::string out;
     int described = 0;
-    for (const InspectorRow* row = rows ? rows->head : nullptr; row != nullptr; row = row->next)
-        Describe(row, out, described);
+    for (const InspectorRow* row = rows ? rows->head : nullptr; row != nullptr; row = row->next) {
+        int subtree = 0;
+        out += DescribeRows(row, &subtree);
+        described += subtree;
+    }
     if (count != nullptr)
         *count = described;
     return out;

@@ -56,11 +56,13 @@ TEST(Console, NumbersThatDoNotFitAndAnswersThatAreNoButtonAreErrors) {
 }
 
 TEST(Console, FailuresOnDemandReachTheInspectorsFailurePaths) {
-    ConsoleRun run = RunConsole("fail window 2\nopen\nok\nfail registry always\nopen\nclose 1\n");
+    ConsoleRun run = RunConsole("fail window 2\nopen\nok\nfail registry always\nopen\nclick 1 1\n"
+                                "fail dialog 1\nmenu 1 Edit/Geometry...\nwindow 1\nclose 1\n");
     EXPECT_EQ(run.status, 0) << run.output;
     for (const char* expected :
          {"failed on demand: window creation", "msgbox 32741 OK: Cannot open the Inspector.",
           "open refused", "opened 1 \"Desktop - Inspector\"",
+          "failed on demand: dialog creation (202)", "visible enabled active",
           "failed on demand: registry write (InspArg)", "closed 1"})
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
 }
