@@ -3,6 +3,9 @@
 #include "Desktop.h"
 #include "DesktopModel.h"
 #include "DesktopPadView.h"
+#include "PadLimits.h"
+
+#include <algorithm>
 
 #include <vector>
 
@@ -79,7 +82,8 @@ void DesktopPad::ungroup() {
 }
 
 void DesktopPad::move(int x, int y, int) {
-    SetPlace(x, y);
+    auto [fitX, fitY] = owner_.FittingPlace(*this, parent_, x, y);
+    SetPlace(fitX, fitY);
     owner_.Notify(ChangeKind::Position, this);
 }
 
@@ -164,8 +168,12 @@ void DesktopPad::PlaceSubtree() {
 }
 
 void DesktopPad::SetSize(int width, int height) {
-    width_ = width < 0 ? 0 : width;
-    height_ = height < 0 ? 0 : height;
+    width_ = std::clamp(width, 0, kPadSizeMax);
+    height_ = std::clamp(height, 0, kPadSizeMax);
+}
+
+void DesktopPad::SetGroupDepth(int depth) {
+    groupDepth_ = std::clamp(depth, 0, kPadGroupDepthMax);
 }
 
 void DesktopPad::SetModel(DesktopModel* model) {
@@ -195,13 +203,6 @@ void DesktopPad::SetIcon(DesktopPad* icon) {
 void DesktopPad::SetStandsFor(DesktopPad* pad) {
     standsFor_ = pad;
     owner_.NoteLinks(*this);
-}
-
-void DesktopPad::AppendSubView(DesktopPad& child) {
-    if (!view_)
-        return;
-    if (MvPadView* view = child.get_real_view())
-        view_->SubViews().Append(view);
 }
 
 void DesktopPad::SyncSubViews() {

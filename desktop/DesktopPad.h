@@ -108,7 +108,8 @@ public:
     void SetSelected(bool selected) { selected_ = selected; }
     void SetDeleteHidden(bool deleteHidden);
     void SetProtection(unsigned bits) { protection_ = bits; }
-    void SetGroupDepth(int depth) { groupDepth_ = depth < 0 ? 0 : depth; }
+    // Sizes and group depths outside the framework's limits (PadLimits.h) are brought inside.
+    void SetGroupDepth(int depth);
     void SetModel(DesktopModel* model);
     // -1 for no output slot.
     void SetOutputIndex(int index) { outputIndex_ = index; }
@@ -120,8 +121,6 @@ public:
     void SetConnection(std::optional<std::string> slotName);
     // Rebuilds the view's sub-view list from the children list.
     void SyncSubViews();
-    // `child`, just added as the last child, adds its view at the end of the sub-view list.
-    void AppendSubView(DesktopPad& child);
 
 private:
     // Desktop coordinates of this pad and of every pad on it, from the parent's.

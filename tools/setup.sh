@@ -4,7 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+preset="${1:-default}"
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev)
+# The fuzz targets are built with clang and its libFuzzer.
+if [ "$preset" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -17,7 +22,6 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-preset="${1:-default}"
 # Further arguments name the targets to build; none builds everything.
 targets=("${@:2}")
 if [ ! -f "build/$preset/build.ninja" ]; then
