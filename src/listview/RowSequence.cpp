@@ -27,6 +27,20 @@ int LeastDepth(const int* depths, int size) {
 
 } // namespace
 
+void RowSequence::Summarize(const Node* node, int& count, int& least) {
+    if (node->isLeaf) {
+        auto* leaf = static_cast<const Leaf*>(node);
+        count = leaf->size;
+        least = LeastDepth(leaf->depths, leaf->size);
+        return;
+    }
+    auto* branch = static_cast<const Branch*>(node);
+    count = 0;
+    for (int i = 0; i < branch->size; ++i)
+        count += branch->counts[i];
+    least = LeastDepth(branch->minDepths, branch->size);
+}
+
 RowSequence::~RowSequence() {
     Clear();
 }
@@ -97,18 +111,7 @@ void RowSequence::Propagate(Node* node) {
         int k = 0;
         while (parent->children[k] != node)
             ++k;
-        if (node->isLeaf) {
-            auto* leaf = static_cast<Leaf*>(node);
-            parent->counts[k] = leaf->size;
-            parent->minDepths[k] = LeastDepth(leaf->depths, leaf->size);
-        } else {
-            auto* branch = static_cast<Branch*>(node);
-            int count = 0;
-            for (int i = 0; i < branch->size; ++i)
-                count += branch->counts[i];
-            parent->counts[k] = count;
-            parent->minDepths[k] = LeastDepth(branch->minDepths, branch->size);
-        }
+        Summarize(node, parent->counts[k], parent->minDepths[k]);
         node = parent;
     }
 }
@@ -365,18 +368,7 @@ void RowSequence::Assign(const std::vector<InspectorRow*>& rows) {
                 Node* child = level[i + static_cast<size_t>(k)];
                 branch->children[k] = child;
                 child->parent = branch;
-                if (child->isLeaf) {
-                    auto* leaf = static_cast<Leaf*>(child);
-                    branch->counts[k] = leaf->size;
-                    branch->minDepths[k] = LeastDepth(leaf->depths, leaf->size);
-                } else {
-                    auto* inner = static_cast<Branch*>(child);
-                    int count = 0;
-                    for (int c = 0; c < inner->size; ++c)
-                        count += inner->counts[c];
-                    branch->counts[k] = count;
-                    branch->minDepths[k] = LeastDepth(inner->minDepths, inner->size);
-                }
+                Summarize(child, branch->counts[k], branch->minDepths[k]);
             }
             above.push_back(branch);
         }

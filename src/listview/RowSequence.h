@@ -50,6 +50,8 @@ private:
     Leaf* Locate(int index, int& at) const;
     static int LeafStart(const Leaf* leaf);
     Leaf* NewLeaf();
+    // The places below `node` and their least depth.
+    static void Summarize(const Node* node, int& count, int& least);
     // Counts and least depths from `node` up to the root, after `node` changed.
     void Propagate(Node* node);
     void InsertOne(int index, InspectorRow* row, int depth);
