@@ -171,8 +171,11 @@ const std::string& SceneText(int pads, bool chain) {
     for (int i = 0; i < pads; ++i) {
         if (i > 0)
             out << (chain ? ", \"children\": [" : "}, ");
-        out << "{\"name\": \"Pad" << i << "\", \"class\": \"MvPad\", \"x\": " << i % 97
-            << ", \"y\": " << i % 89 << ", \"width\": 20, \"height\": 10";
+        // A chain's places alternate, so that its pads stay within the desktop's limits.
+        int x = chain ? (i % 2 == 0 ? 3 : -3) : i % 97;
+        int y = chain ? (i % 2 == 0 ? 2 : -2) : i % 89;
+        out << "{\"name\": \"Pad" << i << "\", \"class\": \"MvPad\", \"x\": " << x
+            << ", \"y\": " << y << ", \"width\": 20, \"height\": 10";
     }
     out << "}";
     for (int i = 1; chain && i < pads; ++i)
