@@ -13,6 +13,9 @@
 // object with its bytes in base64, so every value reads back byte for byte. Keys are
 // compared exactly, without leading or trailing backslashes.
 //
+// On Windows the store is the system's registry itself (win32/RegistryStore.cpp); the path is
+// "HKEY_CURRENT_USER" and every value a string.
+//
 // The file is replaced atomically on every change (a temporary file in the same directory,
 // flushed to disk, then renamed over it); when that fails the file and the store keep
 // their old contents. A file that cannot be understood is reported once on stderr and

@@ -19,6 +19,7 @@
 #include "platform/NativeMenu.h"
 #include "service/InspectorProbe.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -111,6 +112,8 @@ void Console::DefineCommands() {
     Define("pads", "pads", "print the desktop's pad tree", [this](const Args& a) { CmdPads(a); });
     Define("closeall", "closeall", "close every Inspector",
            [this](const Args&) { session_.Module().AlldeleteInspector(); });
+    Define("wait", "wait MS", "let MS milliseconds of the window system's clock pass",
+           [this](const Args& a) { CmdWait(a); });
     RegisterPadCommands(*this);
     RegisterMouseCommands(*this);
     RegisterFrameCommands(*this);
@@ -144,6 +147,13 @@ void Console::Pump() {
         AfxPumpPending();
         AfxIdleUpdate(nullptr);
         AfxIdleCleanup();
+    }
+}
+
+void Console::LetTimePass(long milliseconds) {
+    for (long waited = 0; waited < milliseconds; waited += 10) {
+        native::AdvanceClock(static_cast<DWORD>(std::min(10L, milliseconds - waited)));
+        AfxPumpPending();
     }
 }
 
@@ -292,6 +302,17 @@ void Console::CmdList(const Args& args) {
         return;
     for (const std::string& line : DescribeList(GetDlgItem(frame, AFX_IDW_PANE_FIRST)))
         Print(FromCodePage(line));
+}
+
+void Console::CmdWait(const Args& args) {
+    long milliseconds = 0;
+    if (!ArgCount(args, 1, 1, "wait MS") || !IntArg(args[0], milliseconds))
+        return;
+    if (milliseconds < 0) {
+        Error("wait takes a number of milliseconds, 0 or more");
+        return;
+    }
+    LetTimePass(milliseconds);
 }
 
 void Console::CmdPads(const Args&) {

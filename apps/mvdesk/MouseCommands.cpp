@@ -19,6 +19,10 @@ struct Click {
     UINT up;
 };
 
+LPARAM MousePoint(POINT point) {
+    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+}
+
 // A point inside the label of list item `index`, scrolled into view first as a person
 // would; false when there is no such item.
 bool PointOfItem(HWND list, int index, POINT& point) {
@@ -59,14 +63,10 @@ void ClickRow(Console& console, const Args& args, Click click, bool modifiers) {
         console.Error("frame " + args[0] + " has no row " + args[1]);
         return;
     }
-    LPARAM where =
-        static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
-    SendMessageA(list, click.down, keys, where);
-    SendMessageA(list, click.up, keys & ~WPARAM{MK_LBUTTON | MK_RBUTTON}, where);
-}
-
-LPARAM MousePoint(POINT point) {
-    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+    // Queued, as a person's clicks come: a press that may start a drag sees the release.
+    LPARAM where = MousePoint(point);
+    PostMessageA(list, click.down, keys, where);
+    PostMessageA(list, click.up, keys & ~WPARAM{MK_LBUTTON | MK_RBUTTON}, where);
 }
 
 // Mouse input goes to the window holding the capture, else to the list under the cursor.
@@ -132,10 +132,7 @@ void DragRow(Console& console, const Args& args) {
     if (hold) {
         PointOfItem(list, VisibleEdgeItem(list, args[3] == "top"), point);
         SendMouse(list, WM_MOUSEMOVE, keys, point);
-        for (long waited = 0; waited < holdMs; waited += 10) {
-            native::AdvanceClock(static_cast<DWORD>(std::min(10L, holdMs - waited)));
-            AfxPumpPending();
-        }
+        console.LetTimePass(holdMs);
     } else {
         for (long row = from; row != to;) {
             row += to > from ? 1 : -1;
