@@ -10,7 +10,9 @@
 #include "listview/CInspectrView.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
+#include "platform/Afx.h"
 #include "platform/NativeBackend.h"
+#include "platform/NativeMenu.h"
 #include "service/InspectorExports.h"
 #include "service/ModuleEntry.h"
 
@@ -178,6 +180,33 @@ void PasteOfOnePad(benchmark::State& state) {
     }
 }
 
+// A key goes the user's way: queue, accelerators, the frame's command routing, the view.
+void Press(World& world, WORD key, bool shift = false) {
+    native::PressKey(world.View().m_hWnd, key, shift, false, false);
+    AfxPumpPending();
+}
+
+// Down and Up in turn with one row selected: a key costs the same at any size.
+void KeyPress(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    Press(world, VK_HOME);
+    int step = 0;
+    for (auto _ : state)
+        Press(world, ++step & 1 ? VK_DOWN : VK_UP);
+}
+
+// Shift+End from the first row selects every row.
+void ShiftEnd(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Press(world, VK_HOME);
+        state.ResumeTiming();
+        Press(world, VK_END, true);
+    }
+    Press(world, VK_HOME);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -190,10 +219,15 @@ int main(int argc, char** argv) {
         {"SelectAll", SelectAllRows},
         {"SaveAndRestoreSelection", SaveAndRestoreAllRows},
         {"PasteOfOnePad", PasteOfOnePad},
+        {"KeyPress", KeyPress},
+        {"ShiftEnd", ShiftEnd},
     };
-    // Grouped by size, so that each desktop is generated once.
-    for (int pads : {1000, 10000, 100000}) {
+    // Grouped by size, so that each desktop is generated once. The smallest desktop serves
+    // the key cases only, which compare a key on a few rows with a key on many.
+    for (int pads : {100, 1000, 10000, 100000}) {
         for (const auto& [name, run] : cases) {
+            if (pads == 100 && run != KeyPress && run != ShiftEnd)
+                continue;
             auto* bench = benchmark::RegisterBenchmark(name, run);
             // Whole-table cases run long enough at every size to reach a steady state: the
             // first passes over a large desktop also pay for fresh pages and a cold allocator.

@@ -18,8 +18,11 @@ TITLES = {
     "SelectAll": "Select All (after clearing)",
     "SaveAndRestoreSelection": "Save and Restore Selection of all rows",
     "PasteOfOnePad": "Paste of one pad",
+    "KeyPress": "A key (Down or Up, one row selected)",
+    "ShiftEnd": "Shift+End from the first row",
 }
 SIZES = (1000, 10000, 100000)
+KEY_CASES = ("KeyPress", "ShiftEnd")
 
 
 def figure(microseconds):
@@ -46,6 +49,15 @@ def main(path):
             continue
         cells = " | ".join(figure(time) for time in times)
         print(f"| {title} | {cells} | {times[2] / times[1]:.1f} |")
+    print()
+    print("| Case | 100 pads | 100,000 pads | 100,000 / 100 |")
+    print("|---|---|---|---|")
+    for name in KEY_CASES:
+        times = [medians.get((name, size)) for size in (100, 100000)]
+        if None in times:
+            continue
+        cells = " | ".join(figure(time) for time in times)
+        print(f"| {TITLES[name]} | {cells} | {times[1] / times[0]:.1f} |")
 
 
 if __name__ == "__main__":

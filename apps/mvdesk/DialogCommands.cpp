@@ -173,8 +173,10 @@ void PrintDialog(Console& console, HWND dialog) {
     }
 }
 
-// The control an action names, when a user could reach it; reports why not otherwise.
-HWND UsableControl(Console& console, HWND dialog, const std::string& idText) {
+// The control an action names, when a user could reach it (a disabled one only when
+// `disabledToo`: help can be asked on it); reports why not otherwise.
+HWND UsableControl(Console& console, HWND dialog, const std::string& idText,
+                   bool disabledToo = false) {
     long id = 0;
     if (!console.IntArg(idText, id))
         return nullptr;
@@ -188,7 +190,7 @@ HWND UsableControl(Console& console, HWND dialog, const std::string& idText) {
         console.Error("control " + idText + " is hidden");
         return nullptr;
     }
-    if (!IsWindowEnabled(control)) {
+    if (!disabledToo && !IsWindowEnabled(control)) {
         console.Error("control " + idText + " is disabled");
         return nullptr;
     }
@@ -207,6 +209,57 @@ POINT Center(HWND control, int numerator = 1, int denominator = 2) {
     RECT rect{};
     GetClientRect(control, &rect);
     return POINT{rect.right / 2, rect.bottom * numerator / denominator};
+}
+
+// A click on the dialog over the control, for what the mouse does not reach (a disabled
+// control) or goes through (the help button's click).
+void ClickOver(HWND dialog, HWND control, native::MouseButton button) {
+    POINT point = Center(control);
+    ClientToScreen(control, &point);
+    ScreenToClient(dialog, &point);
+    bool left = button == native::MouseButton::Left;
+    native::PostMouseInput(dialog, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN,
+                           left ? MK_LBUTTON : MK_RBUTTON, point);
+    native::PostMouseInput(dialog, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, point);
+}
+
+// A right click on the control, or on the dialog's title bar for "title".
+void RightClick(Console& console, HWND dialog, const std::string& target) {
+    if (target == "title") {
+        RECT rect{};
+        GetWindowRect(dialog, &rect);
+        PostMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog),
+                     static_cast<LPARAM>(MAKELONG(static_cast<WORD>(rect.left + 8),
+                                                  static_cast<WORD>(rect.top - 8))));
+        return;
+    }
+    HWND control = UsableControl(console, dialog, target, true);
+    if (control == nullptr)
+        return;
+    if (IsWindowEnabled(control))
+        native::ClickWindow(control, Center(control), native::MouseButton::Right);
+    else
+        ClickOver(dialog, control, native::MouseButton::Right);
+}
+
+// F1 on the control, which gets the focus first; what cannot take the focus (a label, a group
+// box, a disabled control) is asked through the title-bar help button and a click on it.
+void AskHelp(Console& console, HWND dialog, const std::string& target) {
+    HWND control = UsableControl(console, dialog, target, true);
+    if (control == nullptr)
+        return;
+    Kind kind = KindOf(control);
+    if (IsWindowEnabled(control) && kind != Kind::Label && kind != Kind::Group) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        native::PressKey(control, VK_F1, false, false, false);
+        return;
+    }
+    if (!native::PressHelpButton(dialog)) {
+        console.Error("dialog " + std::to_string(native::DialogTemplateId(dialog)) +
+                      " has no help button");
+        return;
+    }
+    ClickOver(dialog, control, native::MouseButton::Left);
 }
 
 void Click(Console& console, HWND control) {
@@ -349,18 +402,28 @@ void Act(Console& console, HWND dialog, const Args& args) {
         {"select", 3, "dlg select ID INDEX|TEXT"},
         {"spin", 3, "dlg spin ID up|down"},
         {"key", 2, "dlg key Enter|Escape|Tab|..."},
+        {"rclick", 2, "dlg rclick ID|title"},
+        {"help", 2, "dlg help ID"},
     };
     auto usage = std::find_if(std::begin(usages), std::end(usages),
                               [&](const Usage& u) { return word == u.word; });
     if (usage == std::end(usages)) {
         console.Error("unknown dialog action '" + word +
-                      "' (set, check, uncheck, click, select, spin, key)");
+                      "' (set, check, uncheck, click, select, spin, key, rclick, help)");
         return;
     }
     if (!console.ArgCount(args, usage->count, usage->count, usage->usage))
         return;
     if (word == "key") {
         PressDialogKey(console, dialog, args[1]);
+        return;
+    }
+    if (word == "rclick") {
+        RightClick(console, dialog, args[1]);
+        return;
+    }
+    if (word == "help") {
+        AskHelp(console, dialog, args[1]);
         return;
     }
     HWND control = UsableControl(console, dialog, args[1]);
@@ -394,7 +457,7 @@ void Dialog(Console& console, const Args& args) {
 } // namespace
 
 void RegisterDialogCommands(Console& console) {
-    console.Define("dlg", "dlg [set|check|uncheck|click|select|spin|key ...]",
+    console.Define("dlg", "dlg [set|check|uncheck|click|select|spin|key|rclick|help ...]",
                    "print the open dialog, or act on one of its controls",
                    [&console](const Args& a) { Dialog(console, a); });
 }

@@ -5,6 +5,7 @@
 #include "DesktopSession.h"
 #include "platform/Afx.h"
 #include "platform/CToolBar.h"
+#include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
 
 #include <map>
@@ -177,8 +178,20 @@ void ClickButton(Console& console, const Args& args) {
         return;
     }
     AfxIdleUpdate(nullptr);
-    if (!bar->ClickButton(index))
+    // A person's click: a window holding the mouse (help mode) takes it instead of the bar,
+    // disabled button or not.
+    HWND capture = GetCapture();
+    if ((capture == nullptr || capture == bar->m_hWnd) &&
+        !(bar->GetButtonState(index) & TBSTATE_ENABLED)) {
         console.Error("button " + args[1] + " is disabled");
+        return;
+    }
+    RECT rect{};
+    bar->GetItemRect(index, &rect);
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    native::PostMouseInput(bar->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    native::PostMouseInput(bar->m_hWnd, WM_LBUTTONUP, 0, middle);
+    console.Pump();
 }
 
 void PrintTools(Console& console) {

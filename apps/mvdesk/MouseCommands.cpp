@@ -7,6 +7,7 @@
 #include "platform/Afx.h"
 #include "platform/CommCtrl.h"
 #include "platform/NativeBackend.h"
+#include "platform/NativeInput.h"
 
 #include <algorithm>
 
@@ -18,10 +19,6 @@ struct Click {
     UINT down;
     UINT up;
 };
-
-LPARAM MousePoint(POINT point) {
-    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
-}
 
 // A point inside the label of list item `index`, scrolled into view first as a person
 // would; false when there is no such item.
@@ -63,10 +60,14 @@ void ClickRow(Console& console, const Args& args, Click click, bool modifiers) {
         console.Error("frame " + args[0] + " has no row " + args[1]);
         return;
     }
-    // Queued, as a person's clicks come: a press that may start a drag sees the release.
-    LPARAM where = MousePoint(point);
-    PostMessageA(list, click.down, keys, where);
-    PostMessageA(list, click.up, keys & ~WPARAM{MK_LBUTTON | MK_RBUTTON}, where);
+    // As the user's input: a window holding the mouse capture (help mode, a drag) gets it.
+    native::PostMouseInput(list, click.down, keys, point);
+    native::PostMouseInput(list, click.up, keys & ~WPARAM{MK_LBUTTON | MK_RBUTTON}, point);
+    console.Pump();
+}
+
+LPARAM MousePoint(POINT point) {
+    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
 }
 
 // Mouse input goes to the window holding the capture, else to the list under the cursor.

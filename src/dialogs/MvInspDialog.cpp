@@ -1,6 +1,18 @@
 #include "MvInspDialog.h"
 
+#include "ContextHelp.h"
+#include "platform/Afx.h"
+#include "platform/WinMenu.h"
+#include "resources/CommandIds.h"
+#include "resources/ResourceIds.h"
 #include "service/ModalBracket.h"
+#include "service/ResourceHelpers.h"
+
+// clang-format off
+BEGIN_MESSAGE_MAP(MvInspDialog, CDialog)
+    ON_COMMAND(ID_WHATS_THIS, &MvInspDialog::OnWhatsThis)
+END_MESSAGE_MAP()
+// clang-format on
 
 MvInspDialog::MvInspDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
 
@@ -28,6 +40,20 @@ bool MvInspDialog::DialogConfirmation(UINT stringId) {
     return DialogMessageBox(stringId, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 
+void MvInspDialog::EnableControl(int id, bool enable) {
+    HWND control = ::GetDlgItem(m_hWnd, id);
+    if (control == nullptr)
+        return;
+    if (!enable && ::GetFocus() == control)
+        NextDlgCtrl();
+    ::EnableWindow(control, enable ? TRUE : FALSE);
+}
+
+void MvInspDialog::FocusControl(int id) {
+    if (HWND control = ::GetDlgItem(m_hWnd, id))
+        ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
 void MvInspDialog::OnOkButton() {
     OnOK();
 }
@@ -35,4 +61,53 @@ void MvInspDialog::OnOkButton() {
 void MvInspDialog::OnCancelButton() {
     if (UpdateData(TRUE))
         EndDialog(IDCANCEL);
+}
+
+BOOL MvInspDialog::OnInitDialog() {
+    ModifyStyleEx(0, WS_EX_CONTEXTHELP);
+    return CDialog::OnInitDialog();
+}
+
+BOOL MvInspDialog::OnHelpInfo(HELPINFO* info) {
+    return info != nullptr && inspShowControlTopic(this, info->iCtrlId) ? TRUE : FALSE;
+}
+
+void MvInspDialog::OnContextMenu(CWnd*, POINT point) {
+    int id = -1;
+    if (point.x == -1 && point.y == -1) {
+        // From the keyboard: the control with the focus, the menu at the cursor.
+        HWND focus = ::GetFocus();
+        id = focus != nullptr ? ::GetDlgCtrlID(focus) : 0;
+        if (id == 0)
+            return;
+        ::GetCursorPos(&point);
+    } else {
+        POINT client = point;
+        ::ScreenToClient(m_hWnd, &client);
+        RECT area{};
+        GetClientRect(&area);
+        if (client.x < area.left || client.x >= area.right || client.y < area.top ||
+            client.y >= area.bottom) {
+            Default();
+            return;
+        }
+        id = OnToolHitTest(client);
+        if (id == -1)
+            return;
+    }
+    whatsThisId = id;
+    HMENU menu = nullptr;
+    {
+        ModuleResourceScope resources;
+        menu = ::LoadMenuA(AfxGetResourceHandle(), IDR_CONTEXTMENU);
+    }
+    if (menu == nullptr)
+        return;
+    ::TrackPopupMenu(::GetSubMenu(menu, CONTEXT_POPUP_DIALOG), TPM_RIGHTBUTTON, point.x, point.y, 0,
+                     m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+}
+
+void MvInspDialog::OnWhatsThis() {
+    inspShowControlTopic(nullptr, whatsThisId);
 }

@@ -1,5 +1,6 @@
 #include "MvInspDragDialog.h"
 
+#include "ContextHelp.h"
 #include "FrameTree.h"
 #include "InsertReplaceRules.h"
 #include "frame/CMainFrame.h"
@@ -106,7 +107,6 @@ void MvInspDragDialog::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL MvInspDragDialog::OnInitDialog() {
-    ModifyStyleEx(0, WS_EX_CONTEXTHELP);
     if (!MvInspDialog::OnInitDialog())
         return FALSE;
     for (unsigned spin : {IDC_MOVE_X_SPIN, IDC_MOVE_Y_SPIN})
@@ -121,6 +121,11 @@ BOOL MvInspDragDialog::OnInitDialog() {
     SetDlgItemText(IDC_TO_LABEL, toName != nullptr ? toName : "");
     ShowPreview();
     return TRUE;
+}
+
+int MvInspDragDialog::OnToolHitTest(POINT point) const {
+    int id = InsertReplaceToolHit(m_hWnd, point);
+    return id != -1 ? id : MvInspDialog::OnToolHitTest(point);
 }
 
 void MvInspDragDialog::OnRadioButton(UINT id) {

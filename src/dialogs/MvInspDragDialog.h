@@ -1,12 +1,12 @@
 #pragma once
 
+#include "CInspButton.h"
+#include "CInspEdit.h"
 #include "GeometryRules.h"
 #include "InsertReplaceRunner.h"
 #include "MvInspDialog.h"
 #include "PasteQuestions.h"
 #include "PasteRequest.h"
-#include "platform/CButton.h"
-#include "platform/CEdit.h"
 
 class CMainFrame;
 
@@ -21,24 +21,26 @@ public:
 
     int Run(MvSimplePad* from, MvSimplePad* to) override;
 
-    // The controls the dialog serves itself: the kind's description and the six edit fields.
-    CButton kindDescription;
-    CEdit fromLabel;
-    CEdit toLabel;
-    CEdit widthField;
-    CEdit heightField;
-    CEdit yField;
-    CEdit xField;
+    // The controls that answer help on themselves: the kind's description and the six edit
+    // fields.
+    CInspButton kindDescription;
+    CInspEdit fromLabel;
+    CInspEdit toLabel;
+    CInspEdit widthField;
+    CInspEdit heightField;
+    CInspEdit yField;
+    CInspEdit xField;
     CMainFrame* frame;
     // The two pads, the checked kind, position and size, the values typed and the geometry.
     PasteRequest request;
     int topReplaced = 0;
-    int helpControlId = 0;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+    // The radio buttons first: the group boxes around them would answer before them.
+    int OnToolHitTest(POINT point) const override;
 
 private:
     // Each radio button applies its choice and the rules that follow from it.

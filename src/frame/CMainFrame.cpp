@@ -4,7 +4,10 @@
 #include "ColumnSettings.h"
 #include "CommandActions.h"
 #include "CommandState.h"
+#include "dialogs/MvInspConstDialog.h"
 #include "dialogs/MvInspDragDialog.h"
+#include "dialogs/MvInspRemoveDialog.h"
+#include "dialogs/MvInspResizeReplaceDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
@@ -91,11 +94,11 @@ HBRUSH SharedBackgroundBrush() {
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_COMMAND(ID_EDIT_SELECT, &CMainFrame::OnSelectPads)
 ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
-ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnGeometry)
 ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
-ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnDelete)
 ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
-ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnCustomize)
 ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
 ON_COMMAND(ID_TOOLS_CONNECTION_EDITOR, &CMainFrame::OnConnectionEditor)
 ON_COMMAND(ID_TOOLS_DOCUMENT_GENERATOR, &CMainFrame::OnDocumentGenerator)
@@ -120,7 +123,10 @@ ON_COMMAND(ID_DEFAULT_HELP, &CMainFrame::OnNoAction)
 ON_COMMAND(ID_APP_EXIT_INSPECTOR, &CMainFrame::OnExit)
 ON_COMMAND(ID_SELECT_ALL, &CMainFrame::OnSelectAll)
 ON_COMMAND_RANGE(ID_KEY_CTRL_LEFT, ID_KEY_SHIFT_SPACE, &CMainFrame::OnViewKey)
-ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_DELETE, ID_SELECT_ALL, &CMainFrame::OnUpdateCommand)
+// The keys of the table have no enabling rule: a key press takes no look at the selection.
+ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_DELETE, ID_KEY_CTRL_LEFT - 1, &CMainFrame::OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnUpdateCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_CONTEXT_HELP_TOPIC, ID_SELECT_ALL, &CMainFrame::OnUpdateCommand)
 ON_UPDATE_COMMAND_UI_RANGE(ID_HELP_INDEX, ID_DEFAULT_HELP, &CMainFrame::OnUpdateCommand)
 END_MESSAGE_MAP()
 
@@ -176,7 +182,7 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     view.selectedRows = std::make_unique<RowList>();
     view.savedSelection = std::make_unique<RowList>();
     view.selectedPads = std::make_unique<MvPadList>();
-    view.insertReplace = std::make_unique<MvInspDragDialog>(this);
+    CreateDialogs();
 
     LoadViewColumns(view);
     view.OpenTree(pad);
@@ -192,6 +198,15 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
 
     inspModuleState().registry.AddHead(this);
     return 1;
+}
+
+void CMainFrame::CreateDialogs() {
+    geometryDialog = std::make_unique<MvInspResizeReplaceDialog>(*this);
+    removeDialog = std::make_unique<MvInspRemoveDialog>(*this);
+    if (m_pInspView != nullptr) {
+        m_pInspView->insertReplace = std::make_unique<MvInspDragDialog>(this);
+        m_pInspView->customizeDialog = std::make_unique<MvInspConstDialog>(this);
+    }
 }
 
 void CMainFrame::SetCountPane(int selected, int rows) {
@@ -297,6 +312,11 @@ void CMainFrame::OnAutoUpdate() {
         ToggleAutoUpdate(*m_pInspView);
 }
 
+void CMainFrame::OnCustomize() {
+    if (m_pInspView != nullptr && m_pInspView->customizeDialog)
+        m_pInspView->customizeDialog->Run();
+}
+
 void CMainFrame::OnNestedLabel() {
     if (m_pInspView != nullptr)
         ToggleNestedLabels(*m_pInspView);
@@ -315,6 +335,16 @@ void CMainFrame::OnSelectAll() {
         SelectAll(*m_pInspView, false);
     }
     m_pInspView->Invalidate();
+}
+
+void CMainFrame::OnGeometry() {
+    if (m_pInspView != nullptr && geometryDialog && Length(m_pInspView->selectedRows.get()) > 0)
+        geometryDialog->RunGeometry(m_pInspView->selectedRows.get());
+}
+
+void CMainFrame::OnDelete() {
+    if (m_pInspView != nullptr && removeDialog)
+        removeDialog->RunDelete(m_pInspView->selectedRows.get());
 }
 
 void CMainFrame::OnViewKey(UINT id) {

@@ -5,7 +5,11 @@
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
 
+#include <memory>
+
 class CInspectrView;
+class MvInspRemoveDialog;
+class MvInspResizeReplaceDialog;
 class MvSimplePad;
 
 // The top-level window of one Inspector, or of a search-results window.
@@ -20,6 +24,9 @@ public:
     // Returns 1 when a window owns this object afterwards (also one created and destroyed
     // again), 0 when none does and the caller must delete it.
     int CreateInspector(HWND topLevel, MvSimplePad* pad);
+    // The dialogs of this frame (Insert/Replace kept by its view, which runs it on a drop),
+    // made once and reused by every run. Inspectors and search-results frames make them alike.
+    void CreateDialogs();
     void SetCountPane(int selected, int rows);
     // Shows the module's text `stringId` as a warning owned by this frame, inside the modal
     // bracket; returns the box's answer.
@@ -34,6 +41,8 @@ public:
     CMainFrame* m_pSourceFrame = nullptr;
     int m_bSearchFrame = 0;
     ContextHelpMode helpMode{*this};
+    std::unique_ptr<MvInspResizeReplaceDialog> geometryDialog;
+    std::unique_ptr<MvInspRemoveDialog> removeDialog;
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
@@ -64,6 +73,7 @@ private:
     void OnUpdateTree();
     void OnAutoUpdate();
     void OnNestedLabel();
+    void OnCustomize();
     void OnParent();
     void OnInspectSelected();
     void OnInspectParent();
@@ -78,6 +88,8 @@ private:
     void OnContextHelp();
     void OnExit();
     void OnSelectAll();
+    void OnGeometry();
+    void OnDelete();
     // Dialog commands and the keys of the table; see the message map.
     void OnNoAction();
     void OnViewKey(UINT id);

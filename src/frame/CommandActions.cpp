@@ -61,18 +61,6 @@ std::string EscapeAmpersands(const std::string& title) {
     return text;
 }
 
-bool WithModuleHelp(const std::function<void(CWinApp&, const char*)>& call) {
-    CWinApp* app = AfxGetApp();
-    const char* helpFile = inspInspectorHelpFile();
-    if (app == nullptr || helpFile == nullptr)
-        return false;
-    const char* saved = app->m_pszHelpFilePath;
-    app->m_pszHelpFilePath = helpFile;
-    call(*app, helpFile);
-    app->m_pszHelpFilePath = saved;
-    return true;
-}
-
 } // namespace
 
 namespace CommandActions {
@@ -201,7 +189,7 @@ void HelpTopics(CMainFrame& frame) {
 }
 
 void ContextHelpTopic(CMainFrame&) {
-    WithModuleHelp([](CWinApp& app, const char*) {
+    inspWithModuleHelp([](CWinApp& app) {
         ModuleResourceScope resources;
         app.WinHelp(kContextMenuHelpTopic, HELP_CONTEXTPOPUP);
     });

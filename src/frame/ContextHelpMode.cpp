@@ -11,6 +11,7 @@
 namespace {
 
 constexpr DWORD kCommandHelpBase = 0x10000;
+constexpr DWORD kControlHelpBase = 0x50000;
 constexpr UINT kIdleMessage = 57345;
 constexpr UINT kHelpModeMessage = 57346;
 
@@ -60,12 +61,13 @@ void ContextHelpMode::OnContextHelp() {
         state_ = Off;
         RestoreFrame();
     }
-    const char* helpFile = inspInspectorHelpFile();
-    if (context != 0 && AfxGetApp() != nullptr && helpFile != nullptr) {
-        if (context == static_cast<DWORD>(-1))
-            frame_.SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
-        else if (context != kCommandHelpBase + ID_CONTEXT_HELP)
-            ShowTopic(context, helpFile);
+    if (context != 0 && context != kCommandHelpBase + ID_CONTEXT_HELP) {
+        inspWithModuleHelp([&](CWinApp& app) {
+            if (context == static_cast<DWORD>(-1))
+                frame_.SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
+            else
+                app.WinHelp(context, HELP_CONTEXTPOPUP);
+        });
     }
     frame_.PostMessage(WM_IDLEUPDATECMDUI);
 }
@@ -107,14 +109,11 @@ DWORD ContextHelpMode::Track() {
             (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
             return 0;
         if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN) {
-            for (HWND hwnd = msg.hwnd; hwnd != nullptr; hwnd = GetParent(hwnd)) {
-                if (auto context =
-                        static_cast<DWORD>(SendMessageA(hwnd, WM_HELPHITTEST, 0, msg.lParam)))
-                    return context;
-                if (hwnd == frame_.m_hWnd)
-                    break;
-            }
-            return static_cast<DWORD>(-1);
+            // The click came to the window holding the capture; the window under it answers.
+            POINT point{static_cast<short>(LOWORD(msg.lParam)),
+                        static_cast<short>(HIWORD(msg.lParam))};
+            ClientToScreen(msg.hwnd, &point);
+            return ContextAt(point);
         }
         if (IsKeyMessage(msg.message)) {
             TranslateKey(msg);
@@ -124,6 +123,36 @@ DWORD ContextHelpMode::Track() {
         DispatchMessageA(&msg);
     }
     return 0;
+}
+
+DWORD ContextHelpMode::ContextAt(POINT screen) const {
+    HWND hit = frame_.m_hWnd;
+    for (;;) {
+        POINT client = screen;
+        ScreenToClient(hit, &client);
+        HWND below = ChildWindowFromPointEx(hit, client, CWP_SKIPINVISIBLE);
+        if (below == nullptr)
+            return static_cast<DWORD>(-1); // outside the frame
+        if (below == hit)
+            break;
+        hit = below;
+    }
+    // Each window up to the frame may answer; a child window that does not has the topic of
+    // its control id.
+    DWORD byId = 0;
+    for (HWND hwnd = hit; hwnd != nullptr; hwnd = GetParent(hwnd)) {
+        POINT client = screen;
+        ScreenToClient(hwnd, &client);
+        LPARAM where =
+            static_cast<LPARAM>(MAKELONG(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
+        if (auto context = static_cast<DWORD>(SendMessageA(hwnd, WM_HELPHITTEST, 0, where)))
+            return context;
+        if (byId == 0 && hwnd != frame_.m_hWnd && GetDlgCtrlID(hwnd) != 0)
+            byId = kControlHelpBase + static_cast<DWORD>(GetDlgCtrlID(hwnd));
+        if (hwnd == frame_.m_hWnd)
+            break;
+    }
+    return byId != 0 ? byId : static_cast<DWORD>(-1);
 }
 
 void ContextHelpMode::TranslateKey(MSG& msg) {
@@ -139,17 +168,6 @@ void ContextHelpMode::TranslateKey(MSG& msg) {
         SetCapture(frame_.m_hWnd);
 }
 
-bool ContextHelpMode::ShowTopic(DWORD context, const char* helpFile) {
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr || helpFile == nullptr)
-        return false;
-    const char* saved = app->m_pszHelpFilePath;
-    app->m_pszHelpFilePath = helpFile;
-    app->WinHelp(context, HELP_CONTEXTPOPUP);
-    app->m_pszHelpFilePath = saved;
-    return true;
-}
-
 bool ContextHelpMode::SwallowCommand(UINT id) {
     if (state_ == Off || id == ID_DEFAULT_HELP || id == ID_CONTEXT_HELP)
         return false;
@@ -158,7 +176,8 @@ bool ContextHelpMode::SwallowCommand(UINT id) {
         Leave();
         return false;
     }
-    if (ShowTopic(kCommandHelpBase + id, inspInspectorHelpFile()))
+    if (inspWithModuleHelp(
+            [id](CWinApp& app) { app.WinHelp(kCommandHelpBase + id, HELP_CONTEXTPOPUP); }))
         Leave();
     return true;
 }

@@ -37,12 +37,13 @@ public:
 private:
     // Waits for a click or key; returns the help context, -1 for "no topic", 0 cancelled.
     DWORD Track();
+    // The help context of the frame's window under a screen point: the deepest visible window
+    // there and its parents are asked in turn (WM_HELPHITTEST); -1 outside the frame.
+    DWORD ContextAt(POINT screen) const;
     // Keys go through the frame's accelerators; only system keys are dispatched.
     void TranslateKey(MSG& msg);
     bool ExitPending() const;
     void RestoreFrame();
-    // Shows `context` from the module's help file; false when no help file is available.
-    bool ShowTopic(DWORD context, const char* helpFile);
 
     CMainFrame& frame_;
     State state_ = Off;

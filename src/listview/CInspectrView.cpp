@@ -2,12 +2,14 @@
 
 #include "ContextMenu.h"
 #include "DragDrop.h"
+#include "Keyboard.h"
 #include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "dialogs/InsertReplaceRunner.h"
+#include "dialogs/MvInspConstDialog.h"
 #include "frame/CMainFrame.h"
 #include "host/MvPadList.h"
 #include "resources/ResourceIds.h"
@@ -46,6 +48,10 @@ void CInspectrView::OpenTree(MvSimplePad* pad) {
     focusIndex = 0;
     if (rootRow)
         SetFocusRow(*this, rootRow.get());
+}
+
+void CInspectrView::OnKeyCommand(UINT id) {
+    ::OnKeyCommand(*this, id);
 }
 
 void CInspectrView::ShowCounts() {

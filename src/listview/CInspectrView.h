@@ -11,6 +11,7 @@
 #include <string>
 
 class CMainFrame;
+class MvInspConstDialog;
 class InsertReplaceRunner;
 class MvPadList;
 class MvSimplePad;
@@ -33,9 +34,9 @@ public:
     void FreeTree();
     // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
     void RemoveRowFromTree(InspectorRow* row);
-    // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …). The keys reach
-    // the view and are taken without effect for now; 32789 always does nothing.
-    void OnKeyCommand(UINT) {}
+    // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …); 32789, the keys
+    // kept from the host, does nothing.
+    void OnKeyCommand(UINT id);
     // Shows the selected count and rowCount in the frame's count pane.
     void ShowCounts();
     // Lets go of every pad, row and selection and empties the list, without telling the host:
@@ -85,6 +86,8 @@ public:
     CMainFrame* frame = nullptr;
     HWND desktopWindow = nullptr;
     CMainFrame* searchFrame = nullptr;
+    // The Inspector's Customize dialog; a search-results view has none.
+    std::unique_ptr<MvInspConstDialog> customizeDialog;
 
     ListDrag drag;
     // The Insert/Replace dialog of this Inspector, run by its command and by a drop.

@@ -14,10 +14,6 @@ std::string Pair(int a, int b) {
     return buffer;
 }
 
-bool HasChildren(const InspectorRow& row) {
-    return row.children && row.children->head;
-}
-
 } // namespace
 
 unsigned ColumnHeaderId(int id) {

@@ -104,6 +104,10 @@ InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad) {
     return nullptr;
 }
 
+bool HasChildren(const InspectorRow& row) {
+    return row.children && row.children->head;
+}
+
 int CountSubtree(const InspectorRow* row) {
     if (row == nullptr)
         return 0;

@@ -72,6 +72,8 @@ InspectorRow* FindRowLike(InspectorRow* row, const InspectorRow& other);
 InspectorRow* FindInList(const RowList* list, const InspectorRow& row);
 // The row of `pad`, else the first row of one of its descendants, child by child.
 InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad);
+// The row has a children list with at least one row.
+bool HasChildren(const InspectorRow& row);
 // 1 + the number of rows below `row`.
 int CountSubtree(const InspectorRow* row);
 // Visits `row` and every row below it in pre-order; nothing for a null row.

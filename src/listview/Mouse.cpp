@@ -7,14 +7,6 @@
 #include "Selection.h"
 #include "TableWriter.h"
 
-namespace {
-
-bool HasChildren(const InspectorRow& row) {
-    return row.children && row.children->head;
-}
-
-} // namespace
-
 InspectorRow* RowAtPoint(const CInspectrView& view, POINT point) {
     LVHITTESTINFO hit{};
     hit.pt = point;

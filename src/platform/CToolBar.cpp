@@ -7,6 +7,15 @@
 namespace {
 
 constexpr WORD kClicked = 0; // BN_CLICKED
+constexpr int kButtonWidth = 23;
+constexpr int kButtonHeight = 22;
+constexpr int kSeparatorWidth = 8;
+constexpr int kBorder = 3;
+constexpr DWORD kCommandHelpBase = 0x10000;
+
+POINT PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
 
 // Sets the state of one button of the toolbar.
 class ToolCmdUI : public CCmdUI {
@@ -150,4 +159,49 @@ BOOL CToolBar::ClickButton(int index) {
     if (CWnd::FromHandlePermanent(self) == this)
         SetButtonState(index, GetButtonState(index) & ~TBSTATE_PRESSED);
     return TRUE;
+}
+
+BOOL CToolBar::GetItemRect(int index, RECT* rect) const {
+    if (rect == nullptr || index < 0 || index >= GetCount())
+        return FALSE;
+    int left = kBorder;
+    for (int i = 0; i < index; ++i)
+        left += (GetButtonStyle(i) & TBBS_SEPARATOR) ? kSeparatorWidth : kButtonWidth;
+    int width = (GetButtonStyle(index) & TBBS_SEPARATOR) ? kSeparatorWidth : kButtonWidth;
+    *rect = RECT{left, kBorder, left + width, kBorder + kButtonHeight};
+    return TRUE;
+}
+
+int CToolBar::HitTest(POINT point) const {
+    for (int i = 0; i < GetCount(); ++i) {
+        RECT r{};
+        if (!(GetButtonStyle(i) & TBBS_SEPARATOR) && GetItemRect(i, &r) && point.x >= r.left &&
+            point.x < r.right && point.y >= r.top && point.y < r.bottom)
+            return i;
+    }
+    return -1;
+}
+
+BOOL CToolBar::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    switch (msg) {
+    case WM_HELPHITTEST: {
+        int index = HitTest(PointOf(lParam));
+        *result = index >= 0 ? kCommandHelpBase + GetItemID(index) : 0;
+        return TRUE;
+    }
+    case WM_LBUTTONDOWN:
+        pressed_ = HitTest(PointOf(lParam));
+        *result = 0;
+        return TRUE;
+    case WM_LBUTTONUP: {
+        int index = pressed_;
+        pressed_ = -1;
+        if (index >= 0 && HitTest(PointOf(lParam)) == index)
+            ClickButton(index);
+        *result = 0;
+        return TRUE;
+    }
+    default:
+        return CControlBar::OnWndMsg(msg, wParam, lParam, result);
+    }
 }

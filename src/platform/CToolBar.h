@@ -34,6 +34,16 @@ public:
     // A click on an enabled button: a check button toggles, then the parent gets
     // WM_COMMAND(MAKELONG(id, BN_CLICKED), toolbar). False for a disabled button or none.
     BOOL ClickButton(int index);
+    // Where a button lies in the bar: buttons side by side from the left edge, separators
+    // narrower. False for no button.
+    BOOL GetItemRect(int index, RECT* rect) const;
+    // The button under a client point, -1 when none (a separator is none).
+    int HitTest(POINT point) const;
+
+protected:
+    // A click released over the button it pressed clicks it; in help mode the bar answers
+    // WM_HELPHITTEST with the topic of that button's command.
+    BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
     void ShowState(int index);
@@ -44,4 +54,5 @@ private:
         UINT state = 0;
     };
     std::vector<Button> buttons_;
+    int pressed_ = -1;
 };

@@ -229,6 +229,20 @@ void CWnd::WinHelp(DWORD_PTR data, UINT command) {
                command, data);
 }
 
+int CWnd::OnToolHitTest(POINT point) const {
+    ::ClientToScreen(m_hWnd, &point);
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        int id = ::GetDlgCtrlID(child);
+        if (id != 0xFFFF && ::IsWindowVisible(child) && ::GetWindowRect(child, &rect) &&
+            point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
+            point.y < rect.bottom)
+            return id;
+    }
+    return -1;
+}
+
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (!OnWndMsg(msg, wParam, lParam, &result))

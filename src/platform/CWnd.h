@@ -126,6 +126,10 @@ public:
     }
     // Help from the application's help file, on behalf of this window.
     void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+    // The control under a client point, for tooltips and context help: the id of the first
+    // visible child in z-order whose window holds the point, children without an id (0xFFFF)
+    // skipped; -1 when there is none.
+    virtual int OnToolHitTest(POINT point) const;
     // The font the window draws its text with (WM_GETFONT); null: the system font.
     HFONT GetFont() const {
         return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));

@@ -12,6 +12,10 @@ namespace native {
 
 enum class MouseButton { Left, Right };
 
+// One mouse message at a client point of `hwnd`, with the keys and buttons held (MK_...): as
+// in Win32 it goes to the window holding the mouse capture, with the point in that window's
+// client co-ordinates, when one does. The cursor moves there. False when there is no window.
+bool PostMouseInput(HWND hwnd, UINT message, WPARAM keys, POINT point);
 // A click (button down and up) at a client point of the window. The mouse reaches no window
 // that is hidden or disabled, or whose parents or top-level window are: false then.
 bool ClickWindow(HWND hwnd, POINT point, MouseButton button = MouseButton::Left,

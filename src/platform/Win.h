@@ -110,6 +110,11 @@ BOOL GetClientRect(HWND hwnd, RECT* rect);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL ScreenToClient(HWND hwnd, POINT* point);
 BOOL ClientToScreen(HWND hwnd, POINT* point);
+// The first child of `parent` in creation order (the top of the z-order) whose rectangle holds
+// the point, given in the parent's client co-ordinates; `flags` (CWP_...) skip hidden or
+// disabled children. `parent` itself when no child holds the point but its client area does;
+// null when the point lies outside it.
+HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags);
 BOOL SetWindowTextA(HWND hwnd, const char* text);
 int GetWindowTextA(HWND hwnd, char* buffer, int size);
 int GetWindowTextLengthA(HWND hwnd);

@@ -166,6 +166,9 @@ enum : WPARAM {
     MK_CONTROL = 0x0008,
 };
 
+// ChildWindowFromPointEx flags.
+enum : UINT { CWP_ALL = 0, CWP_SKIPINVISIBLE = 1, CWP_SKIPDISABLED = 2 };
+
 // WM_ACTIVATE states.
 enum : UINT { WA_INACTIVE = 0, WA_ACTIVE = 1, WA_CLICKACTIVE = 2 };
 

@@ -3,6 +3,7 @@
 #include "ModuleState.h"
 #include "host/MvHostServices.h"
 #include "platform/Afx.h"
+#include "platform/CWinApp.h"
 
 #include <cstring>
 #include <string>
@@ -33,4 +34,16 @@ const char* inspInspectorHelpFile() {
 
 const char* inspSystemHelpFile() {
     return FormedPath(inspModuleState().systemHelpPath, "mvhelp.hlp");
+}
+
+bool inspWithModuleHelp(const std::function<void(CWinApp& app)>& call) {
+    CWinApp* app = AfxGetApp();
+    const char* helpFile = inspInspectorHelpFile();
+    if (app == nullptr || helpFile == nullptr)
+        return false;
+    const char* saved = app->m_pszHelpFilePath;
+    app->m_pszHelpFilePath = helpFile;
+    call(*app);
+    app->m_pszHelpFilePath = saved;
+    return true;
 }

@@ -1,3 +1,4 @@
+#include "InputSteps.h"
 #include "RecordingHost.h"
 #include "dialogs/MvInspDialog.h"
 #include "platform/Afx.h"
@@ -61,14 +62,7 @@ protected:
                                  std::to_string(r.style) + (r.owner == Dialog() ? " dialog" : ""));
             return answer;
         });
-        native::SetInputWaiter([this] {
-            if (input.empty())
-                return false;
-            auto step = std::move(input.front());
-            input.pop_front();
-            step();
-            return true;
-        });
+        PlayInputSteps(input);
     }
     void TearDown() override { native::Reset(); }
 

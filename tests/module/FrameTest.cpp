@@ -4,6 +4,7 @@
 #include "listview/Selection.h"
 #include "platform/Afx.h"
 #include "platform/CToolBar.h"
+#include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
 #include "resources/CommandIds.h"
 
@@ -223,6 +224,48 @@ TEST_F(FrameTest, KeysInHelpModeGoThroughTheAccelerators) {
     }
 }
 
+TEST_F(FrameTest, AClickInHelpModePicksTheTopicOfTheWindowUnderIt) {
+    host->SetHelpDirectory("C:\\Help");
+    CMainFrame* frame = Open(stage);
+    HWND list = View(frame).m_hWnd;
+    HWND bar = frame->m_wndToolBar.m_hWnd;
+    RECT row{};
+    View(frame).List().GetItemRect(1, &row, LVIR_LABEL);
+    RECT update{};
+    frame->m_wndToolBar.GetItemRect(frame->m_wndToolBar.CommandToIndex(ID_OPTION_UPDATE), &update);
+    // The table has no topic of its own: its control id gives one. A toolbar button gives its
+    // command's, disabled or not. Outside the frame, none.
+    struct Case {
+        HWND hwnd;
+        POINT point;
+        DWORD topic;
+    } cases[] = {{list, {row.left + 2, row.top + 2}, 0x50000 + 0xE900},
+                 {bar, {update.left + 2, update.top + 2}, 0x10000 + ID_OPTION_UPDATE},
+                 {list, {-2000, 5}, 0}};
+    for (const Case& c : cases) {
+        size_t calls = host->HelpLog().size();
+        InHelpMode(frame, [&]() {
+            native::PostMouseInput(c.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, c.point);
+            native::PostMouseInput(c.hwnd, WM_LBUTTONUP, 0, c.point);
+        });
+        EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
+        EXPECT_EQ(View(frame).List().GetSelectedCount(), 0u);
+        ASSERT_EQ(host->HelpLog().size(), calls + (c.topic != 0 ? 1 : 0));
+        if (c.topic != 0) {
+            EXPECT_EQ(host->HelpLog().back().data, c.topic);
+        }
+    }
+    // Outside help mode the same click on an enabled button runs its command.
+    RECT autoUpdate{};
+    frame->m_wndToolBar.GetItemRect(frame->m_wndToolBar.CommandToIndex(ID_OPTION_AUTO_UPDATE),
+                                    &autoUpdate);
+    native::PostMouseInput(bar, WM_LBUTTONDOWN, MK_LBUTTON,
+                           {autoUpdate.left + 2, autoUpdate.top + 2});
+    native::PostMouseInput(bar, WM_LBUTTONUP, 0, {autoUpdate.left + 2, autoUpdate.top + 2});
+    AfxPumpPending();
+    EXPECT_EQ(View(frame).autoUpdate, 0);
+}
+
 TEST_F(FrameTest, NoHelpDirectoryMeansNoHelp) {
     CMainFrame* frame = Open(stage);
     SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_TOPICS, 0);
@@ -247,17 +290,6 @@ TEST_F(FrameTest, TheWindowMenuListsNineToolsAndDoublesAmpersands) {
     EXPECT_EQ(items[9], "&Other windows...");
     // Opened again, the list is built afresh, not appended.
     EXPECT_EQ(WindowMenu(frames[0]).size(), 10u);
-}
-
-TEST_F(FrameTest, CtrlASelectsEveryRowAndNavigationKeysAreTakenWithoutEffect) {
-    CMainFrame* frame = Open(stage);
-    native::PressKey(View(frame).m_hWnd, 'A', false, true, false);
-    AfxPumpPending();
-    EXPECT_EQ(View(frame).List().GetSelectedCount(), 2u);
-    native::PressKey(View(frame).m_hWnd, VK_DOWN, false, false, false);
-    native::PressKey(View(frame).m_hWnd, VK_ESCAPE, false, false, false);
-    AfxPumpPending();
-    EXPECT_EQ(View(frame).List().GetSelectedCount(), 2u);
 }
 
 TEST_F(FrameTest, ConnectionEditorStopsAtTheFirstRefusal) {

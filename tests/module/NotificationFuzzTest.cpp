@@ -1,6 +1,7 @@
-// Long random sequences of desktop changes against several Inspectors: after every step each
-// Inspector must show what a freshly opened Inspector on the same top pad shows after the same
-// collapse and selection. MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the steps per seed.
+// Long random sequences of desktop changes, and of Geometry and Delete dialogs played with
+// random clicks, against several Inspectors: after every step each Inspector must show what a
+// freshly opened Inspector on the same top pad shows after the same collapse and selection.
+// MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the steps per seed.
 
 #include "DesktopModel.h"
 #include "InspectorFixture.h"
@@ -8,6 +9,10 @@
 #include "listview/Mouse.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
+#include "platform/NativeInput.h"
+#include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
+#include "resources/ResourceIds.h"
 #include "service/InspectorProbe.h"
 
 #include <algorithm>
@@ -142,6 +147,10 @@ protected:
         ASSERT_TRUE(host->Registry().OpenKey(kSettingsKey));
         ASSERT_TRUE(host->Registry().Write(kSettingsKey, kSettingsValue,
                                            "10,0,-1,1,-1,2,-1,3,-1,4,-1,5,-1,6,-1,7,-1,8,-1,9,-1"));
+        // Any answer; one the box does not offer gives its default button.
+        native::SetMessageBoxHandler([this](const native::MessageBoxRequest&) {
+            return Pick(std::vector<int>{IDOK, IDCANCEL, IDYES, IDNO});
+        });
     }
 
     template <typename T> T Pick(const std::vector<T>& from) {
@@ -195,6 +204,11 @@ protected:
             desktop.AssignModel(*pad, *Pick(models));
             desktop.SetOutput(pad, Chance(50) ? "value" : "text");
         }
+        if (pad != nullptr && Chance(15))
+            desktop.SetProtection(pad,
+                                  Pick(std::vector<unsigned>{kProtectPosition, kProtectSize,
+                                                             kProtectPosition | kProtectSize,
+                                                             kProtectDelete, kProtectConfined}));
         return pad;
     }
 
@@ -279,6 +293,8 @@ protected:
         kGroup,
         kUngroup,
         kRaise,
+        kGeometryDialog,
+        kDeleteDialog,
         kOpCount
     };
 
@@ -286,8 +302,11 @@ protected:
     bool Takes(int op, DesktopPad* pad, DesktopPad* target) {
         switch (op) {
         case kHide:
-        case kDelete:
             return desktop.IsLive(pad);
+        case kDelete:
+            return desktop.IsLive(pad) && !pad->isProtected(kProtectDelete);
+        case kDestroy:
+            return !pad->isProtected(kProtectDelete);
         case kRepaste:
             if (!desktop.IsLive(pad) || (target != nullptr && !desktop.IsLive(target)))
                 return false;
@@ -502,15 +521,20 @@ protected:
                                  : Number(0, kOpCount - 1);
             DesktopPad* pad = all.empty() ? nullptr : Pick(all);
             DesktopPad* target = Chance(20) ? nullptr : AnyLivePad();
-            for (Watch& watch : watches) {
-                if (!watch.frozen && Takes(op, pad, target)) {
-                    PadSet leaving = PadsLeaving(watch, op, pad);
-                    for (const MvSimplePad* p : leaving)
-                        watch.selected.erase(p);
-                }
-            }
             unsigned padId = pad != nullptr ? pad->GetCreatePadID() : 0;
-            std::string change = Change(op, pad, target);
+            std::string change;
+            if (op == kGeometryDialog || op == kDeleteDialog) {
+                change = DialogStep(op == kGeometryDialog);
+            } else {
+                for (Watch& watch : watches) {
+                    if (!watch.frozen && Takes(op, pad, target)) {
+                        PadSet leaving = PadsLeaving(watch, op, pad);
+                        for (const MvSimplePad* p : leaving)
+                            watch.selected.erase(p);
+                    }
+                }
+                change = Change(op, pad, target);
+            }
             native::PumpPending();
             ReplaceClosedWatches();
             for (Watch& watch : watches) {
@@ -524,6 +548,79 @@ protected:
             else if (Chance(3))
                 ToggleFrozen(someone);
         }
+    }
+
+    // Live pads with no deleted pad between them and `top`.
+    PadSet ShownPads(const DesktopPad* top) {
+        PadSet shown;
+        for (DesktopPad* pad : LivePads()) {
+            bool underDeleted = false;
+            for (DesktopPad* up = pad; up != top && up != nullptr; up = up->Parent())
+                underDeleted = underDeleted || up->DeleteHidden();
+            if (!underDeleted)
+                shown.insert(pad);
+        }
+        return shown;
+    }
+
+    // One random user action in the open dialog, Geometry's last one OK; false once the user
+    // stops, which cancels the dialog.
+    bool PlayDialog(UINT templateId, int& actions) {
+        HWND dialog = nullptr;
+        for (HWND hwnd : native::TopLevelWindows())
+            dialog = native::DialogTemplateId(hwnd) == templateId ? hwnd : dialog;
+        if (dialog == nullptr || --actions < 0)
+            return false;
+        std::vector<unsigned> choices{IDC_DELETE_ONE,   IDC_DELETE_ONE,      IDC_DELETE_NEXT,
+                                      IDC_DELETE_ALL,   IDC_DELETE_CHILDREN, IDC_DELETE_CHILDREN,
+                                      IDC_DELETE_CANCEL};
+        if (templateId == IDD_GEOMETRY && actions == 0)
+            choices = {IDC_GEOMETRY_OK};
+        else if (templateId == IDD_GEOMETRY)
+            choices = {IDC_ARRANGE_X,        IDC_ARRANGE_Y,         IDC_ARRANGE_WIDTH,
+                       IDC_ARRANGE_HEIGHT,   IDC_GEOMETRY_ABSOLUTE, IDC_GEOMETRY_RELATIVE,
+                       IDC_GEOMETRY_REFLECT, IDC_GEOMETRY_X,        IDC_GEOMETRY_Y,
+                       IDC_GEOMETRY_WIDTH,   IDC_GEOMETRY_HEIGHT,   IDC_GEOMETRY_X};
+        const unsigned id = Pick(choices);
+        if (id >= IDC_GEOMETRY_X && id <= IDC_GEOMETRY_HEIGHT) {
+            const int low = id < IDC_GEOMETRY_WIDTH ? -60 : 0;
+            SetDlgItemTextA(dialog, id,
+                            Chance(5) ? "abc" : std::to_string(Number(low, 200)).c_str());
+        } else {
+            native::ClickWindow(GetDlgItem(dialog, id), POINT{2, 2});
+        }
+        return true;
+    }
+
+    // Geometry or Delete from the frame's command on a new selection, played with random
+    // clicks. The Inspector that ran it keeps every selected pad it still shows; the others'
+    // selections follow the notifications, which the other steps check.
+    std::string DialogStep(bool geometry) {
+        Watch& watch = watches[static_cast<size_t>(Number(0, int(watches.size()) - 1))];
+        CInspectrView& view = View(watch.frame);
+        if (int count = view.List().GetItemCount(); count > 0) {
+            DeselectAll(view);
+            for (int n = Number(1, 3); n > 0; --n)
+                SelectRow(view, *RowOfItem(view, Number(0, count - 1)));
+            watch.selected = SelectedPads(view);
+        }
+        int actions = Number(1, 10);
+        const UINT templateId = geometry ? IDD_GEOMETRY : IDD_DELETE;
+        native::SetInputWaiter([&] { return PlayDialog(templateId, actions); });
+        watch.frame->SendMessage(WM_COMMAND, geometry ? ID_EDIT_GEOMETRY : ID_EDIT_DELETE);
+        native::SetInputWaiter(nullptr);
+
+        const PadSet shown = ShownPads(watch.top);
+        std::erase_if(watch.selected, [&shown](const MvSimplePad* pad) {
+            return pad != nullptr && !shown.contains(pad);
+        });
+        for (Watch& each : watches) {
+            if (&each != &watch && inspModuleState().registry.Contains(each.frame))
+                each.selected = SelectedPads(View(each.frame));
+        }
+        if (watch.frozen && inspModuleState().registry.Contains(watch.frame))
+            watch.frozenItems = Items(watch.frame);
+        return geometry ? "geometry dialog" : "delete dialog";
     }
 
     void ToggleFrozen(Watch& watch) {

@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "InputSteps.h"
 #include "TemplateModule.h"
 
 #include "platform/Afx.h"
@@ -24,14 +25,7 @@ namespace {
 class Script {
 public:
     explicit Script(std::deque<std::function<void()>> steps) : steps_(std::move(steps)) {
-        native::SetInputWaiter([this] {
-            if (steps_.empty())
-                return false;
-            auto step = std::move(steps_.front());
-            steps_.pop_front();
-            step();
-            return true;
-        });
+        PlayInputSteps(steps_);
     }
 
 private:

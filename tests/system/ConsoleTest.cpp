@@ -1,48 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "ConsoleRun.h"
 
 namespace {
-
-struct ConsoleRun {
-    std::string output;
-    int status = -1;
-};
-
-// Runs the console on a script given as text, with a registry of its own.
-ConsoleRun RunConsole(const std::string& script, const std::string& arguments = "") {
-    char directory[] = "/tmp/mvdesk-test-XXXXXX";
-    if (mkdtemp(directory) == nullptr)
-        return {};
-    std::string scriptPath = std::string(directory) + "/script.txt";
-    std::ofstream(scriptPath) << script;
-    std::string command = "MVDESK_REGISTRY=" + std::string(directory) + "/registry.json " +
-                          MV_BUILD_BIN_DIR + "/mvdesk " + arguments + " --script " + scriptPath +
-                          " 2>&1";
-    ConsoleRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::string cleanup = "rm -rf " + std::string(directory);
-    std::system(cleanup.c_str());
-    return run;
-}
-
-int Count(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++count;
-    return count;
-}
 
 TEST(Console, OpensTheDesktopInspectorAndPrintsItsRows) {
     ConsoleRun run = RunConsole("open\nrows 1\ninspectors\n");
@@ -128,9 +86,14 @@ TEST(Console, MenusFollowTheirRulesAndChoosingRunsTheCommand) {
 }
 
 TEST(Console, KeysGoThroughTheAcceleratorTable) {
-    ConsoleRun run = RunConsole("open Stage\nkey 1 Ctrl+A\nstatus 1\nkey 1 Shift+Nowhere\n");
+    ConsoleRun run = RunConsole("open Stage\nkey 1 Ctrl+A\nstatus 1\nkey 1 Shift+Nowhere\n"
+                                "key 1 Down Down Shift+Down Ctrl+Down Space\nstatus 1\n"
+                                "key 1 Shift+F1\nclick 1 6\nstatus 1\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("\t14/14"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("NameLabel\t3/14"), std::string::npos) << run.output;
+    // In help mode a click shows the table's topic and selects nothing.
+    EXPECT_NE(run.output.find("HELP_CONTEXTPOPUP 387328\nNameLabel\t3/14"), std::string::npos);
     EXPECT_NE(run.output.find("error: unknown key 'Shift+Nowhere'"), std::string::npos);
 }
 
@@ -157,6 +120,19 @@ TEST(Console, HelpRequestsArePrintedEndToEnd) {
     EXPECT_NE(RunConsole("open\nkey 1 F1\n", scene + " --help-dir /h")
                   .output.find("help \"/h\\mvhelp.hlp\" HELP_FINDER 0"),
               std::string::npos);
+}
+
+TEST(Console, CustomizeAnswersHelpAndChangesTheColumns) {
+    ConsoleRun run = RunConsole("open Stage\nmenu 1 Tools/Customize...\ndlg help 1132\n"
+                                "dlg rclick 1140\nWhat's This?\ndlg rclick title\n"
+                                "dlg click 1139\ndlg click 1143\nlist 1\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string help = "help \"C:\\Mosvane\\Help\\mvkinsp.hlp\" HELP_CONTEXTPOPUP ";
+    for (std::string expected : {"dialog 124 \"Customize\"\n" + help + "1132\npopup:\n",
+                                 "What's This?\t32808\n" + help + "1140\ndialog closed 124\n",
+                                 std::string("#\tLabel\n0\t")})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(Count(run.output, "popup:"), 1);
 }
 
 // W holds A (with A1), B, C and D; Inspector 1 shows W, Inspector 2 shows A. Each step's

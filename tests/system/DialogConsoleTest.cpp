@@ -1,4 +1,5 @@
 #include "Console.h"
+#include "ConsoleRun.h"
 #include "DesktopSession.h"
 #include "InputSource.h"
 #include "platform/Afx.h"
@@ -84,17 +85,6 @@ std::string RunScript(const std::string& script) {
     std::remove(scriptPath.c_str());
     std::remove((directory + "-registry.json").c_str());
     return testing::internal::GetCapturedStdout();
-}
-
-void ExpectInOrder(const std::string& output, const std::vector<std::string>& lines) {
-    size_t at = 0;
-    for (const std::string& line : lines) {
-        size_t found = output.find(line, at);
-        EXPECT_NE(found, std::string::npos) << "missing, or out of order: " << line << "\n"
-                                            << output;
-        if (found != std::string::npos)
-            at = found + line.size();
-    }
 }
 
 TEST(DialogConsole, TheUsersWordsActOnTheOpenDialog) {

@@ -225,8 +225,13 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
     if (!IsWindow(hwnd)) {
         return nullptr;
     }
-    if (focusFirst != 0 && first != nullptr && IsWindow(first)) {
-        native::DialogSetFocus(hwnd, first, true);
+    if (focusFirst != 0) {
+        // The dialog may have disabled or hidden controls meanwhile: the first tab stop is
+        // looked for again.
+        first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
+        if (first != nullptr) {
+            native::DialogSetFocus(hwnd, first, true);
+        }
     }
     if ((dialog->style & WS_VISIBLE) != 0 && !Ended(hwnd)) {
         ShowWindow(hwnd, SW_SHOWNORMAL);

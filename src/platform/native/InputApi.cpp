@@ -27,20 +27,29 @@ bool ReachedByMouse(HWND hwnd) {
 
 namespace native {
 
+bool PostMouseInput(HWND hwnd, UINT message, WPARAM keys, POINT point) {
+    WindowManager& manager = Manager();
+    if (manager.Find(hwnd) == nullptr) {
+        return false;
+    }
+    ClientToScreen(hwnd, &point);
+    manager.cursor = point;
+    HWND target = manager.capture != nullptr ? manager.capture : hwnd;
+    ScreenToClient(target, &point);
+    LPARAM where =
+        static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+    return PostMessageA(target, message, keys, where) != FALSE;
+}
+
 bool ClickWindow(HWND hwnd, POINT point, MouseButton button, bool doubleClick) {
     if (!ReachedByMouse(hwnd)) {
         return false;
     }
-    POINT screen = point;
-    ClientToScreen(hwnd, &screen);
-    Manager().cursor = screen;
     bool left = button == MouseButton::Left;
     UINT down = left ? (doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
                      : (doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN);
-    LPARAM where =
-        static_cast<LPARAM>(MAKELONG(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
-    PostMessageA(hwnd, down, left ? MK_LBUTTON : MK_RBUTTON, where);
-    PostMessageA(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, where);
+    PostMouseInput(hwnd, down, left ? MK_LBUTTON : MK_RBUTTON, point);
+    PostMouseInput(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, point);
     return true;
 }
 

@@ -87,7 +87,13 @@ void PointForHelp(HWND window) {
                 UINT up = msg.message <= WM_LBUTTONDBLCLK ? WM_LBUTTONUP : WM_RBUTTONUP;
                 MSG release;
                 PeekMessageA(&release, msg.hwnd, up, up, PM_REMOVE);
-                SendHelp(msg.hwnd, ScreenPoint(msg.hwnd, msg.lParam));
+                // A click the window itself got lies over one of its children or over none;
+                // a disabled child is asked about too.
+                POINT screen = ScreenPoint(msg.hwnd, msg.lParam);
+                POINT client = screen;
+                ScreenToClient(msg.hwnd, &client);
+                HWND hit = ChildWindowFromPointEx(msg.hwnd, client, CWP_SKIPINVISIBLE);
+                SendHelp(hit != nullptr ? hit : msg.hwnd, screen);
             }
             return;
         }

@@ -71,15 +71,23 @@ bool ReachedByMouse(HWND hwnd) {
 
 namespace native {
 
+bool PostMouseInput(HWND hwnd, UINT message, WPARAM keys, POINT point) {
+    if (!IsWindow(hwnd))
+        return false;
+    HWND capture = GetCapture();
+    HWND target = capture != nullptr ? capture : hwnd;
+    MapWindowPoints(hwnd, target, &point, 1);
+    return PostMessageA(target, message, keys, MAKELPARAM(point.x, point.y)) != FALSE;
+}
+
 bool ClickWindow(HWND hwnd, POINT point, MouseButton button, bool doubleClick) {
     if (!ReachedByMouse(hwnd))
         return false;
     bool left = button == MouseButton::Left;
     UINT down = left ? (doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
                      : (doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN);
-    LPARAM where = MAKELPARAM(point.x, point.y);
-    PostMessageA(hwnd, down, left ? MK_LBUTTON : MK_RBUTTON, where);
-    PostMessageA(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, where);
+    PostMouseInput(hwnd, down, left ? MK_LBUTTON : MK_RBUTTON, point);
+    PostMouseInput(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, point);
     return true;
 }
 
