@@ -289,8 +289,10 @@ void SetText(Console& console, HWND control, const std::string& text) {
         console.Error("control " + std::to_string(GetDlgCtrlID(control)) + " is read-only");
         return;
     }
+    // Home, then Shift+End: the edit control of every Windows version selects all so.
     native::ClickWindow(control, POINT{1, Center(control).y});
-    native::PressKey(control, 'A', false, true, false);
+    native::PressKey(control, VK_HOME, false, false, false);
+    native::PressKey(control, VK_END, true, false, false);
     if (text.empty())
         native::PressKey(control, VK_DELETE, false, false, false);
     else

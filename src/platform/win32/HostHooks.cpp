@@ -29,9 +29,10 @@ Host& State() {
     return host;
 }
 
+// The box is not shown yet when it is activated: a button it uses is one not hidden itself.
 bool IsVisibleButton(HWND box, int id) {
     HWND button = GetDlgItem(box, id);
-    return button != nullptr && IsWindowVisible(button);
+    return button != nullptr && (GetWindowLongA(button, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 // What the box shows, read back from its window: text, caption, buttons, default button.
