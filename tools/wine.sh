@@ -1,12 +1,12 @@
 # Runs the Windows build headless under Wine: sourced by tools/scenarios and tools/screenshots.
 #
-#   wine_begin BUILD_DIR   a Wine prefix inside the build tree (made on first use), a virtual
-#                          X server on a free display and a 1024x768 Windows desktop on it
+#   wine_begin BUILD_DIR   a fresh Wine prefix inside the build tree, a virtual X server on a
+#                          free display and a 1024x768 Windows desktop on it
 #   wine_run [--ja] ARGS   runs a program of the prefix's session (Japanese: code page 932)
 #   wine_end               stops the session's wineserver and X server
 #
-# The prefix keeps the registry between runs; wine_reset_settings empties the settings the
-# desktop and the Inspector keep there.
+# The prefix keeps the registry between runs of a session; wine_reset_settings empties the
+# settings the desktop and the Inspector keep there.
 
 WINE_DISPLAY_PID=""
 
@@ -17,13 +17,9 @@ wine_begin() {
     export WINEDEBUG="${WINEDEBUG:--all}"
     export WINEDLLOVERRIDES="mscoree,mshtml="
     wine_start_display
-    if [ ! -f "$WINEPREFIX/.mosvane-ready" ]; then
-        rm -rf "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
-        wine_configure_prefix
-        wineserver -w
-        touch "$WINEPREFIX/.mosvane-ready"
-    fi
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wine_configure_prefix
 }
 
 # A display number no X server uses, from :90 up.
