@@ -19,7 +19,10 @@ wine_begin() {
     wine_start_display
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    wineserver -w
     wine_configure_prefix
+    # The desktop settings take effect for the next session's first program.
+    wineserver -w
 }
 
 # A display number no X server uses, from :90 up.
@@ -39,25 +42,31 @@ wine_start_display() {
 }
 
 wine_configure_prefix() {
-    # Fonts of Wine's own (the caption buttons need Marlett), and for Japanese a font that
-    # has the characters under the names the dialogs and the system ask for.
+    # Fonts of Wine's own (the caption buttons need Marlett). Japanese text in the system's
+    # fonts falls back to a font that has its characters; the Japanese dialogs' own font is
+    # that font.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    local fallback link
+    fallback=$(fc-match -f '%{file}' "Droid Sans Fallback" 2>/dev/null || true)
+    link="$(basename "$fallback"),Droid Sans Fallback"
+    [ -f "$fallback" ] && cp "$fallback" "$WINEPREFIX/drive_c/windows/Fonts/"
     local reg="$WINEPREFIX/drive_c/mosvane-setup.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n'
         printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
-        for font in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "MS UI Gothic" "MS Gothic" \
-            "MS PGothic" "ＭＳ Ｐゴシック" "ＭＳ ゴシック"; do
+        for font in "MS UI Gothic" "MS Gothic" "MS PGothic" "ＭＳ Ｐゴシック" "ＭＳ ゴシック"; do
             printf '"%s"="Droid Sans Fallback"\r\n' "$font"
         done
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
     wine regedit /S 'C:\mosvane-setup.reg' >/dev/null 2>&1
     rm -f "$reg"
-    local fallback
-    fallback=$(fc-match -f '%{file}' "Droid Sans Fallback" 2>/dev/null || true)
-    [ -f "$fallback" ] && cp "$fallback" "$WINEPREFIX/drive_c/windows/Fonts/"
+    # Every program shows on one Windows desktop of the X server's size.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for font in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "MS Sans Serif" "Microsoft Sans Serif"; do
+        wine reg add "$key" /v "$font" /t REG_MULTI_SZ /d "$link" /f >/dev/null 2>&1
+    done
 }
 
 wine_run() {

@@ -114,6 +114,13 @@ void Console::DefineCommands() {
            [this](const Args&) { session_.Module().AlldeleteInspector(); });
     Define("wait", "wait MS", "let MS milliseconds of the window system's clock pass",
            [this](const Args& a) { CmdWait(a); });
+    Define("echo", "echo TEXT", "print TEXT, e.g. to mark a place in a session",
+           [this](const Args& a) {
+               std::string text;
+               for (const std::string& word : a)
+                   text += (text.empty() ? "" : " ") + word;
+               Print(text);
+           });
     RegisterPadCommands(*this);
     RegisterMouseCommands(*this);
     RegisterFrameCommands(*this);

@@ -97,6 +97,23 @@ LRESULT CALLBACK HelpEngineProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
+namespace win32 {
+
+void FeedIdleLoop() {
+    for (;;) {
+        MSG msg;
+        native::InputWaiter waiter = State().waiter;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) || !waiter)
+            return;
+        if (!waiter()) {
+            EndMenu();
+            return;
+        }
+    }
+}
+
+} // namespace win32
+
 BOOL Win32GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     bool mayWait = true;
     for (;;) {
@@ -139,6 +156,7 @@ void SetHelpHandler(HelpHandler handler) {
 
 void SetInputWaiter(InputWaiter waiter) {
     State().waiter = std::move(waiter);
+    win32::EnsureMenuHook();
 }
 
 void SetLanguage(Language) {

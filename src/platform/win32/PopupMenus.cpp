@@ -1,16 +1,18 @@
 // Popup menus shown by TrackPopupMenu, answered by the host's handler: once the real menu
 // is up and waiting (WM_ENTERIDLE), its nested popups are initialised as their owner would
 // see them, the handler chooses, the menu closes and the chosen command is posted to the
-// owner, as the menu does when a person clicks an item.
+// owner, as the menu does when a person clicks an item. A menu bar opened from the keyboard
+// waits for the host's input like any modal loop.
 
 #include "../NativeMenu.h"
-#include "Win32Api.h"
+#include "WindowHooks.h"
 
 namespace {
 
 struct Tracking {
     HHOOK hook = nullptr;
     native::PopupMenuHandler handler;
+    bool menuLoop = false;
     bool popupLoop = false;
     HMENU popup = nullptr;
     bool answered = false;
@@ -48,6 +50,7 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
         switch (message->message) {
         case WM_ENTERMENULOOP:
             // TRUE: a popup of TrackPopupMenu rather than the menu bar.
+            tracking.menuLoop = true;
             tracking.popupLoop = message->wParam != FALSE;
             tracking.popup = nullptr;
             tracking.answered = false;
@@ -57,11 +60,15 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
                 tracking.popup = reinterpret_cast<HMENU>(message->wParam);
             break;
         case WM_ENTERIDLE:
-            if (message->wParam == MSGF_MENU && tracking.handler && tracking.popupLoop &&
-                !tracking.answered && tracking.popup != nullptr)
+            if (message->wParam != MSGF_MENU || !tracking.menuLoop)
+                break;
+            if (!tracking.popupLoop)
+                win32::FeedIdleLoop();
+            else if (tracking.handler && !tracking.answered && tracking.popup != nullptr)
                 Answer(message->hwnd, reinterpret_cast<HWND>(message->lParam));
             break;
         case WM_EXITMENULOOP:
+            tracking.menuLoop = false;
             tracking.popupLoop = false;
             tracking.popup = nullptr;
             break;
@@ -74,14 +81,22 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-namespace native {
+namespace win32 {
 
-void SetPopupMenuHandler(PopupMenuHandler handler) {
+void EnsureMenuHook() {
     Tracking& tracking = Track();
-    tracking.handler = std::move(handler);
     if (tracking.hook == nullptr)
         tracking.hook =
             SetWindowsHookExA(WH_CALLWNDPROC, CallWndProc, nullptr, GetCurrentThreadId());
+}
+
+} // namespace win32
+
+namespace native {
+
+void SetPopupMenuHandler(PopupMenuHandler handler) {
+    Track().handler = std::move(handler);
+    win32::EnsureMenuHook();
 }
 
 } // namespace native

@@ -22,4 +22,11 @@ UINT DialogTemplateOf(HWND hwnd);
 // Top-level windows of the thread still alive, in creation order.
 std::vector<HWND> CreatedTopLevels();
 
+// A loop of the system's own (the menu bar's) waits with nothing queued: the host's input
+// waiter feeds input until something is queued; when no input can come any more the menu
+// closes. As the application's own loops do in Win32GetMessageA.
+void FeedIdleLoop();
+// Watches the menu loops: popups for the host's popup handler, the menu bar for FeedIdleLoop.
+void EnsureMenuHook();
+
 } // namespace win32
