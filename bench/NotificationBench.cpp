@@ -1,13 +1,15 @@
 // How the table's operations grow with the desktop: a desktop Inspector on generated desktops
-// of 1,000, 10,000 and 100,000 pads of mixed depth and fan-out.
+// of 1,000, 10,000 and 100,000 pads of mixed depth and fan-out, and its search-results window.
 
 #include "Desktop.h"
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "InspectorModule.h"
 #include "StaticModule.h"
+#include "dialogs/SearchRules.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
+#include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 #include "platform/Afx.h"
@@ -180,6 +182,40 @@ void PasteOfOnePad(benchmark::State& state) {
     }
 }
 
+SearchConditions LabelHolds(const char* part) {
+    SearchConditions conditions;
+    conditions.labelChecked = 1;
+    conditions.label = part;
+    return conditions;
+}
+
+// The first pass opens the results window, the others refill it. "Pad1" is in the labels of
+// about one pad in nine.
+void SearchByLabel(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    SearchConditions conditions = LabelHolds("Pad1");
+    for (auto _ : state)
+        world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), conditions));
+    CloseResults(world.View());
+    native::PumpPending();
+}
+
+// The results window lists every pad; each row Select All selects is selected there too.
+void SelectAllMirrored(benchmark::State& state) {
+    World& world = WorldOf(static_cast<int>(state.range(0)));
+    world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), LabelHolds("Pad")));
+    // The command comes from the Inspector, which is then the active window.
+    world.View().SetActiveWindow();
+    for (auto _ : state) {
+        SelectAll(world.View(), true);
+        state.PauseTiming();
+        DeselectAll(world.View());
+        state.ResumeTiming();
+    }
+    CloseResults(world.View());
+    native::PumpPending();
+}
+
 // A key goes the user's way: queue, accelerators, the frame's command routing, the view.
 void Press(World& world, WORD key, bool shift = false) {
     native::PressKey(world.View().m_hWnd, key, shift, false, false);
@@ -219,6 +255,8 @@ int main(int argc, char** argv) {
         {"SelectAll", SelectAllRows},
         {"SaveAndRestoreSelection", SaveAndRestoreAllRows},
         {"PasteOfOnePad", PasteOfOnePad},
+        {"SearchByLabel", SearchByLabel},
+        {"SelectAllMirrored", SelectAllMirrored},
         {"KeyPress", KeyPress},
         {"ShiftEnd", ShiftEnd},
     };

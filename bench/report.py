@@ -18,6 +18,8 @@ TITLES = {
     "SelectAll": "Select All (after clearing)",
     "SaveAndRestoreSelection": "Save and Restore Selection of all rows",
     "PasteOfOnePad": "Paste of one pad",
+    "SearchByLabel": "Label search, about one pad in nine found, results shown",
+    "SelectAllMirrored": "Select All mirrored into results listing every pad",
     "KeyPress": "A key (Down or Up, one row selected)",
     "ShiftEnd": "Shift+End from the first row",
 }

@@ -21,9 +21,8 @@ InspectorRow* FrameDeleteScope::RootRow() {
 }
 
 const RowList* FrameDeleteScope::SearchRows() {
-    // Search-results views keep no list of hits yet: every Inspector looks its rows up in
-    // the tree it shows.
-    return nullptr;
+    CInspectrView* view = LiveViewOf(frame_);
+    return view != nullptr && view->searchMode != 0 ? view->searchRows.get() : nullptr;
 }
 
 int FrameDeleteScope::MainAutoUpdate() {

@@ -8,10 +8,13 @@
 #include "dialogs/MvInspDragDialog.h"
 #include "dialogs/MvInspRemoveDialog.h"
 #include "dialogs/MvInspResizeReplaceDialog.h"
+#include "dialogs/MvInspSearchDialog.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 #include "listview/CInspectrView.h"
+#include "listview/RowRefresh.h"
+#include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "listview/TableWriter.h"
 #include "listview/TreeRefresh.h"
@@ -26,16 +29,17 @@
 #include "service/ModalBracket.h"
 #include "service/ModuleState.h"
 #include "service/ResourceHelpers.h"
-#include "service/TextHelpers.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <new>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kTitleNameLimit = 67;
+constexpr std::size_t kSearchTitleNameLimit = 61;
 constexpr int kWindowMenuIndex = 2;
 
 const UINT kInspectorButtons[] = {32705, 32707, 32702, 32779, 32704, 32701, 0, 32722,
@@ -44,20 +48,15 @@ const UINT kSearchButtons[] = {32705, 32707, 32702, 32701, 0, 32715, 32716, 0, 5
 const UINT kIndicators[] = {0, IDS_COUNT_PANE};
 constexpr UINT kContextHelpCommand = 57669;
 
-std::string InspectorTitle(MvSimplePad* pad) {
+// "<own name of the pad, cut to `limit` bytes> - <suffix>", or "Desktop - <suffix>".
+std::string TitleFor(MvSimplePad* pad, std::size_t limit, UINT suffixId) {
+    if (pad != nullptr)
+        return FrameTitle(pad->get_own_name(), limit, suffixId);
+    std::string desktop;
     std::string suffix;
-    inspLoadString(suffix, IDS_INSPECTOR);
-    std::string name;
-    if (pad != nullptr) {
-        const char* ownName = pad->get_own_name();
-        std::vector<char> buffer(std::string(ownName ? ownName : "").size() + 1);
-        std::snprintf(buffer.data(), buffer.size(), "%s", ownName ? ownName : "");
-        inspTruncateMbcs(buffer.data(), kTitleNameLimit);
-        name = buffer.data();
-    } else {
-        inspLoadString(name, IDS_DESKTOP);
-    }
-    return name + " - " + suffix;
+    inspLoadString(desktop, IDS_DESKTOP);
+    inspLoadString(suffix, suffixId);
+    return desktop + " - " + suffix;
 }
 
 // The column set stored by the Inspector closed last.
@@ -97,7 +96,7 @@ ON_COMMAND(ID_EDIT_DESELECT, &CMainFrame::OnDeselectPads)
 ON_COMMAND(ID_EDIT_GEOMETRY, &CMainFrame::OnGeometry)
 ON_COMMAND(ID_EDIT_INSERT_REPLACE, &CMainFrame::OnInsertReplace)
 ON_COMMAND(ID_EDIT_DELETE, &CMainFrame::OnDelete)
-ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnNoAction)
+ON_COMMAND(ID_EDIT_SEARCH, &CMainFrame::OnSearch)
 ON_COMMAND(ID_TOOLS_CUSTOMIZE, &CMainFrame::OnCustomize)
 ON_COMMAND(ID_EDIT_PROPERTIES, &CMainFrame::OnPadProperties)
 ON_COMMAND(ID_TOOLS_CONNECTION_EDITOR, &CMainFrame::OnConnectionEditor)
@@ -135,55 +134,17 @@ CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     CWaitCursor wait;
-    HINSTANCE hostResources = inspSelectModuleResources();
-    struct Restore {
-        HINSTANCE* handle;
-        ~Restore() {
-            if (*handle != nullptr)
-                inspRestoreResources(*handle);
-        }
-    } restore{&hostResources};
-
-    std::string title = InspectorTitle(pad);
-    auto* document = new CInspectrDoc;
-    CCreateContext context;
-    context.m_pNewViewClass = RUNTIME_CLASS(CInspectrView);
-    context.m_pCurrentDoc = document;
-    context.m_pCurrentFrame = this;
-
+    std::string title = TitleFor(pad, kTitleNameLimit, IDS_INSPECTOR);
     CWnd* parent = CWnd::FromHandlePermanent(topLevel);
     m_hInspIcon = parent ? inspLoadIcon(IDR_MAINFRAME) : nullptr;
     m_hBackBrush = m_hInspIcon ? SharedBackgroundBrush() : nullptr;
-    if (parent == nullptr || m_hInspIcon == nullptr || m_hBackBrush == nullptr) {
-        delete document;
+    if (parent == nullptr || m_hInspIcon == nullptr || m_hBackBrush == nullptr)
         return 0;
-    }
-    const char* className = AfxRegisterWndClass(0, m_hClassCursor, nullptr, m_hInspIcon);
-    if (!Create(className, title.c_str(), WS_POPUP | WS_OVERLAPPEDWINDOW, rectDefault, parent,
-                IDR_MAINFRAME, 0, &context))
-        return 1; // the window machinery has released this object
-
-    inspRestoreResources(hostResources);
-    hostResources = nullptr;
-    if (!inspLoadAccelerators(*this)) {
-        DestroyWindow();
+    if (!CreateFrameWindow(title, parent, IDR_MAINFRAME))
         return 1;
-    }
 
-    m_pInspView = dynamic_cast<CInspectrView*>(document->GetFirstView());
-    if (m_pInspView == nullptr) {
-        DestroyWindow();
-        return 1;
-    }
     CInspectrView& view = *m_pInspView;
-    view.frame = this;
     view.autoUpdate = 1;
-    view.searchFrame = nullptr;
-    view.selectedRows = std::make_unique<RowList>();
-    view.savedSelection = std::make_unique<RowList>();
-    view.selectedPads = std::make_unique<MvPadList>();
-    CreateDialogs();
-
     LoadViewColumns(view);
     view.OpenTree(pad);
     view.desktopWindow = topLevel;
@@ -200,13 +161,140 @@ int CMainFrame::CreateInspector(HWND topLevel, MvSimplePad* pad) {
     return 1;
 }
 
-void CMainFrame::CreateDialogs() {
-    geometryDialog = std::make_unique<MvInspResizeReplaceDialog>(*this);
-    removeDialog = std::make_unique<MvInspRemoveDialog>(*this);
-    if (m_pInspView != nullptr) {
-        m_pInspView->insertReplace = std::make_unique<MvInspDragDialog>(this);
-        m_pInspView->customizeDialog = std::make_unique<MvInspConstDialog>(this);
+bool CMainFrame::CreateFrameWindow(const std::string& title, CWnd* parent, UINT menuId) {
+    auto* document = new CInspectrDoc;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CInspectrView);
+    context.m_pCurrentDoc = document;
+    context.m_pCurrentFrame = this;
+    // Until the frame stands, the document is freed here: a view may fail before it takes
+    // the document on, or go again with the frame.
+    document->m_bAutoDelete = FALSE;
+    BOOL created = FALSE;
+    {
+        ModuleResourceScope resources;
+        const char* className = AfxRegisterWndClass(0, m_hClassCursor, nullptr, m_hInspIcon);
+        created = Create(className, title.c_str(), WS_POPUP | WS_OVERLAPPEDWINDOW, rectDefault,
+                         parent, menuId, 0, &context);
     }
+    if (!created) {
+        if (document->ViewCount() == 0)
+            delete document;
+        return false;
+    }
+    document->m_bAutoDelete = TRUE;
+
+    m_pInspView = dynamic_cast<CInspectrView*>(document->GetFirstView());
+    if (!inspLoadAccelerators(*this) || m_pInspView == nullptr) {
+        DestroyWindow();
+        return false;
+    }
+    CInspectrView& view = *m_pInspView;
+    view.frame = this;
+    view.searchFrame = nullptr;
+    view.selectedRows.reset(new (std::nothrow) RowList);
+    view.savedSelection.reset(new (std::nothrow) RowList);
+    view.selectedPads.reset(new (std::nothrow) MvPadList);
+    if (!view.selectedRows || !view.savedSelection || !view.selectedPads || !CreateDialogs()) {
+        DestroyWindow();
+        return false;
+    }
+    return true;
+}
+
+bool CMainFrame::CreateDialogs() {
+    geometryDialog.reset(new (std::nothrow) MvInspResizeReplaceDialog(*this));
+    removeDialog.reset(new (std::nothrow) MvInspRemoveDialog(*this));
+    if (!geometryDialog || !removeDialog)
+        return false;
+    if (m_bSearchFrame)
+        return true;
+    searchDialog.reset(new (std::nothrow) MvInspSearchDialog(this));
+    CInspectrView* view = m_pInspView;
+    if (view == nullptr || !searchDialog)
+        return false;
+    view->insertReplace.reset(new (std::nothrow) MvInspDragDialog(this));
+    view->customizeDialog.reset(new (std::nothrow) MvInspConstDialog(this));
+    return view->insertReplace && view->customizeDialog;
+}
+
+void CMainFrame::CreateSearchInspector(CMainFrame* source, std::unique_ptr<RowList> results) {
+    CWaitCursor wait;
+    m_bSearchFrame = 1;
+    m_pSourceFrame = source;
+    CInspectrView* sourceView = source != nullptr ? source->m_pInspView : nullptr;
+    InspectorRow* sourceRoot = sourceView != nullptr ? sourceView->rootRow.get() : nullptr;
+    if (sourceRoot == nullptr || !results || results->head == nullptr) {
+        if (sourceView != nullptr)
+            sourceView->searchFrame = nullptr;
+        delete this;
+        return;
+    }
+    m_hInspIcon = source->m_hInspIcon;
+    m_hClassCursor = source->m_hClassCursor;
+    m_hBackBrush = source->m_hBackBrush;
+    std::string title = TitleFor(sourceRoot->pad, kSearchTitleNameLimit, IDS_INSPECTOR_SEARCH);
+    if (!CreateFrameWindow(title, source, IDR_SEARCHFRAME)) {
+        sourceView->searchFrame = nullptr;
+        return;
+    }
+
+    CInspectrView& view = *m_pInspView;
+    view.searchMode = 1;
+    view.nestedLabels = 1;
+    view.autoUpdate = sourceView->autoUpdate;
+    view.sourceFrame = source;
+    view.comctlClass = sourceView->comctlClass;
+    view.desktopWindow = sourceView->desktopWindow;
+    inspLoadString(view.titleName, IDS_INSPECTOR_SEARCH);
+    view.rootRow.Follow(sourceView->rootRow);
+    view.columnCount = sourceView->columnCount;
+    std::copy(std::begin(sourceView->columnIds), std::end(sourceView->columnIds), view.columnIds);
+    std::copy(std::begin(sourceView->columnWidths), std::end(sourceView->columnWidths),
+              view.columnWidths);
+    SetupColumns(view, false);
+    TakeResults(view, std::move(results));
+
+    RECT sourceRect{};
+    RECT statusRect{};
+    ::GetWindowRect(source->m_hWnd, &sourceRect);
+    ::GetWindowRect(source->m_wndStatusBar.m_hWnd, &statusRect);
+    RECT place =
+        inspSearchWindowPlace(sourceRect,
+                              {GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXSIZE),
+                               GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYSIZE)},
+                              GetSystemMetrics(SM_CYFRAME) + (statusRect.bottom - statusRect.top),
+                              {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    MoveWindow(place.left, place.top, place.right, place.bottom, TRUE);
+
+    ShowWindow(SW_SHOWNORMAL);
+    UpdateWindow();
+    view.SetActiveWindow();
+    view.SetFocus();
+}
+
+void CMainFrame::ReloadSearchResults(CMainFrame*, std::unique_ptr<RowList> results) {
+    if (m_pInspView == nullptr || !results || results->head == nullptr)
+        return;
+    TakeResults(*m_pInspView, std::move(results));
+    m_pInspView->Invalidate();
+    m_pInspView->UpdateWindow();
+}
+
+void CMainFrame::ShowSearchResults(std::unique_ptr<RowList> hits) {
+    if (m_pInspView == nullptr || !hits)
+        return;
+    int found = Length(hits.get());
+    if (CMainFrame* open = m_pInspView->searchFrame) {
+        open->ReloadSearchResults(this, std::move(hits));
+    } else {
+        auto* results = new CMainFrame;
+        m_pInspView->searchFrame = results;
+        results->CreateSearchInspector(this, std::move(hits));
+    }
+    std::string text;
+    inspLoadString(text, IDS_PADS_FOUND);
+    m_wndStatusBar.SetPaneText(0, (std::to_string(found) + text).c_str());
 }
 
 void CMainFrame::SetCountPane(int selected, int rows) {
@@ -325,6 +413,11 @@ void CMainFrame::OnNestedLabel() {
 void CMainFrame::OnParent() {
     if (m_pInspView != nullptr)
         GoToParent(*m_pInspView);
+}
+
+void CMainFrame::OnSearch() {
+    if (m_pInspView != nullptr && m_pInspView->rootRow && searchDialog)
+        searchDialog->Run();
 }
 
 void CMainFrame::OnSelectAll() {
@@ -505,6 +598,15 @@ int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth) 
     for (int i = 0; i < 3; ++i)
         width += columnWidths[i];
     return static_cast<int>(std::clamp<long long>(width, 0, screenWidth));
+}
+
+RECT inspSearchWindowPlace(const RECT& source, SIZE step, int statusBottom, SIZE screen) {
+    int x = source.left + step.cx;
+    int y = source.top + step.cy;
+    if (x < screen.cx && y < screen.cy)
+        return {x, y, source.right - source.left - step.cx,
+                source.bottom - source.top - step.cy - statusBottom};
+    return {0, 0, screen.cx, screen.cy / 2};
 }
 
 void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint) {

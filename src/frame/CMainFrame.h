@@ -6,11 +6,14 @@
 #include "platform/CToolBar.h"
 
 #include <memory>
+#include <string>
 
 class CInspectrView;
 class MvInspRemoveDialog;
 class MvInspResizeReplaceDialog;
+class MvInspSearchDialog;
 class MvSimplePad;
+class RowList;
 
 // The top-level window of one Inspector, or of a search-results window.
 class CMainFrame : public CFrameWnd {
@@ -25,8 +28,20 @@ public:
     // again), 0 when none does and the caller must delete it.
     int CreateInspector(HWND topLevel, MvSimplePad* pad);
     // The dialogs of this frame (Insert/Replace kept by its view, which runs it on a drop),
-    // made once and reused by every run. Inspectors and search-results frames make them alike.
-    void CreateDialogs();
+    // made once and reused by every run, so that they offer again what they were left with.
+    // Both kinds of frame have Geometry and Delete; only an Inspector has Search,
+    // Insert/Replace and Customize. False when one could not be made.
+    bool CreateDialogs();
+    // Makes this new frame the search-results window of `source` (whose view already names
+    // it as its searchFrame), listing `results`, placed over the source and shown. Takes this
+    // object over: when the window cannot be shown the object is released, exactly once, and
+    // the source's searchFrame is cleared.
+    void CreateSearchInspector(CMainFrame* source, std::unique_ptr<RowList> results);
+    // A repeated search: the open window lists `results`, keeping its place and title.
+    void ReloadSearchResults(CMainFrame* source, std::unique_ptr<RowList> results);
+    // Shows the hits of a search of this Inspector in its search-results window, opened when
+    // none is, and their number in the message pane.
+    void ShowSearchResults(std::unique_ptr<RowList> hits);
     void SetCountPane(int selected, int rows);
     // Shows the module's text `stringId` as a warning owned by this frame, inside the modal
     // bracket; returns the box's answer.
@@ -43,6 +58,7 @@ public:
     ContextHelpMode helpMode{*this};
     std::unique_ptr<MvInspResizeReplaceDialog> geometryDialog;
     std::unique_ptr<MvInspRemoveDialog> removeDialog;
+    std::unique_ptr<MvInspSearchDialog> searchDialog;
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
@@ -61,6 +77,11 @@ protected:
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    // What both kinds of frame do to come into being: the document, the window with its bars
+    // and view, the accelerators, the view's selection lists and the dialogs. False when the
+    // window machinery has released this object (the window was not created, or was
+    // destroyed again).
+    bool CreateFrameWindow(const std::string& title, CWnd* parent, UINT menuId);
     // The count pane is as wide as eight of the toolbar font's widest characters.
     void SizeCountPane();
     void OnUpdateCommand(CCmdUI* cmdUI);
@@ -75,6 +96,7 @@ private:
     void OnNestedLabel();
     void OnCustomize();
     void OnParent();
+    void OnSearch();
     void OnInspectSelected();
     void OnInspectParent();
     void OnInspectDesktop();
@@ -101,3 +123,9 @@ private:
 int inspFrameWidth(const int columnWidths[3], int sizingFrame, int screenWidth);
 // Places a new Inspector in the cascade inside the work area.
 void inspCascadeWindow(CMainFrame* frame, int width, int height, bool repaint);
+// Where a search-results window opens: one caption step inside its source's rectangle,
+// leaving the source's status bar in sight; at the top left with the screen's width and half
+// its height when that step lies off the screen. `step` is the frame plus the caption size,
+// `statusBottom` the sizing frame plus the source's status bar height. Left, top, width and
+// height.
+RECT inspSearchWindowPlace(const RECT& source, SIZE step, int statusBottom, SIZE screen);

@@ -6,6 +6,7 @@
 #include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
+#include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "dialogs/InsertReplaceRunner.h"
@@ -37,10 +38,7 @@ void CInspectrView::OpenTree(MvSimplePad* pad) {
     if (!rootRow)
         rowCount = 0;
     FillList(*this, rootRow.get());
-    RECT first{};
-    rowHeight = List().GetItemCount() > 0 && List().GetItemRect(0, &first, LVIR_BOUNDS)
-                    ? first.bottom - first.top
-                    : 0;
+    MeasureRowHeight();
     ShowCounts();
     currentRow = rootRow.get();
     if (rootRow)
@@ -48,6 +46,13 @@ void CInspectrView::OpenTree(MvSimplePad* pad) {
     focusIndex = 0;
     if (rootRow)
         SetFocusRow(*this, rootRow.get());
+}
+
+void CInspectrView::MeasureRowHeight() {
+    RECT first{};
+    rowHeight = List().GetItemCount() > 0 && List().GetItemRect(0, &first, LVIR_BOUNDS)
+                    ? first.bottom - first.top
+                    : 0;
 }
 
 void CInspectrView::OnKeyCommand(UINT id) {
@@ -99,18 +104,23 @@ void CInspectrView::ReleasePads() {
         savedSelection = std::make_unique<RowList>();
     if (selectedPads)
         selectedPads->clear();
+    searchRows.reset();
 }
 
 void CInspectrView::OnDestroy() {
     CancelRowDrag(*this);
+    // A search-result view only lets go of the tree it follows.
     FreeTree();
     topRecord.reset();
     anchorRow.reset();
-    if (closing == 0 && frame != nullptr)
+    if (CInspectrView* source = SourceView(*this))
+        source->searchFrame = nullptr;
+    else if (searchMode == 0 && closing == 0 && frame != nullptr)
         inspectorRemoveFrame(frame);
     selectedRows.reset();
     savedSelection.reset();
     selectedPads.reset();
+    searchRows.reset();
     if (rowImages != nullptr) {
         ImageList_Destroy(rowImages);
         rowImages = nullptr;
@@ -122,7 +132,8 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
     if (msg == WM_INSP_DESCRIBEROWS) {
         int count = 0;
         if (auto* out = reinterpret_cast<std::string*>(lParam))
-            *out = DescribeRows(rootRow.get(), &count);
+            *out = searchMode != 0 ? DescribeRowList(searchRows.get(), &count)
+                                   : DescribeRows(rootRow.get(), &count);
         *result = count;
         return TRUE;
     }
@@ -171,7 +182,7 @@ BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     }
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
-        OnItemChanged(*this, change->iItem, change->uChanged);
+        OnItemChanged(*this, change->iItem, change->uChanged, change->uOldState, change->uNewState);
         *result = 0;
         return TRUE;
     }

@@ -4,6 +4,7 @@
 #include "InspectorRow.h"
 #include "ListDrag.h"
 #include "PadTable.h"
+#include "RootHandle.h"
 #include "RowIndex.h"
 #include "platform/CListView.h"
 
@@ -37,15 +38,18 @@ public:
     // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …); 32789, the keys
     // kept from the host, does nothing.
     void OnKeyCommand(UINT id);
+    // rowHeight from the first item, 0 for an empty list.
+    void MeasureRowHeight();
     // Shows the selected count and rowCount in the frame's count pane.
     void ShowCounts();
-    // Lets go of every pad, row and selection and empties the list, without telling the host:
-    // an Inspector about to close may outlive the pads it showed.
+    // Lets go of every pad, row, search result and selection and empties the list, without
+    // telling the host: an Inspector about to close may outlive the pads it showed.
     void ReleasePads();
 
     // Declared before the tree, which leaves it while being destroyed.
     RowIndex rowIndex;
-    std::unique_ptr<InspectorRow> rootRow;
+    // A search-result view follows its source view's tree instead of owning one.
+    RootHandle rootRow;
     int rowCount = 0;
     std::unique_ptr<InspectorRow> topRecord;
     std::unique_ptr<InspectorRow> anchorRow;
@@ -85,12 +89,20 @@ public:
 
     CMainFrame* frame = nullptr;
     HWND desktopWindow = nullptr;
+    // A normal view's open search-results window, or none.
     CMainFrame* searchFrame = nullptr;
     // The Inspector's Customize dialog; a search-results view has none.
     std::unique_ptr<MvInspConstDialog> customizeDialog;
 
+    // A search-result view: 1, the hits it lists (copies of rows, in the search's order) and
+    // the Inspector whose search made it.
+    int searchMode = 0;
+    std::unique_ptr<RowList> searchRows;
+    CMainFrame* sourceFrame = nullptr;
+
     ListDrag drag;
-    // The Insert/Replace dialog of this Inspector, run by its command and by a drop.
+    // The Insert/Replace dialog of this Inspector, run by its command and by a drop; a
+    // search-results window has none.
     std::unique_ptr<InsertReplaceRunner> insertReplace;
 
 protected:

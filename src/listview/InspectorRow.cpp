@@ -142,11 +142,14 @@ void Remove(RowList& list, const InspectorRow& row) {
     InspectorRow* member = list.head;
     while (member != nullptr && member->pad != row.pad)
         member = member->next;
-    if (member == nullptr)
-        return;
-    (member->prev ? member->prev->next : list.head) = member->next;
-    (member->next ? member->next->prev : list.tail) = member->prev;
-    delete member;
+    if (member != nullptr)
+        Unlink(list, *member);
+}
+
+void Unlink(RowList& list, InspectorRow& member) {
+    (member.prev ? member.prev->next : list.head) = member.next;
+    (member.next ? member.next->prev : list.tail) = member.prev;
+    delete &member;
 }
 
 int Length(const RowList* list) {

@@ -95,4 +95,6 @@ std::unique_ptr<InspectorRow> Append(RowList& list, std::unique_ptr<InspectorRow
 InspectorRow* AppendUnchecked(RowList& list, std::unique_ptr<InspectorRow> row);
 // Unlinks and destroys the member standing for row.pad (nothing when there is none).
 void Remove(RowList& list, const InspectorRow& row);
+// Unlinks and destroys `member`, which the list holds.
+void Unlink(RowList& list, InspectorRow& member);
 int Length(const RowList* list);

@@ -2,6 +2,7 @@
 #include "InspectorRow.h"
 #include "RowBuilder.h"
 #include "RowRefresh.h"
+#include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "frame/CMainFrame.h"
@@ -26,10 +27,6 @@ public:
 private:
     CInspectrView& view_;
 };
-
-CInspectrView* ResultsView(const CInspectrView& view) {
-    return view.searchFrame != nullptr ? view.searchFrame->m_pInspView : nullptr;
-}
 
 // An Inspector that is closing has let go of its pads and takes no more changes.
 CInspectrView* LiveView(CMainFrame* frame) {
@@ -101,6 +98,7 @@ bool TopPadGoesWith(const CInspectrView& view, MvSimplePad* deleted) {
 }
 
 void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
+    CloseResults(view);
     view.closing = 1;
     inspectorRemoveFrame(&frame);
     view.ReleasePads();
@@ -108,10 +106,13 @@ void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
 }
 
 // With nested labels every label names the top pad's ancestors; a new place or name of one
-// of them reaches every row.
+// of them reaches every row. The search results always show nested labels.
 void FollowAncestorChange(CInspectrView& view, MvSimplePad* pad) {
-    if (view.nestedLabels != 0 && IsTopPadOrAncestor(view, pad))
+    if (!IsTopPadOrAncestor(view, pad))
+        return;
+    if (view.nestedLabels != 0)
         RewriteLabels(view);
+    RefreshAllResultLabels(view);
 }
 
 // The top pad, hidden until now, is shown again or taken out of a hidden pad: the tree is
@@ -383,6 +384,12 @@ void WINAPI inspectorChangedOwnname(MvSimplePad* pad) {
             RefreshLabel(view, row);
         for (InspectorRow* standIn : standIns)
             RefreshLabel(view, standIn);
+        if (CInspectrView* results = ResultsView(view)) {
+            if (row != nullptr)
+                RefreshResultLabels(*results, *row);
+            for (InspectorRow* standIn : standIns)
+                RefreshResultLabels(*results, *standIn);
+        }
         if (row == nullptr && standIns.empty())
             FollowAncestorChange(view, pad);
         RepaintResults(view);

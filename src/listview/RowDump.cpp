@@ -30,3 +30,13 @@ std::string DescribeRows(const InspectorRow* root, int* count) {
         *count = rows;
     return out;
 }
+
+std::string DescribeRowList(const RowList* rows, int* count) {
+    std::string out;
+    int described = 0;
+    for (const InspectorRow* row = rows ? rows->head : nullptr; row != nullptr; row = row->next)
+        Describe(row, out, described);
+    if (count != nullptr)
+        *count = described;
+    return out;
+}

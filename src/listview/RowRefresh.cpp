@@ -4,6 +4,7 @@
 #include "ColumnId.h"
 #include "InspectorRow.h"
 #include "RowBuilder.h"
+#include "SearchResults.h"
 #include "Selection.h"
 #include "SlotValueText.h"
 #include "TableWriter.h"
@@ -24,10 +25,6 @@ constexpr std::size_t kSearchTitleLimit = 60;
 bool Refreshable(const CInspectrView& view, const InspectorRow* row) {
     return view.rootRow && view.autoUpdate == 1 && row != nullptr && !row->gone &&
            row->pad != nullptr;
-}
-
-CInspectrView* ResultsView(const CInspectrView& view) {
-    return view.searchFrame != nullptr ? view.searchFrame->m_pInspView : nullptr;
 }
 
 // Applies `update` to the search-result view's row of `pad` and rewrites its cells, when that
@@ -126,8 +123,6 @@ void RefreshLabel(CInspectrView& view, InspectorRow* row) {
     MvSimplePad* pad = row->pad;
     row->label = RowLabel(pad);
     UpdateRowCells(view, row, LabelChange);
-    MirrorResult(view, pad, LabelChange,
-                 [row](InspectorRow& result) { result.label = row->label; });
     if (row == view.rootRow.get())
         Retitle(view, pad);
     if (MvPadList* children = pad->get_children()) {
@@ -155,11 +150,6 @@ void RewriteLabels(CInspectrView& view) {
         return;
     ForEachInSubtree(view.rootRow.get(),
                      [&view](InspectorRow& row) { UpdateRowCells(view, &row, LabelChange); });
-    if (CInspectrView* results = ResultsView(view)) {
-        CListCtrl& list = results->List();
-        for (int i = 0; i < list.GetItemCount(); ++i)
-            UpdateRowCells(*results, RowOfItem(*results, i), LabelChange);
-    }
 }
 
 void RemoveRow(CInspectrView& view, InspectorRow* row) {
@@ -167,10 +157,10 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
         return;
     MvSimplePad* pad = row->pad;
     bool topPadRow = view.topRecord && view.topRecord->pad == pad;
-    if (topPadRow && view.searchFrame != nullptr) {
-        view.searchFrame->PostMessage(WM_CLOSE);
-        view.searchFrame = nullptr;
-    }
+    if (topPadRow)
+        CloseResults(view);
+    else if (CInspectrView* results = ResultsView(view))
+        WithdrawResults(*results, *row);
     // An anchor anywhere in the subtree would start a range at a row that is going.
     if (view.anchorRow && FindRowByPad(row, view.anchorRow->pad) != nullptr) {
         bool topGoes = view.topRecord && FindRowByPad(row, view.topRecord->pad) != nullptr;

@@ -21,7 +21,7 @@ void RefreshConnection(CInspectrView& view, InspectorRow* row);
 // `countPad` false the pad no longer counts as a dependent.
 void RefreshConnections(CInspectrView& view, MvSimplePad* pad, bool countPad);
 // The label of the row and of the rows of its pad's children; the root's also retitles the
-// frames.
+// frames. The search-result view follows through RefreshResultLabels.
 void RefreshLabel(CInspectrView& view, InspectorRow* row);
 void RefreshGroupDepth(CInspectrView& view, InspectorRow* row);
 // Rewrites the label cell of every listed row, as nested labels name ancestors.

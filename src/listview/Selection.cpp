@@ -2,6 +2,7 @@
 
 #include "CInspectrView.h"
 #include "InspectorRow.h"
+#include "SearchResults.h"
 #include "frame/CMainFrame.h"
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
@@ -70,33 +71,49 @@ void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad) {
         SetPadProperty(view.selectedPads.get(), view.titleName.c_str(), 0);
 }
 
-namespace {
-
-// A change of many rows reaches the host once, at its end, and only when the published pads
-// changed: the host reads the whole list every time.
-class PublishOnce {
+// Holds a view's publishing while a change of many rows runs, and hands the host the view's
+// pads once at the end when they changed: the host reads the whole list every time.
+class PublishHold {
 public:
-    explicit PublishOnce(CInspectrView& view)
-        : view_(view), enabled_(view.publishEnabled), changes_(view.publishedChanges) {
-        view_.publishEnabled = 0;
+    explicit PublishHold(CInspectrView* view)
+        : view_(view), enabled_(view ? view->publishEnabled : 0),
+          changes_(view ? view->publishedChanges : 0) {
+        if (view_ != nullptr)
+            view_->publishEnabled = 0;
     }
-    ~PublishOnce() {
-        view_.publishEnabled = enabled_;
-        if (enabled_ == 1 && view_.publishedChanges != changes_)
-            PublishSelection(view_, 1, nullptr);
+    ~PublishHold() {
+        if (view_ == nullptr)
+            return;
+        view_->publishEnabled = enabled_;
+        if (enabled_ == 1 && view_->publishedChanges != changes_)
+            PublishSelection(*view_, 1, nullptr);
     }
-    PublishOnce(const PublishOnce&) = delete;
-    PublishOnce& operator=(const PublishOnce&) = delete;
+    PublishHold(const PublishHold&) = delete;
+    PublishHold& operator=(const PublishHold&) = delete;
 
 private:
-    CInspectrView& view_;
+    CInspectrView* view_;
     int enabled_;
     int changes_;
 };
 
+namespace {
+
+// A change of many rows reaches the host once, for the view and for the view its selection
+// is mirrored into.
+class PublishOnce {
+public:
+    explicit PublishOnce(CInspectrView& view) : own_(&view), partner_(MirrorPartner(view)) {}
+
+private:
+    PublishHold own_;
+    PublishHold partner_;
+};
+
 } // namespace
 
-PublishingSuspended::PublishingSuspended(CInspectrView& view) : view_(view) {
+PublishingSuspended::PublishingSuspended(CInspectrView& view)
+    : view_(view), partner_(std::make_unique<PublishHold>(MirrorPartner(view))) {
     view_.publishEnabled = 0;
 }
 
@@ -187,7 +204,8 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
 int SelectedCount(const CInspectrView& view) {
     CListCtrl& list = view.List();
     int count = static_cast<int>(list.GetSelectedCount());
-    if (view.rootRow && view.rootRow->isDesktop && count > 0 &&
+    // Item 0 of a search-result view is a hit, whatever the root of its source is.
+    if (view.searchMode == 0 && view.rootRow && view.rootRow->isDesktop && count > 0 &&
         list.GetItemState(0, LVIS_SELECTED) != 0)
         --count;
     return count;
@@ -314,14 +332,16 @@ bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsig
     return row != nullptr && row->gone != 0;
 }
 
-void OnItemChanged(CInspectrView& view, int item, unsigned changed) {
+void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned oldState,
+                   unsigned newState) {
     if (view.suppressItemChange == 1 || (changed & LVIF_STATE) == 0 || !view.selectedRows)
         return;
     InspectorRow* row = RowOfItem(view, item);
     if (row == nullptr)
         return;
     CListCtrl& list = view.List();
-    if (list.GetItemState(item, LVIS_SELECTED) != 0) {
+    bool selected = list.GetItemState(item, LVIS_SELECTED) != 0;
+    if (selected) {
         if (!HasSelectedPad(view, row->pad)) {
             row->listSelected = 1;
             AddSelectedCopy(view, *row);
@@ -334,6 +354,8 @@ void OnItemChanged(CInspectrView& view, int item, unsigned changed) {
         if (Publishable(*row))
             PublishSelection(view, 0, row->pad);
     }
+    if (((oldState ^ newState) & LVIS_SELECTED) != 0)
+        MirrorSelection(view, *row, selected);
     view.ShowCounts();
     if (list.GetItemState(item, LVIS_FOCUSED) != 0 && item != view.focusIndex) {
         view.focusIndex = item;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 class CInspectrView;
 class MvSimplePad;
+class PublishHold;
 class RowList;
 struct InspectorRow;
 
@@ -23,7 +26,8 @@ int SelectedCount(const CInspectrView& view);
 // op 1 adds `pad` to the published pads, op 0 withdraws it; then tells the host while
 // publishing is on and the frame is active.
 void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad);
-// Compound changes reach the host once: publishing is off while the guard lives.
+// Compound changes reach the host once: publishing is off while the guard lives, in the view
+// and in the view its selection is mirrored into.
 class PublishingSuspended {
 public:
     explicit PublishingSuspended(CInspectrView& view);
@@ -33,6 +37,7 @@ public:
 
 private:
     CInspectrView& view_;
+    std::unique_ptr<PublishHold> partner_;
 };
 
 void CopySelection(const CInspectrView& view, RowList& list);
@@ -54,5 +59,7 @@ void RestoreFocus(CInspectrView& view);
 // rule that a gone row is never selected is kept here.
 bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsigned oldState,
                     unsigned newState);
-// The list control's item-changed notice.
-void OnItemChanged(CInspectrView& view, int item, unsigned changed);
+// The list control's item-changed notice; a change of the selected state is mirrored into the
+// view's partner (search-result view or source).
+void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned oldState,
+                   unsigned newState);

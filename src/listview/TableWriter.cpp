@@ -99,6 +99,14 @@ void FillFrom(CInspectrView& view, InspectorRow* row, int& cursor) {
     }
 }
 
+void DeleteItemsFrom(CInspectrView& view, int cursor) {
+    CListCtrl& list = view.List();
+    view.suppressItemChange = 1;
+    for (int i = list.GetItemCount() - 1; i >= cursor; --i)
+        list.DeleteItem(i);
+    view.suppressItemChange = 0;
+}
+
 } // namespace
 
 void FillList(CInspectrView& view, InspectorRow* root) {
@@ -112,11 +120,21 @@ void FillList(CInspectrView& view, InspectorRow* root) {
         if (root->children)
             FillFrom(view, root->children->head, cursor);
     }
-    CListCtrl& list = view.List();
-    view.suppressItemChange = 1;
-    for (int i = list.GetItemCount() - 1; i >= cursor; --i)
-        list.DeleteItem(i);
-    view.suppressItemChange = 0;
+    DeleteItemsFrom(view, cursor);
+}
+
+void FillResults(CInspectrView& view) {
+    view.itemOfPad.Clear();
+    view.itemOfPad.Reserve(static_cast<size_t>(view.rowCount) + 1);
+    int cursor = 0;
+    for (InspectorRow* row = view.searchRows ? view.searchRows->head : nullptr; row != nullptr;
+         row = row->next) {
+        if (row->shown != 1)
+            continue;
+        WriteRow(view, *row, cursor);
+        row->listIndex = cursor++;
+    }
+    DeleteItemsFrom(view, cursor);
 }
 
 void WriteRow(CInspectrView& view, InspectorRow& row, int index) {

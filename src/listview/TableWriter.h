@@ -15,6 +15,8 @@ int ColumnPosition(const CInspectrView& view, int id);
 // Writes every shown row of the tree in pre-order, overwriting items in place, and deletes
 // the items left over.
 void FillList(CInspectrView& view, InspectorRow* root);
+// The same for a search-result view: its shown hits in their order.
+void FillResults(CInspectrView& view);
 void WriteRow(CInspectrView& view, InspectorRow& row, int index);
 // Rewrites the cells of one kind of change (a RowChange) of a row that is in the list.
 void UpdateRowCells(CInspectrView& view, InspectorRow* row, int change);

@@ -3,6 +3,7 @@
 #include "CInspectrView.h"
 #include "InspectorRow.h"
 #include "RowBuilder.h"
+#include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "host/MvSimplePad.h"
@@ -34,12 +35,25 @@ InspectorRow* TopPadRow(const CInspectrView& view) {
     return row;
 }
 
+// Refreshes an open search-result view from the rebuilt tree.
+void RefreshResultsOf(CInspectrView& view) {
+    if (CInspectrView* results = ResultsView(view))
+        RefreshResults(*results);
+}
+
 } // namespace
 
+// A search-result view has no tree of its own to rebuild; its source's rebuilds refresh it.
 void Update(CInspectrView& view) {
+    if (view.searchMode != 0)
+        return;
     CWaitCursor wait;
     DeselectAll(view);
     Repaint(view);
+    if (CInspectrView* results = ResultsView(view)) {
+        DeselectAll(*results);
+        Repaint(*results);
+    }
     view.selectedRows = std::make_unique<RowList>();
     view.selectedPadSet.Clear();
     view.FreeTree();
@@ -50,19 +64,29 @@ void Update(CInspectrView& view) {
     view.ShowCounts();
     view.currentRow = view.rootRow.get();
     Repaint(view);
+    RefreshResultsOf(view);
     RestoreFocus(view);
 }
 
 void ToggleAutoUpdate(CInspectrView& view) {
+    if (view.searchMode != 0)
+        return;
+    CInspectrView* results = ResultsView(view);
     if (view.autoUpdate != 1) {
         view.autoUpdate = 1;
+        if (results != nullptr)
+            results->autoUpdate = 1;
         Update(view);
     } else {
         view.autoUpdate = 0;
+        if (results != nullptr)
+            results->autoUpdate = 0;
     }
 }
 
 void ToggleNestedLabels(CInspectrView& view) {
+    if (view.searchMode != 0)
+        return;
     view.nestedLabels = view.nestedLabels ? 0 : 1;
     Update(view);
 }
@@ -72,7 +96,7 @@ bool CanGoToParent(const CInspectrView& view) {
 }
 
 void GoToParent(CInspectrView& view) {
-    InspectorRow* top = TopPadRow(view);
+    InspectorRow* top = view.searchMode == 0 ? TopPadRow(view) : nullptr;
     if (top == nullptr)
         return;
     MvSimplePad* parent = top->pad->get_parent();
@@ -90,12 +114,19 @@ void GoToParent(CInspectrView& view) {
     FillList(view, view.rootRow.get());
     view.currentRow = view.rootRow.get();
     Repaint(view);
+    RefreshResultsOf(view);
     RestoreFocus(view);
     RestoreSelection(view);
     view.ShowCounts();
 }
 
 void RebuildAfterDelete(CInspectrView& view) {
+    if (view.searchMode != 0) {
+        // The tree is the source's: it is rebuilt there and the hits follow.
+        if (CInspectrView* source = SourceView(view))
+            RebuildAfterDelete(*source);
+        return;
+    }
     CWaitCursor wait;
     SaveSelection(view);
     view.FreeTree();
@@ -103,6 +134,7 @@ void RebuildAfterDelete(CInspectrView& view) {
     if (!view.rootRow)
         view.rowCount = 0;
     FillList(view, view.rootRow.get());
+    RefreshResultsOf(view);
     RestoreSelection(view);
     RestoreFocus(view);
     view.ShowCounts();
@@ -111,9 +143,16 @@ void RebuildAfterDelete(CInspectrView& view) {
 
 void ApplyColumnSet(CInspectrView& view) {
     CWaitCursor wait;
+    // The selection comes back as it was: the view's partner need not hear of it.
+    MirrorSuspended quiet(view);
     SaveSelection(view);
     SetupColumns(view, true);
-    FillList(view, view.rootRow.get());
+    if (view.searchMode != 0) {
+        FillResults(view);
+        view.rowCount = view.List().GetItemCount();
+    } else {
+        FillList(view, view.rootRow.get());
+    }
     RestoreSelection(view);
     RestoreFocus(view);
     view.ShowCounts();

@@ -79,6 +79,17 @@ void SetWindowObserver(WindowObserver observer);
 using CreationHook = std::function<void(HWND)>;
 void SetCreationHook(CreationHook hook);
 
+// Operations a host can make fail on demand, to exercise the failure paths of their callers.
+// Dialog creation is to ask as well once dialogs are created.
+enum class Failure { WindowCreation, AcceleratorLoading, DialogCreation };
+// Asked before each such operation with what it concerns (a window class, a resource id);
+// true makes it fail as it can fail for real: a window is refused in WM_NCCREATE, and an
+// accelerator table or a dialog is not loaded (a null handle).
+using FailureHook = std::function<bool(Failure, const std::string& what)>;
+void SetFailureHook(FailureHook hook);
+// Whether the operation starting now is to fail; never without a hook.
+bool ShouldFail(Failure failure, const std::string& what);
+
 // Nesting depth of the application's wait cursor.
 int WaitCursorDepth();
 void AdjustWaitCursor(int delta);

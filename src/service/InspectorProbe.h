@@ -7,5 +7,6 @@
 
 // lParam: a std::string* that receives the row tree, every row in pre-order (shown or not),
 // one line each: depth, label, x, y, width, height, relX, relY, connected, group depth,
-// pad ID, shown, gone, separated by TAB. The result is the number of rows.
+// pad ID, shown, gone, separated by TAB; a search-result view gives its hits instead. The
+// result is the number of rows.
 constexpr UINT WM_INSP_DESCRIBEROWS = WM_APP + 0x101;

@@ -6,6 +6,7 @@
 #include "dialogs/FrameDeleteScope.h"
 #include "dialogs/FrameTree.h"
 #include "dialogs/PadDeletion.h"
+#include "dialogs/SearchRules.h"
 #include "listview/RowBuilder.h"
 #include "listview/Selection.h"
 
@@ -189,6 +190,27 @@ TEST_F(FrameDeleteScopeTest, RowsStayGoneWhileTheRunLastsAndTheTableIsRebuiltAft
     EXPECT_EQ(view.autoUpdate, 1);
     EXPECT_EQ(Items(frame).size(), 2u);
     EXPECT_EQ(TreeRootOf(*frame)(), view.rootRow.get());
+}
+
+TEST_F(FrameDeleteScopeTest, ASearchResultsFrameLooksUpItsHitsAndRebuildsItsSource) {
+    DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+    desktop.AddPad(stage, "A", 1, 1, 10, 10);
+    desktop.AddPad(stage, "AB", 20, 1, 10, 10);
+    CMainFrame* source = Open(stage);
+    source->ShowSearchResults(
+        CollectHits(View(source).rootRow.get(), SearchConditions{.labelChecked = 1, .label = "A"}));
+    CMainFrame* results = View(source).searchFrame;
+    SelectAll(View(results), true);
+    FrameDeleteScope scope(*results);
+    EXPECT_EQ(scope.SearchRows(), View(results).searchRows.get());
+    EXPECT_EQ(scope.RootRow(), View(source).rootRow.get()) << "the source's tree";
+    DeleteRun run(scope);
+    ASSERT_EQ(run.Begin(View(results).selectedRows.get()), Start::Offer);
+    EXPECT_EQ(run.Delete(true), Step::ShowNext);
+    EXPECT_EQ(Items(results).size(), 2u) << "a deleted hit stays until the run ends";
+    run.Finish(DeleteRun::kEndCancel, true);
+    ASSERT_EQ(Items(results).size(), 1u);
+    EXPECT_EQ(Items(results)[0].substr(0, 9), "Stage\\AB|");
 }
 
 } // namespace

@@ -1,12 +1,17 @@
 // Long random sequences of desktop changes, and of Geometry and Delete dialogs played with
 // random clicks, against several Inspectors: after every step each Inspector must show what a
-// freshly opened Inspector on the same top pad shows after the same collapse and selection.
-// MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the steps per seed.
+// freshly opened Inspector on the same top pad shows after the same collapse and selection,
+// and its search-results window, when one is open, the hits whose pads have stayed, each as
+// its row in the Inspector shows it. MV_FUZZ_SEED replays one seed, MV_FUZZ_STEPS sets the
+// steps per seed.
 
 #include "DesktopModel.h"
 #include "InspectorFixture.h"
+#include "dialogs/SearchRules.h"
 #include "frame/ColumnSettings.h"
+#include "listview/CellText.h"
 #include "listview/Mouse.h"
+#include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 #include "platform/NativeInput.h"
@@ -140,6 +145,11 @@ protected:
         // Auto Update off: the table must stay as it was when it was switched off.
         bool frozen = false;
         std::vector<std::string> frozenItems;
+        // The pads the search-results window is to list, in order; none while it is closed.
+        std::vector<const MvSimplePad*> hits;
+        // Hits whose pads left while Auto Update was off: listed, inert, until Update.
+        PadSet goneHits;
+        std::vector<std::string> frozenHitItems;
     };
 
     void SetUp() override {
@@ -218,7 +228,8 @@ protected:
         CInspectrView& view = View(frame);
         if (Chance(30))
             ToggleNestedLabels(view);
-        watches.push_back(Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}});
+        watches.push_back(
+            Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}, {}, {}, {}});
         Rearrange(watches.back());
     }
 
@@ -249,9 +260,42 @@ protected:
             else
                 SelectRow(view, *row);
         }
+        if (CInspectrView* results = ResultsView(view); results && !watch.frozen && Chance(50)) {
+            // A click in the results window reaches the Inspector as well.
+            int item = Number(0, results->List().GetItemCount() - 1);
+            bool selected = results->List().GetItemState(item, LVIS_SELECTED) != 0;
+            results->List().SetItemState(item, selected ? 0u : unsigned(LVIS_SELECTED),
+                                         LVIS_SELECTED);
+        }
         watch.selected = SelectedPads(view);
         if (watch.frozen)
             watch.frozenItems = Items(watch.frame);
+    }
+
+    // A search of the Inspector for a piece of a label; without hits its window closes.
+    void SearchIn(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        static const char* const kParts[] = {"a", "e", "S", "n", "r", "O", "t"};
+        std::unique_ptr<RowList> hits = CollectHits(
+            view.rootRow.get(), SearchConditions{.labelChecked = 1, .label = kParts[Number(0, 6)]});
+        watch.hits.clear();
+        for (const InspectorRow* hit = hits->head; hit != nullptr; hit = hit->next)
+            watch.hits.push_back(hit->pad);
+        watch.hits.empty() ? CloseResults(view) : watch.frame->ShowSearchResults(std::move(hits));
+        native::PumpPending();
+    }
+
+    // Hits whose rows the Inspector loses are withdrawn, or marked gone without Auto Update;
+    // losing the top pad's row closes the window.
+    void FollowHits(Watch& watch, const PadSet& leaving) {
+        if (watch.top != nullptr && leaving.count(watch.top) != 0)
+            watch.hits.clear();
+        for (const MvSimplePad* pad : watch.hits) {
+            if (watch.frozen && leaving.count(pad) != 0)
+                watch.goneHits.insert(pad);
+        }
+        if (!watch.frozen)
+            std::erase_if(watch.hits, [&](const MvSimplePad* pad) { return leaving.count(pad); });
     }
 
     // Rows of the pads whose rows the change takes out of this Inspector, found before it.
@@ -527,8 +571,11 @@ protected:
                 change = DialogStep(op == kGeometryDialog);
             } else {
                 for (Watch& watch : watches) {
-                    if (!watch.frozen && Takes(op, pad, target)) {
-                        PadSet leaving = PadsLeaving(watch, op, pad);
+                    if (!Takes(op, pad, target))
+                        continue;
+                    PadSet leaving = PadsLeaving(watch, op, pad);
+                    FollowHits(watch, leaving);
+                    if (!watch.frozen) {
                         for (const MvSimplePad* p : leaving)
                             watch.selected.erase(p);
                     }
@@ -541,12 +588,16 @@ protected:
                 ::testing::AssertionResult result = Check(watch);
                 ASSERT_TRUE(result)
                     << change << " on " << padId << " seen by the Inspector on " << watch.topId;
+                ASSERT_TRUE(CheckHits(watch))
+                    << change << " on " << padId << " seen by the results of " << watch.topId;
             }
             Watch& someone = watches[static_cast<size_t>(Number(0, int(watches.size()) - 1))];
             if (Chance(10))
                 Rearrange(someone);
             else if (Chance(3))
                 ToggleFrozen(someone);
+            else if (Chance(6) && !someone.frozen && View(someone.frame).rootRow)
+                SearchIn(someone);
         }
     }
 
@@ -620,15 +671,94 @@ protected:
         }
         if (watch.frozen && inspModuleState().registry.Contains(watch.frame))
             watch.frozenItems = Items(watch.frame);
+        for (Watch& each : watches) {
+            bool open = inspModuleState().registry.Contains(each.frame);
+            EXPECT_TRUE(!open || FollowListedHits(each)) << "after the dialog";
+        }
         return geometry ? "geometry dialog" : "delete dialog";
+    }
+
+    // After a dialog the results window says which hits are left: what was there before, in
+    // order, less some; the checks after the step look at each of them.
+    ::testing::AssertionResult FollowListedHits(Watch& watch) {
+        CMainFrame* window = View(watch.frame).searchFrame;
+        std::vector<const MvSimplePad*> listed;
+        watch.goneHits.clear();
+        for (int i = 0; window != nullptr && i < View(window).List().GetItemCount(); ++i) {
+            InspectorRow* hit = RowOfItem(View(window), i);
+            listed.push_back(hit->pad);
+            if (hit->gone)
+                watch.goneHits.insert(hit->pad);
+        }
+        auto at = watch.hits.begin();
+        for (const MvSimplePad* pad : listed) {
+            at = std::find(at, watch.hits.end(), pad);
+            if (at == watch.hits.end())
+                return ::testing::AssertionFailure() << "a hit came from nowhere";
+            ++at;
+        }
+        watch.hits = listed;
+        if (watch.frozen && window != nullptr)
+            watch.frozenHitItems = Items(window);
+        return ::testing::AssertionSuccess();
     }
 
     void ToggleFrozen(Watch& watch) {
         CInspectrView& view = View(watch.frame);
         ToggleAutoUpdate(view);
+        native::PumpPending();
         watch.frozen = view.autoUpdate == 0;
         watch.frozenItems = Items(watch.frame);
         watch.selected = SelectedPads(view);
+        if (watch.frozen) {
+            if (view.searchFrame != nullptr)
+                watch.frozenHitItems = Items(view.searchFrame);
+            return;
+        }
+        // Update drops the hits that went meanwhile and those the new tree has no row for.
+        std::erase_if(watch.hits, [&](const MvSimplePad* pad) {
+            return watch.goneHits.count(pad) != 0 ||
+                   FindRowByPad(view.rootRow.get(), pad) == nullptr;
+        });
+        watch.goneHits.clear();
+    }
+
+    // The results window lists the hits as their rows in the Inspector show them; its list,
+    // rows and selection agree.
+    ::testing::AssertionResult CheckHits(Watch& watch) {
+        CInspectrView& view = View(watch.frame);
+        CMainFrame* window = view.searchFrame;
+        if (watch.hits.empty() != (window == nullptr))
+            return ::testing::AssertionFailure() << watch.hits.size() << " hits, window " << window;
+        if (window == nullptr)
+            return ::testing::AssertionSuccess();
+        CInspectrView& results = View(window);
+        std::vector<std::string> items = Items(window);
+        if (watch.frozen ? items != watch.frozenHitItems : items.size() != watch.hits.size())
+            return ::testing::AssertionFailure()
+                   << items.size() << " results, frozen " << watch.frozen;
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+            InspectorRow* hit = RowOfItem(results, i);
+            bool on = results.List().GetItemState(i, LVIS_SELECTED) != 0;
+            if (hit == nullptr || hit->listIndex != i || (hit->listSelected != 0) != on ||
+                results.selectedPadSet.Contains(hit->pad) != on)
+                return ::testing::AssertionFailure() << "result " << i << " out of step";
+            InspectorRow* row = FindRowByPad(view.rootRow.get(), hit->pad);
+            if (watch.frozen)
+                continue;
+            if (hit->pad != watch.hits[size_t(i)] || row == nullptr ||
+                hit->desktopSelected != row->desktopSelected)
+                return ::testing::AssertionFailure() << "result " << i << " is not the hit";
+            std::string expected = LabelCellText(*row, true);
+            for (int c = 1; c < results.insertedColumns; ++c)
+                expected += "|" + CellText(*row, results.columnIds[c], results.connectionYes,
+                                           results.connectionNo);
+            if (items[size_t(i)] != expected)
+                return ::testing::AssertionFailure() << "result " << i << "\n"
+                                                     << items[size_t(i)] << "\ninstead of\n"
+                                                     << expected;
+        }
+        return ::testing::AssertionSuccess();
     }
 
     // An Inspector whose top pad was deleted has closed; another one takes its place.
@@ -644,7 +774,7 @@ protected:
             DesktopPad* top = AnyLivePad();
             CMainFrame* frame = Open(top);
             ASSERT_NE(frame, nullptr);
-            *watch = Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}};
+            *watch = Watch{frame, top, top ? top->GetCreatePadID() : 0, {}, false, {}, {}, {}, {}};
             Rearrange(*watch);
         }
     }

@@ -122,6 +122,25 @@ TEST(Console, HelpRequestsArePrintedEndToEnd) {
               std::string::npos);
 }
 
+TEST(Console, ASearchOpensAResultsFrameLikeAnyOther) {
+    ConsoleRun run = RunConsole("open Stage\ncmd 1 32704\ndlg check 1040\ndlg click 1125\nok\n"
+                                "dlg set 1041 Field\ndlg check 1048\ndlg set 1051 5\n"
+                                "dlg click 1125\nok\ndlg uncheck 1048\ndlg click 1125\nlist 2\n"
+                                "click 2 1\nstatus 1\nrows 2\ncmd 1 32704\ndlg\n"
+                                "dlg set 1041 zzz\ndlg key Enter\nok\ninspectors\n",
+                                "--lang ja");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(Count(run.output, "msgbox 32655 OK: "), 2) << "nothing stated; a value alone";
+    for (const char* expected :
+         {"opened 2 \"Stage - 階層情報 [検索]\"\n", "0\tF\t0\tStage\\Panel\\Form\\NameField\t",
+          "1\t-\t0\tStage\\Panel\\Form\\QtyField\t", "2枚のﾊﾟｯﾄﾞが検索されました\t1/14\n",
+          "3\tQtyField\t150\t110\t80\t22\t",
+          "1040\tcheckbox\t\":\"\tchecked focused\n1041\tedit\t\"Field\"\n",
+          "1051\tedit\t\"5\"\tdisabled\n",
+          "msgbox 32656 OK: ﾊﾟｯﾄﾞが見つかりませんでした。\nclosed 2\n", "1 open"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+}
+
 TEST(Console, CustomizeAnswersHelpAndChangesTheColumns) {
     ConsoleRun run = RunConsole("open Stage\nmenu 1 Tools/Customize...\ndlg help 1132\n"
                                 "dlg rclick 1140\nWhat's This?\ndlg rclick title\n"

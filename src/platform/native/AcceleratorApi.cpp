@@ -106,6 +106,9 @@ bool MenuAllows(HWND hwnd, UINT id) {
 } // namespace
 
 HACCEL LoadAcceleratorsA(HINSTANCE instance, UINT id) {
+    if (native::ShouldFail(native::Failure::AcceleratorLoading, std::to_string(id))) {
+        return nullptr;
+    }
     if (HACCEL loaded = Store().Loaded(instance, id)) {
         return loaded;
     }

@@ -158,6 +158,16 @@ void SetCreationHook(CreationHook hook) {
     Manager().creationHook = std::move(hook);
 }
 
+void SetFailureHook(FailureHook hook) {
+    Manager().failureHook = std::move(hook);
+}
+
+bool ShouldFail(Failure failure, const std::string& what) {
+    // A copy: the hook may replace itself.
+    FailureHook hook = Manager().failureHook;
+    return hook && hook(failure, what);
+}
+
 int WaitCursorDepth() {
     return Manager().settings.waitCursorDepth;
 }
@@ -176,6 +186,7 @@ void Reset() {
     manager.observer = WindowObserver{};
     manager.creationHook = nullptr;
     manager.popupMenuHandler = nullptr;
+    manager.failureHook = nullptr;
     for (;;) {
         std::vector<HWND> topLevels = manager.TopLevels();
         auto next = std::find_if(topLevels.begin(), topLevels.end(),

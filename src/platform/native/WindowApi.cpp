@@ -217,7 +217,9 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
     auto csParam = reinterpret_cast<LPARAM>(&cs);
 
     // A window refused in WM_NCCREATE still gets WM_NCDESTROY, so its procedure can clean up.
-    if (manager.Send(hwnd, WM_NCCREATE, 0, csParam) == FALSE) {
+    // A failure the host asks for is such a refusal.
+    if (native::ShouldFail(native::Failure::WindowCreation, entry->name) ||
+        manager.Send(hwnd, WM_NCCREATE, 0, csParam) == FALSE) {
         if (manager.Find(hwnd) != nullptr && !manager.Find(hwnd)->destroying) {
             manager.Find(hwnd)->destroying = true;
             Finish(hwnd);

@@ -76,6 +76,7 @@ public:
     WindowObserver observer;
     CreationHook creationHook;
     PopupMenuHandler popupMenuHandler;
+    FailureHook failureHook;
 
 private:
     // The system's own window classes are there from the start.

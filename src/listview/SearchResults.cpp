@@ -1,0 +1,227 @@
+#include "SearchResults.h"
+
+#include "CInspectrView.h"
+#include "ColumnId.h"
+#include "InspectorRow.h"
+#include "PadTable.h"
+#include "Selection.h"
+#include "TableWriter.h"
+#include "frame/CMainFrame.h"
+
+#include <utility>
+
+namespace {
+
+void Repaint(CWnd& window) {
+    window.Invalidate();
+    window.UpdateWindow();
+}
+
+// What a hit shows of its pad, taken from the pad's row in a tree just built.
+void CopyPadData(InspectorRow& result, const InspectorRow& row) {
+    result.desktopSelected = row.desktopSelected;
+    result.label = row.label;
+    result.x = row.x;
+    result.y = row.y;
+    result.width = row.width;
+    result.height = row.height;
+    result.outputSlotName = row.outputSlotName;
+    result.outputSlotType = row.outputSlotType;
+    result.outputValueText = row.outputValueText;
+    result.relX = row.relX;
+    result.relY = row.relY;
+    result.padName = row.padName;
+    result.connected = row.connected;
+    result.groupDepth = row.groupDepth;
+    result.padId = row.padId;
+}
+
+// Takes a hit out of the view. Its item keeps referring to nothing until the next fill.
+void DropResult(CInspectrView& view, InspectorRow& result) {
+    DeselectRow(view, result);
+    if (view.currentRow == &result)
+        view.currentRow = nullptr;
+    int item = ItemOfPad(view, result.pad);
+    if (item >= 0 && RowOfItem(view, item) == &result) {
+        view.List().SetItemData(item, 0);
+        view.itemOfPad.Erase(result.pad);
+    }
+    Unlink(*view.searchRows, result);
+}
+
+void WriteResults(CInspectrView& view) {
+    FillResults(view);
+    ResyncSelection(view);
+    view.rowCount = view.List().GetItemCount();
+    view.ShowCounts();
+}
+
+// After hits were dropped: the rest is written again, or the window closes when none is left.
+void ResultsChanged(CInspectrView& view, CInspectrView& source) {
+    InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
+    if (first == nullptr) {
+        CloseResults(source);
+        return;
+    }
+    view.topRecord = CopyRow(*first);
+    WriteResults(view);
+    SetFocusRow(view, view.currentRow != nullptr ? view.currentRow : first);
+    Repaint(view);
+}
+
+} // namespace
+
+CInspectrView* ResultsView(const CInspectrView& view) {
+    return view.searchFrame != nullptr ? view.searchFrame->m_pInspView : nullptr;
+}
+
+CInspectrView* SourceView(const CInspectrView& view) {
+    if (view.searchMode == 0 || view.sourceFrame == nullptr || view.frame == nullptr)
+        return nullptr;
+    // A window its source has let go of is closing and follows it no more.
+    CInspectrView* source = view.sourceFrame->m_pInspView;
+    return source != nullptr && source->searchFrame == view.frame ? source : nullptr;
+}
+
+CInspectrView* MirrorPartner(const CInspectrView& view) {
+    return view.searchMode != 0 ? SourceView(view) : ResultsView(view);
+}
+
+void TakeResults(CInspectrView& view, std::unique_ptr<RowList> results) {
+    {
+        MirrorSuspended off(view);
+        DeselectAll(view);
+    }
+    // The old hits stay until the fill has written over every item that refers to them.
+    std::unique_ptr<RowList> previous = std::exchange(view.searchRows, std::move(results));
+    view.selectedRows = std::make_unique<RowList>();
+    view.selectedPadSet.Clear();
+    InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
+    view.currentRow = first;
+    view.anchorRow = first != nullptr ? CopyRow(*first) : nullptr;
+    view.topRecord = first != nullptr ? CopyRow(*first) : nullptr;
+    FillResults(view);
+    previous.reset();
+    view.MeasureRowHeight();
+    ResyncSelection(view);
+    view.rowCount = view.List().GetItemCount();
+    view.ShowCounts();
+    view.focusIndex = 0;
+    SetFocusRow(view, first);
+}
+
+void ResyncSelection(CInspectrView& view) {
+    CListCtrl& list = view.List();
+    for (int i = 0; i < list.GetItemCount(); ++i) {
+        InspectorRow* row = RowOfItem(view, i);
+        if (row == nullptr)
+            continue;
+        if (row->listSelected == 1 && !row->gone) {
+            row->listSelected = 0;
+            SelectRow(view, *row);
+        } else if (list.GetItemState(i, LVIS_SELECTED) != 0) {
+            // The item kept the state of the row it showed before the fill.
+            MirrorSuspended off(view);
+            list.SetItemState(i, 0, LVIS_SELECTED);
+        }
+    }
+}
+
+void RefreshResults(CInspectrView& view) {
+    CInspectrView* source = SourceView(view);
+    if (source == nullptr || !source->rootRow || !view.searchRows)
+        return;
+    InspectorRow* root = source->rootRow.get();
+    for (InspectorRow* result = view.searchRows->head; result != nullptr;) {
+        InspectorRow* next = result->next;
+        InspectorRow* row = result->gone ? nullptr : FindRowByPad(root, result->pad);
+        if (row == nullptr || row->gone) {
+            DropResult(view, *result);
+        } else {
+            bool here = view.selectedPadSet.Contains(result->pad);
+            bool there = source->selectedPadSet.Contains(result->pad);
+            if (here && !there)
+                DeselectRow(view, *result);
+            else if (!here && there)
+                SelectRow(view, *result);
+            CopyPadData(*result, *row);
+        }
+        result = next;
+    }
+    ResultsChanged(view, *source);
+}
+
+void WithdrawResults(CInspectrView& view, InspectorRow& row) {
+    CInspectrView* source = SourceView(view);
+    if (source == nullptr || !view.searchRows)
+        return;
+    PadTable<bool> leaving;
+    ForEachInSubtree(&row, [&leaving](InspectorRow& below) { leaving.Insert(below.pad, true); });
+    bool removing = source->autoUpdate == 1;
+    bool withdrawn = false;
+    for (InspectorRow* result = view.searchRows->head; result != nullptr;) {
+        InspectorRow* next = result->next;
+        if (result->pad != nullptr && leaving.Contains(result->pad)) {
+            withdrawn = true;
+            if (removing)
+                DropResult(view, *result);
+            else
+                result->gone = 1;
+        }
+        result = next;
+    }
+    if (withdrawn && removing)
+        ResultsChanged(view, *source);
+}
+
+void RefreshResultLabels(CInspectrView& view, const InspectorRow& row) {
+    if (row.pad != nullptr && !row.gone) {
+        InspectorRow* result = RowOfItem(view, ItemOfPad(view, row.pad));
+        if (result != nullptr && !result->gone && view.autoUpdate == 1) {
+            result->label = row.label;
+            UpdateRowCells(view, result, LabelChange);
+        }
+    }
+    if (row.children) {
+        for (const InspectorRow* child = row.children->head; child != nullptr; child = child->next)
+            RefreshResultLabels(view, *child);
+    }
+}
+
+void RefreshAllResultLabels(CInspectrView& source) {
+    CInspectrView* results = ResultsView(source);
+    if (results != nullptr && source.rootRow)
+        RefreshResultLabels(*results, *source.rootRow);
+}
+
+void CloseResults(CInspectrView& source) {
+    CMainFrame* frame = source.searchFrame;
+    if (frame == nullptr)
+        return;
+    source.searchFrame = nullptr;
+    if (frame->m_pInspView != nullptr)
+        frame->m_pInspView->ReleasePads();
+    frame->PostMessage(WM_CLOSE);
+}
+
+MirrorSuspended::MirrorSuspended(CInspectrView& view) : view_(view), previous_(view.mirrorEnabled) {
+    view_.mirrorEnabled = 0;
+}
+
+MirrorSuspended::~MirrorSuspended() {
+    view_.mirrorEnabled = previous_;
+}
+
+void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected) {
+    CInspectrView* partner = MirrorPartner(view);
+    if (partner == nullptr || view.mirrorEnabled != 1 || partner->mirrorEnabled != 1)
+        return;
+    {
+        MirrorSuspended off(*partner);
+        if (selected)
+            SelectRow(*partner, row);
+        else
+            DeselectRow(*partner, row);
+    }
+    partner->Invalidate();
+}
