@@ -19,7 +19,7 @@ sudo=""
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev)
 if [ "$preset" = win32 ]; then
-    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick fonts-droid-fallback)
+    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick fonts-droid-fallback fonts-vlgothic)
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "adding the i386 architecture for 32-bit Wine" >&2
         $sudo dpkg --add-architecture i386

@@ -42,21 +42,28 @@ wine_start_display() {
 }
 
 wine_configure_prefix() {
-    # Fonts of Wine's own (the caption buttons need Marlett). Japanese text in the system's
-    # fonts falls back to a font that has its characters; the Japanese dialogs' own font is
-    # that font.
+    # Fonts of Wine's own (the caption buttons need Marlett); VL Gothic, which has Latin and
+    # Japanese characters, stands for the Japanese dialogs' fonts; Japanese text in the
+    # system's fonts falls back to Droid Sans Fallback, whose missing Latin letters and digits
+    # come from Tahoma.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    local fallback link
+    local font fallback
     fallback=$(fc-match -f '%{file}' "Droid Sans Fallback" 2>/dev/null || true)
-    link="$(basename "$fallback"),Droid Sans Fallback"
-    [ -f "$fallback" ] && cp "$fallback" "$WINEPREFIX/drive_c/windows/Fonts/"
+    for font in "$fallback" "$(fc-match -f '%{file}' "VL Gothic" 2>/dev/null || true)" \
+        "$(fc-match -f '%{file}' "VL PGothic" 2>/dev/null || true)"; do
+        if [ -f "$font" ]; then
+            cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+        fi
+    done
     local reg="$WINEPREFIX/drive_c/mosvane-setup.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
-        for font in "MS UI Gothic" "MS Gothic" "MS PGothic" "ＭＳ Ｐゴシック" "ＭＳ ゴシック"; do
+        for font in "MS UI Gothic" "MS Gothic" "MS PGothic"; do
             printf '"%s"="Droid Sans Fallback"\r\n' "$font"
         done
+        printf '"%s"="VL Gothic"\r\n' "ＭＳ ゴシック"
+        printf '"%s"="VL PGothic"\r\n' "ＭＳ Ｐゴシック"
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
     wine regedit /S 'C:\mosvane-setup.reg' >/dev/null 2>&1
     rm -f "$reg"
@@ -64,9 +71,13 @@ wine_configure_prefix() {
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    local link
+    link="$(basename "$fallback"),Droid Sans Fallback"
     for font in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "MS Sans Serif" "Microsoft Sans Serif"; do
         wine reg add "$key" /v "$font" /t REG_MULTI_SZ /d "$link" /f >/dev/null 2>&1
     done
+    wine reg add "$key" /v "Droid Sans Fallback" /t REG_MULTI_SZ /d "tahoma.ttf,Tahoma" /f \
+        >/dev/null 2>&1
 }
 
 wine_run() {
