@@ -5,13 +5,17 @@
 #include "DesktopPad.h"
 #include "DesktopPadView.h"
 #include "InspectorModule.h"
+#include "PadLimits.h"
 #include "platform/CodePage.h"
 #include "platform/NativeBackend.h"
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 namespace {
+
+constexpr unsigned long long kHighestId = 0xFFFFFFFF;
 
 // True when `pad` is `ancestor` or lies below it.
 bool IsInside(const DesktopPad* pad, const DesktopPad* ancestor) {
@@ -82,13 +86,26 @@ DesktopPad* Desktop::CreatePad(DesktopPad* parent, std::string className, bool o
     if (parent != nullptr && !IsLive(parent))
         return nullptr;
     if (id == 0) {
-        while (pads_.count(nextId_) != 0 || nextId_ == 0)
+        while (nextId_ <= kHighestId && pads_.count(static_cast<unsigned>(nextId_)) != 0)
             ++nextId_;
-        id = nextId_++;
+        if (nextId_ <= kHighestId) {
+            id = static_cast<unsigned>(nextId_++);
+        } else {
+            // The highest ID is taken: the lowest free one.
+            unsigned expected = 1;
+            for (const auto& entry : pads_) {
+                if (entry.first != expected)
+                    break;
+                ++expected;
+            }
+            if (expected == 0 || pads_.count(expected) != 0)
+                return nullptr;
+            id = expected;
+        }
     } else if (pads_.count(id) != 0) {
         return nullptr;
     } else if (id >= nextId_) {
-        nextId_ = id + 1;
+        nextId_ = static_cast<unsigned long long>(id) + 1;
     }
     auto owned = std::make_unique<DesktopPad>(*this, id, std::move(className), ownView);
     DesktopPad& pad = *owned;
@@ -101,22 +118,82 @@ DesktopPad* Desktop::CreatePad(DesktopPad* parent, std::string className, bool o
 
 void Desktop::ReserveIdsUpTo(unsigned highest) {
     if (highest >= nextId_)
-        nextId_ = highest + 1;
+        nextId_ = static_cast<unsigned long long>(highest) + 1;
+}
+
+Desktop::Extent Desktop::SubtreeExtent(DesktopPad& pad) {
+    Extent extent;
+    struct Item {
+        DesktopPad* pad;
+        long long x;
+        long long y;
+    };
+    std::vector<Item> open{{&pad, 0, 0}};
+    while (!open.empty()) {
+        Item item = open.back();
+        open.pop_back();
+        extent.left = std::min(extent.left, item.x);
+        extent.top = std::min(extent.top, item.y);
+        extent.right = std::max(extent.right, item.x);
+        extent.bottom = std::max(extent.bottom, item.y);
+        for (int i = 0; i < item.pad->ChildCount(); ++i) {
+            DesktopPad* child = item.pad->Child(i);
+            open.push_back({child, item.x + child->RelX(), item.y + child->RelY()});
+        }
+    }
+    return extent;
+}
+
+bool Desktop::PlaceFits(DesktopPad& pad, DesktopPad* parent, long long x, long long y) {
+    MwRectangle base = parent != nullptr ? parent->Region() : MwRectangle();
+    Extent extent = SubtreeExtent(pad);
+    long long left = base.X() + x + extent.left;
+    long long top = base.Y() + y + extent.top;
+    long long right = base.X() + x + extent.right;
+    long long bottom = base.Y() + y + extent.bottom;
+    return left >= kPadPositionMin && top >= kPadPositionMin && right <= kPadPositionMax &&
+           bottom <= kPadPositionMax;
+}
+
+bool Desktop::PlaceFits(DesktopPad* parent, long long x, long long y) {
+    MwRectangle base = parent != nullptr ? parent->Region() : MwRectangle();
+    long long left = base.X() + x;
+    long long top = base.Y() + y;
+    return left >= kPadPositionMin && top >= kPadPositionMin && left <= kPadPositionMax &&
+           top <= kPadPositionMax;
+}
+
+std::pair<int, int> Desktop::FittingPlace(DesktopPad& pad, DesktopPad* parent, long long x,
+                                          long long y) {
+    MwRectangle base = parent != nullptr ? parent->Region() : MwRectangle();
+    Extent extent = SubtreeExtent(pad);
+    auto fit = [](long long onDesktop, long long low, long long high) {
+        return std::max(kPadPositionMin - low, std::min(onDesktop, kPadPositionMax - high));
+    };
+    long long left = fit(base.X() + x, extent.left, extent.right) - base.X();
+    long long top = fit(base.Y() + y, extent.top, extent.bottom) - base.Y();
+    return {static_cast<int>(left), static_cast<int>(top)};
 }
 
 void Desktop::AssignModel(DesktopPad& pad, DesktopModel& model) {
     DesktopModel* old = pad.Model();
     pad.SetModel(&model);
-    if (old != nullptr && old->Name().empty() && old->Dependents().length() == 0)
-        std::erase_if(models_, [old](const auto& owned) { return owned.get() == old; });
+    if (old == nullptr || !old->Name().empty() || old->Dependents().length() != 0)
+        return;
+    // A private model just made for a new pad is the last one: look from the end.
+    auto it = std::find_if(models_.rbegin(), models_.rend(),
+                           [old](const auto& owned) { return owned.get() == old; });
+    if (it != models_.rend())
+        models_.erase(std::next(it).base());
 }
 
 void Desktop::Clear() {
+    DestroyIndex index = IndexForDestroy();
     while (!pads_.empty()) {
         DesktopPad* root = pads_.begin()->second.get();
         while (root->Parent() != nullptr)
             root = root->Parent();
-        Destroy(*root);
+        Destroy(*root, index);
     }
     models_.clear();
     undo_.Clear();
@@ -125,6 +202,8 @@ void Desktop::Clear() {
 
 DesktopPad* Desktop::AddPad(DesktopPad* parent, std::string_view name, int x, int y, int width,
                             int height, std::string className) {
+    if (!PlaceFits(parent, x, y))
+        return nullptr;
     DesktopPad* pad = CreatePad(parent, std::move(className));
     if (pad == nullptr)
         return nullptr;
@@ -136,7 +215,7 @@ DesktopPad* Desktop::AddPad(DesktopPad* parent, std::string_view name, int x, in
 }
 
 bool Desktop::MovePad(DesktopPad* pad, int x, int y) {
-    if (!IsLive(pad) || pad->isProtected(kProtectPosition))
+    if (!IsLive(pad) || pad->isProtected(kProtectPosition) || !PlaceFits(*pad, pad->Parent(), x, y))
         return false;
     undo_.Record(kUndoMove, *pad);
     pad->move(x, y, 0);
@@ -144,7 +223,8 @@ bool Desktop::MovePad(DesktopPad* pad, int x, int y) {
 }
 
 bool Desktop::ResizePad(DesktopPad* pad, int width, int height) {
-    if (!IsLive(pad) || pad->isProtected(kProtectSize) || width < 0 || height < 0)
+    if (!IsLive(pad) || pad->isProtected(kProtectSize) || width < 0 || height < 0 ||
+        width > kPadSizeMax || height > kPadSizeMax)
         return false;
     undo_.Record(kUndoResize, *pad);
     pad->resize(width, height);
@@ -203,7 +283,7 @@ bool Desktop::RenamePad(DesktopPad* pad, std::string_view name) {
 }
 
 bool Desktop::RepastePad(DesktopPad* pad, DesktopPad* parent, int x, int y) {
-    if (!IsLive(pad) || (parent != nullptr && !IsLive(parent)))
+    if (!IsLive(pad) || (parent != nullptr && !IsLive(parent)) || !PlaceFits(*pad, parent, x, y))
         return false;
     return Paste(*pad, parent, x, y);
 }
@@ -267,7 +347,7 @@ bool Desktop::SetOutput(DesktopPad* pad, std::string_view slotName) {
 }
 
 bool Desktop::GroupPad(DesktopPad* pad) {
-    if (!IsLive(pad))
+    if (!IsLive(pad) || pad->get_groupDepth() >= kPadGroupDepthMax)
         return false;
     pad->SetGroupDepth(pad->get_groupDepth() + 1);
     Notify(ChangeKind::Group, pad);
@@ -323,6 +403,11 @@ bool Desktop::Undo() {
             return false;
         pad.SetDeleteHidden(false);
         pad.SetVisible(entry->visible);
+        {
+            // Its parent may have moved since.
+            auto [x, y] = FittingPlace(pad, pad.Parent(), pad.RelX(), pad.RelY());
+            pad.SetPlace(x, y);
+        }
         Attach(pad, -1);
         Notify(ChangeKind::Paste, &pad);
         break;
@@ -463,8 +548,9 @@ bool Desktop::Paste(DesktopPad& pad, DesktopPad* parent, int x, int y, DesktopPa
     }
     if (parent != pad.Parent())
         pad.SetConnection(std::nullopt);
+    auto [fitX, fitY] = FittingPlace(pad, parent, x, y);
     pad.SetParent(parent);
-    pad.SetPlace(x, y);
+    pad.SetPlace(fitX, fitY);
     bool besideSibling = before != nullptr && before != &pad && before->Parent() == parent;
     Attach(pad, besideSibling ? SiblingIndex(*before) : -1);
     Notify(ChangeKind::Paste, &pad);
@@ -484,8 +570,25 @@ bool Desktop::DeleteHide(DesktopPad& pad) {
 }
 
 void Desktop::Destroy(DesktopPad& pad) {
-    std::vector<DesktopPad*> doomed;
-    Collect(pad, doomed);
+    Destroy(pad, IndexForDestroy());
+}
+
+Desktop::DestroyIndex Desktop::IndexForDestroy() const {
+    DestroyIndex index;
+    for (const auto& [id, owned] : pads_) {
+        DesktopPad& pad = *owned;
+        if (pad.DeleteHidden() && pad.Parent() != nullptr)
+            index.deletedChildren[pad.Parent()].push_back(&pad);
+        if (pad.Icon() != nullptr)
+            index.referrers[pad.Icon()].push_back(id);
+        if (pad.StandsFor() != nullptr && pad.StandsFor() != pad.Icon())
+            index.referrers[pad.StandsFor()].push_back(id);
+    }
+    return index;
+}
+
+void Desktop::Destroy(DesktopPad& pad, const DestroyIndex& index) {
+    std::vector<DesktopPad*> doomed = Collect(pad, index);
     // Everyone hears of every pad going while all of them are still intact.
     for (DesktopPad* gone : doomed)
         Notify(ChangeKind::Delete, gone);
@@ -493,23 +596,32 @@ void Desktop::Destroy(DesktopPad& pad) {
         Notify(ChangeKind::Freeing, gone);
     if (!pad.DeleteHidden())
         Detach(pad);
-    auto isDoomed = [&doomed](DesktopPad* p) {
-        return p != nullptr && std::find(doomed.begin(), doomed.end(), p) != doomed.end();
-    };
-    for (auto& entry : pads_) {
-        DesktopPad& other = *entry.second;
-        if (isDoomed(other.Icon()))
-            other.SetIcon(nullptr);
-        if (isDoomed(other.StandsFor()))
-            other.SetStandsFor(nullptr);
+    std::unordered_set<DesktopPad*> isDoomed(doomed.begin(), doomed.end());
+    for (DesktopPad* gone : doomed) {
+        auto referrers = index.referrers.find(gone);
+        if (referrers == index.referrers.end())
+            continue;
+        // By ID: a referrer destroyed earlier (while clearing) is looked up, not touched.
+        for (unsigned id : referrers->second) {
+            DesktopPad* other = FindById(id);
+            if (other == nullptr || isDoomed.count(other) != 0)
+                continue;
+            if (other->Icon() == gone)
+                other->SetIcon(nullptr);
+            if (other->StandsFor() == gone)
+                other->SetStandsFor(nullptr);
+        }
     }
+    std::unordered_set<DesktopModel*> freedModels;
     for (DesktopPad* gone : doomed) {
         undo_.Forget(gone);
         DesktopModel* model = gone->Model();
         gone->SetModel(nullptr);
         if (model->Name().empty())
-            std::erase_if(models_, [model](const auto& owned) { return owned.get() == model; });
+            freedModels.insert(model);
     }
+    std::erase_if(models_,
+                  [&freedModels](const auto& owned) { return freedModels.count(owned.get()); });
     for (DesktopPad* gone : doomed)
         pads_.erase(gone->GetCreatePadID());
 }
@@ -535,26 +647,37 @@ bool Desktop::Owns(const DesktopPad* pad) const {
     return it != pads_.end() && it->second.get() == pad;
 }
 
+// The sub-view lists follow the children lists. Adding on top, as building a world does,
+// appends one view instead of listing them all again.
 void Desktop::Detach(DesktopPad& pad) {
     if (DesktopPad* parent = pad.Parent()) {
         parent->Children().remove(&pad);
         parent->SyncSubViews();
     } else {
         std::erase(topLevel_, &pad);
-        SyncBase();
+        if (MvPadView* view = pad.get_real_view())
+            base_.SubViews().Remove(view);
     }
 }
 
 void Desktop::Attach(DesktopPad& pad, int index) {
+    MvPadView* view = pad.get_real_view();
     if (DesktopPad* parent = pad.Parent()) {
         MvPadList& children = parent->Children();
-        children.insert(index < 0 ? children.length() : index, &pad);
-        parent->SyncSubViews();
+        bool onTop = index < 0 || index >= children.length();
+        children.insert(onTop ? children.length() : index, &pad);
+        if (!onTop)
+            parent->SyncSubViews();
+        else if (view != nullptr && parent->View() != nullptr)
+            parent->View()->SubViews().Append(view);
     } else {
-        size_t at =
-            index < 0 ? topLevel_.size() : std::min(static_cast<size_t>(index), topLevel_.size());
+        bool onTop = index < 0 || static_cast<size_t>(index) >= topLevel_.size();
+        size_t at = onTop ? topLevel_.size() : static_cast<size_t>(index);
         topLevel_.insert(topLevel_.begin() + static_cast<std::ptrdiff_t>(at), &pad);
-        SyncBase();
+        if (!onTop)
+            SyncBase();
+        else if (view != nullptr)
+            base_.SubViews().Append(view);
     }
 }
 
@@ -567,16 +690,22 @@ void Desktop::SyncBase() {
     }
 }
 
-void Desktop::Collect(DesktopPad& pad, std::vector<DesktopPad*>& out) {
-    out.push_back(&pad);
-    for (int i = 0; i < pad.ChildCount(); ++i)
-        Collect(*pad.Child(i), out);
-    // Deleted children left the children list but still hang on this pad.
-    for (auto& entry : pads_) {
-        DesktopPad& other = *entry.second;
-        if (other.Parent() == &pad && other.DeleteHidden())
-            Collect(other, out);
+std::vector<DesktopPad*> Desktop::Collect(DesktopPad& pad, const DestroyIndex& index) {
+    std::vector<DesktopPad*> out;
+    std::vector<DesktopPad*> open{&pad};
+    while (!open.empty()) {
+        DesktopPad* next = open.back();
+        open.pop_back();
+        out.push_back(next);
+        // Deleted children left the children list but still hang on the pad; they come
+        // after the live ones, so they go on the stack first.
+        auto deleted = index.deletedChildren.find(next);
+        if (deleted != index.deletedChildren.end())
+            open.insert(open.end(), deleted->second.rbegin(), deleted->second.rend());
+        for (int i = next->ChildCount() - 1; i >= 0; --i)
+            open.push_back(next->Child(i));
     }
+    return out;
 }
 
 int Desktop::SiblingIndex(DesktopPad& pad) {

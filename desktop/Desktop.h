@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class DesktopModel;
@@ -54,11 +55,19 @@ public:
     // Named models only; a pad's private model has no name.
     DesktopModel* FindModel(const std::string& name);
     // A new pad with a private empty model, last among parent's children (on top of the
-    // desktop for a null parent). Id 0 takes the next free id; a taken id gives null.
+    // desktop for a null parent). Id 0 takes the next free id (the lowest free one once the
+    // highest is taken); a taken id, or none left, gives null.
     DesktopPad* CreatePad(DesktopPad* parent, std::string className, bool ownView = true,
                           unsigned id = 0);
     // Ids up to `highest` are left for CreatePad calls that name them.
     void ReserveIdsUpTo(unsigned highest);
+    // Whether the pad, with everything on it, lies within the desktop's positions
+    // (PadLimits.h) when placed at (x, y) relative to `parent` (null: the desktop); the
+    // second form asks for a new pad. User operations refuse a place that does not fit.
+    bool PlaceFits(DesktopPad& pad, DesktopPad* parent, long long x, long long y);
+    bool PlaceFits(DesktopPad* parent, long long x, long long y);
+    // The place nearest to (x, y) that fits: the pads' own operations cannot refuse.
+    std::pair<int, int> FittingPlace(DesktopPad& pad, DesktopPad* parent, long long x, long long y);
     // Replaces the pad's model; a private model nobody uses any more is freed.
     void AssignModel(DesktopPad& pad, DesktopModel& model);
     // Reports a pad created with CreatePad as pasted.
@@ -66,6 +75,7 @@ public:
     // Destroys every pad (reporting each) and forgets every model.
     void Clear();
 
+    // Null when the place does not fit (PlaceFits); sizes are brought within the limits.
     DesktopPad* AddPad(DesktopPad* parent, std::string_view name, int x, int y, int width,
                        int height, std::string className = "MvPad");
     // Parent-relative place.
@@ -131,11 +141,29 @@ public:
     bool Connect(DesktopPad& pad, std::string_view slotName);
 
 private:
+    // Where the pads of a subtree lie on the desktop, as offsets from the subtree's top pad.
+    struct Extent {
+        long long left = 0;
+        long long top = 0;
+        long long right = 0;
+        long long bottom = 0;
+    };
+    // What destroying needs to find without a walk over every pad per pad: the deleted
+    // children of each pad, and the IDs of the pads whose icon or stood-for pad each pad is.
+    struct DestroyIndex {
+        std::map<DesktopPad*, std::vector<DesktopPad*>> deletedChildren;
+        std::map<DesktopPad*, std::vector<unsigned>> referrers;
+    };
+
     bool Owns(const DesktopPad* pad) const;
     void Detach(DesktopPad& pad);
     void Attach(DesktopPad& pad, int index);
     void SyncBase();
-    void Collect(DesktopPad& pad, std::vector<DesktopPad*>& out);
+    static Extent SubtreeExtent(DesktopPad& pad);
+    DestroyIndex IndexForDestroy() const;
+    void Destroy(DesktopPad& pad, const DestroyIndex& index);
+    // The pad and everything on it, deleted pads included, in pre-order.
+    static std::vector<DesktopPad*> Collect(DesktopPad& pad, const DestroyIndex& index);
     // Place of the pad among its siblings, or -1.
     int SiblingIndex(DesktopPad& pad);
     void Report(const DesktopChange& change);
@@ -148,5 +176,6 @@ private:
     std::vector<std::unique_ptr<DesktopModel>> models_;
     std::map<unsigned, std::unique_ptr<DesktopPad>> pads_;
     std::vector<DesktopPad*> topLevel_;
-    unsigned nextId_ = 1;
+    // One past the highest ID given; above 0xFFFFFFFF once that ID is taken.
+    unsigned long long nextId_ = 1;
 };

@@ -10,6 +10,11 @@
 // A dictionary held in a slot: entries in the order they were added.
 class DesktopDictionary : public MvDictionary {
 public:
+    DesktopDictionary() = default;
+    ~DesktopDictionary() override;
+    DesktopDictionary(const DesktopDictionary&) = delete;
+    DesktopDictionary& operator=(const DesktopDictionary&) = delete;
+
     int length() override { return static_cast<int>(entries_.size()); }
     MvDictionaryValue* at(int index) override;
     // Keys are in the active code page.

@@ -200,6 +200,8 @@ bool DesktopHost::RegistryRead(const std::string& path, const std::string& name,
 
 bool DesktopHost::RegistryWrite(const std::string& path, const std::string& name,
                                 const std::string& text) {
+    if (faults_.Fails(FaultInjector::Kind::Registry, name))
+        return false;
     return registry_.Write(path, name, text);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FaultInjector.h"
 #include "HostRecords.h"
 #include "RegistryStore.h"
 #include "host/MvHostServices.h"
@@ -36,6 +37,8 @@ public:
     int OpenInspector(DesktopPad* pad);
     CWnd& MainWindow() { return *mainWindow_; }
     RegistryStore& Registry() { return registry_; }
+    // Failures made on demand; registry writes of the module go through it.
+    FaultInjector& Faults() { return faults_; }
     // The directory MwGetEnvironment("Mosvane", "SysHelpPath") gives; nullopt: none. The
     // application's own help file lies there too.
     void SetHelpDirectory(std::optional<std::string> directory);
@@ -91,6 +94,7 @@ private:
 
     Desktop& desktop_;
     InspectorModule* module_;
+    FaultInjector faults_;
     RegistryStore registry_;
     std::unique_ptr<CWinApp> app_;
     std::unique_ptr<CWnd> mainWindow_;

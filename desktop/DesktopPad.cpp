@@ -3,6 +3,9 @@
 #include "Desktop.h"
 #include "DesktopModel.h"
 #include "DesktopPadView.h"
+#include "PadLimits.h"
+
+#include <algorithm>
 
 DesktopPad::DesktopPad(Desktop& owner, unsigned id, std::string className, bool ownView)
     : owner_(owner), id_(id), className_(std::move(className)) {
@@ -77,7 +80,8 @@ void DesktopPad::ungroup() {
 }
 
 void DesktopPad::move(int x, int y, int) {
-    SetPlace(x, y);
+    auto [fitX, fitY] = owner_.FittingPlace(*this, parent_, x, y);
+    SetPlace(fitX, fitY);
     owner_.Notify(ChangeKind::Position, this);
 }
 
@@ -145,8 +149,12 @@ void DesktopPad::SetPlace(int x, int y) {
 }
 
 void DesktopPad::SetSize(int width, int height) {
-    width_ = width < 0 ? 0 : width;
-    height_ = height < 0 ? 0 : height;
+    width_ = std::clamp(width, 0, kPadSizeMax);
+    height_ = std::clamp(height, 0, kPadSizeMax);
+}
+
+void DesktopPad::SetGroupDepth(int depth) {
+    groupDepth_ = std::clamp(depth, 0, kPadGroupDepthMax);
 }
 
 void DesktopPad::SetModel(DesktopModel* model) {

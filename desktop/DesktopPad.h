@@ -106,7 +106,8 @@ public:
     void SetSelected(bool selected) { selected_ = selected; }
     void SetDeleteHidden(bool deleteHidden) { deleteHidden_ = deleteHidden; }
     void SetProtection(unsigned bits) { protection_ = bits; }
-    void SetGroupDepth(int depth) { groupDepth_ = depth < 0 ? 0 : depth; }
+    // Sizes and group depths outside the framework's limits (PadLimits.h) are brought inside.
+    void SetGroupDepth(int depth);
     void SetModel(DesktopModel* model);
     // -1 for no output slot.
     void SetOutputIndex(int index) { outputIndex_ = index; }

@@ -1,121 +1,22 @@
 #include "RegistryStore.h"
 
-#include <nlohmann/json.hpp>
+#include "InputFile.h"
+#include "PadLimits.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
-using nlohmann::json;
 namespace fs = std::filesystem;
 
 namespace {
-
-const char kBase64Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-
-std::string EncodeBase64(const std::string& bytes) {
-    std::string out;
-    size_t i = 0;
-    for (; i + 2 < bytes.size(); i += 3) {
-        unsigned chunk = static_cast<unsigned char>(bytes[i]) << 16 |
-                         static_cast<unsigned char>(bytes[i + 1]) << 8 |
-                         static_cast<unsigned char>(bytes[i + 2]);
-        for (int shift = 18; shift >= 0; shift -= 6)
-            out += kBase64Digits[(chunk >> shift) & 0x3F];
-    }
-    size_t rest = bytes.size() - i;
-    if (rest > 0) {
-        unsigned chunk = static_cast<unsigned char>(bytes[i]) << 16;
-        if (rest == 2)
-            chunk |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-        out += kBase64Digits[(chunk >> 18) & 0x3F];
-        out += kBase64Digits[(chunk >> 12) & 0x3F];
-        out += rest == 2 ? kBase64Digits[(chunk >> 6) & 0x3F] : '=';
-        out += '=';
-    }
-    return out;
-}
-
-bool DecodeBase64(const std::string& text, std::string& bytes) {
-    if (text.size() % 4 != 0)
-        return false;
-    bytes.clear();
-    for (size_t i = 0; i < text.size(); i += 4) {
-        unsigned chunk = 0;
-        int padding = 0;
-        for (size_t j = 0; j < 4; ++j) {
-            char c = text[i + j];
-            unsigned digit = 0;
-            if (c == '=' && i + 4 == text.size() && j >= 2) {
-                ++padding;
-            } else {
-                const char* at =
-                    padding == 0 && c != '\0' ? std::strchr(kBase64Digits, c) : nullptr;
-                if (at == nullptr)
-                    return false;
-                digit = static_cast<unsigned>(at - kBase64Digits);
-            }
-            chunk = chunk << 6 | digit;
-        }
-        bytes += static_cast<char>(chunk >> 16);
-        if (padding < 2)
-            bytes += static_cast<char>((chunk >> 8) & 0xFF);
-        if (padding < 1)
-            bytes += static_cast<char>(chunk & 0xFF);
-    }
-    return true;
-}
-
-// Strict UTF-8: no overlong forms, surrogates or code points above U+10FFFF.
-bool IsUtf8(const std::string& text) {
-    size_t i = 0;
-    auto at = [&text](size_t index) { return static_cast<unsigned char>(text[index]); };
-    while (i < text.size()) {
-        unsigned char lead = at(i);
-        size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (i + length > text.size() || at(i + 1) < low || at(i + 1) > high)
-            return false;
-        for (size_t j = 2; j < length; ++j) {
-            if ((at(i + j) & 0xC0) != 0x80)
-                return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
-std::string NormalKey(const std::string& key) {
-    size_t begin = key.find_first_not_of('\\');
-    if (begin == std::string::npos)
-        return "";
-    size_t end = key.find_last_not_of('\\');
-    return key.substr(begin, end - begin + 1);
-}
 
 bool WriteAll(int fd, const std::string& data) {
     size_t done = 0;
@@ -131,10 +32,77 @@ bool WriteAll(int fd, const std::string& data) {
     return true;
 }
 
+// Where a path leads through symbolic links; a dangling link leads to where it points.
+std::string FollowLinks(const std::string& path) {
+    constexpr int kMostLinks = 40;
+    fs::path current(path);
+    for (int hops = 0; hops < kMostLinks; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)))
+            break;
+        fs::path link = fs::read_symlink(current, error);
+        if (error)
+            break;
+        current = link.is_absolute() ? link : current.parent_path() / link;
+    }
+    return current.string();
+}
+
+fs::path DirectoryOf(const std::string& file) {
+    fs::path parent = fs::path(file).parent_path();
+    return parent.empty() ? fs::path(".") : parent;
+}
+
+// Saves of every desktop using a file in this directory take turns.
+class DirectoryLock {
+public:
+    explicit DirectoryLock(const fs::path& directory)
+        : fd_(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~DirectoryLock() {
+        if (fd_ >= 0)
+            ::close(fd_); // closing releases the lock
+    }
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+    int Descriptor() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The names mkstemp gives the temporary files of a save: the file's name and six characters.
+bool IsTemporaryOf(const std::string& name, const std::string& file) {
+    constexpr size_t kSuffix = 6;
+    if (name.size() != file.size() + 1 + kSuffix || name.compare(0, file.size(), file) != 0 ||
+        name[file.size()] != '.')
+        return false;
+    for (size_t i = file.size() + 1; i < name.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-RegistryStore::RegistryStore(std::string path) : path_(path.empty() ? DefaultPath() : path) {
-    Load();
+RegistryStore::RegistryStore(std::string path)
+    : path_(path.empty() ? DefaultPath() : path), target_(FollowLinks(path_)) {
+    RegistryDocument document;
+    if (ReadFile(document))
+        keys_ = document.Contents();
+    std::error_code error;
+    if (fs::is_directory(DirectoryOf(target_), error)) {
+        DirectoryLock lock(DirectoryOf(target_));
+        if (lock.Held())
+            RemoveStaleTemporaries();
+    }
 }
 
 std::string RegistryStore::DefaultPath() {
@@ -151,23 +119,21 @@ std::string RegistryStore::DefaultPath() {
 }
 
 bool RegistryStore::OpenKey(const std::string& key) {
-    std::string normal = NormalKey(key);
+    std::string normal = RegistryDocument::NormalKey(key);
     if (keys_.count(normal) != 0)
         return true;
-    Keys updated = keys_;
-    updated[normal];
-    Save(updated);
-    keys_ = std::move(updated);
+    Save([&key](RegistryDocument& document) { document.OpenKey(key); });
+    keys_[normal];
     return true;
 }
 
 bool RegistryStore::HasKey(const std::string& key) const {
-    return keys_.count(NormalKey(key)) != 0;
+    return keys_.count(RegistryDocument::NormalKey(key)) != 0;
 }
 
 bool RegistryStore::Read(const std::string& key, const std::string& name,
                          std::string& value) const {
-    auto values = keys_.find(NormalKey(key));
+    auto values = keys_.find(RegistryDocument::NormalKey(key));
     if (values == keys_.end())
         return false;
     auto found = values->second.find(name);
@@ -179,83 +145,112 @@ bool RegistryStore::Read(const std::string& key, const std::string& name,
 
 bool RegistryStore::Write(const std::string& key, const std::string& name,
                           const std::string& value) {
-    Keys updated = keys_;
-    updated[NormalKey(key)][name] = value;
-    if (!Save(updated))
+    return Save([&](RegistryDocument& document) { document.Set(key, name, value); });
+}
+
+void RegistryStore::Report(const std::string& problem) {
+    if (reported_.insert(problem).second)
+        std::fprintf(stderr, "registry: %s: %s\n", path_.c_str(), problem.c_str());
+}
+
+void RegistryStore::Refuse(const std::string& why) {
+    refusal_ = why;
+    Report(why + "; settings are not saved and the file is left as it is");
+}
+
+bool RegistryStore::ReadFile(RegistryDocument& document) {
+    std::string text;
+    std::string error;
+    bool missing = false;
+    if (!ReadInputFile(target_, kRegistryFileLimit, text, error, &missing)) {
+        if (missing)
+            return true;
+        Refuse("cannot be read (" + error + ")");
         return false;
-    keys_ = std::move(updated);
+    }
+    if (!document.Parse(text, error)) {
+        Refuse("is not a registry file (" + error + ")");
+        return false;
+    }
+    for (const std::string& problem : document.Problems())
+        Report(problem + "; it is skipped and kept in the file");
     return true;
 }
 
-void RegistryStore::Load() {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in)
-        return;
-    std::ostringstream text;
-    text << in.rdbuf();
-    auto corrupt = [this](const std::string& why) {
-        std::fprintf(stderr, "registry: %s cannot be read (%s); starting with an empty registry\n",
-                     path_.c_str(), why.c_str());
-        keys_.clear();
-    };
-    json root = json::parse(text.str(), nullptr, false);
-    if (root.is_discarded())
-        return corrupt("not JSON");
-    if (!root.is_object())
-        return corrupt("not a JSON object");
-    for (const auto& [key, values] : root.items()) {
-        if (!values.is_object())
-            return corrupt("key " + key + " does not hold an object");
-        Values& loaded = keys_[NormalKey(key)];
-        for (const auto& [name, value] : values.items()) {
-            if (value.is_string()) {
-                loaded[name] = value.get<std::string>();
-                continue;
-            }
-            std::string bytes;
-            if (!value.is_object() || value.size() != 1 || !value.contains("base64") ||
-                !value["base64"].is_string() ||
-                !DecodeBase64(value["base64"].get<std::string>(), bytes))
-                return corrupt("value " + name + " of key " + key + " is malformed");
-            loaded[name] = std::move(bytes);
-        }
-    }
-}
-
-bool RegistryStore::Save(const Keys& keys) const {
-    json root = json::object();
-    for (const auto& [key, values] : keys) {
-        json& out = root[key] = json::object();
-        for (const auto& [name, value] : values) {
-            if (IsUtf8(value))
-                out[name] = value;
-            else
-                out[name] = json{{"base64", EncodeBase64(value)}};
-        }
-    }
-    std::string data = root.dump(2) + "\n";
-
-    fs::path target(path_);
-    fs::path directory = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+bool RegistryStore::Save(const std::function<void(RegistryDocument&)>& change) {
+    if (!refusal_.empty())
+        return false;
+    fs::path directory = DirectoryOf(target_);
     std::error_code ignored;
     fs::create_directories(directory, ignored);
-    std::string pattern = (directory / (target.filename().string() + ".XXXXXX")).string();
+    DirectoryLock lock(directory);
+    if (!lock.Held())
+        return false;
+    RemoveStaleTemporaries();
+    // Another desktop may have changed other values meanwhile: they are kept.
+    RegistryDocument document;
+    if (!ReadFile(document))
+        return false;
+    struct stat status {};
+    if (::stat(target_.c_str(), &status) == 0 &&
+        ((status.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
+        Report("is read-only; settings are not saved");
+        return false;
+    }
+    change(document);
+    std::string data = document.Text();
+    if (data.size() > kRegistryFileLimit) {
+        Report("would grow beyond " + SizeText(kRegistryFileLimit) + "; settings are not saved");
+        return false;
+    }
+    if (!Replace(data))
+        return false;
+    keys_ = document.Contents();
+    return true;
+}
+
+bool RegistryStore::Replace(const std::string& data) {
+    fs::path directory = DirectoryOf(target_);
+    struct stat old {};
+    bool existed = ::stat(target_.c_str(), &old) == 0;
+    std::string pattern = target_ + ".XXXXXX";
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
     int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;
-    bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+    bool ok = true;
+    if (existed) {
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+        // Only the superuser can give the file back to its owner; anyone else owns it anyway.
+        if (::geteuid() == 0)
+            ok = ok && ::fchown(fd, old.st_uid, old.st_gid) == 0;
+    }
+    ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporary.data(), path_.c_str()) != 0) {
+    if (!ok || ::rename(temporary.data(), target_.c_str()) != 0) {
         ::unlink(temporary.data());
         return false;
     }
     // The rename itself must reach the disk too.
-    int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
     return true;
+}
+
+// Called under the lock: no save is under way, so every temporary file is a killed one's.
+void RegistryStore::RemoveStaleTemporaries() const {
+    fs::path directory = DirectoryOf(target_);
+    std::string file = fs::path(target_).filename().string();
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code ignored;
+        if (IsTemporaryOf(it->path().filename().string(), file) &&
+            it->symlink_status(ignored).type() == fs::file_type::regular)
+            fs::remove(it->path(), ignored);
+    }
 }

@@ -1,6 +1,9 @@
 #pragma once
 
-#include <map>
+#include "RegistryDocument.h"
+
+#include <functional>
+#include <set>
 #include <string>
 
 // The per-user registry: keys (paths below the current user's hive) holding named byte
@@ -16,10 +19,13 @@
 // On Windows the store is the system's registry itself (win32/RegistryStore.cpp); the path is
 // "HKEY_CURRENT_USER" and every value a string.
 //
-// The file is replaced atomically on every change (a temporary file in the same directory,
-// flushed to disk, then renamed over it); when that fails the file and the store keep
-// their old contents. A file that cannot be understood is reported once on stderr and
-// treated as empty; the next successful write replaces it.
+// No data is lost. A file that cannot be read or is not a registry file at all is never
+// written: the store says so once on stderr and runs with what it has (nothing, at first).
+// A value that does not decode is reported and skipped; it stays in the file. Each change
+// re-reads the file under an advisory lock on its directory, changes only its own value and
+// replaces the file atomically (a temporary file in the same directory, flushed to disk,
+// then renamed over it), keeping the file's mode and a symbolic link's target; temporary
+// files a killed save left behind are removed then. A read-only file is not written.
 class RegistryStore {
 public:
     // An empty path takes DefaultPath().
@@ -37,13 +43,22 @@ public:
     // False, with nothing changed, when the file could not be written.
     bool Write(const std::string& key, const std::string& name, const std::string& value);
 
-private:
-    using Values = std::map<std::string, std::string>;
-    using Keys = std::map<std::string, Values>;
+    // Why the file is left alone for good; empty while changes may be written.
+    const std::string& Refusal() const { return refusal_; }
 
-    void Load();
-    bool Save(const Keys& keys) const;
+private:
+    // Reads the file into `document`; false when it must not be written.
+    bool ReadFile(RegistryDocument& document);
+    bool Save(const std::function<void(RegistryDocument&)>& change);
+    bool Replace(const std::string& data);
+    void RemoveStaleTemporaries() const;
+    void Report(const std::string& problem);
+    void Refuse(const std::string& why);
 
     std::string path_;
-    Keys keys_;
+    // Where the data lives: the path with symbolic links followed.
+    std::string target_;
+    RegistryDocument::Keys keys_;
+    std::string refusal_;
+    std::set<std::string> reported_;
 };

@@ -1,9 +1,11 @@
 #include "SceneChecker.h"
 
+#include "PadLimits.h"
 #include "SceneError.h"
 #include "host/MvSimplePad.h"
 #include "platform/CodePage.h"
 
+#include <algorithm>
 #include <limits>
 
 using json = nlohmann::json;
@@ -32,64 +34,84 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string Child(const std::string& pointer, const std::string& key) {
-    std::string escaped;
+void AppendKey(std::string& pointer, std::string_view key) {
+    pointer += '/';
     for (char c : key) {
         if (c == '~')
-            escaped += "~0";
+            pointer += "~0";
         else if (c == '/')
-            escaped += "~1";
+            pointer += "~1";
         else
-            escaped += c;
+            pointer += c;
     }
-    return pointer + "/" + escaped;
 }
 
-std::string Child(const std::string& pointer, size_t index) {
-    return pointer + "/" + std::to_string(index);
+void AppendIndex(std::string& pointer, size_t index) {
+    pointer += '/';
+    pointer += std::to_string(index);
 }
+
+constexpr long long kHighestId = 0xFFFFFFFFLL;
 
 } // namespace
+
+std::string SceneChecker::Place::Text() const {
+    std::string text = pointer;
+    if (!key.empty())
+        AppendKey(text, key);
+    if (index >= 0)
+        AppendIndex(text, static_cast<size_t>(index));
+    return text;
+}
 
 SceneChecker::SceneChecker(std::string source, int codePage)
     : source_(std::move(source)), codePage_(codePage) {}
 
 ScenePlan SceneChecker::Check(const json& root) {
     ScenePlan scene;
-    Expect(root, "", json::value_t::object, "an object");
-    Keys(root, "", {"description", "models", "pads"}, {"pads"});
+    const std::string top;
+    Expect(root, {top}, json::value_t::object, "an object");
+    Keys(root, top, {"description", "models", "pads"}, {"pads"});
     if (root.contains("description"))
-        Text(root["description"], "/description");
+        Text(root["description"], {top, "description"});
+    models_ = &scene.models;
     if (root.contains("models")) {
         const json& models = root["models"];
-        Expect(models, "/models", json::value_t::object, "an object");
+        Expect(models, {top, "models"}, json::value_t::object, "an object");
+        std::string pointer = "/models";
         for (const auto& [name, model] : models.items()) {
-            std::string pointer = Child("/models", name);
+            size_t length = pointer.size();
+            AppendKey(pointer, name);
             if (name.empty())
-                Fail(pointer, "a model name may not be empty");
-            scene.models[name] = Model(model, pointer);
+                FailAt(pointer, "a model name may not be empty");
+            Expect(model, {pointer}, json::value_t::object, "an object");
+            Keys(model, pointer, {"slots"}, {"slots"});
+            AppendKey(pointer, "slots");
+            scene.models[name] = Slots(model["slots"], pointer);
+            pointer.resize(length);
         }
     }
-    models_ = &scene.models;
-    const json& pads = root["pads"];
-    Expect(pads, "/pads", json::value_t::array, "an array");
-    for (size_t i = 0; i < pads.size(); ++i)
-        scene.pads.push_back(Pad(pads[i], Child("/pads", i), nullptr));
-    for (PadPlan& pad : scene.pads)
-        Resolve(pad, scene);
+    pads_ = &scene.pads;
+    Pads(root["pads"], scene);
+    Resolve(scene);
+    AssignIds(scene);
     return scene;
 }
 
-void SceneChecker::Fail(const std::string& pointer, const std::string& problem) const {
+void SceneChecker::Fail(const Place& place, const std::string& problem) const {
+    FailAt(place.Text(), problem);
+}
+
+void SceneChecker::FailAt(const std::string& pointer, const std::string& problem) const {
     throw SceneError(source_, 0, 0, pointer.empty() ? "/" : pointer, problem);
 }
 
-void SceneChecker::Expect(const json& value, const std::string& pointer, json::value_t type,
+void SceneChecker::Expect(const json& value, const Place& place, json::value_t type,
                           const char* what) const {
     bool ok = value.type() == type ||
               (type == json::value_t::number_integer && value.is_number_integer());
     if (!ok)
-        Fail(pointer, std::string("expected ") + what + ", got " + value.type_name());
+        Fail(place, std::string("expected ") + what + ", got " + value.type_name());
 }
 
 void SceneChecker::Keys(const json& object, const std::string& pointer,
@@ -100,144 +122,160 @@ void SceneChecker::Keys(const json& object, const std::string& pointer,
         for (const char* key : allowed)
             known = known || item.key() == key;
         if (!known)
-            Fail(Child(pointer, item.key()), "unknown key " + Quoted(item.key()));
+            Fail({pointer, item.key()}, "unknown key " + Quoted(item.key()));
     }
     for (const char* key : required) {
         if (!object.contains(key))
-            Fail(pointer, std::string("missing required key ") + Quoted(key));
+            FailAt(pointer, std::string("missing required key ") + Quoted(key));
     }
 }
 
-bool SceneChecker::Boolean(const json& value, const std::string& pointer) const {
-    Expect(value, pointer, json::value_t::boolean, "true or false");
+bool SceneChecker::Boolean(const json& value, const Place& place) const {
+    Expect(value, place, json::value_t::boolean, "true or false");
     return value.get<bool>();
 }
 
-long long SceneChecker::Integer(const json& value, const std::string& pointer, long long low,
+long long SceneChecker::Integer(const json& value, const Place& place, long long low,
                                 long long high) const {
     if (!value.is_number_integer())
-        Fail(pointer, std::string("expected an integer, got ") + value.type_name());
+        Fail(place, std::string("expected an integer, got ") + value.type_name());
     if (value.is_number_unsigned() &&
         value.get<unsigned long long>() > static_cast<unsigned long long>(high))
-        Fail(pointer, "must be at most " + std::to_string(high));
+        Fail(place, "must be between " + std::to_string(low) + " and " + std::to_string(high));
     long long number = value.get<long long>();
     if (number < low || number > high)
-        Fail(pointer, "must be between " + std::to_string(low) + " and " + std::to_string(high));
+        Fail(place, "must be between " + std::to_string(low) + " and " + std::to_string(high));
     return number;
 }
 
-int SceneChecker::Coordinate(const json& value, const std::string& pointer) const {
-    return static_cast<int>(
-        Integer(value, pointer, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-std::string SceneChecker::Text(const json& value, const std::string& pointer) const {
-    Expect(value, pointer, json::value_t::string, "a string");
+std::string SceneChecker::Text(const json& value, const Place& place) const {
+    Expect(value, place, json::value_t::string, "a string");
     return value.get<std::string>();
 }
 
-std::optional<std::string> SceneChecker::NullableText(const json& value,
-                                                      const std::string& pointer) const {
+std::optional<std::string> SceneChecker::NullableText(const json& value, const Place& place) const {
     if (value.is_null())
         return std::nullopt;
     if (!value.is_string())
-        Fail(pointer, std::string("expected a string or null, got ") + value.type_name());
+        Fail(place, std::string("expected a string or null, got ") + value.type_name());
     return codepage::FromUtf8(value.get<std::string>(), codePage_);
 }
 
-MvSlotType SceneChecker::Type(const json& value, const std::string& pointer) const {
-    std::string name = Text(value, pointer);
+MvSlotType SceneChecker::Type(const json& value, const Place& place) const {
+    std::string name = Text(value, place);
     auto it = TypeNames().find(name);
     if (it == TypeNames().end())
-        Fail(pointer, "unknown slot type " + Quoted(name) +
-                          "; expected dictionary, boolean, number, string, command or object");
+        Fail(place, "unknown slot type " + Quoted(name) +
+                        "; expected dictionary, boolean, number, string, command or object");
     return it->second;
 }
 
-ValuePlan SceneChecker::Value(MvSlotType type, const json* value,
-                              const std::string& pointer) const {
+ValuePlan SceneChecker::Scalar(MvSlotType type, const json* value,
+                               const std::string& pointer) const {
     ValuePlan plan;
     plan.type = type;
     if (value == nullptr)
         return plan;
     switch (type) {
     case kSlotBoolean:
-        plan.boolean = Boolean(*value, pointer);
+        plan.boolean = Boolean(*value, {pointer});
         break;
     case kSlotNumber:
         if (!value->is_number())
-            Fail(pointer, std::string("expected a number, got ") + value->type_name());
+            FailAt(pointer, std::string("expected a number, got ") + value->type_name());
         plan.number = value->get<double>();
         break;
     case kSlotString:
     case kSlotObject:
-        plan.text = NullableText(*value, pointer);
+        plan.text = NullableText(*value, {pointer});
         break;
     case kSlotDictionary:
-        Expect(*value, pointer, json::value_t::array, "an array of entries");
-        for (size_t i = 0; i < value->size(); ++i)
-            plan.entries.push_back(Entry((*value)[i], Child(pointer, i)));
+        Expect(*value, {pointer}, json::value_t::array, "an array of entries");
         break;
     case kSlotCommand:
-        Fail(pointer, "a command slot has no value");
+        FailAt(pointer, "a command slot has no value");
     }
     return plan;
 }
 
-EntryPlan SceneChecker::Entry(const json& entry, const std::string& pointer) const {
-    Expect(entry, pointer, json::value_t::object, "an object");
-    Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"});
-    EntryPlan plan;
-    plan.key = codepage::FromUtf8(Text(entry["key"], Child(pointer, "key")), codePage_);
-    MvSlotType type = Type(entry["type"], Child(pointer, "type"));
-    const json* value = entry.contains("value") ? &entry["value"] : nullptr;
-    plan.value.push_back(Value(type, value, Child(pointer, "value")));
-    return plan;
+void SceneChecker::Values(MvSlotType type, const json* value, std::string& pointer,
+                          std::vector<ValuePlan>& out) const {
+    struct Open {
+        const json* entries;
+        size_t next;
+        size_t plan;
+        size_t pointerLength;
+    };
+    std::vector<Open> open;
+    out.push_back(Scalar(type, value, pointer));
+    if (type == kSlotDictionary && value != nullptr)
+        open.push_back({value, 0, out.size() - 1, pointer.size()});
+    while (!open.empty()) {
+        Open& level = open.back();
+        pointer.resize(level.pointerLength);
+        if (level.next == level.entries->size()) {
+            open.pop_back();
+            continue;
+        }
+        size_t index = level.next++;
+        ++out[level.plan].entries;
+        const json& entry = (*level.entries)[index];
+        AppendIndex(pointer, index);
+        Expect(entry, {pointer}, json::value_t::object, "an object");
+        Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"});
+        std::string key = codepage::FromUtf8(Text(entry["key"], {pointer, "key"}), codePage_);
+        MvSlotType entryType = Type(entry["type"], {pointer, "type"});
+        const json* entryValue = entry.contains("value") ? &entry["value"] : nullptr;
+        AppendKey(pointer, "value");
+        out.push_back(Scalar(entryType, entryValue, pointer));
+        out.back().key = std::move(key);
+        if (entryType == kSlotDictionary && entryValue != nullptr)
+            open.push_back({entryValue, 0, out.size() - 1, pointer.size()});
+    }
 }
 
-ModelPlan SceneChecker::Slots(const json& slots, const std::string& pointer) const {
-    Expect(slots, pointer, json::value_t::array, "an array of slots");
+ModelPlan SceneChecker::Slots(const json& slots, std::string& pointer) const {
+    Expect(slots, {pointer}, json::value_t::array, "an array of slots");
     ModelPlan model;
+    size_t length = pointer.size();
     for (size_t i = 0; i < slots.size(); ++i) {
         const json& slot = slots[i];
-        std::string at = Child(pointer, i);
-        Expect(slot, at, json::value_t::object, "an object");
-        Keys(slot, at, {"name", "type", "value"}, {"name", "type"});
+        AppendIndex(pointer, i);
+        Expect(slot, {pointer}, json::value_t::object, "an object");
+        Keys(slot, pointer, {"name", "type", "value"}, {"name", "type"});
         SlotPlan plan;
-        std::string utf8 = Text(slot["name"], Child(at, "name"));
+        std::string utf8 = Text(slot["name"], {pointer, "name"});
         plan.name = codepage::FromUtf8(utf8, codePage_);
         if (plan.name.empty())
-            Fail(Child(at, "name"), "a slot name may not be empty");
+            Fail({pointer, "name"}, "a slot name may not be empty");
         if (model.IndexOf(plan.name) >= 0)
-            Fail(Child(at, "name"), "duplicate slot name " + Quoted(utf8));
-        MvSlotType type = Type(slot["type"], Child(at, "type"));
+            Fail({pointer, "name"}, "duplicate slot name " + Quoted(utf8));
+        MvSlotType type = Type(slot["type"], {pointer, "type"});
         const json* value = slot.contains("value") ? &slot["value"] : nullptr;
-        plan.value = Value(type, value, Child(at, "value"));
+        AppendKey(pointer, "value");
+        Values(type, value, pointer, plan.values);
         model.slots.push_back(std::move(plan));
+        pointer.resize(length);
     }
     return model;
 }
 
-ModelPlan SceneChecker::Model(const json& model, const std::string& pointer) const {
-    Expect(model, pointer, json::value_t::object, "an object");
-    Keys(model, pointer, {"slots"}, {"slots"});
-    return Slots(model["slots"], Child(pointer, "slots"));
-}
-
-unsigned SceneChecker::Protection(const json& value, const std::string& pointer) const {
+unsigned SceneChecker::Protection(const json& value, const Place& place) const {
     if (value.is_number_integer())
-        return static_cast<unsigned>(Integer(value, pointer, 0, 0xFFFFFFFFLL));
+        return static_cast<unsigned>(Integer(value, place, 0, 0xFFFFFFFFLL));
     if (!value.is_array())
-        Fail(pointer,
+        Fail(place,
              std::string("expected an integer or an array of names, got ") + value.type_name());
+    std::string pointer = place.Text();
     unsigned bits = 0;
     for (size_t i = 0; i < value.size(); ++i) {
-        std::string name = Text(value[i], Child(pointer, i));
+        std::string name = Text(value[i], {pointer, {}, static_cast<long long>(i)});
         auto it = ProtectionNames().find(name);
         if (it == ProtectionNames().end())
-            Fail(Child(pointer, i), "unknown protection " + Quoted(name) +
-                                        "; expected position, size, delete, property, confined, "
-                                        "insertReplace or tools");
+            Fail({pointer, {}, static_cast<long long>(i)},
+                 "unknown protection " + Quoted(name) +
+                     "; expected position, size, delete, property, confined, insertReplace or "
+                     "tools");
         bits |= it->second;
     }
     return bits;
@@ -247,8 +285,79 @@ const ModelPlan& SceneChecker::ModelOf(const PadPlan& pad) const {
     return pad.modelName.empty() ? pad.privateModel : models_->at(pad.modelName);
 }
 
-PadPlan SceneChecker::Pad(const json& pad, const std::string& pointer, const PadPlan* parent) {
-    Expect(pad, pointer, json::value_t::object, "an object");
+void SceneChecker::Pads(const json& pads, ScenePlan& scene) {
+    std::string pointer = "/pads";
+    Expect(pads, {pointer}, json::value_t::array, "an array");
+    struct Open {
+        const json* pads;
+        size_t next;
+        int parent;
+        size_t pointerLength;
+    };
+    std::vector<Open> open{{&pads, 0, -1, pointer.size()}};
+    while (!open.empty()) {
+        Open& level = open.back();
+        pointer.resize(level.pointerLength);
+        if (level.next == level.pads->size()) {
+            open.pop_back();
+            continue;
+        }
+        size_t place = level.next++;
+        int parent = level.parent;
+        const json& pad = (*level.pads)[place];
+        AppendIndex(pointer, place);
+        int index = static_cast<int>(scene.pads.size());
+        scene.pads.emplace_back();
+        scene.pads.back().parent = parent;
+        scene.pads.back().place = place;
+        documents_.push_back(&pad);
+        desktopPlaces_.emplace_back();
+        children_.emplace_back();
+        (parent < 0 ? topLevel_ : children_[static_cast<size_t>(parent)]).push_back(index);
+        Pad(pad, pointer, scene.pads.back(), index);
+        if (pad.contains("children")) {
+            AppendKey(pointer, "children");
+            const json& children = pad["children"];
+            Expect(children, {pointer}, json::value_t::array, "an array");
+            open.push_back({&children, 0, index, pointer.size()});
+        }
+    }
+}
+
+// The place is relative to the parent; the position on the desktop it gives must lie within
+// the framework's limits.
+void SceneChecker::Position(const json& pad, const std::string& pointer, PadPlan& plan, int index) {
+    long long parentX = 0;
+    long long parentY = 0;
+    if (plan.parent >= 0) {
+        auto [x, y] = desktopPlaces_[static_cast<size_t>(plan.parent)];
+        parentX = x;
+        parentY = y;
+    }
+    auto coordinate = [&](const char* key, long long parentValue) {
+        Place place{pointer, key};
+        if (plan.parent < 0)
+            return static_cast<int>(Integer(pad[key], place, kPadPositionMin, kPadPositionMax));
+        long long relative = Integer(pad[key], place, std::numeric_limits<int>::min(),
+                                     std::numeric_limits<int>::max());
+        long long onDesktop = parentValue + relative;
+        if (onDesktop < kPadPositionMin || onDesktop > kPadPositionMax)
+            Fail(place, "places the pad at " + std::to_string(onDesktop) +
+                            " on the desktop; positions on the desktop lie between " +
+                            std::to_string(kPadPositionMin) + " and " +
+                            std::to_string(kPadPositionMax));
+        return static_cast<int>(relative);
+    };
+    plan.x = coordinate("x", parentX);
+    plan.y = coordinate("y", parentY);
+    desktopPlaces_[static_cast<size_t>(index)] = {static_cast<int>(parentX + plan.x),
+                                                  static_cast<int>(parentY + plan.y)};
+    plan.width = static_cast<int>(Integer(pad["width"], {pointer, "width"}, 0, kPadSizeMax));
+    plan.height = static_cast<int>(Integer(pad["height"], {pointer, "height"}, 0, kPadSizeMax));
+}
+
+void SceneChecker::Pad(const json& pad, std::string& pointer, PadPlan& plan, int index) {
+    Expect(pad, {pointer}, json::value_t::object, "an object");
     Keys(pad, pointer,
          {"name",
           "class",
@@ -272,136 +381,161 @@ PadPlan SceneChecker::Pad(const json& pad, const std::string& pointer, const Pad
           "standsFor",
           "children"},
          {"name", "class", "x", "y", "width", "height"});
-    PadPlan plan;
-    plan.pointer = pointer;
-    plan.name = NullableText(pad["name"], Child(pointer, "name"));
+    plan.name = NullableText(pad["name"], {pointer, "name"});
     if (pad["name"].is_string())
         plan.utf8Name = pad["name"].get<std::string>();
-    plan.className = Text(pad["class"], Child(pointer, "class"));
+    plan.className = Text(pad["class"], {pointer, "class"});
     if (plan.className.empty())
-        Fail(Child(pointer, "class"), "a class name may not be empty");
-    plan.x = Coordinate(pad["x"], Child(pointer, "x"));
-    plan.y = Coordinate(pad["y"], Child(pointer, "y"));
-    plan.width = static_cast<int>(
-        Integer(pad["width"], Child(pointer, "width"), 0, std::numeric_limits<int>::max()));
-    plan.height = static_cast<int>(
-        Integer(pad["height"], Child(pointer, "height"), 0, std::numeric_limits<int>::max()));
+        Fail({pointer, "class"}, "a class name may not be empty");
+    Position(pad, pointer, plan, index);
     if (pad.contains("id")) {
-        std::string at = Child(pointer, "id");
-        plan.id = static_cast<unsigned>(Integer(pad["id"], at, 1, 0xFFFFFFFFLL));
-        auto [it, added] = idPointers_.emplace(plan.id, pointer);
+        plan.id = static_cast<unsigned>(Integer(pad["id"], {pointer, "id"}, 1, kHighestId));
+        auto [it, added] = explicitIds_.emplace(plan.id, index);
         if (!added)
-            Fail(at, "id " + std::to_string(plan.id) + " is already used by " + it->second);
+            Fail({pointer, "id"},
+                 "id " + std::to_string(plan.id) + " is already used by " + PointerOf(it->second));
     }
     if (pad.contains("visible"))
-        plan.visible = Boolean(pad["visible"], Child(pointer, "visible"));
+        plan.visible = Boolean(pad["visible"], {pointer, "visible"});
     if (pad.contains("ownView"))
-        plan.ownView = Boolean(pad["ownView"], Child(pointer, "ownView"));
+        plan.ownView = Boolean(pad["ownView"], {pointer, "ownView"});
     if (pad.contains("selected"))
-        plan.selected = Boolean(pad["selected"], Child(pointer, "selected"));
+        plan.selected = Boolean(pad["selected"], {pointer, "selected"});
     if (pad.contains("refusesConnector"))
-        plan.refusesConnector =
-            Boolean(pad["refusesConnector"], Child(pointer, "refusesConnector"));
+        plan.refusesConnector = Boolean(pad["refusesConnector"], {pointer, "refusesConnector"});
     if (pad.contains("padName"))
-        plan.padName = NullableText(pad["padName"], Child(pointer, "padName"));
+        plan.padName = NullableText(pad["padName"], {pointer, "padName"});
     if (pad.contains("memo"))
-        plan.memo = NullableText(pad["memo"], Child(pointer, "memo"));
+        plan.memo = NullableText(pad["memo"], {pointer, "memo"});
     if (pad.contains("protection"))
-        plan.protection = Protection(pad["protection"], Child(pointer, "protection"));
+        plan.protection = Protection(pad["protection"], {pointer, "protection"});
     if (pad.contains("groupDepth"))
-        plan.groupDepth = static_cast<int>(Integer(pad["groupDepth"], Child(pointer, "groupDepth"),
-                                                   0, std::numeric_limits<int>::max()));
+        plan.groupDepth = static_cast<int>(
+            Integer(pad["groupDepth"], {pointer, "groupDepth"}, 0, kPadGroupDepthMax));
     if (pad.contains("model") && pad.contains("slots"))
-        Fail(Child(pointer, "slots"), "a pad has either a shared \"model\" or its own "
-                                      "\"slots\", not both");
+        Fail({pointer, "slots"}, "a pad has either a shared \"model\" or its own "
+                                 "\"slots\", not both");
     if (pad.contains("model")) {
-        std::string at = Child(pointer, "model");
-        plan.modelName = Text(pad["model"], at);
+        plan.modelName = Text(pad["model"], {pointer, "model"});
         if (models_->count(plan.modelName) == 0)
-            Fail(at, "no model named " + Quoted(plan.modelName) + " in /models");
+            Fail({pointer, "model"}, "no model named " + Quoted(plan.modelName) + " in /models");
     }
-    if (pad.contains("slots"))
-        plan.privateModel = Slots(pad["slots"], Child(pointer, "slots"));
+    if (pad.contains("slots")) {
+        size_t length = pointer.size();
+        AppendKey(pointer, "slots");
+        plan.privateModel = Slots(pad["slots"], pointer);
+        pointer.resize(length);
+    }
     if (pad.contains("output")) {
-        std::string at = Child(pointer, "output");
-        std::string utf8 = Text(pad["output"], at);
+        std::string utf8 = Text(pad["output"], {pointer, "output"});
         plan.output = ModelOf(plan).IndexOf(codepage::FromUtf8(utf8, codePage_));
         if (plan.output < 0)
-            Fail(at, "the pad's model has no slot " + Quoted(utf8));
+            Fail({pointer, "output"}, "the pad's model has no slot " + Quoted(utf8));
     }
     if (pad.contains("connect")) {
-        std::string at = Child(pointer, "connect");
-        std::string utf8 = Text(pad["connect"], at);
+        std::string utf8 = Text(pad["connect"], {pointer, "connect"});
         std::string slot = codepage::FromUtf8(utf8, codePage_);
-        if (parent == nullptr)
-            Fail(at, "a pad on the desktop has no parent to connect to");
-        if (ModelOf(*parent).IndexOf(slot) < 0)
-            Fail(at, "the parent's model has no slot " + Quoted(utf8));
+        if (plan.parent < 0)
+            Fail({pointer, "connect"}, "a pad on the desktop has no parent to connect to");
+        if (ModelOf((*pads_)[static_cast<size_t>(plan.parent)]).IndexOf(slot) < 0)
+            Fail({pointer, "connect"}, "the parent's model has no slot " + Quoted(utf8));
         plan.connect = slot;
     }
     if (pad.contains("standsFor")) {
-        std::string at = Child(pointer, "standsFor");
         if (plan.className != "MvIconPad" && plan.className != "MvDynamicLoadPad")
-            Fail(at, "only an MvIconPad or MvDynamicLoadPad pad stands for another pad");
+            Fail({pointer, "standsFor"},
+                 "only an MvIconPad or MvDynamicLoadPad pad stands for another pad");
         const json& ref = pad["standsFor"];
         if (!ref.is_string() && !ref.is_number_integer())
-            Fail(at, std::string("expected a pad path or id, got ") + ref.type_name());
-        plan.standsFor = &ref;
+            Fail({pointer, "standsFor"},
+                 std::string("expected a pad path or id, got ") + ref.type_name());
     }
-    if (pad.contains("children")) {
-        std::string at = Child(pointer, "children");
-        const json& children = pad["children"];
-        Expect(children, at, json::value_t::array, "an array");
-        for (size_t i = 0; i < children.size(); ++i)
-            plan.children.push_back(Pad(children[i], Child(at, i), &plan));
-    }
-    return plan;
 }
 
-PadPlan* SceneChecker::FindPath(std::vector<PadPlan>& level, std::string_view path) const {
-    size_t slash = path.find('/');
-    std::string_view name = path.substr(0, slash);
-    for (PadPlan& pad : level) {
-        if (pad.name && pad.utf8Name == name)
-            return slash == std::string_view::npos ? &pad
-                                                   : FindPath(pad.children, path.substr(slash + 1));
+// Built from the parents only when an error needs it: a pointer per pad would cost memory
+// quadratic in the depth.
+std::string SceneChecker::PointerOf(int pad) const {
+    std::vector<size_t> places;
+    for (int at = pad; at >= 0; at = (*pads_)[static_cast<size_t>(at)].parent)
+        places.push_back((*pads_)[static_cast<size_t>(at)].place);
+    std::string pointer = "/pads";
+    for (auto it = places.rbegin(); it != places.rend(); ++it) {
+        if (it != places.rbegin())
+            pointer += "/children";
+        AppendIndex(pointer, *it);
     }
-    return nullptr;
+    return pointer;
 }
 
-PadPlan* SceneChecker::FindId(std::vector<PadPlan>& level, unsigned id) const {
-    for (PadPlan& pad : level) {
-        if (pad.id == id)
-            return &pad;
-        if (PadPlan* found = FindId(pad.children, id))
+// Pads without an ID get the next ones above the highest given, in document order.
+void SceneChecker::AssignIds(ScenePlan& scene) const {
+    unsigned long long highest = explicitIds_.empty() ? 0 : explicitIds_.rbegin()->first;
+    unsigned long long next = highest + 1;
+    for (size_t i = 0; i < scene.pads.size(); ++i) {
+        PadPlan& pad = scene.pads[i];
+        if (pad.id != 0)
+            continue;
+        if (next > static_cast<unsigned long long>(kHighestId))
+            FailAt(PointerOf(static_cast<int>(i)),
+                   "no ID is left for this pad: pads without an \"id\" get the IDs above "
+                   "the highest given, " +
+                       std::to_string(highest) + ", the last there is");
+        pad.id = static_cast<unsigned>(next++);
+    }
+    scene.highestId = static_cast<unsigned>(next - 1);
+}
+
+int SceneChecker::FindPath(std::string_view path) const {
+    const std::vector<int>* level = &topLevel_;
+    for (;;) {
+        size_t slash = path.find('/');
+        std::string_view name = path.substr(0, slash);
+        int found = -1;
+        for (int pad : *level) {
+            const PadPlan& plan = (*pads_)[static_cast<size_t>(pad)];
+            if (plan.name && plan.utf8Name == name) {
+                found = pad;
+                break;
+            }
+        }
+        if (found < 0 || slash == std::string_view::npos)
             return found;
+        level = &children_[static_cast<size_t>(found)];
+        path.remove_prefix(slash + 1);
     }
-    return nullptr;
 }
 
-void SceneChecker::Resolve(PadPlan& pad, ScenePlan& scene) {
-    if (pad.standsFor != nullptr) {
-        std::string at = Child(pad.pointer, "standsFor");
-        const json& ref = *pad.standsFor;
+void SceneChecker::Resolve(ScenePlan& scene) const {
+    std::map<int, int> iconOwners;
+    for (size_t i = 0; i < scene.pads.size(); ++i) {
+        const json& document = *documents_[i];
+        if (!document.contains("standsFor"))
+            continue;
+        PadPlan& pad = scene.pads[i];
+        std::string pointer = PointerOf(static_cast<int>(i));
+        Place place{pointer, "standsFor"};
+        const json& ref = document["standsFor"];
         if (ref.is_string()) {
             std::string path = ref.get<std::string>();
-            pad.standsForPad = path.empty() ? nullptr : FindPath(scene.pads, path);
-            if (pad.standsForPad == nullptr)
-                Fail(at, "no pad at path " + Quoted(path));
+            pad.standsFor = path.empty() ? -1 : FindPath(path);
+            if (pad.standsFor < 0)
+                Fail(place, "no pad at path " + Quoted(path));
         } else {
-            long long id = ref.get<long long>();
-            pad.standsForPad = id > 0 ? FindId(scene.pads, static_cast<unsigned>(id)) : nullptr;
-            if (pad.standsForPad == nullptr)
-                Fail(at, "no pad with id " + std::to_string(id));
+            // Non-negative numbers are unsigned in the document, negative ones never an ID.
+            bool inRange =
+                ref.is_number_unsigned() &&
+                ref.get<unsigned long long>() <= static_cast<unsigned long long>(kHighestId);
+            auto found = inRange ? explicitIds_.find(ref.get<unsigned>()) : explicitIds_.end();
+            pad.standsFor = found == explicitIds_.end() ? -1 : found->second;
+            if (pad.standsFor < 0)
+                Fail(place, "no pad with id " + ref.dump());
         }
-        if (pad.standsForPad == &pad)
-            Fail(at, "a pad cannot stand for itself");
+        if (pad.standsFor == static_cast<int>(i))
+            Fail(place, "a pad cannot stand for itself");
         if (pad.className == "MvIconPad") {
-            auto [it, added] = iconOwners_.emplace(pad.standsForPad, pad.pointer);
+            auto [it, added] = iconOwners.emplace(pad.standsFor, static_cast<int>(i));
             if (!added)
-                Fail(at, "the pad already has an icon pad, " + it->second);
+                Fail(place, "the pad already has an icon pad, " + PointerOf(it->second));
         }
     }
-    for (PadPlan& child : pad.children)
-        Resolve(child, scene);
 }

@@ -6,13 +6,15 @@
 
 #include <initializer_list>
 #include <map>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Checks a parsed scene document and turns it into a plan. Every failure throws a SceneError
-// naming the source and the JSON pointer of the value at fault.
+// naming the source and the JSON pointer of the value at fault. Pads and dictionaries are
+// walked with explicit stacks and one pointer text that grows and shrinks with the walk, so
+// a scene of any depth is checked in time and memory linear in its size.
 class SceneChecker {
 public:
     using json = nlohmann::json;
@@ -21,34 +23,52 @@ public:
     ScenePlan Check(const json& root);
 
 private:
-    [[noreturn]] void Fail(const std::string& pointer, const std::string& problem) const;
-    void Expect(const json& value, const std::string& pointer, json::value_t type,
-                const char* what) const;
+    // A value's place: a pointer and optionally one step below it, made text only for an
+    // error.
+    struct Place {
+        const std::string& pointer;
+        std::string_view key = {};
+        long long index = -1;
+        std::string Text() const;
+    };
+
+    [[noreturn]] void Fail(const Place& place, const std::string& problem) const;
+    [[noreturn]] void FailAt(const std::string& pointer, const std::string& problem) const;
+    void Expect(const json& value, const Place& place, json::value_t type, const char* what) const;
     void Keys(const json& object, const std::string& pointer,
               std::initializer_list<const char*> allowed,
               std::initializer_list<const char*> required) const;
-    bool Boolean(const json& value, const std::string& pointer) const;
-    long long Integer(const json& value, const std::string& pointer, long long low,
-                      long long high) const;
-    int Coordinate(const json& value, const std::string& pointer) const;
-    std::string Text(const json& value, const std::string& pointer) const;
+    bool Boolean(const json& value, const Place& place) const;
+    long long Integer(const json& value, const Place& place, long long low, long long high) const;
+    std::string Text(const json& value, const Place& place) const;
     // A text in the active code page; null stays null.
-    std::optional<std::string> NullableText(const json& value, const std::string& pointer) const;
-    MvSlotType Type(const json& value, const std::string& pointer) const;
-    ValuePlan Value(MvSlotType type, const json* value, const std::string& pointer) const;
-    EntryPlan Entry(const json& entry, const std::string& pointer) const;
-    ModelPlan Slots(const json& slots, const std::string& pointer) const;
-    ModelPlan Model(const json& model, const std::string& pointer) const;
-    unsigned Protection(const json& value, const std::string& pointer) const;
+    std::optional<std::string> NullableText(const json& value, const Place& place) const;
+    MvSlotType Type(const json& value, const Place& place) const;
+    // A value that is not a dictionary entry list; `pointer` is the value's own.
+    ValuePlan Scalar(MvSlotType type, const json* value, const std::string& pointer) const;
+    // The value and, for a dictionary, every entry below it; `pointer` is the value's own
+    // and is the same again on return.
+    void Values(MvSlotType type, const json* value, std::string& pointer,
+                std::vector<ValuePlan>& out) const;
+    ModelPlan Slots(const json& slots, std::string& pointer) const;
+    unsigned Protection(const json& value, const Place& place) const;
     const ModelPlan& ModelOf(const PadPlan& pad) const;
-    PadPlan Pad(const json& pad, const std::string& pointer, const PadPlan* parent);
-    PadPlan* FindPath(std::vector<PadPlan>& level, std::string_view path) const;
-    PadPlan* FindId(std::vector<PadPlan>& level, unsigned id) const;
-    void Resolve(PadPlan& pad, ScenePlan& scene);
+    void Pads(const json& pads, ScenePlan& scene);
+    void Pad(const json& pad, std::string& pointer, PadPlan& plan, int index);
+    void Position(const json& pad, const std::string& pointer, PadPlan& plan, int index);
+    std::string PointerOf(int pad) const;
+    void AssignIds(ScenePlan& scene) const;
+    int FindPath(std::string_view path) const;
+    void Resolve(ScenePlan& scene) const;
 
     std::string source_;
     int codePage_;
     const std::map<std::string, ModelPlan>* models_ = nullptr;
-    std::map<unsigned, std::string> idPointers_;
-    std::map<const PadPlan*, std::string> iconOwners_;
+    const std::vector<PadPlan>* pads_ = nullptr;
+    std::map<unsigned, int> explicitIds_;
+    // Per pad: its document, its desktop position, its children; the pads on the desktop.
+    std::vector<const json*> documents_;
+    std::vector<std::pair<int, int>> desktopPlaces_;
+    std::vector<std::vector<int>> children_;
+    std::vector<int> topLevel_;
 };

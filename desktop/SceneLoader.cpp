@@ -6,170 +6,136 @@
 #include "DesktopModel.h"
 #include "DesktopObject.h"
 #include "DesktopPad.h"
+#include "InputFile.h"
+#include "JsonText.h"
+#include "PadLimits.h"
 #include "SceneChecker.h"
 #include "SceneError.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <map>
-#include <sstream>
+#include <memory>
+#include <vector>
 
 using nlohmann::json;
 
 namespace {
 
-void FillValue(SlotValue& value, const ValuePlan& plan) {
-    switch (plan.type) {
-    case kSlotBoolean:
-        value.SetBoolean(plan.boolean);
-        break;
-    case kSlotNumber:
-        value.SetNumber(plan.number);
-        break;
-    case kSlotString:
-        value.SetString(plan.text);
-        break;
-    case kSlotObject:
-        if (plan.text)
-            value.SetObject(std::make_unique<DesktopObject>(*plan.text));
-        break;
-    case kSlotDictionary: {
-        auto dictionary = std::make_unique<DesktopDictionary>();
-        for (const EntryPlan& entry : plan.entries) {
-            const ValuePlan& entryValue = entry.value.front();
-            FillValue(dictionary->Add(entry.key, entryValue.type).Value(), entryValue);
+// Fills a slot's value from its plan: the value, then each dictionary's entries in order,
+// each dictionary entered as it is met and left when its entries are used up.
+void FillValue(SlotValue& value, const std::vector<ValuePlan>& plans) {
+    struct Open {
+        DesktopDictionary* dictionary;
+        size_t left;
+    };
+    std::vector<Open> open;
+    auto fill = [&open](SlotValue& target, const ValuePlan& plan) {
+        switch (plan.type) {
+        case kSlotBoolean:
+            target.SetBoolean(plan.boolean);
+            break;
+        case kSlotNumber:
+            target.SetNumber(plan.number);
+            break;
+        case kSlotString:
+            target.SetString(plan.text);
+            break;
+        case kSlotObject:
+            if (plan.text)
+                target.SetObject(std::make_unique<DesktopObject>(*plan.text));
+            break;
+        case kSlotDictionary: {
+            auto dictionary = std::make_unique<DesktopDictionary>();
+            if (plan.entries > 0)
+                open.push_back({dictionary.get(), plan.entries});
+            target.SetDictionary(std::move(dictionary));
+            break;
         }
-        value.SetDictionary(std::move(dictionary));
-        break;
-    }
-    case kSlotCommand:
-        break;
+        case kSlotCommand:
+            break;
+        }
+    };
+    fill(value, plans.front());
+    for (size_t i = 1; i < plans.size(); ++i) {
+        while (open.back().left == 0)
+            open.pop_back();
+        --open.back().left;
+        const ValuePlan& entry = plans[i];
+        fill(open.back().dictionary->Add(entry.key, entry.type).Value(), entry);
     }
 }
 
 void FillModel(DesktopModel& model, const ModelPlan& plan) {
     for (const SlotPlan& slot : plan.slots)
-        FillValue(model.AddSlot(slot.name, slot.value.type).Value(), slot.value);
+        FillValue(model.AddSlot(slot.name, slot.values.front().type).Value(), slot.values);
 }
 
-using Built = std::map<const PadPlan*, DesktopPad*>;
-
-unsigned HighestId(const PadPlan& pad) {
-    unsigned highest = pad.id;
-    for (const PadPlan& child : pad.children)
-        highest = std::max(highest, HighestId(child));
-    return highest;
-}
-
-void Create(Desktop& desktop, const PadPlan& plan, DesktopPad* parent, Built& built) {
-    DesktopPad* pad = desktop.CreatePad(parent, plan.className, plan.ownView, plan.id);
-    built[&plan] = pad;
-    pad->SetOwnName(plan.name);
-    pad->SetPadName(plan.padName);
-    pad->SetMemo(plan.memo);
-    pad->SetPlace(plan.x, plan.y);
-    pad->SetSize(plan.width, plan.height);
-    pad->SetVisible(plan.visible);
-    pad->SetSelected(plan.selected);
-    pad->SetRefusesConnector(plan.refusesConnector);
-    pad->SetProtection(plan.protection);
-    pad->SetGroupDepth(plan.groupDepth);
-    if (plan.modelName.empty())
-        FillModel(*pad->Model(), plan.privateModel);
-    else
-        desktop.AssignModel(*pad, *desktop.FindModel(plan.modelName));
-    pad->SetOutputIndex(plan.output);
-    pad->SetConnection(plan.connect);
-    for (const PadPlan& child : plan.children)
-        Create(desktop, child, pad, built);
-}
-
-void Link(const PadPlan& plan, const Built& built) {
-    if (plan.standsForPad != nullptr) {
-        DesktopPad* pad = built.at(&plan);
-        DesktopPad* target = built.at(plan.standsForPad);
-        pad->SetStandsFor(target);
-        if (plan.className == "MvIconPad")
-            target->SetIcon(pad);
-    }
-    for (const PadPlan& child : plan.children)
-        Link(child, built);
-}
-
-void Build(Desktop& desktop, const ScenePlan& scene) {
+void Build(Desktop& desktop, const ScenePlan& scene, const std::string& sourceName) {
     desktop.Clear();
-    unsigned highest = 0;
-    for (const PadPlan& pad : scene.pads)
-        highest = std::max(highest, HighestId(pad));
-    desktop.ReserveIdsUpTo(highest);
+    desktop.ReserveIdsUpTo(scene.highestId);
     for (const auto& [name, model] : scene.models)
         FillModel(desktop.AddModel(name), model);
-    Built built;
-    for (const PadPlan& pad : scene.pads)
-        Create(desktop, pad, nullptr, built);
-    for (const PadPlan& pad : scene.pads)
-        Link(pad, built);
+    // Parents come before their children, so each pad's parent is built when it is met.
+    std::vector<DesktopPad*> built;
+    built.reserve(scene.pads.size());
+    for (const PadPlan& plan : scene.pads) {
+        DesktopPad* parent = plan.parent < 0 ? nullptr : built[static_cast<size_t>(plan.parent)];
+        DesktopPad* pad = desktop.CreatePad(parent, plan.className, plan.ownView, plan.id);
+        if (pad == nullptr)
+            throw SceneError(sourceName, 0, 0, "/",
+                             "the desktop refused pad ID " + std::to_string(plan.id));
+        built.push_back(pad);
+        pad->SetOwnName(plan.name);
+        pad->SetPadName(plan.padName);
+        pad->SetMemo(plan.memo);
+        pad->SetPlace(plan.x, plan.y);
+        pad->SetSize(plan.width, plan.height);
+        pad->SetVisible(plan.visible);
+        pad->SetSelected(plan.selected);
+        pad->SetRefusesConnector(plan.refusesConnector);
+        pad->SetProtection(plan.protection);
+        pad->SetGroupDepth(plan.groupDepth);
+        if (plan.modelName.empty())
+            FillModel(*pad->Model(), plan.privateModel);
+        else
+            desktop.AssignModel(*pad, *desktop.FindModel(plan.modelName));
+        pad->SetOutputIndex(plan.output);
+        pad->SetConnection(plan.connect);
+    }
+    for (size_t i = 0; i < scene.pads.size(); ++i) {
+        const PadPlan& plan = scene.pads[i];
+        if (plan.standsFor < 0)
+            continue;
+        DesktopPad* target = built[static_cast<size_t>(plan.standsFor)];
+        built[i]->SetStandsFor(target);
+        if (plan.className == "MvIconPad")
+            target->SetIcon(built[i]);
+    }
     for (DesktopPad* pad : std::vector<DesktopPad*>(desktop.TopLevelPads()))
         desktop.Announce(*pad);
-}
-
-std::pair<int, int> LineColumn(std::string_view text, size_t offset) {
-    offset = std::min(offset, text.size());
-    int line = 1;
-    int column = 1;
-    for (size_t i = 0; i < offset; ++i) {
-        auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '\n') {
-            ++line;
-            column = 1;
-        } else if ((byte & 0xC0) != 0x80) {
-            ++column;
-        }
-    }
-    return {line, column};
-}
-
-// nlohmann's message without its own prefix and byte-counted position.
-std::string SyntaxProblem(const json::parse_error& error) {
-    std::string message = error.what();
-    size_t column = message.find(", column ");
-    if (column != std::string::npos) {
-        size_t colon = message.find(": ", column);
-        if (colon != std::string::npos)
-            return message.substr(colon + 2);
-    }
-    size_t bracket = message.find("] ");
-    return bracket == std::string::npos ? message : message.substr(bracket + 2);
 }
 
 } // namespace
 
 void SceneLoader::LoadFile(Desktop& desktop, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw SceneError(path, 0, 0, "", std::string("cannot open: ") + std::strerror(errno));
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw SceneError(path, 0, 0, "", "cannot read the file");
-    LoadText(desktop, text.str(), path);
+    std::string text;
+    std::string error;
+    if (!ReadInputFile(path, kSceneFileLimit, text, error))
+        throw SceneError(path, 0, 0, "", error);
+    LoadText(desktop, text, path);
 }
 
 void SceneLoader::LoadText(Desktop& desktop, std::string_view text, const std::string& sourceName) {
-    json root;
-    try {
-        root = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& error) {
-        size_t offset = error.byte > 0 ? error.byte - 1 : 0;
-        auto [line, column] = LineColumn(text, offset);
-        throw SceneError(sourceName, line, column, "", SyntaxProblem(error));
-    }
-    ScenePlan scene = SceneChecker(sourceName, desktop.CodePage()).Check(root);
-    Build(desktop, scene);
+    ScenePlan scene;
+    {
+        json root;
+        JsonProblem problem;
+        if (!ParseJson(text, root, problem))
+            throw SceneError(sourceName, problem.line, problem.column, "", problem.message);
+        scene = SceneChecker(sourceName, desktop.CodePage()).Check(root);
+    } // the document is freed before the desktop is built
+    Build(desktop, scene, sourceName);
 }
 
 void SceneLoader::LoadDemo(Desktop& desktop) {

@@ -2,41 +2,38 @@
 
 #include "host/MvSlot.h"
 
-#include <nlohmann/json_fwd.hpp>
-
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-// A scene after checking: what the loader builds, with texts already in the active code page
-// and references resolved. Building from a plan cannot fail.
-
-struct ValuePlan;
-
-struct EntryPlan {
-    std::string key;
-    std::vector<ValuePlan> value; // exactly one; a vector because ValuePlan is incomplete here
-};
+// A scene after checking: what the loader builds, with texts already in the active code page,
+// every pad ID given and references resolved. Building from a plan cannot fail. Pads and
+// dictionaries are flat lists, so that neither checking, building nor freeing a deep scene
+// recurses once per level.
 
 struct ValuePlan {
     MvSlotType type = kSlotCommand;
     bool boolean = false;
     double number = 0;
     std::optional<std::string> text;
-    std::vector<EntryPlan> entries;
+    std::string key;         // a dictionary entry's key; empty for a slot's own value
+    std::size_t entries = 0; // a dictionary's entries, which follow it in the list
 };
 
 struct SlotPlan {
     std::string name;
-    ValuePlan value;
+    // The slot's value, then for a dictionary its entries in order, each followed at once by
+    // its own entries.
+    std::vector<ValuePlan> values;
 };
 
 struct ModelPlan {
     std::vector<SlotPlan> slots;
 
     int IndexOf(const std::string& name) const {
-        for (size_t i = 0; i < slots.size(); ++i) {
+        for (std::size_t i = 0; i < slots.size(); ++i) {
             if (slots[i].name == name)
                 return static_cast<int>(i);
         }
@@ -45,7 +42,8 @@ struct ModelPlan {
 };
 
 struct PadPlan {
-    std::string pointer;
+    int parent = -1;       // index in ScenePlan::pads; -1 for a pad on the desktop
+    std::size_t place = 0; // index among the parent's children, or in /pads
     std::optional<std::string> name;
     std::string utf8Name;
     std::string className;
@@ -66,12 +64,12 @@ struct PadPlan {
     ModelPlan privateModel;
     int output = -1;
     std::optional<std::string> connect;
-    const nlohmann::json* standsFor = nullptr; // a path or an id, resolved below
-    PadPlan* standsForPad = nullptr;
-    std::vector<PadPlan> children;
+    int standsFor = -1; // index of the pad it stands for
 };
 
 struct ScenePlan {
     std::map<std::string, ModelPlan> models;
+    // Parents before their children, siblings bottom of the z order first.
     std::vector<PadPlan> pads;
+    unsigned highestId = 0;
 };

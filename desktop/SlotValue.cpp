@@ -35,6 +35,11 @@ void SlotValue::SetObject(std::unique_ptr<MvBasicObject> object) {
     objectPointer_ = object_.get();
 }
 
+std::unique_ptr<DesktopDictionary> SlotValue::TakeDictionary() {
+    dictionaryPointer_ = nullptr;
+    return std::move(dictionary_);
+}
+
 void SlotValue::SetDictionary(std::unique_ptr<DesktopDictionary> dictionary) {
     dictionary_ = std::move(dictionary);
     dictionaryPointer_ = dictionary_.get();

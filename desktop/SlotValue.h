@@ -30,6 +30,8 @@ public:
     void SetString(std::optional<std::string> text);
     void SetObject(std::unique_ptr<MvBasicObject> object);
     void SetDictionary(std::unique_ptr<DesktopDictionary> dictionary);
+    // Takes the dictionary out, leaving a null dictionary pointer.
+    std::unique_ptr<DesktopDictionary> TakeDictionary();
 
     bool Boolean() const { return boolean_ != 0; }
     double Number() const { return number_; }

@@ -2,7 +2,7 @@
 # Installs what the build needs from Debian's packages, then configures and builds.
 # Quick when nothing changed: it installs only missing packages and builds incrementally.
 #
-#   tools/setup.sh [PRESET] [TARGETS...]   default, sanitize, bench or win32
+#   tools/setup.sh [PRESET] [TARGETS...]   default, sanitize, fuzz, bench or win32
 #
 # The win32 preset cross-builds mvkinsp.dll and mvdesk.exe with MinGW-w64 and needs Wine
 # (32-bit), an X server without a screen and ImageMagick to run and show them; its resources
@@ -18,8 +18,13 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev)
+# The fuzz targets are built with clang and its libFuzzer.
+if [ "$preset" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 if [ "$preset" = win32 ]; then
-    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick fonts-droid-fallback fonts-vlgothic)
+    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick fonts-droid-fallback
+        fonts-vlgothic)
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "adding the i386 architecture for 32-bit Wine" >&2
         $sudo dpkg --add-architecture i386

@@ -1,10 +1,12 @@
 #include "Console.h"
 
+#include "CommandLine.h"
 #include "Desktop.h"
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
 #include "DialogCommands.h"
+#include "FaultCommands.h"
 #include "FrameCommands.h"
 #include "HelpLine.h"
 #include "InspectorModule.h"
@@ -22,31 +24,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
-
-std::vector<std::string> SplitWords(const std::string& line) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false;
-    bool inWord = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if (!quoted && (c == ' ' || c == '\t')) {
-            if (inWord)
-                words.push_back(word);
-            word.clear();
-            inWord = false;
-        } else {
-            word.push_back(c);
-            inWord = true;
-        }
-    }
-    if (inWord)
-        words.push_back(word);
-    return words;
-}
+#include <utility>
 
 Console::Console(DesktopSession& session, InputSource& input)
     : session_(session), input_(input), tracker_([this](const std::string& line) { Print(line); }) {
@@ -68,8 +48,10 @@ Console::Console(DesktopSession& session, InputSource& input)
 }
 
 Console::~Console() {
-    if (session_.Running())
+    if (session_.Running()) {
         session_.Host().SetHelpListener({});
+        session_.Host().Faults().SetObserver({});
+    }
     native::SetInputWaiter({});
     native::SetPopupMenuHandler({});
     native::SetMessageBoxHandler({});
@@ -127,6 +109,7 @@ void Console::DefineCommands() {
     RegisterMenuCommands(*this);
     RegisterShowCommand(*this);
     RegisterDialogCommands(*this);
+    RegisterFaultCommands(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
@@ -197,27 +180,43 @@ int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     int fallback = buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
     if (request.style & MB_DEFBUTTON2)
         fallback = buttons == MB_OKCANCEL ? IDCANCEL : buttons == MB_OK ? IDOK : IDNO;
-    auto answer = input_.Next("answer> ");
-    if (!answer)
-        return fallback;
-    const std::pair<const char*, int> choices[] = {
-        {"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};
-    for (const auto& [word, id] : choices) {
-        if (*answer == word)
-            return id;
+    std::vector<std::pair<const char*, int>> choices;
+    if (buttons == MB_YESNO || buttons == MB_YESNOCANCEL)
+        choices = {{"yes", IDYES}, {"no", IDNO}};
+    else
+        choices = {{"ok", IDOK}};
+    if (buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL)
+        choices.push_back({"cancel", IDCANCEL});
+    std::string listed;
+    for (const auto& [word, id] : choices)
+        listed += (listed.empty() ? "" : ", ") + std::string(word);
+    // Like a person at the box, the console waits until one of its buttons is chosen.
+    while (auto answer = input_.Next("answer> ")) {
+        for (const auto& [word, id] : choices) {
+            if (*answer == word)
+                return id;
+        }
+        Error("'" + *answer + "' is not a button of this message box (" + listed + ")");
     }
-    Error("'" + *answer + "' does not answer a message box (ok, cancel, yes, no)");
     return fallback;
 }
 
 bool Console::IntArg(const std::string& text, long& value) {
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || errno != 0) {
+    return IntArg(text, value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
+
+bool Console::IntArg(const std::string& text, long& value, long low, long high) {
+    ParsedNumber parsed = ParseInteger(text, low, high);
+    if (parsed.result == ParsedNumber::NotANumber) {
         Error("'" + text + "' is not a number");
         return false;
     }
+    if (parsed.result == ParsedNumber::OutOfRange) {
+        Error("'" + text + "' is out of range (" + std::to_string(low) + " to " +
+              std::to_string(high) + ")");
+        return false;
+    }
+    value = static_cast<long>(parsed.value);
     return true;
 }
 
@@ -256,10 +255,13 @@ bool Console::UserFrameArg(const Args& args, size_t index, HWND& frame) {
 bool Console::PadArg(const std::string& text, DesktopPad*& pad) {
     Desktop& desktop = session_.GetDesktop();
     if (text.size() > 1 && text[0] == '#') {
-        long id = 0;
-        if (!IntArg(text.substr(1), id))
+        constexpr long long kHighestId = 0xFFFFFFFF;
+        ParsedNumber id = ParseInteger(text.substr(1), 1, kHighestId);
+        if (id.result != ParsedNumber::Ok) {
+            Error("'" + text + "' is not a pad ID (#1 to #" + std::to_string(kHighestId) + ")");
             return false;
-        pad = desktop.FindById(static_cast<unsigned>(id));
+        }
+        pad = desktop.FindById(static_cast<unsigned>(id.value));
     } else {
         pad = desktop.FindByPath(text);
     }
@@ -323,8 +325,7 @@ void Console::CmdWait(const Args& args) {
 }
 
 void Console::CmdPads(const Args&) {
-    for (const std::string& line : session_.DescribePads())
-        Print(FromCodePage(line));
+    session_.DescribePads([this](const std::string& line) { Print(FromCodePage(line)); });
 }
 
 void Console::CmdHelp(const Args&) {

@@ -46,7 +46,9 @@ public:
     // A frame the user can reach: not disabled, as it is while its dialog is open.
     bool UserFrameArg(const Args& args, size_t index, HWND& frame);
     bool PadArg(const std::string& text, DesktopPad*& pad);
+    // A whole number of 32 bits, or within [low, high].
     bool IntArg(const std::string& text, long& value);
+    bool IntArg(const std::string& text, long& value, long low, long high);
     bool ArgCount(const Args& args, size_t least, size_t most, const char* usage);
     DesktopSession& Session() { return session_; }
     // Dispatches what the last action queued, unless a modal loop is waiting for input and
@@ -86,6 +88,3 @@ private:
     int modalDepth_ = 0;
     bool shutDown_ = false;
 };
-
-// Splits a command line into words; double quotes group words and are removed.
-std::vector<std::string> SplitWords(const std::string& line);

@@ -9,6 +9,7 @@
 #include "platform/CWnd.h"
 #include "platform/NativeBackend.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -32,14 +33,19 @@ std::string ModulePath(const std::string& program) {
     return directory + kModuleFromProgram;
 }
 
-void Describe(DesktopPad* pad, int depth, std::vector<std::string>& lines) {
-    MwRectangle region = pad->Region();
+// Deeper lines are indented no further and say how deep they are, so that printing a deep
+// tree costs time and memory linear in its pads.
+constexpr int kIndentedLevels = 32;
+
+std::string Describe(DesktopPad* pad, int depth, long long x, long long y) {
+    std::string line(static_cast<size_t>(std::min(depth, kIndentedLevels)) * 2, ' ');
+    if (depth > kIndentedLevels)
+        line += "(level " + std::to_string(depth) + ") ";
     const char* name = pad->get_own_name();
-    std::string line = std::string(static_cast<size_t>(depth) * 2, ' ') + (name ? name : "") +
-                       " [" + pad->get_class_name() + "] #" +
-                       std::to_string(pad->GetCreatePadID()) + " (" + std::to_string(region.X()) +
-                       "," + std::to_string(region.Y()) + " " + std::to_string(region.Width()) +
-                       "x" + std::to_string(region.Height()) + ")";
+    line += std::string(name ? name : "") + " [" + pad->get_class_name() + "] #" +
+            std::to_string(pad->GetCreatePadID()) + " (" + std::to_string(x) + "," +
+            std::to_string(y) + " " + std::to_string(pad->Width()) + "x" +
+            std::to_string(pad->Height()) + ")";
     if (!pad->Visible())
         line += " hidden";
     if (!pad->HasOwnView())
@@ -52,9 +58,7 @@ void Describe(DesktopPad* pad, int depth, std::vector<std::string>& lines) {
         line += " group=" + std::to_string(pad->get_groupDepth());
     if (pad->SlotName())
         line += " slot=" + *pad->SlotName();
-    lines.push_back(line);
-    for (int i = 0; i < pad->ChildCount(); ++i)
-        Describe(pad->Child(i), depth + 1, lines);
+    return line;
 }
 
 } // namespace
@@ -107,10 +111,23 @@ HWND DesktopSession::MainWindow() const {
     return host_ ? host_->MainWindow().m_hWnd : nullptr;
 }
 
-std::vector<std::string> DesktopSession::DescribePads() const {
-    std::vector<std::string> lines;
-    const std::vector<DesktopPad*>& pads = desktop_->TopLevelPads();
-    for (auto it = pads.rbegin(); it != pads.rend(); ++it)
-        Describe(*it, 0, lines);
-    return lines;
+void DesktopSession::DescribePads(const std::function<void(const std::string&)>& print) const {
+    struct Item {
+        DesktopPad* pad;
+        int depth;
+        long long x; // the parent's desktop position
+        long long y;
+    };
+    std::vector<Item> open;
+    for (DesktopPad* pad : desktop_->TopLevelPads())
+        open.push_back({pad, 0, 0, 0});
+    while (!open.empty()) {
+        Item item = open.back();
+        open.pop_back();
+        long long x = item.x + item.pad->RelX();
+        long long y = item.y + item.pad->RelY();
+        print(Describe(item.pad, item.depth, x, y));
+        for (int i = item.pad->ChildCount() - 1; i >= 0; --i)
+            open.push_back({item.pad->Child(i), item.depth + 1, x, y});
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/WinTypes.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,7 +42,7 @@ public:
     InspectorModule& Module() { return *module_; }
     HWND MainWindow() const;
     // The pad tree, topmost pad first, one line each, in the desktop's code page.
-    std::vector<std::string> DescribePads() const;
+    void DescribePads(const std::function<void(const std::string&)>& print) const;
 
 private:
     std::unique_ptr<InspectorModule> module_;

@@ -17,6 +17,9 @@ public:
     InputSource& operator=(const InputSource&) = delete;
 
     bool ok() const { return file_ != nullptr; }
+    // A line longer than kLineLimit ended the input: it was no script.
+    bool overlong() const { return overlong_; }
+    static constexpr size_t kLineLimit = size_t{64} << 20;
     bool interactive() const { return interactive_; }
     // The next meaningful line, or nothing at end of input. `prompt` is shown on a terminal.
     std::optional<std::string> Next(const char* prompt = "mvdesk> ");
@@ -25,4 +28,5 @@ private:
     std::FILE* file_ = nullptr;
     bool owned_ = false;
     bool interactive_ = false;
+    bool overlong_ = false;
 };

@@ -1,9 +1,11 @@
 #include "PadCommands.h"
 
+#include "CommandLine.h"
 #include "Console.h"
 #include "Desktop.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
+#include "PadLimits.h"
 
 #include <functional>
 #include <map>
@@ -26,6 +28,22 @@ bool Ints(Console& console, const Args& args, size_t from, long* out, size_t cou
     return true;
 }
 
+bool Size(Console& console, const Args& args, size_t from, long* out) {
+    return console.IntArg(args[from], out[0], 0, kPadSizeMax) &&
+           console.IntArg(args[from + 1], out[1], 0, kPadSizeMax);
+}
+
+// The place must keep the pad, and everything on it, within the desktop's positions.
+bool Fits(Console& console, Desktop& desktop, DesktopPad* pad, DesktopPad* parent, long x, long y) {
+    if (pad != nullptr ? desktop.PlaceFits(*pad, parent, x, y) : desktop.PlaceFits(parent, x, y))
+        return true;
+    console.Error("(" + std::to_string(x) + "," + std::to_string(y) + ") would place " +
+                  (pad != nullptr && pad->ChildCount() > 0 ? "pads" : "the pad") +
+                  " outside the desktop, whose positions run from " +
+                  std::to_string(kPadPositionMin) + " to " + std::to_string(kPadPositionMax));
+    return false;
+}
+
 // Every pad command names a pad first; `pad add` and `pad paste` may name the desktop.
 const std::map<std::string, PadCommand>& PadCommands() {
     using D = Desktop;
@@ -37,13 +55,14 @@ const std::map<std::string, PadCommand>& PadCommands() {
          {"pad move PAD X Y", 2,
           [](Console& c, Desktop& d, DesktopPad* p, const Args& a) {
               long v[2];
-              return Ints(c, a, 2, v, 2) && d.MovePad(p, int(v[0]), int(v[1]));
+              return Ints(c, a, 2, v, 2) && Fits(c, d, p, p->Parent(), v[0], v[1]) &&
+                     d.MovePad(p, int(v[0]), int(v[1]));
           }}},
         {"resize",
          {"pad resize PAD W H", 2,
           [](Console& c, Desktop& d, DesktopPad* p, const Args& a) {
               long v[2];
-              return Ints(c, a, 2, v, 2) && d.ResizePad(p, int(v[0]), int(v[1]));
+              return Size(c, a, 2, v) && d.ResizePad(p, int(v[0]), int(v[1]));
           }}},
         {"hide", {"pad hide PAD", 0, simple(&D::HidePad)}},
         {"show", {"pad show PAD", 0, simple(&D::ShowPad)}},
@@ -51,7 +70,15 @@ const std::map<std::string, PadCommand>& PadCommands() {
         {"destroy", {"pad destroy PAD", 0, simple(&D::DestroyPad)}},
         {"select", {"pad select PAD", 0, simple(&D::SelectPad)}},
         {"deselect", {"pad deselect PAD", 0, simple(&D::DeselectPad)}},
-        {"group", {"pad group PAD", 0, simple(&D::GroupPad)}},
+        {"group",
+         {"pad group PAD", 0,
+          [](Console& c, Desktop& d, DesktopPad* p, const Args& a) {
+              if (p->get_groupDepth() < kPadGroupDepthMax)
+                  return d.GroupPad(p);
+              c.Error("'" + a[1] + "' is grouped " + std::to_string(kPadGroupDepthMax) +
+                      " deep already, the most there is");
+              return false;
+          }}},
         {"ungroup", {"pad ungroup PAD", 0, simple(&D::UngroupPad)}},
         {"rename",
          {"pad rename PAD NAME", 1,
@@ -72,13 +99,12 @@ const std::map<std::string, PadCommand>& PadCommands() {
         {"protect",
          {"pad protect PAD BITS", 1,
           [](Console& c, Desktop& d, DesktopPad* p, const Args& a) {
-              char* end = nullptr;
-              unsigned long bits = std::strtoul(a[2].c_str(), &end, 0);
-              if (a[2].empty() || *end != '\0') {
-                  c.Error("'" + a[2] + "' is not a number");
+              ParsedNumber bits = ParseInteger(a[2], 0, 0xFFFFFFFF, true);
+              if (bits.result != ParsedNumber::Ok) {
+                  c.Error("'" + a[2] + "' is not a number from 0 to 0xFFFFFFFF");
                   return false;
               }
-              return d.SetProtection(p, static_cast<unsigned>(bits));
+              return d.SetProtection(p, static_cast<unsigned>(bits.value));
           }}},
         {"paste",
          {"pad paste PAD ONTO|desktop X Y", 3,
@@ -87,7 +113,8 @@ const std::map<std::string, PadCommand>& PadCommands() {
               long v[2];
               if (a[2] != "desktop" && !c.PadArg(a[2], onto))
                   return false;
-              return Ints(c, a, 3, v, 2) && d.RepastePad(p, onto, int(v[0]), int(v[1]));
+              return Ints(c, a, 3, v, 2) && Fits(c, d, p, onto, v[0], v[1]) &&
+                     d.RepastePad(p, onto, int(v[0]), int(v[1]));
           }}},
     };
     return commands;
@@ -101,9 +128,10 @@ void AddPad(Console& console, const Args& args) {
     if (args[1] != "desktop" && !console.PadArg(args[1], parent))
         return;
     long v[4];
-    if (!Ints(console, args, 3, v, 4))
-        return;
     Desktop& desktop = console.Session().GetDesktop();
+    if (!Ints(console, args, 3, v, 2) || !Size(console, args, 5, v + 2) ||
+        !Fits(console, desktop, nullptr, parent, v[0], v[1]))
+        return;
     DesktopPad* pad = desktop.AddPad(parent, args[2], int(v[0]), int(v[1]), int(v[2]), int(v[3]),
                                      args.size() == 8 ? args[7] : "MvPad");
     if (pad == nullptr)

@@ -77,5 +77,6 @@ int main(int argc, char** argv) {
     if (goOn)
         console.Run();
     console.Shutdown();
-    return console.errorCount() > 0 && !input->interactive() ? 1 : 0;
+    bool failed = console.errorCount() > 0 || input->overlong();
+    return failed && !input->interactive() ? 1 : 0;
 }

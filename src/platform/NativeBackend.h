@@ -80,7 +80,6 @@ using CreationHook = std::function<void(HWND)>;
 void SetCreationHook(CreationHook hook);
 
 // Operations a host can make fail on demand, to exercise the failure paths of their callers.
-// Dialog creation is to ask as well once dialogs are created.
 enum class Failure { WindowCreation, AcceleratorLoading, DialogCreation };
 // Asked before each such operation with what it concerns (a window class, a resource id);
 // true makes it fail as it can fail for real: a window is refused in WM_NCCREATE, and an

@@ -154,6 +154,16 @@ TEST_F(DesktopOperations, RefusedOperationsChangeNothingAndStaySilent) {
         {"NegativeSize", nullptr, [](Desktop& d, DesktopPad& p) { return d.ResizePad(&p, -1, 5); }},
         {"RepasteIntoOwnSubtree", nullptr,
          [](Desktop& d, DesktopPad& p) { return d.RepastePad(p.Parent(), &p, 0, 0); }},
+        {"MoveOffTheDesktop", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.MovePad(&p, 2147483647, 2147483647); }},
+        {"MoveParentPushingTheChildOff", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.MovePad(p.Parent(), 32767, 0); }},
+        {"RepasteOffTheDesktop", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.RepastePad(&p, nullptr, 0, -32769); }},
+        {"ResizeAboveTheLimit", nullptr,
+         [](Desktop& d, DesktopPad& p) { return d.ResizePad(&p, 32768, 5); }},
+        {"GroupAboveTheLimit", [](DesktopPad& p) { p.SetGroupDepth(255); },
+         [](Desktop& d, DesktopPad& p) { return d.GroupPad(&p); }},
         {"MoveDeleted", [](DesktopPad& p) { p.delete_hide(); },
          [](Desktop& d, DesktopPad& p) { return d.MovePad(&p, 1, 1); }},
         {"SelectDeleted", [](DesktopPad& p) { p.delete_hide(); },
@@ -190,6 +200,21 @@ TEST_F(DesktopOperations, FrameworkOperationsOfThePadNotifyToo) {
               (std::vector<std::string>{"Position", "Size", "Select", "Select", "Connect", "Group",
                                         "Paste", "Delete", "Delete"}));
     EXPECT_EQ(child->get_groupDepth(), 0);
+}
+
+// The pads' own operations cannot refuse: they keep every pad within the desktop's limits.
+TEST_F(DesktopOperations, FrameworkOperationsKeepPadsWithinTheLimits) {
+    parent->move(2147483647, -2147483647 - 1, 0);
+    EXPECT_EQ(parent->Region().X(), 32767 - 10) << "the child stays on the desktop too";
+    EXPECT_EQ(parent->Region().Y(), -32768);
+    child->paste(nullptr, -2147483647 - 1, 2147483647);
+    EXPECT_EQ(child->Region().X(), -32768);
+    EXPECT_EQ(child->Region().Y(), 32767);
+    child->resize(2147483647, 40000);
+    EXPECT_EQ(child->Width(), 32767);
+    EXPECT_EQ(child->Height(), 32767);
+    child->SetGroupDepth(2147483647);
+    EXPECT_EQ(child->get_groupDepth(), 255);
 }
 
 TEST_F(DesktopOperations, ObserversSeeTheSameSequenceWithoutAModule) {

@@ -1,4 +1,5 @@
 #include "RegistryStore.h"
+#include "PadLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
+#include <random>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -97,29 +102,137 @@ TEST_F(RegistryStoreTest, ByteStringsRoundTripWhateverTheirBytes) {
     EXPECT_NE(file.find("\"base64\""), std::string::npos);
 }
 
-TEST_F(RegistryStoreTest, ACorruptFileIsReportedOnceAndReadAsEmpty) {
-    const char* corruptFiles[] = {
-        "{ \"key\": { \"name\": ",
-        "[1, 2]",
-        "{ \"key\": 3 }",
-        "{ \"key\": { \"name\": { \"base64\": \"***\" } } }",
+// A file that cannot be read or is no registry file is never written: a value stored in it
+// by hand must survive the desktop.
+TEST_F(RegistryStoreTest, AFileThatCannotBeReadOrParsedIsReportedOnceAndKept) {
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+        const char* problem;
     };
-    for (const char* corrupt : corruptFiles) {
-        SCOPED_TRACE(corrupt);
+    auto text = [](const char* contents) {
+        return [contents](const fs::path& file) { std::ofstream(file) << contents; };
+    };
+    const Case cases[] = {
+        {"Truncated", text("{ \"key\": { \"name\": "), "is not a registry file (not JSON (1:"},
+        {"Array", text("[1, 2]"), "not a JSON object"},
+        {"KeyNotObject", text("{ \"key\": 3 }"), "key key does not hold an object"},
+        {"TooDeep", text("{ \"key\": { \"name\": [[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]] } }"),
+         "nested deeper than 16 levels"},
+        {"Directory", [](const fs::path& file) { fs::create_directories(file / "inside"); },
+         "cannot be read (not a regular file but a directory)"},
+        {"Fifo", [](const fs::path& file) { ::mkfifo(file.c_str(), 0600); },
+         "cannot be read (not a regular file but a FIFO)"},
+        {"TooLarge",
+         [](const fs::path& file) {
+             std::ofstream(file).close();
+             fs::resize_file(file, kRegistryFileLimit + 1);
+         },
+         "cannot be read (larger than the limit of 16 MiB)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(path.parent_path());
         fs::create_directories(path.parent_path());
-        std::ofstream(path) << corrupt;
+        c.make(path);
+        auto before = fs::symlink_status(path).type();
+        std::string contents = fs::is_regular_file(path) ? Contents(path) : "";
         ::testing::internal::CaptureStderr();
         RegistryStore store(path.string());
-        std::string value;
-        EXPECT_FALSE(store.Read("key", "name", value));
-        EXPECT_FALSE(store.HasKey("key"));
+        EXPECT_FALSE(store.Write(kKey, "InspArg", "fresh"));
+        EXPECT_FALSE(store.Write(kKey, "Other", "fresh"));
         std::string err = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-        EXPECT_NE(err.find(path.string()), std::string::npos) << err;
+        EXPECT_NE(err.find(path.string() + ": "), std::string::npos) << err;
+        EXPECT_NE(err.find(c.problem), std::string::npos) << err;
+        EXPECT_FALSE(store.Refusal().empty());
+        EXPECT_EQ(fs::symlink_status(path).type(), before);
+        if (before == fs::file_type::regular && !fs::is_empty(path)) {
+            EXPECT_EQ(Contents(path), contents);
+        }
+    }
+}
 
-        EXPECT_TRUE(store.Write("key", "name", "fresh"));
-        EXPECT_TRUE(RegistryStore(path.string()).Read("key", "name", value));
-        EXPECT_EQ(value, "fresh");
+TEST_F(RegistryStoreTest, AMalformedValueIsSkippedAndReportedAndTheRestIsKept) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << R"({ "Other\\Key": { "keep": "yes" },
+        "Software\\Korvell\\Mosvane\\4.1\\InspEnv": {
+            "Damaged": { "base64": "AP8" }, "InspArg": "0,100" } })";
+    ::testing::internal::CaptureStderr();
+    RegistryStore store(path.string());
+    std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("value Damaged of key"), std::string::npos) << err;
+    std::string value;
+    EXPECT_FALSE(store.Read(kKey, "Damaged", value));
+    ASSERT_TRUE(store.Read(kKey, "InspArg", value));
+    EXPECT_EQ(value, "0,100");
+    ASSERT_TRUE(store.Write(kKey, "InspArg", "1,0,-1"));
+    EXPECT_NE(Contents(path).find(R"("AP8")"), std::string::npos) << "the damaged value stays";
+    RegistryStore reopened(path.string());
+    EXPECT_TRUE(reopened.Read("Other\\Key", "keep", value));
+    EXPECT_TRUE(reopened.Read(kKey, "InspArg", value));
+    EXPECT_EQ(value, "1,0,-1");
+}
+
+TEST_F(RegistryStoreTest, ASaveKeepsWhatOthersWroteMeanwhileAndOnlyChangesItsValue) {
+    RegistryStore first(path.string());
+    RegistryStore second(path.string());
+    ASSERT_TRUE(second.Write("Other", "theirs", "2"));
+    ASSERT_TRUE(first.Write(kKey, "InspArg", "1"));
+    RegistryStore reopened(path.string());
+    std::string value;
+    EXPECT_TRUE(reopened.Read("Other", "theirs", value));
+    EXPECT_TRUE(reopened.Read(kKey, "InspArg", value));
+}
+
+TEST_F(RegistryStoreTest, ASaveKeepsTheModeAndTheLinkAndRefusesAReadOnlyFile) {
+    fs::path real = directory / "elsewhere" / "real.json";
+    fs::create_directories(real.parent_path());
+    fs::create_directories(path.parent_path());
+    std::ofstream(real) << "{}";
+    fs::permissions(real, fs::perms(0640));
+    fs::create_symlink(real, path);
+    RegistryStore store(path.string());
+    ASSERT_TRUE(store.Write(kKey, "InspArg", "1"));
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
+    EXPECT_NE(Contents(real).find("InspArg"), std::string::npos);
+
+    fs::permissions(real, fs::perms(0444));
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(store.Write(kKey, "InspArg", "2"));
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("is read-only"), std::string::npos);
+    std::string value;
+    EXPECT_TRUE(RegistryStore(path.string()).Read(kKey, "InspArg", value));
+    EXPECT_EQ(value, "1");
+}
+
+// Saves killed at random moments leave a whole file, old or new, and their temporary files
+// are gone once the next store starts. MV_KILLS sets the number of kills.
+TEST_F(RegistryStoreTest, KilledSavesLoseNothingAndLeaveNoTemporaryFiles) {
+    { RegistryStore(path.string()).Write("Other", "keep", "yes"); }
+    std::ofstream(path.string() + ".bak") << "not ours";
+    const char* kills = std::getenv("MV_KILLS");
+    int count = kills != nullptr ? std::atoi(kills) : 20;
+    std::mt19937 random(7);
+    for (int kill = 0; kill < count; ++kill) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            RegistryStore store(path.string());
+            for (int i = 0;; ++i)
+                store.Write(kKey, "InspArg", std::string(static_cast<size_t>(i % 5000), 'x'));
+        }
+        ::usleep(static_cast<useconds_t>(random() % 20000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        RegistryStore store(path.string());
+        std::string value;
+        ASSERT_TRUE(store.Read("Other", "keep", value)) << kill;
+        ASSERT_TRUE(store.Refusal().empty()) << kill;
+        std::vector<std::string> names = FilesInDirectory();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"registry.json", "registry.json.bak"}));
     }
 }
 

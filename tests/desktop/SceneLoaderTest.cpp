@@ -4,6 +4,7 @@
 #include "DesktopDictionary.h"
 #include "DesktopModel.h"
 #include "DesktopPad.h"
+#include "PadLimits.h"
 #include "RecordingModule.h"
 #include "SceneError.h"
 #include "host/MvBasicObject.h"
@@ -12,10 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -106,6 +110,35 @@ const ErrorCase kErrors[] = {
           "value": [ { "key": "k", "type": "boolean", "value": "yes" } ] } ] } },
           "pads": [] })",
      0, 0, "/models/m/slots/0/value/0/value", "expected true or false, got string"},
+    {"NumberTooLargeForADouble", "1e999", 1, 1, "", "number overflow parsing '1e999'"},
+    {"SlotNumberTooLargeForADouble",
+     R"({ "models": { "m": { "slots": [ { "name": "n", "type": "number", "value": -1e400 } ] } },
+          "pads": [] })",
+     1, 75, "", "number overflow"},
+    {"NoIdLeftAboveTheHighest",
+     R"({ "pads": [ { "name": "A", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1,
+                      "id": 4294967295 },
+                    { "name": "B", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1 },
+                    { "name": "D", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1,
+                      "id": 1 } ] })",
+     0, 0, "/pads/1", "no ID is left"},
+    {"PositionOffTheDesktop",
+     R"({ "pads": [ { "name": "A", "class": "C", "x": 2147483647, "y": 0, "width": 1,
+                      "height": 1 } ] })",
+     0, 0, "/pads/0/x", "must be between -32768 and 32767"},
+    {"ChildPlacedOffTheDesktop",
+     R"({ "pads": [ { "name": "A", "class": "C", "x": 0, "y": 30000, "width": 1, "height": 1,
+        "children": [ { "name": "B", "class": "C", "x": 0, "y": 5000, "width": 1,
+                        "height": 1 } ] } ] })",
+     0, 0, "/pads/0/children/0/y", "places the pad at 35000 on the desktop"},
+    {"WidthAboveTheLimit",
+     R"({ "pads": [ { "name": "A", "class": "C", "x": 0, "y": 0, "width": 32768,
+                      "height": 1 } ] })",
+     0, 0, "/pads/0/width", "must be between 0 and 32767"},
+    {"GroupedTooDeep",
+     R"({ "pads": [ { "name": "A", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1,
+                      "groupDepth": 256 } ] })",
+     0, 0, "/pads/0/groupDepth", "must be between 0 and 255"},
     {"UnknownProtection",
      R"({ "pads": [ { "name": "A", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1,
                       "protection": ["move"] } ] })",
@@ -153,6 +186,64 @@ TEST_F(SceneLoading, FileErrorsNameTheFile) {
     }
     std::remove(path.c_str());
     EXPECT_THROW(SceneLoader::LoadFile(desktop, path), SceneError);
+}
+
+TEST_F(SceneLoading, InputThatIsNoRegularFileOrTooLargeIsRefusedUnread) {
+    std::string directory = ::testing::TempDir() + "scene_inputs_" + std::to_string(::getpid());
+    std::filesystem::create_directories(directory);
+    std::string fifo = directory + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string large = directory + "/large.json";
+    std::ofstream(large).close();
+    std::filesystem::resize_file(large, kSceneFileLimit + 1); // sparse: nothing is written
+    const std::pair<std::string, const char*> cases[] = {
+        {"/dev/zero", "not a regular file but a device"},
+        {fifo, "not a regular file but a FIFO"},
+        {directory, "not a regular file but a directory"},
+        {large, "larger than the limit of 256 MiB"},
+    };
+    for (const auto& [path, problem] : cases) {
+        try {
+            SceneLoader::LoadFile(desktop, path);
+            ADD_FAILURE() << path;
+        } catch (const SceneError& caught) {
+            EXPECT_EQ(std::string(caught.what()), path + ": " + problem);
+        }
+    }
+    std::filesystem::remove_all(directory);
+}
+
+// A chain of pads and a dictionary nested far deeper than a stack allows a frame per level.
+TEST_F(SceneLoading, DeepScenesLoadAndFree) {
+    constexpr int kDepth = 100000;
+    std::string text = R"({ "models": { "m": { "slots": [
+        { "name": "d", "type": "dictionary", "value": )";
+    for (int i = 0; i < kDepth; ++i)
+        text += R"([ { "key": "k", "type": "dictionary", "value": )";
+    text += "[]";
+    for (int i = 0; i < kDepth; ++i)
+        text += "} ]";
+    text += R"( } ] } }, "pads": [)";
+    for (int i = 0; i < kDepth; ++i)
+        text += R"({ "name": "C", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1,
+                     "model": "m", "children": [)";
+    for (int i = 0; i < kDepth; ++i)
+        text += "] }";
+    text += "] }";
+    Desktop deep;
+    ASSERT_NO_THROW(SceneLoader::LoadText(deep, text, "deep.json"));
+    int depth = 0;
+    for (DesktopPad* pad = deep.FindById(kDepth); pad != nullptr; pad = pad->Parent())
+        ++depth;
+    EXPECT_EQ(depth, kDepth);
+    auto* dictionary =
+        *static_cast<MvDictionary**>(deep.FindModel("m")->get_slot_at(0)->get_value());
+    for (int i = 0; i < kDepth && dictionary != nullptr; ++i) {
+        ASSERT_EQ(dictionary->length(), 1) << i;
+        dictionary = *static_cast<MvDictionary**>(dictionary->at(0)->get_value());
+    }
+    ASSERT_NE(dictionary, nullptr);
+    EXPECT_EQ(dictionary->length(), 0);
 }
 
 TEST_F(SceneLoading, LoadingReplacesTheWorldAndReportsPadsOnTheDesktopAsPasted) {

@@ -164,7 +164,6 @@ TEST_F(SearchWindowTest, WithAutoUpdateOffADeletedHitStaysInertUntilUpdate) {
     EXPECT_NE(Items(results)[0].find("(   73,   74)"), std::string::npos) << Items(results)[0];
 }
 
-// Frames that count their releases; some refuse their window.
 // A frame that counts its releases.
 struct CountedFrame : CMainFrame {
     static inline int released = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(CodePage, ConvertsUtf8IntoTheCodePageAndBack) {
@@ -29,6 +31,22 @@ TEST(CodePage, CharactersTheCodePageLacksBecomeQuestionMarks) {
     EXPECT_EQ(codepage::FromUtf8("a😀b", 932), "a?b");
     EXPECT_EQ(codepage::FromUtf8("x\xFFy", 1252), "x?y") << "a stray byte is not UTF-8";
     EXPECT_EQ(codepage::FromUtf8("\xE3\x83", 932), "?") << "a cut sequence";
+    EXPECT_EQ(codepage::FromUtf8("a\xF0\x80", 1252), "a?") << "cut, however it would end";
+    EXPECT_EQ(codepage::FromUtf8("\xED\xA0\x80.", 932), "?.") << "a surrogate";
+    EXPECT_EQ(codepage::ToUtf8("\x81\x0A\x82", 932), "\uFFFD\uFFFD") << "a bad pair, a cut one";
+    std::string japanese;
+    for (int i = 0; i < 20000; ++i)
+        japanese += "ボ";
+    EXPECT_EQ(codepage::FromUtf8(japanese, 1252), std::string(20000, '?'));
+}
+
+// Where several code page characters stand for one, or none does, the conversion keeps to
+// what the system's converter chooses.
+TEST(CodePage, ChoicesOfTheSystemConverterAreKept) {
+    EXPECT_EQ(codepage::FromUtf8("¥ ‾ ⅰ", 932), "\x5C \x7E \xFA\x40");
+    EXPECT_EQ(codepage::ToUtf8("\xEE\xEF", 932), "ⅰ");
+    EXPECT_EQ(codepage::FromUtf8("a\U000E0041b", 932), "ab") << "a tag character vanishes";
+    EXPECT_EQ(codepage::ToUtf8("\x81\x8D", 1252), "\uFFFD\uFFFD");
 }
 
 TEST(CodePage, LeadBytesExistOnlyInCodePage932) {

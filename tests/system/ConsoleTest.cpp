@@ -35,6 +35,61 @@ TEST(Console, BadCommandsAreReportedAndFailTheScript) {
     EXPECT_NE(run.output.find("opened 1 \"Stage - Inspector\""), std::string::npos);
 }
 
+TEST(Console, NumbersThatDoNotFitAndAnswersThatAreNoButtonAreErrors) {
+    ConsoleRun run = RunConsole("list 4294967297\npad move Stage 99999999999 5\n"
+                                "pad move Stage/Panel 2147483647 2147483647\n"
+                                "pad paste Stage/Panel Stage 2147483647 0\n"
+                                "pad resize Stage 40000 5\npad protect Stage 0x100000000\n"
+                                "open #-1\npads\n"
+                                "open\nopen\nopen\nopen\nopen\nopen\nopen\nopen\nopen\nopen\n"
+                                "open\nyes\nok\ninspectors\n");
+    EXPECT_EQ(run.status, 1);
+    for (const char* expected :
+         {"error: '4294967297' is out of range", "error: '99999999999' is out of range",
+          "error: (2147483647,2147483647) would place pads outside the desktop",
+          "error: '40000' is out of range (0 to 32767)", "error: '#-1' is not a pad ID",
+          "error: 'yes' is not a button of this message box (ok)",
+          "Stage [MvFramePad] #1001 (40,30"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(Count(run.output, "error: "), 8) << run.output;
+    EXPECT_EQ(Count(run.output, "opened "), 10) << "open #-1 is no comment and opens nothing";
+}
+
+TEST(Console, FailuresOnDemandReachTheInspectorsFailurePaths) {
+    ConsoleRun run = RunConsole("fail window 2\nopen\nok\nfail registry always\nopen\nclick 1 1\n"
+                                "fail dialog 1\nmenu 1 Edit/Geometry...\nwindow 1\nclose 1\n");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* expected :
+         {"failed on demand: window creation", "msgbox 32741 OK: Cannot open the Inspector.",
+          "open refused", "opened 1 \"Desktop - Inspector\"",
+          "failed on demand: dialog creation (202)", "visible enabled active",
+          "failed on demand: registry write (InspArg)", "closed 1"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+}
+
+// Pads nested far deeper than a stack allows a frame per level load and print.
+TEST(Console, ADeepChainOfPadsLoadsAndPrints) {
+    constexpr int kDepth = 100000;
+    char path[] = "/tmp/mvdesk-deep-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    {
+        std::ofstream scene(path);
+        scene << R"({ "pads": [)";
+        for (int i = 0; i < kDepth; ++i)
+            scene << R"({ "name": "C", "class": "C", "x": 0, "y": 0, "width": 1, "height": 1,
+                          "children": [)";
+        for (int i = 0; i <= kDepth; ++i)
+            scene << "] }";
+    }
+    ConsoleRun run = RunConsole("pads\n", std::string("--scene ") + path);
+    unlink(path);
+    EXPECT_EQ(run.status, 0) << run.output.substr(0, 500);
+    EXPECT_EQ(Count(run.output, " [C] #"), kDepth);
+    EXPECT_NE(run.output.find("(level 99999) C [C] #100000 (0,0 1x1)"), std::string::npos);
+}
+
 TEST(Console, JapaneseResourcesAndNamesPrintAsUtf8) {
     ConsoleRun run = RunConsole("open\nrows 1\n", "--lang ja");
     EXPECT_EQ(run.status, 0) << run.output;

@@ -189,7 +189,8 @@ LRESULT DefDlgProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog, HWND owner,
                                 DLGPROC proc, LPARAM param) {
-    if (dialog == nullptr) {
+    if (dialog == nullptr ||
+        native::ShouldFail(native::Failure::DialogCreation, std::to_string(dialog->id))) {
         return nullptr;
     }
     DialogCreation creation;

@@ -24,9 +24,8 @@ enum : UINT {
 inline HMENU LoadMenuA(HINSTANCE instance, UINT id) {
     return ::LoadMenuA(instance, MAKEINTRESOURCEA(id));
 }
-inline HACCEL LoadAcceleratorsA(HINSTANCE instance, UINT id) {
-    return ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(id));
-}
+// Fails on demand when a host asks for it (NativeBackend.h).
+HACCEL LoadAcceleratorsA(HINSTANCE instance, UINT id);
 // An icon resource at the system's default icon size.
 inline HICON LoadIconA(HINSTANCE instance, UINT id) {
     return static_cast<HICON>(

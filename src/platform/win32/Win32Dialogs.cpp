@@ -1,10 +1,12 @@
 #include "Win32Dialogs.h"
 
+#include "../NativeBackend.h"
 #include "../WinResources.h"
 #include "WindowHooks.h"
 
 #include <map>
 #include <memory>
+#include <string>
 
 const DialogTemplate* FindDialogResource(HINSTANCE instance, UINT id) {
     // The real template stays in the module; the framework only needs to know it exists and
@@ -22,7 +24,8 @@ const DialogTemplate* FindDialogResource(HINSTANCE instance, UINT id) {
 
 HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog, HWND owner,
                                 DLGPROC proc, LPARAM param) {
-    if (dialog == nullptr)
+    if (dialog == nullptr ||
+        native::ShouldFail(native::Failure::DialogCreation, std::to_string(dialog->id)))
         return nullptr;
     win32::SetPendingDialogTemplate(dialog->id);
     HWND hwnd = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(dialog->id), owner, proc, param);

@@ -16,6 +16,9 @@ struct HookState {
     UINT pendingTemplate = 0;
     std::map<HWND, UINT> dialogTemplates;
     std::vector<HWND> topLevels;
+    // Windows to be refused in WM_NCCREATE, with the procedure they had.
+    std::map<HWND, WNDPROC> refused;
+    native::FailureHook failure;
 };
 
 HookState& State() {
@@ -48,6 +51,23 @@ bool IsWatched(HWND hwnd) {
     return ClassOf(hwnd) != "#32770" || win32::DialogTemplateOf(hwnd) != 0;
 }
 
+// A creation the host makes fail: refused in WM_NCCREATE, as the native window system does,
+// so the window still gets WM_NCDESTROY through the procedure it had.
+LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto& refused = State().refused;
+    auto it = refused.find(hwnd);
+    if (it == refused.end())
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    WNDPROC previous = it->second;
+    if (msg == WM_NCCREATE)
+        return FALSE;
+    if (msg == WM_NCDESTROY) {
+        refused.erase(it);
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    }
+    return CallWindowProcA(previous, hwnd, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     HookState& state = State();
     auto hwnd = reinterpret_cast<HWND>(wParam);
@@ -61,6 +81,10 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
             state.topLevels.push_back(hwnd);
         if (state.creation)
             state.creation(hwnd);
+        if (native::ShouldFail(native::Failure::WindowCreation, ClassOf(hwnd))) {
+            state.refused[hwnd] = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RefusingProc)));
+        }
     } else if (code == HCBT_DESTROYWND) {
         std::erase(state.topLevels, hwnd);
     }
@@ -166,6 +190,21 @@ std::string GetWindowTextOf(HWND hwnd) {
     int copied = GetWindowTextA(hwnd, text.data(), length + 1);
     text.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
     return text;
+}
+
+} // namespace native
+
+namespace native {
+
+void SetFailureHook(FailureHook hook) {
+    win32::EnsureHooks();
+    State().failure = std::move(hook);
+}
+
+bool ShouldFail(Failure failure, const std::string& what) {
+    // A copy: the hook may replace itself.
+    FailureHook hook = State().failure;
+    return hook && hook(failure, what);
 }
 
 } // namespace native

@@ -1,0 +1,84 @@
+// Every failure the window system or the registry can give while an Inspector opens or closes
+// leaves no frame, window, row or list behind (the sanitizer run finds what is not freed).
+
+#include "InspectorFixture.h"
+
+#include "platform/NativeBackend.h"
+#include "service/InspectorExports.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using Kind = FaultInjector::Kind;
+
+class FaultInjectionTest : public InspectorFixture {
+protected:
+    void SetUp() override {
+        InspectorFixture::SetUp();
+        stage = desktop.AddPad(nullptr, "Stage", 10, 10, 300, 200);
+        desktop.AddPad(stage, "OK", 5, 5, 80, 24);
+        windowsBefore = native::TopLevelWindows().size();
+    }
+
+    // Nothing of a refused Inspector remains: no registered frame, no window.
+    void ExpectRefusedAndGone() {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].stringId, 32741u);
+        EXPECT_EQ(inspectorGetInspectorCount(), 0);
+        native::PumpPending();
+        EXPECT_EQ(native::TopLevelWindows().size(), windowsBefore);
+        EXPECT_TRUE(native::ChildWindows(host->MainWindow().m_hWnd).empty());
+    }
+
+    DesktopPad* stage = nullptr;
+    size_t windowsBefore = 0;
+};
+
+// Each window an Inspector creates fails in turn, until opening needs no more of them.
+TEST_F(FaultInjectionTest, EachWindowThatCannotBeCreatedRefusesTheInspector) {
+    int windows = 0;
+    for (int nth = 1; nth < 50; ++nth) {
+        SCOPED_TRACE(nth);
+        boxes.clear();
+        host->Faults().Arm(Kind::Window, nth, false);
+        CMainFrame* frame = Open(stage);
+        host->Faults().Disarm(Kind::Window);
+        if (host->Faults().Failed(Kind::Window) < nth) {
+            ASSERT_NE(frame, nullptr) << "no failure made, so the Inspector opens";
+            windows = nth - 1;
+            break;
+        }
+        EXPECT_EQ(frame, nullptr);
+        ExpectRefusedAndGone();
+    }
+    EXPECT_GE(windows, 4) << "frame, view, toolbar and status bar at least";
+}
+
+TEST_F(FaultInjectionTest, AcceleratorsThatCannotBeLoadedRefuseTheInspector) {
+    host->Faults().Arm(Kind::Accelerators, 1, true);
+    EXPECT_EQ(Open(stage), nullptr);
+    EXPECT_EQ(host->Faults().Failed(Kind::Accelerators), 1);
+    ExpectRefusedAndGone();
+    host->Faults().Disarm(Kind::Accelerators);
+    EXPECT_NE(Open(stage), nullptr);
+}
+
+// The settings are not written, and the Inspector closes all the same.
+TEST_F(FaultInjectionTest, SettingsThatCannotBeWrittenDoNotKeepTheInspectorOpen) {
+    CMainFrame* frame = Open(stage);
+    ASSERT_NE(frame, nullptr);
+    HWND hwnd = frame->m_hWnd;
+    host->Faults().Arm(Kind::Registry, 1, true);
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(host->Faults().Failed(Kind::Registry), 1);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(inspectorGetInspectorCount(), 0);
+    std::string stored;
+    EXPECT_FALSE(
+        host->Registry().Read("Software\\Korvell\\Mosvane\\4.1\\InspEnv", "InspArg", stored));
+    EXPECT_TRUE(boxes.empty());
+}
+
+} // namespace
