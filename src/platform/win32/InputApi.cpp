@@ -55,18 +55,6 @@ void EnsureKeyboardHook() {
         keys.hook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, nullptr, GetCurrentThreadId());
 }
 
-bool ReachedByMouse(HWND hwnd) {
-    if (!IsWindow(hwnd))
-        return false;
-    for (HWND each = hwnd; each != nullptr; each = GetParent(each)) {
-        if (!IsWindowVisible(each) || !IsWindowEnabled(each))
-            return false;
-        if ((GetWindowLongA(each, GWL_STYLE) & WS_CHILD) == 0)
-            break;
-    }
-    return true;
-}
-
 } // namespace
 
 namespace native {
@@ -80,14 +68,15 @@ bool PostMouseInput(HWND hwnd, UINT message, WPARAM keys, POINT point) {
     return PostMessageA(target, message, keys, MAKELPARAM(point.x, point.y)) != FALSE;
 }
 
-bool ClickWindow(HWND hwnd, POINT point, MouseButton button, bool doubleClick) {
-    if (!ReachedByMouse(hwnd))
+bool ReachedByMouse(HWND hwnd) {
+    if (!IsWindow(hwnd))
         return false;
-    bool left = button == MouseButton::Left;
-    UINT down = left ? (doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
-                     : (doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN);
-    PostMouseInput(hwnd, down, left ? MK_LBUTTON : MK_RBUTTON, point);
-    PostMouseInput(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, point);
+    for (HWND each = hwnd; each != nullptr; each = GetParent(each)) {
+        if (!IsWindowVisible(each) || !IsWindowEnabled(each))
+            return false;
+        if ((GetWindowLongA(each, GWL_STYLE) & WS_CHILD) == 0)
+            break;
+    }
     return true;
 }
 

@@ -192,10 +192,6 @@ std::string GetWindowTextOf(HWND hwnd) {
     return text;
 }
 
-} // namespace native
-
-namespace native {
-
 void SetFailureHook(FailureHook hook) {
     win32::EnsureHooks();
     State().failure = std::move(hook);
