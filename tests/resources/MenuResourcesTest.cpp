@@ -84,16 +84,6 @@ TEST_F(MenuResourcesTest, PopupsHoldTheirCommandsInOrder) {
     EXPECT_EQ(Menu(Language::English, 125).items.size(), 3u);
 }
 
-TEST_F(MenuResourcesTest, WindowMenuTextsInBothLanguages) {
-    const MenuItemTemplate& english = Menu(Language::English, 2).items[2];
-    EXPECT_EQ(english.children[0].text, "&Desktop");
-    EXPECT_EQ(english.children[2].text, "&All Close");
-    const MenuItemTemplate& japanese = Menu(Language::Japanese, 2).items[2];
-    EXPECT_EQ(Utf8(japanese.text, Language::Japanese), "ｳｨﾝﾄﾞｳ(&W)");
-    EXPECT_EQ(Utf8(japanese.children[0].text, Language::Japanese), "ﾃﾞｽｸﾄｯﾌﾟ(&D)");
-    EXPECT_EQ(Utf8(japanese.children[2].text, Language::Japanese), "すべてｸﾛｰｽﾞ(&A)");
-}
-
 TEST_F(MenuResourcesTest, OnlyTheLastPopupOfAMenuBarIsRightJustified) {
     for (UINT id : {2u, 125u}) {
         for (Language language : kLanguages) {
