@@ -131,41 +131,12 @@ TEST_F(FrameTest, TheCountPaneHoldsEightOfTheToolbarFontsWidestCharacters) {
     }
 }
 
-TEST_F(FrameTest, HelpModeShowsTheTopicOfAMenuCommandInsteadOfRunningIt) {
-    host->SetHelpDirectory("C:\\Help");
-    CMainFrame* frame = Open(stage);
-    InHelpMode(frame, [frame]() {
-        EXPECT_EQ(native::ChooseMenuPath(frame->m_hWnd, {"Tools", "Option", "Nested Label"}),
-                  native::MenuChoice::Chosen);
-    });
-    EXPECT_EQ(View(frame).nestedLabels, 0);
-    ASSERT_FALSE(host->HelpLog().empty());
-    EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvkinsp.hlp");
-    EXPECT_EQ(host->HelpLog().back().data, 0x10000u + ID_OPTION_NESTED_LABEL);
-    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_CONTEXTPOPUP));
-    EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_OPTION_NESTED_LABEL, 0);
-    EXPECT_EQ(View(frame).nestedLabels, 1);
-}
-
 TEST_F(FrameTest, ClosingInHelpModeLeavesItFirstAndClosesAfterwards) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
     HWND hwnd = frame->m_hWnd;
     InHelpMode(frame, [hwnd]() { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(hwnd));
-}
-
-TEST_F(FrameTest, F1OpensTheSystemHelpTopicsAndUsingHelpTheHelpOnHelp) {
-    host->SetHelpDirectory("C:\\Help");
-    CMainFrame* frame = Open(stage);
-    native::PressKey(View(frame).m_hWnd, VK_F1, false, false, false);
-    AfxPumpPending();
-    ASSERT_FALSE(host->HelpLog().empty());
-    EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvhelp.hlp");
-    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_FINDER));
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_USING, 0);
-    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_HELPONHELP));
 }
 
 TEST_F(FrameTest, HelpModeChecksItsButtonWhileActiveOrWhenItCannotStart) {
@@ -264,13 +235,6 @@ TEST_F(FrameTest, AClickInHelpModePicksTheTopicOfTheWindowUnderIt) {
     native::PostMouseInput(bar, WM_LBUTTONUP, 0, {autoUpdate.left + 2, autoUpdate.top + 2});
     AfxPumpPending();
     EXPECT_EQ(View(frame).autoUpdate, 0);
-}
-
-TEST_F(FrameTest, NoHelpDirectoryMeansNoHelp) {
-    CMainFrame* frame = Open(stage);
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_TOPICS, 0);
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_KEYWORD, 0);
-    EXPECT_TRUE(host->HelpLog().empty());
 }
 
 TEST_F(FrameTest, TheWindowMenuListsNineToolsAndDoublesAmpersands) {

@@ -116,11 +116,4 @@ TEST_F(ResourceHelpersTest, WarningsStopTimersAndOpenTheModalBracket) {
     EXPECT_EQ(AfxGetResourceHandle(), hostResources);
 }
 
-TEST_F(ResourceHelpersTest, JapaneseTextsComeInTheirCodePage) {
-    native::SetLanguage(Language::Japanese);
-    std::string text;
-    ASSERT_TRUE(inspLoadString(text, 6));
-    EXPECT_EQ(text, "\x83\x66\x83\x58\x83\x4e\x83\x67\x83\x62\x83\x76"); // デスクトップ
-}
-
 } // namespace
