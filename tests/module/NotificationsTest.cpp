@@ -66,17 +66,6 @@ protected:
     DesktopPad* other = nullptr;
 };
 
-TEST_F(NotificationsTest, RepastingTheTopPadElsewhereReadsItsConnectionAndPathAgain) {
-    stage->Model()->AddSlot("value", kSlotNumber);
-    ASSERT_TRUE(desktop.ConnectPad(panel, "value"));
-    StoreColumns("2,0,-1,7,-1");
-    CMainFrame* frame = Open(panel);
-    ToggleNestedLabels(View(frame));
-    EXPECT_EQ(Items(frame)[0], "Stage\\Panel|Yes");
-    ASSERT_TRUE(desktop.RepastePad(panel, other, 0, 0));
-    EXPECT_EQ(Items(frame), (Lines{"Other\\Panel|No", "Other\\Panel\\OK|No"}));
-}
-
 TEST_F(NotificationsTest, DeletingTheTopPadClosesItsInspectorsWhateverAutoUpdate) {
     struct Case {
         bool destroy;
@@ -210,22 +199,6 @@ TEST_F(NotificationsTest, LineLowerAndRaiseChangeNothing) {
     EXPECT_EQ(Rows(frame), rows);
     EXPECT_EQ(Items(frame), items);
     EXPECT_EQ(native::PaintCount(View(frame).m_hWnd), paints);
-}
-
-TEST_F(NotificationsTest, ShowingAHiddenTopPadOrAncestorBuildsTheTreeAgain) {
-    for (DesktopPad* hidden : {panel, stage}) {
-        CMainFrame* frame = Open(panel);
-        Select(frame, ok);
-        desktop.HidePad(hidden);
-        EXPECT_EQ(View(frame).rootRow, nullptr);
-        EXPECT_EQ(View(frame).List().GetItemCount(), 0);
-        EXPECT_EQ(Counts(frame), "0/0");
-        desktop.ShowPad(hidden);
-        EXPECT_EQ(Labels(frame), (Lines{"Panel", "  -OK"}));
-        EXPECT_EQ(Counts(frame), "0/2");
-        EXPECT_EQ(View(frame).currentRow, View(frame).rootRow.get());
-        AlldeleteInspector();
-    }
 }
 
 TEST_F(NotificationsTest, DesktopSelectionSwapsTheRowImageOnly) {
