@@ -95,7 +95,7 @@ TEST_F(DialogResourcesTest, EveryUpDownFollowsItsEditField) {
     }
 }
 
-TEST_F(DialogResourcesTest, LanguagesDifferOnlyInTexts) {
+TEST_F(DialogResourcesTest, LanguagesDifferOnlyInTextsAndFont) {
     for (const DialogSource& source : DialogSources()) {
         const DialogTemplate& english = Dialog(Language::English, source.id);
         const DialogTemplate& japanese = Dialog(Language::Japanese, source.id);
@@ -112,7 +112,10 @@ TEST_F(DialogResourcesTest, LanguagesDifferOnlyInTexts) {
             int height = e.className == WC_COMBOBOX ? 12 : e.cy;
             EXPECT_LE(e.y + height, english.cy) << e.id;
         }
+        EXPECT_EQ(english.fontName, "MS Sans Serif");
+        EXPECT_EQ(Utf8(japanese.fontName, Language::Japanese), "ＭＳ Ｐゴシック");
     }
+    EXPECT_EQ(FindDialogResource(module, 203), nullptr);
 }
 
 // Texts shown elsewhere too read the same in the dialogs: the description of an insert, and
@@ -134,13 +137,6 @@ TEST_F(DialogResourcesTest, TextsAgreeWithStringsAndMenus) {
             EXPECT_EQ(caption, Plain(Utf8(item->text, language)));
         }
     }
-}
-
-TEST_F(DialogResourcesTest, FontFollowsTheLanguage) {
-    EXPECT_EQ(Dialog(Language::English, 202).fontName, "MS Sans Serif");
-    EXPECT_EQ(Utf8(Dialog(Language::Japanese, 202).fontName, Language::Japanese),
-              "ＭＳ Ｐゴシック");
-    EXPECT_EQ(FindDialogResource(module, 203), nullptr);
 }
 
 } // namespace
