@@ -24,37 +24,6 @@ protected:
     }
 };
 
-TEST_F(DialogResourcesTest, ControlsHaveTheirKindAndStyle) {
-    struct Case {
-        UINT dialog, id;
-        const char* className;
-        DWORD required;
-        DWORD kindMask; // the bits that make up the control's kind, compared with required
-    };
-    const DWORD udsAll =
-        UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
-    const Case cases[] = {
-        {201, 1000, WC_EDIT, ES_READONLY | ES_AUTOHSCROLL, ES_READONLY | ES_AUTOHSCROLL},
-        {201, 1063, WC_BUTTON, BS_AUTOCHECKBOX, BS_TYPEMASK},
-        {202, 1019, WC_BUTTON, BS_CHECKBOX, BS_TYPEMASK},
-        {202, 1015, WC_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, BS_TYPEMASK | WS_GROUP},
-        {202, 1003, UPDOWN_CLASS, udsAll, udsAll},
-        {102, 1084, WC_EDIT, 0, ES_READONLY},
-        {124, 1132, WC_LISTBOX, LBS_NOTIFY | WS_VSCROLL, LBS_NOTIFY | LBS_SORT | WS_VSCROLL},
-        {204, 1043, WC_EDIT, ES_MULTILINE | ES_WANTRETURN, ES_MULTILINE | ES_WANTRETURN},
-        {204, 1041, WC_EDIT, 0, ES_MULTILINE},
-        {204, 1054, WC_COMBOBOX, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST | CBS_SORT},
-        {204, 1125, WC_BUTTON, BS_DEFPUSHBUTTON, BS_TYPEMASK},
-    };
-    for (const Case& c : cases) {
-        const DialogItemTemplate* item = Control(Dialog(Language::English, c.dialog), c.id);
-        ASSERT_NE(item, nullptr) << c.id;
-        EXPECT_EQ(item->className, c.className) << c.id;
-        EXPECT_EQ(item->style & c.kindMask, c.required) << c.id;
-        EXPECT_EQ(item->style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE) << c.id;
-    }
-}
-
 // A radio group runs from a control with WS_GROUP to the next one.
 TEST_F(DialogResourcesTest, RadioButtonsFormTheirGroups) {
     struct Case {
