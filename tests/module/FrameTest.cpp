@@ -93,17 +93,6 @@ TEST_F(FrameTest, LongOwnNamesAreCutInTheTitle) {
     EXPECT_EQ(title.substr(0, 67), std::string(66, 'a') + " ");
 }
 
-TEST_F(FrameTest, ClosingStoresTheColumnsAndDestroysTheFrame) {
-    CMainFrame* frame = Open(stage);
-    HWND hwnd = frame->m_hWnd;
-    SendMessageA(hwnd, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(inspectorGetInspectorCount(), 0);
-    std::string stored;
-    host->Registry().Read("Software\\Korvell\\Mosvane\\4.1\\InspEnv\\", "InspArg", stored);
-    EXPECT_EQ(stored.substr(0, 4), "5,0,");
-}
-
 TEST_F(FrameTest, StoredWidthsNeverRefuseAnInspectorAndTheFrameStaysOnTheScreen) {
     const int usual[] = {100, 148, 94};
     const int huge[] = {INT_MAX, INT_MAX, INT_MAX};
