@@ -146,6 +146,7 @@ TEST_F(GeometryRulesTest, RelativeModeCountsFromEachPadsOwnParent) {
     EXPECT_FALSE(ReflectGeometry(
         selection, values, [] { return nullptr; }, messages))
         << "without a tree the dialog ends";
+    EXPECT_FALSE(Open({a})) << "no reference pad: the dialog does not open";
 }
 
 TEST_F(GeometryRulesTest, ParentsFirstAndLockedOrGroupedValuesKept) {
