@@ -730,7 +730,7 @@ int Desktop::SiblingIndex(DesktopPad& pad) {
 void Desktop::Report(const DesktopChange& change) {
     if (InspectorModule* module = module_) {
         MvSimplePad* pad = change.pad;
-        auto call = [pad](void (*entry)(MvSimplePad*)) {
+        auto call = [pad](void(WINAPI * entry)(MvSimplePad*)) {
             if (entry != nullptr)
                 entry(pad);
         };

@@ -2,6 +2,7 @@
 
 #include "Desktop.h"
 #include "DesktopPad.h"
+#include "DesktopWindow.h"
 #include "InspectorModule.h"
 #include "host/MvPadList.h"
 #include "platform/Afx.h"
@@ -25,7 +26,7 @@ bool IsKeywordCommand(UINT command) {
 
 DesktopHost::DesktopHost(Desktop& desktop, InspectorModule* module, const std::string& registryPath)
     : desktop_(desktop), module_(module), registry_(registryPath),
-      mainWindow_(std::make_unique<CWnd>()) {
+      mainWindow_(MakeDesktopWindow(desktop)) {
     if (AfxGetApp() == nullptr) {
         app_ = std::make_unique<CWinApp>();
         app_->helpFilePath = kHelpFile;

@@ -15,10 +15,20 @@ const char* KindOf(mode_t mode) {
         return "a FIFO";
     if (S_ISCHR(mode) || S_ISBLK(mode))
         return "a device";
+#ifdef S_ISSOCK
     if (S_ISSOCK(mode))
         return "a socket";
+#endif
     return nullptr;
 }
+
+#ifdef _WIN32
+// Read as bytes; Windows opens no FIFO or terminal by a file name, nor waits for a writer.
+constexpr int kOpenFlags = O_RDONLY | O_BINARY;
+#else
+// Non-blocking, so that opening a FIFO does not wait for a writer.
+constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+#endif
 
 struct FileCloser {
     int fd;
@@ -40,8 +50,7 @@ bool ReadInputFile(const std::string& path, std::size_t limit, std::string& text
                    std::string& error, bool* missing) {
     if (missing != nullptr)
         *missing = false;
-    // Non-blocking, so that opening a FIFO does not wait for a writer.
-    FileCloser file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    FileCloser file{::open(path.c_str(), kOpenFlags)};
     if (file.fd < 0) {
         if (missing != nullptr)
             *missing = errno == ENOENT;

@@ -1,11 +1,45 @@
 #include "InspectorModule.h"
 
+#ifdef _WIN32
+#include "platform/WinTypes.h"
+#else
 #include <dlfcn.h>
+#endif
 
 namespace {
 
-template <typename F> bool Resolve(void* library, const char* name, F& slot, std::string& error) {
-    void* symbol = dlsym(library, name);
+#ifdef _WIN32
+using Library = HMODULE;
+
+Library Open(const std::string& path, std::string& error) {
+    Library library = LoadLibraryA(path.c_str());
+    if (library == nullptr)
+        error = "cannot load " + path + ": error " + std::to_string(GetLastError());
+    return library;
+}
+
+void* Symbol(Library library, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(library, name));
+}
+#else
+using Library = void*;
+
+Library Open(const std::string& path, std::string& error) {
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        const char* why = dlerror();
+        error = "cannot load " + path + ": " + (why ? why : "unknown error");
+    }
+    return library;
+}
+
+void* Symbol(Library library, const char* name) {
+    return dlsym(library, name);
+}
+#endif
+
+template <typename F> bool Resolve(Library library, const char* name, F& slot, std::string& error) {
+    void* symbol = Symbol(library, name);
     if (symbol == nullptr) {
         error = std::string("entry point ") + name + " not found";
         return false;
@@ -17,12 +51,9 @@ template <typename F> bool Resolve(void* library, const char* name, F& slot, std
 } // namespace
 
 bool InspectorModule::Load(const std::string& path, std::string& error) {
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-        const char* why = dlerror();
-        error = "cannot load " + path + ": " + (why ? why : "unknown error");
+    Library library = Open(path, error);
+    if (library == nullptr)
         return false;
-    }
 #define MV_RESOLVE(name)                                                                           \
     if (!Resolve(library, #name, name, error))                                                     \
         return false;

@@ -8,34 +8,35 @@ class MvSimplePad;
 class MvSimpleModel;
 class CFrameWnd;
 
-// The Inspector module's entry points as the desktop calls them. Loaded from the shared
-// library by name, or filled in directly by a test that links the module statically.
+// The Inspector module's entry points as the desktop calls them (standard calling
+// convention). Loaded from the shared library by name, or filled in directly by a test that
+// links the module statically.
 struct InspectorModule {
-    void (*initInspector)() = nullptr;
-    int (*openInspector)(HWND window, MvSimplePad* pad) = nullptr;
-    void (*AlldeleteInspector)() = nullptr;
-    void (*ActivateInspector)() = nullptr;
-    void (*DeactivateInspector)() = nullptr;
-    void (*inspectorUpdateWindow)() = nullptr;
-    int (*inspectorGetInspectorCount)() = nullptr;
+    void(WINAPI* initInspector)() = nullptr;
+    int(WINAPI* openInspector)(HWND window, MvSimplePad* pad) = nullptr;
+    void(WINAPI* AlldeleteInspector)() = nullptr;
+    void(WINAPI* ActivateInspector)() = nullptr;
+    void(WINAPI* DeactivateInspector)() = nullptr;
+    void(WINAPI* inspectorUpdateWindow)() = nullptr;
+    int(WINAPI* inspectorGetInspectorCount)() = nullptr;
     // The frame is a CFrameWnd of the application framework.
-    CFrameWnd* (*inspectorGetInspector)(int index) = nullptr;
+    CFrameWnd*(WINAPI* inspectorGetInspector)(int index) = nullptr;
 
-    void (*inspectorChangedPaste)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedShow)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedHide)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedSize)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedPosition)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedConnect)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedSelect)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedDelete)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedOutput)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedSlotValue)(MvSimpleModel*, int slotIndex) = nullptr;
-    void (*inspectorChangedOwnname)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedGroup)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedLine)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedLower)(MvSimplePad*) = nullptr;
-    void (*inspectorChangedRaise)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedPaste)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedShow)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedHide)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedSize)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedPosition)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedConnect)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedSelect)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedDelete)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedOutput)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedSlotValue)(MvSimpleModel*, int slotIndex) = nullptr;
+    void(WINAPI* inspectorChangedOwnname)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedGroup)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedLine)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedLower)(MvSimplePad*) = nullptr;
+    void(WINAPI* inspectorChangedRaise)(MvSimplePad*) = nullptr;
 
     // Loads the shared library at `path` and resolves every entry point; on failure returns
     // false and sets `error`. The library stays loaded for the life of the process.

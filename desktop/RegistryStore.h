@@ -16,6 +16,9 @@
 // object with its bytes in base64, so every value reads back byte for byte. Keys are
 // compared exactly, without leading or trailing backslashes.
 //
+// On Windows the store is the system's registry itself (win32/RegistryStore.cpp); the path is
+// "HKEY_CURRENT_USER" and every value a string.
+//
 // No data is lost. A file that cannot be read or is not a registry file at all is never
 // written: the store says so once on stderr and runs with what it has (nothing, at first).
 // A value that does not decode is reported and skipped; it stays in the file. Each change

@@ -1,14 +1,34 @@
 #!/usr/bin/env bash
 # Installs what the build needs from Debian's packages, then configures and builds.
 # Quick when nothing changed: it installs only missing packages and builds incrementally.
+#
+#   tools/setup.sh [PRESET] [TARGETS...]   default, sanitize, fuzz, bench or win32
+#
+# The win32 preset cross-builds mvkinsp.dll and mvdesk.exe with MinGW-w64 and needs Wine
+# (32-bit), an X server without a screen and ImageMagick to run and show them; its resources
+# come from the resource generator of the default build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 preset="${1:-default}"
+# Further arguments name the targets to build; none builds everything.
+targets=("${@:2}")
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev)
 # The fuzz targets are built with clang and its libFuzzer.
 if [ "$preset" = fuzz ]; then
     packages+=(clang libclang-rt-14-dev)
+fi
+if [ "$preset" = win32 ]; then
+    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick fonts-droid-fallback
+        fonts-vlgothic)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        echo "adding the i386 architecture for 32-bit Wine" >&2
+        $sudo dpkg --add-architecture i386
+    fi
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -16,14 +36,13 @@ for p in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
     echo "installing: ${missing[*]}" >&2
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# Further arguments name the targets to build; none builds everything.
-targets=("${@:2}")
+if [ "$preset" = win32 ]; then
+    tools/setup.sh default mvkinsp_rcgen
+fi
 if [ ! -f "build/$preset/build.ninja" ]; then
     cmake --preset "$preset" >/dev/null
 fi

@@ -21,6 +21,7 @@
 #include "platform/NativeMenu.h"
 #include "service/InspectorProbe.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -93,6 +94,15 @@ void Console::DefineCommands() {
     Define("pads", "pads", "print the desktop's pad tree", [this](const Args& a) { CmdPads(a); });
     Define("closeall", "closeall", "close every Inspector",
            [this](const Args&) { session_.Module().AlldeleteInspector(); });
+    Define("wait", "wait MS", "let MS milliseconds of the window system's clock pass",
+           [this](const Args& a) { CmdWait(a); });
+    Define("echo", "echo TEXT", "print TEXT, e.g. to mark a place in a session",
+           [this](const Args& a) {
+               std::string text;
+               for (const std::string& word : a)
+                   text += (text.empty() ? "" : " ") + word;
+               Print(text);
+           });
     RegisterPadCommands(*this);
     RegisterMouseCommands(*this);
     RegisterFrameCommands(*this);
@@ -131,6 +141,13 @@ void Console::Pump() {
         if (auto* active = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(GetActiveWindow())))
             AfxIdleUpdate(active);
         AfxIdleCleanup();
+    }
+}
+
+void Console::LetTimePass(long milliseconds) {
+    for (long waited = 0; waited < milliseconds; waited += 10) {
+        native::AdvanceClock(static_cast<DWORD>(std::min(10L, milliseconds - waited)));
+        AfxPumpPending();
     }
 }
 
@@ -298,6 +315,17 @@ void Console::CmdList(const Args& args) {
         return;
     for (const std::string& line : DescribeList(GetDlgItem(frame, AFX_IDW_PANE_FIRST)))
         Print(FromCodePage(line));
+}
+
+void Console::CmdWait(const Args& args) {
+    long milliseconds = 0;
+    if (!ArgCount(args, 1, 1, "wait MS") || !IntArg(args[0], milliseconds))
+        return;
+    if (milliseconds < 0) {
+        Error("wait takes a number of milliseconds, 0 or more");
+        return;
+    }
+    LetTimePass(milliseconds);
 }
 
 void Console::CmdPads(const Args&) {

@@ -54,6 +54,9 @@ public:
     // Dispatches what the last action queued, unless a modal loop is waiting for input and
     // will dispatch it itself; then brings the active frame's toolbar up to date.
     void Pump();
+    // Lets `milliseconds` of the window system's clock pass in steps of 10, dispatching what
+    // falls due (timers, and on Windows painting) after each step.
+    void LetTimePass(long milliseconds);
     FrameTracker& Tracker() { return tracker_; }
     // The next input line, for commands that ask (a context menu's choice).
     std::optional<std::string> Ask(const char* prompt) { return input_.Next(prompt); }
@@ -73,6 +76,7 @@ private:
     void CmdRows(const Args& args);
     void CmdList(const Args& args);
     void CmdPads(const Args& args);
+    void CmdWait(const Args& args);
     void CmdHelp(const Args& args);
 
     DesktopSession& session_;

@@ -17,11 +17,20 @@ namespace {
 // Where the demo desktop's help files are: the module's and the desktop's own.
 constexpr char kDemoHelpDirectory[] = "C:\\Mosvane\\Help";
 
+#ifdef _WIN32
+// The DLL lies beside the program.
+constexpr char kModuleFromProgram[] = "mvkinsp.dll";
+constexpr char kPathSeparators[] = "\\/";
+#else
+constexpr char kModuleFromProgram[] = "../lib/libmvkinsp.so";
+constexpr char kPathSeparators[] = "/";
+#endif
+
 std::string ModulePath(const std::string& program) {
     if (const char* path = std::getenv("MVDESK_MODULE"))
         return path;
-    std::string directory = program.substr(0, program.find_last_of('/') + 1);
-    return directory + "../lib/libmvkinsp.so";
+    std::string directory = program.substr(0, program.find_last_of(kPathSeparators) + 1);
+    return directory + kModuleFromProgram;
 }
 
 // Deeper lines are indented no further and say how deep they are, so that printing a deep
@@ -61,7 +70,14 @@ DesktopSession::~DesktopSession() {
 }
 
 bool DesktopSession::Start(const Options& options, const std::string& program, std::string& error) {
-    native::SetLanguage(options.japanese ? Language::Japanese : Language::English);
+    Language language = options.japanese ? Language::Japanese : Language::English;
+    native::SetLanguage(language);
+    // On Windows the process's locale decides the language and cannot be switched.
+    if (native::GetLanguage() != language) {
+        error = options.japanese ? "the Japanese resources need a Japanese locale (code page 932)"
+                                 : "the English resources need a locale with code page 1252";
+        return false;
+    }
     module_ = std::make_unique<InspectorModule>();
     if (!module_->Load(ModulePath(program), error))
         return false;

@@ -2,6 +2,7 @@
 
 #include "Console.h"
 #include "MenuCommands.h"
+#include "platform/Afx.h"
 #include "platform/CommCtrl.h"
 #include "platform/NativeBackend.h"
 #include "platform/NativeInput.h"
@@ -289,8 +290,10 @@ void SetText(Console& console, HWND control, const std::string& text) {
         console.Error("control " + std::to_string(GetDlgCtrlID(control)) + " is read-only");
         return;
     }
+    // Home, then Shift+End: the edit control of every Windows version selects all so.
     native::ClickWindow(control, POINT{1, Center(control).y});
-    native::PressKey(control, 'A', false, true, false);
+    native::PressKey(control, VK_HOME, false, false, false);
+    native::PressKey(control, VK_END, true, false, false);
     if (text.empty())
         native::PressKey(control, VK_DELETE, false, false, false);
     else
@@ -346,14 +349,20 @@ void Select(Console& console, HWND control, const std::string& wanted) {
         native::ClickWindow(control, POINT{2, (item.top + item.bottom) / 2});
         return;
     }
-    if (SendMessageA(control, CB_GETDROPPEDSTATE, 0, 0) == FALSE)
+    // The list opens before the second click is queued: the open list holds the mouse, so
+    // the click goes to it and not to the field.
+    if (SendMessageA(control, CB_GETDROPPEDSTATE, 0, 0) == FALSE) {
         native::ClickWindow(control, Center(control));
-    // With the item scrolled to the top of the open list, it lies just below the field.
-    PostMessageA(control, CB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        AfxPumpPending();
+    }
+    // The item is scrolled to the top of the open list, which lies just below the field, as
+    // far as the list scrolls (a list that shows every item does not).
+    SendMessageA(control, CB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    auto top = static_cast<int>(SendMessageA(control, CB_GETTOPINDEX, 0, 0));
     RECT field{};
     GetClientRect(control, &field);
     auto height = static_cast<int>(SendMessageA(control, CB_GETITEMHEIGHT, 0, 0));
-    native::ClickWindow(control, POINT{2, field.bottom + height / 2});
+    native::ClickWindow(control, POINT{2, field.bottom + (index - top) * height + height / 2});
 }
 
 // An up-down control, or the field it is the buddy of.

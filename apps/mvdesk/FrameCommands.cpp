@@ -58,6 +58,30 @@ void Command(Console& console, const Args& args) {
     SendMessageA(frame, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
+// Where a person drags the title bar (and the borders) to.
+void Move(Console& console, const Args& args) {
+    HWND frame = nullptr;
+    if (!console.ArgCount(args, 3, 5, "move N X Y [W H]") || args.size() == 4 ||
+        !console.UserFrameArg(args, 0, frame)) {
+        if (args.size() == 4)
+            console.Error("usage: move N X Y [W H]");
+        return;
+    }
+    RECT rect{};
+    GetWindowRect(frame, &rect);
+    long numbers[4] = {0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (!console.IntArg(args[i], numbers[i - 1]))
+            return;
+    }
+    if (numbers[2] <= 0 || numbers[3] <= 0) {
+        console.Error("a window's width and height are 1 or more");
+        return;
+    }
+    MoveWindow(frame, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
+               static_cast<int>(numbers[2]), static_cast<int>(numbers[3]), TRUE);
+}
+
 // A system command as the window menu or the caption's buttons give it: posted, so that a
 // message loop running meanwhile (help mode) takes it.
 void SystemCommand(Console& console, const Args& args) {
@@ -95,6 +119,8 @@ void RegisterFrameCommands(Console& console) {
                    [&console](const Args& a) { Close(console, a); });
     console.Define("cmd", "cmd N ID", "send command ID to frame N",
                    [&console](const Args& a) { Command(console, a); });
+    console.Define("move", "move N X Y [W H]", "move (and size) frame N's window on the screen",
+                   [&console](const Args& a) { Move(console, a); });
     console.Define("syscmd", "syscmd N NAME", "give frame N a system command, e.g. close",
                    [&console](const Args& a) { SystemCommand(console, a); });
 }

@@ -7,6 +7,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// The class name of dialogs (Win32's WC_DIALOG is an atom, not this name).
+constexpr char kDialogClass[] = "#32770";
+
+} // namespace
+
 std::string QuotedTitle(HWND hwnd) {
     return "\"" + codepage::ToUtf8(native::GetWindowTextOf(hwnd), native::ActiveCodePage()) + "\"";
 }
@@ -37,7 +44,7 @@ int FrameTracker::Number(HWND frame) const {
 }
 
 void FrameTracker::Created(HWND hwnd) {
-    if (native::GetClassNameOf(hwnd) == WC_DIALOG) {
+    if (native::GetClassNameOf(hwnd) == kDialogClass) {
         dialogs_.push_back(hwnd);
         print_("dialog " + std::to_string(native::DialogTemplateId(hwnd)) + " " +
                QuotedTitle(hwnd));

@@ -133,10 +133,7 @@ void DragRow(Console& console, const Args& args) {
     if (hold) {
         PointOfItem(list, VisibleEdgeItem(list, args[3] == "top"), point);
         SendMouse(list, WM_MOUSEMOVE, keys, point);
-        for (long waited = 0; waited < holdMs; waited += 10) {
-            native::AdvanceClock(static_cast<DWORD>(std::min(10L, holdMs - waited)));
-            AfxPumpPending();
-        }
+        console.LetTimePass(holdMs);
     } else {
         for (long row = from; row != to;) {
             row += to > from ? 1 : -1;

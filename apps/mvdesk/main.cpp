@@ -4,6 +4,10 @@
 
 #include <cstdio>
 #include <cstring>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +23,10 @@ void Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Lines end in a line feed alone, as on every system the transcripts are compared on.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     DesktopSession::Options options;
     std::string script;
     std::vector<std::string> startup;

@@ -68,8 +68,7 @@ void MvInspSearchDialog::DoDataExchange(CDataExchange* dx) {
     for (int row = 0; row < SearchConditions::kSlotRows; ++row) {
         DDX_Check(dx, SlotCheck(row), c.slotChecked[row]);
         DDX_Text(dx, SlotCheck(row) + 1, c.slotName[row]);
-        // A drop-down list takes the text of one of its items, which selects it.
-        DDX_Text(dx, SlotCheck(row) + 2, c.slotType[row]);
+        DDX_CBStringExact(dx, SlotCheck(row) + 2, c.slotType[row]);
         DDX_Text(dx, SlotCheck(row) + 3, c.slotValue[row]);
     }
 }

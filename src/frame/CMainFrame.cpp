@@ -561,6 +561,8 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
         m_wndToolBar.SetButtons(kSearchButtons, std::size(kSearchButtons));
     else
         m_wndToolBar.SetButtons(kInspectorButtons, std::size(kInspectorButtons));
+    if (!m_wndToolBar.LoadBitmap(m_bSearchFrame ? IDR_SEARCHFRAME : IDR_MAINFRAME))
+        return -1;
     int help = m_wndToolBar.CommandToIndex(kContextHelpCommand);
     m_wndToolBar.SetButtonStyle(help, TBBS_CHECKBOX);
 

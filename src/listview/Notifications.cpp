@@ -223,7 +223,7 @@ void RefreshSelectionMark(CInspectrView& view, MvSimplePad* pad) {
 
 } // namespace
 
-void inspectorChangedPaste(MvSimplePad* pad) {
+void WINAPI inspectorChangedPaste(MvSimplePad* pad) {
     if (pad == nullptr || pad->get_real_view() == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
@@ -241,7 +241,7 @@ void inspectorChangedPaste(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedShow(MvSimplePad* pad) {
+void WINAPI inspectorChangedShow(MvSimplePad* pad) {
     if (pad == nullptr || pad->get_view() == nullptr || !pad->get_view()->IsVisible())
         return;
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
@@ -258,7 +258,7 @@ void inspectorChangedShow(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedHide(MvSimplePad* pad) {
+void WINAPI inspectorChangedHide(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
@@ -274,7 +274,7 @@ void inspectorChangedHide(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedSize(MvSimplePad* pad) {
+void WINAPI inspectorChangedSize(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
@@ -285,7 +285,7 @@ void inspectorChangedSize(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedPosition(MvSimplePad* pad) {
+void WINAPI inspectorChangedPosition(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
@@ -297,7 +297,7 @@ void inspectorChangedPosition(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedConnect(MvSimplePad* pad) {
+void WINAPI inspectorChangedConnect(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
@@ -308,7 +308,7 @@ void inspectorChangedConnect(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedSelect(MvSimplePad* pad) {
+void WINAPI inspectorChangedSelect(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
@@ -317,7 +317,7 @@ void inspectorChangedSelect(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedDelete(MvSimplePad* pad) {
+void WINAPI inspectorChangedDelete(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachInSnapshot([pad](CMainFrame& frame, CInspectrView& view) {
@@ -337,7 +337,7 @@ void inspectorChangedDelete(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedOutput(MvSimplePad* pad) {
+void WINAPI inspectorChangedOutput(MvSimplePad* pad) {
     if (pad == nullptr || pad->get_real_view() == nullptr)
         return;
     ForEachRegistered([pad](CInspectrView& view) {
@@ -348,7 +348,7 @@ void inspectorChangedOutput(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedSlotValue(MvSimpleModel* model, int slotIndex) {
+void WINAPI inspectorChangedSlotValue(MvSimpleModel* model, int slotIndex) {
     if (model == nullptr)
         return;
     MvSlot* slot = model->get_slot_at(slotIndex);
@@ -373,7 +373,7 @@ void inspectorChangedSlotValue(MvSimpleModel* model, int slotIndex) {
     });
 }
 
-void inspectorChangedOwnname(MvSimplePad* pad) {
+void WINAPI inspectorChangedOwnname(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachRegistered([pad](CInspectrView& view) {
@@ -398,7 +398,7 @@ void inspectorChangedOwnname(MvSimplePad* pad) {
     });
 }
 
-void inspectorChangedGroup(MvSimplePad* pad) {
+void WINAPI inspectorChangedGroup(MvSimplePad* pad) {
     if (pad == nullptr)
         return;
     ForEachRegistered([pad](CInspectrView& view) {
@@ -419,12 +419,12 @@ namespace {
 void IgnoreChange(MvSimplePad*) {}
 } // namespace
 
-void inspectorChangedLine(MvSimplePad* pad) {
+void WINAPI inspectorChangedLine(MvSimplePad* pad) {
     IgnoreChange(pad);
 }
-void inspectorChangedLower(MvSimplePad* pad) {
+void WINAPI inspectorChangedLower(MvSimplePad* pad) {
     IgnoreChange(pad);
 }
-void inspectorChangedRaise(MvSimplePad* pad) {
+void WINAPI inspectorChangedRaise(MvSimplePad* pad) {
     IgnoreChange(pad);
 }

@@ -27,9 +27,9 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
                   static_cast<void*>(background), static_cast<void*>(icon));
     AfxState& state = AfxGetState();
     auto [it, added] = state.registeredClasses.insert(name);
-    WNDCLASSA existing;
+    WNDCLASSA existing{};
     if (added || !GetClassInfoA(nullptr, name, &existing)) {
-        WNDCLASSA wc;
+        WNDCLASSA wc{};
         wc.style = classStyle;
         wc.lpfnWndProc = AfxWndProc;
         wc.hInstance = AfxGetInstanceHandle();

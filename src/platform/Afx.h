@@ -38,7 +38,7 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr,
                                 HBRUSH background = nullptr, HICON icon = nullptr);
 
 // The framework's window procedure: routes every message to the window's CWnd object.
-LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Offers the message to CWnd::PreTranslateMessage of its window and then of each parent (an
 // owner, for a popup) up the chain; true when one of them took it.

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "CRuntimeClass.h"
+#include "CommCtrl.h"
 #include "WinTypes.h"
 
 #include <type_traits>
 
 class CCmdUI;
-struct NMHDR;
 
 // Something that receives commands. A command is handled when OnCmdMsg says so; an update
 // request (code CN_UPDATE_COMMAND_UI) asks the target to set the state of a menu item or

@@ -2,10 +2,11 @@
 
 #include "Afx.h"
 
-BOOL CControlBar::CreateBar(CWnd* parent, DWORD style, UINT id) {
+BOOL CControlBar::CreateBar(CWnd* parent, DWORD style, UINT id, const char* className,
+                            DWORD controlStyle) {
     barStyle_ = style & 0xFFFF;
     RECT none{0, 0, 0, 0};
-    return Create(AfxRegisterWndClass(0), "", (style & 0xFFFF0000u) | WS_CHILD, none, parent, id);
+    return Create(className, "", (style & 0xFFFF0000u) | WS_CHILD | controlStyle, none, parent, id);
 }
 
 void CControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}

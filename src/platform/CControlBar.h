@@ -14,7 +14,9 @@ public:
     virtual void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler);
 
 protected:
-    BOOL CreateBar(CWnd* parent, DWORD style, UINT id);
+    // The bar's window is of the control class given; the CBRS_ styles in the low word of
+    // `style` stay with the bar, `controlStyle` goes to the control.
+    BOOL CreateBar(CWnd* parent, DWORD style, UINT id, const char* className, DWORD controlStyle);
     // Bars keep the font they are given (WM_SETFONT) and draw with the GUI font before that.
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 

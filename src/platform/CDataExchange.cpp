@@ -39,6 +39,34 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value) {
         ::SetWindowTextA(control, value.c_str());
 }
 
+void DDX_CBStringExact(CDataExchange* dx, int id, std::string& value) {
+    if (dx->Failed())
+        return;
+    HWND control = dx->PrepareCtrl(id);
+    if (control == nullptr)
+        return;
+    if (dx->m_bSaveAndValidate) {
+        value = CWnd::FromHandle(control)->GetWindowText();
+        return;
+    }
+    // Compared here rather than by CB_FINDSTRINGEXACT, which ignores case and finds no empty
+    // item.
+    auto count = static_cast<int>(::SendMessageA(control, CB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        auto length = ::SendMessageA(control, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length < 0 || static_cast<size_t>(length) != value.size())
+            continue;
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        ::SendMessageA(control, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                       reinterpret_cast<LPARAM>(text.data()));
+        if (text.compare(0, value.size(), value) == 0) {
+            ::SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            return;
+        }
+    }
+    ::SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
 void DDX_Check(CDataExchange* dx, int id, int& value) {
     if (dx->Failed())
         return;

@@ -31,6 +31,8 @@ private:
 
 // The text of a control.
 void DDX_Text(CDataExchange* dx, int id, std::string& value);
+// A drop-down list's text; loading selects the item of exactly that text, or none.
+void DDX_CBStringExact(CDataExchange* dx, int id, std::string& value);
 // A check box's state: 0 unchecked, 1 checked, 2 indeterminate.
 void DDX_Check(CDataExchange* dx, int id, int& value);
 // The index of the checked radio button in the group that starts with control `id`; -1 for

@@ -8,7 +8,7 @@ namespace {
 
 // The framework handles every message in the dialog's object; the dialog procedure has
 // nothing left to do.
-INT_PTR AfxDlgProc(HWND, UINT, WPARAM, LPARAM) {
+INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 

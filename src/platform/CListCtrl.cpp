@@ -21,7 +21,7 @@ int CListCtrl::InsertColumn(int column, const LVCOLUMNA* info) {
 }
 
 int CListCtrl::InsertColumn(int column, const char* heading, int format, int width, int subItem) {
-    LVCOLUMNA info;
+    LVCOLUMNA info{};
     info.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
     info.fmt = format;
     info.pszText = const_cast<char*>(heading);
@@ -63,7 +63,7 @@ int CListCtrl::InsertItem(const LVITEMA* item) {
 }
 
 int CListCtrl::InsertItem(int index, const char* text, int image) {
-    LVITEMA item;
+    LVITEMA item{};
     item.mask = LVIF_TEXT | (image >= 0 ? LVIF_IMAGE : 0u);
     item.iItem = index;
     item.pszText = const_cast<char*>(text);
@@ -77,7 +77,7 @@ BOOL CListCtrl::SetItem(const LVITEMA* item) {
 
 BOOL CListCtrl::SetItem(int index, int subItem, UINT mask, const char* text, int image, UINT state,
                         UINT stateMask, LPARAM data) {
-    LVITEMA item;
+    LVITEMA item{};
     item.mask = mask;
     item.iItem = index;
     item.iSubItem = subItem;
@@ -94,7 +94,7 @@ BOOL CListCtrl::GetItem(LVITEMA* item) const {
 }
 
 BOOL CListCtrl::SetItemText(int index, int subItem, const char* text) {
-    LVITEMA item;
+    LVITEMA item{};
     item.iSubItem = subItem;
     item.pszText = const_cast<char*>(text);
     return static_cast<BOOL>(Send(LVM_SETITEMTEXTA, AsWParam(index), AsLParam(&item)));
@@ -104,7 +104,7 @@ std::string CListCtrl::GetItemText(int index, int subItem) const {
     // Doubles the buffer until the text fits with room to spare.
     for (int size = 256;; size *= 2) {
         std::string text(static_cast<std::size_t>(size), '\0');
-        LVITEMA item;
+        LVITEMA item{};
         item.iSubItem = subItem;
         item.pszText = text.data();
         item.cchTextMax = size;
@@ -117,7 +117,7 @@ std::string CListCtrl::GetItemText(int index, int subItem) const {
 }
 
 LPARAM CListCtrl::GetItemData(int index) const {
-    LVITEMA item;
+    LVITEMA item{};
     item.mask = LVIF_PARAM;
     item.iItem = index;
     return GetItem(&item) ? item.lParam : 0;
@@ -128,7 +128,7 @@ BOOL CListCtrl::SetItemData(int index, LPARAM data) {
 }
 
 BOOL CListCtrl::SetItemState(int index, UINT state, UINT mask) {
-    LVITEMA item;
+    LVITEMA item{};
     item.state = state;
     item.stateMask = mask;
     return static_cast<BOOL>(Send(LVM_SETITEMSTATE, AsWParam(index), AsLParam(&item)));
@@ -212,7 +212,7 @@ int CListCtrl::HitTest(LVHITTESTINFO* info) const {
 }
 
 int CListCtrl::HitTest(POINT point, UINT* flags) const {
-    LVHITTESTINFO info;
+    LVHITTESTINFO info{};
     info.pt = point;
     int index = HitTest(&info);
     if (flags != nullptr)

@@ -1,9 +1,11 @@
 #include "CStatusBar.h"
 
 #include "Afx.h"
+#include "CommCtrl.h"
 
 BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
-    return CreateBar(parent, style, id);
+    // The frame lays the bar out; the control neither moves nor sizes itself.
+    return CreateBar(parent, style, id, STATUSCLASSNAME, CCS_NOPARENTALIGN | CCS_NORESIZE);
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
@@ -18,6 +20,7 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
         }
         panes_.push_back(pane);
     }
+    ShowPanes();
     return TRUE;
 }
 
@@ -25,6 +28,7 @@ BOOL CStatusBar::SetPaneText(int index, const char* text, BOOL update) {
     if (index < 0 || index >= GetCount())
         return FALSE;
     panes_[static_cast<size_t>(index)].text = text ? text : "";
+    ShowText(index);
     if (update)
         UpdateWindow();
     return TRUE;
@@ -42,6 +46,7 @@ void CStatusBar::SetPaneInfo(int index, UINT id, UINT style, int width) {
     pane.id = id;
     pane.style = style;
     pane.width = width;
+    ShowPanes();
 }
 
 void CStatusBar::GetPaneInfo(int index, UINT& id, UINT& style, int& width) const {
@@ -54,4 +59,33 @@ void CStatusBar::GetPaneInfo(int index, UINT& id, UINT& style, int& width) const
     id = pane.id;
     style = pane.style;
     width = pane.width;
+}
+
+void CStatusBar::ShowPanes() {
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    int fixed = 0;
+    for (size_t i = 1; i < panes_.size(); ++i)
+        fixed += panes_[i].width;
+    std::vector<int> rightEdges;
+    int edge = client.right - fixed;
+    for (size_t i = 0; i < panes_.size(); ++i) {
+        edge += i == 0 ? 0 : panes_[i].width;
+        rightEdges.push_back(i + 1 == panes_.size() ? -1 : edge);
+    }
+    SendMessage(SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
+    for (int i = 0; i < GetCount(); ++i)
+        ShowText(i);
+}
+
+void CStatusBar::ShowText(int index) {
+    SendMessage(SB_SETTEXTA, static_cast<WPARAM>(index),
+                reinterpret_cast<LPARAM>(panes_[static_cast<size_t>(index)].text.c_str()));
+}
+
+BOOL CStatusBar::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    BOOL handled = CControlBar::OnWndMsg(msg, wParam, lParam, result);
+    if (msg == WM_SIZE)
+        ShowPanes();
+    return handled;
 }

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-// A bar of text panes along the bottom of a frame.
+// A bar of text panes along the bottom of a frame: the first pane takes the width the others
+// leave. The bar keeps the panes and tells its status bar control of every change, which on
+// Windows shows them.
 class CStatusBar : public CControlBar {
 public:
     static constexpr int kHeight = 20;
@@ -20,7 +22,13 @@ public:
     void GetPaneInfo(int index, UINT& id, UINT& style, int& width) const;
     int BarHeight() const override { return kHeight; }
 
+protected:
+    BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
 private:
+    void ShowPanes();
+    void ShowText(int index);
+
     struct Pane {
         UINT id = 0;
         UINT style = 0;

@@ -1,5 +1,6 @@
 #include "CToolBar.h"
 
+#include "Afx.h"
 #include "CCmdUI.h"
 #include "CFrameWnd.h"
 
@@ -46,18 +47,45 @@ private:
 } // namespace
 
 BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
-    return CreateBar(parent, style, id);
+    // The frame lays the bar out; the control neither moves nor sizes itself.
+    DWORD control =
+        TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+    if (!CreateBar(parent, style, id, TOOLBARCLASSNAME, control))
+        return FALSE;
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    return TRUE;
 }
 
 BOOL CToolBar::SetButtons(const UINT* ids, int count) {
     buttons_.clear();
+    std::vector<TBBUTTON> shown;
+    int image = 0;
     for (int i = 0; i < count; ++i) {
-        if (ids[i] == 0)
+        TBBUTTON button{};
+        if (ids[i] == 0) {
             buttons_.push_back({0, TBBS_SEPARATOR, 0});
-        else
+            button.fsStyle = TBSTYLE_SEP;
+        } else {
             buttons_.push_back({ids[i], TBBS_BUTTON, TBSTATE_ENABLED});
+            button.iBitmap = image++;
+            button.idCommand = static_cast<int>(ids[i]);
+            button.fsState = TBSTATE_ENABLED;
+        }
+        shown.push_back(button);
     }
+    SendMessage(TB_ADDBUTTONSA, shown.size(), reinterpret_cast<LPARAM>(shown.data()));
     return TRUE;
+}
+
+BOOL CToolBar::LoadBitmap(UINT id) {
+    int images = 0;
+    for (const Button& button : buttons_)
+        images += (button.style & TBBS_SEPARATOR) ? 0 : 1;
+    TBADDBITMAP bitmap{};
+    bitmap.hInst = AfxGetResourceHandle();
+    bitmap.nID = id;
+    return SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(images),
+                       reinterpret_cast<LPARAM>(&bitmap)) != -1;
 }
 
 UINT CToolBar::GetItemID(int index) const {
@@ -69,8 +97,14 @@ UINT CToolBar::GetButtonStyle(int index) const {
 }
 
 void CToolBar::SetButtonStyle(int index, UINT style) {
-    if (index >= 0 && index < GetCount())
-        buttons_[static_cast<size_t>(index)].style = style;
+    if (index < 0 || index >= GetCount())
+        return;
+    buttons_[static_cast<size_t>(index)].style = style;
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_STYLE | TBIF_BYINDEX;
+    info.fsStyle = static_cast<BYTE>(style);
+    SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
 }
 
 UINT CToolBar::GetButtonState(int index) const {
@@ -78,8 +112,15 @@ UINT CToolBar::GetButtonState(int index) const {
 }
 
 void CToolBar::SetButtonState(int index, UINT state) {
-    if (index >= 0 && index < GetCount() && !(GetButtonStyle(index) & TBBS_SEPARATOR))
+    if (index >= 0 && index < GetCount() && !(GetButtonStyle(index) & TBBS_SEPARATOR)) {
         buttons_[static_cast<size_t>(index)].state = state;
+        ShowState(index);
+    }
+}
+
+void CToolBar::ShowState(int index) {
+    const Button& button = buttons_[static_cast<size_t>(index)];
+    SendMessage(TB_SETSTATE, button.id, MAKELONG(static_cast<WORD>(button.state), 0));
 }
 
 int CToolBar::CommandToIndex(UINT id) const {
@@ -110,6 +151,7 @@ BOOL CToolBar::ClickButton(int index) {
     if (button.style & TBBS_CHECKBOX)
         button.state = (button.state & ~TBSTATE_INDETERMINATE) ^ TBSTATE_CHECKED;
     button.state |= TBSTATE_PRESSED;
+    ShowState(index);
     HWND self = m_hWnd;
     ::SendMessageA(parent, WM_COMMAND, MAKELONG(static_cast<WORD>(button.id), kClicked),
                    reinterpret_cast<LPARAM>(self));

@@ -1,20 +1,15 @@
 #pragma once
 
 #include "CControlBar.h"
+#include "CommCtrl.h"
 
 #include <vector>
 
 enum : UINT { TBBS_BUTTON = 0x00, TBBS_SEPARATOR = 0x01, TBBS_CHECKBOX = 0x02 };
-// The state of a button. It is pressed only while the command of a click runs.
-enum : UINT {
-    TBSTATE_CHECKED = 0x01,
-    TBSTATE_PRESSED = 0x02,
-    TBSTATE_ENABLED = 0x04,
-    TBSTATE_INDETERMINATE = 0x10,
-};
 
 // A row of command buttons; id 0 is a separator. The buttons' state follows the command
-// route of the frame at idle time (AfxIdleUpdate).
+// route of the frame at idle time (AfxIdleUpdate). The bar keeps the buttons and tells its
+// toolbar control of every change, which on Windows shows them.
 class CToolBar : public CControlBar {
 public:
     static constexpr int kHeight = 28;
@@ -22,6 +17,9 @@ public:
     BOOL Create(CWnd* parent, DWORD style, UINT id);
     // Every button starts enabled and unchecked.
     BOOL SetButtons(const UINT* ids, int count);
+    // The buttons' pictures: a bitmap resource of the current resource module, one 16 by 15
+    // image per button that is not a separator, in button order. After SetButtons.
+    BOOL LoadBitmap(UINT id);
     int GetCount() const { return static_cast<int>(buttons_.size()); }
     UINT GetItemID(int index) const;
     UINT GetButtonStyle(int index) const;
@@ -48,6 +46,8 @@ protected:
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    void ShowState(int index);
+
     struct Button {
         UINT id = 0;
         UINT style = TBBS_BUTTON;

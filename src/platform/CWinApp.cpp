@@ -17,5 +17,5 @@ CWinApp::~CWinApp() {
 }
 
 void CWinApp::WinHelp(std::uintptr_t data, UINT command) {
-    WinHelpA(nullptr, m_pszHelpFilePath ? m_pszHelpFilePath : "", command, data);
+    ::WinHelpA(nullptr, m_pszHelpFilePath ? m_pszHelpFilePath : "", command, data);
 }

@@ -27,7 +27,7 @@ public:
 
 } // namespace
 
-LRESULT AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
     if (wnd == nullptr)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -138,7 +138,7 @@ void CWnd::TakeOverCreating(HWND hwnd) {
 
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
                     int x, int y, int width, int height, HWND parent, HMENU menuOrId, void* param) {
-    CREATESTRUCTA create;
+    CREATESTRUCTA create{};
     create.dwExStyle = exStyle;
     create.lpszClass = className;
     create.lpszName = windowName;
@@ -263,7 +263,7 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (superProc_ != nullptr)
         return CallWindowProcA(superProc_, m_hWnd, msg, wParam, lParam);
-    return DefWindowProcA(m_hWnd, msg, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {
@@ -277,7 +277,7 @@ BOOL CWnd::PreTranslateMessage(MSG*) {
 std::string CWnd::GetWindowText() const {
     int length = GetWindowTextLengthA(m_hWnd);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(m_hWnd, text.data(), length + 1);
+    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
     text.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
     return text;
 }
@@ -341,7 +341,7 @@ void CWnd::EndModalLoop(int result) {
     if (continueModal_) {
         continueModal_ = false;
         // The loop may be waiting for input; this wakes it to see that it has ended.
-        PostMessageA(nullptr, WM_NULL, 0, 0);
+        ::PostMessageA(nullptr, WM_NULL, 0, 0);
     }
 }
 

@@ -186,7 +186,7 @@ protected:
     int modalResult_ = 0;
 
 private:
-    friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     // The creation hook: the object being created takes over the new window.
     static void TakeOverCreating(HWND hwnd);
     void Attach(HWND hwnd);

@@ -12,6 +12,10 @@
 //     the label takes the rest of the column.
 // Only the report view is laid out; the other views are laid out as the report view.
 
+#ifdef _WIN32
+#include "win32/Win32Api.h"
+#else
+
 #include "Win.h"
 
 struct HIMAGELIST__;
@@ -312,6 +316,69 @@ struct NMUPDOWN {
     int iDelta = 0;
 };
 
+// Toolbars and status bars. The native window system's bar classes draw nothing and answer
+// none of these messages; the framework's bars keep their state themselves and tell the
+// control, which on Windows is the real one.
+inline constexpr const char TOOLBARCLASSNAMEA[] = "ToolbarWindow32";
+inline constexpr const char* TOOLBARCLASSNAME = TOOLBARCLASSNAMEA;
+inline constexpr const char STATUSCLASSNAMEA[] = "msctls_statusbar32";
+inline constexpr const char* STATUSCLASSNAME = STATUSCLASSNAMEA;
+
+// Styles of the common controls' bars.
+enum : DWORD {
+    CCS_NORESIZE = 0x0004,
+    CCS_NOPARENTALIGN = 0x0008,
+    CCS_NODIVIDER = 0x0040,
+    TBSTYLE_TOOLTIPS = 0x0100,
+    TBSTYLE_FLAT = 0x0800,
+};
+enum : BYTE { TBSTYLE_BUTTON = 0x00, TBSTYLE_SEP = 0x01, TBSTYLE_CHECK = 0x02 };
+// The state of a toolbar button.
+enum : BYTE {
+    TBSTATE_CHECKED = 0x01,
+    TBSTATE_PRESSED = 0x02,
+    TBSTATE_ENABLED = 0x04,
+    TBSTATE_INDETERMINATE = 0x10,
+};
+enum : UINT {
+    TB_SETSTATE = WM_USER + 17,
+    TB_ADDBITMAP = WM_USER + 19,
+    TB_ADDBUTTONSA = WM_USER + 20,
+    TB_BUTTONSTRUCTSIZE = WM_USER + 30,
+    TB_SETBUTTONINFOA = WM_USER + 66,
+    SB_SETTEXTA = WM_USER + 1,
+    SB_SETPARTS = WM_USER + 4,
+};
+enum : DWORD { TBIF_STYLE = 0x00000008, TBIF_BYINDEX = 0x80000000 };
+
+struct TBBUTTON {
+    int iBitmap = 0;
+    int idCommand = 0;
+    BYTE fsState = 0;
+    BYTE fsStyle = 0;
+    BYTE bReserved[2] = {};
+    DWORD_PTR dwData = 0;
+    INT_PTR iString = 0;
+};
+
+struct TBADDBITMAP {
+    HINSTANCE hInst = nullptr;
+    std::uintptr_t nID = 0;
+};
+
+struct TBBUTTONINFOA {
+    UINT cbSize = sizeof(TBBUTTONINFOA);
+    DWORD dwMask = 0;
+    int idCommand = 0;
+    int iImage = 0;
+    BYTE fsState = 0;
+    BYTE fsStyle = 0;
+    WORD cx = 0;
+    DWORD_PTR lParam = 0;
+    char* pszText = nullptr;
+    int cchText = 0;
+};
+
 struct INITCOMMONCONTROLSEX {
     DWORD dwSize = sizeof(INITCOMMONCONTROLSEX);
     DWORD dwICC = 0;
@@ -356,3 +423,5 @@ BOOL ImageList_DragLeave(HWND lock);
 BOOL ImageList_DragMove(int x, int y);
 BOOL ImageList_DragShowNolock(BOOL show);
 BOOL ImageList_SetDragCursorImage(HIMAGELIST drag, int index, int dxHotspot, int dyHotspot);
+
+#endif

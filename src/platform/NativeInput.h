@@ -20,6 +20,9 @@ bool PostMouseInput(HWND hwnd, UINT message, WPARAM keys, POINT point);
 // that is hidden or disabled, or whose parents or top-level window are: false then.
 bool ClickWindow(HWND hwnd, POINT point, MouseButton button = MouseButton::Left,
                  bool doubleClick = false);
+// Whether the mouse reaches the window: it exists, and neither it nor a parent up to its
+// top-level window is hidden or disabled.
+bool ReachedByMouse(HWND hwnd);
 // Characters typed into the window (WM_CHAR; a double-byte character as lead and trail byte);
 // a line feed is the Return key. False when there is no such window.
 bool TypeText(HWND hwnd, const std::string& text);

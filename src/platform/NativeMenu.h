@@ -17,6 +17,12 @@ namespace native {
 using PopupMenuHandler = std::function<UINT(HMENU menu, HWND owner, POINT pt)>;
 void SetPopupMenuHandler(PopupMenuHandler handler);
 
+// WM_INITMENUPOPUP to the owner for every popup nested in the menu, each before the popups
+// inside it, positions read again after each message as a handler may change the menu.
+void InitNestedPopups(HWND owner, HMENU menu);
+// Whether `id` is an enabled command of the menu reached through enabled popups only.
+bool IsChoosable(HMENU menu, UINT id);
+
 // One item of a menu as the user sees it.
 struct MenuItemInfo {
     UINT id = 0;      // 0 for separators and popups

@@ -2,12 +2,14 @@
 
 // What a module's resources look like once loaded: menu, accelerator, dialog, toolbar and
 // image templates in the shape of their Win32 resource formats. Texts are in the code page
-// of the language they were loaded for.
+// of the language they were loaded for. On Windows the constants are the real ones.
 
 #include "WinTypes.h"
 
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
 
 // Menu item flags as a menu template stores them.
 inline constexpr UINT MF_STRING = 0x0000;
@@ -106,6 +108,14 @@ inline constexpr const char* WC_LISTBOX = "LISTBOX";
 inline constexpr const char* WC_COMBOBOX = "COMBOBOX";
 inline constexpr const char* UPDOWN_CLASS = "msctls_updown32";
 
+struct ACCEL {
+    BYTE fVirt = 0;
+    WORD key = 0;
+    WORD cmd = 0;
+};
+
+#endif
+
 // One item of a menu: a command, a separator, or a popup with its own items.
 struct MenuItemTemplate {
     UINT id = 0; // 0 for separators and popups
@@ -121,12 +131,6 @@ struct MenuItemTemplate {
 struct MenuTemplate {
     UINT id = 0;
     std::vector<MenuItemTemplate> items;
-};
-
-struct ACCEL {
-    BYTE fVirt = 0;
-    WORD key = 0;
-    WORD cmd = 0;
 };
 
 struct AcceleratorTable {

@@ -3,6 +3,10 @@
 // The window system's functions, with the names, arguments and results of their Win32
 // counterparts. Everything runs on one thread.
 
+#ifdef _WIN32
+#include "win32/Win32Api.h"
+#else
+
 #include "WinTypes.h"
 
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
@@ -36,6 +40,7 @@ struct CREATESTRUCTA {
 };
 
 struct MSGBOXPARAMSA {
+    UINT cbSize = sizeof(MSGBOXPARAMSA);
     HWND hwndOwner = nullptr;
     HINSTANCE hInstance = nullptr;
     const char* lpszText = nullptr;
@@ -177,3 +182,5 @@ HMODULE GetModuleHandleA(const char* name);
 // Resources of a module, looked up by the module's handle.
 int LoadStringA(HINSTANCE instance, UINT id, char* buffer, int bufferSize);
 HICON LoadIconA(HINSTANCE instance, UINT id);
+
+#endif

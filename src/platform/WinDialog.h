@@ -13,6 +13,10 @@
 #include "ResourceTypes.h"
 #include "Win.h"
 
+#ifdef _WIN32
+#include "win32/Win32Dialogs.h"
+#else
+
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 
 // Offsets of a dialog's long values for Get/SetWindowLongPtrA.
@@ -191,3 +195,5 @@ BOOL CheckDlgButton(HWND dialog, int id, UINT check);
 UINT IsDlgButtonChecked(HWND dialog, int id);
 // Checks `check` and unchecks every other button with an id from `first` to `last`.
 BOOL CheckRadioButton(HWND dialog, int first, int last, int check);
+
+#endif

@@ -2,6 +2,10 @@
 
 // The keyboard state as Win32 reports it.
 
+#ifdef _WIN32
+#include "win32/Win32Api.h"
+#else
+
 #include "WinTypes.h"
 
 inline constexpr WORD VK_SHIFT = 0x10;
@@ -11,3 +15,5 @@ inline constexpr WORD VK_MENU = 0x12; // Alt
 // Negative (high bit set) while the key is down, as of the keyboard message last taken from
 // the queue. Only Shift, Ctrl and Alt are tracked.
 short GetKeyState(int virtualKey);
+
+#endif

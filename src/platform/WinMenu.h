@@ -3,6 +3,11 @@
 // Menus, popup menus and accelerator tables, with the names, arguments and results of their
 // Win32 counterparts. Menu texts are in the active code page.
 
+#ifdef _WIN32
+#include "ResourceTypes.h"
+#include "win32/Win32Api.h"
+#else
+
 #include "ResourceTypes.h"
 #include "Win.h"
 
@@ -80,3 +85,5 @@ BOOL DestroyAcceleratorTable(HACCEL table);
 // while that item is disabled, the window is disabled or minimised, or the mouse is captured.
 // Nonzero whenever a key matched, sent or not.
 int TranslateAcceleratorA(HWND hwnd, HACCEL table, MSG* msg);
+
+#endif

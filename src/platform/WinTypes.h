@@ -1,7 +1,11 @@
 #pragma once
 
-// The basic types and constants of the window system, in the shape of the Win32 API so
-// that a Win32 backend can stand under the same code later.
+// The basic types and constants of the window system, in the shape of the Win32 API; on
+// Windows they are the real ones.
+
+#ifdef _WIN32
+#include "win32/Win32Api.h"
+#else
 
 #include <cstdint>
 
@@ -23,6 +27,10 @@ using HANDLE = void*;
 #define TRUE 1
 #define FALSE 0
 #endif
+
+// The calling convention of procedures the window system calls; its own on Windows.
+#define CALLBACK
+#define WINAPI
 
 #define MV_DECLARE_HANDLE(name)                                                                    \
     struct name##__;                                                                               \
@@ -288,3 +296,5 @@ struct TEXTMETRICA {
 
 // Image loading.
 enum : UINT { IMAGE_BITMAP = 0, IMAGE_ICON = 1 };
+
+#endif

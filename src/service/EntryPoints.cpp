@@ -61,7 +61,7 @@ int CommonControlsLevel() {
 
 } // namespace
 
-void initInspector() {
+void WINAPI initInspector() {
     ModuleState& state = inspModuleState();
     state.registry.Clear();
     state.cascadeCounter = 0;
@@ -69,7 +69,7 @@ void initInspector() {
     state.systemHelpPath.clear();
 }
 
-int openInspector(HWND window, MvSimplePad* pad) {
+int WINAPI openInspector(HWND window, MvSimplePad* pad) {
     HWND topLevel = window;
     while (topLevel != nullptr && GetParent(topLevel) != nullptr)
         topLevel = GetParent(topLevel);
@@ -112,7 +112,7 @@ int openInspector(HWND window, MvSimplePad* pad) {
     return 1;
 }
 
-void AlldeleteInspector() {
+void WINAPI AlldeleteInspector() {
     ModuleState& state = inspModuleState();
     for (CMainFrame* frame : state.registry.Snapshot()) {
         if (frame->m_pInspView == nullptr)
@@ -143,22 +143,22 @@ void EnableInspectors(BOOL enable) {
 
 } // namespace
 
-void ActivateInspector() {
+void WINAPI ActivateInspector() {
     EnableInspectors(TRUE);
 }
 
-void DeactivateInspector() {
+void WINAPI DeactivateInspector() {
     EnableInspectors(FALSE);
 }
 
-void inspectorUpdateWindow() {
+void WINAPI inspectorUpdateWindow() {
     ForEachRegistered([](CMainFrame& frame) { frame.UpdateWindow(); });
 }
 
-int inspectorGetInspectorCount() {
+int WINAPI inspectorGetInspectorCount() {
     return inspModuleState().registry.Count();
 }
 
-CMainFrame* inspectorGetInspector(int index) {
+CMainFrame* WINAPI inspectorGetInspector(int index) {
     return inspModuleState().registry.At(index);
 }

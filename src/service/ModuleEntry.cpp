@@ -2,25 +2,13 @@
 
 #include "ModuleState.h"
 #include "platform/CDynLinkLibrary.h"
-// The loader's part: a native module registers its resources itself.
-#include "platform/NativeBackend.h"
-#include "resources/InspResources.h"
 
-bool inspModuleAttach() {
+bool inspModuleAttach(HINSTANCE moduleHandle) {
     ModuleState& state = inspModuleState();
     state.dynLinkLibrary.reset();
-    state.moduleHandle = native::RegisterModule("mvkinsp", &inspResources());
+    state.moduleHandle = moduleHandle;
     if (!AfxInitExtensionModule(state.extension, state.moduleHandle))
         return false;
     state.dynLinkLibrary = std::make_unique<CDynLinkLibrary>(state.extension);
     return true;
 }
-
-namespace {
-
-// The module stays loaded until the process ends; its state goes with the process.
-__attribute__((constructor)) void OnLibraryLoad() {
-    inspModuleAttach();
-}
-
-} // namespace

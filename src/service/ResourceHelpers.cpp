@@ -32,7 +32,8 @@ HICON inspLoadIcon(UINT id) {
 
 int inspShowMessage(HWND owner, UINT id, const std::string& text, const std::string& caption,
                     UINT style) {
-    MSGBOXPARAMSA params;
+    MSGBOXPARAMSA params{};
+    params.cbSize = sizeof params;
     params.hwndOwner = owner;
     params.hInstance = inspModuleState().moduleHandle;
     params.lpszText = text.c_str();

@@ -2,7 +2,6 @@
 #include "Desktop.h"
 #include "DesktopPad.h"
 #include "RecordingModule.h"
-#include "host/CRegistryKey.h"
 #include "host/MvPadList.h"
 #include "platform/Afx.h"
 #include "platform/CWinApp.h"
@@ -180,70 +179,12 @@ TEST_F(DesktopHostTest, TheConnectorRefusesPadsMarkedSoAndMissingPads) {
 }
 
 TEST_F(DesktopHostTest, LeadBytesFollowTheActiveCodePage) {
-    const char japanese[] = "\x83\x7B\xB6"
-                            "A\xE0";
-    struct LeadCase {
-        Language language;
-        int offset;
-        int expected;
-    };
-    const LeadCase cases[] = {
-        {Language::Japanese, 0, 1}, {Language::Japanese, 2, 0}, {Language::Japanese, 3, 0},
-        {Language::Japanese, 4, 1}, {Language::English, 0, 0},  {Language::English, 4, 0},
-    };
-    for (const LeadCase& lead : cases) {
-        SCOPED_TRACE(lead.offset);
-        native::SetLanguage(lead.language);
-        EXPECT_EQ(MwIsMbyteLead(japanese + lead.offset), lead.expected);
-    }
-}
-
-TEST_F(DesktopHostTest, HelpDirectoryAndHelpCallsAreKept) {
-    EXPECT_EQ(MwGetEnvironment("Mosvane", "SysHelpPath"), nullptr);
-    host->SetHelpDirectory("/usr/share/mosvane/help");
-    EXPECT_STREQ(MwGetEnvironment("Mosvane", "SysHelpPath"), "/usr/share/mosvane/help");
-    EXPECT_EQ(MwGetEnvironment("Mosvane", "Other"), nullptr);
-
-    WinHelpA(host->MainWindow().m_hWnd, "/help/mvkinsp.hlp", HELP_CONTEXTPOPUP, 42);
-    MwPopupOnlineHelp("/help/mvkinsp.hlp", "");
-    AfxGetApp()->WinHelp(0, HELP_FINDER);
-    const std::vector<HelpCall>& log = host->HelpLog();
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[0].file, "/help/mvkinsp.hlp");
-    EXPECT_EQ(log[0].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
-    EXPECT_EQ(log[0].data, 42u);
-    EXPECT_TRUE(log[1].popup);
-    EXPECT_EQ(log[1].command, static_cast<UINT>(HELP_PARTIALKEY));
-    EXPECT_EQ(log[2].command, static_cast<UINT>(HELP_FINDER));
-    EXPECT_EQ(log[2].file, "/usr/share/mosvane/help\\mvdesk.hlp");
-}
-
-TEST_F(DesktopHostTest, TheRegistryModuleReachesTheStore) {
-    const char* path = "Software\\Korvell\\Mosvane\\4.1\\InspEnv\\";
-    CRegistryKey key;
-    ASSERT_EQ(key.Open(HKEY_CURRENT_USER, path), 0) << "a missing key is created";
-    std::string text;
-    EXPECT_NE(key.Read("InspArg", text), 0);
-    EXPECT_EQ(key.Write("InspArg", "0,-1;2,80"), 0);
-    key.Close();
-
-    CRegistryKey again;
-    ASSERT_EQ(again.Open(HKEY_CURRENT_USER, path), 0);
-    ASSERT_EQ(again.Read("InspArg", text), 0);
-    EXPECT_EQ(text, "0,-1;2,80");
-    EXPECT_TRUE(std::filesystem::exists(registryPath));
-}
-
-TEST_F(DesktopHostTest, ToolHelpPastesGoToTheDesktop) {
-    DesktopPad* spare = desktop.AddPad(nullptr, "Spare", 500, 500, 50, 50);
-    recorder.Clear();
-    EXPECT_EQ(MvToolHelp::insert(stage, spare, 0, 30, 40, 60, 70), 1);
-    EXPECT_EQ(spare->Parent(), stage);
-    EXPECT_EQ(spare->RelX(), 20);
-    EXPECT_EQ(MvToolHelp::replace(ok, spare, nullptr, 0), 1);
-    EXPECT_TRUE(ok->isDeleteHide());
-    EXPECT_EQ(spare->Width(), 80);
-    EXPECT_EQ(recorder.Entries().back(), "Delete");
+    native::SetLanguage(Language::Japanese);
+    EXPECT_EQ(MwIsMbyteLead("\x83\x7B"), 1);
+    EXPECT_EQ(MwIsMbyteLead("\xB6"), 0) << "half-width katakana";
+    native::SetLanguage(Language::English);
+    EXPECT_EQ(MwIsMbyteLead("\x83\x7B"), 0);
+    EXPECT_EQ(MwIsMbyteLead(nullptr), 0);
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 
 #include <climits>
 #include <functional>
-#include <tuple>
 
 namespace {
 
@@ -94,17 +93,6 @@ TEST_F(FrameTest, LongOwnNamesAreCutInTheTitle) {
     EXPECT_EQ(title.substr(0, 67), std::string(66, 'a') + " ");
 }
 
-TEST_F(FrameTest, ClosingStoresTheColumnsAndDestroysTheFrame) {
-    CMainFrame* frame = Open(stage);
-    HWND hwnd = frame->m_hWnd;
-    SendMessageA(hwnd, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(inspectorGetInspectorCount(), 0);
-    std::string stored;
-    host->Registry().Read("Software\\Korvell\\Mosvane\\4.1\\InspEnv\\", "InspArg", stored);
-    EXPECT_EQ(stored.substr(0, 4), "5,0,");
-}
-
 TEST_F(FrameTest, StoredWidthsNeverRefuseAnInspectorAndTheFrameStaysOnTheScreen) {
     const int usual[] = {100, 148, 94};
     const int huge[] = {INT_MAX, INT_MAX, INT_MAX};
@@ -131,41 +119,12 @@ TEST_F(FrameTest, TheCountPaneHoldsEightOfTheToolbarFontsWidestCharacters) {
     }
 }
 
-TEST_F(FrameTest, HelpModeShowsTheTopicOfAMenuCommandInsteadOfRunningIt) {
-    host->SetHelpDirectory("C:\\Help");
-    CMainFrame* frame = Open(stage);
-    InHelpMode(frame, [frame]() {
-        EXPECT_EQ(native::ChooseMenuPath(frame->m_hWnd, {"Tools", "Option", "Nested Label"}),
-                  native::MenuChoice::Chosen);
-    });
-    EXPECT_EQ(View(frame).nestedLabels, 0);
-    ASSERT_FALSE(host->HelpLog().empty());
-    EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvkinsp.hlp");
-    EXPECT_EQ(host->HelpLog().back().data, 0x10000u + ID_OPTION_NESTED_LABEL);
-    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_CONTEXTPOPUP));
-    EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_OPTION_NESTED_LABEL, 0);
-    EXPECT_EQ(View(frame).nestedLabels, 1);
-}
-
 TEST_F(FrameTest, ClosingInHelpModeLeavesItFirstAndClosesAfterwards) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
     HWND hwnd = frame->m_hWnd;
     InHelpMode(frame, [hwnd]() { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(hwnd));
-}
-
-TEST_F(FrameTest, F1OpensTheSystemHelpTopicsAndUsingHelpTheHelpOnHelp) {
-    host->SetHelpDirectory("C:\\Help");
-    CMainFrame* frame = Open(stage);
-    native::PressKey(View(frame).m_hWnd, VK_F1, false, false, false);
-    AfxPumpPending();
-    ASSERT_FALSE(host->HelpLog().empty());
-    EXPECT_EQ(host->HelpLog().back().file, "C:\\Help\\mvhelp.hlp");
-    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_FINDER));
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_USING, 0);
-    EXPECT_EQ(host->HelpLog().back().command, static_cast<UINT>(HELP_HELPONHELP));
 }
 
 TEST_F(FrameTest, HelpModeChecksItsButtonWhileActiveOrWhenItCannotStart) {
@@ -201,30 +160,7 @@ TEST_F(FrameTest, DeactivationLeavesHelpModeAtOnce) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(FrameTest, KeysInHelpModeGoThroughTheAccelerators) {
-    host->SetHelpDirectory("C:\\Help");
-    CMainFrame* frame = Open(stage);
-    // Alt+Enter shows the topic of Pad Properties, F1 the help topics, Escape nothing.
-    for (auto [key, alt, help] : {std::tuple{VK_RETURN, true, "C:\\Help\\mvkinsp.hlp 8 98237"},
-                                  std::tuple{VK_F1, false, "C:\\Help\\mvhelp.hlp 11 0"},
-                                  std::tuple{VK_ESCAPE, false, ""}}) {
-        size_t calls = host->HelpLog().size();
-        EXPECT_EQ(
-            InHelpMode(frame,
-                       [&]() { native::PressKey(View(frame).m_hWnd, key, false, false, alt); }),
-            1);
-        EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
-        std::string shown;
-        for (size_t i = calls; i < host->HelpLog().size(); ++i) {
-            const HelpCall& call = host->HelpLog()[i];
-            shown +=
-                call.file + " " + std::to_string(call.command) + " " + std::to_string(call.data);
-        }
-        EXPECT_EQ(shown, help);
-    }
-}
-
-TEST_F(FrameTest, AClickInHelpModePicksTheTopicOfTheWindowUnderIt) {
+TEST_F(FrameTest, AKeyOrClickInHelpModeShowsItsTopicAndEndsTheMode) {
     host->SetHelpDirectory("C:\\Help");
     CMainFrame* frame = Open(stage);
     HWND list = View(frame).m_hWnd;
@@ -233,44 +169,48 @@ TEST_F(FrameTest, AClickInHelpModePicksTheTopicOfTheWindowUnderIt) {
     View(frame).List().GetItemRect(1, &row, LVIR_LABEL);
     RECT update{};
     frame->m_wndToolBar.GetItemRect(frame->m_wndToolBar.CommandToIndex(ID_OPTION_UPDATE), &update);
-    // The table has no topic of its own: its control id gives one. A toolbar button gives its
-    // command's, disabled or not. Outside the frame, none.
-    struct Case {
-        HWND hwnd;
-        POINT point;
-        DWORD topic;
-    } cases[] = {{list, {row.left + 2, row.top + 2}, 0x50000 + 0xE900},
-                 {bar, {update.left + 2, update.top + 2}, 0x10000 + ID_OPTION_UPDATE},
-                 {list, {-2000, 5}, 0}};
-    for (const Case& c : cases) {
+    auto key = [list](WORD key, bool alt) {
+        return [=] { native::PressKey(list, key, false, false, alt); };
+    };
+    auto click = [](HWND hwnd, POINT point) {
+        return [=] {
+            native::PostMouseInput(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point);
+            native::PostMouseInput(hwnd, WM_LBUTTONUP, 0, point);
+        };
+    };
+    // Keys go through the accelerators: Alt+Enter shows the topic of Pad Properties, F1 the
+    // help topics, Escape nothing. The table has no topic of its own: its control id gives
+    // one. A toolbar button gives its command's, disabled or not. Outside the frame, none.
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {key(VK_RETURN, true), "C:\\Help\\mvkinsp.hlp 8 98237"},
+        {key(VK_F1, false), "C:\\Help\\mvhelp.hlp 11 0"},
+        {key(VK_ESCAPE, false), ""},
+        {click(list, {row.left + 2, row.top + 2}),
+         "C:\\Help\\mvkinsp.hlp 8 " + std::to_string(0x50000 + 0xE900)},
+        {click(bar, {update.left + 2, update.top + 2}),
+         "C:\\Help\\mvkinsp.hlp 8 " + std::to_string(0x10000 + ID_OPTION_UPDATE)},
+        {click(list, {-2000, 5}), ""},
+    };
+    for (const auto& [input, help] : cases) {
         size_t calls = host->HelpLog().size();
-        InHelpMode(frame, [&]() {
-            native::PostMouseInput(c.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, c.point);
-            native::PostMouseInput(c.hwnd, WM_LBUTTONUP, 0, c.point);
-        });
+        EXPECT_EQ(InHelpMode(frame, input), 1);
         EXPECT_EQ(frame->helpMode.state(), ContextHelpMode::Off);
         EXPECT_EQ(View(frame).List().GetSelectedCount(), 0u);
-        ASSERT_EQ(host->HelpLog().size(), calls + (c.topic != 0 ? 1 : 0));
-        if (c.topic != 0) {
-            EXPECT_EQ(host->HelpLog().back().data, c.topic);
+        std::string shown;
+        for (size_t i = calls; i < host->HelpLog().size(); ++i) {
+            const HelpCall& call = host->HelpLog()[i];
+            shown +=
+                call.file + " " + std::to_string(call.command) + " " + std::to_string(call.data);
         }
+        EXPECT_EQ(shown, help);
     }
     // Outside help mode the same click on an enabled button runs its command.
     RECT autoUpdate{};
     frame->m_wndToolBar.GetItemRect(frame->m_wndToolBar.CommandToIndex(ID_OPTION_AUTO_UPDATE),
                                     &autoUpdate);
-    native::PostMouseInput(bar, WM_LBUTTONDOWN, MK_LBUTTON,
-                           {autoUpdate.left + 2, autoUpdate.top + 2});
-    native::PostMouseInput(bar, WM_LBUTTONUP, 0, {autoUpdate.left + 2, autoUpdate.top + 2});
+    click(bar, {autoUpdate.left + 2, autoUpdate.top + 2})();
     AfxPumpPending();
     EXPECT_EQ(View(frame).autoUpdate, 0);
-}
-
-TEST_F(FrameTest, NoHelpDirectoryMeansNoHelp) {
-    CMainFrame* frame = Open(stage);
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_TOPICS, 0);
-    SendMessageA(frame->m_hWnd, WM_COMMAND, ID_HELP_KEYWORD, 0);
-    EXPECT_TRUE(host->HelpLog().empty());
 }
 
 TEST_F(FrameTest, TheWindowMenuListsNineToolsAndDoublesAmpersands) {

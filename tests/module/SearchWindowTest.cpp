@@ -120,32 +120,6 @@ TEST_F(SearchWindowTest, SelectionIsMirroredBothWaysOnce) {
     EXPECT_EQ(Selected(results), std::vector<int>{0});
 }
 
-TEST_F(SearchWindowTest, HitsGoWithTheirPadsAndTheWindowWithTheLast) {
-    desktop.AddPad(stage, "Caption", 0, 0, 10, 10);
-    CMainFrame* source = Open();
-    CMainFrame* results = Search(source, "a");
-    HWND window = results->m_hWnd;
-    Click(results, 3);
-    desktop.DeletePad(panel);
-    EXPECT_EQ(Labels(results), (Strings{"Stage", "Stage\\Caption"})) << "Panel's subtree goes";
-    EXPECT_EQ(Selected(results), std::vector<int>{1}) << "the others keep their selection";
-    EXPECT_EQ(results->m_wndStatusBar.GetPaneText(1), "1/2");
-    desktop.DeletePad(stage);
-    native::PumpPending();
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(inspectorGetInspector(0), source);
-
-    DesktopPad* box = desktop.AddPad(nullptr, "Box", 0, 0, 50, 50);
-    desktop.AddPad(box, "Lid", 0, 0, 50, 5);
-    source = Open(box);
-    HWND sourceWindow = source->m_hWnd;
-    window = Search(source, "Lid")->m_hWnd;
-    desktop.DeletePad(box);
-    native::PumpPending();
-    EXPECT_FALSE(IsWindow(window)) << "the top pad's deletion closes both";
-    EXPECT_FALSE(IsWindow(sourceWindow));
-}
-
 TEST_F(SearchWindowTest, WithAutoUpdateOffADeletedHitStaysInertUntilUpdate) {
     CMainFrame* source = Open(stage);
     CMainFrame* results = Search(source, "n");

@@ -261,12 +261,11 @@ TEST_F(CommandRoutingTest, MenuItemsTakeTheStateOfTheirUpdateRoute) {
     EXPECT_EQ(native::ChooseMenuPath(frame->m_hWnd, {"Edit", "More", "Document only"}),
               native::MenuChoice::Chosen);
     EXPECT_EQ(calls, std::vector<std::string>{"document"});
-}
 
-TEST_F(CommandRoutingTest, WithoutAutoEnableItemsWithoutHandlersKeepTheirState) {
-    RoutedFrame* frame = CreateFrame(false);
-    ASSERT_NE(frame, nullptr);
-    std::vector<std::string> states = States(native::ReadMenuBar(frame->m_hWnd)[0].children);
+    // Without auto-enabling, items without handlers keep their state.
+    RoutedFrame* manual = CreateFrame(false);
+    ASSERT_NE(manual, nullptr);
+    std::vector<std::string> states = States(native::ReadMenuBar(manual->m_hWnd)[0].children);
     EXPECT_EQ(states[1], "No handler");
     EXPECT_EQ(states[4], "Checks only *");
 }

@@ -10,7 +10,6 @@
 
 using namespace native_test;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 namespace {
 
@@ -19,7 +18,7 @@ protected:
     static HICON Icon(std::uintptr_t value) { return reinterpret_cast<HICON>(value); }
 };
 
-TEST_F(ImageListTest, IconsAreAppendedReplacedAndRemovedByIndex) {
+TEST_F(ImageListTest, IconsAreAppendedReplacedAndRemovedByIndexUntilTheListIsDestroyed) {
     EXPECT_EQ(ImageList_Create(0, 16, ILC_MASK, 1, 1), nullptr);
     HIMAGELIST list = ImageList_Create(16, 12, ILC_MASK | ILC_COLOR8, 1, 1);
     ASSERT_NE(list, nullptr);
@@ -39,14 +38,10 @@ TEST_F(ImageListTest, IconsAreAppendedReplacedAndRemovedByIndex) {
     EXPECT_FALSE(ImageList_Remove(list, 1));
     EXPECT_TRUE(ImageList_Remove(list, -1));
     EXPECT_EQ(ImageList_GetImageCount(list), 0);
-}
 
-TEST_F(ImageListTest, ADestroyedListIsGoneForGood) {
-    HIMAGELIST list = ImageList_Create(16, 16, ILC_MASK, 1, 1);
-    ImageList_AddIcon(list, Icon(1));
     EXPECT_EQ(native::LiveImageLists(), 1);
     EXPECT_TRUE(ImageList_Destroy(list));
-    EXPECT_FALSE(ImageList_Destroy(list));
+    EXPECT_FALSE(ImageList_Destroy(list)) << "a destroyed list is gone for good";
     EXPECT_EQ(native::LiveImageLists(), 0);
     EXPECT_EQ(ImageList_AddIcon(list, Icon(1)), -1);
     EXPECT_FALSE(ImageList_BeginDrag(list, 0, 0, 0));
@@ -103,16 +98,6 @@ TEST_F(ImageListTest, DragStateFollowsTheDragCalls) {
     EXPECT_THAT(calls, ElementsAre(DragCall::BeginDrag, DragCall::DragEnter, DragCall::DragMove,
                                    DragCall::DragLeave, DragCall::EndDrag));
     EXPECT_EQ(drag.calls[1].window, window);
-}
-
-TEST_F(ImageListTest, ResetForgetsListsAndTheDrag) {
-    HIMAGELIST image = ImageList_Create(16, 16, ILC_MASK, 1, 1);
-    ImageList_AddIcon(image, Icon(1));
-    ImageList_BeginDrag(image, 0, 0, 0);
-    native::Reset();
-    EXPECT_EQ(native::LiveImageLists(), 0);
-    EXPECT_EQ(native::GetImageListDrag().image, nullptr);
-    EXPECT_THAT(native::GetImageListDrag().calls, IsEmpty());
 }
 
 } // namespace

@@ -21,20 +21,9 @@ TEST_F(PlatformMessageLoopTest, SentMessagesOvertakePostedOnesWhichKeepTheirOrde
     EXPECT_EQ(native::PendingMessages(), 0);
 }
 
-TEST_F(PlatformMessageLoopTest, GetMessageGivesUpWithoutInput) {
+TEST_F(PlatformMessageLoopTest, WaiterFeedsInputUntilSomethingArrivesOrItGivesUp) {
     MSG msg;
-    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1);
-
-    int calls = 0;
-    native::SetInputWaiter([&] {
-        ++calls;
-        return false;
-    });
-    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1);
-    EXPECT_EQ(calls, 1);
-}
-
-TEST_F(PlatformMessageLoopTest, WaiterFeedsInputUntilSomethingArrives) {
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1) << "no waiter";
     HWND hwnd = TopLevel();
     int calls = 0;
     native::SetInputWaiter([&] {
@@ -43,7 +32,6 @@ TEST_F(PlatformMessageLoopTest, WaiterFeedsInputUntilSomethingArrives) {
         }
         return true;
     });
-    MSG msg;
     ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), 1);
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(msg.message, WM_USER);
@@ -55,6 +43,10 @@ TEST_F(PlatformMessageLoopTest, WaiterFeedsInputUntilSomethingArrives) {
     });
     EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), 1) << "input fed with the last word still counts";
     EXPECT_EQ(msg.message, WM_USER + 1);
+    calls = 0;
+    native::SetInputWaiter([&] { return ++calls, false; });
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1);
+    EXPECT_EQ(calls, 1);
 }
 
 TEST_F(PlatformMessageLoopTest, QuitComesAfterPostedMessagesWhateverTheFilter) {

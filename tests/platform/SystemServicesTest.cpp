@@ -1,5 +1,8 @@
 #include "NativeTestSupport.h"
 
+#include "platform/CommCtrl.h"
+#include "platform/NativeCommCtrl.h"
+
 #include <gmock/gmock.h>
 
 #include <cstring>
@@ -140,7 +143,7 @@ TEST_F(PlatformSystemTest, DeviceContextsMeasureTheSelectedFont) {
     EXPECT_FALSE(GetTextMetricsA(dc, &metrics));
 }
 
-TEST_F(PlatformSystemTest, ResetPutsSettingsBackAndDestroysWindows) {
+TEST_F(PlatformSystemTest, ResetPutsSettingsBackAndDestroysWindowsAndImageLists) {
     native::Metrics metrics;
     metrics.screenWidth = 640;
     metrics.workArea = RECT{0, 0, 640, 400};
@@ -151,6 +154,9 @@ TEST_F(PlatformSystemTest, ResetPutsSettingsBackAndDestroysWindows) {
     native::AdjustWaitCursor(2);
     HWND hwnd = TopLevel();
     PostMessageA(hwnd, WM_USER, 0, 0);
+    HIMAGELIST image = ImageList_Create(16, 16, ILC_MASK, 1, 1);
+    ImageList_AddIcon(image, reinterpret_cast<HICON>(std::uintptr_t{1}));
+    ImageList_BeginDrag(image, 0, 0, 0);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(1, 2, 3));
     received.clear();
@@ -169,6 +175,9 @@ TEST_F(PlatformSystemTest, ResetPutsSettingsBackAndDestroysWindows) {
     EXPECT_EQ(native::GetLanguage(), Language::English);
     EXPECT_EQ(native::Now(), 0u);
     EXPECT_EQ(native::WaitCursorDepth(), 0);
+    EXPECT_EQ(native::LiveImageLists(), 0);
+    EXPECT_EQ(native::GetImageListDrag().image, nullptr);
+    EXPECT_TRUE(native::GetImageListDrag().calls.empty());
     WNDCLASSA wc;
     EXPECT_FALSE(GetClassInfoA(nullptr, recorderClass, &wc));
 }

@@ -2,8 +2,6 @@
 
 #include <gmock/gmock.h>
 
-#include <string>
-
 using namespace native_test;
 using ::testing::ElementsAre;
 
@@ -174,27 +172,6 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndAreNeverReused) {
     RegisterRecorder();
     HWND next = TopLevel();
     EXPECT_GT(reinterpret_cast<std::uintptr_t>(next), reinterpret_cast<std::uintptr_t>(hwnd));
-}
-
-LRESULT UpperCaseProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_SETTEXT) {
-        std::string text(reinterpret_cast<const char*>(lParam));
-        for (char& c : text) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-        return RecordingProc(hwnd, msg, wParam, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-    return RecordingProc(hwnd, msg, wParam, lParam);
-}
-
-TEST_F(PlatformLifecycleTest, SubclassedProcedureSeesTextMessages) {
-    HWND hwnd = TopLevel();
-    auto previous = SetWindowLongPtrA(hwnd, -4, reinterpret_cast<std::intptr_t>(UpperCaseProc));
-    EXPECT_EQ(previous, reinterpret_cast<std::intptr_t>(RecordingProc));
-    SetWindowTextA(hwnd, "abc");
-    char buffer[8];
-    EXPECT_EQ(GetWindowTextA(hwnd, buffer, sizeof buffer), 3);
-    EXPECT_STREQ(buffer, "ABC");
 }
 
 TEST_F(PlatformLifecycleTest, WindowLongsReflectState) {

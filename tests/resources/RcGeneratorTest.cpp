@@ -15,15 +15,12 @@
 namespace {
 
 // Reads a resource-script string literal back, the way the resource compiler does.
-std::string Unquote(const std::string& literal, int codePage) {
+std::string Unquote(const std::string& literal) {
     std::string text;
     for (size_t i = 1; i + 1 < literal.size(); ++i) {
-        auto c = static_cast<unsigned char>(literal[i]);
-        if (codePage == 932 && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC))) {
-            text += literal.substr(i++, 2);
-        } else if (c == '"') {
+        if (literal[i] == '"') {
             text += literal[++i];
-        } else if (c == '\\') {
+        } else if (literal[i] == '\\') {
             char e = literal[++i];
             text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
         } else {
@@ -54,37 +51,30 @@ COLORREF PixelOf(const std::string& bytes, size_t palette, size_t plane, int wid
 
 class RcGeneratorTest : public ResourceTest {
 protected:
-    std::string Script(Language language) {
-        return RcScriptWriter(inspResources(), language).Script(InspectorContents(), "images");
+    std::string Block(Language language) {
+        return RcScriptWriter(inspResources(), language).Block(InspectorContents(), "images");
     }
 };
 
 TEST_F(RcGeneratorTest, QuotingEscapesWhatTheCompilerWouldRead) {
-    struct Case {
-        std::string text;
-        int codePage;
-        std::string quoted;
+    const std::pair<std::string, std::string> cases[] = {
+        {"Pad P&roperties", "\"Pad P&roperties\""},
+        {"The \"From\" pad", "\"The \"\"From\"\" pad\""},
+        {"a\\b", "\"a\\\\b\""},
+        {"line\nnext", "\"line\\nnext\""},
+        // In Shift-JIS the second byte of 表 is a backslash; in UTF-8 nothing needs escaping.
+        {"表示\\", "\"表示\\\\\""},
     };
-    const Case cases[] = {
-        {"Pad P&roperties", 1252, "\"Pad P&roperties\""},
-        {"The \"From\" pad", 1252, "\"The \"\"From\"\" pad\""},
-        {"a\\b", 1252, "\"a\\\\b\""},
-        {"line\nnext", 1252, "\"line\\nnext\""},
-        // A trail byte that is a backslash belongs to its double-byte character.
-        {"\x95\x5C\x8E\xA6", 932, "\"\x95\x5C\x8E\xA6\""},
-        // Half-width katakana are single bytes; the backslash after one is escaped.
-        {"\xB1\\", 932, "\"\xB1\\\\\""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(RcScriptWriter::Quote(c.text, c.codePage), c.quoted) << c.text;
-        EXPECT_EQ(Unquote(c.quoted, c.codePage), c.text);
+    for (const auto& [text, quoted] : cases) {
+        EXPECT_EQ(RcScriptWriter::Quote(text), quoted) << text;
+        EXPECT_EQ(Unquote(quoted), text);
     }
 }
 
 TEST_F(RcGeneratorTest, ScriptsHoldEveryResourceOfTheirLanguage) {
     RcContents contents = InspectorContents();
     for (Language language : kLanguages) {
-        std::string script = Script(language);
+        std::string script = Block(language);
         auto has = [&](const std::string& line) {
             return script.find("\n" + line) != std::string::npos;
         };
@@ -116,7 +106,7 @@ TEST_F(RcGeneratorTest, ScriptsHoldEveryResourceOfTheirLanguage) {
 // Every string reads back from the script as the module hands it out.
 TEST_F(RcGeneratorTest, StringTableReadsBackExactly) {
     for (Language language : kLanguages) {
-        std::istringstream script(Script(language));
+        std::istringstream script(Block(language));
         std::string line;
         while (std::getline(script, line) && line != "STRINGTABLE") {
         }
@@ -125,8 +115,8 @@ TEST_F(RcGeneratorTest, StringTableReadsBackExactly) {
         while (std::getline(script, line) && line != "END") {
             size_t comma = line.find(", ");
             UINT id = static_cast<UINT>(std::stoul(line.substr(4, comma - 4)));
-            EXPECT_EQ(Unquote(line.substr(comma + 2), LanguageCodePage(language)),
-                      inspResources().FindString(language, id))
+            EXPECT_EQ(Unquote(line.substr(comma + 2)),
+                      Utf8(inspResources().FindString(language, id), language))
                 << id;
             ++count;
         }
@@ -134,23 +124,30 @@ TEST_F(RcGeneratorTest, StringTableReadsBackExactly) {
     }
 }
 
-TEST_F(RcGeneratorTest, JapaneseScriptIsInCodePage932) {
-    std::string script = Script(Language::Japanese);
-    EXPECT_NE(script.find("#pragma code_page(932)\n"), std::string::npos);
-    EXPECT_NE(script.find("LANGUAGE 0x11, 0x01\n"), std::string::npos);
-    std::string utf8 = codepage::ToUtf8(script, 932);
-    EXPECT_EQ(codepage::FromUtf8(utf8, 932), script);
-    EXPECT_NE(utf8.find("    32741, \"階層情報を表示することができません\"\n"), std::string::npos);
-    EXPECT_NE(utf8.find("        MENUITEM \"選択(&E)\", 32705\n"), std::string::npos);
-    EXPECT_NE(utf8.find("    POPUP \"ﾍﾙﾌﾟ(&H)\", HELP\n"), std::string::npos);
-    EXPECT_NE(utf8.find("FONT 9, \"ＭＳ Ｐゴシック\", 0, 0, 0x80\n"), std::string::npos);
+TEST_F(RcGeneratorTest, ScriptIsUtf8WithABlockPerLanguage) {
+    std::string script = RcScriptWriter::Script(inspResources(), InspectorContents());
+    size_t english = script.find("\nLANGUAGE 0x09, 0x01\n");
+    size_t japanese = script.find("\nLANGUAGE 0x11, 0x01\n");
+    ASSERT_NE(english, std::string::npos);
+    ASSERT_NE(japanese, std::string::npos);
+    EXPECT_LT(script.find("#pragma code_page(65001)\n"), english);
+    const char* const japaneseLines[] = {
+        "    32741, \"階層情報を表示することができません\"\n",
+        "        MENUITEM \"選択(&E)\", 32705\n",
+        "    POPUP \"ﾍﾙﾌﾟ(&H)\", HELP\n",
+        "FONT 9, \"ＭＳ Ｐゴシック\", 0, 0, 0x80\n",
+        "106 ICON \"ja/icon106.ico\"\n",
+    };
+    for (const char* line : japaneseLines)
+        EXPECT_GT(script.find(line), japanese) << line;
+    EXPECT_GT(script.find("106 ICON \"en/icon106.ico\"\n"), english);
 }
 
 TEST_F(RcGeneratorTest, MissingResourceIsAnError) {
     RcContents contents;
     contents.menus = {999};
     RcScriptWriter writer(inspResources(), Language::English);
-    EXPECT_THROW(writer.Script(contents, "images"), std::runtime_error);
+    EXPECT_THROW(writer.Block(contents, "images"), std::runtime_error);
 }
 
 TEST_F(RcGeneratorTest, IconFilesKeepPixelsAndMask) {
@@ -202,15 +199,14 @@ TEST_F(RcGeneratorTest, GeneratorWritesScriptsAndImages) {
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
     RcContents contents = InspectorContents();
+    EXPECT_EQ(read(folder / "mvkinsp.rc"), RcScriptWriter::Script(inspResources(), contents));
     for (Language language : kLanguages) {
-        std::string suffix = language == Language::Japanese ? "ja" : "en";
-        EXPECT_EQ(read(folder / ("mvkinsp_" + suffix + ".rc")),
-                  RcScriptWriter(inspResources(), language).Script(contents, suffix));
+        std::string images = RcScriptWriter::ImageFolder(language);
         for (UINT id : contents.icons)
-            EXPECT_EQ(read(folder / suffix / RcScriptWriter::IconFileName(id)),
+            EXPECT_EQ(read(folder / images / RcScriptWriter::IconFileName(id)),
                       IconFileBytes(*inspResources().FindIcon(language, id)));
         for (UINT id : contents.bitmaps)
-            EXPECT_EQ(read(folder / suffix / RcScriptWriter::BitmapFileName(id)),
+            EXPECT_EQ(read(folder / images / RcScriptWriter::BitmapFileName(id)),
                       BitmapFileBytes(*inspResources().FindBitmap(language, id)));
     }
     std::filesystem::remove_all(folder);

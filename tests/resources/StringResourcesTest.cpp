@@ -36,6 +36,9 @@ TEST_F(StringResourcesTest, EveryStringLoadsInBothLanguages) {
                 << "string " << id << " in " << LanguageName(language);
         }
     }
+    char buffer[16] = "unchanged";
+    EXPECT_EQ(LoadStringA(module, 9999, buffer, sizeof buffer), 0) << "an unknown id";
+    EXPECT_EQ(inspResources().FindString(Language::Japanese, 9999), nullptr);
 }
 
 TEST_F(StringResourcesTest, TextsAreHandedOutInTheLanguagesCodePage) {
@@ -53,45 +56,6 @@ TEST_F(StringResourcesTest, TextsAreHandedOutInTheLanguagesCodePage) {
         EXPECT_LT(english.size(), 255u);
         EXPECT_LT(japanese.size(), 255u);
     }
-}
-
-TEST_F(StringResourcesTest, SelectedTextsAreExact) {
-    struct Case {
-        UINT id;
-        const char* english;
-        const char* japanese;
-    };
-    const Case cases[] = {
-        {32741, "Cannot open the Inspector.", "階層情報を表示することができません"},
-        {32752, "Connection", "結合"},
-        {32754, "Pad ID", "ﾊﾟｯﾄﾞID"},
-        {8, "Yes", "■"},
-        {32740, " pads has been found", "枚のﾊﾟｯﾄﾞが検索されました"},
-        {32658, "Some pads cannot change size or position.\n\nDo you wish to continue?",
-         "位置またはｻｲｽﾞが変更できないﾊﾟｯﾄﾞがあります。"},
-        {32705, "Reflect the selection in this window on the MV desktop\nSelect",
-         "このｳｨﾝﾄﾞｳでの選択をMVﾃﾞｽｸﾄｯﾌﾟに反映します\n選択"},
-        {32811, "Changes the items shown In the Inspector", "階層情報に表示する項目を変更します"},
-        {213, "&3 ", "&3 "},
-        {220, "&Other windows...", "その他のｳｨﾝﾄﾞｳ(&O)..."},
-        {61190, "Close the Inspector.", "階層情報を閉じます。"},
-    };
-    for (const Case& c : cases) {
-        for (Language language : kLanguages) {
-            native::SetLanguage(language);
-            char buffer[255];
-            ASSERT_GT(LoadStringA(module, c.id, buffer, sizeof buffer), 0) << c.id;
-            EXPECT_EQ(Utf8(buffer, language),
-                      language == Language::English ? c.english : c.japanese)
-                << "string " << c.id << " in " << LanguageName(language);
-        }
-    }
-}
-
-TEST_F(StringResourcesTest, UnknownIdLoadsNothing) {
-    char buffer[16] = "unchanged";
-    EXPECT_EQ(LoadStringA(module, 9999, buffer, sizeof buffer), 0);
-    EXPECT_EQ(inspResources().FindString(Language::Japanese, 9999), nullptr);
 }
 
 } // namespace

@@ -43,14 +43,4 @@ TEST_F(WinResourcesTest, NothingIsFoundOutsideAModuleWithTemplates) {
     native::UnregisterModule(registered);
 }
 
-TEST_F(WinResourcesTest, IconsAndBitmapsAreSeparateKinds) {
-    const ImageResource* icon = FindImageResource(module, 2, true);
-    const ImageResource* bitmap = FindImageResource(module, 2, false);
-    ASSERT_NE(icon, nullptr);
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(icon->width, 16);
-    EXPECT_EQ(bitmap->width, 12 * 16);
-    EXPECT_EQ(FindImageResource(module, 106, false), nullptr);
-}
-
 } // namespace

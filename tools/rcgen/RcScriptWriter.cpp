@@ -1,5 +1,6 @@
 #include "rcgen/RcScriptWriter.h"
 
+#include "platform/CodePage.h"
 #include "resources/TextCodec.h"
 
 #include <cstdio>
@@ -7,10 +8,6 @@
 #include <stdexcept>
 
 namespace {
-
-bool IsCp932LeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 std::string Hex(unsigned long value) {
     char buffer[16];
@@ -31,14 +28,12 @@ std::string Indent(int depth) {
 RcScriptWriter::RcScriptWriter(const ResourceModule& resources, Language language)
     : resources_(resources), language_(language), codePage_(LanguageCodePage(language)) {}
 
-std::string RcScriptWriter::Quote(const std::string& text, int codePage) {
+std::string RcScriptWriter::Quote(const std::string& utf8) {
+    // No byte of a multi-byte UTF-8 sequence is a quote, a backslash or a control character.
     std::string out = "\"";
-    for (size_t i = 0; i < text.size(); ++i) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (codePage == 932 && IsCp932LeadByte(c) && i + 1 < text.size()) {
-            out += text[i];
-            out += text[++i];
-        } else if (c == '"') {
+    for (char c : utf8) {
+        auto byte = static_cast<unsigned char>(c);
+        if (c == '"') {
             out += "\"\"";
         } else if (c == '\\') {
             out += "\\\\";
@@ -46,12 +41,12 @@ std::string RcScriptWriter::Quote(const std::string& text, int codePage) {
             out += "\\n";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (c < 0x20) {
+        } else if (byte < 0x20) {
             char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\%03o", c);
+            std::snprintf(buffer, sizeof buffer, "\\%03o", byte);
             out += buffer;
         } else {
-            out += text[i];
+            out += c;
         }
     }
     return out + "\"";
@@ -66,18 +61,31 @@ std::string RcScriptWriter::BitmapFileName(UINT id) {
 }
 
 std::string RcScriptWriter::Quoted(const std::string& text) const {
-    return Quote(text, codePage_);
+    return Quote(codepage::ToUtf8(text, codePage_));
 }
 
-std::string RcScriptWriter::Script(const RcContents& contents,
-                                   const std::string& imageFolder) const {
+std::string RcScriptWriter::Script(const ResourceModule& resources, const RcContents& contents) {
+    std::ostringstream out;
+    out << "// Resources of the Inspector module in English and Japanese, written by "
+           "mvkinsp_rcgen\n"
+        << "// from the module's resource tables. Change the tables, not this file.\n\n"
+        << "#pragma code_page(65001)\n";
+    for (Language language : {Language::English, Language::Japanese}) {
+        RcScriptWriter writer(resources, language);
+        out << "\n" << writer.Block(contents, ImageFolder(language));
+    }
+    return out.str();
+}
+
+std::string RcScriptWriter::ImageFolder(Language language) {
+    return language == Language::Japanese ? "ja" : "en";
+}
+
+std::string RcScriptWriter::Block(const RcContents& contents,
+                                  const std::string& imageFolder) const {
     bool japanese = language_ == Language::Japanese;
     std::ostringstream out;
-    out << "// Resources of the Inspector module in " << (japanese ? "Japanese" : "English")
-        << ", written by mvkinsp_rcgen from the\n"
-        << "// module's resource tables. Change the tables, not this file.\n\n"
-        << "#pragma code_page(" << codePage_ << ")\n\n"
-        << (japanese ? "LANGUAGE 0x11, 0x01\n\n" : "LANGUAGE 0x09, 0x01\n\n");
+    out << (japanese ? "LANGUAGE 0x11, 0x01\n\n" : "LANGUAGE 0x09, 0x01\n\n");
     WriteStrings(out, contents.strings);
     for (UINT id : contents.menus)
         WriteMenu(out, id);

@@ -17,19 +17,24 @@ struct RcContents {
     std::vector<UINT> bitmaps;
 };
 
-// Writes a module's resources of one language as a Win32 resource script. The script is in
-// the language's code page, as the texts the module hands out are; icons and bitmaps are
-// named as files in an image folder given relative to the script.
+// Writes a module's resources as a Win32 resource script in UTF-8 (code page 65001), one
+// LANGUAGE block for English and one for Japanese under the same ids; the resource compiler
+// stores the texts as Unicode and the system hands them out in the active code page. Icons
+// and bitmaps are named as files in a folder per language, relative to the script.
 class RcScriptWriter {
 public:
     RcScriptWriter(const ResourceModule& resources, Language language);
 
-    // Throws std::runtime_error when the module lacks a resource the contents name.
-    std::string Script(const RcContents& contents, const std::string& imageFolder) const;
+    // The whole script. Throws std::runtime_error when the module lacks a resource the
+    // contents name.
+    static std::string Script(const ResourceModule& resources, const RcContents& contents);
+    // This language's block, its images in `imageFolder`.
+    std::string Block(const RcContents& contents, const std::string& imageFolder) const;
+    static std::string ImageFolder(Language language);
 
-    // A resource-script string literal of text in the code page: quotes doubled, backslashes
-    // and control characters escaped, double-byte characters of code page 932 kept whole.
-    static std::string Quote(const std::string& text, int codePage);
+    // A resource-script string literal of UTF-8 text: quotes doubled, backslashes and
+    // control characters escaped.
+    static std::string Quote(const std::string& utf8);
 
     static std::string IconFileName(UINT id);
     static std::string BitmapFileName(UINT id);

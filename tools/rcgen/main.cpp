@@ -1,5 +1,5 @@
-// Writes the Inspector module's resources as Win32 resource scripts: mvkinsp_en.rc and
-// mvkinsp_ja.rc in the folder given, with their icons and bitmaps in its en and ja folders.
+// Writes the Inspector module's resources as a Win32 resource script: mvkinsp.rc in the
+// folder given, with its icons and bitmaps in the folder's en and ja folders.
 
 #include "rcgen/ImageFiles.h"
 #include "rcgen/ModuleContents.h"
@@ -20,13 +20,10 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
         throw std::runtime_error("cannot write " + path.string());
 }
 
-void WriteLanguage(const std::filesystem::path& folder, Language language,
-                   const std::string& suffix) {
+void WriteImages(const std::filesystem::path& folder, Language language,
+                 const RcContents& contents) {
     const InspResources& resources = inspResources();
-    RcContents contents = InspectorContents();
-    RcScriptWriter writer(resources, language);
-    std::string script = writer.Script(contents, suffix);
-    std::filesystem::path images = folder / suffix;
+    std::filesystem::path images = folder / RcScriptWriter::ImageFolder(language);
     std::filesystem::create_directories(images);
     for (UINT id : contents.icons)
         WriteFile(images / RcScriptWriter::IconFileName(id),
@@ -34,7 +31,6 @@ void WriteLanguage(const std::filesystem::path& folder, Language language,
     for (UINT id : contents.bitmaps)
         WriteFile(images / RcScriptWriter::BitmapFileName(id),
                   BitmapFileBytes(*resources.FindBitmap(language, id)));
-    WriteFile(folder / ("mvkinsp_" + suffix + ".rc"), script);
 }
 
 } // namespace
@@ -46,8 +42,11 @@ int main(int argc, char** argv) {
     }
     try {
         std::filesystem::path folder = argv[1];
-        WriteLanguage(folder, Language::English, "en");
-        WriteLanguage(folder, Language::Japanese, "ja");
+        RcContents contents = InspectorContents();
+        std::string script = RcScriptWriter::Script(inspResources(), contents);
+        WriteImages(folder, Language::English, contents);
+        WriteImages(folder, Language::Japanese, contents);
+        WriteFile(folder / "mvkinsp.rc", script);
     } catch (const std::exception& error) {
         std::cerr << "mvkinsp_rcgen: " << error.what() << "\n";
         return 1;

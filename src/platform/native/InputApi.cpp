@@ -13,16 +13,6 @@ WindowManager& Manager() {
     return WindowManager::Instance();
 }
 
-bool ReachedByMouse(HWND hwnd) {
-    for (Window* window = Manager().Find(hwnd); window != nullptr;
-         window = Manager().Find(window->parent)) {
-        if (!window->Visible() || !window->Enabled()) {
-            return false;
-        }
-    }
-    return Manager().Find(hwnd) != nullptr;
-}
-
 } // namespace
 
 namespace native {
@@ -41,16 +31,14 @@ bool PostMouseInput(HWND hwnd, UINT message, WPARAM keys, POINT point) {
     return PostMessageA(target, message, keys, where) != FALSE;
 }
 
-bool ClickWindow(HWND hwnd, POINT point, MouseButton button, bool doubleClick) {
-    if (!ReachedByMouse(hwnd)) {
-        return false;
+bool ReachedByMouse(HWND hwnd) {
+    for (Window* window = Manager().Find(hwnd); window != nullptr;
+         window = Manager().Find(window->parent)) {
+        if (!window->Visible() || !window->Enabled()) {
+            return false;
+        }
     }
-    bool left = button == MouseButton::Left;
-    UINT down = left ? (doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
-                     : (doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN);
-    PostMouseInput(hwnd, down, left ? MK_LBUTTON : MK_RBUTTON, point);
-    PostMouseInput(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, point);
-    return true;
+    return Manager().Find(hwnd) != nullptr;
 }
 
 bool TypeText(HWND hwnd, const std::string& text) {

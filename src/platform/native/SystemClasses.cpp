@@ -11,11 +11,18 @@ void RegisterSystemClasses(ClassTable& classes) {
         const char* name;
         WNDPROC proc;
     };
-    // Registered under the names GetClassNameA reports; lookups ignore case.
+    // Registered under the names GetClassNameA reports; lookups ignore case. The bars draw
+    // nothing and answer nothing: the framework's bars keep their own state.
     const SystemClass systemClasses[] = {
-        {WC_DIALOG, DefDlgProcA},   {"Button", ButtonProc},   {"Static", StaticProc},
-        {"Edit", EditProc},         {"ListBox", ListBoxProc}, {"ComboBox", ComboBoxProc},
+        {WC_DIALOG, DefDlgProcA},
+        {"Button", ButtonProc},
+        {"Static", StaticProc},
+        {"Edit", EditProc},
+        {"ListBox", ListBoxProc},
+        {"ComboBox", ComboBoxProc},
         {UPDOWN_CLASS, UpDownProc},
+        {TOOLBARCLASSNAME, DefWindowProcA},
+        {STATUSCLASSNAME, DefWindowProcA},
     };
     for (const SystemClass& each : systemClasses) {
         if (classes.Find(each.name) != nullptr) {

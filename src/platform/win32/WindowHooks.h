@@ -1,0 +1,32 @@
+#pragma once
+
+// The hooks through which the Windows backend learns of the thread's windows as they come
+// and go: the framework's creation hook, the host's window observer, the top-level windows
+// in creation order and the templates of the framework's dialogs.
+
+#include "Win32Api.h"
+
+#include <vector>
+
+namespace win32 {
+
+// Installs the thread's hooks once; every function below calls it.
+void EnsureHooks();
+
+// The dialog about to be created comes from this template; 0 when the framework is not
+// creating a dialog.
+void SetPendingDialogTemplate(UINT id);
+// The template of a framework dialog, 0 for any other window (a message box among them).
+UINT DialogTemplateOf(HWND hwnd);
+
+// Top-level windows of the thread still alive, in creation order.
+std::vector<HWND> CreatedTopLevels();
+
+// A loop of the system's own (the menu bar's) waits with nothing queued: the host's input
+// waiter feeds input until something is queued; when no input can come any more the menu
+// closes. As the application's own loops do in Win32GetMessageA.
+void FeedIdleLoop();
+// Watches the menu loops: popups for the host's popup handler, the menu bar for FeedIdleLoop.
+void EnsureMenuHook();
+
+} // namespace win32
