@@ -26,6 +26,7 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -220,12 +221,16 @@ protected:
         std::vector<DesktopPad*> live = LivePads();
         if (live.empty())
             return nullptr;
-        std::vector<std::pair<int, DesktopPad*>> byDepth;
+        // Ties go by pad ID, not by address, so that a seed replays the same steps.
+        std::vector<std::tuple<int, unsigned, DesktopPad*>> byDepth;
         for (DesktopPad* pad : live)
-            byDepth.emplace_back(-Depth(pad), pad);
+            byDepth.emplace_back(
+                -Depth(pad),
+                (pad->GetCreatePadID() * static_cast<unsigned>(EnvNumber("MV_SALT", 1))) % 1000003u,
+                pad);
         std::sort(byDepth.begin(), byDepth.end());
         int quarter = std::max<int>(1, static_cast<int>(byDepth.size()) / 4);
-        return byDepth[static_cast<size_t>(Number(0, quarter - 1))].second;
+        return std::get<2>(byDepth[static_cast<size_t>(Number(0, quarter - 1))]);
     }
 
     // Deep worlds change their deep pads more often than others.
