@@ -172,15 +172,17 @@ void DeselectAll(CInspectrView& view) {
 }
 
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
-    if (!view.anchorRow || ItemOfPad(view, view.anchorRow->pad) == -1) {
+    // The anchor is a copy: its row's item is looked up, since rows above may have gone.
+    int from = view.anchorRow ? ItemOfPad(view, view.anchorRow->pad) : -1;
+    if (from == -1) {
         if (!view.topRecord)
             return;
         view.anchorRow = CopyRow(*view.topRecord);
+        from = view.anchorRow->listIndex;
     }
     PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
-    int from = view.anchorRow->listIndex;
     int step = from < toIndex ? 1 : -1;
     for (int i = from;; i += step) {
         if (InspectorRow* row = RowOfItem(view, i))

@@ -135,6 +135,8 @@ TEST_F(KeyboardTest, EveryKeyOfTheGrid) {
         {"Left", -1, 3, 5, "5", 5, 0, 0, "0", 0, 12}, // the parent lies above the page
         {"Ctrl+Left", -1, 0, 1, "1 5", 5, 0, 1, "1 3", 3, 10},
         {"Ctrl+Left", -1, 0, 2, "2", 2, 0, 1, "2", 2, 12},
+        // A range starts where the anchor's row is now, after a collapse above it.
+        {"Ctrl+Left Shift+Down", -1, 0, 1, "1 5", 5, 0, 2, "2 3", 3, 10},
         {"Right", 1, 0, 1, "4", 4, 0, 1, "1", 1, 12},
         {"Shift+Right", -1, 0, 1, "1", 1, 0, 2, "2", 2, 12},
         {"Right", -1, 0, 4, "4", 4, 0, 4, "4", 4, 12}, // a row without children
@@ -154,7 +156,9 @@ TEST_F(KeyboardTest, EveryKeyOfTheGrid) {
     for (const KeyCase& c : cases) {
         CMainFrame* frame = OpenPaged();
         Prepare(frame, c.collapsed, c.top, c.focus, c.selected, c.anchor);
-        Press(frame, c.key);
+        std::istringstream keys(c.key);
+        for (std::string key; keys >> key;)
+            Press(frame, key);
         CListCtrl& list = View(frame).List();
         std::string where = std::string(c.key) + " from " + std::to_string(c.focus);
         EXPECT_EQ(list.GetTopIndex(), c.topAfter) << where;
