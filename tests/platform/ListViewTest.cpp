@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <tuple>
 
@@ -53,7 +54,11 @@ protected:
                 return std::nullopt;
             }
             if (reinterpret_cast<const NMHDR*>(lParam)->code == LVN_GETDISPINFOA) {
-                Describe(reinterpret_cast<NMLVDISPINFOA*>(lParam)->item);
+                LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(lParam)->item;
+                Describe(item);
+                if ((item.mask & LVIF_STATE) != 0) {
+                    item.state = parentStates[item.iItem] & item.stateMask;
+                }
                 return 0;
             }
             const auto& n = *reinterpret_cast<const NMLISTVIEW*>(lParam);
@@ -78,6 +83,9 @@ protected:
         }
         notices.clear();
     }
+
+    // The states the parent of an owner-data list keeps, by item.
+    std::map<int, UINT> parentStates;
 
     // What the parent of an owner-data list tells: "Item i" or "Item i.k", data 100 + i.
     static void Describe(LVITEMA& item) {
@@ -308,6 +316,13 @@ TEST_F(ListViewTest, GetNextItemSearchesByDirectionAndStates) {
         SetState(3, SEL | LVIS_CUT, SEL | LVIS_CUT);
         SetState(4, LVIS_DROPHILITED, LVIS_DROPHILITED);
         SetState(5, SEL, SEL);
+        if (style != 0) {
+            // An owner-data list keeps selection and focus only: its parent holds the rest.
+            EXPECT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_DROPHILITED), -1);
+            parentStates = {{3, LVIS_CUT}, {4, LVIS_DROPHILITED}};
+            Send(LVM_SETCALLBACKMASK, LVIS_CUT | LVIS_DROPHILITED);
+            EXPECT_EQ(Send(LVM_GETITEMSTATE, 3, SEL | LVIS_CUT | FOC), SEL | LVIS_CUT);
+        }
         const NextCase cases[] = {
             {-1, LVNI_ALL, 0},
             {0, LVNI_ALL, 1},

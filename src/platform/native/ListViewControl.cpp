@@ -12,6 +12,8 @@ namespace native {
 namespace {
 
 constexpr UINT kItemStates = 0xFFFF;
+// The only states an owner-data list keeps itself.
+constexpr UINT kListStates = LVIS_SELECTED | LVIS_FOCUSED;
 
 // Copies into a caller's buffer of `size` bytes, always terminated; the length copied.
 int CopyOut(const std::string& text, char* buffer, int size) {
@@ -174,23 +176,39 @@ void ListViewControl::SetState(Item& item, UINT state) {
     item.state = state;
 }
 
-UINT ListViewControl::StateAt(int index) const {
+UINT ListViewControl::StateAt(int index, UINT mask) const {
     if (!ownerData_) {
         const Item* item = ItemAt(index);
-        return item != nullptr ? item->state : 0;
+        return item != nullptr ? item->state & mask : 0;
     }
     if (!Exists(index)) {
         return 0;
     }
-    auto other = otherStates_.find(index);
-    UINT state = other != otherStates_.end() ? other->second : 0;
+    UINT state = 0;
+    if ((mask & ParentStates()) != 0) {
+        LVITEMA asked;
+        asked.mask = LVIF_STATE;
+        asked.iItem = index;
+        AskParent(asked);
+        state = asked.state;
+    }
     if (selected_.Test(index)) {
         state |= LVIS_SELECTED;
     }
     if (focusedIndex_ == index) {
         state |= LVIS_FOCUSED;
     }
-    return state;
+    return state & mask;
+}
+
+UINT ListViewControl::ParentStates() const {
+    return ownerData_ ? callbackMask_ & kItemStates & ~kListStates : 0;
+}
+
+bool ListViewControl::SetCallbackMask(UINT mask) {
+    callbackMask_ = mask;
+    Redraw();
+    return true;
 }
 
 void ListViewControl::PutState(int index, UINT state) {
@@ -203,12 +221,6 @@ void ListViewControl::PutState(int index, UINT state) {
         focusedIndex_ = index;
     } else if (focusedIndex_ == index) {
         focusedIndex_ = -1;
-    }
-    UINT other = state & ~static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED);
-    if (other != 0) {
-        otherStates_[index] = other;
-    } else {
-        otherStates_.erase(index);
     }
 }
 
@@ -253,7 +265,14 @@ void ListViewControl::AskParent(LVITEMA& item) const {
     if ((info.item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
         item.pszText[0] = '\0';
     }
+    bool states = (item.mask & LVIF_STATE) != 0 && ParentStates() != 0 && item.iSubItem == 0;
+    if (states) {
+        info.item.mask |= LVIF_STATE;
+        info.item.stateMask = ParentStates();
+    }
+    info.item.state = 0;
     NotifyParent(LVN_GETDISPINFOA, info.hdr);
+    item.state = states ? info.item.state & ParentStates() : 0;
     if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != item.pszText) {
         CopyOut(TextOf(info.item.pszText), item.pszText, item.cchTextMax);
     }
@@ -346,7 +365,7 @@ bool ListViewControl::GetItem(LVITEMA& item) const {
         asked.mask &= item.iSubItem != 0 ? LVIF_TEXT : ~0u;
         AskParent(asked);
         if ((asked.mask & LVIF_STATE) != 0) {
-            asked.state = StateAt(item.iItem) & item.stateMask;
+            asked.state = (asked.state | StateAt(item.iItem, kListStates)) & item.stateMask;
         }
         item = asked;
         return true;
@@ -422,7 +441,9 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     if (item == nullptr) {
         change.mask &= LVIF_STATE;
     }
-    UINT stateMask = (change.mask & LVIF_STATE) != 0 ? change.stateMask & kItemStates : 0;
+    // An owner-data list keeps no states but these; the parent holds the others.
+    UINT held = item != nullptr ? kItemStates : kListStates;
+    UINT stateMask = (change.mask & LVIF_STATE) != 0 ? change.stateMask & held : 0;
     if ((change.state & stateMask & LVIS_FOCUSED) != 0) {
         DropFocusExcept(index);
     }
@@ -437,7 +458,7 @@ bool ListViewControl::ApplyChange(int index, Change change) {
         item->indent = change.indent;
     }
 
-    UINT oldState = StateAt(index);
+    UINT oldState = StateAt(index, held);
     UINT newState = (oldState & ~stateMask) | (change.state & stateMask);
     UINT changed = 0;
     if (item != nullptr) {
@@ -467,7 +488,7 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     if (Notify(LVN_ITEMCHANGING, notice) != 0 || moved()) {
         return false;
     }
-    oldState = StateAt(index);
+    oldState = StateAt(index, held);
     if (item != nullptr) {
         if ((changed & LVIF_TEXT) != 0) {
             item->text = change.text;
@@ -483,7 +504,7 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     Redraw();
 
     notice.uOldState = oldState;
-    notice.uNewState = StateAt(index);
+    notice.uNewState = StateAt(index, held);
     notice.lParam = item != nullptr ? item->data : 0;
     Notify(LVN_ITEMCHANGED, notice);
     return true;
@@ -609,14 +630,10 @@ bool ListViewControl::SetItemState(int index, UINT state, UINT mask) {
 }
 
 bool ListViewControl::SetEveryState(UINT state, UINT mask) {
-    mask &= kItemStates;
+    mask &= kListStates;
     bool select = (state & mask & LVIS_SELECTED) != 0;
     bool changes = (mask & LVIS_SELECTED) != 0 && selected_.Count() != (select ? count_ : 0);
     changes = changes || ((mask & LVIS_FOCUSED) != 0 && focusedIndex_ != -1);
-    // States other than these two are only ever taken from every item at once.
-    for (const auto& [index, other] : otherStates_) {
-        changes = changes || (other & mask & ~state) != 0;
-    }
     if (!changes) {
         return true;
     }
@@ -634,11 +651,6 @@ bool ListViewControl::SetEveryState(UINT state, UINT mask) {
     if ((mask & LVIS_FOCUSED) != 0) {
         focusedIndex_ = -1;
     }
-    UINT others = mask & ~static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED);
-    for (auto it = otherStates_.begin(); others != 0 && it != otherStates_.end();) {
-        it->second &= ~others;
-        it = it->second == 0 ? otherStates_.erase(it) : std::next(it);
-    }
     Redraw();
     Notify(LVN_ITEMCHANGED, notice);
     return true;
@@ -653,7 +665,6 @@ bool ListViewControl::SetItemCount(int count) {
     if (focusedIndex_ >= count_) {
         focusedIndex_ = -1;
     }
-    otherStates_.erase(otherStates_.lower_bound(count_), otherStates_.end());
     if (selectionMark_ >= count_) {
         selectionMark_ = -1;
     }
@@ -665,7 +676,7 @@ bool ListViewControl::SetItemCount(int count) {
 }
 
 UINT ListViewControl::GetItemState(int index, UINT mask) const {
-    return StateAt(index) & mask;
+    return StateAt(index, mask);
 }
 
 int ListViewControl::GetNextItem(int start, UINT flags) const {
@@ -687,22 +698,20 @@ int ListViewControl::GetNextItem(int start, UINT flags) const {
     if ((wanted & LVNI_FOCUSED) != 0) {
         int focused = FocusedIndex();
         bool ahead = step > 0 ? focused >= first : focused <= first;
-        return focused >= 0 && ahead && (StateAt(focused) & wanted) == wanted ? focused : -1;
+        return focused >= 0 && ahead && StateAt(focused, wanted) == wanted ? focused : -1;
     }
     if (ownerData_) {
-        // An owner-data list finds states in its sets, not item by item.
+        // A state neither the list nor its parent keeps is nowhere.
+        if ((wanted & ~(kListStates | ParentStates())) != 0) {
+            return -1;
+        }
+        // The selection is found in its set; the parent's states item by item.
         for (int i = first; i >= 0 && i < ItemCount();) {
-            if ((StateAt(i) & wanted) == wanted) {
+            if (StateAt(i, wanted) == wanted) {
                 return i;
             }
             if ((wanted & LVNI_SELECTED) != 0) {
                 i = step > 0 ? selected_.Next(i + 1) : selected_.Prev(i - 1);
-            } else if (wanted != 0) {
-                auto next = step > 0 ? otherStates_.upper_bound(i) : otherStates_.lower_bound(i);
-                if (step < 0) {
-                    next = next == otherStates_.begin() ? otherStates_.end() : std::prev(next);
-                }
-                i = next == otherStates_.end() ? -1 : next->first;
             } else {
                 i += step;
             }

@@ -5,7 +5,6 @@
 #include "platform/native/ListViewColumns.h"
 #include "platform/native/ListViewMouse.h"
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,10 +20,11 @@ namespace native {
 // first takes the focus from the item that had it. The parent may change the control while
 // it handles a notice; an operation whose item moved or went meanwhile stops there.
 //
-// An owner-data list (LVS_OWNERDATA) holds only its count and the items' states, which stay
-// at their indexes: its parent sets the count with LVM_SETITEMCOUNT and describes an item
-// when asked (LVN_GETDISPINFO). A state change of every item (index -1) is one notice with
-// item -1 there.
+// An owner-data list (LVS_OWNERDATA) holds only its count and the items' selected and focused
+// states, which stay at their indexes: its parent sets the count with LVM_SETITEMCOUNT and
+// describes an item when asked (LVN_GETDISPINFO). Any other state is the parent's: those the
+// callback mask names are asked with LVIF_STATE, the others are never set. A state change of
+// every item (index -1) is one notice with item -1 there.
 class ListViewControl {
 public:
     static constexpr int kHeaderHeight = 20;
@@ -70,6 +70,10 @@ public:
     bool DeleteItem(int index);
     bool DeleteAllItems();
     int FindItem(int start, const LVFINDINFOA& find) const;
+
+    // The states the parent of an owner-data list keeps (selected and focused stay the list's).
+    bool SetCallbackMask(UINT mask);
+    UINT CallbackMask() const { return callbackMask_; }
 
     // Index -1 changes every item; the focus state cannot be given to all.
     bool SetItemState(int index, UINT state, UINT mask);
@@ -137,14 +141,17 @@ private:
     int IndexOf(const Item* item, int hint) const;
     // Every change of an item's state goes through here, keeping the counts below.
     void SetState(Item& item, UINT state);
-    UINT StateAt(int index) const;
+    // The states of `mask`; those of the parent only when `mask` names them.
+    UINT StateAt(int index, UINT mask = ~0u) const;
+    // The states the parent of an owner-data list is asked for.
+    UINT ParentStates() const;
     void PutState(int index, UINT state);
     int FocusedIndex() const;
     bool ApplyChange(int index, Change change);
     bool SetEveryState(UINT state, UINT mask);
     LRESULT NotifyParent(UINT code, NMHDR& header) const;
     // What the parent of an owner-data list tells of an item; texts go into the caller's
-    // buffer as for LVM_GETITEM.
+    // buffer as for LVM_GETITEM, and LVIF_STATE asks for the states of the callback mask.
     void AskParent(LVITEMA& item) const;
     // Takes the focus from every item but `keep`.
     void DropFocusExcept(int keep);
@@ -177,8 +184,7 @@ private:
     int count_ = 0;
     IndexSet selected_;
     int focusedIndex_ = -1;
-    // States other than selected and focused, for the few items that have one.
-    std::map<int, UINT> otherStates_;
+    UINT callbackMask_ = 0;
 };
 
 } // namespace native
