@@ -49,6 +49,9 @@ void SetupColumns(CInspectrView& view, bool recreate) {
     view.insertedColumns = view.columnCount;
     if (!recreate && view.rowImages == nullptr)
         CreateRowImages(view);
+    // The drop target is the view's to keep; the list asks for it.
+    if (!recreate)
+        list.SetCallbackMask(LVIS_DROPHILITED);
 }
 
 int ColumnPosition(const CInspectrView& view, int id) {
@@ -133,6 +136,11 @@ void DescribeItem(const CInspectrView& view, LVITEMA& item) {
         item.lParam = reinterpret_cast<LPARAM>(row);
     if ((item.mask & LVIF_INDENT) != 0)
         item.iIndent = 0;
+    if ((item.mask & LVIF_STATE) != 0 && (item.stateMask & LVIS_DROPHILITED) != 0) {
+        item.state &= ~static_cast<UINT>(LVIS_DROPHILITED);
+        if (item.iSubItem == 0 && item.iItem == view.drag.dropHighlight)
+            item.state |= LVIS_DROPHILITED;
+    }
 }
 
 void UpdateRowCells(CInspectrView& view, InspectorRow* row, int change) {
