@@ -1,11 +1,9 @@
-// How the table's operations grow with the desktop: a desktop Inspector on generated desktops
-// of 1,000, 10,000 and 100,000 pads of mixed depth and fan-out, and its search-results window.
+// How the table's operations grow with the desktop: desktop Inspectors on generated
+// desktops of 1,000, 10,000 and 100,000 pads of mixed depth and fan-out, and a search-results
+// window.
 
-#include "Desktop.h"
-#include "DesktopHost.h"
-#include "DesktopPad.h"
-#include "InspectorModule.h"
-#include "StaticModule.h"
+#include "BenchWorld.h"
+#include "ScaleBench.h"
 #include "dialogs/SearchRules.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
@@ -13,106 +11,16 @@
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 #include "platform/Afx.h"
-#include "platform/NativeBackend.h"
 #include "platform/NativeMenu.h"
-#include "service/InspectorExports.h"
-#include "service/ModuleEntry.h"
-
-#include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <memory>
-#include <random>
-#include <unistd.h>
 
 namespace {
 
-// One desktop with an open desktop Inspector; built once per size and shared by the cases.
-class World {
-public:
-    explicit World(int pads) {
-        native::Reset();
-        inspModuleAttach();
-        registryPath_ = "/tmp/mvkinsp-bench-" + std::to_string(::getpid()) + ".json";
-        std::remove(registryPath_.c_str());
-        host_ = std::make_unique<DesktopHost>(desktop, &module_, registryPath_);
-        Generate(pads);
-        desktop.SetModule(&module_);
-        openInspector(MainWindow(), nullptr);
-        frame = inspectorGetInspector(0);
-    }
-
-    ~World() {
-        AlldeleteInspector();
-        desktop.SetModule(nullptr);
-        host_.reset();
-        std::remove(registryPath_.c_str());
-    }
-
-    CInspectrView& View() { return *frame->m_pInspView; }
-    HWND MainWindow() { return host_->MainWindow().m_hWnd; }
-
-    Desktop desktop;
-    CMainFrame* frame = nullptr;
-    DesktopPad* deepLeaf = nullptr;
-    DesktopPad* someParent = nullptr;
-
-private:
-    // Pads on the desktop, each with up to a few dozen children, down to a depth of about
-    // ten; nothing is reported while the desktop is built.
-    void Generate(int pads) {
-        std::mt19937 rng(7);
-        std::vector<std::pair<DesktopPad*, int>> open; // pads that may take children, depth
-        int topLevel = std::max(10, pads / 200);
-        for (int i = 0; i < pads; ++i) {
-            DesktopPad* parent = nullptr;
-            int depth = 0;
-            if (i >= topLevel && !open.empty()) {
-                size_t at = std::uniform_int_distribution<size_t>(0, open.size() - 1)(rng);
-                parent = open[at].first;
-                depth = open[at].second + 1;
-                if (parent->ChildCount() >= 40) {
-                    open[at] = open.back();
-                    open.pop_back();
-                }
-            }
-            DesktopPad* pad = desktop.CreatePad(parent, "MvPad");
-            pad->SetOwnName("Pad" + std::to_string(i));
-            pad->SetPlace(i % 97, i % 89);
-            pad->SetSize(20 + i % 50, 10 + i % 30);
-            if (depth < 10)
-                open.emplace_back(pad, depth);
-            if (deepLeaf == nullptr || depth >= Depth(deepLeaf))
-                deepLeaf = pad;
-        }
-        someParent = desktop.TopLevelPads().front();
-    }
-
-    static int Depth(DesktopPad* pad) {
-        int depth = 0;
-        for (; pad->Parent() != nullptr; pad = pad->Parent())
-            ++depth;
-        return depth;
-    }
-
-    InspectorModule module_ = StaticModule();
-    std::unique_ptr<DesktopHost> host_;
-    std::string registryPath_;
-};
-
-World& WorldOf(int pads) {
-    static std::unique_ptr<World> world;
-    static int size = 0;
-    if (size != pads) {
-        world.reset();
-        world = std::make_unique<World>(pads);
-        size = pads;
-    }
-    return *world;
+World& One(const benchmark::State& state) {
+    return WorldOf(static_cast<int>(state.range(0)), Shape{}, 1);
 }
 
 void Open(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     for (auto _ : state) {
         openInspector(world.MainWindow(), nullptr);
         state.PauseTiming();
@@ -122,27 +30,27 @@ void Open(benchmark::State& state) {
 }
 
 void UpdateTable(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     for (auto _ : state)
         Update(world.View());
 }
 
 void PositionOfADeepLeaf(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     int step = 0;
     for (auto _ : state)
         world.desktop.MovePad(world.deepLeaf, 5 + (++step & 1), 5);
 }
 
 void SizeOfAPad(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     int step = 0;
     for (auto _ : state)
         world.desktop.ResizePad(world.deepLeaf, 30 + (++step & 1), 30);
 }
 
 void SelectOnTheDesktop(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     int step = 0;
     for (auto _ : state) {
         if (++step & 1)
@@ -153,7 +61,7 @@ void SelectOnTheDesktop(benchmark::State& state) {
 }
 
 void SelectAllRows(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     for (auto _ : state) {
         SelectAll(world.View(), true);
         state.PauseTiming();
@@ -163,7 +71,7 @@ void SelectAllRows(benchmark::State& state) {
 }
 
 void SaveAndRestoreAllRows(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     SelectAll(world.View(), true);
     for (auto _ : state) {
         SaveSelection(world.View());
@@ -173,7 +81,7 @@ void SaveAndRestoreAllRows(benchmark::State& state) {
 }
 
 void PasteOfOnePad(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     for (auto _ : state) {
         DesktopPad* pad = world.desktop.AddPad(world.someParent, "Pasted", 1, 1, 10, 10);
         state.PauseTiming();
@@ -192,7 +100,7 @@ SearchConditions LabelHolds(const char* part) {
 // The first pass opens the results window, the others refill it. "Pad1" is in the labels of
 // about one pad in nine.
 void SearchByLabel(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     SearchConditions conditions = LabelHolds("Pad1");
     for (auto _ : state)
         world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), conditions));
@@ -202,7 +110,7 @@ void SearchByLabel(benchmark::State& state) {
 
 // The results window lists every pad; each row Select All selects is selected there too.
 void SelectAllMirrored(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), LabelHolds("Pad")));
     // The command comes from the Inspector, which is then the active window.
     world.View().SetActiveWindow();
@@ -224,7 +132,7 @@ void Press(World& world, WORD key, bool shift = false) {
 
 // Down and Up in turn with one row selected: a key costs the same at any size.
 void KeyPress(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     Press(world, VK_HOME);
     int step = 0;
     for (auto _ : state)
@@ -233,7 +141,7 @@ void KeyPress(benchmark::State& state) {
 
 // Shift+End from the first row selects every row.
 void ShiftEnd(benchmark::State& state) {
-    World& world = WorldOf(static_cast<int>(state.range(0)));
+    World& world = One(state);
     for (auto _ : state) {
         state.PauseTiming();
         Press(world, VK_HOME);
@@ -269,9 +177,10 @@ int main(int argc, char** argv) {
             auto* bench = benchmark::RegisterBenchmark(name, run);
             // Whole-table cases run long enough at every size to reach a steady state: the
             // first passes over a large desktop also pay for fresh pages and a cold allocator.
-            bench->Arg(pads)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+            Pace(bench->Arg(pads)->Unit(benchmark::kMicrosecond), 2.0);
         }
     }
+    RegisterScaleCases();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -67,16 +67,20 @@ int Desktop::CodePage() const {
 }
 
 DesktopModel& Desktop::AddModel(std::string name) {
-    models_.push_back(std::make_unique<DesktopModel>(std::move(name)));
-    return *models_.back();
+    auto model = std::make_unique<DesktopModel>(std::move(name));
+    DesktopModel& added = *model;
+    models_.emplace(&added, std::move(model));
+    if (!added.Name().empty())
+        namedModels_.push_back(&added);
+    return added;
 }
 
 DesktopModel* Desktop::FindModel(const std::string& name) {
     if (name.empty())
         return nullptr;
-    for (auto& model : models_) {
+    for (DesktopModel* model : namedModels_) {
         if (model->Name() == name)
-            return model.get();
+            return model;
     }
     return nullptr;
 }
@@ -178,13 +182,8 @@ std::pair<int, int> Desktop::FittingPlace(DesktopPad& pad, DesktopPad* parent, l
 void Desktop::AssignModel(DesktopPad& pad, DesktopModel& model) {
     DesktopModel* old = pad.Model();
     pad.SetModel(&model);
-    if (old == nullptr || !old->Name().empty() || old->Dependents().length() != 0)
-        return;
-    // A private model just made for a new pad is the last one: look from the end.
-    auto it = std::find_if(models_.rbegin(), models_.rend(),
-                           [old](const auto& owned) { return owned.get() == old; });
-    if (it != models_.rend())
-        models_.erase(std::next(it).base());
+    if (old != nullptr && old->Name().empty() && old->Dependents().length() == 0)
+        models_.erase(old);
 }
 
 void Desktop::Clear() {
@@ -196,6 +195,7 @@ void Desktop::Clear() {
         Destroy(*root, index);
     }
     models_.clear();
+    namedModels_.clear();
     undo_.Clear();
     nextId_ = 1;
 }
@@ -575,14 +575,16 @@ void Desktop::Destroy(DesktopPad& pad) {
 
 Desktop::DestroyIndex Desktop::IndexForDestroy() const {
     DestroyIndex index;
-    for (const auto& [id, owned] : pads_) {
-        DesktopPad& pad = *owned;
-        if (pad.DeleteHidden() && pad.Parent() != nullptr)
-            index.deletedChildren[pad.Parent()].push_back(&pad);
-        if (pad.Icon() != nullptr)
-            index.referrers[pad.Icon()].push_back(id);
-        if (pad.StandsFor() != nullptr && pad.StandsFor() != pad.Icon())
-            index.referrers[pad.StandsFor()].push_back(id);
+    for (const auto& [id, pad] : deleteHidden_) {
+        if (pad->Parent() != nullptr)
+            index.deletedChildren[pad->Parent()].push_back(pad);
+    }
+    for (DesktopPad* pad : linked_) {
+        unsigned id = pad->GetCreatePadID();
+        if (pad->Icon() != nullptr)
+            index.referrers[pad->Icon()].push_back(id);
+        if (pad->StandsFor() != nullptr && pad->StandsFor() != pad->Icon())
+            index.referrers[pad->StandsFor()].push_back(id);
     }
     return index;
 }
@@ -612,18 +614,28 @@ void Desktop::Destroy(DesktopPad& pad, const DestroyIndex& index) {
                 other->SetStandsFor(nullptr);
         }
     }
-    std::unordered_set<DesktopModel*> freedModels;
     for (DesktopPad* gone : doomed) {
         undo_.Forget(gone);
         DesktopModel* model = gone->Model();
         gone->SetModel(nullptr);
         if (model->Name().empty())
-            freedModels.insert(model);
+            models_.erase(model);
+        linked_.erase(gone);
+        deleteHidden_.erase(gone->GetCreatePadID());
     }
-    std::erase_if(models_,
-                  [&freedModels](const auto& owned) { return freedModels.count(owned.get()); });
     for (DesktopPad* gone : doomed)
         pads_.erase(gone->GetCreatePadID());
+}
+
+void Desktop::NoteLinks(DesktopPad& pad) {
+    if (pad.Icon() != nullptr || pad.StandsFor() != nullptr)
+        linked_.insert(&pad);
+    else
+        linked_.erase(&pad);
+    if (pad.DeleteHidden())
+        deleteHidden_.emplace(pad.GetCreatePadID(), &pad);
+    else
+        deleteHidden_.erase(pad.GetCreatePadID());
 }
 
 bool Desktop::Connect(DesktopPad& pad, std::string_view slotName) {

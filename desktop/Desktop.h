@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -138,6 +140,8 @@ public:
     bool Paste(DesktopPad& pad, DesktopPad* parent, int x, int y, DesktopPad* before = nullptr);
     bool DeleteHide(DesktopPad& pad);
     void Destroy(DesktopPad& pad);
+    // The pad's icon, the pad it stands for or its deleted state changed.
+    void NoteLinks(DesktopPad& pad);
     bool Connect(DesktopPad& pad, std::string_view slotName);
 
 private:
@@ -173,7 +177,13 @@ private:
     int nextObserver_ = 1;
     DesktopBaseView base_;
     UndoLog undo_;
-    std::vector<std::unique_ptr<DesktopModel>> models_;
+    // Every model, and the shared ones in the order they were added.
+    std::unordered_map<const DesktopModel*, std::unique_ptr<DesktopModel>> models_;
+    std::vector<DesktopModel*> namedModels_;
+    // What a destroy looks at beyond the subtree, kept as it changes so that it costs what it
+    // destroys: deleted pads kept for undo (by ID), and pads with an icon or standing for one.
+    std::map<unsigned, DesktopPad*> deleteHidden_;
+    std::unordered_set<DesktopPad*> linked_;
     std::map<unsigned, std::unique_ptr<DesktopPad>> pads_;
     std::vector<DesktopPad*> topLevel_;
     // One past the highest ID given; above 0xFFFFFFFF once that ID is taken.

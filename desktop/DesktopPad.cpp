@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include <vector>
+
 DesktopPad::DesktopPad(Desktop& owner, unsigned id, std::string className, bool ownView)
     : owner_(owner), id_(id), className_(std::move(className)) {
     if (ownView)
@@ -115,16 +117,6 @@ DesktopPad* DesktopPad::HorizonPad() {
     return nullptr;
 }
 
-MwRectangle DesktopPad::Region() const {
-    int x = relX_;
-    int y = relY_;
-    for (const DesktopPad* up = parent_; up != nullptr; up = up->parent_) {
-        x += up->relX_;
-        y += up->relY_;
-    }
-    return MwRectangle(x, y, width_, height_);
-}
-
 void DesktopPad::SetMemo(std::optional<std::string> memo) {
     if (memo) {
         std::string lf;
@@ -146,6 +138,33 @@ void DesktopPad::SetMemo(std::optional<std::string> memo) {
 void DesktopPad::SetPlace(int x, int y) {
     relX_ = x;
     relY_ = y;
+    PlaceSubtree();
+}
+
+void DesktopPad::SetParent(DesktopPad* parent) {
+    parent_ = parent;
+    PlaceSubtree();
+}
+
+void DesktopPad::PlaceSubtree() {
+    auto place = [](DesktopPad& pad) {
+        pad.x_ = pad.relX_ + (pad.parent_ != nullptr ? pad.parent_->x_ : 0);
+        pad.y_ = pad.relY_ + (pad.parent_ != nullptr ? pad.parent_->y_ : 0);
+    };
+    place(*this);
+    if (children_.length() == 0)
+        return;
+    // A stack instead of recursion, for subtrees of any depth.
+    std::vector<DesktopPad*> open;
+    for (int i = 0; i < children_.length(); ++i)
+        open.push_back(Child(i));
+    while (!open.empty()) {
+        DesktopPad* pad = open.back();
+        open.pop_back();
+        place(*pad);
+        for (int i = 0; i < pad->ChildCount(); ++i)
+            open.push_back(pad->Child(i));
+    }
 }
 
 void DesktopPad::SetSize(int width, int height) {
@@ -169,6 +188,21 @@ void DesktopPad::SetModel(DesktopModel* model) {
 
 void DesktopPad::SetConnection(std::optional<std::string> slotName) {
     slotName_ = std::move(slotName);
+}
+
+void DesktopPad::SetDeleteHidden(bool deleteHidden) {
+    deleteHidden_ = deleteHidden;
+    owner_.NoteLinks(*this);
+}
+
+void DesktopPad::SetIcon(DesktopPad* icon) {
+    icon_ = icon;
+    owner_.NoteLinks(*this);
+}
+
+void DesktopPad::SetStandsFor(DesktopPad* pad) {
+    standsFor_ = pad;
+    owner_.NoteLinks(*this);
 }
 
 void DesktopPad::SyncSubViews() {

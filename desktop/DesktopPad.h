@@ -79,8 +79,10 @@ public:
     DesktopPad* HorizonPad();
     bool HasOwnView() const { return view_.has_value(); }
 
-    // Desktop coordinates of the pad, and its place relative to its parent.
-    MwRectangle Region() const;
+    // Desktop coordinates of the pad, and its place relative to its parent. The desktop
+    // coordinates are kept with every change of a place or a parent, for the whole subtree,
+    // so that reading them costs the same at any depth.
+    MwRectangle Region() const { return MwRectangle(x_, y_, width_, height_); }
     int RelX() const { return relX_; }
     int RelY() const { return relY_; }
     int Width() const { return width_; }
@@ -104,29 +106,34 @@ public:
     void SetSize(int width, int height);
     void SetVisible(bool visible) { visible_ = visible; }
     void SetSelected(bool selected) { selected_ = selected; }
-    void SetDeleteHidden(bool deleteHidden) { deleteHidden_ = deleteHidden; }
+    void SetDeleteHidden(bool deleteHidden);
     void SetProtection(unsigned bits) { protection_ = bits; }
     // Sizes and group depths outside the framework's limits (PadLimits.h) are brought inside.
     void SetGroupDepth(int depth);
     void SetModel(DesktopModel* model);
     // -1 for no output slot.
     void SetOutputIndex(int index) { outputIndex_ = index; }
-    void SetIcon(DesktopPad* icon) { icon_ = icon; }
-    void SetStandsFor(DesktopPad* pad) { standsFor_ = pad; }
+    void SetIcon(DesktopPad* icon);
+    void SetStandsFor(DesktopPad* pad);
     void SetRefusesConnector(bool refuses) { refusesConnector_ = refuses; }
-    void SetParent(DesktopPad* parent) { parent_ = parent; }
+    void SetParent(DesktopPad* parent);
     // Sets or clears the connection to a slot of the parent without checking the slot.
     void SetConnection(std::optional<std::string> slotName);
     // Rebuilds the view's sub-view list from the children list.
     void SyncSubViews();
 
 private:
+    // Desktop coordinates of this pad and of every pad on it, from the parent's.
+    void PlaceSubtree();
+
     // What the table reads of every pad comes first, so that a pad costs few cache lines.
     Desktop& owner_;
     unsigned id_;
     unsigned protection_ = 0;
     int relX_ = 0;
     int relY_ = 0;
+    int x_ = 0;
+    int y_ = 0;
     int width_ = 0;
     int height_ = 0;
     int groupDepth_ = 0;

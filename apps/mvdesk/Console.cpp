@@ -135,7 +135,11 @@ bool Console::Execute(const std::string& line) {
 void Console::Pump() {
     if (modalDepth_ == 0) {
         AfxPumpPending();
-        AfxIdleUpdate(nullptr);
+        // The active frame's bars follow every command; another frame's are brought up to
+        // date when a command reads them (show, button), so that a command costs the same
+        // however many frames are open.
+        if (auto* active = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(GetActiveWindow())))
+            AfxIdleUpdate(active);
         AfxIdleCleanup();
     }
 }

@@ -52,7 +52,7 @@ public:
     bool ArgCount(const Args& args, size_t least, size_t most, const char* usage);
     DesktopSession& Session() { return session_; }
     // Dispatches what the last action queued, unless a modal loop is waiting for input and
-    // will dispatch it itself; then brings the toolbars up to date.
+    // will dispatch it itself; then brings the active frame's toolbar up to date.
     void Pump();
     // Lets `milliseconds` of the window system's clock pass in steps of 10, dispatching what
     // falls due (timers, and on Windows painting) after each step.

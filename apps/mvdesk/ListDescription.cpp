@@ -35,9 +35,15 @@ std::vector<std::string> DescribeList(HWND list) {
     lines.push_back(header);
     int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        UINT state =
-            static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i),
-                                           LVIS_SELECTED | LVIS_FOCUSED | LVIS_DROPHILITED));
+        // The states travel in a whole item, cleared first: an owner-data list reports only
+        // those it or its parent holds.
+        LVITEMA stateItem{};
+        stateItem.mask = LVIF_STATE;
+        stateItem.iItem = i;
+        stateItem.state = 0;
+        stateItem.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_DROPHILITED;
+        SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&stateItem));
+        UINT state = stateItem.state & stateItem.stateMask;
         std::string letters;
         if (state & LVIS_SELECTED)
             letters += 'S';

@@ -4,6 +4,7 @@
 #include "DesktopHost.h"
 #include "DesktopSession.h"
 #include "platform/Afx.h"
+#include "platform/CFrameWnd.h"
 #include "platform/CToolBar.h"
 #include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
@@ -177,7 +178,7 @@ void ClickButton(Console& console, const Args& args) {
         console.Error("frame " + args[0] + " has no button " + args[1]);
         return;
     }
-    AfxIdleUpdate(nullptr);
+    AfxIdleUpdate(dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(frame)));
     // A person's click: a window holding the mouse (help mode) takes it instead of the bar,
     // disabled button or not.
     HWND capture = GetCapture();

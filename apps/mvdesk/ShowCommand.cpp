@@ -4,6 +4,7 @@
 #include "FrameTracker.h"
 #include "ListDescription.h"
 #include "platform/Afx.h"
+#include "platform/CFrameWnd.h"
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
 #include "platform/CommCtrl.h"
@@ -107,6 +108,8 @@ void Show(Console& console, const Args& args) {
     bool colour = isatty(STDOUT_FILENO) != 0;
     console.Print("== " + QuotedTitle(frame));
     console.Print("menu: " + MenuBarLine(console, frame));
+    if (auto* frameWnd = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(frame)))
+        AfxIdleUpdate(frameWnd);
     console.Print("toolbar:" + ToolbarLine(frame));
 
     std::vector<std::vector<std::string>> table;

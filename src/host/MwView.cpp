@@ -3,18 +3,28 @@
 #include "MwViewList.h"
 
 MwView* MwView::FindView(int x, int y, MwView* within) {
-    if (within == nullptr || !within->IsVisible())
+    auto holds = [x, y](MwView* view) {
+        if (view == nullptr || !view->IsVisible())
+            return false;
+        MwRectangle r = view->GetRegion();
+        return x >= r.X() && y >= r.Y() && x < r.X() + r.Width() && y < r.Y() + r.Height();
+    };
+    if (!holds(within))
         return nullptr;
-    MwRectangle r = within->GetRegion();
-    if (x < r.X() || y < r.Y() || x >= r.X() + r.Width() || y >= r.Y() + r.Height())
-        return nullptr;
-    if (MwViewList* subs = within->GetSubViews()) {
-        // The topmost sub-view wins, so walk from the end.
-        subs->SetEnd();
-        for (int i = 0; i < subs->Length(); ++i) {
-            if (MwView* hit = FindView(x, y, subs->BeforeView()))
-                return hit;
+    // Down through the sub-views that hold the point, the topmost first, in a loop: views nest
+    // as deep as their pads.
+    for (MwView* at = within;;) {
+        MwView* deeper = nullptr;
+        if (MwViewList* subs = at->GetSubViews()) {
+            subs->SetEnd();
+            for (int i = 0; i < subs->Length() && deeper == nullptr; ++i) {
+                MwView* sub = subs->BeforeView();
+                if (holds(sub))
+                    deeper = sub;
+            }
         }
+        if (deeper == nullptr)
+            return at;
+        at = deeper;
     }
-    return within;
 }

@@ -25,10 +25,16 @@ CInspectrView::CInspectrView() {
     inspLoadString(connectionNo, IDS_NO);
 }
 
-CInspectrView::~CInspectrView() = default;
+CInspectrView::~CInspectrView() {
+    // The hits may go before the list that holds them.
+    listed.NoteTreeGone();
+}
 
 BOOL CInspectrView::PreCreateWindow(CREATESTRUCTA& create) {
-    create.style |= WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_NOSORTHEADER;
+    // The list holds no texts: it asks the view for those of the items it shows, so that a
+    // change of the tree costs what it changes, however long the table.
+    create.style |=
+        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_NOSORTHEADER | LVS_OWNERDATA;
     return CListView::PreCreateWindow(create);
 }
 
@@ -67,33 +73,47 @@ void CInspectrView::ShowCounts() {
 
 void CInspectrView::FreeTree() {
     currentRow = nullptr;
+    listed.NoteTreeGone();
+    rowIndex.Clear();
+    connectionRows.clear();
+    standInRows.clear();
     rootRow.reset();
 }
 
 void CInspectrView::RemoveRowFromTree(InspectorRow* row) {
     if (row == nullptr)
         return;
-    rowCount -= CountSubtree(row);
     if (row == rootRow.get()) {
+        rowCount -= CountSubtree(row);
         FreeTree();
         return;
     }
-    for (const InspectorRow* up = currentRow; up != nullptr; up = up->parentRow) {
+    for (const InspectorRow* up = currentRow; up != nullptr && up->depth >= row->depth;
+         up = up->parentRow) {
         if (up == row) {
             currentRow = nullptr;
             break;
         }
     }
+    listed.NoteRemoving(*row);
+    ForEachInSubtree(row, [this](InspectorRow& below) {
+        rowIndex.Forget(below);
+        if (below.connectionWatched)
+            connectionRows.erase(&below);
+        if (below.standIn)
+            standInRows.erase(&below);
+        --rowCount;
+    });
     if (row->parentRow != nullptr && row->parentRow->children)
         Remove(*row->parentRow->children, *row);
 }
 
 void CInspectrView::ReleasePads() {
     suppressItemChange = 1;
-    List().DeleteAllItems();
-    suppressItemChange = 0;
-    itemOfPad.Clear();
     FreeTree();
+    listed.Sync(nullptr);
+    List().SetItemCountEx(0, 0);
+    suppressItemChange = 0;
     rowCount = 0;
     topRecord.reset();
     anchorRow.reset();
@@ -104,6 +124,8 @@ void CInspectrView::ReleasePads() {
         savedSelection = std::make_unique<RowList>();
     if (selectedPads)
         selectedPads->clear();
+    hitOfPad.Clear();
+    hitLabels.clear();
     searchRows.reset();
 }
 
@@ -120,6 +142,8 @@ void CInspectrView::OnDestroy() {
     selectedRows.reset();
     savedSelection.reset();
     selectedPads.reset();
+    hitOfPad.Clear();
+    hitLabels.clear();
     searchRows.reset();
     if (rowImages != nullptr) {
         ImageList_Destroy(rowImages);
@@ -183,6 +207,11 @@ BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
         OnItemChanged(*this, change->iItem, change->uChanged, change->uOldState, change->uNewState);
+        *result = 0;
+        return TRUE;
+    }
+    if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_GETDISPINFO) {
+        DescribeItem(*this, reinterpret_cast<NMLVDISPINFOA*>(lParam)->item);
         *result = 0;
         return TRUE;
     }

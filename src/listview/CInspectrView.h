@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CellText.h"
 #include "ColumnId.h"
 #include "InspectorRow.h"
 #include "ListDrag.h"
+#include "ListedRows.h"
 #include "PadTable.h"
 #include "RootHandle.h"
 #include "RowIndex.h"
@@ -10,6 +12,8 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 class CMainFrame;
 class MvInspConstDialog;
@@ -35,6 +39,10 @@ public:
     void FreeTree();
     // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
     void RemoveRowFromTree(InspectorRow* row);
+    // The row of `pad` in the tree, found through the index.
+    InspectorRow* FindRow(const MvSimplePad* pad) const {
+        return FindRowByPad(rootRow.get(), pad, &rowIndex);
+    }
     // The keyboard commands of the table (Down, Shift+Down, Ctrl+Home, …); 32789, the keys
     // kept from the host, does nothing.
     void OnKeyCommand(UINT id);
@@ -46,10 +54,17 @@ public:
     // telling the host: an Inspector about to close may outlive the pads it showed.
     void ReleasePads();
 
-    // Declared before the tree, which leaves it while being destroyed.
     RowIndex rowIndex;
     // A search-result view follows its source view's tree instead of owning one.
     RootHandle rootRow;
+    // The rows of the list items; declared after the tree, whose rows it refers to.
+    ListedRows listed;
+    // With nested labels: the names above the root row as the table was last written.
+    NestedPrefix nestedPrefix;
+    // The rows of the tree whose connection flag a show or deletion elsewhere may change, and
+    // those whose label names another pad.
+    std::unordered_set<InspectorRow*> connectionRows;
+    std::unordered_set<InspectorRow*> standInRows;
     int rowCount = 0;
     std::unique_ptr<InspectorRow> topRecord;
     std::unique_ptr<InspectorRow> anchorRow;
@@ -72,6 +87,9 @@ public:
     int publishedChanges = 0;
     int mirrorEnabled = 1;
     int suppressItemChange = 0;
+    // Above 0 while the view changes many item states at once and does what their notices
+    // would do itself.
+    int bulkChange = 0;
     int focusIndex = -1;
     int selectedCount = 0;
     int closing = 0;
@@ -79,8 +97,6 @@ public:
     int comctlClass = 0;
     std::string titleName;
 
-    // Pads of the list items, first item of each pad, as of the last fill.
-    PadTable<int> itemOfPad;
     std::unique_ptr<RowList> selectedRows;
     // The pads of selectedRows, kept in step with it.
     PadTable<bool> selectedPadSet;
@@ -99,6 +115,11 @@ public:
     int searchMode = 0;
     std::unique_ptr<RowList> searchRows;
     CMainFrame* sourceFrame = nullptr;
+    // The listed hit of each pad, its first.
+    PadTable<InspectorRow*> hitOfPad;
+    // The label cell of each listed hit as last written: the full path of its pad then, kept
+    // while the source's Auto Update is off and after the pad has gone.
+    std::vector<std::string> hitLabels;
 
     ListDrag drag;
     // The Insert/Replace dialog of this Inspector, run by its command and by a drop; a

@@ -5,6 +5,8 @@
 #include "host/MvSimplePad.h"
 
 #include <cstdio>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -31,13 +33,13 @@ std::string CellText(const InspectorRow& row, int id, const std::string& yes,
     case Size:
         return Pair(row.width, row.height);
     case OutputSlot:
-        return row.outputSlotName;
+        return row.outputSlotName.str();
     case OutputValue:
-        return row.outputValueText;
+        return row.outputValueText.str();
     case RelativePosition:
         return Pair(row.relX, row.relY);
     case PadName:
-        return row.padName;
+        return row.padName.str();
     case Connection:
         return row.connected ? yes : no;
     case GroupDepth:
@@ -51,30 +53,51 @@ std::string CellText(const InspectorRow& row, int id, const std::string& yes,
     }
 }
 
-std::string LabelCellText(const InspectorRow& row, bool nestedLabels) {
+std::string NamesAbove(MvSimplePad* pad) {
+    std::vector<std::string_view> names;
+    size_t length = 0;
+    for (MvSimplePad* up = pad->get_parent(); up != nullptr; up = up->get_parent()) {
+        const char* name = up->get_own_name();
+        names.emplace_back(name != nullptr ? name : "");
+        length += names.back().size() + 1;
+    }
+    std::string text;
+    text.reserve(length);
+    for (auto it = names.rbegin(); it != names.rend(); ++it)
+        text.append(*it).push_back('\\');
+    return text;
+}
+
+std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const NestedPrefix* prefix) {
     if (!nestedLabels) {
-        std::string text;
-        for (int i = 1; i < row.depth; ++i)
-            text += "   ";
+        // d - 1 indents of three spaces, then the two spaces and mark of the row itself.
+        std::string text(row.depth > 1 ? static_cast<size_t>(row.depth - 1) * 3 : 0, ' ');
         if (row.depth >= 1)
             text += HasChildren(row) && row.children->head->shown == 0 ? "  +" : "  -";
-        return text + row.label;
+        return text.append(row.label.View());
     }
     if (row.isDesktop)
-        return row.label;
-    std::string text = row.label;
+        return row.label.str();
+    std::vector<std::string_view> labels{row.label.View()};
+    size_t length = row.label.size();
     const InspectorRow* top = &row;
     for (const InspectorRow* up = row.parentRow; up != nullptr && !up->isDesktop;
          up = up->parentRow) {
-        text = up->label + "\\" + text;
+        labels.push_back(up->label.View());
+        length += up->label.size() + 1;
         top = up;
     }
+    std::string text;
     // A gone row's pad may have been freed since; its ancestors are no longer asked.
-    if (top->pad != nullptr && !top->gone) {
-        for (MvSimplePad* pad = top->pad->get_parent(); pad != nullptr; pad = pad->get_parent()) {
-            const char* name = pad->get_own_name();
-            text = std::string(name ? name : "") + "\\" + text;
-        }
+    if (prefix != nullptr && top == prefix->root)
+        text = prefix->text;
+    else if (top->pad != nullptr && !top->gone)
+        text = NamesAbove(top->pad);
+    text.reserve(text.size() + length);
+    for (auto it = labels.rbegin(); it != labels.rend(); ++it) {
+        if (it != labels.rbegin())
+            text.push_back('\\');
+        text.append(*it);
     }
     return text;
 }

@@ -38,13 +38,13 @@ void Repaint(CInspectrView& view) {
     view.UpdateWindow();
 }
 
+// The highlight is the view's own: an owner-data list keeps no state but selection and focus,
+// and asks the view for this one (DescribeItem).
 void ClearHighlight(CInspectrView& view) {
-    CListCtrl& list = view.List();
-    for (int item = list.GetNextItem(-1, LVNI_DROPHILITED); item >= 0;
-         item = list.GetNextItem(-1, LVNI_DROPHILITED))
-        if (!list.SetItemState(item, 0, LVIS_DROPHILITED))
-            break;
+    int item = view.drag.dropHighlight;
     view.drag.dropHighlight = -1;
+    if (item >= 0)
+        view.List().RedrawItems(item, item);
 }
 
 // The item under the cursor becomes the target; it is highlighted when its pad may take
@@ -60,8 +60,8 @@ void TrackTarget(CInspectrView& view, int item) {
         return;
     ClearHighlight(view);
     if (IsPasteEligible(RowOfItem(view, item))) {
-        view.List().SetItemState(item, LVIS_DROPHILITED, LVIS_DROPHILITED);
         drag.dropHighlight = item;
+        view.List().RedrawItems(item, item);
     }
 }
 
@@ -126,7 +126,7 @@ bool StillServes(HWND window, const CInspectrView* view) {
 // After the dialog: the dragged pad's row, where the list still shows it, becomes the only
 // selected row and the focus.
 void SelectDraggedPad(CInspectrView& view, MvSimplePad* pad) {
-    if (FindRowByPad(view.rootRow.get(), pad) == nullptr)
+    if (view.FindRow(pad) == nullptr)
         return;
     DeselectAll(view);
     int item = ItemOfPad(view, pad);

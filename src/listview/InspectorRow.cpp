@@ -4,15 +4,20 @@
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 
-InspectorRow::InspectorRow() = default;
-InspectorRow::~InspectorRow() {
-    if (index != nullptr)
-        index->Forget(*this);
-}
+#include <utility>
+#include <vector>
 
 RowList::~RowList() {
+    // The children of each row are spliced in after it before it goes, so that no
+    // destructor recurses into a deep tree.
     InspectorRow* row = head;
+    head = tail = nullptr;
     while (row != nullptr) {
+        if (row->children && row->children->head != nullptr) {
+            row->children->tail->next = row->next;
+            row->next = row->children->head;
+            row->children->head = row->children->tail = nullptr;
+        }
         InspectorRow* next = row->next;
         delete row;
         row = next;
@@ -20,6 +25,10 @@ RowList::~RowList() {
 }
 
 std::unique_ptr<InspectorRow> CopyRow(const InspectorRow& row) {
+    return CopyRow(row, ListIndex(row));
+}
+
+std::unique_ptr<InspectorRow> CopyRow(const InspectorRow& row, int listIndex) {
     auto copy = std::make_unique<InspectorRow>();
     copy->shown = row.shown;
     copy->listSelected = row.listSelected;
@@ -36,7 +45,7 @@ std::unique_ptr<InspectorRow> CopyRow(const InspectorRow& row) {
     copy->outputSlotType = row.outputSlotType;
     copy->outputValueText = row.outputValueText;
     copy->pad = row.pad;
-    copy->listIndex = row.listIndex;
+    copy->listIndex = listIndex;
     copy->relX = row.relX;
     copy->relY = row.relY;
     copy->padName = row.padName;
@@ -46,60 +55,72 @@ std::unique_ptr<InspectorRow> CopyRow(const InspectorRow& row) {
     return copy;
 }
 
-InspectorRow* FindRowByWalk(InspectorRow* row, const MvSimplePad* pad) {
-    if (row == nullptr)
-        return nullptr;
-    if (row->pad == pad)
-        return row;
-    if (row->children) {
-        for (InspectorRow* child = row->children->head; child != nullptr; child = child->next) {
-            if (InspectorRow* hit = FindRowByWalk(child, pad))
-                return hit;
-        }
+int ListIndex(const InspectorRow& row) {
+    return RowSequence::Holds(row) ? RowSequence::IndexOf(row) : row.listIndex;
+}
+
+InspectorRow* NextInSubtree(const InspectorRow* row, const InspectorRow* top, bool descend) {
+    if (descend && row->children && row->children->head != nullptr)
+        return row->children->head;
+    for (; row != top; row = row->parentRow) {
+        if (row->next != nullptr)
+            return row->next;
     }
     return nullptr;
 }
 
-namespace {
-
-InspectorRow* FindPad(InspectorRow* row, const MvSimplePad* pad) {
-    if (row != nullptr && row->index != nullptr)
-        return row->index->Find(row, pad);
-    return FindRowByWalk(row, pad);
+InspectorRow* FindRowByWalk(InspectorRow* row, const MvSimplePad* pad) {
+    for (InspectorRow* at = row; at != nullptr; at = NextInSubtree(at, row)) {
+        if (at->pad == pad)
+            return at;
+    }
+    return nullptr;
 }
 
-} // namespace
-
-InspectorRow* FindRowByPad(InspectorRow* row, const MvSimplePad* pad) {
+InspectorRow* FindRowByPad(InspectorRow* row, const MvSimplePad* pad, const RowIndex* index) {
     if (pad == nullptr)
         return nullptr;
-    return FindPad(row, pad);
+    return index != nullptr ? index->Find(row, pad) : FindRowByWalk(row, pad);
 }
 
-InspectorRow* FindRowLike(InspectorRow* row, const InspectorRow& other) {
-    return FindPad(row, other.pad);
+InspectorRow* FindRowLike(InspectorRow* row, const InspectorRow& other, const RowIndex* index) {
+    return index != nullptr ? index->Find(row, other.pad) : FindRowByWalk(row, other.pad);
 }
 
 InspectorRow* FindInList(const RowList* list, const InspectorRow& row) {
     if (list == nullptr)
         return nullptr;
     for (InspectorRow* member = list->head; member != nullptr; member = member->next) {
-        if (InspectorRow* hit = FindRowLike(member, row))
+        if (InspectorRow* hit = FindRowByWalk(member, row.pad))
             return hit;
     }
     return nullptr;
 }
 
-InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad) {
+InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad,
+                                       const RowIndex* index) {
     if (pad == nullptr)
         return nullptr;
-    if (InspectorRow* hit = FindRowByPad(root, pad))
+    if (InspectorRow* hit = FindRowByPad(root, pad, index))
         return hit;
-    if (MvPadList* children = pad->get_children()) {
-        for (int i = 0; i < children->length(); ++i) {
-            if (InspectorRow* hit = FindRowOfPadOrDescendant(root, children->at(i)))
-                return hit;
+    // Pre-order over the pad's descendants, with a stack of children lists instead of
+    // recursion.
+    std::vector<std::pair<MvPadList*, int>> stack;
+    if (MvPadList* children = pad->get_children())
+        stack.emplace_back(children, 0);
+    while (!stack.empty()) {
+        auto& [children, at] = stack.back();
+        if (at >= children->length()) {
+            stack.pop_back();
+            continue;
         }
+        MvSimplePad* child = children->at(at++);
+        if (child == nullptr)
+            continue;
+        if (InspectorRow* hit = FindRowByPad(root, child, index))
+            return hit;
+        if (MvPadList* below = child->get_children())
+            stack.emplace_back(below, 0);
     }
     return nullptr;
 }
@@ -109,13 +130,9 @@ bool HasChildren(const InspectorRow& row) {
 }
 
 int CountSubtree(const InspectorRow* row) {
-    if (row == nullptr)
-        return 0;
-    int count = 1;
-    if (row->children) {
-        for (const InspectorRow* child = row->children->head; child != nullptr; child = child->next)
-            count += CountSubtree(child);
-    }
+    int count = 0;
+    for (const InspectorRow* at = row; at != nullptr; at = NextInSubtree(at, row))
+        ++count;
     return count;
 }
 

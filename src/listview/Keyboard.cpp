@@ -73,9 +73,9 @@ void StepFocus(CInspectrView& view, int step, Move move) {
         } else {
             SetFocusRow(view, row);
             if (move == Move::Extend)
-                SelectRange(view, row->listIndex, true);
+                SelectRange(view, ListIndex(*row), true);
         }
-        if (step > 0 && row->listIndex > page.bottom)
+        if (step > 0 && ListIndex(*row) > page.bottom)
             ScrollRows(view, 1);
         if (step < 0 && focus == page.top && page.top > 0)
             ScrollRows(view, -1);
@@ -133,7 +133,7 @@ void PageUp(CInspectrView& view, Move move) {
 
 // The row is the one its item shows, so its index can be trusted.
 bool Listed(const CInspectrView& view, const InspectorRow* row) {
-    return row != nullptr && RowOfItem(view, row->listIndex) == row;
+    return row != nullptr && RowOfItem(view, ListIndex(*row)) == row;
 }
 
 // Collapses or expands the current row's children. A plain key makes the row the only
@@ -164,8 +164,8 @@ void Left(CInspectrView& view, bool ctrl) {
             SetFocusRow(view, parent);
         else
             MoveFocusAndSelect(view, parent, true);
-        if (parent->listIndex < top)
-            ScrollRows(view, parent->listIndex - top);
+        if (ListIndex(*parent) < top)
+            ScrollRows(view, ListIndex(*parent) - top);
     }
     ScrollFocusIntoView(view);
 }
@@ -183,7 +183,7 @@ void Right(CInspectrView& view, bool ctrl) {
     } else if (Listed(view, child)) {
         Page page = PageOf(view);
         SetFocusRow(view, child);
-        if (child->listIndex > page.bottom)
+        if (ListIndex(*child) > page.bottom)
             ScrollRows(view, 1);
     }
     ScrollFocusIntoView(view);
@@ -196,7 +196,7 @@ void Space(CInspectrView& view, UINT id) {
     if (id == ID_KEY_SPACE) {
         SelectRow(view, *row);
     } else if (id == ID_KEY_SHIFT_SPACE) {
-        SelectRange(view, row->listIndex, true);
+        SelectRange(view, ListIndex(*row), true);
         MakeCurrent(view, row);
     } else {
         view.anchorRow = CopyRow(*row);

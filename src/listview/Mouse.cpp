@@ -35,12 +35,12 @@ void ToggleChildren(CInspectrView& view, InspectorRow& row) {
         return;
     int shown = row.children->head->shown ? 0 : 1;
     for (InspectorRow* child = row.children->head; child != nullptr; child = child->next) {
-        child->shown = shown;
         if (shown == 0 && view.anchorRow && view.anchorRow->pad == child->pad) {
             bool anchorIsTop = view.topRecord && view.topRecord->pad == child->pad;
             view.anchorRow = anchorIsTop ? nullptr : CopyRow(*view.topRecord);
         }
     }
+    SetChildrenShown(view, row, shown);
     FillList(view, view.rootRow.get());
     view.Invalidate();
 }

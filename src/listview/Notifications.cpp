@@ -93,8 +93,7 @@ bool TopPadGoesWith(const CInspectrView& view, MvSimplePad* deleted) {
         return false;
     if (view.topRecord->pad == deleted)
         return true;
-    return IsTopPadOrAncestor(view, deleted) &&
-           FindRowByPad(view.rootRow.get(), deleted) == nullptr;
+    return IsTopPadOrAncestor(view, deleted) && view.FindRow(deleted) == nullptr;
 }
 
 void CloseForDeletedTop(CMainFrame& frame, CInspectrView& view) {
@@ -131,8 +130,8 @@ void RebuildShownTop(CInspectrView& view) {
 
 void PasteFirstPass(CInspectrView& view, MvSimplePad* pad) {
     InspectorRow* root = view.rootRow.get();
-    RefreshGeometryBelow(view, FindRowOfPadOrDescendant(root, pad));
-    InspectorRow* row = FindRowByPad(root, pad);
+    RefreshGeometryBelow(view, FindRowOfPadOrDescendant(root, pad, &view.rowIndex));
+    InspectorRow* row = FindRowByPad(root, pad, &view.rowIndex);
     if (row == nullptr) {
         if (view.autoUpdate == 1)
             FollowAncestorChange(view, pad);
@@ -160,7 +159,7 @@ void PasteSecondPass(CInspectrView& view, MvSimplePad* pad) {
             return;
         parentRow = view.rootRow.get();
     } else {
-        parentRow = FindRowByPad(view.rootRow.get(), parent);
+        parentRow = FindRowByPad(view.rootRow.get(), parent, &view.rowIndex);
         if (parentRow == nullptr)
             return;
     }
@@ -177,12 +176,12 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
     InspectorRow* root = view.rootRow.get();
     InspectorRow* parentRow = nullptr;
     if (parent == nullptr) {
-        if (!IsDesktopInspector(view) || FindRowByPad(root, pad) != nullptr)
+        if (!IsDesktopInspector(view) || FindRowByPad(root, pad, &view.rowIndex) != nullptr)
             return;
         parentRow = root;
     } else {
-        parentRow = FindRowByPad(root, parent);
-        if (parentRow == nullptr || FindRowByPad(parentRow, pad) != nullptr)
+        parentRow = FindRowByPad(root, parent, &view.rowIndex);
+        if (parentRow == nullptr || FindRowByPad(parentRow, pad, &view.rowIndex) != nullptr)
             return;
     }
     if (BuildRow(view, pad, parentRow) == nullptr)
@@ -192,18 +191,19 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
 }
 
 // The rows of the icon and loader pads whose labels name `pad`. A loader is not the icon of
-// the pad it loaded, so the tree is searched; renames are rare enough for that.
+// the pad it loaded, so the view's rows of such pads are looked at; their order does not
+// matter, as each label is read from its own pad.
 std::vector<InspectorRow*> StandInRows(CInspectrView& view, MvSimplePad* pad) {
     std::vector<InspectorRow*> rows;
-    ForEachInSubtree(view.rootRow.get(), [pad, &rows](InspectorRow& row) {
-        if (row.pad != nullptr && !row.gone && StandInOf(row.pad) == pad)
-            rows.push_back(&row);
-    });
+    for (InspectorRow* row : view.standInRows) {
+        if (row->pad != nullptr && !row->gone && StandInOf(row->pad) == pad)
+            rows.push_back(row);
+    }
     return rows;
 }
 
 void RefreshSelectionMark(CInspectrView& view, MvSimplePad* pad) {
-    InspectorRow* row = FindRowByPad(view.rootRow.get(), pad);
+    InspectorRow* row = FindRowByPad(view.rootRow.get(), pad, &view.rowIndex);
     if (row == nullptr || row->gone || row->isDesktop)
         return;
     int selected = pad->isSelected() ? 1 : 0;
@@ -264,7 +264,7 @@ void WINAPI inspectorChangedHide(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!view.rootRow)
             return;
-        InspectorRow* row = FindRowOfPadOrDescendant(view.rootRow.get(), pad);
+        InspectorRow* row = FindRowOfPadOrDescendant(view.rootRow.get(), pad, &view.rowIndex);
         if (row == nullptr)
             return;
         RemoveRow(view, row);
@@ -280,7 +280,7 @@ void WINAPI inspectorChangedSize(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshGeometry(view, FindRowByPad(view.rootRow.get(), pad));
+        RefreshGeometry(view, FindRowByPad(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -291,7 +291,8 @@ void WINAPI inspectorChangedPosition(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshGeometryBelow(view, FindRowOfPadOrDescendant(view.rootRow.get(), pad));
+        RefreshGeometryBelow(view,
+                             FindRowOfPadOrDescendant(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -302,7 +303,7 @@ void WINAPI inspectorChangedConnect(MvSimplePad* pad) {
     ForEachInSnapshot([pad](CMainFrame&, CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshConnection(view, FindRowByPad(view.rootRow.get(), pad));
+        RefreshConnection(view, FindRowByPad(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -326,7 +327,7 @@ void WINAPI inspectorChangedDelete(MvSimplePad* pad) {
         }
         if (!view.rootRow)
             return;
-        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad)) {
+        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad, &view.rowIndex)) {
             RemoveRow(view, row);
             RepaintResults(view);
             if (view.autoUpdate == 1)
@@ -342,7 +343,7 @@ void WINAPI inspectorChangedOutput(MvSimplePad* pad) {
     ForEachRegistered([pad](CInspectrView& view) {
         if (!Following(view))
             return;
-        RefreshOutput(view, FindRowByPad(view.rootRow.get(), pad));
+        RefreshOutput(view, FindRowByPad(view.rootRow.get(), pad, &view.rowIndex));
         view.UpdateWindow();
     });
 }
@@ -362,10 +363,10 @@ void WINAPI inspectorChangedSlotValue(MvSimpleModel* model, int slotIndex) {
             if (d == nullptr || d->get_real_view() == nullptr)
                 continue;
             if (d->get_output() == slot)
-                RefreshOutput(view, FindRowByPad(view.rootRow.get(), d));
+                RefreshOutput(view, FindRowByPad(view.rootRow.get(), d, &view.rowIndex));
             MvSimplePad* icon = d->get_icon();
             if (icon != nullptr && icon->get_output() == slot)
-                RefreshOutput(view, FindRowByPad(view.rootRow.get(), icon));
+                RefreshOutput(view, FindRowByPad(view.rootRow.get(), icon, &view.rowIndex));
         }
         RepaintResults(view);
         view.UpdateWindow();
@@ -378,7 +379,7 @@ void WINAPI inspectorChangedOwnname(MvSimplePad* pad) {
     ForEachRegistered([pad](CInspectrView& view) {
         if (!Following(view))
             return;
-        InspectorRow* row = FindRowByPad(view.rootRow.get(), pad);
+        InspectorRow* row = FindRowByPad(view.rootRow.get(), pad, &view.rowIndex);
         std::vector<InspectorRow*> standIns = StandInRows(view, pad);
         if (row != nullptr)
             RefreshLabel(view, row);
@@ -403,7 +404,7 @@ void WINAPI inspectorChangedGroup(MvSimplePad* pad) {
     ForEachRegistered([pad](CInspectrView& view) {
         if (!Following(view))
             return;
-        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad)) {
+        if (InspectorRow* row = FindRowByPad(view.rootRow.get(), pad, &view.rowIndex)) {
             RefreshGroupDepth(view, row);
             RepaintResults(view);
         } else if (IsTopPadOrAncestor(view, pad)) {

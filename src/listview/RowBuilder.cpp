@@ -14,6 +14,7 @@
 #include "service/ResourceHelpers.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -23,12 +24,14 @@ const char* OrEmpty(const char* text) {
 
 } // namespace
 
-MvSimplePad* StandInOf(MvSimplePad* pad) {
+bool IsStandInClass(MvSimplePad* pad) {
     const char* className = pad->get_class_name();
-    if (className != nullptr && (std::strcmp(className, "MvIconPad") == 0 ||
-                                 std::strcmp(className, "MvDynamicLoadPad") == 0))
-        return static_cast<MvIconPad*>(pad)->get_pad();
-    return nullptr;
+    return className != nullptr && (std::strcmp(className, "MvIconPad") == 0 ||
+                                    std::strcmp(className, "MvDynamicLoadPad") == 0);
+}
+
+MvSimplePad* StandInOf(MvSimplePad* pad) {
+    return IsStandInClass(pad) ? static_cast<MvIconPad*>(pad)->get_pad() : nullptr;
 }
 
 std::string RowLabel(MvSimplePad* pad) {
@@ -76,6 +79,15 @@ int IsConnectedApartFrom(MvSimplePad* pad, const MvSimplePad* ignored) {
     return ConnectedBy(pad, ignored, false);
 }
 
+bool ConnectionMayChange(MvSimplePad* pad) {
+    if (pad->get_icon() != nullptr)
+        return true;
+    MvSimpleModel* model = pad->get_model();
+    MvPadList* dependents = model ? model->get_dependents() : nullptr;
+    return dependents != nullptr &&
+           (dependents->length() > 1 || (dependents->length() == 1 && dependents->at(0) != pad));
+}
+
 void ReadGeometry(InspectorRow& row, MvSimplePad* pad) {
     MvPadView* padView = pad->get_view();
     if (padView == nullptr)
@@ -96,7 +108,11 @@ void ReadGeometry(InspectorRow& row, MvSimplePad* pad) {
     }
 }
 
-InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
+namespace {
+
+// The row of one pad under `parentRow`, linked in and indexed; null when the pad has no
+// real, visible view or already has a row there.
+InspectorRow* BuildOne(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
     if (pad == nullptr || pad->get_real_view() == nullptr)
         return nullptr;
     MvPadView* padView = pad->get_view();
@@ -116,10 +132,12 @@ InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
     ReadGeometry(*row, pad);
 
     row->pad = pad;
-    row->desktopSelected = pad->isSelected();
+    row->desktopSelected = pad->isSelected() != 0;
     SlotValueText(*row, pad->get_output());
     row->padName = OrEmpty(pad->get_pad_name());
     row->connected = IsConnected(pad);
+    row->connectionWatched = ConnectionMayChange(pad);
+    row->standIn = IsStandInClass(pad);
     row->groupDepth = pad->get_groupDepth();
     row->padId = pad->GetCreatePadID();
 
@@ -140,12 +158,49 @@ InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
         row.release();
     }
     view.rowIndex.Add(*built);
-
-    if (MvPadList* children = pad->get_children()) {
-        for (int i = 0; i < children->length(); ++i)
-            BuildRow(view, children->at(i), built);
-    }
+    if (built->connectionWatched)
+        view.connectionRows.insert(built);
+    if (built->standIn)
+        view.standInRows.insert(built);
     return built;
+}
+
+// A view has one tree: a new root starts the indexes afresh, whoever owned the old tree.
+void StartTree(CInspectrView& view) {
+    view.rowIndex.Clear();
+    view.connectionRows.clear();
+    view.standInRows.clear();
+}
+
+} // namespace
+
+InspectorRow* BuildRow(CInspectrView& view, MvSimplePad* pad, InspectorRow* parentRow) {
+    if (parentRow == nullptr)
+        StartTree(view);
+    InspectorRow* top = BuildOne(view, pad, parentRow);
+    if (top == nullptr)
+        return nullptr;
+    // Pre-order over the children lists, with a stack instead of recursion: a row, then the
+    // subtree of each child in turn.
+    struct Level {
+        InspectorRow* row;
+        MvPadList* children;
+        int next;
+    };
+    std::vector<Level> stack{{top, pad->get_children(), 0}};
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        if (level.children == nullptr || level.next >= level.children->length()) {
+            stack.pop_back();
+            continue;
+        }
+        MvSimplePad* child = level.children->at(level.next++);
+        if (InspectorRow* row = BuildOne(view, child, level.row))
+            stack.push_back({row, child->get_children(), 0});
+    }
+    if (parentRow != nullptr)
+        view.listed.NoteAdded(*top);
+    return top;
 }
 
 InspectorRow* BuildDesktopRow(CInspectrView& view) {
@@ -153,7 +208,9 @@ InspectorRow* BuildDesktopRow(CInspectrView& view) {
     auto row = std::make_unique<InspectorRow>();
     row->depth = 0;
     row->isDesktop = 1;
-    inspLoadString(row->label, IDS_DESKTOP);
+    std::string label;
+    inspLoadString(label, IDS_DESKTOP);
+    row->label = label;
 
     MvPadList pads;
     if (MwView* base = MwGWrap::GetBaseWindow()) {
@@ -167,6 +224,7 @@ InspectorRow* BuildDesktopRow(CInspectrView& view) {
         }
     }
     InspectorRow* desktop = row.release();
+    StartTree(view);
     view.rowIndex.Add(*desktop);
     for (int i = 0; i < pads.length(); ++i)
         BuildRow(view, pads.at(i), desktop);

@@ -4,16 +4,7 @@
 
 #include <algorithm>
 
-RowIndex::~RowIndex() {
-    rows_.ForEach([](const MvSimplePad*, InspectorRow* row) { row->index = nullptr; });
-    for (auto& entry : more_)
-        entry.second->index = nullptr;
-}
-
 void RowIndex::Add(InspectorRow& row) {
-    if (row.index == this)
-        return;
-    row.index = this;
     if (!rows_.Insert(row.pad, &row))
         more_.emplace(row.pad, &row);
     if (row.parentRow == nullptr)
@@ -21,9 +12,6 @@ void RowIndex::Add(InspectorRow& row) {
 }
 
 void RowIndex::Forget(InspectorRow& row) {
-    if (row.index != this)
-        return;
-    row.index = nullptr;
     auto [extra, last] = more_.equal_range(row.pad);
     InspectorRow** first = rows_.Find(row.pad);
     if (first != nullptr && *first == &row) {
@@ -45,11 +33,18 @@ void RowIndex::Forget(InspectorRow& row) {
         std::erase(roots_, &row);
 }
 
+void RowIndex::Clear() {
+    rows_.Clear();
+    more_.clear();
+    roots_.clear();
+}
+
 bool RowIndex::Inside(const InspectorRow* row, const InspectorRow* root) const {
     // With a single tree registered, every row lies below its root.
     if (root->parentRow == nullptr && roots_.size() == 1 && roots_.front() == root)
         return true;
-    for (; row != nullptr; row = row->parentRow) {
+    // Only the rows on the way up to root's depth can be root.
+    for (; row != nullptr && row->depth >= root->depth; row = row->parentRow) {
         if (row == root)
             return true;
     }
@@ -68,14 +63,9 @@ InspectorRow* RowIndex::Find(InspectorRow* root, const MvSimplePad* pad) const {
 }
 
 bool RowIndex::HasRowBelow(const InspectorRow* row, const MvSimplePad* pad) const {
-    InspectorRow* const* first = rows_.Find(pad);
-    if (first == nullptr)
-        return false;
-    auto below = [&](const InspectorRow* candidate) {
-        return candidate != row && Inside(candidate, row);
-    };
-    if (below(*first))
-        return true;
-    auto [extra, last] = more_.equal_range(pad);
-    return std::any_of(extra, last, [&](const auto& entry) { return below(entry.second); });
+    bool below = false;
+    ForEachRowOf(pad, [&](const InspectorRow* candidate) {
+        below = below || (candidate != row && Inside(candidate, row));
+    });
+    return below;
 }

@@ -15,6 +15,7 @@
 #include "service/ResourceHelpers.h"
 #include "service/TextHelpers.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -42,7 +43,8 @@ void MirrorResult(const CInspectrView& view, const MvSimplePad* pad, int change,
 }
 
 bool InSubtree(const InspectorRow* row, const InspectorRow* top) {
-    for (; row != nullptr; row = row->parentRow) {
+    // Only the rows on the way up to top's depth can be top.
+    for (; row != nullptr && row->depth >= top->depth; row = row->parentRow) {
         if (row == top)
             return true;
     }
@@ -104,52 +106,68 @@ void RefreshConnections(CInspectrView& view, MvSimplePad* pad, bool countPad) {
     if (!view.rootRow || view.autoUpdate != 1)
         return;
     const MvSimplePad* ignored = countPad ? nullptr : pad;
-    ForEachInSubtree(view.rootRow.get(), [&](InspectorRow& row) {
-        if (row.gone || row.isDesktop || row.pad == nullptr)
-            return;
-        int connected = IsConnectedApartFrom(row.pad, ignored);
-        if (connected == row.connected)
-            return;
-        row.connected = connected;
-        UpdateRowCells(view, &row, ConnectionChange);
-        MirrorResult(view, row.pad, ConnectionChange,
+    // Only the rows that other pads can connect are looked at; the others keep their flag.
+    for (InspectorRow* row : view.connectionRows) {
+        if (row->gone || row->isDesktop || row->pad == nullptr)
+            continue;
+        int connected = IsConnectedApartFrom(row->pad, ignored);
+        if (connected == row->connected)
+            continue;
+        row->connected = connected;
+        UpdateRowCells(view, row, ConnectionChange);
+        MirrorResult(view, row->pad, ConnectionChange,
                      [connected](InspectorRow& result) { result.connected = connected; });
-    });
+    }
 }
 
 void RefreshLabel(CInspectrView& view, InspectorRow* row) {
-    if (!Refreshable(view, row))
-        return;
-    MvSimplePad* pad = row->pad;
-    row->label = RowLabel(pad);
-    UpdateRowCells(view, row, LabelChange);
-    if (row == view.rootRow.get())
-        Retitle(view, pad);
-    if (MvPadList* children = pad->get_children()) {
-        for (int i = 0; i < children->length(); ++i)
-            RefreshLabel(view, FindRowByPad(view.rootRow.get(), children->at(i)));
+    // The row, then the rows of its pad's children, each with the rows of its own children:
+    // a walk over the children lists with a stack instead of recursion.
+    std::vector<std::pair<MvPadList*, int>> stack;
+    auto refresh = [&view, &stack](InspectorRow* at) {
+        if (!Refreshable(view, at))
+            return;
+        MvSimplePad* pad = at->pad;
+        at->label = RowLabel(pad);
+        UpdateRowCells(view, at, LabelChange);
+        if (at == view.rootRow.get())
+            Retitle(view, pad);
+        if (MvPadList* children = pad->get_children())
+            stack.emplace_back(children, 0);
+    };
+    refresh(row);
+    while (!stack.empty()) {
+        auto& [children, next] = stack.back();
+        if (next >= children->length()) {
+            stack.pop_back();
+            continue;
+        }
+        refresh(view.FindRow(children->at(next++)));
     }
 }
 
 void RefreshGroupDepth(CInspectrView& view, InspectorRow* row) {
-    if (!Refreshable(view, row))
-        return;
-    MvSimplePad* pad = row->pad;
-    row->groupDepth = pad->get_groupDepth();
-    UpdateRowCells(view, row, GroupDepthChange);
-    MirrorResult(view, pad, GroupDepthChange,
-                 [pad](InspectorRow& result) { result.groupDepth = pad->get_groupDepth(); });
-    if (row->children) {
-        for (InspectorRow* child = row->children->head; child != nullptr; child = child->next)
-            RefreshGroupDepth(view, child);
+    for (InspectorRow* at = row; at != nullptr;) {
+        bool refreshable = Refreshable(view, at);
+        if (refreshable) {
+            MvSimplePad* pad = at->pad;
+            at->groupDepth = pad->get_groupDepth();
+            UpdateRowCells(view, at, GroupDepthChange);
+            MirrorResult(view, pad, GroupDepthChange, [pad](InspectorRow& result) {
+                result.groupDepth = pad->get_groupDepth();
+            });
+        }
+        // Below a row that is not refreshed nothing is.
+        at = NextInSubtree(at, row, refreshable);
     }
 }
 
 void RewriteLabels(CInspectrView& view) {
     if (!view.rootRow)
         return;
-    ForEachInSubtree(view.rootRow.get(),
-                     [&view](InspectorRow& row) { UpdateRowCells(view, &row, LabelChange); });
+    // Every label cell names the ancestors: the names are taken again and the list repainted.
+    RetakeNestedPrefix(view);
+    view.Invalidate();
 }
 
 void RemoveRow(CInspectrView& view, InspectorRow* row) {
@@ -162,23 +180,17 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
     else if (CInspectrView* results = ResultsView(view))
         WithdrawResults(*results, *row);
     // An anchor anywhere in the subtree would start a range at a row that is going.
-    if (view.anchorRow && FindRowByPad(row, view.anchorRow->pad) != nullptr) {
-        bool topGoes = view.topRecord && FindRowByPad(row, view.topRecord->pad) != nullptr;
+    if (view.anchorRow && FindRowByPad(row, view.anchorRow->pad, &view.rowIndex) != nullptr) {
+        bool topGoes =
+            view.topRecord && FindRowByPad(row, view.topRecord->pad, &view.rowIndex) != nullptr;
         view.anchorRow = view.topRecord && !topGoes ? CopyRow(*view.topRecord) : nullptr;
     }
 
     bool removing = view.autoUpdate == 1;
-    ForEachInSubtree(row, [&view, removing](InspectorRow& below) {
-        DeselectRow(view, below);
-        if (!removing)
-            return;
-        // Items keep referring to their rows until the refill; a removed row's item must not.
-        int item = ItemOfPad(view, below.pad);
-        if (item >= 0 && RowOfItem(view, item) == &below) {
-            view.List().SetItemData(item, 0);
-            view.itemOfPad.Erase(below.pad);
-        }
-    });
+    ForEachInSubtree(row, [&view](InspectorRow& below) { DeselectRow(view, below); });
+    // The places of the rows that go stay until the refill, with no row in them.
+    if (removing)
+        view.listed.NoteRemoving(*row);
 
     if (!removing) {
         ForEachInSubtree(row, [](InspectorRow& below) { below.gone = 1; });

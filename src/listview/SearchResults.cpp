@@ -36,16 +36,14 @@ void CopyPadData(InspectorRow& result, const InspectorRow& row) {
     result.padId = row.padId;
 }
 
-// Takes a hit out of the view. Its item keeps referring to nothing until the next fill.
+// Takes a hit out of the view. Its item refers to nothing until the next fill.
 void DropResult(CInspectrView& view, InspectorRow& result) {
     DeselectRow(view, result);
     if (view.currentRow == &result)
         view.currentRow = nullptr;
-    int item = ItemOfPad(view, result.pad);
-    if (item >= 0 && RowOfItem(view, item) == &result) {
-        view.List().SetItemData(item, 0);
-        view.itemOfPad.Erase(result.pad);
-    }
+    if (InspectorRow** hit = view.hitOfPad.Find(result.pad); hit != nullptr && *hit == &result)
+        view.hitOfPad.Erase(result.pad);
+    view.listed.NoteLeaving(result);
     Unlink(*view.searchRows, result);
 }
 
@@ -131,10 +129,9 @@ void RefreshResults(CInspectrView& view) {
     CInspectrView* source = SourceView(view);
     if (source == nullptr || !source->rootRow || !view.searchRows)
         return;
-    InspectorRow* root = source->rootRow.get();
     for (InspectorRow* result = view.searchRows->head; result != nullptr;) {
         InspectorRow* next = result->next;
-        InspectorRow* row = result->gone ? nullptr : FindRowByPad(root, result->pad);
+        InspectorRow* row = result->gone ? nullptr : source->FindRow(result->pad);
         if (row == nullptr || row->gone) {
             DropResult(view, *result);
         } else {
@@ -175,16 +172,16 @@ void WithdrawResults(CInspectrView& view, InspectorRow& row) {
 }
 
 void RefreshResultLabels(CInspectrView& view, const InspectorRow& row) {
-    if (row.pad != nullptr && !row.gone) {
-        InspectorRow* result = RowOfItem(view, ItemOfPad(view, row.pad));
-        if (result != nullptr && !result->gone && view.autoUpdate == 1) {
-            result->label = row.label;
+    if (view.autoUpdate != 1)
+        return;
+    for (const InspectorRow* at = &row; at != nullptr; at = NextInSubtree(at, &row)) {
+        if (at->pad == nullptr || at->gone)
+            continue;
+        InspectorRow* result = RowOfItem(view, ItemOfPad(view, at->pad));
+        if (result != nullptr && !result->gone) {
+            result->label = at->label;
             UpdateRowCells(view, result, LabelChange);
         }
-    }
-    if (row.children) {
-        for (const InspectorRow* child = row.children->head; child != nullptr; child = child->next)
-            RefreshResultLabels(view, *child);
     }
 }
 

@@ -8,6 +8,9 @@
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // The desktop row, gone rows and pads kept from the property window are selected in the
@@ -21,9 +24,9 @@ bool HasSelectedPad(const CInspectrView& view, const MvSimplePad* pad) {
     return view.selectedRows && view.selectedPadSet.Contains(pad);
 }
 
-// Callers have made sure that the pad has no copy yet.
-void AddSelectedCopy(CInspectrView& view, const InspectorRow& row) {
-    auto copy = CopyRow(row);
+// Callers have made sure that the pad has no copy yet; `index` is the row's list index.
+void AddSelectedCopy(CInspectrView& view, const InspectorRow& row, int index) {
+    auto copy = CopyRow(row, index);
     copy->listSelected = 1;
     AppendUnchecked(*view.selectedRows, std::move(copy));
     view.selectedPadSet.Insert(row.pad, true);
@@ -39,23 +42,101 @@ void RemoveSelectedCopy(CInspectrView& view, const MvSimplePad* pad) {
 }
 
 bool ValidIndex(const CInspectrView& view, int index) {
-    return index >= 0 && index < view.List().GetItemCount();
+    return index >= 0 && index < view.listed.Size();
 }
+
+// The listed row of the pad's first item, null when the pad has none.
+InspectorRow* ListedRowOf(const CInspectrView& view, const MvSimplePad* pad) {
+    if (view.searchMode != 0) {
+        InspectorRow* const* hit = view.hitOfPad.Find(pad);
+        return hit != nullptr && ListedRows::Holds(**hit) ? *hit : nullptr;
+    }
+    InspectorRow* first = nullptr;
+    int firstIndex = -1;
+    view.rowIndex.ForEachRowOf(pad, [&](InspectorRow* row) {
+        if (!ListedRows::Holds(*row))
+            return;
+        if (first == nullptr) {
+            first = row;
+            return;
+        }
+        if (firstIndex < 0)
+            firstIndex = ListedRows::IndexOf(*first);
+        if (int index = ListedRows::IndexOf(*row); index < firstIndex) {
+            first = row;
+            firstIndex = index;
+        }
+    });
+    return first;
+}
+
+// The notices of a change the view makes to many items at once are left unanswered: the
+// change does what they would have done.
+class BulkChange {
+public:
+    explicit BulkChange(CInspectrView& view) : view_(view) { ++view_.bulkChange; }
+    ~BulkChange() { --view_.bulkChange; }
+    BulkChange(const BulkChange&) = delete;
+    BulkChange& operator=(const BulkChange&) = delete;
+
+private:
+    CInspectrView& view_;
+};
+
+// The focused item and whether it was selected, before a change of many items.
+struct FocusBefore {
+    explicit FocusBefore(const CInspectrView& view)
+        : item(view.List().GetNextItem(-1, LVNI_FOCUSED)),
+          selected(item != -1 && view.List().GetItemState(item, LVIS_SELECTED) != 0) {}
+    int item;
+    bool selected;
+};
+
+// What the last notice of a change of many items would have left: the counts shown, and the
+// focused item current when its selection changed.
+void FinishBulkChange(CInspectrView& view, const FocusBefore& before) {
+    view.ShowCounts();
+    int focused = before.item;
+    bool selected = focused != -1 && view.List().GetItemState(focused, LVIS_SELECTED) != 0;
+    InspectorRow* row = RowOfItem(view, focused);
+    if (row != nullptr && selected != before.selected && focused != view.focusIndex) {
+        view.focusIndex = focused;
+        SetCurrentRow(view, row);
+    }
+}
+
+// The selection changes of a change of many items, repeated in the view's partner (search
+// results or source) at its end, as the items' own notices would have been.
+class MirrorAfter {
+public:
+    explicit MirrorAfter(CInspectrView& view)
+        : view_(view), on_(view.mirrorEnabled == 1 && MirrorPartner(view) != nullptr) {}
+    ~MirrorAfter() {
+        for (auto [row, selected] : rows_)
+            MirrorSelection(view_, *row, selected);
+    }
+    MirrorAfter(const MirrorAfter&) = delete;
+    MirrorAfter& operator=(const MirrorAfter&) = delete;
+    void Note(const InspectorRow& row, bool selected) {
+        if (on_)
+            rows_.emplace_back(&row, selected);
+    }
+
+private:
+    CInspectrView& view_;
+    bool on_;
+    std::vector<std::pair<const InspectorRow*, bool>> rows_;
+};
 
 } // namespace
 
 int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad) {
-    const int* item = view.itemOfPad.Find(pad);
-    if (item == nullptr)
-        return -1;
-    InspectorRow* row = RowOfItem(view, *item);
-    return row != nullptr && row->pad == pad ? *item : -1;
+    InspectorRow* row = ListedRowOf(view, pad);
+    return row != nullptr ? ListedRows::IndexOf(*row) : -1;
 }
 
 InspectorRow* RowOfItem(const CInspectrView& view, int index) {
-    if (!ValidIndex(view, index))
-        return nullptr;
-    return reinterpret_cast<InspectorRow*>(view.List().GetItemData(index));
+    return view.listed.At(index);
 }
 
 void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad) {
@@ -136,7 +217,7 @@ void SelectRow(CInspectrView& view, const InspectorRow& row) {
     if (list.GetItemState(item, LVIS_SELECTED) == 0 || RowOfItem(view, item) != listed)
         return;
     if (!HasSelectedPad(view, listed->pad)) {
-        AddSelectedCopy(view, *listed);
+        AddSelectedCopy(view, *listed, item);
         if (Publishable(*listed))
             PublishSelection(view, 1, listed->pad);
     }
@@ -159,30 +240,62 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
     }
 }
 
-void DeselectAll(CInspectrView& view) {
-    PublishOnce once(view);
-    if (view.selectedRows) {
-        while (view.selectedRows->head != nullptr)
-            DeselectRow(view, *view.selectedRows->head);
-    }
+namespace {
+
+// DeselectAll, its copies taken out of selectedRows into `taken` (left null when none was
+// taken). Its partner hears of it before the copies can go.
+void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
     CListCtrl& list = view.List();
-    for (int item = list.GetNextItem(-1, LVNI_SELECTED); item != -1 && list.GetSelectedCount() > 0;
-         item = list.GetNextItem(-1, LVNI_SELECTED))
-        list.SetItemState(item, 0, LVIS_SELECTED);
+    FocusBefore before(view);
+    bool changes = list.GetSelectedCount() > 0;
+    MirrorAfter mirror(view);
+    // DeselectRow of each copy in turn, in one pass: its pad withdrawn, its row's flag off;
+    // then every item loses the selected state at once.
+    if (view.rootRow && view.selectedRows && view.selectedRows->head != nullptr) {
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+            if (Publishable(*copy))
+                PublishSelection(view, 0, copy->pad);
+            if (InspectorRow* listed = ListedRowOf(view, copy->pad))
+                listed->listSelected = 0;
+            mirror.Note(*copy, false);
+        }
+        taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
+        view.selectedPadSet.Clear();
+    }
+    if (changes) {
+        {
+            BulkChange bulk(view);
+            list.SetItemState(-1, 0, LVIS_SELECTED);
+        }
+        FinishBulkChange(view, before);
+    }
+}
+
+// DeselectAll, handing back the copies it took out of selectedRows; null when it took none.
+std::unique_ptr<RowList> DeselectTaking(CInspectrView& view) {
+    std::unique_ptr<RowList> taken;
+    PublishOnce once(view);
+    DeselectInto(view, taken);
+    return taken;
+}
+
+} // namespace
+
+void DeselectAll(CInspectrView& view) {
+    DeselectTaking(view);
 }
 
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
-    // The anchor is a copy: its row's item is looked up, since rows above may have gone.
-    int from = view.anchorRow ? ItemOfPad(view, view.anchorRow->pad) : -1;
-    if (from == -1) {
+    if (!view.anchorRow || ItemOfPad(view, view.anchorRow->pad) == -1) {
         if (!view.topRecord)
             return;
         view.anchorRow = CopyRow(*view.topRecord);
-        from = view.anchorRow->listIndex;
     }
     PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
+    // The anchor's row may have moved since the copy was taken (a collapse above it).
+    int from = ItemOfPad(view, view.anchorRow->pad);
     int step = from < toIndex ? 1 : -1;
     for (int i = from;; i += step) {
         if (InspectorRow* row = RowOfItem(view, i))
@@ -196,11 +309,47 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
     PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
-    view.selectedPadSet.Reserve(static_cast<size_t>(view.List().GetItemCount()));
-    for (int i = 0; i < view.List().GetItemCount(); ++i) {
-        if (InspectorRow* row = RowOfItem(view, i))
-            SelectRow(view, *row);
+    if (!view.rootRow || !view.selectedRows)
+        return;
+    CListCtrl& list = view.List();
+    int count = view.listed.Size();
+    FocusBefore before(view);
+    bool changes = static_cast<int>(list.GetSelectedCount()) < count;
+    view.selectedPadSet.Reserve(static_cast<size_t>(count));
+    // SelectRow of every item in one pass over the list; the states follow in one change,
+    // and the items SelectRow would leave alone get their own state back.
+    std::vector<std::pair<int, bool>> leftAlone;
+    MirrorAfter mirror(view);
+    // A search-result view may list one pad twice; its index holds no rows.
+    bool oneRowPerPad = view.searchMode == 0 && view.rowIndex.OneRowPerPad();
+    view.listed.ForEach(0, [&](int i, InspectorRow* row) {
+        // A pad's further rows are not selected, SelectRow selects its first item; a gone row
+        // is refused.
+        if (row == nullptr || row->shown != 1 || row->gone ||
+            (!oneRowPerPad && ListedRowOf(view, row->pad) != row)) {
+            leftAlone.emplace_back(i, list.GetItemState(i, LVIS_SELECTED) != 0);
+            return true;
+        }
+        if (!HasSelectedPad(view, row->pad)) {
+            AddSelectedCopy(view, *row, i);
+            if (Publishable(*row))
+                PublishSelection(view, 1, row->pad);
+            mirror.Note(*row, true);
+        }
+        row->listSelected = 1;
+        return true;
+    });
+    if (!changes)
+        return;
+    {
+        BulkChange bulk(view);
+        list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+        for (auto [item, selected] : leftAlone) {
+            if (!selected)
+                list.SetItemState(item, 0, LVIS_SELECTED);
+        }
     }
+    FinishBulkChange(view, before);
 }
 
 int SelectedCount(const CInspectrView& view) {
@@ -237,9 +386,13 @@ void SelectRows(CInspectrView& view, const RowList& list) {
 }
 
 void SaveSelection(CInspectrView& view) {
-    view.savedSelection = std::make_unique<RowList>();
-    CopySelection(view, *view.savedSelection);
-    DeselectAll(view);
+    // A copy of a copy is the same: the copies DeselectAll takes out are kept as they are.
+    std::unique_ptr<RowList> saved = DeselectTaking(view);
+    if (!saved) {
+        saved = std::make_unique<RowList>();
+        CopySelection(view, *saved);
+    }
+    view.savedSelection = std::move(saved);
     view.Invalidate();
 }
 
@@ -247,12 +400,41 @@ void RestoreSelection(CInspectrView& view) {
     PublishOnce once(view);
     view.selectedRows = std::make_unique<RowList>();
     view.selectedPadSet.Clear();
-    if (!view.savedSelection)
+    if (!view.savedSelection || !view.rootRow)
         return;
-    for (const InspectorRow* row = view.savedSelection->head; row != nullptr; row = row->next) {
-        if (ItemOfPad(view, row->pad) != -1)
-            SelectRow(view, *row);
+    CListCtrl& list = view.List();
+    FocusBefore before(view);
+    bool anySelected = list.GetSelectedCount() > 0;
+    // SelectRow of each saved copy whose pad is listed, in one pass; the states follow.
+    std::vector<int> items;
+    MirrorAfter mirror(view);
+    for (const InspectorRow* saved = view.savedSelection->head; saved; saved = saved->next) {
+        InspectorRow* listed = ListedRowOf(view, saved->pad);
+        if (listed == nullptr || listed->shown != 1 || listed->gone ||
+            HasSelectedPad(view, listed->pad))
+            continue;
+        int item = ListedRows::IndexOf(*listed);
+        AddSelectedCopy(view, *listed, item);
+        if (Publishable(*listed))
+            PublishSelection(view, 1, listed->pad);
+        listed->listSelected = 1;
+        if (!anySelected || list.GetItemState(item, LVIS_SELECTED) == 0) {
+            items.push_back(item);
+            mirror.Note(*listed, true);
+        }
     }
+    if (items.empty())
+        return;
+    {
+        BulkChange bulk(view);
+        if (items.size() + list.GetSelectedCount() == static_cast<size_t>(view.listed.Size())) {
+            list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+        } else {
+            for (int item : items)
+                list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+        }
+    }
+    FinishBulkChange(view, before);
 }
 
 void SetCurrentRow(CInspectrView& view, InspectorRow* row) {
@@ -261,7 +443,7 @@ void SetCurrentRow(CInspectrView& view, InspectorRow* row) {
     if (view.frame != nullptr)
         view.frame->m_wndStatusBar.SetPaneText(0, row->label.c_str());
     view.currentRow = row;
-    view.focusIndex = row->listIndex;
+    view.focusIndex = ListIndex(*row);
 }
 
 void SetFocusRow(CInspectrView& view, InspectorRow* row) {
@@ -270,10 +452,11 @@ void SetFocusRow(CInspectrView& view, InspectorRow* row) {
     CListCtrl& list = view.List();
     if (ValidIndex(view, view.focusIndex))
         list.SetItemState(view.focusIndex, 0, LVIS_FOCUSED);
-    if (ValidIndex(view, row->listIndex)) {
-        list.SetItemState(row->listIndex, LVIS_FOCUSED, LVIS_FOCUSED);
-        view.focusIndex = row->listIndex;
-        SetCurrentRow(view, RowOfItem(view, row->listIndex));
+    int index = ListIndex(*row);
+    if (ValidIndex(view, index)) {
+        list.SetItemState(index, LVIS_FOCUSED, LVIS_FOCUSED);
+        view.focusIndex = index;
+        SetCurrentRow(view, RowOfItem(view, index));
     }
 }
 
@@ -286,12 +469,12 @@ void MakeCurrent(CInspectrView& view, InspectorRow* row) {
     }
     view.currentRow = row;
     SetFocusRow(view, row);
-    view.focusIndex = row->listIndex;
+    view.focusIndex = ListIndex(*row);
 }
 
 void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive) {
     if (!view.rootRow || row == nullptr || !ValidIndex(view, view.focusIndex) ||
-        !ValidIndex(view, row->listIndex))
+        !ValidIndex(view, ListIndex(*row)))
         return;
     CListCtrl& list = view.List();
     int oldFocus = view.focusIndex;
@@ -300,9 +483,10 @@ void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive) 
         list.SetItemState(oldFocus, 0, LVIS_SELECTED);
     }
     list.SetItemState(oldFocus, 0, LVIS_FOCUSED);
-    list.SetItemState(row->listIndex, LVIS_FOCUSED, LVIS_FOCUSED);
-    view.focusIndex = row->listIndex;
-    SetCurrentRow(view, RowOfItem(view, row->listIndex));
+    int index = ListIndex(*row);
+    list.SetItemState(index, LVIS_FOCUSED, LVIS_FOCUSED);
+    view.focusIndex = index;
+    SetCurrentRow(view, RowOfItem(view, index));
     if (exclusive)
         view.anchorRow = CopyRow(*row);
     SelectRow(view, *row);
@@ -326,6 +510,51 @@ void RestoreFocus(CInspectrView& view) {
     view.Invalidate();
 }
 
+namespace {
+
+// The control changed the state of every item at once (a click beside the rows): each row
+// follows as the notice of its own item would have had it.
+void OnEveryItemChanged(CInspectrView& view) {
+    CListCtrl& list = view.List();
+    int focused = list.GetNextItem(-1, LVNI_FOCUSED);
+    InspectorRow* focusedRow = RowOfItem(view, focused);
+    bool wasSelected = focusedRow != nullptr && HasSelectedPad(view, focusedRow->pad);
+    std::vector<InspectorRow*> deselected;
+    MirrorAfter mirror(view);
+    for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+        InspectorRow* listed = ListedRowOf(view, copy->pad);
+        if (listed != nullptr &&
+            list.GetItemState(ListedRows::IndexOf(*listed), LVIS_SELECTED) == 0)
+            deselected.push_back(listed);
+    }
+    for (InspectorRow* row : deselected) {
+        row->listSelected = 0;
+        RemoveSelectedCopy(view, row->pad);
+        if (Publishable(*row))
+            PublishSelection(view, 0, row->pad);
+        mirror.Note(*row, false);
+    }
+    for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
+         i = list.GetNextItem(i, LVNI_SELECTED)) {
+        InspectorRow* row = RowOfItem(view, i);
+        if (row == nullptr || row->gone || HasSelectedPad(view, row->pad))
+            continue;
+        row->listSelected = 1;
+        AddSelectedCopy(view, *row, i);
+        if (Publishable(*row))
+            PublishSelection(view, 1, row->pad);
+        mirror.Note(*row, true);
+    }
+    view.ShowCounts();
+    bool selected = focusedRow != nullptr && list.GetItemState(focused, LVIS_SELECTED) != 0;
+    if (focusedRow != nullptr && selected != wasSelected && focused != view.focusIndex) {
+        view.focusIndex = focused;
+        SetCurrentRow(view, focusedRow);
+    }
+}
+
+} // namespace
+
 bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsigned oldState,
                     unsigned newState) {
     bool selecting = (changed & LVIF_STATE) != 0 && (newState & LVIS_SELECTED) != 0 &&
@@ -336,8 +565,13 @@ bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsig
 
 void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned oldState,
                    unsigned newState) {
-    if (view.suppressItemChange == 1 || (changed & LVIF_STATE) == 0 || !view.selectedRows)
+    if (view.suppressItemChange == 1 || view.bulkChange > 0 || (changed & LVIF_STATE) == 0 ||
+        !view.selectedRows)
         return;
+    if (item == -1) {
+        OnEveryItemChanged(view);
+        return;
+    }
     InspectorRow* row = RowOfItem(view, item);
     if (row == nullptr)
         return;
@@ -346,7 +580,7 @@ void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned old
     if (selected) {
         if (!HasSelectedPad(view, row->pad)) {
             row->listSelected = 1;
-            AddSelectedCopy(view, *row);
+            AddSelectedCopy(view, *row, item);
             if (Publishable(*row))
                 PublishSelection(view, 1, row->pad);
         }

@@ -8,6 +8,9 @@
 #include "resources/ResourceIds.h"
 #include "service/ResourceHelpers.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr int kSecondColumnExtra = 100;
@@ -18,36 +21,6 @@ void CreateRowImages(CInspectrView& view) {
     for (UINT id = IDI_ROW_FIRST; id <= IDI_ROW_LAST; ++id)
         ImageList_AddIcon(view.rowImages, inspLoadIcon(id));
     view.List().SetImageList(view.rowImages, LVSIL_SMALL);
-}
-
-// Writes one cell; a label cell at or past the end of the list inserts the item.
-void WriteCell(CInspectrView& view, int index, int subItem, const std::string& text,
-               InspectorRow* labelRow) {
-    CListCtrl& list = view.List();
-    LVITEMA item{};
-    item.iItem = index;
-    item.iSubItem = subItem;
-    item.mask = LVIF_TEXT;
-    item.pszText = const_cast<char*>(text.c_str());
-    if (labelRow != nullptr) {
-        item.mask |= LVIF_IMAGE | LVIF_PARAM;
-        item.iImage = RowImage(*labelRow);
-        item.lParam = reinterpret_cast<LPARAM>(labelRow);
-    }
-    if (subItem == 0 && index >= list.GetItemCount())
-        list.InsertItem(&item);
-    else
-        list.SetItem(&item);
-}
-
-void WriteLabel(CInspectrView& view, InspectorRow& row, int index) {
-    WriteCell(view, index, 0, LabelCellText(row, view.nestedLabels != 0), &row);
-}
-
-void WriteColumn(CInspectrView& view, const InspectorRow& row, int index, int position) {
-    WriteCell(view, index, position,
-              CellText(row, view.columnIds[position], view.connectionYes, view.connectionNo),
-              nullptr);
 }
 
 } // namespace
@@ -76,6 +49,9 @@ void SetupColumns(CInspectrView& view, bool recreate) {
     view.insertedColumns = view.columnCount;
     if (!recreate && view.rowImages == nullptr)
         CreateRowImages(view);
+    // The drop target is the view's to keep; the list asks for it.
+    if (!recreate)
+        list.SetCallbackMask(LVIS_DROPHILITED);
 }
 
 int ColumnPosition(const CInspectrView& view, int id) {
@@ -86,123 +62,137 @@ int ColumnPosition(const CInspectrView& view, int id) {
     return 0;
 }
 
-namespace {
-
-void FillFrom(CInspectrView& view, InspectorRow* row, int& cursor) {
-    for (; row != nullptr; row = row->next) {
-        if (row->shown != 1)
-            continue;
-        WriteRow(view, *row, cursor);
-        row->listIndex = cursor++;
-        if (row->children)
-            FillFrom(view, row->children->head, cursor);
-    }
+void RetakeNestedPrefix(CInspectrView& view) {
+    NestedPrefix& prefix = view.nestedPrefix;
+    const InspectorRow* root = view.rootRow.get();
+    prefix.root = root;
+    prefix.text.clear();
+    if (view.nestedLabels != 0 && root != nullptr && !root->isDesktop && !root->gone &&
+        root->pad != nullptr)
+        prefix.text = NamesAbove(root->pad);
 }
 
-void DeleteItemsFrom(CInspectrView& view, int cursor) {
-    CListCtrl& list = view.List();
+namespace {
+
+void SetListCount(CInspectrView& view, int count) {
+    RetakeNestedPrefix(view);
     view.suppressItemChange = 1;
-    for (int i = list.GetItemCount() - 1; i >= cursor; --i)
-        list.DeleteItem(i);
+    view.List().SetItemCountEx(count);
     view.suppressItemChange = 0;
 }
 
 } // namespace
 
 void FillList(CInspectrView& view, InspectorRow* root) {
-    view.itemOfPad.Clear();
-    // Room for every row at once: growing the table on the way would move it several times.
-    view.itemOfPad.Reserve(static_cast<size_t>(view.rowCount) + 1);
-    int cursor = 0;
-    if (root != nullptr && root->shown == 1) {
-        WriteRow(view, *root, cursor);
-        root->listIndex = cursor++;
-        if (root->children)
-            FillFrom(view, root->children->head, cursor);
-    }
-    DeleteItemsFrom(view, cursor);
+    SetListCount(view, view.listed.Sync(root));
 }
 
 void FillResults(CInspectrView& view) {
-    view.itemOfPad.Clear();
-    view.itemOfPad.Reserve(static_cast<size_t>(view.rowCount) + 1);
-    int cursor = 0;
+    std::vector<InspectorRow*> shown;
+    view.hitOfPad.Clear();
+    view.hitLabels.clear();
     for (InspectorRow* row = view.searchRows ? view.searchRows->head : nullptr; row != nullptr;
          row = row->next) {
         if (row->shown != 1)
             continue;
-        WriteRow(view, *row, cursor);
-        row->listIndex = cursor++;
+        row->listIndex = static_cast<int>(shown.size());
+        shown.push_back(row);
+        view.hitLabels.push_back(LabelCellText(*row, view.nestedLabels != 0));
+        // A pad's first hit is its item, as for the rows of a tree.
+        if (!view.hitOfPad.Contains(row->pad))
+            view.hitOfPad.Insert(row->pad, row);
     }
-    DeleteItemsFrom(view, cursor);
-}
-
-void WriteRow(CInspectrView& view, InspectorRow& row, int index) {
-    view.itemOfPad.Insert(row.pad, index);
-    WriteLabel(view, row, index);
-    for (int i = 1; i < view.columnCount; ++i) {
-        // The desktop row shows its label only; an item it takes over keeps no old cells.
-        if (row.isDesktop)
-            WriteCell(view, index, i, "", nullptr);
-        else
-            WriteColumn(view, row, index, i);
-    }
+    SetListCount(view, view.listed.ListFlat(shown));
 }
 
 namespace {
 
-// A row under a collapsed ancestor keeps its own shown flag and a stale listIndex; only the
-// item that refers to a row of the same pad is the row's.
-bool Listed(const CInspectrView& view, const InspectorRow& row) {
-    CListCtrl& list = view.List();
-    if (row.listIndex < 0 || row.listIndex >= list.GetItemCount())
-        return false;
-    auto* listed = reinterpret_cast<const InspectorRow*>(list.GetItemData(row.listIndex));
-    return listed == &row || (listed != nullptr && listed->pad == row.pad);
+std::string CellOf(const CInspectrView& view, const InspectorRow& row, int index, int subItem) {
+    if (subItem == 0 && view.searchMode != 0)
+        return static_cast<size_t>(index) < view.hitLabels.size() ? view.hitLabels[size_t(index)]
+                                                                  : std::string();
+    if (subItem == 0)
+        return LabelCellText(row, view.nestedLabels != 0, &view.nestedPrefix);
+    // The desktop row shows its label only.
+    if (row.isDesktop || subItem >= view.columnCount)
+        return std::string();
+    return CellText(row, view.columnIds[subItem], view.connectionYes, view.connectionNo);
 }
 
 } // namespace
 
+void DescribeItem(const CInspectrView& view, LVITEMA& item) {
+    const InspectorRow* row = view.listed.At(item.iItem);
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        std::string text =
+            row != nullptr ? CellOf(view, *row, item.iItem, item.iSubItem) : std::string();
+        size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+        text.copy(item.pszText, length);
+        item.pszText[length] = '\0';
+    }
+    if ((item.mask & LVIF_IMAGE) != 0)
+        item.iImage = row != nullptr ? RowImage(*row) : 0;
+    if ((item.mask & LVIF_PARAM) != 0)
+        item.lParam = reinterpret_cast<LPARAM>(row);
+    if ((item.mask & LVIF_INDENT) != 0)
+        item.iIndent = 0;
+    if ((item.mask & LVIF_STATE) != 0 && (item.stateMask & LVIS_DROPHILITED) != 0) {
+        item.state &= ~static_cast<UINT>(LVIS_DROPHILITED);
+        if (item.iSubItem == 0 && item.iItem == view.drag.dropHighlight)
+            item.state |= LVIS_DROPHILITED;
+    }
+}
+
 void UpdateRowCells(CInspectrView& view, InspectorRow* row, int change) {
-    if (row == nullptr || row->gone || row->isDesktop || row->shown != 1 || !Listed(view, *row))
+    if (row == nullptr || row->gone || row->isDesktop || row->shown != 1 ||
+        !ListedRows::Holds(*row))
         return;
-    auto rewrite = [&](int id) {
-        int position = ColumnPosition(view, id);
-        if (position != 0)
-            WriteColumn(view, *row, row->listIndex, position);
-    };
+    auto shown = [&view](int id) { return ColumnPosition(view, id) != 0; };
+    bool visible = false;
     switch (change) {
     case Selection:
     case SelectionAlso:
     case LabelChange:
-        WriteLabel(view, *row, row->listIndex);
+        visible = true;
         break;
     case Geometry:
     case GeometryAlso:
-        rewrite(Position);
-        rewrite(Size);
-        rewrite(RelativePosition);
+        visible = shown(Position) || shown(Size) || shown(RelativePosition);
         break;
     case Output:
     case OutputAlso:
-        rewrite(OutputSlot);
-        rewrite(OutputValue);
+        visible = shown(OutputSlot) || shown(OutputValue);
         break;
     case PadNameChange:
-        rewrite(PadName);
+        visible = shown(PadName);
         break;
     case ConnectionChange:
-        rewrite(Connection);
+        visible = shown(Connection);
         break;
     case GroupDepthChange:
-        rewrite(GroupDepth);
+        visible = shown(GroupDepth);
         break;
     case PadIdChange:
-        rewrite(PadId);
+        visible = shown(PadId);
         break;
     default:
         break;
     }
+    if (!visible)
+        return;
+    int index = ListedRows::IndexOf(*row);
+    bool labelChange = change == Selection || change == SelectionAlso || change == LabelChange;
+    if (labelChange && view.searchMode != 0 && static_cast<size_t>(index) < view.hitLabels.size())
+        view.hitLabels[size_t(index)] = LabelCellText(*row, view.nestedLabels != 0);
+    view.List().RedrawItems(index, index);
+}
+
+void SetChildrenShown(CInspectrView& view, InspectorRow& row, int shown) {
+    if (!row.children)
+        return;
+    for (InspectorRow* child = row.children->head; child != nullptr; child = child->next)
+        child->shown = shown;
+    view.listed.NoteChildrenShown(row);
 }
 
 std::string ColumnSetString(const CInspectrView& view) {

@@ -220,6 +220,18 @@ int CListCtrl::HitTest(POINT point, UINT* flags) const {
     return index;
 }
 
+BOOL CListCtrl::SetItemCountEx(int count, DWORD flags) {
+    return static_cast<BOOL>(Send(LVM_SETITEMCOUNT, AsWParam(count), flags));
+}
+
+BOOL CListCtrl::SetCallbackMask(UINT mask) {
+    return static_cast<BOOL>(Send(LVM_SETCALLBACKMASK, mask));
+}
+
+UINT CListCtrl::GetCallbackMask() const {
+    return static_cast<UINT>(Send(LVM_GETCALLBACKMASK));
+}
+
 BOOL CListCtrl::RedrawItems(int first, int last) {
     return static_cast<BOOL>(Send(LVM_REDRAWITEMS, AsWParam(first), last));
 }

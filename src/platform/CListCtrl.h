@@ -37,6 +37,11 @@ public:
     int GetNextItem(int start, UINT flags) const;
     UINT GetSelectedCount() const;
     int GetItemCount() const;
+    // An owner-data list: the number of items, which the parent describes on request.
+    BOOL SetItemCountEx(int count, DWORD flags = LVSICF_NOINVALIDATEALL);
+    // The item states the parent keeps and tells through LVN_GETDISPINFO.
+    BOOL SetCallbackMask(UINT mask);
+    UINT GetCallbackMask() const;
     BOOL DeleteItem(int index);
     BOOL DeleteAllItems();
     int FindItem(const LVFINDINFOA* find, int start = -1) const;

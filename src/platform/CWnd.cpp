@@ -56,6 +56,12 @@ CWnd::~CWnd() {
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
     if (hwnd == nullptr)
         return nullptr;
+    // A live window carries its object; the map answers for a window that is gone while its
+    // object is still attached.
+    if (void* object = native::WindowObject(hwnd))
+        return static_cast<CWnd*>(object);
+    if (::IsWindow(hwnd))
+        return nullptr;
     auto& map = AfxGetState().permanent;
     auto it = map.find(hwnd);
     return it == map.end() ? nullptr : it->second;
@@ -86,6 +92,7 @@ void CWnd::Attach(HWND hwnd) {
     m_hWnd = hwnd;
     AfxState& state = AfxGetState();
     state.permanent[hwnd] = this;
+    native::SetWindowObject(hwnd, this);
     auto temp = state.temporary.find(hwnd);
     if (temp != state.temporary.end())
         temp->second->m_hWnd = nullptr;
@@ -93,8 +100,11 @@ void CWnd::Attach(HWND hwnd) {
 
 HWND CWnd::Detach() {
     HWND hwnd = m_hWnd;
-    if (hwnd != nullptr)
+    if (hwnd != nullptr) {
         AfxGetState().permanent.erase(hwnd);
+        if (native::WindowObject(hwnd) == this)
+            native::SetWindowObject(hwnd, nullptr);
+    }
     m_hWnd = nullptr;
     return hwnd;
 }

@@ -70,6 +70,8 @@ enum : UINT {
     LVM_INSERTITEMA = LVM_FIRST + 7,
     LVM_DELETEITEM = LVM_FIRST + 8,
     LVM_DELETEALLITEMS = LVM_FIRST + 9,
+    LVM_GETCALLBACKMASK = LVM_FIRST + 10,
+    LVM_SETCALLBACKMASK = LVM_FIRST + 11,
     LVM_GETNEXTITEM = LVM_FIRST + 12,
     LVM_FINDITEMA = LVM_FIRST + 13,
     LVM_GETITEMRECT = LVM_FIRST + 14,
@@ -129,6 +131,14 @@ enum : UINT {
     LVN_COLUMNCLICK = LVN_FIRST - 8,
     LVN_BEGINDRAG = LVN_FIRST - 9,
     LVN_BEGINRDRAG = LVN_FIRST - 11,
+    LVN_GETDISPINFOA = LVN_FIRST - 50,
+    LVN_GETDISPINFO = LVN_GETDISPINFOA,
+};
+
+// LVM_SETITEMCOUNT flags of an owner-data list.
+enum : LPARAM {
+    LVSICF_NOINVALIDATEALL = 0x0001,
+    LVSICF_NOSCROLL = 0x0002,
 };
 
 // LVITEMA::mask
@@ -271,6 +281,15 @@ struct NMLISTVIEW {
     LPARAM lParam = 0;
 };
 using NM_LISTVIEW = NMLISTVIEW;
+
+// LVN_GETDISPINFO: an owner-data list asks its parent for what `item.mask` names of item
+// `item.iItem`. A text goes into item.pszText (at most item.cchTextMax bytes with the
+// terminator), or the parent points pszText at a text of its own.
+struct NMLVDISPINFOA {
+    NMHDR hdr;
+    LVITEMA item;
+};
+using NMLVDISPINFO = NMLVDISPINFOA;
 
 // Up-down controls. The position runs from the lower to the upper end of the range; the up
 // arrow moves towards the upper end, which may be the smaller number. The default range is

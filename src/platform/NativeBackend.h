@@ -78,6 +78,10 @@ void SetWindowObserver(WindowObserver observer);
 // this hook.
 using CreationHook = std::function<void(HWND)>;
 void SetCreationHook(CreationHook hook);
+// The framework's object serving a window, kept with the window so that a message finds it
+// without a lookup; null for none and for a dead handle.
+void SetWindowObject(HWND hwnd, void* object);
+void* WindowObject(HWND hwnd);
 
 // Operations a host can make fail on demand, to exercise the failure paths of their callers.
 enum class Failure { WindowCreation, AcceleratorLoading, DialogCreation };

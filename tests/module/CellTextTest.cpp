@@ -50,7 +50,7 @@ std::string OutputText(int type, void* value) {
     slot.value = value;
     InspectorRow row;
     SlotValueText(row, &slot);
-    return row.outputValueText;
+    return row.outputValueText.str();
 }
 
 TEST(SlotValueText, FormatsEachSlotType) {

@@ -35,7 +35,7 @@ protected:
 
     // Labels in pre-order, each prefixed by its depth.
     static std::string Outline(const InspectorRow* row) {
-        std::string text = std::to_string(row->depth) + row->label + " ";
+        std::string text = std::to_string(row->depth) + row->label.str() + " ";
         if (row->children) {
             for (const InspectorRow* c = row->children->head; c; c = c->next)
                 text += Outline(c);

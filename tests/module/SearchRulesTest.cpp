@@ -50,7 +50,7 @@ protected:
         std::string labels;
         ForEachInSubtree(root.get(), [&](InspectorRow& row) {
             if (RowMatches(row, conditions))
-                labels += (labels.empty() ? "" : " ") + row.label;
+                labels += (labels.empty() ? "" : " ") + row.label.str();
         });
         return labels;
     }
@@ -130,7 +130,7 @@ TEST_F(SearchRulesTest, HitsAreCopiesInTreeOrderWithTheirLabels) {
     std::unique_ptr<RowList> hits = CollectHits(root.get(), C{.labelChecked = 1, .label = "o"});
     std::string found;
     for (const InspectorRow* hit = hits->head; hit != nullptr; hit = hit->next)
-        found += hit->label + (hit->shown ? " " : "(hidden) ");
+        found += hit->label.str() + (hit->shown ? " " : "(hidden) ");
     EXPECT_EQ(found, "Note Icon(Note) ") << "a gone row is never a hit, a hidden one is";
 
     hits = CollectHits(root.get(), C{.labelChecked = 1, .label = "S"});

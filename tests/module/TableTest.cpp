@@ -71,32 +71,12 @@ TEST_F(TableTest, MalformedStoredColumnsGiveTheDefaultSet) {
     }
 }
 
-TEST_F(TableTest, SingleChangesRewriteOnlyTheirCells) {
-    Store("3,0,-1,5,-1,8,-1");
-    CMainFrame* frame = Open(stage);
-    CInspectrView& view = View(frame);
-    InspectorRow* okRow = FindRowByPad(view.rootRow.get(), ok);
-    okRow->relX = 1;
-    okRow->groupDepth = 4;
-    okRow->label = "Renamed";
-    UpdateRowCells(view, okRow, ConnectionChange); // Connection not shown: nothing
-    UpdateRowCells(view, okRow, GroupDepthChange);
-    EXPECT_EQ(Items(frame)[2], "     -OK|(   12,  -40)|  4");
-    UpdateRowCells(view, okRow, Geometry);
-    UpdateRowCells(view, okRow, LabelChange);
-    EXPECT_EQ(Items(frame)[2], "     -Renamed|(    1,  -40)|  4");
-    okRow->gone = 1;
-    okRow->label = "Gone";
-    UpdateRowCells(view, okRow, LabelChange);
-    EXPECT_EQ(Items(frame)[2], "     -Renamed|(    1,  -40)|  4");
-}
-
 TEST_F(TableTest, RefillOverwritesInPlaceAndDropsTheSurplus) {
     CMainFrame* frame = Open();
     CInspectrView& view = View(frame);
     ASSERT_EQ(Items(frame).size(), 4u);
-    EXPECT_EQ(Items(frame)[0], "Desktop||||");               // the desktop row shows its label only
-    view.rootRow->children->head->children->head->shown = 0; // collapse Stage
+    EXPECT_EQ(Items(frame)[0], "Desktop||||"); // the desktop row shows its label only
+    SetChildrenShown(view, *view.rootRow->children->head, 0); // collapse Stage
     FillList(view, view.rootRow.get());
     EXPECT_EQ(Items(frame).size(), 2u);
     EXPECT_EQ(view.List().GetItemText(1, 0), "  +Stage");

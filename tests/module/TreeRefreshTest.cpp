@@ -95,4 +95,36 @@ TEST_F(TreeRefreshTest, SwitchingAutoUpdateOnRebuildsAtOnce) {
     EXPECT_EQ(Labels(frame)[1], "  -X");
 }
 
+// Far deeper than a recursion could go on a thread's stack: building, listing, changing and
+// freeing the rows walk the tree without recursion.
+TEST_F(TreeRefreshTest, AChainDeeperThanTheStackOpensChangesAndCloses) {
+    constexpr int kChain = 100000;
+    std::vector<DesktopPad*> chain;
+    for (DesktopPad* last = leaf; static_cast<int>(chain.size()) < kChain;) {
+        last = desktop.CreatePad(last, "MvPad");
+        last->SetOwnName("C");
+        chain.push_back(last);
+    }
+    CMainFrame* frame = Open(top);
+    CListCtrl& list = View(frame).List();
+    const int last = kChain + 1; // T, X, then the chain
+    ASSERT_EQ(list.GetItemCount(), last + 1);
+    EXPECT_EQ(list.GetItemText(last, 0), std::string(3 * kChain, ' ') + "  -C");
+
+    desktop.MovePad(chain.front(), 1, 2);
+    desktop.MovePad(chain.back(), 7, 9);
+    EXPECT_EQ(list.GetItemText(last, 1), "(   23,   26)");
+    desktop.HidePad(chain[kChain / 2]);
+    EXPECT_EQ(list.GetItemCount(), kChain / 2 + 2);
+    desktop.ShowPad(chain[kChain / 2]);
+    EXPECT_EQ(list.GetItemCount(), last + 1);
+    ToggleNestedLabels(View(frame));
+    std::string path = list.GetItemText(last, 0);
+    EXPECT_EQ(path.size(), 7u + 2 * kChain);
+    EXPECT_EQ(path.substr(0, 9), "A\\B\\T\\X\\C");
+    desktop.DeletePad(chain[10]);
+    EXPECT_EQ(list.GetItemCount(), 12);
+    AlldeleteInspector();
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <tuple>
 
@@ -52,6 +53,14 @@ protected:
             if (msg != WM_NOTIFY) {
                 return std::nullopt;
             }
+            if (reinterpret_cast<const NMHDR*>(lParam)->code == LVN_GETDISPINFOA) {
+                LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(lParam)->item;
+                Describe(item);
+                if ((item.mask & LVIF_STATE) != 0) {
+                    item.state = parentStates[item.iItem] & item.stateMask;
+                }
+                return 0;
+            }
             const auto& n = *reinterpret_cast<const NMLISTVIEW*>(lParam);
             notices.push_back({n.hdr.code, n.iItem, n.uOldState, n.uNewState, n.uChanged, n.lParam,
                                n.hdr.hwndFrom, n.hdr.idFrom, wParam});
@@ -66,10 +75,30 @@ protected:
         ASSERT_NE(list, nullptr);
         AddColumn(0, "Label", 100);
         AddColumn(1, "Position", 50);
-        for (int i = 0; i < count; ++i) {
+        if ((style & LVS_OWNERDATA) != 0) {
+            Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+        }
+        for (int i = 0; (style & LVS_OWNERDATA) == 0 && i < count; ++i) {
             ASSERT_EQ(Insert(i), i);
         }
         notices.clear();
+    }
+
+    // The states the parent of an owner-data list keeps, by item.
+    std::map<int, UINT> parentStates;
+
+    // What the parent of an owner-data list tells: "Item i" or "Item i.k", data 100 + i.
+    static void Describe(LVITEMA& item) {
+        std::string text = "Item " + std::to_string(item.iItem);
+        if (item.iSubItem != 0) {
+            text += "." + std::to_string(item.iSubItem);
+        }
+        if ((item.mask & LVIF_TEXT) != 0) {
+            text.resize(std::min<size_t>(text.size(), static_cast<size_t>(item.cchTextMax - 1)));
+            std::copy(text.c_str(), text.c_str() + text.size() + 1, item.pszText);
+        }
+        item.iImage = item.iItem % 3;
+        item.lParam = 100 + item.iItem;
     }
 
     int AddColumn(int index, const char* text, int width, int fmt = LVCFMT_LEFT) {
@@ -279,36 +308,87 @@ struct NextCase {
 };
 
 TEST_F(ListViewTest, GetNextItemSearchesByDirectionAndStates) {
-    Create(6);
-    SetState(0, FOC, FOC);
-    SetState(1, SEL, SEL);
-    SetState(3, SEL | LVIS_CUT, SEL | LVIS_CUT);
-    SetState(4, LVIS_DROPHILITED, LVIS_DROPHILITED);
-    SetState(5, SEL, SEL);
-    const NextCase cases[] = {
-        {-1, LVNI_ALL, 0},
-        {0, LVNI_ALL, 1},
-        {5, LVNI_ALL, -1},
-        {-1, LVNI_SELECTED, 1},
-        {1, LVNI_SELECTED, 3},
-        {3, LVNI_SELECTED, 5},
-        {5, LVNI_SELECTED, -1},
-        {-1, LVNI_FOCUSED, 0},
-        {-1, LVNI_SELECTED | LVNI_CUT, 3},
-        {-1, LVNI_DROPHILITED, 4},
-        {4, LVNI_ABOVE | LVNI_SELECTED, 3},
-        {3, LVNI_ABOVE, 2},
-        {0, LVNI_ABOVE, -1},
-        {-1, LVNI_ABOVE, -1},
-        {2, LVNI_BELOW | LVNI_SELECTED, 3},
-        {2, LVNI_TORIGHT, -1},
-    };
-    for (const NextCase& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << "start " << c.start << " flags 0x" << std::hex << c.flags);
-        EXPECT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(c.start), c.flags), c.expected);
+    for (DWORD style : {DWORD{0}, static_cast<DWORD>(LVS_OWNERDATA)}) {
+        SCOPED_TRACE(style != 0 ? "owner data" : "items");
+        Create(6, style);
+        SetState(0, FOC, FOC);
+        SetState(1, SEL, SEL);
+        SetState(3, SEL | LVIS_CUT, SEL | LVIS_CUT);
+        SetState(4, LVIS_DROPHILITED, LVIS_DROPHILITED);
+        SetState(5, SEL, SEL);
+        if (style != 0) {
+            // An owner-data list keeps selection and focus only: its parent holds the rest.
+            EXPECT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_DROPHILITED), -1);
+            parentStates = {{3, LVIS_CUT}, {4, LVIS_DROPHILITED}};
+            Send(LVM_SETCALLBACKMASK, LVIS_CUT | LVIS_DROPHILITED);
+            EXPECT_EQ(Send(LVM_GETITEMSTATE, 3, SEL | LVIS_CUT | FOC), SEL | LVIS_CUT);
+        }
+        const NextCase cases[] = {
+            {-1, LVNI_ALL, 0},
+            {0, LVNI_ALL, 1},
+            {5, LVNI_ALL, -1},
+            {-1, LVNI_SELECTED, 1},
+            {1, LVNI_SELECTED, 3},
+            {3, LVNI_SELECTED, 5},
+            {5, LVNI_SELECTED, -1},
+            {-1, LVNI_FOCUSED, 0},
+            {-1, LVNI_SELECTED | LVNI_CUT, 3},
+            {-1, LVNI_DROPHILITED, 4},
+            {4, LVNI_ABOVE | LVNI_SELECTED, 3},
+            {3, LVNI_ABOVE, 2},
+            {0, LVNI_ABOVE, -1},
+            {-1, LVNI_ABOVE, -1},
+            {2, LVNI_BELOW | LVNI_SELECTED, 3},
+            {2, LVNI_TORIGHT, -1},
+        };
+        for (const NextCase& c : cases) {
+            SCOPED_TRACE(testing::Message()
+                         << "start " << c.start << " flags 0x" << std::hex << c.flags);
+            EXPECT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(c.start), c.flags), c.expected);
+        }
+        EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 3);
+        DestroyWindow(list);
     }
-    EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 3);
+}
+
+TEST_F(ListViewTest, AnOwnerDataListAsksForItsItemsAndKeepsStatesAtTheirIndexes) {
+    Create(40, LVS_OWNERDATA);
+    char text[8];
+    LVITEMA item;
+    item.iSubItem = 1;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    EXPECT_EQ(Send(LVM_GETITEMTEXTA, 12, &item), 7);
+    EXPECT_STREQ(text, "Item 12"); // "Item 12.1" cut to the caller's buffer
+    item.mask = LVIF_PARAM | LVIF_IMAGE;
+    item.iItem = 13;
+    item.iSubItem = 0;
+    ASSERT_TRUE(Send(LVM_GETITEMA, 0, &item));
+    EXPECT_EQ(item.lParam, 113);
+    EXPECT_EQ(item.iImage, 1);
+    EXPECT_EQ(Insert(3), -1); // the count says how many items there are
+    EXPECT_FALSE(Send(LVM_DELETEITEM, 3));
+
+    SetState(3, SEL, SEL);
+    SetState(30, SEL | FOC, SEL | FOC);
+    Send(LVM_ENSUREVISIBLE, 30, FALSE);
+    EXPECT_EQ(Top(), 26);
+    Send(LVM_SETITEMCOUNT, 20); // states past the end go, the others stay where they are
+    EXPECT_THAT(Having(SEL), ElementsAre(3));
+    EXPECT_EQ(Focused(), -1);
+    EXPECT_EQ(Top(), 15);
+    Send(LVM_SETITEMCOUNT, 40);
+    EXPECT_THAT(Having(SEL), ElementsAre(3));
+
+    // A change of every item is one notice, for item -1.
+    notices.clear();
+    SetState(-1, SEL, SEL);
+    EXPECT_THAT(StateNotices(), ElementsAre(StateNotice{LVN_ITEMCHANGING, -1, 0, SEL},
+                                            StateNotice{LVN_ITEMCHANGED, -1, 0, SEL}));
+    EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 40);
+    SetState(-1, 0, SEL);
+    EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 0);
+    EXPECT_EQ(notices.size(), 4u);
 }
 
 struct ShiftCase {

@@ -66,6 +66,10 @@ std::optional<LRESULT> ItemMessage(ListViewControl& control, UINT msg, WPARAM wP
         return control.GetItemState(IntOf(wParam), static_cast<UINT>(lParam));
     case LVM_GETNEXTITEM:
         return control.GetNextItem(IntOf(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)));
+    case LVM_SETCALLBACKMASK:
+        return Flag(control.SetCallbackMask(static_cast<UINT>(wParam)));
+    case LVM_GETCALLBACKMASK:
+        return control.CallbackMask();
     case LVM_GETSELECTEDCOUNT:
         return control.SelectedCount();
     case LVM_GETSELECTIONMARK:
@@ -201,7 +205,7 @@ LRESULT ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(hwnd, nullptr, TRUE);
         return TRUE;
     case LVM_SETITEMCOUNT:
-        return TRUE;
+        return Flag(control->SetItemCount(IntOf(wParam)));
     default:
         break;
     }

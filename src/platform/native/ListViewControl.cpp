@@ -12,6 +12,8 @@ namespace native {
 namespace {
 
 constexpr UINT kItemStates = 0xFFFF;
+// The only states an owner-data list keeps itself.
+constexpr UINT kListStates = LVIS_SELECTED | LVIS_FOCUSED;
 
 // Copies into a caller's buffer of `size` bytes, always terminated; the length copied.
 int CopyOut(const std::string& text, char* buffer, int size) {
@@ -73,6 +75,7 @@ void ListViewControl::OnCreate(const CREATESTRUCTA& create) {
     DWORD style = Style();
     style = (style & 0xFFFF0000u) | (static_cast<DWORD>(create.style) & 0xFFFFu);
     SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<std::intptr_t>(style));
+    ownerData_ = (style & LVS_OWNERDATA) != 0;
 }
 
 void ListViewControl::ReleaseImageLists() {
@@ -135,14 +138,14 @@ bool ListViewControl::SetColumnWidth(int index, int width) {
 
 int ListViewControl::FittedWidth(int column, bool withHeader) const {
     int widest = withHeader ? ListViewColumns::StringWidth(columns_.Heading(column).c_str()) : 0;
-    for (const auto& item : items_) {
-        widest = std::max(widest, ListViewColumns::StringWidth(CellText(*item, column).c_str()));
+    for (int i = 0; i < ItemCount(); ++i) {
+        widest = std::max(widest, ListViewColumns::StringWidth(CellText(i, column).c_str()));
     }
     return widest + kAutoSizePadding + (column == 0 ? IconWidth() : 0);
 }
 
 ListViewControl::Item* ListViewControl::ItemAt(int index) const {
-    if (index < 0 || index >= ItemCount()) {
+    if (ownerData_ || index < 0 || index >= ItemCount()) {
         return nullptr;
     }
     return items_[static_cast<std::size_t>(index)].get();
@@ -173,7 +176,58 @@ void ListViewControl::SetState(Item& item, UINT state) {
     item.state = state;
 }
 
+UINT ListViewControl::StateAt(int index, UINT mask) const {
+    if (!ownerData_) {
+        const Item* item = ItemAt(index);
+        return item != nullptr ? item->state & mask : 0;
+    }
+    if (!Exists(index)) {
+        return 0;
+    }
+    UINT state = 0;
+    if ((mask & ParentStates()) != 0) {
+        LVITEMA asked;
+        asked.mask = LVIF_STATE;
+        asked.iItem = index;
+        AskParent(asked);
+        state = asked.state;
+    }
+    if (selected_.Test(index)) {
+        state |= LVIS_SELECTED;
+    }
+    if (focusedIndex_ == index) {
+        state |= LVIS_FOCUSED;
+    }
+    return state & mask;
+}
+
+UINT ListViewControl::ParentStates() const {
+    return ownerData_ ? callbackMask_ & kItemStates & ~kListStates : 0;
+}
+
+bool ListViewControl::SetCallbackMask(UINT mask) {
+    callbackMask_ = mask;
+    Redraw();
+    return true;
+}
+
+void ListViewControl::PutState(int index, UINT state) {
+    if (!ownerData_) {
+        SetState(*ItemAt(index), state);
+        return;
+    }
+    selected_.Set(index, (state & LVIS_SELECTED) != 0);
+    if ((state & LVIS_FOCUSED) != 0) {
+        focusedIndex_ = index;
+    } else if (focusedIndex_ == index) {
+        focusedIndex_ = -1;
+    }
+}
+
 int ListViewControl::FocusedIndex() const {
+    if (ownerData_) {
+        return focusedIndex_;
+    }
     if (focused_ == nullptr) {
         return -1;
     }
@@ -181,16 +235,60 @@ int ListViewControl::FocusedIndex() const {
     return focusedHint_;
 }
 
-std::string ListViewControl::CellText(const Item& item, int subItem) const {
+std::string ListViewControl::CellText(int index, int subItem) const {
+    const Item* item = ItemAt(index);
+    if (item == nullptr) {
+        char text[4096] = "";
+        LVITEMA asked;
+        asked.mask = LVIF_TEXT;
+        asked.iItem = index;
+        asked.iSubItem = subItem;
+        asked.pszText = text;
+        asked.cchTextMax = sizeof text;
+        AskParent(asked);
+        return text;
+    }
     if (subItem == 0) {
-        return item.text;
+        return item->text;
     }
     std::size_t at = static_cast<std::size_t>(subItem - 1);
-    return at < item.subItems.size() ? item.subItems[at] : std::string();
+    return at < item->subItems.size() ? item->subItems[at] : std::string();
+}
+
+void ListViewControl::AskParent(LVITEMA& item) const {
+    if (!ownerData_ || !Exists(item.iItem)) {
+        return;
+    }
+    NMLVDISPINFOA info;
+    info.item = item;
+    info.item.mask &= LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_INDENT;
+    if ((info.item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        item.pszText[0] = '\0';
+    }
+    bool states = (item.mask & LVIF_STATE) != 0 && ParentStates() != 0 && item.iSubItem == 0;
+    if (states) {
+        info.item.mask |= LVIF_STATE;
+        info.item.stateMask = ParentStates();
+    }
+    info.item.state = 0;
+    NotifyParent(LVN_GETDISPINFOA, info.hdr);
+    item.state = states ? info.item.state & ParentStates() : 0;
+    if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != item.pszText) {
+        CopyOut(TextOf(info.item.pszText), item.pszText, item.cchTextMax);
+    }
+    if ((info.item.mask & LVIF_IMAGE) != 0) {
+        item.iImage = info.item.iImage;
+    }
+    if ((info.item.mask & LVIF_PARAM) != 0) {
+        item.lParam = info.item.lParam;
+    }
+    if ((info.item.mask & LVIF_INDENT) != 0) {
+        item.iIndent = info.item.iIndent;
+    }
 }
 
 int ListViewControl::InsertItem(const LVITEMA& item) {
-    if (item.iItem < 0 || item.iSubItem != 0) {
+    if (ownerData_ || item.iItem < 0 || item.iSubItem != 0) {
         return -1;
     }
     int index = std::min(item.iItem, ItemCount());
@@ -236,7 +334,7 @@ int ListViewControl::InsertItem(const LVITEMA& item) {
 }
 
 bool ListViewControl::SetItem(const LVITEMA& item) {
-    if (ItemAt(item.iItem) == nullptr) {
+    if (!Exists(item.iItem)) {
         return false;
     }
     if (item.iSubItem != 0) {
@@ -258,12 +356,22 @@ bool ListViewControl::SetItem(const LVITEMA& item) {
 }
 
 bool ListViewControl::GetItem(LVITEMA& item) const {
-    const Item* found = ItemAt(item.iItem);
-    if (found == nullptr || item.iSubItem < 0 || item.iSubItem >= std::max(ColumnCount(), 1)) {
+    if (!Exists(item.iItem) || item.iSubItem < 0 || item.iSubItem >= std::max(ColumnCount(), 1)) {
         return false;
     }
+    const Item* found = ItemAt(item.iItem);
+    if (found == nullptr) {
+        LVITEMA asked = item;
+        asked.mask &= item.iSubItem != 0 ? LVIF_TEXT : ~0u;
+        AskParent(asked);
+        if ((asked.mask & LVIF_STATE) != 0) {
+            asked.state = (asked.state | StateAt(item.iItem, kListStates)) & item.stateMask;
+        }
+        item = asked;
+        return true;
+    }
     if ((item.mask & LVIF_TEXT) != 0) {
-        CopyOut(CellText(*found, item.iSubItem), item.pszText, item.cchTextMax);
+        CopyOut(CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
     }
     if (item.iSubItem != 0) {
         return true;
@@ -286,7 +394,7 @@ bool ListViewControl::GetItem(LVITEMA& item) const {
 bool ListViewControl::SetItemText(int index, const LVITEMA& item) {
     Item* found = ItemAt(index);
     if (found == nullptr || item.iSubItem < 0) {
-        return false;
+        return false; // an owner-data list holds no texts
     }
     if (item.iSubItem == 0) {
         Change change;
@@ -308,45 +416,63 @@ bool ListViewControl::SetItemText(int index, const LVITEMA& item) {
 }
 
 int ListViewControl::GetItemText(int index, LVITEMA& item) const {
-    const Item* found = ItemAt(index);
-    if (found == nullptr || item.iSubItem < 0) {
+    if (!Exists(index) || item.iSubItem < 0) {
         CopyOut(std::string(), item.pszText, item.cchTextMax);
         return 0;
     }
-    return CopyOut(CellText(*found, item.iSubItem), item.pszText, item.cchTextMax);
+    if (ownerData_) {
+        LVITEMA asked = item;
+        asked.mask = LVIF_TEXT;
+        asked.iItem = index;
+        AskParent(asked);
+        return item.pszText != nullptr && item.cchTextMax > 0
+                   ? static_cast<int>(std::strlen(item.pszText))
+                   : 0;
+    }
+    return CopyOut(CellText(index, item.iSubItem), item.pszText, item.cchTextMax);
 }
 
-bool ListViewControl::ApplyChange(int index, const Change& change) {
-    Item* item = ItemAt(index);
-    if (item == nullptr) {
+bool ListViewControl::ApplyChange(int index, Change change) {
+    if (!Exists(index)) {
         return false;
     }
-    UINT stateMask = (change.mask & LVIF_STATE) != 0 ? change.stateMask & kItemStates : 0;
+    // An owner-data list keeps states only.
+    Item* item = ItemAt(index);
+    if (item == nullptr) {
+        change.mask &= LVIF_STATE;
+    }
+    // An owner-data list keeps no states but these; the parent holds the others.
+    UINT held = item != nullptr ? kItemStates : kListStates;
+    UINT stateMask = (change.mask & LVIF_STATE) != 0 ? change.stateMask & held : 0;
     if ((change.state & stateMask & LVIS_FOCUSED) != 0) {
         DropFocusExcept(index);
     }
     if ((change.state & stateMask & LVIS_SELECTED) != 0 && (Style() & LVS_SINGLESEL) != 0) {
         DropSelectionExcept(index);
     }
-    if (!Alive() || ItemAt(index) != item) {
+    auto moved = [&] { return !Alive() || ItemAt(index) != item || !Exists(index); };
+    if (moved()) {
         return false;
     }
-    if ((change.mask & LVIF_INDENT) != 0) {
+    if (item != nullptr && (change.mask & LVIF_INDENT) != 0) {
         item->indent = change.indent;
     }
 
-    UINT newState = (item->state & ~stateMask) | (change.state & stateMask);
+    UINT oldState = StateAt(index, held);
+    UINT newState = (oldState & ~stateMask) | (change.state & stateMask);
     UINT changed = 0;
-    if ((change.mask & LVIF_TEXT) != 0 && item->text != change.text) {
-        changed |= LVIF_TEXT;
+    if (item != nullptr) {
+        if ((change.mask & LVIF_TEXT) != 0 && item->text != change.text) {
+            changed |= LVIF_TEXT;
+        }
+        if ((change.mask & LVIF_IMAGE) != 0 && item->image != change.image) {
+            changed |= LVIF_IMAGE;
+        }
+        if ((change.mask & LVIF_PARAM) != 0 && item->data != change.data) {
+            changed |= LVIF_PARAM;
+        }
     }
-    if ((change.mask & LVIF_IMAGE) != 0 && item->image != change.image) {
-        changed |= LVIF_IMAGE;
-    }
-    if ((change.mask & LVIF_PARAM) != 0 && item->data != change.data) {
-        changed |= LVIF_PARAM;
-    }
-    if (newState != item->state) {
+    if (newState != oldState) {
         changed |= LVIF_STATE;
     }
     if (changed == 0) {
@@ -356,31 +482,30 @@ bool ListViewControl::ApplyChange(int index, const Change& change) {
     NMLISTVIEW notice;
     notice.iItem = index;
     notice.uChanged = changed;
-    notice.uOldState = item->state;
+    notice.uOldState = oldState;
     notice.uNewState = newState;
-    notice.lParam = item->data;
-    if (Notify(LVN_ITEMCHANGING, notice) != 0) {
+    notice.lParam = item != nullptr ? item->data : 0;
+    if (Notify(LVN_ITEMCHANGING, notice) != 0 || moved()) {
         return false;
     }
-    if (!Alive() || ItemAt(index) != item) {
-        return false;
+    oldState = StateAt(index, held);
+    if (item != nullptr) {
+        if ((changed & LVIF_TEXT) != 0) {
+            item->text = change.text;
+        }
+        if ((changed & LVIF_IMAGE) != 0) {
+            item->image = change.image;
+        }
+        if ((changed & LVIF_PARAM) != 0) {
+            item->data = change.data;
+        }
     }
-    UINT oldState = item->state;
-    if ((changed & LVIF_TEXT) != 0) {
-        item->text = change.text;
-    }
-    if ((changed & LVIF_IMAGE) != 0) {
-        item->image = change.image;
-    }
-    if ((changed & LVIF_PARAM) != 0) {
-        item->data = change.data;
-    }
-    SetState(*item, (item->state & ~stateMask) | (change.state & stateMask));
+    PutState(index, (oldState & ~stateMask) | (change.state & stateMask));
     Redraw();
 
     notice.uOldState = oldState;
-    notice.uNewState = item->state;
-    notice.lParam = item->data;
+    notice.uNewState = StateAt(index, held);
+    notice.lParam = item != nullptr ? item->data : 0;
     Notify(LVN_ITEMCHANGED, notice);
     return true;
 }
@@ -397,8 +522,9 @@ void ListViewControl::DropFocusExcept(int keep) {
 }
 
 void ListViewControl::DropSelectionExcept(int keep) {
-    for (int i = 0; i < ItemCount() && Alive(); ++i) {
-        if (i != keep && (ItemAt(i)->state & LVIS_SELECTED) != 0) {
+    for (int i = GetNextItem(-1, LVNI_SELECTED); i != -1 && Alive();
+         i = GetNextItem(i, LVNI_SELECTED)) {
+        if (i != keep) {
             SetItemState(i, 0, LVIS_SELECTED);
         }
     }
@@ -407,7 +533,7 @@ void ListViewControl::DropSelectionExcept(int keep) {
 bool ListViewControl::DeleteItem(int index) {
     Item* item = ItemAt(index);
     if (item == nullptr) {
-        return false;
+        return false; // an owner-data list changes its count instead
     }
     NMLISTVIEW notice;
     notice.iItem = index;
@@ -432,6 +558,9 @@ bool ListViewControl::DeleteItem(int index) {
 }
 
 bool ListViewControl::DeleteAllItems() {
+    if (ownerData_) {
+        return SetItemCount(0);
+    }
     if (items_.empty()) {
         return true;
     }
@@ -460,13 +589,15 @@ int ListViewControl::FindItem(int start, const LVFINDINFOA& find) const {
     int span = (find.flags & LVFI_WRAP) != 0 ? count : count - first;
     for (int n = 0; n < span; ++n) {
         int i = (first + n) % std::max(count, 1);
-        const Item& item = *items_[static_cast<std::size_t>(i)];
         if ((find.flags & LVFI_PARAM) != 0) {
-            if (item.data == find.lParam) {
+            LVITEMA item;
+            item.mask = LVIF_PARAM;
+            item.iItem = i;
+            if (GetItem(item) && item.lParam == find.lParam) {
                 return i;
             }
         } else if (find.psz != nullptr &&
-                   SameIgnoringCase(item.text, find.psz, (find.flags & LVFI_PARTIAL) != 0)) {
+                   SameIgnoringCase(CellText(i, 0), find.psz, (find.flags & LVFI_PARTIAL) != 0)) {
             return i;
         }
     }
@@ -489,15 +620,63 @@ bool ListViewControl::SetItemState(int index, UINT state, UINT mask) {
     if ((Style() & LVS_SINGLESEL) != 0 && (state & LVIS_SELECTED) != 0) {
         change.stateMask &= ~static_cast<UINT>(LVIS_SELECTED);
     }
+    if (ownerData_) {
+        return SetEveryState(state, change.stateMask);
+    }
     for (int i = 0; i < ItemCount() && Alive(); ++i) {
         ApplyChange(i, change);
     }
     return true;
 }
 
+bool ListViewControl::SetEveryState(UINT state, UINT mask) {
+    mask &= kListStates;
+    bool select = (state & mask & LVIS_SELECTED) != 0;
+    bool changes = (mask & LVIS_SELECTED) != 0 && selected_.Count() != (select ? count_ : 0);
+    changes = changes || ((mask & LVIS_FOCUSED) != 0 && focusedIndex_ != -1);
+    if (!changes) {
+        return true;
+    }
+    NMLISTVIEW notice;
+    notice.iItem = -1;
+    notice.uChanged = LVIF_STATE;
+    notice.uNewState = state & mask;
+    notice.uOldState = ~state & mask;
+    if (Notify(LVN_ITEMCHANGING, notice) != 0 || !Alive()) {
+        return false;
+    }
+    if ((mask & LVIS_SELECTED) != 0) {
+        select ? selected_.Fill() : selected_.Clear();
+    }
+    if ((mask & LVIS_FOCUSED) != 0) {
+        focusedIndex_ = -1;
+    }
+    Redraw();
+    Notify(LVN_ITEMCHANGED, notice);
+    return true;
+}
+
+bool ListViewControl::SetItemCount(int count) {
+    if (!ownerData_) {
+        return true;
+    }
+    count_ = std::max(count, 0);
+    selected_.Resize(count_);
+    if (focusedIndex_ >= count_) {
+        focusedIndex_ = -1;
+    }
+    if (selectionMark_ >= count_) {
+        selectionMark_ = -1;
+    }
+    if (count_ == 0) {
+        topIndex_ = 0;
+    }
+    Relayout();
+    return true;
+}
+
 UINT ListViewControl::GetItemState(int index, UINT mask) const {
-    const Item* item = ItemAt(index);
-    return item != nullptr ? item->state & mask : 0;
+    return StateAt(index, mask);
 }
 
 int ListViewControl::GetNextItem(int start, UINT flags) const {
@@ -513,16 +692,34 @@ int ListViewControl::GetNextItem(int start, UINT flags) const {
         }
         first = 0;
     }
-    if ((wanted & LVNI_SELECTED) != 0 && selectedCount_ == 0) {
+    if ((wanted & LVNI_SELECTED) != 0 && SelectedCount() == 0) {
         return -1;
     }
     if ((wanted & LVNI_FOCUSED) != 0) {
         int focused = FocusedIndex();
         bool ahead = step > 0 ? focused >= first : focused <= first;
-        return focused >= 0 && ahead && (ItemAt(focused)->state & wanted) == wanted ? focused : -1;
+        return focused >= 0 && ahead && StateAt(focused, wanted) == wanted ? focused : -1;
+    }
+    if (ownerData_) {
+        // A state neither the list nor its parent keeps is nowhere.
+        if ((wanted & ~(kListStates | ParentStates())) != 0) {
+            return -1;
+        }
+        // The selection is found in its set; the parent's states item by item.
+        for (int i = first; i >= 0 && i < ItemCount();) {
+            if (StateAt(i, wanted) == wanted) {
+                return i;
+            }
+            if ((wanted & LVNI_SELECTED) != 0) {
+                i = step > 0 ? selected_.Next(i + 1) : selected_.Prev(i - 1);
+            } else {
+                i += step;
+            }
+        }
+        return -1;
     }
     for (int i = first; i >= 0 && i < ItemCount(); i += step) {
-        if ((ItemAt(i)->state & wanted) == wanted) {
+        if ((StateAt(i) & wanted) == wanted) {
             return i;
         }
     }
@@ -530,7 +727,7 @@ int ListViewControl::GetNextItem(int start, UINT flags) const {
 }
 
 int ListViewControl::SelectedCount() const {
-    return selectedCount_;
+    return ownerData_ ? selected_.Count() : selectedCount_;
 }
 
 int ListViewControl::SetSelectionMark(int index) {
@@ -599,7 +796,7 @@ bool ListViewControl::Scroll(int dx, int dy) {
 }
 
 bool ListViewControl::EnsureVisible(int index) {
-    if (ItemAt(index) == nullptr) {
+    if (!Exists(index)) {
         return false;
     }
     int page = std::max(CountPerPage(), 1);
@@ -619,7 +816,8 @@ RECT ListViewControl::RowBounds(int index) const {
 
 RECT ListViewControl::IconRect(int index) const {
     RECT rect = RowBounds(index);
-    rect.left += ItemAt(index)->indent * IconWidth();
+    const Item* item = ItemAt(index);
+    rect.left += (item != nullptr ? item->indent : 0) * IconWidth();
     rect.right = rect.left + IconWidth();
     return rect;
 }
@@ -632,7 +830,7 @@ RECT ListViewControl::LabelRect(int index) const {
 }
 
 bool ListViewControl::GetItemRect(int index, int code, RECT& rect) const {
-    if (ItemAt(index) == nullptr) {
+    if (!Exists(index)) {
         return false;
     }
     switch (code) {
@@ -658,7 +856,7 @@ bool ListViewControl::GetSubItemRect(int index, int subItem, int code, RECT& rec
     if (subItem == 0) {
         return GetItemRect(index, code, rect);
     }
-    if (ItemAt(index) == nullptr || subItem < 0 || subItem >= ColumnCount()) {
+    if (!Exists(index) || subItem < 0 || subItem >= ColumnCount()) {
         return false;
     }
     rect = RowBounds(index);
@@ -668,7 +866,7 @@ bool ListViewControl::GetSubItemRect(int index, int subItem, int code, RECT& rec
 }
 
 bool ListViewControl::GetItemPosition(int index, POINT& point) const {
-    if (ItemAt(index) == nullptr) {
+    if (!Exists(index)) {
         return false;
     }
     RECT bounds = RowBounds(index);
@@ -703,7 +901,7 @@ int ListViewControl::HitTest(LVHITTESTINFO& info) const {
         return -1;
     }
     int row = p.y >= HeaderHeight() ? topIndex_ + (p.y - HeaderHeight()) / RowHeight() : -1;
-    if (ItemAt(row) != nullptr) {
+    if (Exists(row)) {
         bool fullRow = (extendedStyle_ & LVS_EX_FULLROWSELECT) != 0;
         if (Contains(IconRect(row), p)) {
             info.flags = LVHT_ONITEMICON;
@@ -735,15 +933,15 @@ HIMAGELIST ListViewControl::CreateDragImage(int index, POINT* upperLeft) {
     return image;
 }
 
-LRESULT ListViewControl::Notify(UINT code, NMLISTVIEW& notice) {
-    notice.hdr.hwndFrom = hwnd_;
-    notice.hdr.idFrom = static_cast<std::uintptr_t>(GetDlgCtrlID(hwnd_));
-    notice.hdr.code = code;
+LRESULT ListViewControl::NotifyParent(UINT code, NMHDR& header) const {
+    header.hwndFrom = hwnd_;
+    header.idFrom = static_cast<std::uintptr_t>(GetDlgCtrlID(hwnd_));
+    header.code = code;
     HWND parent = GetParent(hwnd_);
     if (parent == nullptr) {
         return 0;
     }
-    return SendMessageA(parent, WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice));
+    return SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
 void ListViewControl::Relayout() {

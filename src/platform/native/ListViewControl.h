@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CommCtrl.h"
+#include "platform/native/IndexSet.h"
 #include "platform/native/ListViewColumns.h"
 #include "platform/native/ListViewMouse.h"
 
@@ -18,6 +19,12 @@ namespace native {
 // changes the control makes itself. At most one item has the focus state: focusing an item
 // first takes the focus from the item that had it. The parent may change the control while
 // it handles a notice; an operation whose item moved or went meanwhile stops there.
+//
+// An owner-data list (LVS_OWNERDATA) holds only its count and the items' selected and focused
+// states, which stay at their indexes: its parent sets the count with LVM_SETITEMCOUNT and
+// describes an item when asked (LVN_GETDISPINFO). Any other state is the parent's: those the
+// callback mask names are asked with LVIF_STATE, the others are never set. A state change of
+// every item (index -1) is one notice with item -1 there.
 class ListViewControl {
 public:
     static constexpr int kHeaderHeight = 20;
@@ -50,7 +57,9 @@ public:
     // Also LVSCW_AUTOSIZE and LVSCW_AUTOSIZE_USEHEADER.
     bool SetColumnWidth(int index, int width);
 
-    int ItemCount() const { return static_cast<int>(items_.size()); }
+    int ItemCount() const { return ownerData_ ? count_ : static_cast<int>(items_.size()); }
+    // An owner-data list only.
+    bool SetItemCount(int count);
     // Index of the new item, -1 when refused; an index past the end appends.
     int InsertItem(const LVITEMA& item);
     bool SetItem(const LVITEMA& item);
@@ -61,6 +70,10 @@ public:
     bool DeleteItem(int index);
     bool DeleteAllItems();
     int FindItem(int start, const LVFINDINFOA& find) const;
+
+    // The states the parent of an owner-data list keeps (selected and focused stay the list's).
+    bool SetCallbackMask(UINT mask);
+    UINT CallbackMask() const { return callbackMask_; }
 
     // Index -1 changes every item; the focus state cannot be given to all.
     bool SetItemState(int index, UINT state, UINT mask);
@@ -75,7 +88,7 @@ public:
 
     int HeaderHeight() const;
     int RowHeight() const;
-    int TopIndex() const { return items_.empty() ? 0 : topIndex_; }
+    int TopIndex() const { return ItemCount() == 0 ? 0 : topIndex_; }
     // Rows that fit wholly below the header.
     int CountPerPage() const;
     // Vertical scrolling moves whole rows: dy is rounded to the nearest multiple of the row
@@ -96,7 +109,7 @@ public:
     HIMAGELIST CreateDragImage(int index, POINT* upperLeft);
 
     // Sends a notice to the parent and returns its answer.
-    LRESULT Notify(UINT code, NMLISTVIEW& notice);
+    LRESULT Notify(UINT code, NMLISTVIEW& notice) const { return NotifyParent(code, notice.hdr); }
 
     ListViewMouse mouse;
 
@@ -121,17 +134,29 @@ private:
         int indent = 0;
     };
 
+    // Null in an owner-data list, which holds no items.
     Item* ItemAt(int index) const;
+    bool Exists(int index) const { return index >= 0 && index < ItemCount(); }
     // `hint` is where the item was last seen.
     int IndexOf(const Item* item, int hint) const;
     // Every change of an item's state goes through here, keeping the counts below.
     void SetState(Item& item, UINT state);
+    // The states of `mask`; those of the parent only when `mask` names them.
+    UINT StateAt(int index, UINT mask = ~0u) const;
+    // The states the parent of an owner-data list is asked for.
+    UINT ParentStates() const;
+    void PutState(int index, UINT state);
     int FocusedIndex() const;
-    bool ApplyChange(int index, const Change& change);
+    bool ApplyChange(int index, Change change);
+    bool SetEveryState(UINT state, UINT mask);
+    LRESULT NotifyParent(UINT code, NMHDR& header) const;
+    // What the parent of an owner-data list tells of an item; texts go into the caller's
+    // buffer as for LVM_GETITEM, and LVIF_STATE asks for the states of the callback mask.
+    void AskParent(LVITEMA& item) const;
     // Takes the focus from every item but `keep`.
     void DropFocusExcept(int keep);
     void DropSelectionExcept(int keep);
-    std::string CellText(const Item& item, int subItem) const;
+    std::string CellText(int index, int subItem) const;
     // Keeps the scroll position valid and repaints after any change of the layout.
     void Relayout();
     void Redraw() const;
@@ -154,6 +179,12 @@ private:
     int selectedCount_ = 0;
     const Item* focused_ = nullptr;
     mutable int focusedHint_ = 0;
+
+    bool ownerData_ = false;
+    int count_ = 0;
+    IndexSet selected_;
+    int focusedIndex_ = -1;
+    UINT callbackMask_ = 0;
 };
 
 } // namespace native

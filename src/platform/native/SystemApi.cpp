@@ -158,6 +158,17 @@ void SetCreationHook(CreationHook hook) {
     Manager().creationHook = std::move(hook);
 }
 
+void SetWindowObject(HWND hwnd, void* object) {
+    if (Window* window = Manager().Find(hwnd)) {
+        window->object = object;
+    }
+}
+
+void* WindowObject(HWND hwnd) {
+    Window* window = Manager().Find(hwnd);
+    return window != nullptr ? window->object : nullptr;
+}
+
 void SetFailureHook(FailureHook hook) {
     Manager().failureHook = std::move(hook);
 }

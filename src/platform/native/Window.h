@@ -33,6 +33,8 @@ struct Window {
     bool announced = false;
     // The private state of a control class's window, freed with the window.
     std::shared_ptr<void> controlData;
+    // The application framework's object serving the window, if any.
+    void* object = nullptr;
     std::map<std::string, HANDLE> props;
     DWORD helpId = 0;
 

@@ -4,14 +4,6 @@
 
 namespace native {
 
-namespace {
-
-std::uintptr_t KeyOf(HWND hwnd) {
-    return reinterpret_cast<std::uintptr_t>(hwnd);
-}
-
-} // namespace
-
 WindowManager& WindowManager::Instance() {
     static WindowManager instance;
     return instance;
@@ -21,17 +13,13 @@ WindowManager::WindowManager() {
     RegisterSystemClasses(classes);
 }
 
-Window* WindowManager::Find(HWND hwnd) {
-    if (hwnd == nullptr) {
-        return nullptr;
-    }
-    auto it = windows.find(KeyOf(hwnd));
-    return it == windows.end() ? nullptr : it->second.get();
-}
-
 void WindowManager::Add(std::unique_ptr<Window> window) {
-    HWND hwnd = window->handle;
-    windows[KeyOf(hwnd)] = std::move(window);
+    auto at = reinterpret_cast<std::uintptr_t>(window->handle) - firstSlot;
+    if (at >= slots.size()) {
+        slots.resize(at + 1);
+    }
+    live.push_back(window.get());
+    slots[at] = std::move(window);
 }
 
 void WindowManager::Forget(HWND hwnd) {
@@ -48,23 +36,32 @@ void WindowManager::Forget(HWND hwnd) {
         capture = nullptr;
     }
     menus.ForgetWindow(hwnd);
-    for (auto& [key, window] : windows) {
+    for (Window* window : live) {
         if (window->owner == hwnd) {
             window->owner = nullptr;
         }
     }
-    windows.erase(KeyOf(hwnd));
+    Window* gone = Find(hwnd);
+    if (gone == nullptr) {
+        return;
+    }
+    std::erase(live, gone);
+    slots[reinterpret_cast<std::uintptr_t>(hwnd) - firstSlot].reset();
+    if (live.empty()) {
+        slots.clear();
+        firstSlot = lastHandle + 1;
+    }
 }
 
 void WindowManager::DiscardAll() {
-    while (!windows.empty()) {
-        Forget(windows.begin()->second->handle);
+    while (!live.empty()) {
+        Forget(live.front()->handle);
     }
 }
 
 std::vector<HWND> WindowManager::Select(bool (*test)(const Window&, HWND), HWND other) const {
     std::vector<HWND> selected;
-    for (const auto& [key, window] : windows) {
+    for (const Window* window : live) {
         if (test(*window, other)) {
             selected.push_back(window->handle);
         }

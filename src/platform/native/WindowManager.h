@@ -14,7 +14,6 @@
 #include "platform/native/Window.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -33,8 +32,12 @@ public:
     // Handles of every kind come from one increasing counter, so none is ever reused.
     std::uintptr_t NewHandleValue() { return ++lastHandle; }
 
-    // Null for a null or dead handle.
-    Window* Find(HWND hwnd);
+    // Null for a null or dead handle. A window's handle is its place in a table, so finding
+    // it costs one bounds test and one load, not a search: messages pass here all the time.
+    Window* Find(HWND hwnd) {
+        auto at = reinterpret_cast<std::uintptr_t>(hwnd) - firstSlot;
+        return at < slots.size() ? slots[at].get() : nullptr;
+    }
     void Add(std::unique_ptr<Window> window);
     // Drops the window and everything that refers to it: its timers and their pending
     // messages, focus, activation, capture and its menu bar.
@@ -84,7 +87,12 @@ private:
 
     std::vector<HWND> Select(bool (*test)(const Window&, HWND), HWND other) const;
 
-    std::map<std::uintptr_t, std::unique_ptr<Window>> windows;
+    // Windows by handle value from `firstSlot` on; the handles of other kinds leave gaps.
+    // The table starts again past the last handle whenever no window is left.
+    std::vector<std::unique_ptr<Window>> slots;
+    std::uintptr_t firstSlot = 0x1001;
+    // The live windows in creation order.
+    std::vector<Window*> live;
     std::uintptr_t lastHandle = 0x1000;
 };
 

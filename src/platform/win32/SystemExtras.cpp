@@ -9,6 +9,8 @@ struct WaitCursor {
     HCURSOR previous = nullptr;
 };
 
+constexpr const char* windowObjectProperty = "MvWindowObject";
+
 WaitCursor& Wait() {
     static WaitCursor wait;
     return wait;
@@ -51,6 +53,18 @@ void AdjustWaitCursor(int delta) {
         wait.previous = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); // IDC_WAIT
     else if (before > 0 && wait.depth == 0)
         SetCursor(wait.previous);
+}
+
+// The object rides on the window as a property, so that it goes when the window goes.
+void SetWindowObject(HWND hwnd, void* object) {
+    if (object != nullptr)
+        SetPropA(hwnd, windowObjectProperty, object);
+    else
+        RemovePropA(hwnd, windowObjectProperty);
+}
+
+void* WindowObject(HWND hwnd) {
+    return GetPropA(hwnd, windowObjectProperty);
 }
 
 } // namespace native
