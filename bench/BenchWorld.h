@@ -144,6 +144,13 @@ inline void Pace(benchmark::internal::Benchmark* bench, double minTime) {
         bench->MinTime(minTime);
 }
 
+// Moves `pad` to and fro by one unit, a position change each iteration.
+inline void MoveToAndFro(benchmark::State& state, World& world, DesktopPad* pad) {
+    int step = 0;
+    for (auto _ : state)
+        world.desktop.MovePad(pad, 5 + (++step & 1), 5);
+}
+
 // One world at a time, kept while the cases run on it: the cases of each world are
 // registered together.
 inline World& WorldOf(int pads, Shape shape, int inspectors) {

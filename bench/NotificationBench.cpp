@@ -37,9 +37,7 @@ void UpdateTable(benchmark::State& state) {
 
 void PositionOfADeepLeaf(benchmark::State& state) {
     World& world = One(state);
-    int step = 0;
-    for (auto _ : state)
-        world.desktop.MovePad(world.deepLeaf, 5 + (++step & 1), 5);
+    MoveToAndFro(state, world, world.deepLeaf);
 }
 
 void SizeOfAPad(benchmark::State& state) {

@@ -73,9 +73,7 @@ void TenShow(benchmark::State& state) {
 
 void TenMoveTop(benchmark::State& state) {
     World& world = Ten(state);
-    int step = 0;
-    for (auto _ : state)
-        world.desktop.MovePad(world.topPad, 5 + (++step & 1), 5);
+    MoveToAndFro(state, world, world.topPad);
 }
 
 // Memory one Inspector takes per row, and what ten Inspectors and the desktop take in all.
@@ -113,9 +111,7 @@ void OpenOneChain(benchmark::State& state) {
 
 void PositionAtTheChainEnd(benchmark::State& state) {
     World& world = OneChain(state);
-    int step = 0;
-    for (auto _ : state)
-        world.desktop.MovePad(world.deepLeaf, 5 + (++step & 1), 5);
+    MoveToAndFro(state, world, world.deepLeaf);
 }
 
 // Nested Label switched on, and the first page of the table read as a person sees it.

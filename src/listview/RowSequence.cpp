@@ -108,12 +108,30 @@ bool RowSequence::Holds(const InspectorRow& row) {
 void RowSequence::Propagate(Node* node) {
     while (node->parent != nullptr) {
         Branch* parent = node->parent;
-        int k = 0;
-        while (parent->children[k] != node)
-            ++k;
+        int k = PlaceIn(parent, node);
         Summarize(node, parent->counts[k], parent->minDepths[k]);
         node = parent;
     }
+}
+
+int RowSequence::PlaceIn(const Branch* parent, const Node* child) {
+    int place = 0;
+    while (parent->children[place] != child)
+        ++place;
+    return place;
+}
+
+void RowSequence::AddAfter(Node* node, int count, Node* right) {
+    if (node->parent == nullptr) {
+        auto* top = new Branch;
+        top->size = 1;
+        top->children[0] = node;
+        top->counts[0] = count;
+        top->minDepths[0] = INT_MAX;
+        node->parent = top;
+        root_ = top;
+    }
+    AddChild(node->parent, PlaceIn(node->parent, node) + 1, right);
 }
 
 void RowSequence::AddChild(Branch* parent, int at, Node* child) {
@@ -129,20 +147,7 @@ void RowSequence::AddChild(Branch* parent, int at, Node* child) {
             right->children[i]->parent = right;
         }
         parent->size = half;
-        if (parent->parent == nullptr) {
-            auto* top = new Branch;
-            top->size = 1;
-            top->children[0] = parent;
-            top->counts[0] = 0;
-            top->minDepths[0] = INT_MAX;
-            parent->parent = top;
-            root_ = top;
-        }
-        Branch* above = parent->parent;
-        int place = 0;
-        while (above->children[place] != parent)
-            ++place;
-        AddChild(above, place + 1, right);
+        AddAfter(parent, 0, right);
         if (at > half) {
             at -= half;
             std::swap(parent, right);
@@ -179,20 +184,7 @@ RowSequence::Leaf* RowSequence::SplitLeaf(Leaf* leaf) {
     if (leaf->next != nullptr)
         leaf->next->prev = right;
     leaf->next = right;
-    if (leaf->parent == nullptr) {
-        auto* top = new Branch;
-        top->size = 1;
-        top->children[0] = leaf;
-        top->counts[0] = leaf->size;
-        top->minDepths[0] = INT_MAX;
-        leaf->parent = top;
-        root_ = top;
-    }
-    Branch* parent = leaf->parent;
-    int place = 0;
-    while (parent->children[place] != leaf)
-        ++place;
-    AddChild(parent, place + 1, right);
+    AddAfter(leaf, leaf->size, right);
     Propagate(leaf);
     return right;
 }
@@ -245,9 +237,7 @@ void RowSequence::RemoveNode(Node* node) {
             root_ = nullptr;
             return;
         }
-        int k = 0;
-        while (parent->children[k] != node)
-            ++k;
+        int k = PlaceIn(parent, node);
         for (int i = k + 1; i < parent->size; ++i) {
             parent->children[i - 1] = parent->children[i];
             parent->counts[i - 1] = parent->counts[i];
@@ -318,9 +308,7 @@ int RowSequence::SubtreeEnd(int index) const {
     }
     for (Node* node = leaf; node->parent != nullptr; node = node->parent) {
         Branch* parent = node->parent;
-        int k = 0;
-        while (parent->children[k] != node)
-            ++k;
+        int k = PlaceIn(parent, node);
         for (int j = k + 1; j < parent->size; ++j) {
             if (parent->minDepths[j] > depth)
                 continue;

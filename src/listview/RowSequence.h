@@ -57,6 +57,10 @@ private:
     void InsertOne(int index, InspectorRow* row, int depth);
     Leaf* SplitLeaf(Leaf* leaf);
     void AddChild(Branch* parent, int at, Node* child);
+    static int PlaceIn(const Branch* parent, const Node* child);
+    // Adds `right` after `node` in its parent, growing a root above `node` when it has none;
+    // `count` is what that root counts below `node` until the counts are summed again.
+    void AddAfter(Node* node, int count, Node* right);
     void RemoveNode(Node* node);
     void Free(Node* node);
 
