@@ -47,21 +47,29 @@ bool SlotQualifies(MvSlot& slot, const std::string& name, const std::string& typ
     if (type.empty())
         return !name.empty();
     int slotType = slot.get_type();
-    void* data = slot.get_value();
+    // The value's representation follows the slot's own type: it is read only once that
+    // type is known to be the one asked for.
     if (type == "Number") {
-        return slotType == kSlotNumber &&
-               (value.empty() || (data != nullptr && *static_cast<double*>(data) ==
-                                                         std::strtod(value.c_str(), nullptr)));
+        if (slotType != kSlotNumber)
+            return false;
+        void* data = slot.get_value();
+        return value.empty() || (data != nullptr && *static_cast<double*>(data) ==
+                                                        std::strtod(value.c_str(), nullptr));
     }
     if (type == "String") {
+        if (slotType != kSlotString)
+            return false;
+        void* data = slot.get_value();
         const char* text = data != nullptr ? *static_cast<char**>(data) : nullptr;
-        return slotType == kSlotString &&
-               (value.empty() || (text != nullptr && ContainsText(text, value)));
+        return value.empty() || (text != nullptr && ContainsText(text, value));
     }
     if (type == "Boolean") {
-        bool on = data != nullptr && *static_cast<unsigned char*>(data) != 0;
-        return slotType == kSlotBoolean &&
-               (value.empty() || (data != nullptr && value == (on ? "true" : "false")));
+        if (slotType != kSlotBoolean)
+            return false;
+        void* data = slot.get_value();
+        return value.empty() ||
+               (data != nullptr &&
+                value == (*static_cast<unsigned char*>(data) != 0 ? "true" : "false"));
     }
     if (type == "Dictionary")
         return slotType == kSlotDictionary;

@@ -95,6 +95,10 @@ TEST_F(SearchRulesTest, EachConditionAndSlotTypeMatchesByItsOwnRule) {
         {Slot("", "Dictionary", "anything"), "Slider"},
         {Slot("res", "Command", ""), "Slider"},
         {Slot("value", "String", ""), ""},
+        // A slot of another type is not read as text (a Boolean's byte is no text pointer).
+        {Slot("enabled", "String", ""), ""},
+        {Slot("muted", "String", "x"), ""},
+        {Slot("caption", "Number", "0"), ""},
     };
     for (const auto& [conditions, matching] : cases)
         EXPECT_EQ(Matching(conditions), matching)
