@@ -178,8 +178,12 @@ bool CMainFrame::CreateFrameWindow(const std::string& title, CWnd* parent, UINT 
                          parent, menuId, 0, &context);
     }
     if (!created) {
+        // A view that went with the frame is deleted only once every modal loop has ended
+        // (another Inspector's dialog may be open): the last view to go frees the document.
         if (document->ViewCount() == 0)
             delete document;
+        else
+            document->m_bAutoDelete = TRUE;
         return false;
     }
     document->m_bAutoDelete = TRUE;

@@ -4,6 +4,8 @@
 
 #include "InspectorFixture.h"
 
+#include "platform/Afx.h"
+#include "platform/AfxState.h"
 #include "platform/NativeBackend.h"
 #include "service/InspectorExports.h"
 
@@ -34,24 +36,39 @@ protected:
     size_t windowsBefore = 0;
 };
 
-// Each window an Inspector creates fails in turn, until opening needs no more of them.
+// Each window an Inspector creates fails in turn, until opening needs no more of them; also
+// while a modal loop runs (another Inspector's dialog is open), when the windows that went
+// are deleted only after the loop.
 TEST_F(FaultInjectionTest, EachWindowThatCannotBeCreatedRefusesTheInspector) {
-    int windows = 0;
-    for (int nth = 1; nth < 50; ++nth) {
-        SCOPED_TRACE(nth);
-        boxes.clear();
-        host->Faults().Arm(Kind::Window, nth, false);
-        CMainFrame* frame = Open(stage);
-        host->Faults().Disarm(Kind::Window);
-        if (host->Faults().Failed(Kind::Window) < nth) {
-            ASSERT_NE(frame, nullptr) << "no failure made, so the Inspector opens";
-            windows = nth - 1;
-            break;
+    for (bool modal : {false, true}) {
+        SCOPED_TRACE(modal ? "in a modal loop" : "");
+        int windows = 0;
+        for (int nth = 1; nth < 50; ++nth) {
+            SCOPED_TRACE(nth);
+            boxes.clear();
+            int failedBefore = host->Faults().Failed(Kind::Window);
+            host->Faults().Arm(Kind::Window, nth, false);
+            if (modal)
+                ++AfxGetState().modalDepth;
+            CMainFrame* frame = Open(stage);
+            if (modal) {
+                --AfxGetState().modalDepth;
+                AfxIdleCleanup();
+            }
+            host->Faults().Disarm(Kind::Window);
+            if (host->Faults().Failed(Kind::Window) == failedBefore) {
+                ASSERT_NE(frame, nullptr) << "no failure made, so the Inspector opens";
+                windows = nth - 1;
+                AlldeleteInspector();
+                native::PumpPending();
+                AfxIdleCleanup();
+                break;
+            }
+            EXPECT_EQ(frame, nullptr);
+            ExpectRefusedAndGone();
         }
-        EXPECT_EQ(frame, nullptr);
-        ExpectRefusedAndGone();
+        EXPECT_GE(windows, 4) << "frame, view, toolbar and status bar at least";
     }
-    EXPECT_GE(windows, 4) << "frame, view, toolbar and status bar at least";
 }
 
 TEST_F(FaultInjectionTest, AcceleratorsThatCannotBeLoadedRefuseTheInspector) {
