@@ -7,8 +7,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,13 +79,22 @@ private:
     int fd_;
 };
 
-// The names mkstemp gives the temporary files of a save: the file's name and six characters.
+// A save writes into a hidden file beside the registry file whose name carries this marker
+// and ends in the six characters mkstemp picks: ".registry.json.mvdesk-save-a1B2c3". No user
+// names a file so, and only such files of our own are ever removed.
+constexpr std::string_view kTemporaryMarker = ".mvdesk-save-";
+constexpr size_t kTemporarySuffix = 6;
+
+std::string TemporaryPrefix(const std::string& file) {
+    return "." + file + std::string(kTemporaryMarker);
+}
+
 bool IsTemporaryOf(const std::string& name, const std::string& file) {
-    constexpr size_t kSuffix = 6;
-    if (name.size() != file.size() + 1 + kSuffix || name.compare(0, file.size(), file) != 0 ||
-        name[file.size()] != '.')
+    std::string prefix = TemporaryPrefix(file);
+    if (name.size() != prefix.size() + kTemporarySuffix ||
+        name.compare(0, prefix.size(), prefix) != 0)
         return false;
-    for (size_t i = file.size() + 1; i < name.size(); ++i) {
+    for (size_t i = prefix.size(); i < name.size(); ++i) {
         if (!std::isalnum(static_cast<unsigned char>(name[i])))
             return false;
     }
@@ -122,7 +133,9 @@ bool RegistryStore::OpenKey(const std::string& key) {
     std::string normal = RegistryDocument::NormalKey(key);
     if (keys_.count(normal) != 0)
         return true;
+    quiet_ = true;
     Save([&key](RegistryDocument& document) { document.OpenKey(key); });
+    quiet_ = false;
     keys_[normal];
     return true;
 }
@@ -151,6 +164,15 @@ bool RegistryStore::Write(const std::string& key, const std::string& name,
 void RegistryStore::Report(const std::string& problem) {
     if (reported_.insert(problem).second)
         std::fprintf(stderr, "registry: %s: %s\n", path_.c_str(), problem.c_str());
+}
+
+void RegistryStore::FailedSave(const std::string& why) {
+    // A key that could not be kept in the file is kept in memory all the same; the value
+    // written to it next says whether it was saved.
+    if (quiet_)
+        return;
+    ++failedSaves_;
+    std::fprintf(stderr, "registry: %s: %s; settings are not saved\n", path_.c_str(), why.c_str());
 }
 
 void RegistryStore::Refuse(const std::string& why) {
@@ -184,8 +206,10 @@ bool RegistryStore::Save(const std::function<void(RegistryDocument&)>& change) {
     std::error_code ignored;
     fs::create_directories(directory, ignored);
     DirectoryLock lock(directory);
-    if (!lock.Held())
+    if (!lock.Held()) {
+        FailedSave("cannot be locked (" + std::string(std::strerror(errno)) + ")");
         return false;
+    }
     RemoveStaleTemporaries();
     // Another desktop may have changed other values meanwhile: they are kept.
     RegistryDocument document;
@@ -203,22 +227,25 @@ bool RegistryStore::Save(const std::function<void(RegistryDocument&)>& change) {
         Report("would grow beyond " + SizeText(kRegistryFileLimit) + "; settings are not saved");
         return false;
     }
-    if (!Replace(data))
+    if (std::string why = Replace(data); !why.empty()) {
+        FailedSave("cannot be written (" + why + ")");
         return false;
+    }
     keys_ = document.Contents();
     return true;
 }
 
-bool RegistryStore::Replace(const std::string& data) {
+std::string RegistryStore::Replace(const std::string& data) {
     fs::path directory = DirectoryOf(target_);
     struct stat old {};
     bool existed = ::stat(target_.c_str(), &old) == 0;
-    std::string pattern = target_ + ".XXXXXX";
+    std::string pattern =
+        (directory / TemporaryPrefix(fs::path(target_).filename().string())).string() + "XXXXXX";
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
     int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return false;
+        return std::strerror(errno);
     bool ok = true;
     if (existed) {
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;
@@ -227,10 +254,13 @@ bool RegistryStore::Replace(const std::string& data) {
             ok = ok && ::fchown(fd, old.st_uid, old.st_gid) == 0;
     }
     ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
     ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporary.data(), target_.c_str()) != 0) {
+    ok = ok && ::rename(temporary.data(), target_.c_str()) == 0;
+    if (!ok) {
+        error = error != 0 ? error : errno;
         ::unlink(temporary.data());
-        return false;
+        return std::strerror(error);
     }
     // The rename itself must reach the disk too.
     int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -238,7 +268,7 @@ bool RegistryStore::Replace(const std::string& data) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return true;
+    return {};
 }
 
 // Called under the lock: no save is under way, so every temporary file is a killed one's.
@@ -248,9 +278,12 @@ void RegistryStore::RemoveStaleTemporaries() const {
     std::error_code error;
     for (fs::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
-        std::error_code ignored;
-        if (IsTemporaryOf(it->path().filename().string(), file) &&
-            it->symlink_status(ignored).type() == fs::file_type::regular)
-            fs::remove(it->path(), ignored);
+        if (!IsTemporaryOf(it->path().filename().string(), file))
+            continue;
+        // Ours: a regular file (no link followed) that this user owns.
+        struct stat status {};
+        if (::lstat(it->path().c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid())
+            ::unlink(it->path().c_str());
     }
 }

@@ -25,7 +25,8 @@
 // re-reads the file under an advisory lock on its directory, changes only its own value and
 // replaces the file atomically (a temporary file in the same directory, flushed to disk,
 // then renamed over it), keeping the file's mode and a symbolic link's target; temporary
-// files a killed save left behind are removed then. A read-only file is not written.
+// files a killed save left behind are removed then. A read-only file is not written. A value
+// that cannot be saved (a full disk, a size limit) is reported on stderr, one line each time.
 class RegistryStore {
 public:
     // An empty path takes DefaultPath().
@@ -45,15 +46,19 @@ public:
 
     // Why the file is left alone for good; empty while changes may be written.
     const std::string& Refusal() const { return refusal_; }
+    // How many saves failed (and said so) since the store was made.
+    int FailedSaves() const { return failedSaves_; }
 
 private:
     // Reads the file into `document`; false when it must not be written.
     bool ReadFile(RegistryDocument& document);
     bool Save(const std::function<void(RegistryDocument&)>& change);
-    bool Replace(const std::string& data);
+    // Empty when the file was replaced, else why not.
+    std::string Replace(const std::string& data);
     void RemoveStaleTemporaries() const;
     void Report(const std::string& problem);
     void Refuse(const std::string& why);
+    void FailedSave(const std::string& why);
 
     std::string path_;
     // Where the data lives: the path with symbolic links followed.
@@ -61,4 +66,7 @@ private:
     RegistryDocument::Keys keys_;
     std::string refusal_;
     std::set<std::string> reported_;
+    // Set while a failed save is no loss and goes unsaid.
+    bool quiet_ = false;
+    int failedSaves_ = 0;
 };

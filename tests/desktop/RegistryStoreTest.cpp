@@ -119,6 +119,10 @@ TEST_F(RegistryStoreTest, AFileThatCannotBeReadOrParsedIsReportedOnceAndKept) {
         {"KeyNotObject", text("{ \"key\": 3 }"), "key key does not hold an object"},
         {"TooDeep", text("{ \"key\": { \"name\": [[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]] } }"),
          "nested deeper than 16 levels"},
+        {"DuplicateName", text("{ \"key\": { \"name\": \"a\", \"name\": \"b\" } }"),
+         "is not a registry file (not JSON (duplicate key \"name\" in /key))"},
+        {"DuplicateKey", text("{ \"key\": {}, \"other\": {}, \"key\": {} }"),
+         "(not JSON (duplicate key \"key\" in /))"},
         {"Directory", [](const fs::path& file) { fs::create_directories(file / "inside"); },
          "cannot be read (not a regular file but a directory)"},
         {"Fifo", [](const fs::path& file) { ::mkfifo(file.c_str(), 0600); },
@@ -211,7 +215,15 @@ TEST_F(RegistryStoreTest, ASaveKeepsTheModeAndTheLinkAndRefusesAReadOnlyFile) {
 // are gone once the next store starts. MV_KILLS sets the number of kills.
 TEST_F(RegistryStoreTest, KilledSavesLoseNothingAndLeaveNoTemporaryFiles) {
     { RegistryStore(path.string()).Write("Other", "keep", "yes"); }
-    std::ofstream(path.string() + ".bak") << "not ours";
+    // The user's own files beside the registry file, named as a user might: none is ours.
+    const std::vector<std::string> userFiles = {"registry.json.bak",
+                                                "registry.json.backup",
+                                                "registry.json.old001",
+                                                "registry.json.XXXXXX",
+                                                ".registry.json.mvdesk-save-1234567",
+                                                "registry.json.mvdesk-save-abc123"};
+    for (const std::string& name : userFiles)
+        std::ofstream(path.parent_path() / name) << "not ours";
     const char* kills = std::getenv("MV_KILLS");
     int count = kills != nullptr ? std::atoi(kills) : 20;
     std::mt19937 random(7);
@@ -232,7 +244,10 @@ TEST_F(RegistryStoreTest, KilledSavesLoseNothingAndLeaveNoTemporaryFiles) {
         ASSERT_TRUE(store.Refusal().empty()) << kill;
         std::vector<std::string> names = FilesInDirectory();
         std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (std::vector<std::string>{"registry.json", "registry.json.bak"}));
+        std::vector<std::string> expected = userFiles;
+        expected.push_back("registry.json");
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names, expected);
     }
 }
 
@@ -248,11 +263,20 @@ TEST_F(RegistryStoreTest, AFailedWriteLeavesTheOldFileAndValues) {
     struct rlimit small = saved;
     small.rlim_cur = 64;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    ::testing::internal::CaptureStderr();
     bool written = store.Write(kKey, "InspArg", std::string(4096, 'x'));
+    bool writtenAgain = store.Write(kKey, "InspWidth", std::string(4096, 'y'));
+    std::string said = ::testing::internal::GetCapturedStderr();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
+    EXPECT_FALSE(writtenAgain);
+    // One line for each failed save, naming the file and the cause.
+    std::string line = "registry: " + path.string() +
+                       ": cannot be written (File too large); settings are not saved\n";
+    EXPECT_EQ(said, line + line);
+    EXPECT_EQ(store.FailedSaves(), 2);
     EXPECT_EQ(Contents(path), before);
     std::string value;
     ASSERT_TRUE(store.Read(kKey, "InspArg", value));
