@@ -1,6 +1,11 @@
 #include "NativeTestSupport.h"
 
+#include "platform/native/WindowManager.h"
+
 #include <gmock/gmock.h>
+
+#include <algorithm>
+#include <set>
 
 using namespace native_test;
 using ::testing::ElementsAre;
@@ -149,7 +154,7 @@ TEST_F(PlatformLifecycleTest, DestroyWhileBeingDestroyedIsHarmless) {
     EXPECT_FALSE(DestroyWindow(top));
 }
 
-TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndAreNeverReused) {
+TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndNeverNameANewWindow) {
     HWND hwnd = TopLevel();
     ASSERT_TRUE(PostMessageA(hwnd, WM_USER, 1, 2));
     SetTimer(hwnd, 1, 10, nullptr);
@@ -170,8 +175,22 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndAreNeverReused) {
 
     native::Reset();
     RegisterRecorder();
-    HWND next = TopLevel();
-    EXPECT_GT(reinterpret_cast<std::uintptr_t>(next), reinterpret_cast<std::uintptr_t>(hwnd));
+    // Windows made and destroyed while another stays take their places in the window table
+    // again, each under a handle of its own: the table is as large as the most windows alive
+    // at once, and a dead handle finds nothing.
+    HWND stays = TopLevel();
+    std::size_t tableSize = std::max<std::size_t>(native::WindowManager::Instance().TableSize(), 3);
+    std::set<HWND> given{hwnd, stays};
+    for (int i = 0; i < 10000; ++i) {
+        HWND made = TopLevel(WS_OVERLAPPEDWINDOW, stays);
+        HWND child = Child(made, 1);
+        ASSERT_TRUE(given.insert(made).second && given.insert(child).second) << i;
+        DestroyWindow(made);
+        ASSERT_FALSE(IsWindow(child));
+    }
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
+    EXPECT_LE(native::WindowManager::Instance().TableSize(), tableSize);
 }
 
 TEST_F(PlatformLifecycleTest, WindowLongsReflectState) {

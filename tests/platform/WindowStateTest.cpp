@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 
+#include <climits>
+
 using namespace native_test;
 using ::testing::ElementsAre;
 
@@ -118,6 +120,43 @@ TEST_F(PlatformWindowStateTest, ChildGeometryIsRelativeToItsParent) {
                 ElementsAre(Received{child, WM_SIZE, 0, static_cast<LPARAM>(MAKELONG(60, 40))},
                             Received{child, WM_MOVE, 0, static_cast<LPARAM>(MAKELONG(1, 2))},
                             Received{top, WM_MOVE, 0, static_cast<LPARAM>(MAKELONG(100, 100))}));
+}
+
+// Positions and sizes beyond what the system keeps are brought within it, as Windows does:
+// positions to -32768 ... 32767, sizes to 0 ... 32767, so no edge overflows.
+TEST_F(PlatformWindowStateTest, PlacesOutOfRangeAreClampedToTheSystemsLimits) {
+    HWND top = TopLevel();
+    struct Case {
+        int x, y, width, height;
+        RECT expected; // relative to the parent's client area
+    };
+    const Case cases[] = {
+        {100, 100, INT_MAX, 100, {100, 100, 32867, 200}},
+        {INT_MAX, INT_MIN, 10, INT_MIN, {32767, -32768, 32777, -32768}},
+        {-40000, 40000, -5, 32768, {-32768, 32767, -32768, 65534}},
+    };
+    for (const Case& c : cases) {
+        HWND child = Child(top, 1);
+        for (bool created : {true, false}) {
+            if (created) {
+                DestroyWindow(child);
+                child = CreateWindowExA(0, recorderClass, "", WS_CHILD, c.x, c.y, c.width, c.height,
+                                        top, nullptr, nullptr, nullptr);
+            } else {
+                MoveWindow(child, c.x, c.y, c.width, c.height, FALSE);
+            }
+            RECT rect;
+            GetWindowRect(child, &rect);
+            POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+            ScreenToClient(top, &corners[0]);
+            ScreenToClient(top, &corners[1]);
+            EXPECT_EQ(corners[0].x, c.expected.left) << c.x << (created ? " created" : " moved");
+            EXPECT_EQ(corners[0].y, c.expected.top) << c.y;
+            EXPECT_EQ(corners[1].x, c.expected.right) << c.width;
+            EXPECT_EQ(corners[1].y, c.expected.bottom) << c.height;
+        }
+        DestroyWindow(child);
+    }
 }
 
 TEST_F(PlatformWindowStateTest, UpdateWindowPaintsOnlyWhatIsInvalid) {

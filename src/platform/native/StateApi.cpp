@@ -199,11 +199,14 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
     if (window == nullptr) {
         return FALSE;
     }
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    RECT rect = ClampedWindowRect(x, y, width, height);
+    x = rect.left;
+    y = rect.top;
+    width = rect.right - rect.left;
+    height = rect.bottom - rect.top;
     bool moved = window->rect.left != x || window->rect.top != y;
     bool sized = window->Width() != width || window->Height() != height;
-    window->rect = RECT{x, y, x + width, y + height};
+    window->rect = rect;
     if ((moved || sized) && repaint != FALSE) {
         window->invalid = true;
     }

@@ -45,4 +45,8 @@ struct Window {
     LONG Height() const { return rect.bottom - rect.top; }
 };
 
+// A window's place as the system keeps it: positions within -32768 ... 32767 and sizes within
+// 0 ... 32767, however large the numbers asked for, so that no edge overflows.
+RECT ClampedWindowRect(int x, int y, int width, int height);
+
 } // namespace native

@@ -174,15 +174,13 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
     }
 
     auto window = std::make_unique<Window>();
-    HWND hwnd = reinterpret_cast<HWND>(manager.NewHandleValue());
-    window->handle = hwnd;
     window->className = entry->name;
     window->instance = instance;
     window->proc = entry->info.lpfnWndProc;
     window->title = title != nullptr ? title : "";
     window->style = style;
     window->exStyle = exStyle;
-    window->rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+    window->rect = ClampedWindowRect(x, y, width, height);
     if (child) {
         window->parent = parent;
         window->id = static_cast<int>(reinterpret_cast<std::intptr_t>(menu));
@@ -190,7 +188,10 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
         window->owner = manager.TopLevelOf(parent);
     }
     window->invalid = (style & WS_VISIBLE) != 0;
-    manager.Add(std::move(window));
+    HWND hwnd = manager.Add(std::move(window));
+    if (hwnd == nullptr) {
+        return nullptr;
+    }
     // A top-level window's `menu` is its menu bar.
     if (!child && manager.menus.Find(menu) != nullptr) {
         manager.menus.SetBar(hwnd, menu);

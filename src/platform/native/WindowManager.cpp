@@ -2,7 +2,19 @@
 
 #include "platform/native/SystemClasses.h"
 
+#include <algorithm>
+
 namespace native {
+
+RECT ClampedWindowRect(int x, int y, int width, int height) {
+    constexpr int kLowest = -32768;
+    constexpr int kHighest = 32767;
+    x = std::clamp(x, kLowest, kHighest);
+    y = std::clamp(y, kLowest, kHighest);
+    width = std::clamp(width, 0, kHighest);
+    height = std::clamp(height, 0, kHighest);
+    return RECT{x, y, x + width, y + height};
+}
 
 WindowManager& WindowManager::Instance() {
     static WindowManager instance;
@@ -13,13 +25,23 @@ WindowManager::WindowManager() {
     RegisterSystemClasses(classes);
 }
 
-void WindowManager::Add(std::unique_ptr<Window> window) {
-    auto at = reinterpret_cast<std::uintptr_t>(window->handle) - firstSlot;
-    if (at >= slots.size()) {
-        slots.resize(at + 1);
+HWND WindowManager::Add(std::unique_ptr<Window> window) {
+    std::uint32_t at = 0;
+    if (!freeSlots.empty()) {
+        at = freeSlots.front();
+        freeSlots.pop_front();
+    } else if (slots.size() < kMostWindows) {
+        at = static_cast<std::uint32_t>(slots.size());
+        slots.emplace_back();
+    } else {
+        return nullptr;
     }
+    Slot& slot = slots[at];
+    auto value = kWindowHandleBase | ((slot.generation << kGenerationShift) & kHandleBits) | at;
+    window->handle = reinterpret_cast<HWND>(value);
     live.push_back(window.get());
-    slots[at] = std::move(window);
+    slot.window = std::move(window);
+    return slot.window->handle;
 }
 
 void WindowManager::Forget(HWND hwnd) {
@@ -46,11 +68,10 @@ void WindowManager::Forget(HWND hwnd) {
         return;
     }
     std::erase(live, gone);
-    slots[reinterpret_cast<std::uintptr_t>(hwnd) - firstSlot].reset();
-    if (live.empty()) {
-        slots.clear();
-        firstSlot = lastHandle + 1;
-    }
+    auto at = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd) & kIndexMask);
+    slots[at].window.reset();
+    ++slots[at].generation;
+    freeSlots.push_back(at);
 }
 
 void WindowManager::DiscardAll() {

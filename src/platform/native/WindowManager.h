@@ -13,7 +13,9 @@
 #include "platform/native/TimerTable.h"
 #include "platform/native/Window.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -29,16 +31,29 @@ public:
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;
 
-    // Handles of every kind come from one increasing counter, so none is ever reused.
+    // Handles of the other kinds come from one increasing counter, so none is ever reused;
+    // they stay below the windows' range.
     std::uintptr_t NewHandleValue() { return ++lastHandle; }
 
-    // Null for a null or dead handle. A window's handle is its place in a table, so finding
-    // it costs one bounds test and one load, not a search: messages pass here all the time.
+    // Null for a null or dead handle. A window's handle names its place in a table and the
+    // place's generation, so finding it costs a few bit tests and one load, not a search
+    // (messages pass here all the time), and the handle of a destroyed window finds nothing
+    // even once its place serves another window.
     Window* Find(HWND hwnd) {
-        auto at = reinterpret_cast<std::uintptr_t>(hwnd) - firstSlot;
-        return at < slots.size() ? slots[at].get() : nullptr;
+        auto value = reinterpret_cast<std::uintptr_t>(hwnd);
+        if ((value & ~kHandleBits) != kWindowHandleBase)
+            return nullptr;
+        auto at = value & kIndexMask;
+        Window* window = at < slots.size() ? slots[at].window.get() : nullptr;
+        return window != nullptr && window->handle == hwnd ? window : nullptr;
     }
-    void Add(std::unique_ptr<Window> window);
+    // Gives the window its handle and keeps it; null (and the window freed) when the table
+    // is full, as window creation fails on Windows past its limit.
+    HWND Add(std::unique_ptr<Window> window);
+    // At most this many windows live at once.
+    static constexpr std::size_t kMostWindows = std::size_t{1} << 16;
+    // Places the window table holds: as many as windows lived at once at most.
+    std::size_t TableSize() const { return slots.size(); }
     // Drops the window and everything that refers to it: its timers and their pending
     // messages, focus, activation, capture and its menu bar.
     void Forget(HWND hwnd);
@@ -87,10 +102,22 @@ private:
 
     std::vector<HWND> Select(bool (*test)(const Window&, HWND), HWND other) const;
 
-    // Windows by handle value from `firstSlot` on; the handles of other kinds leave gaps.
-    // The table starts again past the last handle whenever no window is left.
-    std::vector<std::unique_ptr<Window>> slots;
-    std::uintptr_t firstSlot = 0x1001;
+    // A window handle: the base, 14 bits of generation and 16 bits of place, all within 31
+    // bits as on Windows.
+    static constexpr std::uintptr_t kWindowHandleBase = 0x40000000;
+    static constexpr std::uintptr_t kIndexMask = kMostWindows - 1;
+    static constexpr std::uintptr_t kHandleBits = 0x3FFFFFFF;
+    static constexpr int kGenerationShift = 16;
+
+    // A place in the table: the window there, and how many windows had it before, which
+    // tells a new window's handle from the old ones'.
+    struct Slot {
+        std::unique_ptr<Window> window;
+        std::uintptr_t generation = 0;
+    };
+    std::vector<Slot> slots;
+    // Free places, the longest free first, so that a handle comes back as late as it can.
+    std::deque<std::uint32_t> freeSlots;
     // The live windows in creation order.
     std::vector<Window*> live;
     std::uintptr_t lastHandle = 0x1000;
