@@ -1,7 +1,9 @@
 #include "JsonText.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
+#include <vector>
 
 using nlohmann::json;
 
@@ -30,19 +32,47 @@ public:
         : json_sax_dom_parser(root, false), maxDepth_(maxDepth) {}
 
     bool start_object(size_t elements) {
+        Value();
+        open_.push_back({});
         return Enter() && json_sax_dom_parser::start_object(elements);
     }
     bool start_array(size_t elements) {
+        Value();
+        open_.push_back(Open{.array = true, .index = 0, .key = {}, .keys = {}});
         return Enter() && json_sax_dom_parser::start_array(elements);
     }
     bool end_object() {
         --depth_;
+        open_.pop_back();
         return json_sax_dom_parser::end_object();
     }
     bool end_array() {
         --depth_;
+        open_.pop_back();
         return json_sax_dom_parser::end_array();
     }
+    // A key given twice would leave only its last value without a word: refused.
+    bool key(json::string_t& name) {
+        Open& object = open_.back();
+        if (!object.keys.insert(name).second) {
+            duplicate_ = "duplicate key \"" + name + "\"";
+            return false;
+        }
+        object.key = name;
+        return json_sax_dom_parser::key(name);
+    }
+    bool null() { return Value(), json_sax_dom_parser::null(); }
+    bool boolean(bool value) { return Value(), json_sax_dom_parser::boolean(value); }
+    bool number_integer(json::number_integer_t value) {
+        return Value(), json_sax_dom_parser::number_integer(value);
+    }
+    bool number_unsigned(json::number_unsigned_t value) {
+        return Value(), json_sax_dom_parser::number_unsigned(value);
+    }
+    bool number_float(json::number_float_t value, const json::string_t& text) {
+        return Value(), json_sax_dom_parser::number_float(value, text);
+    }
+    bool string(json::string_t& value) { return Value(), json_sax_dom_parser::string(value); }
 
     template <typename Exception>
     bool parse_error(size_t position, const std::string& token, const Exception& error) {
@@ -56,6 +86,7 @@ public:
     }
 
     bool TooDeep() const { return depth_ > maxDepth_; }
+    const std::string& Duplicate() const { return duplicate_; }
     size_t Position() const { return position_; }
     // nlohmann's message without its own prefix and byte-counted position.
     std::string Message() const {
@@ -70,7 +101,40 @@ public:
     }
 
 private:
+    // An object or array being read: where its current member is, and an object's keys.
+    struct Open {
+        bool array = false;
+        size_t index = 0; // an array's members so far
+        std::string key;
+        std::unordered_set<std::string> keys;
+    };
+
     bool Enter() { return ++depth_ <= maxDepth_; }
+    // A value starts: in an array it is the next member.
+    void Value() {
+        if (!open_.empty() && open_.back().array)
+            ++open_.back().index;
+    }
+
+public:
+    // The JSON pointer of the innermost object.
+    std::string ObjectPointer() const {
+        std::string pointer;
+        for (size_t i = 0; i + 1 < open_.size(); ++i) {
+            pointer += '/';
+            if (open_[i].array) {
+                pointer += std::to_string(open_[i].index - 1);
+                continue;
+            }
+            for (char c : open_[i].key)
+                pointer += c == '~' ? "~0" : c == '/' ? "~1" : std::string(1, c);
+        }
+        return pointer.empty() ? "/" : pointer;
+    }
+
+private:
+    std::vector<Open> open_;
+    std::string duplicate_;
 
     size_t maxDepth_;
     size_t depth_ = 0;
@@ -86,11 +150,15 @@ bool ParseJson(std::string_view text, json& root, JsonProblem& problem, size_t m
         return true;
     root = json();
     if (builder.TooDeep()) {
-        problem = {0, 0, "nested deeper than " + std::to_string(maxDepth) + " levels"};
+        problem = {0, 0, "nested deeper than " + std::to_string(maxDepth) + " levels", ""};
+        return false;
+    }
+    if (!builder.Duplicate().empty()) {
+        problem = {0, 0, builder.Duplicate(), builder.ObjectPointer()};
         return false;
     }
     size_t offset = builder.Position() > 0 ? builder.Position() - 1 : 0;
     auto [line, column] = LineColumn(text, offset);
-    problem = {line, column, builder.Message()};
+    problem = {line, column, builder.Message(), ""};
     return false;
 }

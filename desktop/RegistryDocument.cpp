@@ -137,7 +137,10 @@ bool RegistryDocument::Parse(std::string_view text, std::string& error) {
         error = "not JSON (";
         if (problem.line > 0)
             error += std::to_string(problem.line) + ":" + std::to_string(problem.column) + ": ";
-        error += problem.message + ")";
+        error += problem.message;
+        if (!problem.pointer.empty())
+            error += " in " + problem.pointer;
+        error += ")";
         return false;
     }
     if (!root.is_object()) {

@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 using json = nlohmann::json;
@@ -137,6 +138,14 @@ bool SceneChecker::Boolean(const json& value, const Place& place) const {
 
 long long SceneChecker::Integer(const json& value, const Place& place, long long low,
                                 long long high) const {
+    // A whole number too large for 64 bits is read as a floating-point one: it is out of
+    // range, not of the wrong kind.
+    if (value.is_number_float()) {
+        double number = value.get<double>();
+        if (std::trunc(number) == number &&
+            (number < static_cast<double>(low) || number > static_cast<double>(high)))
+            Fail(place, "must be between " + std::to_string(low) + " and " + std::to_string(high));
+    }
     if (!value.is_number_integer())
         Fail(place, std::string("expected an integer, got ") + value.type_name());
     if (value.is_number_unsigned() &&

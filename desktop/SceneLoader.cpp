@@ -132,7 +132,8 @@ void SceneLoader::LoadText(Desktop& desktop, std::string_view text, const std::s
         json root;
         JsonProblem problem;
         if (!ParseJson(text, root, problem))
-            throw SceneError(sourceName, problem.line, problem.column, "", problem.message);
+            throw SceneError(sourceName, problem.line, problem.column, problem.pointer,
+                             problem.message);
         scene = SceneChecker(sourceName, desktop.CodePage()).Check(root);
     } // the document is freed before the desktop is built
     Build(desktop, scene, sourceName);
