@@ -55,6 +55,47 @@ std::vector<std::string> SplitWords(std::string_view line) {
     return words;
 }
 
+namespace {
+
+// The length of the UTF-8 sequence starting at `at`, or 0 when it is malformed, overlong, a
+// surrogate or beyond U+10FFFF.
+size_t Utf8Length(std::string_view text, size_t at) {
+    auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    unsigned char lead = byte(at);
+    if (lead < 0x80)
+        return 1;
+    size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                    : lead >= 0xE0 && lead <= 0xEF ? 3
+                    : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                   : 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
+    for (size_t i = at + 1; i < at + length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    }
+    unsigned char second = byte(at + 1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
+} // namespace
+
+std::string LineFault(std::string_view line) {
+    for (size_t at = 0; at < line.size();) {
+        std::string column = std::to_string(at + 1);
+        if (line[at] == '\0')
+            return "a NUL byte at column " + column + " of the line";
+        size_t length = Utf8Length(line, at);
+        if (length == 0)
+            return "the line is not UTF-8 at column " + column;
+        at += length;
+    }
+    return {};
+}
+
 ParsedNumber ParseInteger(std::string_view text, long long low, long long high, bool hex) {
     ParsedNumber parsed;
     bool negative = !text.empty() && text.front() == '-';

@@ -16,6 +16,11 @@ std::string StripComment(std::string_view line);
 // Splits a command line into words; double quotes group words and are removed.
 std::vector<std::string> SplitWords(std::string_view line);
 
+// Why a line cannot be a command, naming the place (the column, counted in bytes from 1):
+// a NUL byte, which would cut the line short, or bytes that are not UTF-8. Empty when the
+// line is sound.
+std::string LineFault(std::string_view line);
+
 // A whole decimal integer with an optional sign, or with `hex` also 0x and hex digits.
 struct ParsedNumber {
     enum Result { Ok, NotANumber, OutOfRange } result = NotANumber;

@@ -1,4 +1,5 @@
 #include "Console.h"
+#include "WaitInterrupt.h"
 
 #include "CommandLine.h"
 #include "Desktop.h"
@@ -115,6 +116,10 @@ void Console::DefineCommands() {
 }
 
 bool Console::Execute(const std::string& line) {
+    if (std::string fault = LineFault(line); !fault.empty()) {
+        Error(fault);
+        return true;
+    }
     Args words = SplitWords(line);
     if (words.empty())
         return true;
@@ -129,7 +134,7 @@ bool Console::Execute(const std::string& line) {
     Args args(words.begin() + 1, words.end());
     it->second.run(args);
     Pump();
-    return true;
+    return !quit_;
 }
 
 void Console::Pump() {
@@ -144,11 +149,24 @@ void Console::Pump() {
     }
 }
 
-void Console::LetTimePass(long milliseconds) {
+bool Console::LetTimePass(long milliseconds) {
+    WaitInterrupt interrupt(input_.stream());
     for (long waited = 0; waited < milliseconds; waited += 10) {
+        if (interrupt.Ended()) {
+            bool interrupted = interrupt.Interrupted();
+            Print(std::string(interrupted ? "interrupted" : "input ended") + " after " +
+                  std::to_string(waited) + " ms");
+            // A script cut short has failed; at a terminal the next line is read.
+            if (interrupted && !input_.interactive()) {
+                quit_ = true;
+                ++errors_;
+            }
+            return false;
+        }
         native::AdvanceClock(static_cast<DWORD>(std::min(10L, milliseconds - waited)));
         AfxPumpPending();
     }
+    return true;
 }
 
 void Console::Run() {
@@ -166,6 +184,9 @@ void Console::Shutdown() {
     session_.Module().AlldeleteInspector();
     AfxPumpPending();
     AfxIdleCleanup();
+    // Settings that could not be saved fail a script as an error does.
+    if (session_.Host().Registry().FailedSaves() > 0)
+        ++errors_;
     session_.Close();
 }
 
@@ -319,12 +340,8 @@ void Console::CmdList(const Args& args) {
 
 void Console::CmdWait(const Args& args) {
     long milliseconds = 0;
-    if (!ArgCount(args, 1, 1, "wait MS") || !IntArg(args[0], milliseconds))
+    if (!ArgCount(args, 1, 1, "wait MS") || !IntArg(args[0], milliseconds, 0, kLongestWait))
         return;
-    if (milliseconds < 0) {
-        Error("wait takes a number of milliseconds, 0 or more");
-        return;
-    }
     LetTimePass(milliseconds);
 }
 

@@ -55,8 +55,11 @@ public:
     // will dispatch it itself; then brings the active frame's toolbar up to date.
     void Pump();
     // Lets `milliseconds` of the window system's clock pass in steps of 10, dispatching what
-    // falls due (timers, and on Windows painting) after each step.
-    void LetTimePass(long milliseconds);
+    // falls due (timers, and on Windows painting) after each step. Ctrl+C or the end of the
+    // input ends the wait early (false), saying so; Ctrl+C also ends a script.
+    bool LetTimePass(long milliseconds);
+    // The longest wait one command may ask for: ten minutes.
+    static constexpr long kLongestWait = 600000;
     FrameTracker& Tracker() { return tracker_; }
     // The next input line, for commands that ask (a context menu's choice).
     std::optional<std::string> Ask(const char* prompt) { return input_.Next(prompt); }
@@ -87,4 +90,5 @@ private:
     int errors_ = 0;
     int modalDepth_ = 0;
     bool shutDown_ = false;
+    bool quit_ = false;
 };

@@ -70,13 +70,11 @@ void Move(Console& console, const Args& args) {
     RECT rect{};
     GetWindowRect(frame, &rect);
     long numbers[4] = {0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    // The window system's own limits: positions of 16 bits, sizes of 1 to 32767.
     for (size_t i = 1; i < args.size(); ++i) {
-        if (!console.IntArg(args[i], numbers[i - 1]))
+        long low = i <= 2 ? -32768 : 1;
+        if (!console.IntArg(args[i], numbers[i - 1], low, 32767))
             return;
-    }
-    if (numbers[2] <= 0 || numbers[3] <= 0) {
-        console.Error("a window's width and height are 1 or more");
-        return;
     }
     MoveWindow(frame, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
                static_cast<int>(numbers[2]), static_cast<int>(numbers[3]), TRUE);

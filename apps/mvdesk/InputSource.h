@@ -21,6 +21,8 @@ public:
     bool overlong() const { return overlong_; }
     static constexpr size_t kLineLimit = size_t{64} << 20;
     bool interactive() const { return interactive_; }
+    // The stream read; null once it ended with an overlong line.
+    std::FILE* stream() const { return file_; }
     // The next meaningful line, or nothing at end of input. `prompt` is shown on a terminal.
     std::optional<std::string> Next(const char* prompt = "mvdesk> ");
 

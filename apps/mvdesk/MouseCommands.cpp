@@ -101,11 +101,12 @@ void DragRow(Console& console, const Args& args) {
     long holdMs = 0;
     bool right = false;
     if (hold) {
-        if (args.size() != 5 || (args[3] != "top" && args[3] != "bottom") ||
-            !console.IntArg(args[4], holdMs) || holdMs < 0) {
+        if (args.size() != 5 || (args[3] != "top" && args[3] != "bottom")) {
             console.Error(std::string("usage: ") + usage);
             return;
         }
+        if (!console.IntArg(args[4], holdMs, 0, Console::kLongestWait))
+            return;
     } else {
         if (!console.IntArg(args[2], to))
             return;

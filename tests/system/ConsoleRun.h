@@ -15,14 +15,17 @@ struct ConsoleRun {
     int status = -1;
 };
 
-// Runs the console program on a script given as text, with a registry of its own.
-inline ConsoleRun RunConsole(const std::string& script, const std::string& arguments = "") {
+// Runs the console program on a script given as text, with a registry of its own; `shell`
+// runs first in the same shell (a limit, say).
+inline ConsoleRun RunConsole(const std::string& script, const std::string& arguments = "",
+                             const std::string& shell = "") {
     char directory[] = "/tmp/mvdesk-test-XXXXXX";
     if (mkdtemp(directory) == nullptr)
         return {};
     std::string scriptPath = std::string(directory) + "/script.txt";
     std::ofstream(scriptPath) << script;
-    std::string command = "MVDESK_REGISTRY=" + std::string(directory) + "/registry.json " +
+    std::string command = (shell.empty() ? "" : shell + "; ") +
+                          "MVDESK_REGISTRY=" + std::string(directory) + "/registry.json " +
                           MV_BUILD_BIN_DIR + "/mvdesk " + arguments + " --script " + scriptPath +
                           " 2>&1";
     ConsoleRun run;

@@ -1,5 +1,7 @@
 #include "ConsoleRun.h"
 
+#include <csignal>
+
 namespace {
 
 TEST(Console, OpensTheDesktopInspectorAndPrintsItsRows) {
@@ -53,6 +55,86 @@ TEST(Console, NumbersThatDoNotFitAndAnswersThatAreNoButtonAreErrors) {
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
     EXPECT_EQ(Count(run.output, "error: "), 8) << run.output;
     EXPECT_EQ(Count(run.output, "opened "), 10) << "open #-1 is no comment and opens nothing";
+}
+
+// Lines and numbers the console cannot take whole are refused with the place named, before
+// anything runs: nothing is cut short, wrapped or waited out.
+TEST(Console, LinesAndNumbersBeyondWhatTheSystemTakesAreRefused) {
+    ConsoleRun run =
+        RunConsole(std::string("open\nmove 1 100 100 2147483647 100\n"
+                               "move 1 -40000 0\nwait 2147483647\n"
+                               "drag 1 0 hold top 600001\nopen Stage") +
+                   '\0' + "/Panel\npad rename Stage \"\xFF(\xFE\"\nwait 600000\npads\n");
+    EXPECT_EQ(run.status, 1);
+    ExpectInOrder(run.output, {"error: '2147483647' is out of range (1 to 32767)",
+                               "error: '-40000' is out of range (-32768 to 32767)",
+                               "error: '2147483647' is out of range (0 to 600000)",
+                               "error: '600001' is out of range (0 to 600000)",
+                               "error: a NUL byte at column 11 of the line",
+                               "error: the line is not UTF-8 at column 19", "Stage [MvFramePad]"});
+    EXPECT_EQ(Count(run.output, "error: "), 6) << run.output;
+    EXPECT_EQ(Count(run.output, "opened "), 1) << run.output;
+}
+
+// A save the file system refuses (here a file-size limit, as a full disk would) says so in
+// one line each time; the session goes on to its end, which fails the script.
+TEST(Console, AFailedSaveIsSaidAndTheSessionGoesOn) {
+    ConsoleRun run =
+        RunConsole("open\nclose 1\nopen Stage\nclose 2\necho still here\n", "", "ulimit -f 0");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_EQ(Count(run.output, "cannot be written (File too large); settings are not saved"), 2)
+        << run.output;
+    ExpectInOrder(run.output, {"closed 1", "closed 2", "still here"});
+}
+
+// Ctrl+C during a long wait ends the wait and the script, which closes as at its end; a
+// second one would have nothing left to interrupt.
+TEST(Console, CtrlCEndsAWaitAndTheScript) {
+    char directory[] = "/tmp/mvdesk-interrupt-XXXXXX";
+    ASSERT_NE(mkdtemp(directory), nullptr);
+    std::string script = std::string(directory) + "/script.txt";
+    {
+        std::ofstream out(script);
+        out << "open\necho waiting\n";
+        for (int i = 0; i < 1000; ++i)
+            out << "wait 600000\n";
+        out << "echo never\n";
+    }
+    int output[2];
+    ASSERT_EQ(pipe(output), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(output[1], STDOUT_FILENO);
+        dup2(output[1], STDERR_FILENO);
+        close(output[0]);
+        setenv("MVDESK_REGISTRY", (std::string(directory) + "/registry.json").c_str(), 1);
+        std::string program = std::string(MV_BUILD_BIN_DIR) + "/mvdesk";
+        execl(program.c_str(), program.c_str(), "--script", script.c_str(), nullptr);
+        _exit(127);
+    }
+    close(output[1]);
+    std::string text;
+    char buffer[4096];
+    ssize_t n;
+    bool signalled = false;
+    while ((n = read(output[0], buffer, sizeof buffer)) > 0) {
+        text.append(buffer, static_cast<size_t>(n));
+        if (!signalled && text.find("waiting\n") != std::string::npos) {
+            usleep(50000);
+            kill(child, SIGINT);
+            signalled = true;
+        }
+    }
+    close(output[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    std::system(("rm -rf " + std::string(directory)).c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << text;
+    EXPECT_EQ(WEXITSTATUS(status), 1) << text;
+    ExpectInOrder(text, {"waiting", "interrupted after ", "closed 1"});
+    EXPECT_EQ(Count(text, "interrupted"), 1) << text;
+    EXPECT_EQ(text.find("never"), std::string::npos) << text;
 }
 
 TEST(Console, FailuresOnDemandReachTheInspectorsFailurePaths) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdio>
+
+// While it lives, Ctrl+C (SIGINT; on Windows the console's Ctrl+C or Ctrl+Break) and the end
+// of standard input end the console's waits instead of the program: a wait asks Ended()
+// after each step. Outside a wait Ctrl+C keeps its usual effect.
+class WaitInterrupt {
+public:
+    // `input`: the console's input, whose end also ends the wait; null for none.
+    explicit WaitInterrupt(std::FILE* input);
+    ~WaitInterrupt();
+    WaitInterrupt(const WaitInterrupt&) = delete;
+    WaitInterrupt& operator=(const WaitInterrupt&) = delete;
+
+    // Whether Ctrl+C was pressed or the input ended since the wait began.
+    bool Ended();
+    bool Interrupted() const;
+
+private:
+    std::FILE* input_;
+    bool inputEnded_ = false;
+};
