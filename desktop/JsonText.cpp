@@ -38,7 +38,7 @@ public:
     }
     bool start_array(size_t elements) {
         Value();
-        open_.push_back(Open{.array = true, .index = 0, .key = {}, .keys = {}});
+        open_.push_back(Open{.array = true, .index = 0, .key = {}, .fewKeys = {}, .keys = {}});
         return Enter() && json_sax_dom_parser::start_array(elements);
     }
     bool end_object() {
@@ -54,7 +54,7 @@ public:
     // A key given twice would leave only its last value without a word: refused.
     bool key(json::string_t& name) {
         Open& object = open_.back();
-        if (!object.keys.insert(name).second) {
+        if (!object.AddKey(name)) {
             duplicate_ = "duplicate key \"" + name + "\"";
             return false;
         }
@@ -106,7 +106,25 @@ private:
         bool array = false;
         size_t index = 0; // an array's members so far
         std::string key;
+        // An object's first keys are compared one by one, its many keys by hashing; the
+        // pads of a scene have few.
+        std::vector<std::string> fewKeys;
         std::unordered_set<std::string> keys;
+
+        // False when the object has the key already.
+        bool AddKey(const std::string& name) {
+            constexpr size_t kFew = 16;
+            if (!keys.empty())
+                return keys.insert(name).second;
+            if (std::find(fewKeys.begin(), fewKeys.end(), name) != fewKeys.end())
+                return false;
+            fewKeys.push_back(name);
+            if (fewKeys.size() > kFew) {
+                keys.insert(fewKeys.begin(), fewKeys.end());
+                fewKeys.clear();
+            }
+            return true;
+        }
     };
 
     bool Enter() { return ++depth_ <= maxDepth_; }

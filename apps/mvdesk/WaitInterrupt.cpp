@@ -4,7 +4,7 @@
 #include <csignal>
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/WinTypes.h"
 #else
 #include <poll.h>
 #include <unistd.h>
