@@ -1,5 +1,4 @@
 #include "Console.h"
-#include "WaitInterrupt.h"
 
 #include "CommandLine.h"
 #include "Desktop.h"
@@ -16,6 +15,7 @@
 #include "MouseCommands.h"
 #include "PadCommands.h"
 #include "ShowCommand.h"
+#include "WaitInterrupt.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CodePage.h"

@@ -23,8 +23,6 @@ BOOL WINAPI OnControl(DWORD event) {
     return TRUE;
 }
 #else
-struct sigaction previous {};
-
 void OnInterrupt(int) {
     interrupted = true;
 }
@@ -40,7 +38,7 @@ WaitInterrupt::WaitInterrupt(std::FILE* input) : input_(input) {
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
+    sigaction(SIGINT, &action, &previous_);
 #endif
 }
 
@@ -48,7 +46,7 @@ WaitInterrupt::~WaitInterrupt() {
 #ifdef _WIN32
     SetConsoleCtrlHandler(OnControl, FALSE);
 #else
-    sigaction(SIGINT, &previous, nullptr);
+    sigaction(SIGINT, &previous_, nullptr);
 #endif
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <cstdio>
 
 // While it lives, Ctrl+C (SIGINT; on Windows the console's Ctrl+C or Ctrl+Break) and the end
@@ -20,4 +21,8 @@ public:
 private:
     std::FILE* input_;
     bool inputEnded_ = false;
+#ifndef _WIN32
+    // What SIGINT did before the wait, and does again after it.
+    struct sigaction previous_ {};
+#endif
 };
