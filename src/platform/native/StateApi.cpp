@@ -199,7 +199,7 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
     if (window == nullptr) {
         return FALSE;
     }
-    RECT rect = ClampedWindowRect(x, y, width, height);
+    RECT rect = native::ClampedWindowRect(x, y, width, height);
     x = rect.left;
     y = rect.top;
     width = rect.right - rect.left;

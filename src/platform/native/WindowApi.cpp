@@ -180,7 +180,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
     window->title = title != nullptr ? title : "";
     window->style = style;
     window->exStyle = exStyle;
-    window->rect = ClampedWindowRect(x, y, width, height);
+    window->rect = native::ClampedWindowRect(x, y, width, height);
     if (child) {
         window->parent = parent;
         window->id = static_cast<int>(reinterpret_cast<std::intptr_t>(menu));
