@@ -1,6 +1,8 @@
 #include "NativeTestSupport.h"
 
+#ifndef _WIN32
 #include "platform/native/WindowManager.h"
+#endif
 
 #include <gmock/gmock.h>
 
@@ -179,7 +181,9 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndNeverNameANewWindow) {
     // again, each under a handle of its own: the table is as large as the most windows alive
     // at once, and a dead handle finds nothing.
     HWND stays = TopLevel();
+#ifndef _WIN32
     std::size_t tableSize = std::max<std::size_t>(native::WindowManager::Instance().TableSize(), 3);
+#endif
     std::set<HWND> given{hwnd, stays};
     for (int i = 0; i < 10000; ++i) {
         HWND made = TopLevel(WS_OVERLAPPEDWINDOW, stays);
@@ -190,7 +194,9 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndNeverNameANewWindow) {
     }
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
+#ifndef _WIN32
     EXPECT_LE(native::WindowManager::Instance().TableSize(), tableSize);
+#endif
 }
 
 TEST_F(PlatformLifecycleTest, WindowLongsReflectState) {
