@@ -32,7 +32,7 @@ struct ImageListDrag {
     bool visible = false;
     // The last position of DragEnter or DragMove.
     POINT position;
-    // Every drag call since the last Reset, in order.
+    // The calls of the latest drag, from its BeginDrag on, in order; none after a Reset.
     std::vector<DragCallRecord> calls;
 };
 

@@ -98,6 +98,15 @@ TEST_F(ImageListTest, DragStateFollowsTheDragCalls) {
     EXPECT_THAT(calls, ElementsAre(DragCall::BeginDrag, DragCall::DragEnter, DragCall::DragMove,
                                    DragCall::DragLeave, DragCall::EndDrag));
     EXPECT_EQ(drag.calls[1].window, window);
+
+    // The next drag starts the log afresh: it does not grow drag by drag.
+    ImageList_BeginDrag(image, 0, 1, 1);
+    ImageList_EndDrag();
+    calls.clear();
+    for (const native::DragCallRecord& record : native::GetImageListDrag().calls) {
+        calls.push_back(record.call);
+    }
+    EXPECT_THAT(calls, ElementsAre(DragCall::BeginDrag, DragCall::EndDrag));
 }
 
 } // namespace

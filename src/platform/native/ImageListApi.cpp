@@ -92,6 +92,8 @@ BOOL ImageList_BeginDrag(HIMAGELIST track, int index, int dxHotspot, int dyHotsp
     drag.hotSpot = POINT{dxHotspot, dyHotspot};
     drag.lockWindow = nullptr;
     drag.visible = false;
+    // The log holds one drag, so that it does not grow with every drag a session makes.
+    drag.calls.clear();
     Record(DragCall::BeginDrag, nullptr, drag.hotSpot);
     return TRUE;
 }
