@@ -1,6 +1,7 @@
 #include "Console.h"
 
 #include "CommandLine.h"
+#include "Completion.h"
 #include "Desktop.h"
 #include "DesktopHost.h"
 #include "DesktopPad.h"
@@ -46,6 +47,9 @@ Console::Console(DesktopSession& session, InputSource& input)
         return goOn;
     });
     DefineCommands();
+    input_.SetCompleter([this](const std::string& before, const std::string& word) {
+        return CompleteWord(*this, before, word);
+    });
     session_.Host().SetHelpListener(
         [this](const HelpCall& call) { Print(DescribeHelpCall(call, *this)); });
 }
@@ -113,7 +117,8 @@ void Console::DefineCommands() {
     RegisterShowCommand(*this);
     RegisterDialogCommands(*this);
     RegisterFaultCommands(*this);
-    Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
+    Define("help", "help [WORD]", "list the commands, or tell how WORD is used",
+           [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
 
