@@ -294,8 +294,10 @@ bool Console::PickName(const std::string& wanted, const std::string& what,
         return false;
     }
     std::string listed;
-    for (size_t hit : match.hits)
-        listed += (listed.empty() ? "'" : ", '") + named[hit] + "'";
+    for (size_t hit : match.hits) {
+        listed += listed.empty() ? "" : ", ";
+        listed += shown.empty() ? "'" + named[hit] + "'" : named[hit];
+    }
     Error("'" + wanted + "' names " + std::to_string(match.hits.size()) + " " + what +
           "s: " + listed);
     return false;
@@ -327,7 +329,7 @@ bool Console::RowArg(const Args& args, size_t index, HWND frame, long& row) {
     std::vector<std::string> labels = RowLabels(frame);
     std::vector<std::string> shown;
     for (size_t i = 0; i < labels.size(); ++i)
-        shown.push_back(labels[i] + " (row " + std::to_string(i) + ")");
+        shown.push_back("'" + labels[i] + "' (row " + std::to_string(i) + ")");
     size_t found = 0;
     if (!PickName(args[index], "row", labels, found, shown))
         return false;

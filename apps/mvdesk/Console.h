@@ -51,7 +51,7 @@ public:
     // Argument `index` is a number as typed: a word of digits, not in quotes.
     bool IsNumber(const Args& args, size_t index) const;
     // Finds `wanted` among `names` (UTF-8); no match ("did you mean") and several matches
-    // (listed with `shown` when given, else with `names`) are errors.
+    // (listed as `shown` gives them, else as the names quoted) are errors.
     bool PickName(const std::string& wanted, const std::string& what,
                   const std::vector<std::string>& names, size_t& index,
                   const std::vector<std::string>& shown = {});

@@ -226,7 +226,7 @@ int ControlByCaption(Console& console, HWND dialog, const std::string& wanted, b
         }
         captions.push_back(caption);
         ids.push_back(GetDlgCtrlID(target));
-        shown.push_back(caption + " (" + std::to_string(ids.back()) + ")");
+        shown.push_back("'" + caption + "' (" + std::to_string(ids.back()) + ")");
     }
     size_t index = 0;
     if (!console.PickName(wanted, "control", captions, index, shown))

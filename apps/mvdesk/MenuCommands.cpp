@@ -256,7 +256,10 @@ void ClickButton(Console& console, const Args& args) {
         size_t index = 0;
         if (byPath.hits.size() == 1)
             index = byPath.hits.front();
-        else if (!console.PickName(args[1], "button", names, index, paths))
+        std::vector<std::string> shown;
+        for (size_t i = 0; i < paths.size(); ++i)
+            shown.push_back("'" + paths[i] + "' (" + std::to_string(ids[i]) + ")");
+        if (byPath.hits.size() != 1 && !console.PickName(args[1], "button", names, index, shown))
             return;
         id = static_cast<long>(ids[index]);
     }
