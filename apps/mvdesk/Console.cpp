@@ -1,5 +1,6 @@
 #include "Console.h"
 
+#include "CommandHelp.h"
 #include "CommandLine.h"
 #include "Completion.h"
 #include "Desktop.h"
@@ -480,9 +481,40 @@ void Console::CmdPads(const Args&) {
     session_.DescribePads([this](const std::string& line) { Print(FromCodePage(line)); });
 }
 
-void Console::CmdHelp(const Args&) {
-    for (const std::string& name : order_) {
-        const Command& command = commands_[name];
-        Print(command.usage + "\t" + command.summary);
+void Console::CmdHelp(const Args& args) {
+    if (args.empty()) {
+        // The words by group, each group in the order the words were defined; words of no
+        // group last.
+        std::vector<std::string> groups(HelpGroups().begin(), HelpGroups().end());
+        groups.push_back("other");
+        for (const std::string& group : groups) {
+            std::vector<std::string> words;
+            for (const std::string& name : order_) {
+                const CommandHelp* help = FindCommandHelp(name);
+                if ((help != nullptr ? help->group : "other") == group)
+                    words.push_back(name);
+            }
+            if (words.empty())
+                continue;
+            std::sort(words.begin(), words.end());
+            Print(group + ":");
+            for (const std::string& name : words)
+                Print(commands_[name].usage + "\t" + commands_[name].summary);
+        }
+        Print("help WORD tells more of one command");
+        return;
+    }
+    if (!ArgCount(args, 1, 1, "help [WORD]"))
+        return;
+    auto it = commands_.find(args[0]);
+    if (it == commands_.end()) {
+        Error("no command '" + args[0] + "'" + DidYouMean(MatchName(args[0], order_), order_));
+        return;
+    }
+    Print("usage: " + it->second.usage);
+    Print(it->second.summary);
+    if (const CommandHelp* help = FindCommandHelp(args[0])) {
+        Print(std::string("prints: ") + help->prints);
+        Print(std::string("example: ") + help->example);
     }
 }

@@ -66,3 +66,64 @@ TEST(ConsoleNames, PromptsAskAgainAfterATypo) {
 }
 
 } // namespace
+
+namespace {
+
+std::string Capture(const std::string& arguments, int& status) {
+    // A registry of its own, which these runs do not write.
+    std::string registry = "/tmp/mvdesk-options-" + std::to_string(getpid()) + ".json";
+    std::string command =
+        "MVDESK_REGISTRY=" + registry + " " + MV_BUILD_BIN_DIR + "/mvdesk " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, n);
+    int result = pclose(pipe);
+    std::remove(registry.c_str());
+    status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    return output;
+}
+
+TEST(ConsoleOptions, HelpVersionAndUnknownOptions) {
+    const struct {
+        const char* arguments;
+        int status;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"--help",
+         0,
+         {"usage: mvdesk", "--lang en|ja", "--scene FILE", "--script FILE", "--registry FILE",
+          "--help-dir DIR", "-e COMMAND", "--version"}},
+        {"--version", 0, {"mvdesk 1."}},
+        {"--bogus", 2, {"mvdesk: unknown option '--bogus'", "usage: mvdesk"}},
+        {"--scene", 2, {"mvdesk: --scene needs a value"}},
+    };
+    for (const auto& c : cases) {
+        int status = -1;
+        std::string output = Capture(c.arguments, status);
+        SCOPED_TRACE(c.arguments);
+        EXPECT_EQ(status, c.status) << output;
+        ExpectInOrder(output, c.expected);
+    }
+}
+
+TEST(ConsoleOptions, APipeSeesNoDemoStart) {
+    int status = -1;
+    std::string output = Capture("-e \"echo only\" < /dev/null", status);
+    EXPECT_EQ(output.find("opened"), std::string::npos) << output;
+    output = Capture("< /dev/null", status);
+    EXPECT_EQ(output, "help \"\" HELP_QUIT 0\n")
+        << "today's start: nothing but the desktop's close";
+    EXPECT_EQ(status, 0);
+}
+
+TEST(ConsoleHelp, HelpTellsOneWordAndGroupsTheRest) {
+    ConsoleRun run = RunConsole("help dlg\nhelp clik\nhelp\n");
+    ExpectInOrder(run.output, {"usage: dlg", "prints: ", "example: dlg click",
+                               "error: no command 'clik'; did you mean 'click'?",
+                               "frames:", "mouse and keys:", "dialogs:", "pads:", "failures:"});
+}
+
+} // namespace

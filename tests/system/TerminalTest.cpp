@@ -91,19 +91,23 @@ protected:
 TEST_F(TerminalTest, ArrowsEditTabCompletesAndHistorySurvivesARestart) {
     {
         Terminal terminal(directory_);
+        // At a terminal the start shows the desktop: the pads, an Inspector and its table.
+        EXPECT_TRUE(terminal.WaitFor("help lists the commands")) << terminal.Screen();
+        EXPECT_TRUE(terminal.WaitFor("opened 1 \"Desktop - Inspector\"")) << terminal.Screen();
+        EXPECT_TRUE(terminal.WaitFor("== \"Desktop - Inspector\"")) << terminal.Screen();
         ASSERT_TRUE(terminal.WaitFor("mvdesk> ")) << terminal.Screen();
         // Tab completes the command word; Left twice moves back into what was typed.
         terminal.Type("ec\tabc" + kLeft + kLeft + "X\r");
         EXPECT_TRUE(terminal.WaitFor("aXbc\r\n")) << terminal.Screen();
         ASSERT_TRUE(terminal.WaitFor("mvdesk> "));
-        // Tab completes a pad path, a frame number's row label and a menu path.
+        // Tab completes a pad path, a row label, a menu path and a dialog's caption.
         terminal.Type("open St\t\r");
-        EXPECT_TRUE(terminal.WaitFor("opened 1 \"Stage - Inspector\"")) << terminal.Screen();
+        EXPECT_TRUE(terminal.WaitFor("opened 2 \"Stage - Inspector\"")) << terminal.Screen();
         ASSERT_TRUE(terminal.WaitFor("mvdesk> "));
-        terminal.Type("click 1 Pan\t\rstatus 1\r");
+        terminal.Type("click 2 Pan\t\rstatus 2\r");
         EXPECT_TRUE(terminal.WaitFor("Panel\t1/")) << terminal.Screen();
         ASSERT_TRUE(terminal.WaitFor("mvdesk> "));
-        terminal.Type("menu 1 Edit/Geo\t\r");
+        terminal.Type("menu 2 Edit/Geo\t\r");
         EXPECT_TRUE(terminal.WaitFor("dialog 202 \"Geometry\"")) << terminal.Screen();
         ASSERT_TRUE(terminal.WaitFor("modal> "));
         terminal.Type("dlg click Canc\t\r");
