@@ -9,6 +9,7 @@
 #include "platform/CToolBar.h"
 #include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
+#include "resources/ResourceIds.h"
 
 #include <algorithm>
 #include <map>
@@ -100,6 +101,35 @@ void PrintMenu(Console& console, const std::vector<native::MenuItemInfo>& items,
     }
 }
 
+// In a Japanese session an English path names the same command: the path is looked up in
+// the English menus of the Inspector's frames and the item with that command is chosen by
+// its Japanese path. Empty when the English menus have no such item.
+std::vector<std::string> JapanesePathOf(Console& console, HWND frame, const std::string& text) {
+    if (native::GetLanguage() != Language::Japanese)
+        return {};
+    HINSTANCE module = GetModuleHandleA("mvkinsp");
+    UINT command = 0;
+    for (UINT menuId : {UINT{IDR_MAINFRAME}, UINT{IDR_SEARCHFRAME}}) {
+        HMENU english = native::LoadMenuInLanguage(module, menuId, Language::English);
+        if (english == nullptr)
+            continue;
+        std::vector<Leaf> leaves;
+        CollectLeaves(console, native::DescribeMenu(english), "", leaves);
+        DestroyMenu(english);
+        for (const Leaf& leaf : leaves) {
+            if (command == 0 && FoldName(leaf.path) == FoldName(text))
+                command = leaf.id;
+        }
+    }
+    std::vector<Leaf> shown;
+    CollectLeaves(console, native::ReadMenuBar(frame), "", shown);
+    for (const Leaf& leaf : shown) {
+        if (command != 0 && leaf.id == command)
+            return ResolvePath(native::ReadMenuBar(frame), console.ToCodePage(leaf.path));
+    }
+    return {};
+}
+
 void ChooseMenu(Console& console, const Args& args) {
     HWND frame = nullptr;
     if (args.size() < 2) {
@@ -113,7 +143,13 @@ void ChooseMenu(Console& console, const Args& args) {
         text += " " + args[i];
     std::vector<std::string> path =
         ResolvePath(native::ReadMenuBar(frame), console.ToCodePage(text));
-    switch (native::ChooseMenuPath(frame, path)) {
+    native::MenuChoice choice = native::ChooseMenuPath(frame, path);
+    if (choice == native::MenuChoice::NotFound) {
+        std::vector<std::string> japanese = JapanesePathOf(console, frame, text);
+        if (!japanese.empty())
+            choice = native::ChooseMenuPath(frame, japanese);
+    }
+    switch (choice) {
     case native::MenuChoice::Chosen:
         break;
     case native::MenuChoice::Disabled:

@@ -139,8 +139,8 @@ void Show(Console& console, const Args& args) {
             widths[c] = std::max(widths[c], DisplayWidth(row[c]));
     }
     // Rows are numbered as click, drag and key take them; the header row has no number.
-    size_t rows = table.empty() || states[0] != "-" || table[0][0] != "   " ? table.size()
-                                                                            : table.size() - 1;
+    size_t rows =
+        table.empty() || states[0] != "-" || table[0][0] != "   " ? table.size() : table.size() - 1;
     size_t numberWidth = std::to_string(rows > 0 ? rows - 1 : 0).size();
     for (size_t r = 0, row = 0; r < table.size(); ++r) {
         const std::string& state = states[r];

@@ -36,6 +36,15 @@ TEST(ConsoleNames, NamesStandBesideNumbers) {
     }
 }
 
+// English menu paths name the same commands in a Japanese session, beside the Japanese ones.
+TEST(ConsoleNames, EnglishMenuPathsWorkInAJapaneseSession) {
+    ConsoleRun run = RunConsole("open Stage\nmenu 1 Edit/Search...\ndlg key Escape\n"
+                                "menu 1 edit/search\ndlg key Escape\nmenu 1 Edit/Nowhere\n",
+                                "--lang ja");
+    ExpectInOrder(run.output, {"dialog 204", "dialog closed 204", "dialog 204", "dialog closed 204",
+                               "error: no menu item 'Edit/Nowhere'"});
+}
+
 // A prompt lets no typo pass: a context menu asks again, a message box takes its captions,
 // and quit cancels what waits.
 TEST(ConsoleNames, PromptsAskAgainAfterATypo) {
