@@ -17,7 +17,8 @@ targets=("${@:2}")
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev)
+# libedit-dev gives the console its line editing at a terminal.
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev libedit-dev)
 # The fuzz targets are built with clang and its libFuzzer.
 if [ "$preset" = fuzz ]; then
     packages+=(clang libclang-rt-14-dev)

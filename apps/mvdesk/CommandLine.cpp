@@ -31,27 +31,37 @@ std::string StripComment(std::string_view line) {
     return std::string(line.substr(first, last - first + 1));
 }
 
-std::vector<std::string> SplitWords(std::string_view line) {
+std::vector<std::string> SplitWords(std::string_view line, std::vector<bool>* quotedWords) {
     std::vector<std::string> words;
     std::string word;
     bool quoted = false;
     bool inWord = false;
+    bool hadQuotes = false;
+    auto finish = [&]() {
+        words.push_back(word);
+        if (quotedWords != nullptr)
+            quotedWords->push_back(hadQuotes);
+    };
+    if (quotedWords != nullptr)
+        quotedWords->clear();
     for (char c : line) {
         if (c == '"') {
             quoted = !quoted;
             inWord = true;
+            hadQuotes = true;
         } else if (!quoted && (c == ' ' || c == '\t')) {
             if (inWord)
-                words.push_back(word);
+                finish();
             word.clear();
             inWord = false;
+            hadQuotes = false;
         } else {
             word.push_back(c);
             inWord = true;
         }
     }
     if (inWord)
-        words.push_back(word);
+        finish();
     return words;
 }
 

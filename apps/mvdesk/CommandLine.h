@@ -13,8 +13,9 @@
 // "#-1" is a wrong one, not a comment.
 std::string StripComment(std::string_view line);
 
-// Splits a command line into words; double quotes group words and are removed.
-std::vector<std::string> SplitWords(std::string_view line);
+// Splits a command line into words; double quotes group words and are removed. `quoted`, when
+// given, tells per word whether quotes were part of it: a quoted word is always a name.
+std::vector<std::string> SplitWords(std::string_view line, std::vector<bool>* quoted = nullptr);
 
 // Why a line cannot be a command, naming the place (the column, counted in bytes from 1):
 // a NUL byte, which would cut the line short, or bytes that are not UTF-8. Empty when the

@@ -1,6 +1,8 @@
 #include "Console.h"
 
+#include "CommandHelp.h"
 #include "CommandLine.h"
+#include "Completion.h"
 #include "Desktop.h"
 #include "DesktopHost.h"
 #include "DesktopPad.h"
@@ -13,12 +15,14 @@
 #include "ListDescription.h"
 #include "MenuCommands.h"
 #include "MouseCommands.h"
+#include "NameMatch.h"
 #include "PadCommands.h"
 #include "ShowCommand.h"
 #include "WaitInterrupt.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CodePage.h"
+#include "platform/CommCtrl.h"
 #include "platform/NativeMenu.h"
 #include "service/InspectorProbe.h"
 
@@ -34,16 +38,20 @@ Console::Console(DesktopSession& session, InputSource& input)
     native::SetMessageBoxHandler(
         [this](const native::MessageBoxRequest& request) { return AnswerMessageBox(request); });
     // A modal loop waiting for input runs the next command line.
+    // `quit` there ends the loop as the end of input does, which cancels its dialog.
     native::SetInputWaiter([this]() {
-        auto line = input_.Next("modal> ");
+        auto line = Ask("modal> ");
         if (!line)
             return false;
         ++modalDepth_;
-        Execute(*line);
+        bool goOn = Execute(*line);
         --modalDepth_;
-        return true;
+        return goOn;
     });
     DefineCommands();
+    input_.SetCompleter([this](const std::string& before, const std::string& word) {
+        return CompleteWord(*this, before, word);
+    });
     session_.Host().SetHelpListener(
         [this](const HelpCall& call) { Print(DescribeHelpCall(call, *this)); });
 }
@@ -111,30 +119,49 @@ void Console::DefineCommands() {
     RegisterShowCommand(*this);
     RegisterDialogCommands(*this);
     RegisterFaultCommands(*this);
-    Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
+    Define("help", "help [WORD]", "list the commands, or tell how WORD is used",
+           [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
 
 bool Console::Execute(const std::string& line) {
     if (std::string fault = LineFault(line); !fault.empty()) {
         Error(fault);
-        return true;
+        return !quitting_;
     }
-    Args words = SplitWords(line);
+    std::vector<bool> quoted;
+    Args words = SplitWords(line, &quoted);
     if (words.empty())
-        return true;
+        return !quitting_;
     std::string name = words.front();
-    if (name == "quit" || name == "exit")
+    if (name == "quit" || name == "exit") {
+        quitting_ = true;
         return false;
+    }
     auto it = commands_.find(name);
     if (it == commands_.end()) {
-        Error("unknown command '" + name + "' (try help)");
-        return true;
+        NameMatch match = MatchName(name, order_);
+        Error("unknown command '" + name + "'" + DidYouMean(match, order_) + " (try help)");
+        return !quitting_;
     }
     Args args(words.begin() + 1, words.end());
+    // A command may run others in a modal loop; each sees its own words' quotes.
+    std::vector<bool> outer = std::exchange(quoted_, {quoted.begin() + 1, quoted.end()});
     it->second.run(args);
+    quoted_ = std::move(outer);
     Pump();
-    return !quit_;
+    return !quitting_;
+}
+
+std::optional<std::string> Console::Ask(const char* prompt) {
+    if (quitting_)
+        return std::nullopt;
+    return input_.Next(prompt);
+}
+
+std::string Console::Usage(const std::string& name) const {
+    auto it = commands_.find(name);
+    return it == commands_.end() ? "" : it->second.usage;
 }
 
 void Console::Pump() {
@@ -158,7 +185,7 @@ bool Console::LetTimePass(long milliseconds) {
                   std::to_string(waited) + " ms");
             // A script cut short has failed; at a terminal the next line is read.
             if (interrupted && !input_.interactive()) {
-                quit_ = true;
+                quitting_ = true;
                 ++errors_;
             }
             return false;
@@ -170,7 +197,7 @@ bool Console::LetTimePass(long milliseconds) {
 }
 
 void Console::Run() {
-    while (auto line = input_.Next()) {
+    while (auto line = Ask("mvdesk> ")) {
         if (!Execute(*line))
             break;
     }
@@ -205,25 +232,51 @@ int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     int fallback = buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
     if (request.style & MB_DEFBUTTON2)
         fallback = buttons == MB_OKCANCEL ? IDCANCEL : buttons == MB_OK ? IDOK : IDNO;
-    std::vector<std::pair<const char*, int>> choices;
+    // A button answers to its word and to its captions, English and Japanese, in any case.
+    struct Choice {
+        const char* word;
+        int id;
+        std::vector<std::string> captions;
+    };
+    const Choice yes{"yes", IDYES, {"Yes", "\xE3\x81\xAF\xE3\x81\x84", "&Yes"}};
+    const Choice no{"no", IDNO, {"No", "\xE3\x81\x84\xE3\x81\x84\xE3\x81\x88", "&No"}};
+    const Choice ok{"ok", IDOK, {"OK"}};
+    const Choice cancel{"cancel",
+                        IDCANCEL,
+                        {"Cancel", "\xE3\x82\xAD\xE3\x83\xA3\xE3\x83\xB3\xE3\x82\xBB\xE3\x83\xAB"}};
+    std::vector<Choice> choices;
     if (buttons == MB_YESNO || buttons == MB_YESNOCANCEL)
-        choices = {{"yes", IDYES}, {"no", IDNO}};
+        choices = {yes, no};
     else
-        choices = {{"ok", IDOK}};
+        choices = {ok};
     if (buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL)
-        choices.push_back({"cancel", IDCANCEL});
+        choices.push_back(cancel);
     std::string listed;
-    for (const auto& [word, id] : choices)
-        listed += (listed.empty() ? "" : ", ") + std::string(word);
+    for (const Choice& choice : choices)
+        listed += (listed.empty() ? "" : ", ") + std::string(choice.word);
+    // Closing the box: Cancel where it has one, No for Yes/No (which has no close button),
+    // else OK.
+    int closed = buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL ? IDCANCEL
+                 : buttons == MB_YESNO                               ? IDNO
+                                                                     : IDOK;
     // Like a person at the box, the console waits until one of its buttons is chosen.
-    while (auto answer = input_.Next("answer> ")) {
-        for (const auto& [word, id] : choices) {
-            if (*answer == word)
-                return id;
+    while (auto answer = Ask("answer> ")) {
+        if (*answer == "quit" || *answer == "exit") {
+            quitting_ = true;
+            return closed;
+        }
+        std::string folded = FoldName(*answer);
+        for (const Choice& choice : choices) {
+            if (*answer == choice.word)
+                return choice.id;
+            for (const std::string& caption : choice.captions) {
+                if (FoldName(caption) == folded)
+                    return choice.id;
+            }
         }
         Error("'" + *answer + "' is not a button of this message box (" + listed + ")");
     }
-    return fallback;
+    return quitting_ ? closed : fallback;
 }
 
 bool Console::IntArg(const std::string& text, long& value) {
@@ -242,6 +295,67 @@ bool Console::IntArg(const std::string& text, long& value, long low, long high) 
         return false;
     }
     value = static_cast<long>(parsed.value);
+    return true;
+}
+
+bool Console::IsNumber(const Args& args, size_t index) const {
+    return index < args.size() && !Quoted(index) && IsNumberWord(args[index]);
+}
+
+bool Console::PickName(const std::string& wanted, const std::string& what,
+                       const std::vector<std::string>& names, size_t& index,
+                       const std::vector<std::string>& shown) {
+    NameMatch match = MatchName(wanted, names);
+    if (match.hits.size() == 1) {
+        index = match.hits.front();
+        return true;
+    }
+    const std::vector<std::string>& named = shown.empty() ? names : shown;
+    if (match.hits.empty()) {
+        Error("no " + what + " '" + wanted + "'" + DidYouMean(match, names));
+        return false;
+    }
+    std::string listed;
+    for (size_t hit : match.hits) {
+        listed += listed.empty() ? "" : ", ";
+        listed += shown.empty() ? "'" + named[hit] + "'" : named[hit];
+    }
+    Error("'" + wanted + "' names " + std::to_string(match.hits.size()) + " " + what +
+          "s: " + listed);
+    return false;
+}
+
+std::vector<std::string> Console::RowLabels(HWND frame) {
+    HWND list = GetDlgItem(frame, AFX_IDW_PANE_FIRST);
+    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::string> labels;
+    labels.reserve(static_cast<size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        char text[512] = "";
+        LVITEMA item{};
+        item.iSubItem = 0;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
+        std::string label = text;
+        label.erase(0, label.find_first_not_of(" -"));
+        labels.push_back(FromCodePage(label));
+    }
+    return labels;
+}
+
+bool Console::RowArg(const Args& args, size_t index, HWND frame, long& row) {
+    if (IsNumber(args, index))
+        return IntArg(args[index], row);
+    std::vector<std::string> labels = RowLabels(frame);
+    std::vector<std::string> shown;
+    for (size_t i = 0; i < labels.size(); ++i)
+        shown.push_back("'" + labels[i] + "' (row " + std::to_string(i) + ")");
+    size_t found = 0;
+    if (!PickName(args[index], "row", labels, found, shown))
+        return false;
+    row = static_cast<long>(found);
     return true;
 }
 
@@ -289,12 +403,47 @@ bool Console::PadArg(const std::string& text, DesktopPad*& pad) {
         pad = desktop.FindById(static_cast<unsigned>(id.value));
     } else {
         pad = desktop.FindByPath(text);
+        if (pad == nullptr)
+            return PadByName(text, pad);
     }
     if (pad == nullptr || !desktop.IsLive(pad)) {
         Error("no pad '" + text + "'");
         return false;
     }
     return true;
+}
+
+bool Console::PadByName(const std::string& text, DesktopPad*& pad) {
+    Desktop& desktop = session_.GetDesktop();
+    std::vector<DesktopPad*> pads = desktop.AllPads();
+    std::vector<std::string> paths;
+    paths.reserve(pads.size());
+    for (DesktopPad* each : pads)
+        paths.push_back(FromCodePage(desktop.PathOf(each)));
+    std::string wanted = text.size() > 1 && text.front() == '/' ? text.substr(1) : text;
+    NameMatch match = MatchName(wanted, paths);
+    if (match.hits.size() == 1) {
+        pad = pads[match.hits.front()];
+        return true;
+    }
+    if (match.hits.empty()) {
+        // A pad named by its own name alone is most likely the one a person meant.
+        std::string last = FoldName(wanted.substr(wanted.rfind('/') + 1));
+        std::vector<size_t> named;
+        for (size_t i = 0; i < paths.size() && named.size() < 2; ++i) {
+            if (FoldName(paths[i].substr(paths[i].rfind('/') + 1)) == last)
+                named.push_back(i);
+        }
+        if (!named.empty())
+            match.nearest = named;
+    }
+    if (match.hits.empty()) {
+        Error("no pad '" + text + "'" + DidYouMean(match, paths));
+        return false;
+    }
+    size_t index = 0;
+    PickName(wanted, "pad", paths, index);
+    return false;
 }
 
 void Console::CmdOpen(const Args& args) {
@@ -349,9 +498,40 @@ void Console::CmdPads(const Args&) {
     session_.DescribePads([this](const std::string& line) { Print(FromCodePage(line)); });
 }
 
-void Console::CmdHelp(const Args&) {
-    for (const std::string& name : order_) {
-        const Command& command = commands_[name];
-        Print(command.usage + "\t" + command.summary);
+void Console::CmdHelp(const Args& args) {
+    if (args.empty()) {
+        // The words by group, each group in the order the words were defined; words of no
+        // group last.
+        std::vector<std::string> groups(HelpGroups().begin(), HelpGroups().end());
+        groups.push_back("other");
+        for (const std::string& group : groups) {
+            std::vector<std::string> words;
+            for (const std::string& name : order_) {
+                const CommandHelp* help = FindCommandHelp(name);
+                if ((help != nullptr ? help->group : "other") == group)
+                    words.push_back(name);
+            }
+            if (words.empty())
+                continue;
+            std::sort(words.begin(), words.end());
+            Print(group + ":");
+            for (const std::string& name : words)
+                Print(commands_[name].usage + "\t" + commands_[name].summary);
+        }
+        Print("help WORD tells more of one command");
+        return;
+    }
+    if (!ArgCount(args, 1, 1, "help [WORD]"))
+        return;
+    auto it = commands_.find(args[0]);
+    if (it == commands_.end()) {
+        Error("no command '" + args[0] + "'" + DidYouMean(MatchName(args[0], order_), order_));
+        return;
+    }
+    Print("usage: " + it->second.usage);
+    Print(it->second.summary);
+    if (const CommandHelp* help = FindCommandHelp(args[0])) {
+        Print(std::string("prints: ") + help->prints);
+        Print(std::string("example: ") + help->example);
     }
 }

@@ -46,6 +46,19 @@ public:
     // A frame the user can reach: not disabled, as it is while its dialog is open.
     bool UserFrameArg(const Args& args, size_t index, HWND& frame);
     bool PadArg(const std::string& text, DesktopPad*& pad);
+    // Whether argument `index` of the command running was typed in quotes: then it is a name.
+    bool Quoted(size_t index) const { return index < quoted_.size() && quoted_[index]; }
+    // Argument `index` is a number as typed: a word of digits, not in quotes.
+    bool IsNumber(const Args& args, size_t index) const;
+    // Finds `wanted` among `names` (UTF-8); no match ("did you mean") and several matches
+    // (listed as `shown` gives them, else as the names quoted) are errors.
+    bool PickName(const std::string& wanted, const std::string& what,
+                  const std::vector<std::string>& names, size_t& index,
+                  const std::vector<std::string>& shown = {});
+    // A row of frame `frame`'s list, by its number or by its label.
+    bool RowArg(const Args& args, size_t index, HWND frame, long& row);
+    // The labels of a frame's list rows as the table shows them, without indent or dash.
+    std::vector<std::string> RowLabels(HWND frame);
     // A whole number of 32 bits, or within [low, high].
     bool IntArg(const std::string& text, long& value);
     bool IntArg(const std::string& text, long& value, long low, long high);
@@ -61,8 +74,15 @@ public:
     // The longest wait one command may ask for: ten minutes.
     static constexpr long kLongestWait = 600000;
     FrameTracker& Tracker() { return tracker_; }
-    // The next input line, for commands that ask (a context menu's choice).
-    std::optional<std::string> Ask(const char* prompt) { return input_.Next(prompt); }
+    // The next input line, for commands that ask (a context menu's choice); nothing once
+    // `quit` was given, as at the end of input.
+    std::optional<std::string> Ask(const char* prompt);
+    // `quit` was given, possibly while a message box or dialog waited.
+    bool Quitting() const { return quitting_; }
+    void RequestQuit() { quitting_ = true; }
+    // The words a command takes, with their usage, for help and completion.
+    const std::vector<std::string>& CommandNames() const { return order_; }
+    std::string Usage(const std::string& name) const;
 
 private:
     struct Command {
@@ -74,6 +94,8 @@ private:
     void DefineCommands();
     int AnswerMessageBox(const native::MessageBoxRequest& request);
 
+    // A pad by its path in another case, when that is unambiguous; reports why not.
+    bool PadByName(const std::string& text, DesktopPad*& pad);
     void CmdOpen(const Args& args);
     void CmdInspectors(const Args& args);
     void CmdRows(const Args& args);
@@ -90,5 +112,6 @@ private:
     int errors_ = 0;
     int modalDepth_ = 0;
     bool shutDown_ = false;
-    bool quit_ = false;
+    bool quitting_ = false;
+    std::vector<bool> quoted_;
 };

@@ -198,6 +198,42 @@ HWND UsableControl(Console& console, HWND dialog, const std::string& idText,
     return control;
 }
 
+// The id of the control a person names by its caption (its '&' and case aside). For the
+// words that fill in a field (`fields`: set, select, spin) a label names the field after
+// it, as it reads on screen; the words that click (`buttons`) look at buttons,
+// check boxes and radio buttons only. Reports no match and several as errors; 0 then.
+int ControlByCaption(Console& console, HWND dialog, const std::string& wanted, bool fields,
+                     bool buttons) {
+    std::vector<HWND> controls = native::ChildWindows(dialog);
+    std::vector<std::string> captions;
+    std::vector<std::string> shown;
+    std::vector<int> ids;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        std::string caption = console.FromCodePage(native::GetWindowTextOf(controls[i]));
+        if (caption.empty())
+            continue;
+        HWND target = controls[i];
+        Kind kind = KindOf(target);
+        if (fields) {
+            Kind next = i + 1 < controls.size() ? KindOf(controls[i + 1]) : Kind::Label;
+            if (kind != Kind::Label || (next != Kind::Edit && next != Kind::ListBox &&
+                                        next != Kind::DropDown && next != Kind::UpDown))
+                continue;
+            target = controls[i + 1];
+        } else if (buttons && kind != Kind::Button && kind != Kind::CheckBox &&
+                   kind != Kind::Radio) {
+            continue;
+        }
+        captions.push_back(caption);
+        ids.push_back(GetDlgCtrlID(target));
+        shown.push_back("'" + caption + "' (" + std::to_string(ids.back()) + ")");
+    }
+    size_t index = 0;
+    if (!console.PickName(wanted, "control", captions, index, shown))
+        return 0;
+    return ids[index];
+}
+
 bool KindIs(Console& console, HWND control, std::initializer_list<Kind> kinds, const char* wanted) {
     if (std::find(kinds.begin(), kinds.end(), KindOf(control)) != kinds.end())
         return true;
@@ -427,15 +463,25 @@ void Act(Console& console, HWND dialog, const Args& args) {
         PressDialogKey(console, dialog, args[1]);
         return;
     }
+    std::string target = args[1];
+    bool title = word == "rclick" && target == "title" && !console.Quoted(1);
+    if (!title && !console.IsNumber(args, 1)) {
+        bool fields = word == "set" || word == "select" || word == "spin";
+        bool buttons = word == "click" || word == "check" || word == "uncheck";
+        int id = ControlByCaption(console, dialog, target, fields, buttons);
+        if (id == 0)
+            return;
+        target = std::to_string(id);
+    }
     if (word == "rclick") {
-        RightClick(console, dialog, args[1]);
+        RightClick(console, dialog, target);
         return;
     }
     if (word == "help") {
-        AskHelp(console, dialog, args[1]);
+        AskHelp(console, dialog, target);
         return;
     }
-    HWND control = UsableControl(console, dialog, args[1]);
+    HWND control = UsableControl(console, dialog, target);
     if (control == nullptr)
         return;
     if (word == "set")

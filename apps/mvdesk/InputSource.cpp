@@ -4,10 +4,18 @@
 
 #include <unistd.h>
 
-InputSource::InputSource() : file_(stdin), interactive_(isatty(STDIN_FILENO) != 0) {}
+InputSource::InputSource() : file_(stdin), interactive_(isatty(STDIN_FILENO) != 0) {
+    if (interactive_ && isatty(STDOUT_FILENO))
+        editor_ = LineEditor::ForTerminal(DefaultHistoryFile());
+}
 
 InputSource::InputSource(const std::string& path)
     : file_(std::fopen(path.c_str(), "r")), owned_(true) {}
+
+void InputSource::SetCompleter(LineEditor::Completer completer) {
+    if (editor_)
+        editor_->SetCompleter(std::move(completer));
+}
 
 InputSource::~InputSource() {
     if (owned_ && file_ != nullptr)
@@ -17,6 +25,16 @@ InputSource::~InputSource() {
 std::optional<std::string> InputSource::Next(const char* prompt) {
     if (file_ == nullptr)
         return std::nullopt;
+    while (editor_) {
+        std::optional<std::string> typed = editor_->ReadLine(prompt);
+        if (!typed)
+            return std::nullopt;
+        std::string line = StripComment(*typed);
+        if (line.empty())
+            continue;
+        editor_->Remember(*typed);
+        return line;
+    }
     for (;;) {
         if (interactive_) {
             std::fputs(prompt, stdout);

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "LineEditor.h"
+
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
 // Where the console's lines come from: a script file or standard input. Blank lines and
-// comments ('#' to the end of the line) are skipped.
+// comments ('#' to the end of the line) are skipped. A terminal is read through the line
+// editor, where the build has one.
 class InputSource {
 public:
-    // Reads standard input; prompts only when it is a terminal.
+    // Reads standard input; prompts only when it is a terminal, whose lines are kept in the
+    // history file (DefaultHistoryFile()).
     InputSource();
     // Reads a script file; `ok()` is false when it cannot be opened.
     explicit InputSource(const std::string& path);
@@ -25,8 +30,11 @@ public:
     std::FILE* stream() const { return file_; }
     // The next meaningful line, or nothing at end of input. `prompt` is shown on a terminal.
     std::optional<std::string> Next(const char* prompt = "mvdesk> ");
+    // Completes words typed at a terminal; nothing elsewhere.
+    void SetCompleter(LineEditor::Completer completer);
 
 private:
+    std::unique_ptr<LineEditor> editor_;
     std::FILE* file_ = nullptr;
     bool owned_ = false;
     bool interactive_ = false;

@@ -3,12 +3,15 @@
 #include "Console.h"
 #include "DesktopHost.h"
 #include "DesktopSession.h"
+#include "NameMatch.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CToolBar.h"
 #include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
+#include "resources/ResourceIds.h"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -33,18 +36,50 @@ std::vector<std::string> ResolvePath(const std::vector<native::MenuItemInfo>& ba
         size_t j = i;
         for (; j < parts.size() && hit == nullptr; ++j) {
             text += (j == i ? "" : "/") + parts[j];
+            // The exact text wins; otherwise the text folded (no '&', no trailing "...", any
+            // case), when one item alone has it.
+            const native::MenuItemInfo* folded = nullptr;
+            int foldedCount = 0;
+            std::string foldedText = FoldName(text);
             for (const native::MenuItemInfo& item : *level) {
-                if (!item.separator && native::MenuDisplayText(item.text) == text)
+                if (item.separator)
+                    continue;
+                std::string shown = native::MenuDisplayText(item.text);
+                if (shown == text)
                     hit = &item;
+                else if (FoldName(shown) == foldedText && ++foldedCount == 1)
+                    folded = &item;
             }
+            if (hit == nullptr && foldedCount == 1)
+                hit = folded;
         }
         if (hit == nullptr)
             return parts; // let the menu report what it cannot find
-        resolved.push_back(text);
+        resolved.push_back(native::MenuDisplayText(hit->text));
         level = &hit->children;
         i = j;
     }
     return resolved;
+}
+
+// An item that runs a command: its path of display texts (UTF-8), id and state.
+struct Leaf {
+    std::string path;
+    UINT id = 0;
+    bool enabled = true;
+};
+
+void CollectLeaves(Console& console, const std::vector<native::MenuItemInfo>& items,
+                   const std::string& prefix, std::vector<Leaf>& leaves) {
+    for (const native::MenuItemInfo& item : items) {
+        if (item.separator)
+            continue;
+        std::string path = prefix + console.FromCodePage(native::MenuDisplayText(item.text));
+        if (item.popup)
+            CollectLeaves(console, item.children, path + "/", leaves);
+        else
+            leaves.push_back({path, item.id, item.enabled});
+    }
 }
 
 std::string ItemLine(Console& console, const native::MenuItemInfo& item, int depth) {
@@ -66,6 +101,35 @@ void PrintMenu(Console& console, const std::vector<native::MenuItemInfo>& items,
     }
 }
 
+// In a Japanese session an English path names the same command: the path is looked up in
+// the English menus of the Inspector's frames and the item with that command is chosen by
+// its Japanese path. Empty when the English menus have no such item.
+std::vector<std::string> JapanesePathOf(Console& console, HWND frame, const std::string& text) {
+    if (native::GetLanguage() != Language::Japanese)
+        return {};
+    HINSTANCE module = GetModuleHandleA("mvkinsp");
+    UINT command = 0;
+    for (UINT menuId : {UINT{IDR_MAINFRAME}, UINT{IDR_SEARCHFRAME}}) {
+        HMENU english = native::LoadMenuInLanguage(module, menuId, Language::English);
+        if (english == nullptr)
+            continue;
+        std::vector<Leaf> leaves;
+        CollectLeaves(console, native::DescribeMenu(english), "", leaves);
+        DestroyMenu(english);
+        for (const Leaf& leaf : leaves) {
+            if (command == 0 && FoldName(leaf.path) == FoldName(text))
+                command = leaf.id;
+        }
+    }
+    std::vector<Leaf> shown;
+    CollectLeaves(console, native::ReadMenuBar(frame), "", shown);
+    for (const Leaf& leaf : shown) {
+        if (command != 0 && leaf.id == command)
+            return ResolvePath(native::ReadMenuBar(frame), console.ToCodePage(leaf.path));
+    }
+    return {};
+}
+
 void ChooseMenu(Console& console, const Args& args) {
     HWND frame = nullptr;
     if (args.size() < 2) {
@@ -79,15 +143,27 @@ void ChooseMenu(Console& console, const Args& args) {
         text += " " + args[i];
     std::vector<std::string> path =
         ResolvePath(native::ReadMenuBar(frame), console.ToCodePage(text));
-    switch (native::ChooseMenuPath(frame, path)) {
+    native::MenuChoice choice = native::ChooseMenuPath(frame, path);
+    if (choice == native::MenuChoice::NotFound) {
+        std::vector<std::string> japanese = JapanesePathOf(console, frame, text);
+        if (!japanese.empty())
+            choice = native::ChooseMenuPath(frame, japanese);
+    }
+    switch (choice) {
     case native::MenuChoice::Chosen:
         break;
     case native::MenuChoice::Disabled:
         console.Error("'" + text + "' is disabled");
         break;
-    case native::MenuChoice::NotFound:
-        console.Error("no menu item '" + text + "'");
+    case native::MenuChoice::NotFound: {
+        std::vector<Leaf> leaves;
+        CollectLeaves(console, native::ReadMenuBar(frame), "", leaves);
+        std::vector<std::string> paths;
+        for (const auto& leaf : leaves)
+            paths.push_back(leaf.path);
+        console.Error("no menu item '" + text + "'" + DidYouMean(MatchName(text, paths), paths));
         break;
+    }
     }
 }
 
@@ -118,18 +194,23 @@ bool ParseKey(const std::string& text, WORD& key, native::Modifiers& modifiers) 
         size_t plus = rest.find('+');
         if (plus == std::string::npos || plus + 1 == rest.size())
             break;
-        std::string modifier = rest.substr(0, plus);
-        if (modifier == "Shift")
+        std::string modifier = FoldName(rest.substr(0, plus));
+        if (modifier == "shift")
             modifiers.shift = true;
-        else if (modifier == "Ctrl")
+        else if (modifier == "ctrl")
             modifiers.ctrl = true;
-        else if (modifier == "Alt")
+        else if (modifier == "alt")
             modifiers.alt = true;
         else
             return false;
         rest = rest.substr(plus + 1);
     }
     auto it = KeyNames().find(rest);
+    if (it == KeyNames().end()) {
+        std::string folded = FoldName(rest);
+        it = std::find_if(KeyNames().begin(), KeyNames().end(),
+                          [&](const auto& entry) { return FoldName(entry.first) == folded; });
+    }
     if (it != KeyNames().end()) {
         key = it->second;
         return true;
@@ -141,7 +222,23 @@ bool ParseKey(const std::string& text, WORD& key, native::Modifiers& modifiers) 
     return false;
 }
 
+std::vector<std::string> KeyNameList() {
+    std::vector<std::string> names;
+    for (const auto& entry : KeyNames())
+        names.push_back(entry.first);
+    return names;
+}
+
 namespace {
+
+// "; did you mean 'Down'?" for a key name with a typo (the name after its modifiers).
+std::string KeySuggestion(const std::string& text) {
+    size_t plus = text.rfind('+');
+    std::string name =
+        plus == std::string::npos || plus + 1 == text.size() ? text : text.substr(plus + 1);
+    std::vector<std::string> names = KeyNameList();
+    return DidYouMean(MatchName(name, names), names);
+}
 
 void PressKeys(Console& console, const Args& args) {
     HWND frame = nullptr;
@@ -156,7 +253,8 @@ void PressKeys(Console& console, const Args& args) {
         WORD key = 0;
         native::Modifiers modifiers;
         if (!ParseKey(args[i], key, modifiers)) {
-            console.Error("unknown key '" + args[i] + "' (e.g. Down, Shift+Down, Ctrl+A, F1)");
+            console.Error("unknown key '" + args[i] + "'" + KeySuggestion(args[i]) +
+                          " (e.g. Down, Shift+Down, Ctrl+A, F1)");
             return;
         }
         native::PressKey(view != nullptr ? view : frame, key, modifiers.shift, modifiers.ctrl,
@@ -168,23 +266,52 @@ void PressKeys(Console& console, const Args& args) {
 void ClickButton(Console& console, const Args& args) {
     HWND frame = nullptr;
     long id = 0;
-    if (!console.ArgCount(args, 2, 2, "button N ID") || !console.UserFrameArg(args, 0, frame) ||
-        !console.IntArg(args[1], id))
+    if (!console.ArgCount(args, 2, 2, "button N ID") || !console.UserFrameArg(args, 0, frame))
         return;
     auto* bar =
         dynamic_cast<CToolBar*>(CWnd::FromHandlePermanent(GetDlgItem(frame, AFX_IDW_TOOLBAR)));
+    if (console.IsNumber(args, 1)) {
+        if (!console.IntArg(args[1], id))
+            return;
+    } else {
+        // A button by the name of its command: the text of the menu item giving the same
+        // command, or that item's whole path.
+        std::vector<Leaf> leaves;
+        CollectLeaves(console, native::ReadMenuBar(frame), "", leaves);
+        std::vector<std::string> names;
+        std::vector<std::string> paths;
+        std::vector<UINT> ids;
+        for (const Leaf& leaf : leaves) {
+            if (bar == nullptr || bar->CommandToIndex(leaf.id) < 0)
+                continue;
+            names.push_back(leaf.path.substr(leaf.path.rfind('/') + 1));
+            paths.push_back(leaf.path);
+            ids.push_back(leaf.id);
+        }
+        NameMatch byPath = MatchName(args[1], paths);
+        size_t index = 0;
+        if (byPath.hits.size() == 1)
+            index = byPath.hits.front();
+        std::vector<std::string> shown;
+        for (size_t i = 0; i < paths.size(); ++i)
+            shown.push_back("'" + paths[i] + "' (" + std::to_string(ids[i]) + ")");
+        if (byPath.hits.size() != 1 && !console.PickName(args[1], "button", names, index, shown))
+            return;
+        id = static_cast<long>(ids[index]);
+    }
     int index = bar ? bar->CommandToIndex(static_cast<UINT>(id)) : -1;
     if (index < 0) {
         console.Error("frame " + args[0] + " has no button " + args[1]);
         return;
     }
+    std::string shownId = std::to_string(id);
     AfxIdleUpdate(dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(frame)));
     // A person's click: a window holding the mouse (help mode) takes it instead of the bar,
     // disabled button or not.
     HWND capture = GetCapture();
     if ((capture == nullptr || capture == bar->m_hWnd) &&
         !(bar->GetButtonState(index) & TBSTATE_ENABLED)) {
-        console.Error("button " + args[1] + " is disabled");
+        console.Error("button " + (console.IsNumber(args, 1) ? args[1] : shownId) + " is disabled");
         return;
     }
     RECT rect{};
@@ -214,34 +341,37 @@ UINT AnswerPopup(Console& console, HMENU menu) {
     std::vector<native::MenuItemInfo> items = native::DescribeMenu(menu);
     console.Print("popup:");
     PrintMenu(console, items, 1);
-    auto answer = console.Ask("choose> ");
-    if (!answer || *answer == "none")
-        return 0;
-    std::string wanted = console.ToCodePage(*answer);
-    std::function<UINT(const std::vector<native::MenuItemInfo>&)> find =
-        [&](const std::vector<native::MenuItemInfo>& level) -> UINT {
-        for (const native::MenuItemInfo& item : level) {
-            if (item.popup) {
-                if (UINT id = find(item.children))
-                    return id;
-                continue;
-            }
-            bool named =
-                native::MenuDisplayText(item.text) == wanted || std::to_string(item.id) == wanted;
-            if (!item.separator && named) {
-                if (!item.enabled) {
-                    console.Error("'" + *answer + "' is disabled");
-                    return 0;
-                }
-                return item.id;
+    std::vector<Leaf> leaves;
+    CollectLeaves(console, items, "", leaves);
+    std::vector<std::string> names;
+    for (const auto& leaf : leaves)
+        names.push_back(leaf.path.substr(leaf.path.rfind('/') + 1));
+    // An answer that names no item is a typo: the menu stays open and asks again.
+    while (auto answer = console.Ask("choose> ")) {
+        if (*answer == "none")
+            return 0;
+        if (*answer == "quit" || *answer == "exit") {
+            console.RequestQuit();
+            return 0;
+        }
+        size_t index = 0;
+        bool byId = false;
+        for (size_t i = 0; i < leaves.size() && !byId; ++i) {
+            if (std::to_string(leaves[i].id) == *answer) {
+                index = i;
+                byId = true;
             }
         }
-        return 0;
-    };
-    UINT id = find(items);
-    if (id == 0 && console.errorCount() >= 0 && *answer != "none")
-        console.Print("nothing chosen");
-    return id;
+        if (!byId && !console.PickName(*answer, "menu item", names, index, {}))
+            continue;
+        if (!leaves[index].enabled) {
+            console.Error("'" + *answer + "' is disabled");
+            console.Print("nothing chosen");
+            return 0;
+        }
+        return leaves[index].id;
+    }
+    return 0;
 }
 
 } // namespace

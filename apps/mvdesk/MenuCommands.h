@@ -3,12 +3,16 @@
 #include "platform/NativeMenu.h"
 
 #include <string>
+#include <vector>
 
 class Console;
 
 // A key as the console names it: Down, Shift+Tab, Ctrl+A, F1, a letter or digit; false for an
 // unknown name.
+// Key and modifier names are taken in any case.
 bool ParseKey(const std::string& text, WORD& key, native::Modifiers& modifiers);
+// The named keys, for completion and suggestions.
+std::vector<std::string> KeyNameList();
 
 // Menus, keys and tool windows: menu, menus, key, tools, button; and the answer to a
 // context menu.

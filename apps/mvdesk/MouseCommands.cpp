@@ -41,7 +41,7 @@ void ClickRow(Console& console, const Args& args, Click click, bool modifiers) {
         return;
     HWND frame = nullptr;
     long row = 0;
-    if (!console.UserFrameArg(args, 0, frame) || !console.IntArg(args[1], row))
+    if (!console.UserFrameArg(args, 0, frame) || !console.RowArg(args, 1, frame, row))
         return;
     WPARAM keys = click.down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
     for (size_t i = 2; i < args.size(); ++i) {
@@ -94,9 +94,9 @@ void DragRow(Console& console, const Args& args) {
     HWND frame = nullptr;
     long from = 0;
     if (!console.ArgCount(args, 3, 5, usage) || !console.UserFrameArg(args, 0, frame) ||
-        !console.IntArg(args[1], from))
+        !console.RowArg(args, 1, frame, from))
         return;
-    bool hold = args[2] == "hold";
+    bool hold = args[2] == "hold" && !console.Quoted(2);
     long to = 0;
     long holdMs = 0;
     bool right = false;
@@ -108,7 +108,7 @@ void DragRow(Console& console, const Args& args) {
         if (!console.IntArg(args[4], holdMs, 0, Console::kLongestWait))
             return;
     } else {
-        if (!console.IntArg(args[2], to))
+        if (!console.RowArg(args, 2, frame, to))
             return;
         right = args.size() == 4 && args[3] == "right";
         if (args.size() > 4 || (args.size() == 4 && !right)) {

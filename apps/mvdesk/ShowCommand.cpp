@@ -138,8 +138,15 @@ void Show(Console& console, const Args& args) {
         for (size_t c = 0; c < row.size(); ++c)
             widths[c] = std::max(widths[c], DisplayWidth(row[c]));
     }
-    for (size_t r = 0; r < table.size(); ++r) {
+    // Rows are numbered as click, drag and key take them; the header row has no number.
+    size_t rows =
+        table.empty() || states[0] != "-" || table[0][0] != "   " ? table.size() : table.size() - 1;
+    size_t numberWidth = std::to_string(rows > 0 ? rows - 1 : 0).size();
+    for (size_t r = 0, row = 0; r < table.size(); ++r) {
         const std::string& state = states[r];
+        bool header = r == 0 && rows < table.size();
+        std::string number = header ? "" : std::to_string(row++);
+        number = std::string(numberWidth - number.size(), ' ') + number + " ";
         bool selected = state.find('S') != std::string::npos;
         bool focused = state.find('F') != std::string::npos;
         // A drop target is painted as a selected row is.
@@ -157,7 +164,7 @@ void Show(Console& console, const Args& args) {
         if (colour && (selected || focused))
             line = std::string(selected ? "\x1b[7m" : "") + (focused ? "\x1b[4m" : "") + line +
                    "\x1b[0m";
-        console.Print(line);
+        console.Print(number + line);
     }
 
     auto* status =

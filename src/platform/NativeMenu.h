@@ -3,6 +3,7 @@
 // How a host or a test plays the user at menus and keys: answering popup menus, choosing from
 // a menu bar, reading what a menu shows, and pressing keys with Shift, Ctrl and Alt.
 
+#include "ResourceModule.h"
 #include "WinMenu.h"
 
 #include <functional>
@@ -39,6 +40,10 @@ std::vector<MenuItemInfo> DescribeMenu(HMENU menu);
 // The menu bar of the window as a user opening every popup would see it: WM_INITMENU, then
 // WM_INITMENUPOPUP for each popup (its nested popups after it) before its items are read.
 std::vector<MenuItemInfo> ReadMenuBar(HWND hwnd);
+
+// Menu `id` of `module` in the given language, whatever language the process runs in (the
+// caller destroys it); null when the module has no such menu.
+HMENU LoadMenuInLanguage(HINSTANCE module, UINT id, Language language);
 
 // The text a user reads: '&' marks removed, "&&" shown as one '&'.
 std::string MenuDisplayText(const std::string& text);

@@ -1,5 +1,7 @@
 // Menus: building, changing and reading them, and the menu bars of windows.
 
+#include "platform/NativeBackend.h"
+#include "platform/NativeMenu.h"
 #include "platform/WinResources.h"
 #include "platform/native/WindowManager.h"
 
@@ -92,6 +94,16 @@ BOOL DestroyMenu(HMENU menu) {
 
 BOOL IsMenu(HMENU menu) {
     return Menus().Find(menu) != nullptr ? TRUE : FALSE;
+}
+
+HMENU native::LoadMenuInLanguage(HINSTANCE module, UINT id, Language language) {
+    const ResourceModule* resources = native::ModuleResources(module);
+    const MenuTemplate* source = resources != nullptr ? resources->FindMenu(language, id) : nullptr;
+    if (source == nullptr)
+        return nullptr;
+    HMENU menu = CreateMenu();
+    Fill(menu, source->items);
+    return menu;
 }
 
 HMENU LoadMenuA(HINSTANCE instance, UINT id) {

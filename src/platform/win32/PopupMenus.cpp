@@ -100,3 +100,13 @@ void SetPopupMenuHandler(PopupMenuHandler handler) {
 }
 
 } // namespace native
+
+HMENU native::LoadMenuInLanguage(HINSTANCE module, UINT id, Language language) {
+    // The module's resource script gives every menu in each language it has.
+    WORD wanted = language == Language::Japanese ? MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)
+                                                 : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    // Resource type 4 is RT_MENU, named here in its ANSI form.
+    HRSRC found = FindResourceExA(module, MAKEINTRESOURCEA(4), MAKEINTRESOURCEA(id), wanted);
+    HGLOBAL data = found != nullptr ? LoadResource(module, found) : nullptr;
+    return data != nullptr ? LoadMenuIndirectA(LockResource(data)) : nullptr;
+}
