@@ -1,10 +1,11 @@
 #include "InputSource.h"
 
 #include "CommandLine.h"
+#include "Terminal.h"
 
-#include <unistd.h>
+#include <cstdio>
 
-InputSource::InputSource() : file_(stdin), interactive_(isatty(STDIN_FILENO) != 0) {}
+InputSource::InputSource() : file_(stdin), interactive_(IsTerminal(fileno(stdin))) {}
 
 InputSource::InputSource(const std::string& path)
     : file_(std::fopen(path.c_str(), "r")), owned_(true) {}

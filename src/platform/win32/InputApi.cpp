@@ -41,10 +41,14 @@ LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
         Keyboard& keys = Keys();
         native::Modifiers before = keys.state.Current();
-        keys.state.Retrieved(*reinterpret_cast<const MSG*>(lParam));
+        // The system answers F1 and the context-menu key only for the keyboard's own input,
+        // which played keystrokes are not: the answer is posted here as it would be there.
+        auto answer = keys.state.Retrieved(*reinterpret_cast<const MSG*>(lParam));
         native::Modifiers after = keys.state.Current();
         if (before.shift != after.shift || before.ctrl != after.ctrl || before.alt != after.alt)
             ApplyModifiers(after);
+        if (answer)
+            PostMessageA(answer->hwnd, answer->message, answer->wParam, answer->lParam);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -83,11 +87,17 @@ bool ReachedByMouse(HWND hwnd) {
 bool TypeText(HWND hwnd, const std::string& text) {
     if (!IsWindow(hwnd))
         return false;
-    for (char c : text) {
-        if (c == '\n')
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\n') {
             PressKey(hwnd, VK_RETURN, false, false, false);
-        else if (c != '\r')
-            PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+        } else if (IsDBCSLeadByte(byte) && i + 1 < text.size()) {
+            // A double-byte character comes whole from the input method, as Japanese is typed.
+            auto trail = static_cast<unsigned char>(text[++i]);
+            PostMessageA(hwnd, WM_IME_CHAR, static_cast<WPARAM>((byte << 8) | trail), 1);
+        } else if (byte != '\r') {
+            PostMessageA(hwnd, WM_CHAR, byte, 1);
+        }
     }
     return true;
 }
