@@ -59,6 +59,20 @@ TEST_F(SystemTest, KeysAskForHelpAndTheContextMenuAsTheSystemAnswersThem) {
     }
 }
 
+TEST_F(SystemTest, AKeystrokeLostWithItsWindowLeavesTheNextOnesTheirModifiers) {
+    HWND gone = Top();
+    native::PressKey(gone, VK_ESCAPE, false, false, false);
+    DestroyWindow(gone);
+    Pump();
+    HWND top = Top();
+    heard.clear();
+    native::PressKey(top, 'B', true, false, false);
+    Pump();
+    std::vector<Heard> keys = HeardOf(WM_KEYDOWN);
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_TRUE(keys[0].shift) << "Shift+B is read with Shift down";
+}
+
 TEST_F(SystemTest, RightButtonReleasedOnAListViewAsksForTheContextMenu) {
     HWND top = Top();
     HWND list = Child(top, WC_LISTVIEWA, kChildId, LVS_REPORT);

@@ -10,6 +10,7 @@
 #include "platform/NativeMenu.h"
 #include "platform/Win.h"
 #include "platform/WinDialog.h"
+#include "platform/WinInput.h"
 
 #include <gtest/gtest.h>
 
@@ -24,17 +25,20 @@ struct Heard {
     WPARAM wParam;
     LPARAM lParam;
     int helpId; // WM_HELP: the control asked about
+    bool shift; // WM_KEYDOWN: whether Shift was down for it
 };
 
-// What the listening windows heard of help and context-menu requests, in order.
+// What the listening windows heard of help and context-menu requests and of keys, in order.
 inline std::vector<Heard> heard;
 
 inline LRESULT CALLBACK ListeningProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_HELP) {
         const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
-        heard.push_back({hwnd, msg, wParam, lParam, info != nullptr ? info->iCtrlId : -1});
+        heard.push_back({hwnd, msg, wParam, lParam, info != nullptr ? info->iCtrlId : -1, false});
     } else if (msg == WM_CONTEXTMENU) {
-        heard.push_back({hwnd, msg, wParam, lParam, 0});
+        heard.push_back({hwnd, msg, wParam, lParam, 0, false});
+    } else if (msg == WM_KEYDOWN) {
+        heard.push_back({hwnd, msg, wParam, lParam, 0, GetKeyState(VK_SHIFT) < 0});
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

@@ -1,5 +1,7 @@
 #include "platform/native/KeyboardState.h"
 
+#include <algorithm>
+
 namespace native {
 
 namespace {
@@ -31,9 +33,21 @@ void KeyboardState::Posted(HWND hwnd, WORD virtualKey, Modifiers modifiers) {
     pending.push_back({hwnd, virtualKey, modifiers});
 }
 
-bool KeyboardState::IsFront(const MSG& msg) const {
-    return !pending.empty() && pending.front().hwnd == msg.hwnd &&
-           pending.front().virtualKey == msg.wParam;
+bool KeyboardState::IsFront(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_KEYUP &&
+        msg.message != WM_SYSKEYUP) {
+        return false;
+    }
+    auto played = std::find_if(pending.begin(), pending.end(), [&msg](const Keystroke& key) {
+        return key.hwnd == msg.hwnd && key.virtualKey == msg.wParam;
+    });
+    if (played == pending.end()) {
+        return false;
+    }
+    // Keystrokes before it were never taken: their window went, and the system threw its
+    // messages away with it. Kept, they would hold the state of every keystroke after them.
+    pending.erase(pending.begin(), played);
+    return true;
 }
 
 std::optional<MSG> KeyboardState::Retrieved(const MSG& msg) {

@@ -29,7 +29,8 @@ private:
         WORD virtualKey = 0;
         Modifiers modifiers;
     };
-    bool IsFront(const MSG& msg) const;
+    // Whether the message is a played keystroke's, which is then the first one pending.
+    bool IsFront(const MSG& msg);
 
     Modifiers held;
     Modifiers current;

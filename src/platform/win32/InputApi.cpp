@@ -14,6 +14,8 @@ constexpr LPARAM kReleasing = static_cast<LPARAM>(0xC0000000u); // previous stat
 struct Keyboard {
     native::KeyboardState state;
     HHOOK hook = nullptr;
+    // Double-byte characters typed and not yet taken from the queue.
+    int typedWhole = 0;
 };
 
 Keyboard& Keys() {
@@ -37,8 +39,29 @@ void ApplyModifiers(native::Modifiers modifiers) {
     SetKeyboardState(keys);
 }
 
+// A typed double-byte character reaches an edit field whole. The system's ANSI edit control
+// would take it from WM_IME_CHAR, or as lead and trail byte; Wine's takes neither (it reads
+// each byte as a character of its own), so the field gets it as the input method's result
+// string is inserted, replacing the selection.
+void DeliverWhole(MSG& msg) {
+    Keyboard& keys = Keys();
+    if (msg.message != WM_IME_CHAR || keys.typedWhole == 0)
+        return;
+    --keys.typedWhole;
+    auto style = static_cast<DWORD>(GetWindowLongA(msg.hwnd, GWL_STYLE));
+    if ((SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) == 0)
+        return;
+    char pair[3] = {static_cast<char>((msg.wParam >> 8) & 0xFF),
+                    static_cast<char>(msg.wParam & 0xFF), '\0'};
+    HWND field = msg.hwnd;
+    msg.message = WM_NULL;
+    if ((style & (ES_READONLY | ES_NUMBER)) == 0)
+        SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pair));
+}
+
 LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
+        DeliverWhole(*reinterpret_cast<MSG*>(lParam));
         Keyboard& keys = Keys();
         native::Modifiers before = keys.state.Current();
         // The system answers F1 and the context-menu key only for the keyboard's own input,
@@ -94,7 +117,9 @@ bool TypeText(HWND hwnd, const std::string& text) {
         } else if (IsDBCSLeadByte(byte) && i + 1 < text.size()) {
             // A double-byte character comes whole from the input method, as Japanese is typed.
             auto trail = static_cast<unsigned char>(text[++i]);
-            PostMessageA(hwnd, WM_IME_CHAR, static_cast<WPARAM>((byte << 8) | trail), 1);
+            EnsureKeyboardHook();
+            if (PostMessageA(hwnd, WM_IME_CHAR, static_cast<WPARAM>((byte << 8) | trail), 1))
+                ++Keys().typedWhole;
         } else if (byte != '\r') {
             PostMessageA(hwnd, WM_CHAR, byte, 1);
         }
