@@ -73,6 +73,33 @@ TEST_F(SystemTest, AKeystrokeLostWithItsWindowLeavesTheNextOnesTheirModifiers) {
     EXPECT_TRUE(keys[0].shift) << "Shift+B is read with Shift down";
 }
 
+TEST_F(SystemTest, TheHelpButtonAsksForHelpOnTheControlClickedNext) {
+    HWND top = CreateWindowExA(WS_EX_CONTEXTHELP, listenerClass, "help",
+                               WS_POPUP | WS_CAPTION | WS_SYSMENU, 10, 20, 400, 300, nullptr,
+                               nullptr, nullptr, nullptr);
+    windows.push_back(top);
+    HWND child = Child(top, listenerClass, kChildId);
+    EnableWindow(child, FALSE);
+    ASSERT_TRUE(native::PressHelpButton(top));
+    POINT over{10, 10};
+    ClientToScreen(child, &over);
+    ScreenToClient(top, &over);
+    native::PostMouseInput(top, WM_LBUTTONDOWN, MK_LBUTTON, over);
+    native::PostMouseInput(top, WM_LBUTTONUP, 0, over);
+    Pump();
+    std::vector<Heard> helps = HeardOf(WM_HELP);
+    ASSERT_FALSE(helps.empty()) << "a disabled control is asked about too";
+    EXPECT_EQ(helps[0].hwnd, child);
+    EXPECT_EQ(helps[0].helpId, kChildId);
+    EXPECT_EQ(helps.back().hwnd, top) << "and the request goes up to the window";
+
+    heard.clear();
+    native::PostMouseInput(top, WM_LBUTTONDOWN, MK_LBUTTON, over);
+    native::PostMouseInput(top, WM_LBUTTONUP, 0, over);
+    Pump();
+    EXPECT_TRUE(HeardOf(WM_HELP).empty()) << "the mode ends with the click";
+}
+
 TEST_F(SystemTest, RightButtonReleasedOnAListViewAsksForTheContextMenu) {
     HWND top = Top();
     HWND list = Child(top, WC_LISTVIEWA, kChildId, LVS_REPORT);

@@ -6,6 +6,9 @@
 #include "../native/KeyboardState.h"
 #include "WindowHooks.h"
 
+#include <deque>
+#include <string>
+
 namespace {
 
 constexpr LPARAM kAltContext = 0x20000000;
@@ -14,8 +17,12 @@ constexpr LPARAM kReleasing = static_cast<LPARAM>(0xC0000000u); // previous stat
 struct Keyboard {
     native::KeyboardState state;
     HHOOK hook = nullptr;
-    // Double-byte characters typed and not yet taken from the queue.
-    int typedWhole = 0;
+    // Double-byte characters typed and not yet taken from the queue, in order.
+    std::deque<std::string> typedWhole;
+    // The window whose title-bar help button was pressed: its next click asks for help on
+    // what it hits, as the system's help mode does; the click's release goes with it.
+    HWND pointingForHelp = nullptr;
+    UINT swallowRelease = 0;
 };
 
 Keyboard& Keys() {
@@ -45,23 +52,67 @@ void ApplyModifiers(native::Modifiers modifiers) {
 // string is inserted, replacing the selection.
 void DeliverWhole(MSG& msg) {
     Keyboard& keys = Keys();
-    if (msg.message != WM_IME_CHAR || keys.typedWhole == 0)
+    if (msg.message != WM_IME_CHAR || keys.typedWhole.empty())
         return;
-    --keys.typedWhole;
-    auto style = static_cast<DWORD>(GetWindowLongA(msg.hwnd, GWL_STYLE));
+    // The hook may see the message converted to the character's UTF-16 code: the character is
+    // taken from what was typed, in order.
+    std::string character = std::move(keys.typedWhole.front());
+    keys.typedWhole.pop_front();
     if ((SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) == 0)
         return;
-    char pair[3] = {static_cast<char>((msg.wParam >> 8) & 0xFF),
-                    static_cast<char>(msg.wParam & 0xFF), '\0'};
     HWND field = msg.hwnd;
     msg.message = WM_NULL;
+    auto style = static_cast<DWORD>(GetWindowLongA(field, GWL_STYLE));
     if ((style & (ES_READONLY | ES_NUMBER)) == 0)
-        SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pair));
+        SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
+}
+
+// The help mode of the title-bar help button (Wine's default window procedure has none): a
+// click on the window or one of its controls, a disabled one too, asks for help on the
+// control under it; Escape or a click elsewhere ends the mode.
+void PointForHelp(MSG& msg) {
+    Keyboard& keys = Keys();
+    if (keys.swallowRelease != 0 && msg.message == keys.swallowRelease) {
+        keys.swallowRelease = 0;
+        msg.message = WM_NULL;
+        return;
+    }
+    HWND window = keys.pointingForHelp;
+    if (window == nullptr)
+        return;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        keys.pointingForHelp = nullptr;
+        return;
+    }
+    bool left = msg.message == WM_LBUTTONDOWN;
+    if (!left && msg.message != WM_RBUTTONDOWN)
+        return;
+    keys.pointingForHelp = nullptr;
+    if (!IsWindow(window) || (msg.hwnd != window && !IsChild(window, msg.hwnd)))
+        return;
+    POINT screen{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
+    ClientToScreen(msg.hwnd, &screen);
+    POINT client = screen;
+    ScreenToClient(msg.hwnd, &client);
+    HWND hit = ChildWindowFromPointEx(msg.hwnd, client, CWP_SKIPINVISIBLE);
+    if (hit == nullptr)
+        hit = msg.hwnd;
+    keys.swallowRelease = left ? WM_LBUTTONUP : WM_RBUTTONUP;
+    msg.message = WM_NULL;
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = GetDlgCtrlID(hit);
+    info.hItemHandle = hit;
+    info.dwContextId = GetWindowContextHelpId(hit);
+    info.MousePos = screen;
+    SendMessageA(hit, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
         DeliverWhole(*reinterpret_cast<MSG*>(lParam));
+        PointForHelp(*reinterpret_cast<MSG*>(lParam));
         Keyboard& keys = Keys();
         native::Modifiers before = keys.state.Current();
         // The system answers F1 and the context-menu key only for the keyboard's own input,
@@ -119,7 +170,7 @@ bool TypeText(HWND hwnd, const std::string& text) {
             auto trail = static_cast<unsigned char>(text[++i]);
             EnsureKeyboardHook();
             if (PostMessageA(hwnd, WM_IME_CHAR, static_cast<WPARAM>((byte << 8) | trail), 1))
-                ++Keys().typedWhole;
+                Keys().typedWhole.push_back({static_cast<char>(byte), static_cast<char>(trail)});
         } else if (byte != '\r') {
             PostMessageA(hwnd, WM_CHAR, byte, 1);
         }
@@ -131,7 +182,8 @@ bool PressHelpButton(HWND hwnd) {
     if (!IsWindow(hwnd) || (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) != 0 ||
         (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) == 0 || !IsWindowEnabled(hwnd))
         return false;
-    PostMessageA(hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+    EnsureKeyboardHook();
+    Keys().pointingForHelp = hwnd;
     return true;
 }
 
