@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     // Lines end in a line feed alone, as on every system the transcripts are compared on.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     DesktopSession::Options options;
     std::string script;
