@@ -52,9 +52,14 @@ bool ReadInputFile(const std::string& path, std::size_t limit, std::string& text
         *missing = false;
     FileCloser file{::open(path.c_str(), kOpenFlags)};
     if (file.fd < 0) {
+        int reason = errno;
         if (missing != nullptr)
-            *missing = errno == ENOENT;
-        error = std::string("cannot open: ") + std::strerror(errno);
+            *missing = reason == ENOENT;
+        // Windows refuses to open a directory at all: say what it is, as elsewhere.
+        struct stat status {};
+        const char* kind = ::stat(path.c_str(), &status) == 0 ? KindOf(status.st_mode) : nullptr;
+        error = kind ? std::string("not a regular file but ") + kind
+                     : std::string("cannot open: ") + std::strerror(reason);
         return false;
     }
     struct stat status {};

@@ -25,7 +25,7 @@ if [ "$preset" = fuzz ]; then
 fi
 if [ "$preset" = win32 ]; then
     packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick fonts-droid-fallback
-        fonts-vlgothic)
+        fonts-vlgothic googletest)
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "adding the i386 architecture for 32-bit Wine" >&2
         $sudo dpkg --add-architecture i386

@@ -330,10 +330,21 @@ void SetText(Console& console, HWND control, const std::string& text) {
     native::ClickWindow(control, POINT{1, Center(control).y});
     native::PressKey(control, VK_HOME, false, false, false);
     native::PressKey(control, VK_END, true, false, false);
-    if (text.empty())
+    if (text.empty()) {
         native::PressKey(control, VK_DELETE, false, false, false);
-    else
-        native::TypeText(control, Typed(console, text));
+        return;
+    }
+    // Return acts before the next character is typed, as it does for a person: on Windows the
+    // line break a multi-line field inserts comes as the character the keystroke is
+    // translated into, queued only when the keystroke is taken.
+    std::string typed = Typed(console, text);
+    for (std::size_t start = 0; start < typed.size();) {
+        std::size_t end = std::min(typed.find('\n', start), typed.size() - 1) + 1;
+        native::TypeText(control, typed.substr(start, end - start));
+        if (typed[end - 1] == '\n')
+            AfxPumpPending();
+        start = end;
+    }
 }
 
 void Check(Console& console, HWND control, bool check) {

@@ -1,11 +1,12 @@
 #include "InputSource.h"
 
 #include "CommandLine.h"
+#include "Terminal.h"
 
-#include <unistd.h>
+#include <cstdio>
 
-InputSource::InputSource() : file_(stdin), interactive_(isatty(STDIN_FILENO) != 0) {
-    if (interactive_ && isatty(STDOUT_FILENO))
+InputSource::InputSource() : file_(stdin), interactive_(IsTerminal(fileno(stdin))) {
+    if (interactive_ && IsTerminal(fileno(stdout)))
         editor_ = LineEditor::ForTerminal(DefaultHistoryFile());
 }
 

@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "FrameTracker.h"
 #include "ListDescription.h"
+#include "Terminal.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CStatusBar.h"
@@ -11,8 +12,8 @@
 #include "platform/NativeMenu.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -105,7 +106,7 @@ void Show(Console& console, const Args& args) {
     HWND frame = nullptr;
     if (!console.ArgCount(args, 1, 1, "show N") || !console.FrameArg(args, 0, frame))
         return;
-    bool colour = isatty(STDOUT_FILENO) != 0;
+    bool colour = IsTerminal(fileno(stdout));
     console.Print("== " + QuotedTitle(frame));
     console.Print("menu: " + MenuBarLine(console, frame));
     if (auto* frameWnd = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(frame)))

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     // Lines end in a line feed alone, as on every system the transcripts are compared on.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #else
     // A file-size limit makes a write fail with EFBIG instead of ending the program: the
     // registry store says the save failed and the session goes on.

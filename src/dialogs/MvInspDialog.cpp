@@ -68,6 +68,21 @@ BOOL MvInspDialog::OnInitDialog() {
     return CDialog::OnInitDialog();
 }
 
+BOOL MvInspDialog::PreTranslateMessage(MSG* msg) {
+    bool rightUp = msg->message == WM_RBUTTONUP;
+    if ((rightUp || msg->message == WM_CONTEXTMENU) && msg->hwnd != m_hWnd &&
+        ::IsChild(m_hWnd, msg->hwnd) &&
+        (::SendMessageA(msg->hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        auto bits = static_cast<std::uintptr_t>(msg->lParam);
+        POINT point{static_cast<short>(LOWORD(bits)), static_cast<short>(HIWORD(bits))};
+        if (rightUp)
+            ::ClientToScreen(msg->hwnd, &point);
+        OnContextMenu(FromHandle(msg->hwnd), point);
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
 BOOL MvInspDialog::OnHelpInfo(HELPINFO* info) {
     return info != nullptr && inspShowControlTopic(this, info->iCtrlId) ? TRUE : FALSE;
 }

@@ -39,6 +39,9 @@ protected:
     // exchange keeps the dialog open.
     void OnCancelButton();
 
+    // An edit field has a context menu of its own, which would take the right button and the
+    // context-menu key: over one of this dialog's fields the dialog offers "What's This?".
+    BOOL PreTranslateMessage(MSG* msg) override;
     // Gives the title bar its help button; dialogs that initialise more call this first.
     BOOL OnInitDialog() override;
     // F1 and the title-bar help button: the topic of the control asked about.

@@ -181,9 +181,14 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
     case WM_TIMER:
         return DragTimer(*this, wParam) || CListView::OnWndMsg(msg, wParam, lParam, result);
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
         // A drop that closed the Inspector leaves no window to hand the message to.
         return !DropRow(*this, point) || CListView::OnWndMsg(msg, wParam, lParam, result);
+    case WM_RBUTTONUP:
+        // The right press was the view's own and never reached the control, so neither does
+        // its release: the control would answer a release of its own with the context menu,
+        // a second one after a click, one nobody asked for after a drag that did not start.
+        DropRow(*this, point);
+        return TRUE;
     case WM_CONTEXTMENU:
         if (point.x != -1 || point.y != -1)
             ::ScreenToClient(m_hWnd, &point);

@@ -27,10 +27,13 @@ Page PageOf(const CInspectrView& view) {
     return {top, page, top + page - 1, list.GetItemCount() - 1};
 }
 
-// Negative counts scroll upwards; the control scrolls whole rows.
-void ScrollRows(CInspectrView& view, int rows) {
-    if (rows != 0)
-        view.List().Scroll(SIZE{0, rows * view.rowHeight});
+// Scrolls so that the top row is `rows` below the one that was on top when the command
+// started (negative: above), by whole rows. Counted from then, not from now: a list control
+// may already have scrolled a newly focused item into view by itself.
+void ScrollRows(CInspectrView& view, int fromTop, int rows) {
+    int by = fromTop + rows - view.List().GetTopIndex();
+    if (by != 0)
+        view.List().Scroll(SIZE{0, by * view.rowHeight});
 }
 
 // How a command that jumps to an item treats the selection.
@@ -76,9 +79,11 @@ void StepFocus(CInspectrView& view, int step, Move move) {
                 SelectRange(view, ListIndex(*row), true);
         }
         if (step > 0 && ListIndex(*row) > page.bottom)
-            ScrollRows(view, 1);
-        if (step < 0 && focus == page.top && page.top > 0)
-            ScrollRows(view, -1);
+            ScrollRows(view, page.top, 1);
+        else if (step < 0 && focus == page.top && page.top > 0)
+            ScrollRows(view, page.top, -1);
+        else
+            ScrollRows(view, page.top, 0);
     }
     ScrollFocusIntoView(view);
 }
@@ -86,7 +91,7 @@ void StepFocus(CInspectrView& view, int step, Move move) {
 void Home(CInspectrView& view, Move move) {
     int top = view.List().GetTopIndex();
     MoveTo(view, 0, move);
-    ScrollRows(view, -top);
+    ScrollRows(view, top, -top);
 }
 
 void End(CInspectrView& view, Move move) {
@@ -95,7 +100,7 @@ void End(CInspectrView& view, Move move) {
         return;
     MoveTo(view, page.last, move);
     if (page.last > page.bottom)
-        ScrollRows(view, page.last - page.bottom);
+        ScrollRows(view, page.top, page.last - page.bottom);
 }
 
 // A first press goes to the edge of the page, the next pages on; a focus out of sight pages
@@ -113,7 +118,7 @@ void PageDown(CInspectrView& view, Move move) {
     else
         scroll = page.page - 1;
     MoveTo(view, target, move);
-    ScrollRows(view, scroll);
+    ScrollRows(view, page.top, scroll);
 }
 
 void PageUp(CInspectrView& view, Move move) {
@@ -128,7 +133,7 @@ void PageUp(CInspectrView& view, Move move) {
     else
         scroll = -(page.page - 1);
     MoveTo(view, target, move);
-    ScrollRows(view, scroll);
+    ScrollRows(view, page.top, scroll);
 }
 
 // The row is the one its item shows, so its index can be trusted.
@@ -165,7 +170,7 @@ void Left(CInspectrView& view, bool ctrl) {
         else
             MoveFocusAndSelect(view, parent, true);
         if (ListIndex(*parent) < top)
-            ScrollRows(view, ListIndex(*parent) - top);
+            ScrollRows(view, top, ListIndex(*parent) - top);
     }
     ScrollFocusIntoView(view);
 }
@@ -183,8 +188,7 @@ void Right(CInspectrView& view, bool ctrl) {
     } else if (Listed(view, child)) {
         Page page = PageOf(view);
         SetFocusRow(view, child);
-        if (ListIndex(*child) > page.bottom)
-            ScrollRows(view, 1);
+        ScrollRows(view, page.top, ListIndex(*child) > page.bottom ? 1 : 0);
     }
     ScrollFocusIntoView(view);
 }
@@ -328,9 +332,9 @@ void RunKey(CInspectrView& view, UINT id) {
 void ScrollFocusIntoView(CInspectrView& view) {
     Page page = PageOf(view);
     if (view.focusIndex < page.top)
-        ScrollRows(view, view.focusIndex - page.top);
+        ScrollRows(view, page.top, view.focusIndex - page.top);
     else if (view.focusIndex > page.bottom)
-        ScrollRows(view, view.focusIndex - page.bottom);
+        ScrollRows(view, page.top, view.focusIndex - page.bottom);
     view.Invalidate();
 }
 

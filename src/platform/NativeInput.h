@@ -23,8 +23,9 @@ bool ClickWindow(HWND hwnd, POINT point, MouseButton button = MouseButton::Left,
 // Whether the mouse reaches the window: it exists, and neither it nor a parent up to its
 // top-level window is hidden or disabled.
 bool ReachedByMouse(HWND hwnd);
-// Characters typed into the window (WM_CHAR; a double-byte character as lead and trail byte);
-// a line feed is the Return key. False when there is no such window.
+// Characters typed into the window: WM_CHAR for a single-byte character, and a double-byte
+// character whole as an input method delivers it (WM_IME_CHAR, lead byte high); a line feed
+// is the Return key. False when there is no such window.
 bool TypeText(HWND hwnd, const std::string& text);
 // The title-bar help button of a top-level window with WS_EX_CONTEXTHELP; the next click then
 // asks for help on what it hits (WM_HELP). False for a window without the button.

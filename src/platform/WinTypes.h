@@ -122,6 +122,7 @@ enum : UINT {
     WM_NEXTDLGCTL = 0x0028,
     WM_SETFONT = 0x0030,
     WM_GETFONT = 0x0031,
+    WM_KEYF1 = 0x004D, // posted for the F1 key, which the default procedure turns into WM_HELP
     WM_NOTIFY = 0x004E,
     WM_HELP = 0x0053,
     WM_CONTEXTMENU = 0x007B,
@@ -150,6 +151,7 @@ enum : UINT {
     WM_RBUTTONUP = 0x0205,
     WM_RBUTTONDBLCLK = 0x0206,
     WM_CAPTURECHANGED = 0x0215,
+    WM_IME_CHAR = 0x0286,
     // Messages of the application framework.
     WM_IDLEUPDATECMDUI = 0x0363,
     WM_HELPHITTEST = 0x0366,

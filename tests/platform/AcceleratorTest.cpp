@@ -63,12 +63,14 @@ TEST_F(PlatformAcceleratorTest, KeysMatchWithExactlyTheirModifiers) {
         Pump(hwnd, table);
         UINT down = c.alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
         UINT up = c.alt ? WM_SYSKEYUP : WM_KEYUP;
+        std::vector<UINT> expected{c.command != 0 ? WM_COMMAND : down, up};
+        // The system asks for help on a plain F1 whatever the accelerators made of the key.
+        if (c.key == VK_F1 && !c.shift && !c.ctrl && !c.alt)
+            expected.insert(expected.end(), {WM_KEYF1, WM_HELP});
+        EXPECT_EQ(MessagesTo(hwnd), expected);
         if (c.command != 0) {
-            EXPECT_THAT(MessagesTo(hwnd), ElementsAre(WM_COMMAND, up));
             EXPECT_THAT(Only({WM_COMMAND}),
                         ElementsAre(Received{hwnd, WM_COMMAND, Accelerated(c.command), 0}));
-        } else {
-            EXPECT_THAT(MessagesTo(hwnd), ElementsAre(down, up));
         }
     }
     EXPECT_TRUE(DestroyAcceleratorTable(table));

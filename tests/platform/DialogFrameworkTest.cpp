@@ -240,16 +240,16 @@ TEST_F(DialogFrameworkTest, ControlsSubclassedByIdAndNotificationsReachTheMaps) 
     SampleDialogObject dialog;
     std::string text;
     Script script({[&] {
-        dialog.spin.SetRange32(0, 10);
-        dialog.list.AddString("b");
-        dialog.list.InsertString(0, "a");
-        dialog.list.GetText(1, text);
-        dialog.combo.AddString("c");
-        text += std::to_string(dialog.combo.GetCount());
-        native::ClickWindow(GetDlgItem(Dialog(), 12), POINT{1, 1});
-        native::PressKey(GetDlgItem(Dialog(), 11), VK_F1, false, false, false);
-        Press(VK_ESCAPE);
-    }});
+                       dialog.spin.SetRange32(0, 10);
+                       dialog.list.AddString("b");
+                       dialog.list.InsertString(0, "a");
+                       dialog.list.GetText(1, text);
+                       dialog.combo.AddString("c");
+                       text += std::to_string(dialog.combo.GetCount());
+                       native::ClickWindow(GetDlgItem(Dialog(), 12), POINT{1, 1});
+                       native::PressKey(GetDlgItem(Dialog(), 11), VK_F1, false, false, false);
+                   },
+                   [] { Press(VK_ESCAPE); }});
     dialog.DoModal();
     EXPECT_EQ(dialog.edit.asked, 11) << "F1 reached the subclassed field";
     EXPECT_EQ(text, "b1");

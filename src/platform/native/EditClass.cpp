@@ -2,7 +2,8 @@
 //
 // The window system makes no WM_CHAR from keystrokes, so the keys that edit (Backspace,
 // Delete, Return) act on WM_KEYDOWN and WM_CHAR brings only characters; a double-byte
-// character comes as two WM_CHAR messages, lead byte first. Line breaks are CR LF.
+// character comes as two WM_CHAR messages, lead byte first, or whole as one WM_IME_CHAR from
+// an input method. Line breaks are CR LF.
 
 #include "platform/native/ControlSupport.h"
 #include "platform/native/SystemClasses.h"
@@ -218,6 +219,19 @@ void Character(HWND hwnd, EditState& state, WPARAM code) {
     }
 }
 
+// A character an input method delivers whole: a double-byte one has its lead byte in the
+// high byte.
+void InputMethodCharacter(HWND hwnd, EditState& state, WPARAM code) {
+    auto lead = static_cast<unsigned char>((code >> 8) & 0xFF);
+    auto byte = static_cast<unsigned char>(code & 0xFF);
+    state.pendingLead = -1;
+    if (lead == 0) {
+        Character(hwnd, state, byte);
+    } else if (!ReadOnly(hwnd)) {
+        Replace(hwnd, state, std::string{static_cast<char>(lead), static_cast<char>(byte)});
+    }
+}
+
 // A click puts the caret at the character under the pointer.
 void Click(HWND hwnd, EditState& state, POINT point) {
     FocusByClick(hwnd);
@@ -335,6 +349,9 @@ std::optional<LRESULT> Handle(HWND hwnd, EditState& state, UINT msg, WPARAM wPar
         return KeyDown(hwnd, state, wParam) ? std::optional<LRESULT>(0) : std::nullopt;
     case WM_CHAR:
         Character(hwnd, state, wParam);
+        return 0;
+    case WM_IME_CHAR:
+        InputMethodCharacter(hwnd, state, wParam);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -1,5 +1,7 @@
 // The user's mouse and typing, played by a host or a test.
 
+#include "platform/CodePage.h"
+#include "platform/NativeBackend.h"
 #include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
 #include "platform/native/WindowManager.h"
@@ -45,11 +47,17 @@ bool TypeText(HWND hwnd, const std::string& text) {
     if (Manager().Find(hwnd) == nullptr) {
         return false;
     }
-    for (char c : text) {
-        if (c == '\n') {
+    int codePage = ActiveCodePage();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\n') {
             PressKey(hwnd, VK_RETURN, false, false, false);
-        } else if (c != '\r') {
-            PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+        } else if (codepage::IsLeadByte(codePage, byte) && i + 1 < text.size()) {
+            // A double-byte character comes whole from the input method, as Japanese is typed.
+            auto trail = static_cast<unsigned char>(text[++i]);
+            PostMessageA(hwnd, WM_IME_CHAR, static_cast<WPARAM>((byte << 8) | trail), 1);
+        } else if (byte != '\r') {
+            PostMessageA(hwnd, WM_CHAR, byte, 1);
         }
     }
     return true;

@@ -196,10 +196,13 @@ LRESULT ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         control->mouse.MouseMove(*control, wParam, PointOf(lParam));
         return 0;
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
     case WM_CANCELMODE:
         control->mouse.ButtonUp();
         return 0;
+    case WM_RBUTTONUP:
+        // As the system's list view: a release the control gets asks for the context menu.
+        control->mouse.ButtonUp();
+        break;
     case LVM_REDRAWITEMS:
     case LVM_UPDATE:
         InvalidateRect(hwnd, nullptr, TRUE);

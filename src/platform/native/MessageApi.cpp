@@ -105,22 +105,21 @@ void PointForHelp(HWND window) {
     }
 }
 
-bool PlainKey() {
-    return GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
-}
-
-// What the default procedure does with keys: F1 asks for help, the context-menu key and
-// Shift+F10 for the context menu.
+// What the default procedure does with keys: Shift+F10 asks for the context menu. F1 and the
+// context-menu key are answered as the keystroke is taken from the queue (TakeMessage).
 LRESULT KeyDefault(HWND hwnd, UINT msg, WPARAM key) {
-    if (msg == WM_KEYDOWN && key == VK_F1 && PlainKey()) {
-        POINT cursor;
-        GetCursorPos(&cursor);
-        SendHelp(hwnd, cursor);
-    } else if ((msg == WM_KEYUP && key == VK_APPS) ||
-               (msg == WM_SYSKEYDOWN && key == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
+    if (msg == WM_SYSKEYDOWN && key == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
         SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), -1);
     }
     return 0;
+}
+
+// A message leaves the queue: the key state follows it, and a keystroke of the user's gets
+// what the system posts in answer (help for F1, the context menu for the context-menu key).
+void TakeMessage(const MSG& msg) {
+    if (auto answer = Manager().keyboard.Retrieved(msg)) {
+        PostMessageA(answer->hwnd, answer->message, answer->wParam, answer->lParam);
+    }
 }
 
 // WM_HELP and WM_CONTEXTMENU travel up from a child to its parent; WM_HELP goes on from a
@@ -181,6 +180,19 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
         return KeyDefault(hwnd, msg, wParam);
+    case WM_IME_CHAR:
+        // A window that takes no input method's characters gets the bytes one by one.
+        if (((wParam >> 8) & 0xFF) != 0) {
+            PostMessageA(hwnd, WM_CHAR, (wParam >> 8) & 0xFF, lParam);
+        }
+        PostMessageA(hwnd, WM_CHAR, wParam & 0xFF, lParam);
+        return 0;
+    case WM_KEYF1: {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        SendHelp(hwnd, cursor);
+        return 0;
+    }
     case WM_RBUTTONUP:
         SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
                      PackPoint(ScreenPoint(hwnd, lParam)));
@@ -230,7 +242,7 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     for (;;) {
         if (auto found = manager.queue.Take(hwnd, filterMin, filterMax, true)) {
             *msg = *found;
-            manager.keyboard.Retrieved(*msg);
+            TakeMessage(*msg);
             return msg->message == WM_QUIT ? 0 : 1;
         }
         auto waiter = manager.inputWaiter;
@@ -248,7 +260,7 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
         return FALSE;
     }
     if (remove) {
-        Manager().keyboard.Retrieved(*found);
+        TakeMessage(*found);
     }
     if (msg != nullptr) {
         *msg = *found;
@@ -295,7 +307,7 @@ void PumpPending() {
     for (auto next = queue.Take(nullptr, 0, 0, false); next && next->message != WM_QUIT;
          next = queue.Take(nullptr, 0, 0, false)) {
         MSG msg = *queue.Take(nullptr, 0, 0, true);
-        Manager().keyboard.Retrieved(msg);
+        TakeMessage(msg);
         DispatchMessageA(&msg);
     }
 }

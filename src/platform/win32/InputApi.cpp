@@ -6,6 +6,9 @@
 #include "../native/KeyboardState.h"
 #include "WindowHooks.h"
 
+#include <deque>
+#include <string>
+
 namespace {
 
 constexpr LPARAM kAltContext = 0x20000000;
@@ -14,6 +17,12 @@ constexpr LPARAM kReleasing = static_cast<LPARAM>(0xC0000000u); // previous stat
 struct Keyboard {
     native::KeyboardState state;
     HHOOK hook = nullptr;
+    // Double-byte characters typed and not yet taken from the queue, in order.
+    std::deque<std::string> typedWhole;
+    // The window whose title-bar help button was pressed: its next click asks for help on
+    // what it hits, as the system's help mode does; the click's release goes with it.
+    HWND pointingForHelp = nullptr;
+    UINT swallowRelease = 0;
 };
 
 Keyboard& Keys() {
@@ -37,14 +46,83 @@ void ApplyModifiers(native::Modifiers modifiers) {
     SetKeyboardState(keys);
 }
 
+// A typed double-byte character reaches an edit field whole. The system's ANSI edit control
+// would take it from WM_IME_CHAR, or as lead and trail byte; Wine's takes neither (it reads
+// each byte as a character of its own), so the field gets it as the input method's result
+// string is inserted, replacing the selection.
+void DeliverWhole(MSG& msg) {
+    Keyboard& keys = Keys();
+    if (msg.message != WM_IME_CHAR || keys.typedWhole.empty())
+        return;
+    // The hook may see the message converted to the character's UTF-16 code: the character is
+    // taken from what was typed, in order.
+    std::string character = std::move(keys.typedWhole.front());
+    keys.typedWhole.pop_front();
+    if ((SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) == 0)
+        return;
+    HWND field = msg.hwnd;
+    msg.message = WM_NULL;
+    auto style = static_cast<DWORD>(GetWindowLongA(field, GWL_STYLE));
+    if ((style & (ES_READONLY | ES_NUMBER)) == 0)
+        SendMessageA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
+}
+
+// The help mode of the title-bar help button (Wine's default window procedure has none): a
+// click on the window or one of its controls, a disabled one too, asks for help on the
+// control under it; Escape or a click elsewhere ends the mode.
+void PointForHelp(MSG& msg) {
+    Keyboard& keys = Keys();
+    if (keys.swallowRelease != 0 && msg.message == keys.swallowRelease) {
+        keys.swallowRelease = 0;
+        msg.message = WM_NULL;
+        return;
+    }
+    HWND window = keys.pointingForHelp;
+    if (window == nullptr)
+        return;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        keys.pointingForHelp = nullptr;
+        return;
+    }
+    bool left = msg.message == WM_LBUTTONDOWN;
+    if (!left && msg.message != WM_RBUTTONDOWN)
+        return;
+    keys.pointingForHelp = nullptr;
+    if (!IsWindow(window) || (msg.hwnd != window && !IsChild(window, msg.hwnd)))
+        return;
+    POINT screen{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
+    ClientToScreen(msg.hwnd, &screen);
+    POINT client = screen;
+    ScreenToClient(msg.hwnd, &client);
+    HWND hit = ChildWindowFromPointEx(msg.hwnd, client, CWP_SKIPINVISIBLE);
+    if (hit == nullptr)
+        hit = msg.hwnd;
+    keys.swallowRelease = left ? WM_LBUTTONUP : WM_RBUTTONUP;
+    msg.message = WM_NULL;
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = GetDlgCtrlID(hit);
+    info.hItemHandle = hit;
+    info.dwContextId = GetWindowContextHelpId(hit);
+    info.MousePos = screen;
+    SendMessageA(hit, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
+        DeliverWhole(*reinterpret_cast<MSG*>(lParam));
+        PointForHelp(*reinterpret_cast<MSG*>(lParam));
         Keyboard& keys = Keys();
         native::Modifiers before = keys.state.Current();
-        keys.state.Retrieved(*reinterpret_cast<const MSG*>(lParam));
+        // The system answers F1 and the context-menu key only for the keyboard's own input,
+        // which played keystrokes are not: the answer is posted here as it would be there.
+        auto answer = keys.state.Retrieved(*reinterpret_cast<const MSG*>(lParam));
         native::Modifiers after = keys.state.Current();
         if (before.shift != after.shift || before.ctrl != after.ctrl || before.alt != after.alt)
             ApplyModifiers(after);
+        if (answer)
+            PostMessageA(answer->hwnd, answer->message, answer->wParam, answer->lParam);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -83,11 +161,19 @@ bool ReachedByMouse(HWND hwnd) {
 bool TypeText(HWND hwnd, const std::string& text) {
     if (!IsWindow(hwnd))
         return false;
-    for (char c : text) {
-        if (c == '\n')
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\n') {
             PressKey(hwnd, VK_RETURN, false, false, false);
-        else if (c != '\r')
-            PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+        } else if (IsDBCSLeadByte(byte) && i + 1 < text.size()) {
+            // A double-byte character comes whole from the input method, as Japanese is typed.
+            auto trail = static_cast<unsigned char>(text[++i]);
+            EnsureKeyboardHook();
+            if (PostMessageA(hwnd, WM_IME_CHAR, static_cast<WPARAM>((byte << 8) | trail), 1))
+                Keys().typedWhole.push_back({static_cast<char>(byte), static_cast<char>(trail)});
+        } else if (byte != '\r') {
+            PostMessageA(hwnd, WM_CHAR, byte, 1);
+        }
     }
     return true;
 }
@@ -96,7 +182,8 @@ bool PressHelpButton(HWND hwnd) {
     if (!IsWindow(hwnd) || (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) != 0 ||
         (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) == 0 || !IsWindowEnabled(hwnd))
         return false;
-    PostMessageA(hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+    EnsureKeyboardHook();
+    Keys().pointingForHelp = hwnd;
     return true;
 }
 
