@@ -20,6 +20,13 @@ InspectorRow* FrameDeleteScope::RootRow() {
     return view != nullptr ? view->rootRow.get() : nullptr;
 }
 
+const RowIndex* FrameDeleteScope::Index() {
+    // A search-results view shares its source's tree, which the source's index holds.
+    CInspectrView* view = MainView();
+    return view != nullptr && view->rootRow && view->rootRow.get() == RootRow() ? &view->rowIndex
+                                                                                : nullptr;
+}
+
 const RowList* FrameDeleteScope::SearchRows() {
     CInspectrView* view = LiveViewOf(frame_);
     return view != nullptr && view->searchMode != 0 ? view->searchRows.get() : nullptr;

@@ -14,6 +14,7 @@ public:
     explicit FrameDeleteScope(CMainFrame& frame);
 
     InspectorRow* RootRow() override;
+    const RowIndex* Index() override;
     const RowList* SearchRows() override;
     int MainAutoUpdate() override;
     void SetAutoUpdate(int value) override;
