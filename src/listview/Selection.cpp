@@ -535,11 +535,11 @@ void RefuseSelection(CInspectrView& view, int item) {
     view.List().SetItemState(item, 0, LVIS_SELECTED);
 }
 
-// The row of `item` follows the item's selected state as the item's own notice would have it.
-// Withdrawn pads are gathered in `withdrawn`, for one pass over the published pads.
-void FollowItem(CInspectrView& view, int item, InspectorRow& row, PadTable<bool>& withdrawn,
-                MirrorAfter& mirror) {
-    bool selected = view.List().GetItemState(item, LVIS_SELECTED) != 0;
+// The row of `item` follows the item's selected state, `selected`, as the item's own notice
+// would have it. Withdrawn pads are gathered in `withdrawn`, for one pass over the published
+// pads.
+void FollowItem(CInspectrView& view, int item, bool selected, InspectorRow& row,
+                PadTable<bool>& withdrawn, MirrorAfter& mirror) {
     if (selected && row.gone) {
         RefuseSelection(view, item);
         selected = false;
@@ -580,11 +580,11 @@ void OnEveryItemChanged(CInspectrView& view) {
                 left.emplace_back(index, listed);
         }
         for (auto [index, row] : left)
-            FollowItem(view, index, *row, withdrawn, mirror);
-        for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
+            FollowItem(view, index, false, *row, withdrawn, mirror);
+        for (int i = anySelected ? list.GetNextItem(-1, LVNI_SELECTED) : -1; i != -1;
              i = list.GetNextItem(i, LVNI_SELECTED)) {
             if (InspectorRow* row = RowOfItem(view, i))
-                FollowItem(view, i, *row, withdrawn, mirror);
+                FollowItem(view, i, true, *row, withdrawn, mirror);
         }
         WithdrawPublished(view, withdrawn);
     }
@@ -651,7 +651,8 @@ void OnItemRangeChanged(CInspectrView& view, int from, int to) {
         PadTable<bool> withdrawn;
         for (int i = std::max(from, 0); i <= to && i < view.listed.Size(); ++i) {
             if (InspectorRow* row = RowOfItem(view, i))
-                FollowItem(view, i, *row, withdrawn, mirror);
+                FollowItem(view, i, view.List().GetItemState(i, LVIS_SELECTED) != 0, *row,
+                           withdrawn, mirror);
         }
         WithdrawPublished(view, withdrawn);
     }
