@@ -145,6 +145,7 @@ void DeleteRun::DeleteAll(bool withChildren) {
         InspectorRow* root = scope_.RootRow();
         return root != nullptr ? FindRowLike(root, copy, scope_.Index()) : nullptr;
     });
+    scope_.HoldPublishing(true);
     while (candidates_->head != nullptr && scope_.RootRow() != nullptr) {
         InspectorRow* first = LookUp(*candidates_->head);
         const InspectorRow* chosen = nullptr;
@@ -169,12 +170,14 @@ void DeleteRun::DeleteAll(bool withChildren) {
             closeAfterDelete_ = true;
             if (scope_.SearchRows() != nullptr)
                 scope_.SetAutoUpdate(rememberedAutoUpdate_);
+            scope_.HoldPublishing(false);
             DeletePad(row->pad, withChildren);
             order_.reset();
             return;
         }
         DeleteOne(row->pad, withChildren);
     }
+    scope_.HoldPublishing(false);
     order_.reset();
 }
 

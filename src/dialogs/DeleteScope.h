@@ -25,4 +25,7 @@ public:
     virtual void SetAutoUpdate(int value) = 0;
     // Builds the main view's tree anew after pads were deleted.
     virtual void Rebuild() = 0;
+    // While held, the selection's pads reach the host once, at the release, instead of at
+    // every deletion: the host reads the whole list each time it is told.
+    virtual void HoldPublishing(bool) {}
 };

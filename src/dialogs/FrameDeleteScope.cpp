@@ -3,6 +3,7 @@
 #include "FrameTree.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
+#include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 
 namespace {
@@ -14,6 +15,14 @@ CMainFrame* FrameOf(HWND window) {
 } // namespace
 
 FrameDeleteScope::FrameDeleteScope(CMainFrame& frame) : frame_(frame.m_hWnd) {}
+FrameDeleteScope::~FrameDeleteScope() = default;
+
+void FrameDeleteScope::HoldPublishing(bool hold) {
+    held_.reset();
+    CInspectrView* view = LiveViewOf(frame_);
+    if (hold && view != nullptr)
+        held_ = std::make_unique<PublishingSuspended>(*view);
+}
 
 InspectorRow* FrameDeleteScope::RootRow() {
     CInspectrView* view = LiveViewOf(frame_);
