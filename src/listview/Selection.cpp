@@ -237,11 +237,16 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
     // `row` may be the very copy that is removed here.
     MvSimplePad* pad = row.pad;
     bool publishable = Publishable(row);
+    bool had = view.selectedPadSet.Contains(pad);
     RemoveSelectedCopy(view, pad);
     if (publishable)
         PublishSelection(view, 0, pad);
     int item = ItemOfPad(view, pad);
-    if (InspectorRow* listed = RowOfItem(view, item)) {
+    // The control is told only when the item has the state: a deletion deselects every row
+    // of the subtree that goes, most of them not selected.
+    InspectorRow* listed = RowOfItem(view, item);
+    if (listed != nullptr &&
+        (had || listed->listSelected != 0 || view.List().GetItemState(item, LVIS_SELECTED) != 0)) {
         listed->listSelected = 0;
         view.List().SetItemState(item, 0, LVIS_SELECTED);
     }
