@@ -153,15 +153,33 @@ inline void MoveToAndFro(benchmark::State& state, World& world, DesktopPad* pad)
 
 // One world at a time, kept while the cases run on it: the cases of each world are
 // registered together.
+struct SharedWorld {
+    std::unique_ptr<World> world;
+    std::string key;
+};
+inline SharedWorld& Shared() {
+    static SharedWorld shared;
+    return shared;
+}
+
 inline World& WorldOf(int pads, Shape shape, int inspectors) {
-    static std::unique_ptr<World> world;
-    static std::string key;
+    SharedWorld& shared = Shared();
     std::string wanted =
         std::to_string(pads) + "/" + std::to_string(shape.chain) + "/" + std::to_string(inspectors);
-    if (key != wanted) {
-        world.reset();
-        world = std::make_unique<World>(pads, shape, inspectors);
-        key = wanted;
+    if (shared.key != wanted) {
+        shared.world.reset();
+        shared.world = std::make_unique<World>(pads, shape, inspectors);
+        shared.key = wanted;
     }
-    return *world;
+    return *shared.world;
+}
+
+// A new world for a case that spends it (deletes or clears its pads); the next case that
+// asks for a world builds its own.
+inline World& FreshWorld(int pads, Shape shape, int inspectors) {
+    SharedWorld& shared = Shared();
+    shared.world.reset();
+    shared.key.clear();
+    shared.world = std::make_unique<World>(pads, shape, inspectors);
+    return *shared.world;
 }

@@ -4,6 +4,7 @@
 
 #include "BenchWorld.h"
 #include "ScaleBench.h"
+#include "SelectionBench.h"
 #include "dialogs/SearchRules.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
@@ -178,6 +179,7 @@ int main(int argc, char** argv) {
             Pace(bench->Arg(pads)->Unit(benchmark::kMicrosecond), 2.0);
         }
     }
+    RegisterSelectionCases();
     RegisterScaleCases();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

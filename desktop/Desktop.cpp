@@ -188,6 +188,10 @@ void Desktop::AssignModel(DesktopPad& pad, DesktopModel& model) {
 
 void Desktop::Clear() {
     DestroyIndex index = IndexForDestroy();
+    // From the top down: each pad leaves the end of the top-level list and of the base view's
+    // sub-views, so that a clear costs what it removes. Deleted pads, in no list, go after.
+    while (!topLevel_.empty())
+        Destroy(*topLevel_.back(), index);
     while (!pads_.empty()) {
         DesktopPad* root = pads_.begin()->second.get();
         while (root->Parent() != nullptr)
@@ -666,7 +670,9 @@ void Desktop::Detach(DesktopPad& pad) {
         parent->Children().remove(&pad);
         parent->SyncSubViews();
     } else {
-        std::erase(topLevel_, &pad);
+        auto at = std::find(topLevel_.rbegin(), topLevel_.rend(), &pad);
+        if (at != topLevel_.rend())
+            topLevel_.erase(std::next(at).base());
         if (MvPadView* view = pad.get_real_view())
             base_.SubViews().Remove(view);
     }

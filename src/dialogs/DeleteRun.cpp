@@ -1,5 +1,6 @@
 #include "DeleteRun.h"
 
+#include "DeleteOrder.h"
 #include "DeleteScope.h"
 #include "PadDeletion.h"
 #include "host/MvHostServices.h"
@@ -43,6 +44,7 @@ DeleteRun::Start DeleteRun::Begin(const RowList* selectedRows) {
     closeAfterDelete_ = false;
     current_.reset();
     candidates_ = std::make_unique<RowList>();
+    candidateOf_.Clear();
     if (selectedRows == nullptr)
         return Start::Nothing;
     rememberedAutoUpdate_ = scope_.MainAutoUpdate();
@@ -60,7 +62,7 @@ DeleteRun::Start DeleteRun::Begin(const RowList* selectedRows) {
             continue;
         }
         if (taken.Insert(row->pad, true))
-            AppendUnchecked(*candidates_, CopyRow(*row));
+            candidateOf_.Insert(row->pad, AppendUnchecked(*candidates_, CopyRow(*row)));
     }
     // A run that offers nothing, also because the view lost its tree meanwhile, gives Auto
     // Update back at once: nothing else would.
@@ -99,7 +101,7 @@ DeleteRun::Step DeleteRun::Delete(bool withChildren) {
         return Step::Stay;
     InspectorRow* row = LookUp(*current_);
     if (!IsDeletable(row)) {
-        Remove(*candidates_, *current_);
+        RemoveCandidate(current_->pad);
         return Step::Stay;
     }
     if (IsTopPad(row->pad)) {
@@ -113,7 +115,7 @@ DeleteRun::Step DeleteRun::Delete(bool withChildren) {
 
 DeleteRun::Step DeleteRun::Next() {
     if (current_)
-        Remove(*candidates_, *current_);
+        RemoveCandidate(current_->pad);
     return ShowNextCandidate() ? Step::ShowNext : Step::End;
 }
 
@@ -137,17 +139,29 @@ void DeleteRun::Finish(int endCode, bool withChildren) {
 }
 
 void DeleteRun::DeleteAll(bool withChildren) {
+    // The candidates' rows as DeepestSelectedBelow finds them, looked up afresh each time: a
+    // destroyed pad's row leaves the tree.
+    order_ = std::make_unique<DeleteOrder>(*candidates_, [this](const InspectorRow& copy) {
+        InspectorRow* root = scope_.RootRow();
+        return root != nullptr ? FindRowLike(root, copy, scope_.Index()) : nullptr;
+    });
+    scope_.HoldPublishing(true);
     while (candidates_->head != nullptr && scope_.RootRow() != nullptr) {
         InspectorRow* first = LookUp(*candidates_->head);
-        const InspectorRow* chosen = IsOfferable(first) ? DeepestSelectedBelow(*first) : nullptr;
+        const InspectorRow* chosen = nullptr;
+        if (IsOfferable(first)) {
+            chosen = order_->DeepestBelow(candidates_->head->pad);
+            if (chosen == nullptr)
+                chosen = first;
+        }
         if (chosen == nullptr) {
-            Remove(*candidates_, *candidates_->head);
+            RemoveCandidate(candidates_->head->pad);
             continue;
         }
         current_ = CopyRow(*chosen);
         InspectorRow* row = chosen->gone == 0 ? LookUp(*current_) : nullptr;
         if (!IsDeletable(row)) {
-            Remove(*candidates_, *current_);
+            RemoveCandidate(current_->pad);
             continue;
         }
         // The same test as Delete: a search-results Inspector must not delete its source's
@@ -156,11 +170,26 @@ void DeleteRun::DeleteAll(bool withChildren) {
             closeAfterDelete_ = true;
             if (scope_.SearchRows() != nullptr)
                 scope_.SetAutoUpdate(rememberedAutoUpdate_);
+            scope_.HoldPublishing(false);
             DeletePad(row->pad, withChildren);
+            order_.reset();
             return;
         }
         DeleteOne(row->pad, withChildren);
     }
+    scope_.HoldPublishing(false);
+    order_.reset();
+}
+
+void DeleteRun::RemoveCandidate(const MvSimplePad* pad) {
+    if (order_)
+        order_->Drop(pad);
+    InspectorRow** copy = candidateOf_.Find(pad);
+    if (copy == nullptr)
+        return;
+    InspectorRow* member = *copy;
+    candidateOf_.Erase(pad);
+    Unlink(*candidates_, *member);
 }
 
 const InspectorRow* DeleteRun::DeepestSelectedBelow(const InspectorRow& row) const {
@@ -170,7 +199,7 @@ const InspectorRow* DeleteRun::DeepestSelectedBelow(const InspectorRow& row) con
     const InspectorRow* choice = &row;
     for (const InspectorRow* member = candidates_ ? candidates_->head : nullptr; member != nullptr;
          member = member->next) {
-        const InspectorRow* found = FindRowLike(root, *member);
+        const InspectorRow* found = FindRowLike(root, *member, scope_.Index());
         if (found == nullptr || found->gone != 0)
             continue;
         for (const InspectorRow* up = found->parentRow; up != nullptr; up = up->parentRow) {
@@ -186,7 +215,7 @@ const InspectorRow* DeleteRun::DeepestSelectedBelow(const InspectorRow& row) con
 InspectorRow* DeleteRun::LookUp(const InspectorRow& row) const {
     if (const RowList* searchRows = scope_.SearchRows())
         return FindInList(searchRows, row);
-    return FindRowLike(scope_.RootRow(), row);
+    return FindRowLike(scope_.RootRow(), row, scope_.Index());
 }
 
 bool DeleteRun::IsTopPad(const MvSimplePad* pad) const {
@@ -204,16 +233,16 @@ bool DeleteRun::ShowNextCandidate() {
     while (candidates_->head != nullptr && scope_.RootRow() != nullptr) {
         InspectorRow* first = LookUp(*candidates_->head);
         if (!IsOfferable(first)) {
-            Remove(*candidates_, *candidates_->head);
+            RemoveCandidate(candidates_->head->pad);
             continue;
         }
         const InspectorRow* chosen = DeepestSelectedBelow(*first);
         if (chosen == nullptr) {
-            Remove(*candidates_, *candidates_->head);
+            RemoveCandidate(candidates_->head->pad);
             continue;
         }
         if (chosen->gone != 0) {
-            Remove(*candidates_, *chosen);
+            RemoveCandidate(chosen->pad);
             continue;
         }
         current_ = CopyRow(*chosen);
@@ -224,7 +253,7 @@ bool DeleteRun::ShowNextCandidate() {
 
 void DeleteRun::DeleteOne(MvSimplePad* pad, bool withChildren) {
     DeletePad(pad, withChildren);
-    Remove(*candidates_, *current_);
+    RemoveCandidate(current_->pad);
     SetScrollFromInspect();
     MwSendSystemEvent(2);
 }

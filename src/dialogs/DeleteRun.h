@@ -1,8 +1,11 @@
 #pragma once
 
+#include "listview/PadTable.h"
+
 #include <memory>
 #include <string>
 
+class DeleteOrder;
 class DeleteScope;
 class MvSimplePad;
 class RowList;
@@ -75,9 +78,14 @@ private:
     void DeleteOne(MvSimplePad* pad, bool withChildren);
     void RestoreAutoUpdate();
     void DeleteAll(bool withChildren);
+    // Takes the candidate of `pad` out of the candidates.
+    void RemoveCandidate(const MvSimplePad* pad);
 
     DeleteScope& scope_;
     std::unique_ptr<RowList> candidates_;
+    // Each candidate's copy in candidates_, and the order of Delete All while it runs.
+    PadTable<InspectorRow*> candidateOf_;
+    std::unique_ptr<DeleteOrder> order_;
     // A copy of the candidate offered now: the tree's rows may go while the dialog waits.
     std::unique_ptr<InspectorRow> current_;
     int rememberedAutoUpdate_ = 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+class RowIndex;
 class RowList;
 struct InspectorRow;
 
@@ -13,6 +14,9 @@ public:
     // The row tree of the Inspector's view (a search-results view shares its source's);
     // null when it has none.
     virtual InspectorRow* RootRow() = 0;
+    // The index of the rows of RootRow()'s tree; null when there is none, and rows are then
+    // found by walking the tree.
+    virtual const RowIndex* Index() { return nullptr; }
     // The hits of a search-results Inspector, where its rows are looked up; null in a
     // normal Inspector.
     virtual const RowList* SearchRows() = 0;
@@ -21,4 +25,7 @@ public:
     virtual void SetAutoUpdate(int value) = 0;
     // Builds the main view's tree anew after pads were deleted.
     virtual void Rebuild() = 0;
+    // While held, the selection's pads reach the host once, at the release, instead of at
+    // every deletion: the host reads the whole list each time it is told.
+    virtual void HoldPublishing(bool) {}
 };

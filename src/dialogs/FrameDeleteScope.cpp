@@ -3,6 +3,7 @@
 #include "FrameTree.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
+#include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 
 namespace {
@@ -14,10 +15,25 @@ CMainFrame* FrameOf(HWND window) {
 } // namespace
 
 FrameDeleteScope::FrameDeleteScope(CMainFrame& frame) : frame_(frame.m_hWnd) {}
+FrameDeleteScope::~FrameDeleteScope() = default;
+
+void FrameDeleteScope::HoldPublishing(bool hold) {
+    held_.reset();
+    CInspectrView* view = LiveViewOf(frame_);
+    if (hold && view != nullptr)
+        held_ = std::make_unique<PublishingSuspended>(*view);
+}
 
 InspectorRow* FrameDeleteScope::RootRow() {
     CInspectrView* view = LiveViewOf(frame_);
     return view != nullptr ? view->rootRow.get() : nullptr;
+}
+
+const RowIndex* FrameDeleteScope::Index() {
+    // A search-results view shares its source's tree, which the source's index holds.
+    CInspectrView* view = MainView();
+    return view != nullptr && view->rootRow && view->rootRow.get() == RootRow() ? &view->rowIndex
+                                                                                : nullptr;
 }
 
 const RowList* FrameDeleteScope::SearchRows() {

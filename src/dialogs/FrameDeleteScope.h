@@ -3,7 +3,10 @@
 #include "DeleteScope.h"
 #include "platform/WinTypes.h"
 
+#include <memory>
+
 class CInspectrView;
+class PublishingSuspended;
 class CMainFrame;
 
 // The Delete rules' view of one Inspector frame. The frames are found again through their
@@ -12,16 +15,20 @@ class CMainFrame;
 class FrameDeleteScope : public DeleteScope {
 public:
     explicit FrameDeleteScope(CMainFrame& frame);
+    ~FrameDeleteScope() override;
 
     InspectorRow* RootRow() override;
+    const RowIndex* Index() override;
     const RowList* SearchRows() override;
     int MainAutoUpdate() override;
     void SetAutoUpdate(int value) override;
     void Rebuild() override;
+    void HoldPublishing(bool hold) override;
 
 private:
     CInspectrView* MainView() const;
     CInspectrView* Companion() const;
 
     HWND frame_;
+    std::unique_ptr<PublishingSuspended> held_;
 };

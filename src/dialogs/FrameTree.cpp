@@ -15,3 +15,20 @@ TreeRoot TreeRootOf(CMainFrame& frame) {
         return view != nullptr ? view->rootRow.get() : nullptr;
     };
 }
+
+const RowIndex* RowIndexOf(HWND frame) {
+    const CInspectrView* view = LiveViewOf(frame);
+    if (view == nullptr || !view->rootRow)
+        return nullptr;
+    const CInspectrView* owner = view;
+    if (view->rootRow.Following()) {
+        CMainFrame* source = view->frame != nullptr ? view->frame->m_pSourceFrame : nullptr;
+        owner = source != nullptr ? LiveViewOf(source->m_hWnd) : nullptr;
+    }
+    return owner != nullptr && owner->rootRow.get() == view->rootRow.get() ? &owner->rowIndex
+                                                                           : nullptr;
+}
+
+TreeIndex TreeIndexOf(CMainFrame& frame) {
+    return [window = frame.m_hWnd]() { return RowIndexOf(window); };
+}

@@ -12,3 +12,7 @@ class CMainFrame;
 CInspectrView* LiveViewOf(HWND frame);
 // The current row tree of the frame's view, null when there is none.
 TreeRoot TreeRootOf(CMainFrame& frame);
+// The index of the rows of that tree: the view's own, or its source's for a search-results
+// view, which follows its source's tree. Null when the frame has no tree.
+TreeIndex TreeIndexOf(CMainFrame& frame);
+const RowIndex* RowIndexOf(HWND frame);

@@ -48,17 +48,19 @@ bool IsGrouped(MvSimplePad* pad) {
 
 // The row of the reference pad in the tree; null when the pad has left it. The pad of a
 // row that has left may be freed already and is never read.
-InspectorRow* LiveReferenceRow(const GeometrySelection& selection, InspectorRow* rootRow) {
+InspectorRow* LiveReferenceRow(const GeometrySelection& selection, InspectorRow* rootRow,
+                               const RowIndex* index) {
     if (selection.referenceRow == nullptr)
         return nullptr;
-    InspectorRow* row = FindRowLike(rootRow, *selection.referenceRow);
+    InspectorRow* row = FindRowLike(rootRow, *selection.referenceRow, index);
     return IsLiveRow(row) ? row : nullptr;
 }
 
 // The reference pad's parent origin, read afresh while the pad is in the tree; otherwise
 // from the place its row recorded.
-Origin ReferenceOrigin(const GeometrySelection& selection, InspectorRow* rootRow) {
-    if (InspectorRow* row = LiveReferenceRow(selection, rootRow))
+Origin ReferenceOrigin(const GeometrySelection& selection, InspectorRow* rootRow,
+                       const RowIndex* index) {
+    if (InspectorRow* row = LiveReferenceRow(selection, rootRow, index))
         return ParentOrigin(row->pad);
     const InspectorRow& copy = *selection.referenceRow;
     return {Minus(copy.x, copy.relX), Minus(copy.y, copy.relY)};
@@ -129,13 +131,13 @@ std::optional<GeometryFailure> ValidateGeometryFields(const GeometryTexts& texts
 }
 
 bool OpenGeometry(const RowList* selectedRows, InspectorRow* rootRow, GeometrySelection& selection,
-                  GeometryValues& values) {
+                  GeometryValues& values, const RowIndex* index) {
     selection = GeometrySelection{};
     selection.pads = std::make_unique<RowList>();
     PadTable<bool> taken;
     for (const InspectorRow* selected = selectedRows ? selectedRows->head : nullptr;
          selected != nullptr; selected = selected->next) {
-        InspectorRow* row = FindRowLike(rootRow, *selected);
+        InspectorRow* row = FindRowLike(rootRow, *selected, index);
         if (!IsLiveRow(row) || !taken.Insert(row->pad, true))
             continue;
         InspectorRow* copy = AppendUnchecked(*selection.pads, CopyRow(*row));
@@ -171,12 +173,13 @@ bool OpenGeometry(const RowList* selectedRows, InspectorRow* rootRow, GeometrySe
 
 std::optional<GeometryFailure> SwitchGeometryMode(const GeometryTexts& texts, CoordinateMode mode,
                                                   const GeometrySelection& selection,
-                                                  InspectorRow* rootRow, GeometryValues& values) {
+                                                  InspectorRow* rootRow, GeometryValues& values,
+                                                  const RowIndex* index) {
     if (std::optional<GeometryFailure> failure = ValidateGeometryFields(texts, values))
         return failure;
     if (mode == values.mode || selection.referenceRow == nullptr)
         return std::nullopt;
-    const Origin origin = ReferenceOrigin(selection, rootRow);
+    const Origin origin = ReferenceOrigin(selection, rootRow, index);
     if (mode == CoordinateMode::Relative) {
         values.x = Minus(values.x, origin.x);
         values.y = Minus(values.y, origin.y);
@@ -201,12 +204,12 @@ bool ArrangeBoxesEnabled(const GeometrySelection& selection) {
 }
 
 bool GeometryFieldEnabled(const GeometrySelection& selection, const GeometryValues& values,
-                          GeometryField field, InspectorRow* rootRow) {
+                          GeometryField field, InspectorRow* rootRow, const RowIndex* index) {
     if (!values.Arranged(field))
         return false;
     // Without its pad in the tree the field follows its Arrange flag: the other pads
     // still take the value.
-    InspectorRow* reference = LiveReferenceRow(selection, rootRow);
+    InspectorRow* reference = LiveReferenceRow(selection, rootRow, index);
     if (reference == nullptr)
         return true;
     const bool size = field == GeometryField::Width || field == GeometryField::Height;
@@ -235,7 +238,7 @@ GeometryCheck CheckGeometry(const GeometryTexts& texts, const GeometrySelection&
 }
 
 void ApplyGeometryToPads(const RowList* pads, const GeometryValues& values, const TreeRoot& root,
-                         GeometryMessages& owner) {
+                         GeometryMessages& owner, const TreeIndex& index) {
     if (pads == nullptr || pads->head == nullptr || root() == nullptr)
         return;
     CWaitCursor wait;
@@ -254,14 +257,16 @@ void ApplyGeometryToPads(const RowList* pads, const GeometryValues& values, cons
             continue;
         }
         std::size_t chosen = first;
-        InspectorRow* row = FindRowLike(root(), *work[first]);
+        // Asked afresh: a change of a pad may rebuild the tree.
+        const RowIndex* rows = index ? index() : nullptr;
+        InspectorRow* row = FindRowLike(root(), *work[first], rows);
         if (IsLiveRow(row)) {
             // The highest selected ancestor goes first; the walk comes back to this pad.
             for (InspectorRow* up = row->parentRow; up != nullptr; up = up->parentRow) {
                 if (const std::size_t* entry = pending.Find(up->pad))
                     chosen = *entry;
             }
-            ApplyGeometry(*work[chosen], values, root(), owner);
+            ApplyGeometry(*work[chosen], values, root(), owner, index ? index() : nullptr);
         }
         pending.Erase(work[chosen]->pad);
         work[chosen].reset();
@@ -269,8 +274,8 @@ void ApplyGeometryToPads(const RowList* pads, const GeometryValues& values, cons
 }
 
 void ApplyGeometry(const InspectorRow& entry, const GeometryValues& values, InspectorRow* rootRow,
-                   GeometryMessages& owner) {
-    InspectorRow* row = FindRowLike(rootRow, entry);
+                   GeometryMessages& owner, const RowIndex* index) {
+    InspectorRow* row = FindRowLike(rootRow, entry, index);
     if (!IsLiveRow(row))
         return;
     MvSimplePad* pad = row->pad;
@@ -361,8 +366,8 @@ std::optional<PadRect> ProtectedChildrenBounds(MvSimplePad* pad) {
 }
 
 bool RereadGeometry(const GeometrySelection& selection, InspectorRow* rootRow,
-                    GeometryValues& values) {
-    InspectorRow* row = LiveReferenceRow(selection, rootRow);
+                    GeometryValues& values, const RowIndex* index) {
+    InspectorRow* row = LiveReferenceRow(selection, rootRow, index);
     std::optional<PadRect> rect = row != nullptr ? PadRegion(row->pad) : std::nullopt;
     if (!rect)
         return false;
@@ -378,20 +383,21 @@ bool RereadGeometry(const GeometrySelection& selection, InspectorRow* rootRow,
     return true;
 }
 
-bool AnyGeometryPadLeft(const RowList* pads, InspectorRow* rootRow) {
+bool AnyGeometryPadLeft(const RowList* pads, InspectorRow* rootRow, const RowIndex* index) {
     for (const InspectorRow* pad = pads ? pads->head : nullptr; pad != nullptr; pad = pad->next) {
-        if (FindRowLike(rootRow, *pad) != nullptr)
+        if (FindRowLike(rootRow, *pad, index) != nullptr)
             return true;
     }
     return false;
 }
 
 bool ReflectGeometry(const GeometrySelection& selection, GeometryValues& values,
-                     const TreeRoot& root, GeometryMessages& dialog) {
-    ApplyGeometryToPads(selection.pads.get(), values, root, dialog);
+                     const TreeRoot& root, GeometryMessages& dialog, const TreeIndex& index) {
+    ApplyGeometryToPads(selection.pads.get(), values, root, dialog, index);
     InspectorRow* rootRow = root();
     if (rootRow == nullptr)
         return false;
-    RereadGeometry(selection, rootRow, values);
-    return AnyGeometryPadLeft(selection.pads.get(), rootRow);
+    const RowIndex* rows = index ? index() : nullptr;
+    RereadGeometry(selection, rootRow, values, rows);
+    return AnyGeometryPadLeft(selection.pads.get(), rootRow, rows);
 }

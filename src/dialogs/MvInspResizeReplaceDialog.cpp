@@ -65,14 +65,15 @@ MvInspResizeReplaceDialog::MvInspResizeReplaceDialog(CMainFrame& owner)
 MvInspResizeReplaceDialog::~MvInspResizeReplaceDialog() = default;
 
 void MvInspResizeReplaceDialog::RunGeometry(const RowList* selectedRows) {
-    if (!OpenGeometry(selectedRows, RootRow(), selection, values))
+    if (!OpenGeometry(selectedRows, RootRow(), selection, values, RowIndexOf(frame.m_hWnd)))
         return;
     ShowValues();
     absolute = 1;
     relative = 0;
     RunModal([this](INT_PTR result) {
         if (result == IDOK)
-            ApplyGeometryToPads(selection.pads.get(), values, TreeRootOf(frame), *this);
+            ApplyGeometryToPads(selection.pads.get(), values, TreeRootOf(frame), *this,
+                                TreeIndexOf(frame));
     });
 }
 
@@ -113,7 +114,8 @@ void MvInspResizeReplaceDialog::OnOK() {
 void MvInspResizeReplaceDialog::OnReflect() {
     if (!UpdateData(TRUE) || !ReadyToApply())
         return;
-    const bool stay = ReflectGeometry(selection, values, TreeRootOf(frame), *this);
+    const bool stay =
+        ReflectGeometry(selection, values, TreeRootOf(frame), *this, TreeIndexOf(frame));
     if (RootRow() != nullptr)
         ShowValues();
     // Every pad gone, or the whole tree: there is nothing left to act on.
@@ -143,8 +145,8 @@ void MvInspResizeReplaceDialog::SwitchMode(CoordinateMode mode) {
         ShowMode(before);
         return;
     }
-    if (std::optional<GeometryFailure> failure =
-            SwitchGeometryMode(texts, mode, selection, RootRow(), values)) {
+    if (std::optional<GeometryFailure> failure = SwitchGeometryMode(
+            texts, mode, selection, RootRow(), values, RowIndexOf(frame.m_hWnd))) {
         Warn(failure->messageId);
         FocusControl(ControlsOf(failure->field).edit);
         ShowMode(before);
@@ -179,7 +181,8 @@ void MvInspResizeReplaceDialog::ToggleField(GeometryField field) {
         return;
     }
     CheckDlgButton(ControlsOf(field).arrange, values.Arranged(field) ? 1 : 0);
-    EnableField(field, GeometryFieldEnabled(selection, values, field, RootRow()));
+    EnableField(
+        field, GeometryFieldEnabled(selection, values, field, RootRow(), RowIndexOf(frame.m_hWnd)));
 }
 
 void MvInspResizeReplaceDialog::EnableField(GeometryField field, bool enable) {

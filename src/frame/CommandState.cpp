@@ -5,42 +5,22 @@
 #include "listview/Selection.h"
 #include "resources/CommandIds.h"
 
-#include <algorithm>
-#include <cstring>
-
-bool IsExcludedClass(const char* className) {
-    if (className == nullptr)
-        return false;
-    for (const char* excluded :
-         {"MvIconPad", "MvAnchorPad", "MvSysAnchorPad", "MvDynamicLoadPad"}) {
-        if (std::strcmp(className, excluded) == 0)
-            return true;
-    }
-    return false;
-}
+namespace {
+// Up to this many selected items are read one by one, as they are now: a change on the
+// desktop that the host announces to nobody (protection) shows at once. More are read from
+// the counts the selection keeps.
+constexpr UINT kItemsReadOneByOne = 64;
+} // namespace
 
 ViewSnapshot TakeSnapshot(const CInspectrView& view) {
     ViewSnapshot snapshot;
     CListCtrl& list = view.List();
-    for (int item = list.GetNextItem(-1, LVNI_SELECTED); item != -1;
-         item = list.GetNextItem(item, LVNI_SELECTED)) {
-        ViewSnapshot::Selected facts;
-        const InspectorRow* row = RowOfItem(view, item);
-        facts.hasRow = row != nullptr;
-        if (row != nullptr) {
-            facts.padRow = !row->gone && !row->isDesktop;
-            MvSimplePad* pad = row->pad;
-            facts.hasPad = pad != nullptr;
-            if (pad != nullptr && !row->gone) {
-                facts.groupDepth = pad->get_groupDepth();
-                facts.desktopSelected = pad->isSelected() != 0;
-                facts.deleteProtected = (pad->get_protection() & kProtectDelete) != 0;
-                facts.insertProtected = pad->isProtected2(kProtectInsertReplace) == 1;
-                facts.toolProtected = pad->isProtected2(kProtectTools) == 1;
-                facts.excludedClass = IsExcludedClass(pad->get_class_name());
-            }
-        }
-        snapshot.selected.push_back(facts);
+    if (list.GetSelectedCount() > kItemsReadOneByOne) {
+        snapshot.selection = SelectionTallyOf(view);
+    } else {
+        for (int item = list.GetNextItem(-1, LVNI_SELECTED); item != -1;
+             item = list.GetNextItem(item, LVNI_SELECTED))
+            snapshot.selection.Add(FactsOfRow(RowOfItem(view, item)));
     }
     snapshot.hasRoot = view.rootRow != nullptr;
     snapshot.listEmpty = list.GetItemCount() == 0;
@@ -60,24 +40,8 @@ ViewSnapshot TakeSnapshot(const CInspectrView& view) {
 
 namespace {
 
-using Facts = ViewSnapshot::Selected;
-
-template <typename Test> bool AnyPadRow(const ViewSnapshot& s, Test test) {
-    return std::any_of(s.selected.begin(), s.selected.end(),
-                       [&](const Facts& f) { return f.padRow && f.hasPad && test(f); });
-}
-
-bool InsertReplaceEnabled(const ViewSnapshot& s) {
-    int selected = 0;
-    int eligible = 0;
-    for (const Facts& f : s.selected) {
-        if (!f.hasRow)
-            continue;
-        ++selected;
-        if (f.padRow && f.hasPad && !f.insertProtected && !f.excludedClass && ++eligible > 2)
-            break;
-    }
-    return selected == 2 && eligible == 2;
+bool InsertReplaceEnabled(const SelectionTally& t) {
+    return t.withRow == 2 && t.insertable == 2;
 }
 
 } // namespace
@@ -86,23 +50,19 @@ CommandStatus EvaluateCommand(UINT id, const ViewSnapshot& s) {
     CommandStatus status;
     switch (id) {
     case ID_EDIT_SELECT:
-        status.enabled =
-            AnyPadRow(s, [](const Facts& f) { return f.groupDepth <= 0 && !f.desktopSelected; });
+        status.enabled = s.selection.selectable > 0;
         break;
     case ID_EDIT_DESELECT:
-        status.enabled =
-            AnyPadRow(s, [](const Facts& f) { return f.groupDepth <= 0 && f.desktopSelected; });
+        status.enabled = s.selection.deselectable > 0;
         break;
     case ID_EDIT_GEOMETRY:
-        status.enabled = std::any_of(s.selected.begin(), s.selected.end(),
-                                     [](const Facts& f) { return f.padRow; });
+        status.enabled = s.selection.padRows > 0;
         break;
     case ID_EDIT_INSERT_REPLACE:
-        status.enabled = InsertReplaceEnabled(s);
+        status.enabled = InsertReplaceEnabled(s.selection);
         break;
     case ID_EDIT_DELETE:
-        status.enabled =
-            AnyPadRow(s, [](const Facts& f) { return f.groupDepth <= 0 && !f.deleteProtected; });
+        status.enabled = s.selection.deletable > 0;
         break;
     case ID_EDIT_SEARCH:
         status.enabled = s.hasRoot;
@@ -111,13 +71,11 @@ CommandStatus EvaluateCommand(UINT id, const ViewSnapshot& s) {
         status.enabled = s.hasSelectedPads;
         break;
     case ID_TOOLS_CONNECTION_EDITOR:
-        status.enabled =
-            AnyPadRow(s, [](const Facts& f) { return !f.toolProtected && !f.excludedClass; });
+        status.enabled = s.selection.connectable > 0;
         break;
     case ID_TOOLS_DOCUMENT_GENERATOR: {
-        bool anyPadRow = AnyPadRow(s, [](const Facts&) { return true; });
-        status.enabled = AnyPadRow(s, [](const Facts& f) { return !f.toolProtected; }) ||
-                         (!s.listEmpty && s.topIsDesktop && !anyPadRow);
+        status.enabled = s.selection.toolable > 0 ||
+                         (!s.listEmpty && s.topIsDesktop && s.selection.withPad == 0);
         break;
     }
     case ID_OPTION_UPDATE:
@@ -133,8 +91,7 @@ CommandStatus EvaluateCommand(UINT id, const ViewSnapshot& s) {
         status.enabled = s.hasRoot && s.topIsPadRow;
         break;
     case ID_INSPECTOR_SELECTED_PAD:
-        status.enabled =
-            !s.selected.empty() && AnyPadRow(s, [](const Facts& f) { return !f.toolProtected; });
+        status.enabled = s.selection.toolable > 0;
         break;
     case ID_INSPECTOR_PARENT_OF_TOP:
         status.enabled = s.topParentOpenable;

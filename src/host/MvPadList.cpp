@@ -13,10 +13,13 @@ void MvPadList::remove(MvSimplePad* pad) {
     auto it = std::find(begin, pads_.end(), pad);
     if (it == pads_.end())
         return;
-    if (it != begin) {
+    // The shorter side moves: a pad near the front (the oldest selected) takes the ones
+    // before it one place on, and the front is dropped as below.
+    if (it - begin > pads_.end() - it) {
         pads_.erase(it);
         return;
     }
+    std::move_backward(begin, it, it + 1);
     if (++first_ == pads_.size()) {
         clear();
     } else if (first_ >= 16 && first_ * 2 >= pads_.size()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -14,6 +15,14 @@ public:
     void append(MvSimplePad* pad) { pads_.push_back(pad); }
     // Removes the first occurrence; nothing when the pad is not listed.
     void remove(MvSimplePad* pad);
+    // Removes every pad that `drop` is true for, in one pass.
+    template <typename Drop> void removeWhere(Drop drop) {
+        pads_.erase(
+            std::remove_if(pads_.begin() + static_cast<std::ptrdiff_t>(first_), pads_.end(), drop),
+            pads_.end());
+        if (first_ == pads_.size())
+            clear();
+    }
     void clear();
     void insert(int index, MvSimplePad* pad);
     int indexOf(const MvSimplePad* pad) const;

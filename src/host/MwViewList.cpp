@@ -9,10 +9,11 @@ MwView* MwViewList::BeforeView() {
     return At(cursor_);
 }
 
+// From the top: the views that go first are usually the topmost.
 void MwViewList::Remove(MwView* view) {
-    auto it = std::find(views_.begin(), views_.end(), view);
-    if (it != views_.end())
-        views_.erase(it);
+    auto it = std::find(views_.rbegin(), views_.rend(), view);
+    if (it != views_.rend())
+        views_.erase(std::next(it).base());
 }
 
 MwView* MwViewList::At(int index) const {

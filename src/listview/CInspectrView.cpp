@@ -201,12 +201,10 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
 
 BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGING) {
-        auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
-        *result = OnItemChanging(*this, change->iItem, change->uChanged, change->uOldState,
-                                 change->uNewState)
-                      ? TRUE
-                      : FALSE;
+    if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ODSTATECHANGED) {
+        auto* change = reinterpret_cast<NMLVODSTATECHANGE*>(lParam);
+        OnItemRangeChanged(*this, change->iFrom, change->iTo);
+        *result = 0;
         return TRUE;
     }
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_ITEMCHANGED) {

@@ -8,6 +8,7 @@
 #include "PadTable.h"
 #include "RootHandle.h"
 #include "RowIndex.h"
+#include "SelectedSet.h"
 #include "platform/CListView.h"
 
 #include <memory>
@@ -98,8 +99,8 @@ public:
     std::string titleName;
 
     std::unique_ptr<RowList> selectedRows;
-    // The pads of selectedRows, kept in step with it.
-    PadTable<bool> selectedPadSet;
+    // The pads of selectedRows with their copies, kept in step with it.
+    SelectedSet selectedPadSet;
     std::unique_ptr<RowList> savedSelection;
     std::unique_ptr<MvPadList> selectedPads;
 

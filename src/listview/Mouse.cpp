@@ -19,6 +19,12 @@ InspectorRow* RowAtPoint(const CInspectrView& view, POINT point) {
 bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
     {
         PublishingSuspended suspended(view);
+        // A plain click on a row not selected leaves that row alone selected. The selection
+        // goes first, with one message: the system's list would deselect item by item.
+        InspectorRow* row =
+            (flags & (MK_CONTROL | MK_SHIFT)) == 0 ? RowAtPoint(view, point) : nullptr;
+        if (row != nullptr && row->listSelected == 0 && view.List().GetSelectedCount() > 1)
+            DeselectAll(view);
         view.Default();
     }
     if (InspectorRow* row = RowAtPoint(view, point)) {

@@ -38,8 +38,10 @@ CInspectrView* LiveView(CMainFrame* frame) {
 // Inspectors cannot break it.
 template <typename Visit> void ForEachInSnapshot(Visit visit) {
     for (CMainFrame* frame : inspModuleState().registry.Snapshot()) {
-        if (CInspectrView* view = LiveView(frame))
+        if (CInspectrView* view = LiveView(frame)) {
+            view->selectedPadSet.MarkStale();
             visit(*frame, *view);
+        }
     }
 }
 
@@ -49,8 +51,10 @@ template <typename Visit> void ForEachRegistered(Visit visit) {
     for (CMainFrame* frame : registry.Frames()) {
         if (!registry.Contains(frame))
             continue;
-        if (CInspectrView* view = LiveView(frame))
+        if (CInspectrView* view = LiveView(frame)) {
+            view->selectedPadSet.MarkStale();
             visit(*view);
+        }
     }
 }
 

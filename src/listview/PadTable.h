@@ -81,9 +81,12 @@ public:
         return true;
     }
 
-    // Keeps the slots, so that a table refilled to its old size allocates nothing.
+    // Keeps the slots, so that a table refilled to its old size allocates nothing; a table
+    // far larger than what it holds lets them go instead, so that a clear costs what it held.
     void Clear() {
-        if (size_ != 0)
+        if (size_ != 0 && size_ * 8 < slots_.size())
+            slots_ = std::vector<Slot>();
+        else if (size_ != 0)
             std::fill(slots_.begin(), slots_.end(), Slot{});
         size_ = 0;
         hasNull_ = false;

@@ -8,6 +8,7 @@
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -28,17 +29,23 @@ bool HasSelectedPad(const CInspectrView& view, const MvSimplePad* pad) {
 void AddSelectedCopy(CInspectrView& view, const InspectorRow& row, int index) {
     auto copy = CopyRow(row, index);
     copy->listSelected = 1;
-    AppendUnchecked(*view.selectedRows, std::move(copy));
-    view.selectedPadSet.Insert(row.pad, true);
+    InspectorRow* added = AppendUnchecked(*view.selectedRows, std::move(copy));
+    view.selectedPadSet.Insert(row.pad, added, FactsOfRow(&row));
 }
 
 void RemoveSelectedCopy(CInspectrView& view, const MvSimplePad* pad) {
-    if (!view.selectedPadSet.Contains(pad))
+    if (InspectorRow* copy = view.selectedPadSet.Erase(pad))
+        Unlink(*view.selectedRows, *copy);
+}
+
+// PublishSelection(view, 0, pad) for each of `pads`, in one pass over the published pads.
+void WithdrawPublished(CInspectrView& view, PadTable<bool>& pads) {
+    if (pads.Empty())
         return;
-    InspectorRow probe;
-    probe.pad = const_cast<MvSimplePad*>(pad);
-    Remove(*view.selectedRows, probe);
-    view.selectedPadSet.Erase(pad);
+    view.publishedChanges += static_cast<int>(pads.Size());
+    if (view.selectedPads)
+        view.selectedPads->removeWhere([&](MvSimplePad* pad) { return pads.Contains(pad); });
+    PublishSelection(view, 1, nullptr);
 }
 
 bool ValidIndex(const CInspectrView& view, int index) {
@@ -230,11 +237,16 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
     // `row` may be the very copy that is removed here.
     MvSimplePad* pad = row.pad;
     bool publishable = Publishable(row);
+    bool had = view.selectedPadSet.Contains(pad);
     RemoveSelectedCopy(view, pad);
     if (publishable)
         PublishSelection(view, 0, pad);
     int item = ItemOfPad(view, pad);
-    if (InspectorRow* listed = RowOfItem(view, item)) {
+    // The control is told only when the item has the state: a deletion deselects every row
+    // of the subtree that goes, most of them not selected.
+    InspectorRow* listed = RowOfItem(view, item);
+    if (listed != nullptr &&
+        (had || listed->listSelected != 0 || view.List().GetItemState(item, LVIS_SELECTED) != 0)) {
         listed->listSelected = 0;
         view.List().SetItemState(item, 0, LVIS_SELECTED);
     }
@@ -252,13 +264,15 @@ void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
     // DeselectRow of each copy in turn, in one pass: its pad withdrawn, its row's flag off;
     // then every item loses the selected state at once.
     if (view.rootRow && view.selectedRows && view.selectedRows->head != nullptr) {
+        PadTable<bool> withdrawn;
         for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
             if (Publishable(*copy))
-                PublishSelection(view, 0, copy->pad);
+                withdrawn.Insert(copy->pad, true);
             if (InspectorRow* listed = ListedRowOf(view, copy->pad))
                 listed->listSelected = 0;
             mirror.Note(*copy, false);
         }
+        WithdrawPublished(view, withdrawn);
         taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
         view.selectedPadSet.Clear();
     }
@@ -350,6 +364,13 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
         }
     }
     FinishBulkChange(view, before);
+}
+
+const SelectionTally& SelectionTallyOf(const CInspectrView& view) {
+    const SelectedSet& set = view.selectedPadSet;
+    if (set.Stale())
+        set.Refresh([&](const MvSimplePad* pad) { return FactsOfRow(ListedRowOf(view, pad)); });
+    return set.Tally();
 }
 
 int SelectedCount(const CInspectrView& view) {
@@ -512,38 +533,65 @@ void RestoreFocus(CInspectrView& view) {
 
 namespace {
 
-// The control changed the state of every item at once (a click beside the rows): each row
-// follows as the notice of its own item would have had it.
+// The owner-data list asks nobody before it changes a state: a row that may not be selected
+// (a gone row) has its item's selected state taken back at once.
+void RefuseSelection(CInspectrView& view, int item) {
+    BulkChange bulk(view);
+    view.List().SetItemState(item, 0, LVIS_SELECTED);
+}
+
+// The row of `item` follows the item's selected state, `selected`, as the item's own notice
+// would have it. Withdrawn pads are gathered in `withdrawn`, for one pass over the published
+// pads.
+void FollowItem(CInspectrView& view, int item, bool selected, InspectorRow& row,
+                PadTable<bool>& withdrawn, MirrorAfter& mirror) {
+    if (selected && row.gone) {
+        RefuseSelection(view, item);
+        selected = false;
+    }
+    if (selected && !HasSelectedPad(view, row.pad)) {
+        row.listSelected = 1;
+        AddSelectedCopy(view, row, item);
+        if (Publishable(row))
+            PublishSelection(view, 1, row.pad);
+        mirror.Note(row, true);
+    } else if (!selected && HasSelectedPad(view, row.pad)) {
+        row.listSelected = 0;
+        RemoveSelectedCopy(view, row.pad);
+        if (Publishable(row))
+            withdrawn.Insert(row.pad, true);
+        mirror.Note(row, false);
+    }
+}
+
+// The control changed the state of every item at once (a click, a click beside the rows):
+// each row follows as the notice of its own item would have had it. It costs what was
+// selected and what is selected now.
 void OnEveryItemChanged(CInspectrView& view) {
     CListCtrl& list = view.List();
     int focused = list.GetNextItem(-1, LVNI_FOCUSED);
     InspectorRow* focusedRow = RowOfItem(view, focused);
     bool wasSelected = focusedRow != nullptr && HasSelectedPad(view, focusedRow->pad);
-    std::vector<InspectorRow*> deselected;
-    MirrorAfter mirror(view);
-    for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
-        InspectorRow* listed = ListedRowOf(view, copy->pad);
-        if (listed != nullptr &&
-            list.GetItemState(ListedRows::IndexOf(*listed), LVIS_SELECTED) == 0)
-            deselected.push_back(listed);
-    }
-    for (InspectorRow* row : deselected) {
-        row->listSelected = 0;
-        RemoveSelectedCopy(view, row->pad);
-        if (Publishable(*row))
-            PublishSelection(view, 0, row->pad);
-        mirror.Note(*row, false);
-    }
-    for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
-         i = list.GetNextItem(i, LVNI_SELECTED)) {
-        InspectorRow* row = RowOfItem(view, i);
-        if (row == nullptr || row->gone || HasSelectedPad(view, row->pad))
-            continue;
-        row->listSelected = 1;
-        AddSelectedCopy(view, *row, i);
-        if (Publishable(*row))
-            PublishSelection(view, 1, row->pad);
-        mirror.Note(*row, true);
+    {
+        PublishOnce once(view);
+        MirrorAfter mirror(view);
+        PadTable<bool> withdrawn;
+        bool anySelected = list.GetSelectedCount() > 0;
+        std::vector<std::pair<int, InspectorRow*>> left;
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+            InspectorRow* listed = ListedRowOf(view, copy->pad);
+            int index = listed != nullptr ? ListedRows::IndexOf(*listed) : -1;
+            if (listed != nullptr && (!anySelected || list.GetItemState(index, LVIS_SELECTED) == 0))
+                left.emplace_back(index, listed);
+        }
+        for (auto [index, row] : left)
+            FollowItem(view, index, false, *row, withdrawn, mirror);
+        for (int i = anySelected ? list.GetNextItem(-1, LVNI_SELECTED) : -1; i != -1;
+             i = list.GetNextItem(i, LVNI_SELECTED)) {
+            if (InspectorRow* row = RowOfItem(view, i))
+                FollowItem(view, i, true, *row, withdrawn, mirror);
+        }
+        WithdrawPublished(view, withdrawn);
     }
     view.ShowCounts();
     bool selected = focusedRow != nullptr && list.GetItemState(focused, LVIS_SELECTED) != 0;
@@ -553,20 +601,15 @@ void OnEveryItemChanged(CInspectrView& view) {
     }
 }
 
-} // namespace
-
-bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsigned oldState,
-                    unsigned newState) {
-    bool selecting = (changed & LVIF_STATE) != 0 && (newState & LVIS_SELECTED) != 0 &&
-                     (oldState & LVIS_SELECTED) == 0;
-    const InspectorRow* row = selecting ? RowOfItem(view, item) : nullptr;
-    return row != nullptr && row->gone != 0;
+bool Following(const CInspectrView& view) {
+    return view.suppressItemChange != 1 && view.bulkChange == 0 && view.selectedRows;
 }
+
+} // namespace
 
 void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned oldState,
                    unsigned newState) {
-    if (view.suppressItemChange == 1 || view.bulkChange > 0 || (changed & LVIF_STATE) == 0 ||
-        !view.selectedRows)
+    if (!Following(view) || (changed & LVIF_STATE) == 0)
         return;
     if (item == -1) {
         OnEveryItemChanged(view);
@@ -577,6 +620,11 @@ void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned old
         return;
     CListCtrl& list = view.List();
     bool selected = list.GetItemState(item, LVIS_SELECTED) != 0;
+    if (selected && row->gone) {
+        RefuseSelection(view, item);
+        selected = false;
+        newState &= ~static_cast<unsigned>(LVIS_SELECTED);
+    }
     if (selected) {
         if (!HasSelectedPad(view, row->pad)) {
             row->listSelected = 1;
@@ -597,4 +645,21 @@ void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned old
         view.focusIndex = item;
         SetCurrentRow(view, row);
     }
+}
+
+void OnItemRangeChanged(CInspectrView& view, int from, int to) {
+    if (!Following(view))
+        return;
+    {
+        PublishOnce once(view);
+        MirrorAfter mirror(view);
+        PadTable<bool> withdrawn;
+        for (int i = std::max(from, 0); i <= to && i < view.listed.Size(); ++i) {
+            if (InspectorRow* row = RowOfItem(view, i))
+                FollowItem(view, i, view.List().GetItemState(i, LVIS_SELECTED) != 0, *row,
+                           withdrawn, mirror);
+        }
+        WithdrawPublished(view, withdrawn);
+    }
+    view.ShowCounts();
 }

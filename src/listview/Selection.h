@@ -6,6 +6,7 @@ class CInspectrView;
 class MvSimplePad;
 class PublishHold;
 class RowList;
+struct SelectionTally;
 struct InspectorRow;
 
 // An Inspector's own selection: a row is selected when its item has the selected state,
@@ -21,6 +22,9 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row);
 void DeselectAll(CInspectrView& view);
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst);
 void SelectAll(CInspectrView& view, bool clearFirst);
+// The facts of the selected pads, counted; read again first when a change on the desktop may
+// have changed them.
+const SelectionTally& SelectionTallyOf(const CInspectrView& view);
 // The list's selected count, not counting the desktop row of a desktop Inspector.
 int SelectedCount(const CInspectrView& view);
 // op 1 adds `pad` to the published pads, op 0 withdraws it; then tells the host while
@@ -54,12 +58,11 @@ void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive);
 // After a refill: the focus goes back into the visible part of the list.
 void RestoreFocus(CInspectrView& view);
 
-// The list control's item-changing notice; true refuses the change. Every road to a
-// selection (clicks, ranges, Select All, the keyboard, SelectRow) passes the control, so the
-// rule that a gone row is never selected is kept here.
-bool OnItemChanging(const CInspectrView& view, int item, unsigned changed, unsigned oldState,
-                    unsigned newState);
 // The list control's item-changed notice; a change of the selected state is mirrored into the
-// view's partner (search-result view or source).
+// view's partner (search-result view or source). The owner-data list asks nobody before it
+// changes a state, so the rule that a gone row is never selected is kept here: such a row's
+// item loses the state again at once. Item -1 is a change of every item.
 void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned oldState,
                    unsigned newState);
+// The items `from` to `to` changed their states at once (a range selected with Shift).
+void OnItemRangeChanged(CInspectrView& view, int from, int to);

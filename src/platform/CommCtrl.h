@@ -131,6 +131,7 @@ enum : UINT {
     LVN_COLUMNCLICK = LVN_FIRST - 8,
     LVN_BEGINDRAG = LVN_FIRST - 9,
     LVN_BEGINRDRAG = LVN_FIRST - 11,
+    LVN_ODSTATECHANGED = LVN_FIRST - 15,
     LVN_GETDISPINFOA = LVN_FIRST - 50,
     LVN_GETDISPINFO = LVN_GETDISPINFOA,
 };
@@ -281,6 +282,16 @@ struct NMLISTVIEW {
     LPARAM lParam = 0;
 };
 using NM_LISTVIEW = NMLISTVIEW;
+
+// LVN_ODSTATECHANGED: the states of the items iFrom to iTo of an owner-data list changed at
+// once (a range selected with Shift).
+struct NMLVODSTATECHANGE {
+    NMHDR hdr;
+    int iFrom = 0;
+    int iTo = 0;
+    UINT uNewState = 0;
+    UINT uOldState = 0;
+};
 
 // LVN_GETDISPINFO: an owner-data list asks its parent for what `item.mask` names of item
 // `item.iItem`. A text goes into item.pszText (at most item.cchTextMax bytes with the

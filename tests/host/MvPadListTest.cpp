@@ -30,14 +30,18 @@ TEST(MvPadList, BehavesLikeAVectorUnderRandomOperations) {
     std::vector<MvSimplePad*> expected;
     for (int step = 0; step < 20000; ++step) {
         MvSimplePad* pad = Pad(static_cast<int>(rng() % 40));
-        switch (rng() % 6) {
+        switch (rng() % 8) {
         case 0:
         case 1:
             list.append(pad);
             expected.push_back(pad);
             break;
+        case 6:
+            if (expected.size() > 1)
+                pad = expected[1]; // near the front: the members before it move
+            [[fallthrough]];
         case 2:
-            if (!expected.empty())
+            if (!expected.empty() && pad != expected[std::min<size_t>(1, expected.size() - 1)])
                 pad = expected.front(); // the oldest goes first
             [[fallthrough]];
         case 3: {
@@ -53,6 +57,18 @@ TEST(MvPadList, BehavesLikeAVectorUnderRandomOperations) {
             size_t at =
                 static_cast<size_t>(std::clamp(index, 0, static_cast<int>(expected.size())));
             expected.insert(expected.begin() + static_cast<std::ptrdiff_t>(at), pad);
+            break;
+        }
+        case 7: {
+            // Every pad of one residue at once, as a deselection of many rows withdraws them.
+            std::uintptr_t residue = rng() % 7;
+            auto drop = [residue](MvSimplePad* p) {
+                return reinterpret_cast<std::uintptr_t>(p) / 16 % 7 == residue;
+            };
+            if (rng() % 4 == 0) {
+                list.removeWhere(drop);
+                std::erase_if(expected, drop);
+            }
             break;
         }
         default:

@@ -37,7 +37,8 @@ template <typename Change> Facts With(Facts f, Change change) {
 
 ViewSnapshot Snapshot(std::vector<Facts> selected) {
     ViewSnapshot s;
-    s.selected = std::move(selected);
+    for (const Facts& facts : selected)
+        s.selection.Add(facts);
     s.hasRoot = true;
     s.listEmpty = false;
     s.topIsPadRow = true;

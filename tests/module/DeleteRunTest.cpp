@@ -10,6 +10,10 @@
 #include "listview/RowBuilder.h"
 #include "listview/Selection.h"
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
 namespace {
 
 using Start = DeleteRun::Start;
@@ -134,6 +138,56 @@ TEST_F(DeleteRunTest, DeletingWithoutChildrenKeepsThemInPlaceOnTheGrandparent) {
     EXPECT_EQ(desktop.FindByPath("Stage/Panel"), nullptr);
     EXPECT_STREQ(field->get_slotname(), "value");
     EXPECT_EQ(connects, 1) << "intact links stay as they are";
+}
+
+// Delete All takes the candidates in the order the dialog offers them one by one (Delete on
+// each offer): the deepest selected below the first, in candidate order. Two copies of a
+// random tree, the same candidates in the same random order: one is deleted offer by offer,
+// the other with Delete All, and the two orders must agree.
+TEST_F(DeleteRunTest, DeleteAllDeletesInTheOrderOfTheOffers) {
+    std::mt19937 rng(23);
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE(round);
+        bool withChildren = round % 2 == 0;
+        std::vector<DesktopPad*> twins[2];
+        for (auto& pads : twins) {
+            pads.push_back(desktop.AddPad(stage, "T", 0, 0, 100, 100));
+            std::mt19937 shape(static_cast<unsigned>(round));
+            for (int i = 1; i < 30; ++i) {
+                DesktopPad* parent = pads[std::uniform_int_distribution<size_t>(0, i - 1)(shape)];
+                pads.push_back(desktop.AddPad(parent, "P", 0, 0, 1, 1));
+            }
+        }
+        scope.root.reset(BuildRow(view, stage, nullptr));
+        std::vector<size_t> chosen(twins[0].size() - 1);
+        std::iota(chosen.begin(), chosen.end(), size_t{1});
+        std::shuffle(chosen.begin(), chosen.end(), rng);
+        chosen.resize(std::uniform_int_distribution<size_t>(1, chosen.size())(rng));
+
+        std::vector<size_t> orders[2];
+        for (int twin = 0; twin < 2; ++twin) {
+            std::vector<DesktopPad*> candidates;
+            for (size_t at : chosen)
+                candidates.push_back(twins[twin][at]);
+            deleted.clear();
+            ASSERT_EQ(run.Begin(Rows(candidates).get()), Start::Offer);
+            if (twin == 0) {
+                while (run.Delete(withChildren) == Step::ShowNext) {
+                }
+                run.Finish(DeleteRun::kEndDeleted, withChildren);
+            } else {
+                run.Finish(DeleteRun::kEndDeleteAll, withChildren);
+            }
+            for (MvSimplePad* pad : deleted) {
+                auto it = std::find(twins[twin].begin(), twins[twin].end(), pad);
+                if (it != twins[twin].end())
+                    orders[twin].push_back(static_cast<size_t>(it - twins[twin].begin()));
+            }
+        }
+        EXPECT_EQ(orders[0], orders[1]);
+        for (auto& pads : twins)
+            desktop.DestroyPad(pads[0]);
+    }
 }
 
 class FrameDeleteScopeTest : public InspectorFixture {};

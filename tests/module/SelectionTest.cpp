@@ -2,6 +2,8 @@
 #include "InspectorFixture.h"
 #include "listview/TreeRefresh.h"
 
+#include <random>
+
 namespace {
 
 class SelectionTest : public InspectorFixture {
@@ -143,6 +145,67 @@ TEST_F(SelectionTest, GoneRowsTakeNoSelectionByAnyRoad) {
     EXPECT_EQ(Length(view.selectedRows.get()), 2);
     EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), "2/5");
     EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{stage, logo}));
+}
+
+// The counts the selection keeps, checked against its items read one by one after random
+// clicks, selections and changes on the desktop (the desktop's own selection, grouping,
+// hiding and showing), with the table large enough for the commands to read the counts.
+TEST_F(SelectionTest, TheSelectionsCountsAgreeWithItsItemsReadOneByOne) {
+    std::vector<DesktopPad*> pads{panel, ok, cancel, logo};
+    for (int i = 0; i < 120; ++i) {
+        const char* kind = i % 7 == 0 ? "MvIconPad" : "MvPad";
+        DesktopPad* parent = pads[static_cast<size_t>(i) % pads.size()];
+        pads.push_back(desktop.AddPad(parent == ok || parent == cancel ? stage : parent, "P", 0, 0,
+                                      1, 1, kind));
+        desktop.SetProtection(pads.back(), i % 5 == 0 ? 0x10 | 0x10000 : i % 11 == 0 ? 0x20000 : 0);
+    }
+    CMainFrame* frame = Open(stage);
+    CInspectrView& view = View(frame);
+    std::mt19937 rng(23);
+    auto pick = [&](size_t count) {
+        return std::uniform_int_distribution<size_t>(0, count - 1)(rng);
+    };
+    for (int step = 0; step < 300; ++step) {
+        SCOPED_TRACE(step);
+        int items = view.List().GetItemCount();
+        DesktopPad* pad = pads[pick(pads.size())];
+        switch (pick(9)) {
+        case 0:
+            Mouse(frame, WM_LBUTTONDOWN, static_cast<int>(pick(items)));
+            break;
+        case 1:
+            Mouse(frame, WM_LBUTTONDOWN, static_cast<int>(pick(items)), MK_CONTROL);
+            break;
+        case 2:
+            Mouse(frame, WM_LBUTTONDOWN, static_cast<int>(pick(items)), MK_SHIFT);
+            break;
+        case 3:
+            SelectAll(view, pick(2) == 0);
+            break;
+        case 4:
+            DeselectAll(view);
+            break;
+        case 5:
+            pick(2) == 0 ? desktop.SelectPad(pad) : desktop.DeselectPad(pad);
+            break;
+        case 6:
+            pick(2) == 0 ? desktop.GroupPad(pad) : desktop.UngroupPad(pad);
+            break;
+        case 7:
+            pick(3) == 0 ? desktop.HidePad(pad) : desktop.ShowPad(pad);
+            break;
+        default:
+            SelectRange(view, static_cast<int>(pick(items)), pick(2) == 0);
+            break;
+        }
+        SelectionTally read;
+        CListCtrl& list = view.List();
+        for (int item = list.GetNextItem(-1, LVNI_SELECTED); item != -1;
+             item = list.GetNextItem(item, LVNI_SELECTED))
+            read.Add(FactsOfRow(RowOfItem(view, item)));
+        ASSERT_EQ(SelectionTallyOf(view), read);
+        ASSERT_EQ(static_cast<size_t>(Length(view.selectedRows.get())), view.selectedPadSet.Size());
+    }
 }
 
 } // namespace

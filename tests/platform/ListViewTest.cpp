@@ -61,6 +61,14 @@ protected:
                 }
                 return 0;
             }
+            if (reinterpret_cast<const NMHDR*>(lParam)->code == LVN_ODSTATECHANGED) {
+                // A range: its first item, and its last one where `changed` stands.
+                const auto& r = *reinterpret_cast<const NMLVODSTATECHANGE*>(lParam);
+                notices.push_back({r.hdr.code, r.iFrom, r.uOldState, r.uNewState,
+                                   static_cast<UINT>(r.iTo), 0, r.hdr.hwndFrom, r.hdr.idFrom,
+                                   wParam});
+                return 0;
+            }
             const auto& n = *reinterpret_cast<const NMLISTVIEW*>(lParam);
             notices.push_back({n.hdr.code, n.iItem, n.uOldState, n.uNewState, n.uChanged, n.lParam,
                                n.hdr.hwndFrom, n.hdr.idFrom, wParam});
@@ -380,15 +388,49 @@ TEST_F(ListViewTest, AnOwnerDataListAsksForItsItemsAndKeepsStatesAtTheirIndexes)
     Send(LVM_SETITEMCOUNT, 40);
     EXPECT_THAT(Having(SEL), ElementsAre(3));
 
-    // A change of every item is one notice, for item -1.
+    // A change of every item is one notice, for item -1; an owner-data list asks nobody
+    // before it changes a state, so a refusal would not stop it.
     notices.clear();
+    answer = [](const NMLISTVIEW&) { return 1; };
     SetState(-1, SEL, SEL);
-    EXPECT_THAT(StateNotices(), ElementsAre(StateNotice{LVN_ITEMCHANGING, -1, 0, SEL},
-                                            StateNotice{LVN_ITEMCHANGED, -1, 0, SEL}));
+    EXPECT_THAT(StateNotices(), ElementsAre(StateNotice{LVN_ITEMCHANGED, -1, 0, SEL}));
     EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 40);
     SetState(-1, 0, SEL);
-    EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 0);
-    EXPECT_EQ(notices.size(), 4u);
+    SetState(5, SEL, SEL);
+    EXPECT_THAT(StateNotices(), ElementsAre(StateNotice{LVN_ITEMCHANGED, -1, 0, SEL},
+                                            StateNotice{LVN_ITEMCHANGED, -1, SEL, 0},
+                                            StateNotice{LVN_ITEMCHANGED, 5, 0, SEL}));
+    EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 1);
+}
+
+// Clicks on an owner-data list change many items with few notices: a click deselects every
+// item at once, a range selected with Shift is one LVN_ODSTATECHANGED.
+TEST_F(ListViewTest, AnOwnerDataListTellsOfManyItemsInOneNotice) {
+    Create(7, LVS_OWNERDATA, kHeader + kRow * 10);
+    auto click = [&](int row, WPARAM keys) {
+        Send(WM_LBUTTONDOWN, keys, At(50, kHeader + kRow * row + 5));
+        Send(WM_LBUTTONUP, 0, 0);
+    };
+    click(1, 0);
+    click(2, MK_CONTROL);
+    notices.clear();
+    click(4, 0);
+    EXPECT_THAT(StateNotices(), ElementsAre(StateNotice{LVN_ITEMCHANGED, -1, SEL, 0},
+                                            StateNotice{LVN_ITEMCHANGED, 2, FOC, 0},
+                                            StateNotice{LVN_ITEMCHANGED, 4, 0, SEL | FOC}));
+    notices.clear();
+    click(6, MK_SHIFT);
+    ASSERT_GE(notices.size(), 2u);
+    EXPECT_EQ(notices[0].code, LVN_ITEMCHANGED);
+    EXPECT_EQ(notices[0].item, -1);
+    EXPECT_EQ(notices[1].code, LVN_ODSTATECHANGED);
+    EXPECT_EQ(notices[1].item, 4);
+    EXPECT_EQ(notices[1].changed, 6u);
+    EXPECT_EQ(notices[1].newState, SEL);
+    EXPECT_EQ(Having(SEL), (std::vector<int>{4, 5, 6}));
+    EXPECT_EQ(std::count_if(notices.begin(), notices.end(),
+                            [](const Notice& n) { return n.code == LVN_ITEMCHANGING; }),
+              0);
 }
 
 struct ShiftCase {
@@ -696,20 +738,23 @@ TEST_F(ListViewTest, ClicksSelectAsTheReportControlDoes) {
         {"single selection ignores shift", LVS_SINGLESEL, {{L, 0, 1}, {L, S, 3}}, {3}, 3, 3},
         {"single selection ctrl", LVS_SINGLESEL, {{L, 0, 1}, {L, C, 3}}, {3}, 3, 3},
     };
-    for (const MouseCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        Create(7, c.style, kHeader + kRow * 10);
-        for (const Click& click : c.clicks) {
-            int row = click.row >= 0 ? click.row : 8;
-            Send(click.message, click.keys, At(50, kHeader + kRow * row + 5));
-            Send(click.message == R ? WM_RBUTTONUP : WM_LBUTTONUP, 0, 0);
+    // An owner-data list tells of its changes otherwise, with the same outcome.
+    for (DWORD data : {DWORD{0}, DWORD{LVS_OWNERDATA}})
+        for (const MouseCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            SCOPED_TRACE(data != 0 ? "owner data" : "items");
+            Create(7, c.style | data, kHeader + kRow * 10);
+            for (const Click& click : c.clicks) {
+                int row = click.row >= 0 ? click.row : 8;
+                Send(click.message, click.keys, At(50, kHeader + kRow * row + 5));
+                Send(click.message == R ? WM_RBUTTONUP : WM_LBUTTONUP, 0, 0);
+            }
+            EXPECT_EQ(Having(SEL), c.selected);
+            EXPECT_EQ(Focused(), c.focus);
+            EXPECT_EQ(Send(LVM_GETSELECTIONMARK), c.mark);
+            EXPECT_EQ(GetFocus(), list);
+            DestroyWindow(list);
         }
-        EXPECT_EQ(Having(SEL), c.selected);
-        EXPECT_EQ(Focused(), c.focus);
-        EXPECT_EQ(Send(LVM_GETSELECTIONMARK), c.mark);
-        EXPECT_EQ(GetFocus(), list);
-        DestroyWindow(list);
-    }
 }
 
 struct DragCase {

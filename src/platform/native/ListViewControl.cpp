@@ -485,7 +485,7 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     notice.uOldState = oldState;
     notice.uNewState = newState;
     notice.lParam = item != nullptr ? item->data : 0;
-    if (Notify(LVN_ITEMCHANGING, notice) != 0 || moved()) {
+    if ((item != nullptr && Notify(LVN_ITEMCHANGING, notice) != 0) || moved()) {
         return false;
     }
     oldState = StateAt(index, held);
@@ -642,9 +642,6 @@ bool ListViewControl::SetEveryState(UINT state, UINT mask) {
     notice.uChanged = LVIF_STATE;
     notice.uNewState = state & mask;
     notice.uOldState = ~state & mask;
-    if (Notify(LVN_ITEMCHANGING, notice) != 0 || !Alive()) {
-        return false;
-    }
     if ((mask & LVIS_SELECTED) != 0) {
         select ? selected_.Fill() : selected_.Clear();
     }
@@ -654,6 +651,24 @@ bool ListViewControl::SetEveryState(UINT state, UINT mask) {
     Redraw();
     Notify(LVN_ITEMCHANGED, notice);
     return true;
+}
+
+void ListViewControl::SelectSpan(int from, int to) {
+    from = std::max(from, 0);
+    to = std::min(to, ItemCount() - 1);
+    if (!ownerData_ || from > to) {
+        return;
+    }
+    for (int i = from; i <= to; ++i) {
+        selected_.Set(i, true);
+    }
+    Redraw();
+    NMLVODSTATECHANGE notice;
+    notice.iFrom = from;
+    notice.iTo = to;
+    notice.uNewState = LVIS_SELECTED;
+    notice.uOldState = 0;
+    NotifyParent(LVN_ODSTATECHANGED, notice.hdr);
 }
 
 bool ListViewControl::SetItemCount(int count) {

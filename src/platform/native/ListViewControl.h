@@ -16,7 +16,8 @@ namespace native {
 //
 // Every change of an item's state, text, image or data goes out as LVN_ITEMCHANGING (a
 // nonzero answer refuses the change) and LVN_ITEMCHANGED, synchronously and also for the
-// changes the control makes itself. At most one item has the focus state: focusing an item
+// changes the control makes itself; an owner-data list sends no LVN_ITEMCHANGING, so its
+// parent undoes what it would have refused. At most one item has the focus state: focusing an item
 // first takes the focus from the item that had it. The parent may change the control while
 // it handles a notice; an operation whose item moved or went meanwhile stops there.
 //
@@ -24,7 +25,8 @@ namespace native {
 // states, which stay at their indexes: its parent sets the count with LVM_SETITEMCOUNT and
 // describes an item when asked (LVN_GETDISPINFO). Any other state is the parent's: those the
 // callback mask names are asked with LVIF_STATE, the others are never set. A state change of
-// every item (index -1) is one notice with item -1 there.
+// every item (index -1) is one notice with item -1 there; a click deselects the others so,
+// and a range selected with Shift is one LVN_ODSTATECHANGED.
 class ListViewControl {
 public:
     static constexpr int kHeaderHeight = 20;
@@ -110,6 +112,9 @@ public:
 
     // Sends a notice to the parent and returns its answer.
     LRESULT Notify(UINT code, NMLISTVIEW& notice) const { return NotifyParent(code, notice.hdr); }
+    bool OwnerData() const { return ownerData_; }
+    // Owner data: selects the items `from` to `to` and tells the parent with one notice.
+    void SelectSpan(int from, int to);
 
     ListViewMouse mouse;
 

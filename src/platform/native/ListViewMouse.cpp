@@ -97,8 +97,13 @@ void ListViewMouse::RightClick(ListViewControl& control, int item, WPARAM keys) 
 }
 
 void ListViewMouse::SelectAlone(ListViewControl& control, int item) {
-    for (int i = 0; i < control.ItemCount() && control.Alive(); ++i) {
-        if (i != item && control.GetItemState(i, LVIS_SELECTED) != 0) {
+    // An owner-data list deselects every item with one notice, the clicked one too.
+    if (control.OwnerData() && control.SelectedCount() > 0) {
+        control.SetItemState(-1, 0, LVIS_SELECTED);
+    }
+    for (int i = control.GetNextItem(-1, LVNI_SELECTED); i != -1 && control.Alive();
+         i = control.GetNextItem(i, LVNI_SELECTED)) {
+        if (i != item) {
             control.SetItemState(i, 0, LVIS_SELECTED);
         }
     }
@@ -117,6 +122,18 @@ void ListViewMouse::SelectRange(ListViewControl& control, int item, bool keepOth
     }
     int low = std::min(mark, item);
     int high = std::max(mark, item);
+    if (control.OwnerData()) {
+        if (!keepOthers && control.SelectedCount() > 0) {
+            control.SetItemState(-1, 0, LVIS_SELECTED);
+        }
+        if (control.Alive()) {
+            control.SelectSpan(low, high);
+        }
+        if (control.Alive()) {
+            control.SetItemState(item, LVIS_FOCUSED, LVIS_FOCUSED);
+        }
+        return;
+    }
     for (int i = 0; i < control.ItemCount() && control.Alive(); ++i) {
         bool inside = i >= low && i <= high;
         if (inside) {

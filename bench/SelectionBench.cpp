@@ -1,0 +1,215 @@
+// Work on a selection of many rows costs what it changes: Delete All of part or all of the
+// rows, Geometry on every row, the commands' states, a click and a key after Select All, and a
+// clear of the whole desktop, at 10,000 and 100,000 pads with ten Inspectors open.
+
+#include "SelectionBench.h"
+
+#include "BenchWorld.h"
+#include "dialogs/DeleteRun.h"
+#include "dialogs/FrameDeleteScope.h"
+#include "dialogs/FrameTree.h"
+#include "dialogs/GeometryMessages.h"
+#include "dialogs/GeometryRules.h"
+#include "frame/CommandState.h"
+#include "listview/Selection.h"
+#include "platform/Afx.h"
+#include "platform/CFrameWnd.h"
+#include "resources/CommandIds.h"
+
+namespace {
+
+constexpr int kInspectors = 10;
+
+int Pads(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
+}
+
+World& Ten(const benchmark::State& state) {
+    return WorldOf(Pads(state), Shape{}, kInspectors);
+}
+
+// Selects `percent` of the first Inspector's rows, spread over its list: of every ten items,
+// the first percent / 10.
+void SelectShare(CInspectrView& view, int percent) {
+    if (percent >= 100) {
+        SelectAll(view, true);
+        return;
+    }
+    DeselectAll(view);
+    PublishingSuspended once(view);
+    for (int i = 0; i < view.listed.Size(); ++i) {
+        if (i % 10 < percent / 10)
+            SelectRow(view, *view.listed.At(i));
+    }
+}
+
+// Delete All with Delete Child Pads, as the dialog's button does it: every selected pad goes
+// and the Inspector is rebuilt. Each run spends a new desktop.
+void DeleteAllShare(benchmark::State& state, int percent) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        World& world = FreshWorld(Pads(state), Shape{}, kInspectors);
+        SelectShare(world.View(), percent);
+        state.ResumeTiming();
+        FrameDeleteScope scope(*world.frame);
+        DeleteRun run(scope);
+        if (run.Begin(world.View().selectedRows.get()) != DeleteRun::Start::Nothing)
+            run.Finish(DeleteRun::kEndDeleteAll, true);
+    }
+    Shared().world.reset();
+    Shared().key.clear();
+}
+
+void DeleteAllTenth(benchmark::State& state) {
+    DeleteAllShare(state, 10);
+}
+void DeleteAllHalf(benchmark::State& state) {
+    DeleteAllShare(state, 50);
+}
+void DeleteAllRows(benchmark::State& state) {
+    DeleteAllShare(state, 100);
+}
+
+class QuietMessages : public GeometryMessages {
+public:
+    void Warn(unsigned) override {}
+    bool Ask(unsigned) override { return true; }
+};
+
+// Geometry on every row: the dialog opens on the selection and applies one width to all,
+// 20 and 21 in turn, so that every pad changes each time.
+void GeometryOnAllRows(benchmark::State& state) {
+    World& world = Ten(state);
+    CInspectrView& view = world.View();
+    SelectAll(view, true);
+    QuietMessages messages;
+    int step = 0;
+    for (auto _ : state) {
+        GeometrySelection selection;
+        GeometryValues values;
+        OpenGeometry(view.selectedRows.get(), view.rootRow.get(), selection, values,
+                     &view.rowIndex);
+        values.width = 20 + static_cast<std::uint32_t>(++step & 1);
+        values.SetArranged(GeometryField::Width, true);
+        ApplyGeometryToPads(selection.pads.get(), values, TreeRootOf(*world.frame), messages,
+                            TreeIndexOf(*world.frame));
+    }
+    DeselectAll(view);
+}
+
+// The state of every command of the menus and the toolbar, each asked as the frame's update
+// handler asks it (a snapshot of the view, then the rules), with all rows selected or none.
+void CommandStates(benchmark::State& state, bool allSelected) {
+    World& world = Ten(state);
+    allSelected ? SelectAll(world.View(), true) : DeselectAll(world.View());
+    const UINT ids[] = {ID_EDIT_SELECT,
+                        ID_EDIT_DESELECT,
+                        ID_EDIT_GEOMETRY,
+                        ID_EDIT_INSERT_REPLACE,
+                        ID_EDIT_DELETE,
+                        ID_EDIT_SEARCH,
+                        ID_EDIT_PROPERTIES,
+                        ID_TOOLS_CONNECTION_EDITOR,
+                        ID_TOOLS_DOCUMENT_GENERATOR,
+                        ID_EDIT_PARENT,
+                        ID_INSPECTOR_SELECTED_PAD};
+    for (auto _ : state) {
+        for (UINT id : ids)
+            benchmark::DoNotOptimize(EvaluateCommand(id, TakeSnapshot(world.View())));
+    }
+    DeselectAll(world.View());
+}
+
+void CommandAfterSelectAll(benchmark::State& state) {
+    CommandStates(state, true);
+}
+void CommandWithoutSelection(benchmark::State& state) {
+    CommandStates(state, false);
+}
+
+// A click on the first row, which deselects every other row.
+void ClickAfterSelectAll(benchmark::State& state) {
+    World& world = Ten(state);
+    CListCtrl& list = world.View().List();
+    RECT rect{};
+    list.GetItemRect(0, &rect, LVIR_LABEL);
+    LPARAM where = static_cast<LPARAM>(
+        MAKELONG(static_cast<WORD>(rect.left + 2), static_cast<WORD>(rect.top + 2)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectAll(world.View(), true);
+        state.ResumeTiming();
+        SendMessageA(list.m_hWnd, WM_LBUTTONDOWN, 0, where);
+        SendMessageA(list.m_hWnd, WM_LBUTTONUP, 0, where);
+    }
+    DeselectAll(world.View());
+}
+
+void Press(World& world, WORD key) {
+    native::PressKey(world.View().m_hWnd, key, false, false, false);
+    AfxPumpPending();
+}
+
+// Down, then Up, after Select All: the first key deselects every row, the second finds a
+// table that held them all.
+void KeysAfterSelectAll(benchmark::State& state) {
+    World& world = Ten(state);
+    Press(world, VK_HOME);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectAll(world.View(), true);
+        state.ResumeTiming();
+        Press(world, VK_DOWN);
+        Press(world, VK_UP);
+    }
+}
+
+// Clearing the whole desktop with no Inspector open; each run spends a new desktop.
+void Clear(benchmark::State& state, Shape shape) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        World& world = FreshWorld(Pads(state), shape, 0);
+        state.ResumeTiming();
+        world.desktop.Clear();
+    }
+    Shared().world.reset();
+    Shared().key.clear();
+}
+
+void ClearFlat(benchmark::State& state) {
+    Clear(state, Shape{1});
+}
+void ClearMixed(benchmark::State& state) {
+    Clear(state, Shape{});
+}
+void ClearChains1000(benchmark::State& state) {
+    Clear(state, Shape{1000});
+}
+
+} // namespace
+
+void RegisterSelectionCases() {
+    const std::pair<const char*, void (*)(benchmark::State&)> spent[] = {
+        {"DeleteAllTenth", DeleteAllTenth}, {"DeleteAllHalf", DeleteAllHalf},
+        {"DeleteAllRows", DeleteAllRows},   {"ClearFlat", ClearFlat},
+        {"ClearMixed", ClearMixed},         {"ClearChains1000", ClearChains1000},
+    };
+    const std::pair<const char*, void (*)(benchmark::State&)> kept[] = {
+        {"GeometryOnAllRows", GeometryOnAllRows},
+        {"CommandAfterSelectAll", CommandAfterSelectAll},
+        {"CommandWithoutSelection", CommandWithoutSelection},
+        {"ClickAfterSelectAll", ClickAfterSelectAll},
+        {"KeysAfterSelectAll", KeysAfterSelectAll},
+    };
+    for (int pads : {10000, 100000}) {
+        for (const auto& [name, run] : kept)
+            Pace(benchmark::RegisterBenchmark(name, run)->Arg(pads)->Unit(benchmark::kMicrosecond),
+                 1.0);
+        // A spent desktop is built anew for each run, outside the time measured.
+        for (const auto& [name, run] : spent)
+            benchmark::RegisterBenchmark(name, run)
+                ->Arg(pads)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(2);
+    }
+}
