@@ -1,5 +1,6 @@
-// Any input as console lines: comments, words and numbers are read without failing, and a
-// number read is within the range asked for and reads the same again.
+// Any input as console lines: faults, comments, words and numbers are read without failing,
+// a line with a NUL byte is refused, and a number read is within the range asked for and
+// reads the same again.
 
 #include "CommandLine.h"
 
@@ -31,6 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         size_t end = input.find('\n');
         std::string_view line = input.substr(0, end);
         input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
+        // A line taken as a command holds no NUL byte, which would cut it short.
+        if (LineFault(line).empty() && line.find('\0') != std::string_view::npos)
+            std::abort();
         std::string stripped = StripComment(line);
         if (stripped.size() > line.size())
             std::abort();

@@ -137,6 +137,25 @@ TEST(Console, CtrlCEndsAWaitAndTheScript) {
     EXPECT_EQ(text.find("never"), std::string::npos) << text;
 }
 
+// Input from a pipe that has ended ends a wait at once: nothing is left to wait for.
+TEST(Console, TheEndOfTheInputEndsAWait) {
+    char directory[] = "/tmp/mvdesk-ended-XXXXXX";
+    ASSERT_NE(mkdtemp(directory), nullptr);
+    std::string command =
+        "printf 'open\\nwait 600000\\n' | MVDESK_REGISTRY=" + std::string(directory) +
+        "/registry.json " + MV_BUILD_BIN_DIR + "/mvdesk 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    int status = pclose(pipe);
+    std::system(("rm -rf " + std::string(directory)).c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+    ExpectInOrder(output, {"opened 1", "input ended after 0 ms", "closed 1"});
+}
+
 TEST(Console, FailuresOnDemandReachTheInspectorsFailurePaths) {
     ConsoleRun run = RunConsole("fail window 2\nopen\nok\nfail registry always\nopen\nclick 1 1\n"
                                 "fail dialog 1\nmenu 1 Edit/Geometry...\nwindow 1\nclose 1\n");
