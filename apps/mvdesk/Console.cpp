@@ -146,9 +146,9 @@ bool Console::Execute(const std::string& line) {
     }
     Args args(words.begin() + 1, words.end());
     // A command may run others in a modal loop; each sees its own words' quotes.
-    std::vector<bool> outer = std::exchange(quoted_, {quoted.begin() + 1, quoted.end()});
+    const std::vector<bool>* outer = std::exchange(quoted_, &quoted);
     it->second.run(args);
-    quoted_ = std::move(outer);
+    quoted_ = outer;
     Pump();
     return !quitting_;
 }

@@ -47,7 +47,9 @@ public:
     bool UserFrameArg(const Args& args, size_t index, HWND& frame);
     bool PadArg(const std::string& text, DesktopPad*& pad);
     // Whether argument `index` of the command running was typed in quotes: then it is a name.
-    bool Quoted(size_t index) const { return index < quoted_.size() && quoted_[index]; }
+    bool Quoted(size_t index) const {
+        return quoted_ != nullptr && index + 1 < quoted_->size() && (*quoted_)[index + 1];
+    }
     // Argument `index` is a number as typed: a word of digits, not in quotes.
     bool IsNumber(const Args& args, size_t index) const;
     // Finds `wanted` among `names` (UTF-8); no match ("did you mean") and several matches
@@ -113,5 +115,6 @@ private:
     int modalDepth_ = 0;
     bool shutDown_ = false;
     bool quitting_ = false;
-    std::vector<bool> quoted_;
+    // Per word of the command line running (its command word first), whether it was quoted.
+    const std::vector<bool>* quoted_ = nullptr;
 };

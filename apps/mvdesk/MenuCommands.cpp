@@ -104,22 +104,27 @@ void PrintMenu(Console& console, const std::vector<native::MenuItemInfo>& items,
 // In a Japanese session an English path names the same command: the path is looked up in
 // the English menus of the Inspector's frames and the item with that command is chosen by
 // its Japanese path. Empty when the English menus have no such item.
-std::vector<std::string> JapanesePathOf(Console& console, HWND frame, const std::string& text) {
+// The commands of the Inspector's English menus, in a Japanese session; none otherwise.
+std::vector<Leaf> EnglishLeaves(Console& console) {
+    std::vector<Leaf> leaves;
     if (native::GetLanguage() != Language::Japanese)
-        return {};
+        return leaves;
     HINSTANCE module = GetModuleHandleA("mvkinsp");
-    UINT command = 0;
     for (UINT menuId : {UINT{IDR_MAINFRAME}, UINT{IDR_SEARCHFRAME}}) {
         HMENU english = native::LoadMenuInLanguage(module, menuId, Language::English);
         if (english == nullptr)
             continue;
-        std::vector<Leaf> leaves;
         CollectLeaves(console, native::DescribeMenu(english), "", leaves);
         DestroyMenu(english);
-        for (const Leaf& leaf : leaves) {
-            if (command == 0 && FoldName(leaf.path) == FoldName(text))
-                command = leaf.id;
-        }
+    }
+    return leaves;
+}
+
+std::vector<std::string> JapanesePathOf(Console& console, HWND frame, const std::string& text) {
+    UINT command = 0;
+    for (const Leaf& leaf : EnglishLeaves(console)) {
+        if (command == 0 && FoldName(leaf.path) == FoldName(text))
+            command = leaf.id;
     }
     std::vector<Leaf> shown;
     CollectLeaves(console, native::ReadMenuBar(frame), "", shown);
@@ -276,13 +281,17 @@ void ClickButton(Console& console, const Args& args) {
     } else {
         // A button by the name of its command: the text of the menu item giving the same
         // command, or that item's whole path.
+        // In a Japanese session the English texts name the buttons as well.
         std::vector<Leaf> leaves;
         CollectLeaves(console, native::ReadMenuBar(frame), "", leaves);
+        for (Leaf& leaf : EnglishLeaves(console))
+            leaves.push_back(std::move(leaf));
         std::vector<std::string> names;
         std::vector<std::string> paths;
         std::vector<UINT> ids;
         for (const Leaf& leaf : leaves) {
-            if (bar == nullptr || bar->CommandToIndex(leaf.id) < 0)
+            bool listed = std::find(paths.begin(), paths.end(), leaf.path) != paths.end();
+            if (listed || bar == nullptr || bar->CommandToIndex(leaf.id) < 0)
                 continue;
             names.push_back(leaf.path.substr(leaf.path.rfind('/') + 1));
             paths.push_back(leaf.path);

@@ -74,6 +74,10 @@ NameMatch MatchName(std::string_view wanted, const std::vector<std::string>& can
     size_t bound = std::max<size_t>(1, folded.size() / 3);
     std::vector<std::pair<size_t, size_t>> close; // distance, index
     for (size_t i = 0; i < foldedCandidates.size(); ++i) {
+        // Lengths further apart than the bound cannot be near.
+        size_t length = foldedCandidates[i].size();
+        if (length + bound < folded.size() || folded.size() + bound < length)
+            continue;
         size_t distance = EditDistance(folded, foldedCandidates[i]);
         if (distance <= bound && !foldedCandidates[i].empty())
             close.emplace_back(distance, i);

@@ -39,10 +39,12 @@ TEST(ConsoleNames, NamesStandBesideNumbers) {
 // English menu paths name the same commands in a Japanese session, beside the Japanese ones.
 TEST(ConsoleNames, EnglishMenuPathsWorkInAJapaneseSession) {
     ConsoleRun run = RunConsole("open Stage\nmenu 1 Edit/Search...\ndlg key Escape\n"
-                                "menu 1 edit/search\ndlg key Escape\nmenu 1 Edit/Nowhere\n",
+                                "menu 1 edit/search\ndlg key Escape\nmenu 1 Edit/Nowhere\n"
+                                "click 1 Panel\nbutton 1 Geometry\ndlg key Escape\n",
                                 "--lang ja");
-    ExpectInOrder(run.output, {"dialog 204", "dialog closed 204", "dialog 204", "dialog closed 204",
-                               "error: no menu item 'Edit/Nowhere'"});
+    ExpectInOrder(run.output,
+                  {"dialog 204", "dialog closed 204", "dialog 204", "dialog closed 204",
+                   "error: no menu item 'Edit/Nowhere'", "dialog 202", "dialog closed 202"});
 }
 
 // A prompt lets no typo pass: a context menu asks again, a message box takes its captions,
