@@ -102,9 +102,23 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A top-level window given or relieved of the title-bar help button has its frame computed
+// and drawn again, so that the button shows (or goes) at once, as the framework's style
+// changes mean on every window system.
+void FollowHelpButton(HWND hwnd, const STYLESTRUCT& change) {
+    if (((change.styleOld ^ change.styleNew) & WS_EX_CONTEXTHELP) == 0 ||
+        (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) != 0)
+        return;
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 LRESULT CALLBACK CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     HookState& state = State();
+    if (code == HC_ACTION && message->message == WM_STYLECHANGED &&
+        message->wParam == static_cast<WPARAM>(GWL_EXSTYLE))
+        FollowHelpButton(message->hwnd, *reinterpret_cast<const STYLESTRUCT*>(message->lParam));
     if (code == HC_ACTION && IsWatched(message->hwnd)) {
         if (message->message == WM_CREATE && message->lResult != -1 && state.observer.created)
             state.observer.created(message->hwnd);
