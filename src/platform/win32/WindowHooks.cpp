@@ -109,6 +109,8 @@ void FollowHelpButton(HWND hwnd, const STYLESTRUCT& change) {
     if (((change.styleOld ^ change.styleNew) & WS_EX_CONTEXTHELP) == 0 ||
         (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) != 0)
         return;
+    if ((change.styleNew & WS_EX_CONTEXTHELP) != 0)
+        win32::AddHelpButton(hwnd);
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
