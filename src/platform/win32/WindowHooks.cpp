@@ -103,8 +103,8 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 // A top-level window given or relieved of the title-bar help button has its frame computed
-// and drawn again, so that the button shows (or goes) at once, as the framework's style
-// changes mean on every window system.
+// and drawn again, so that the button shows (or goes) at once; where the system draws no
+// such button, the backend adds it.
 void FollowHelpButton(HWND hwnd, const STYLESTRUCT& change) {
     if (((change.styleOld ^ change.styleNew) & WS_EX_CONTEXTHELP) == 0 ||
         (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) != 0)
