@@ -40,6 +40,8 @@ const CommandHelp kHelp[] = {
     {"drag", kMouse, "what the drop does, e.g. dialog 102 \"Insert/Replace\"", "drag 1 OK Form"},
     {"key", kMouse, "what the keys do", "key 1 Down Shift+Down ctrl+a"},
     {"button", kMouse, "what the button's command does", "button 1 Geometry"},
+    {"where", kMouse, "the screen rectangle (x,y,width,height) a person would click",
+     "where dlg 1010"},
     {"dlg", kDialogs,
      "alone: the dialog and its controls, one a line; with an action: nothing when it works",
      "dlg click \"Delete Child Pads\""},

@@ -19,6 +19,7 @@
 #include "PadCommands.h"
 #include "ShowCommand.h"
 #include "WaitInterrupt.h"
+#include "WhereCommand.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CodePage.h"
@@ -37,16 +38,22 @@ Console::Console(DesktopSession& session, InputSource& input)
     : session_(session), input_(input), tracker_([this](const std::string& line) { Print(line); }) {
     native::SetMessageBoxHandler(
         [this](const native::MessageBoxRequest& request) { return AnswerMessageBox(request); });
-    // A modal loop waiting for input runs the next command line.
-    // `quit` there ends the loop as the end of input does, which cancels its dialog.
+    // A modal loop waiting for input runs the next command line, unless the window system
+    // has a message for it first. `quit` there ends the loop as the end of input does, which
+    // cancels its dialog.
     native::SetInputWaiter([this]() {
-        auto line = Ask("modal> ");
-        if (!line)
+        if (quitting_)
             return false;
-        ++modalDepth_;
-        bool goOn = Execute(*line);
-        --modalDepth_;
-        return goOn;
+        InputSource::Input input = input_.Await("modal> ");
+        if (input.kind == InputSource::Input::End)
+            return false;
+        if (input.kind == InputSource::Input::Line) {
+            ++modalDepth_;
+            bool goOn = Execute(input.line);
+            --modalDepth_;
+            return goOn;
+        }
+        return true;
     });
     DefineCommands();
     input_.SetCompleter([this](const std::string& before, const std::string& word) {
@@ -119,6 +126,7 @@ void Console::DefineCommands() {
     RegisterShowCommand(*this);
     RegisterDialogCommands(*this);
     RegisterFaultCommands(*this);
+    RegisterWhereCommand(*this);
     Define("help", "help [WORD]", "list the commands, or tell how WORD is used",
            [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
@@ -153,10 +161,12 @@ bool Console::Execute(const std::string& line) {
     return !quitting_;
 }
 
-std::optional<std::string> Console::Ask(const char* prompt) {
+std::optional<InputSource::Input> Console::Ask(const char* prompt, native::Asking asking) {
     if (quitting_)
-        return std::nullopt;
-    return input_.Next(prompt);
+        return InputSource::Input{};
+    if (asking == native::Asking::Now)
+        return NextLine(prompt);
+    return input_.Poll(prompt);
 }
 
 std::string Console::Usage(const std::string& name) const {
@@ -197,8 +207,18 @@ bool Console::LetTimePass(long milliseconds) {
 }
 
 void Console::Run() {
-    while (auto line = Ask("mvdesk> ")) {
-        if (!Execute(*line))
+    // The windows take their messages, the user's input among them, whenever the console
+    // waits for its next line.
+    for (;;) {
+        InputSource::Input input = input_.Await("mvdesk> ");
+        if (input.kind == InputSource::Input::Message) {
+            MSG msg;
+            if (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+                break;
+            Pump();
+            continue;
+        }
+        if (input.kind == InputSource::Input::End || !Execute(input.line))
             break;
     }
     Shutdown();
@@ -217,6 +237,21 @@ void Console::Shutdown() {
     session_.Close();
 }
 
+bool Console::RanAside(const std::string& line) {
+    Args words = SplitWords(line);
+    if (words.empty() || words.front() != "where")
+        return false;
+    // Run without pumping: the loop of the box or menu is to take what is queued.
+    commands_["where"].run(Args(words.begin() + 1, words.end()));
+    return true;
+}
+
+InputSource::Input Console::NextLine(const char* prompt) {
+    auto line = input_.Next(prompt);
+    return line ? InputSource::Input{InputSource::Input::Line, std::move(*line)}
+                : InputSource::Input{};
+}
+
 int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     UINT buttons = request.style & MB_TYPEMASK;
     const char* names = buttons == MB_OKCANCEL      ? "OKCANCEL"
@@ -227,7 +262,10 @@ int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     std::string shown;
     for (char c : text)
         shown += c == '\n' ? std::string("\\n") : std::string(1, c);
-    Print("msgbox " + std::to_string(request.stringId) + " " + names + ": " + shown);
+    if (request.asking != native::Asking::Waiting)
+        Print("msgbox " + std::to_string(request.stringId) + " " + names + ": " + shown);
+    if (request.asking == native::Asking::Shown)
+        return 0;
 
     int fallback = buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
     if (request.style & MB_DEFBUTTON2)
@@ -259,24 +297,31 @@ int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     int closed = buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL ? IDCANCEL
                  : buttons == MB_YESNO                               ? IDNO
                                                                      : IDOK;
-    // Like a person at the box, the console waits until one of its buttons is chosen.
-    while (auto answer = Ask("answer> ")) {
-        if (*answer == "quit" || *answer == "exit") {
+    // Like a person at the box, the console waits until one of its buttons is chosen; a box
+    // that stays live meanwhile may be answered by the user first.
+    for (;;) {
+        std::optional<InputSource::Input> answer = Ask("answer> ", request.asking);
+        if (!answer)
+            return 0;
+        if (answer->kind == InputSource::Input::End)
+            return quitting_ ? closed : fallback;
+        if (RanAside(answer->line))
+            continue;
+        if (answer->line == "quit" || answer->line == "exit") {
             quitting_ = true;
             return closed;
         }
-        std::string folded = FoldName(*answer);
+        std::string folded = FoldName(answer->line);
         for (const Choice& choice : choices) {
-            if (*answer == choice.word)
+            if (answer->line == choice.word)
                 return choice.id;
             for (const std::string& caption : choice.captions) {
                 if (FoldName(caption) == folded)
                     return choice.id;
             }
         }
-        Error("'" + *answer + "' is not a button of this message box (" + listed + ")");
+        Error("'" + answer->line + "' is not a button of this message box (" + listed + ")");
     }
-    return quitting_ ? closed : fallback;
 }
 
 bool Console::IntArg(const std::string& text, long& value) {

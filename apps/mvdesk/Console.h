@@ -76,9 +76,13 @@ public:
     // The longest wait one command may ask for: ten minutes.
     static constexpr long kLongestWait = 600000;
     FrameTracker& Tracker() { return tracker_; }
-    // The next input line, for commands that ask (a context menu's choice); nothing once
-    // `quit` was given, as at the end of input.
-    std::optional<std::string> Ask(const char* prompt);
+    // A line that only looks (`where`) runs even while a message box or a context menu waits
+    // for its answer; true when it was such a line.
+    bool RanAside(const std::string& line);
+    // The next input line, for what asks the console (a message box's or a context menu's
+    // answer): waited for (`Asking::Now`), or only if at hand already (`Waiting`). Once `quit`
+    // was given the input has ended, as at its end.
+    std::optional<InputSource::Input> Ask(const char* prompt, native::Asking asking);
     // `quit` was given, possibly while a message box or dialog waited.
     bool Quitting() const { return quitting_; }
     void RequestQuit() { quitting_ = true; }
@@ -94,6 +98,7 @@ private:
     };
 
     void DefineCommands();
+    InputSource::Input NextLine(const char* prompt);
     int AnswerMessageBox(const native::MessageBoxRequest& request);
 
     // A pad by its path in another case, when that is unambiguous; reports why not.

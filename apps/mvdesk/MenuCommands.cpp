@@ -346,41 +346,53 @@ void PrintTools(Console& console) {
 }
 
 // A context menu: its items are printed and the next input line chooses one by text or id.
-UINT AnswerPopup(Console& console, HMENU menu) {
+// A menu that stays live meanwhile may be answered by the user first.
+UINT AnswerPopup(Console& console, HMENU menu, native::Asking asking) {
     std::vector<native::MenuItemInfo> items = native::DescribeMenu(menu);
-    console.Print("popup:");
-    PrintMenu(console, items, 1);
+    if (asking != native::Asking::Waiting) {
+        console.Print("popup:");
+        PrintMenu(console, items, 1);
+    }
+    if (asking == native::Asking::Shown)
+        return native::kChoiceLater;
     std::vector<Leaf> leaves;
     CollectLeaves(console, items, "", leaves);
     std::vector<std::string> names;
     for (const auto& leaf : leaves)
         names.push_back(leaf.path.substr(leaf.path.rfind('/') + 1));
     // An answer that names no item is a typo: the menu stays open and asks again.
-    while (auto answer = console.Ask("choose> ")) {
-        if (*answer == "none")
+    for (;;) {
+        std::optional<InputSource::Input> input = console.Ask("choose> ", asking);
+        if (!input)
+            return native::kChoiceLater;
+        if (input->kind != InputSource::Input::Line)
             return 0;
-        if (*answer == "quit" || *answer == "exit") {
+        const std::string& answer = input->line;
+        if (console.RanAside(answer))
+            continue;
+        if (answer == "none")
+            return 0;
+        if (answer == "quit" || answer == "exit") {
             console.RequestQuit();
             return 0;
         }
         size_t index = 0;
         bool byId = false;
         for (size_t i = 0; i < leaves.size() && !byId; ++i) {
-            if (std::to_string(leaves[i].id) == *answer) {
+            if (std::to_string(leaves[i].id) == answer) {
                 index = i;
                 byId = true;
             }
         }
-        if (!byId && !console.PickName(*answer, "menu item", names, index, {}))
+        if (!byId && !console.PickName(answer, "menu item", names, index, {}))
             continue;
         if (!leaves[index].enabled) {
-            console.Error("'" + *answer + "' is disabled");
+            console.Error("'" + answer + "' is disabled");
             console.Print("nothing chosen");
             return 0;
         }
         return leaves[index].id;
     }
-    return 0;
 }
 
 } // namespace
@@ -396,6 +408,7 @@ void RegisterMenuCommands(Console& console) {
                    [&console](const Args& a) { ClickButton(console, a); });
     console.Define("tools", "tools", "the desktop's tool windows",
                    [&console](const Args&) { PrintTools(console); });
-    native::SetPopupMenuHandler(
-        [&console](HMENU menu, HWND, POINT) { return AnswerPopup(console, menu); });
+    native::SetPopupMenuHandler([&console](HMENU menu, HWND, POINT, native::Asking asking) {
+        return AnswerPopup(console, menu, asking);
+    });
 }

@@ -30,6 +30,36 @@ TEST(Console, TheEleventhInspectorAsksForAnAnswer) {
     EXPECT_EQ(Count(run.output, "closed "), 10);
 }
 
+TEST(Console, WhereGivesScreenRectanglesOfWhatIsShown) {
+    ConsoleRun run = RunConsole("open Stage\nwhere 1 9\nclick 1 9\nmenu 1 Edit/Geometry...\n"
+                                "where dlg 1010\nwhere dlg help\nwhere dlg 4242\nwhere 1 99\n"
+                                "dlg key Escape\nwhere dlg 1010\nwhere box ok\n"
+                                "where popup 32702\nwhere box maybe\n");
+    EXPECT_EQ(Count(run.output, "\n("), 3) << run.output;
+    // The native window system shows message boxes and context menus as no windows.
+    for (const char* expected :
+         {"error: dialog 202 has no control 4242", "error: frame 1 has no row 99",
+          "error: no dialog is open", "error: no message box is shown",
+          "error: no context menu with item 32702 is shown", "error: usage: where N ROW"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(Count(run.output, "error: "), 6) << run.output;
+}
+
+TEST(Console, WhereRunsWhileABoxOrAMenuWaitsAndAnswersNothing) {
+    std::string script;
+    for (int i = 0; i < 11; ++i)
+        script += "open Stage\n";
+    script += "where box ok\nok\nrclick 1 9\nwhere popup 32702\nnone\ninspectors\n";
+    ConsoleRun run = RunConsole(script);
+    EXPECT_NE(run.output.find("msgbox 32741 OK: Cannot open the Inspector."), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("error: no message box is shown"), std::string::npos);
+    EXPECT_NE(run.output.find("error: no context menu with item 32702 is shown"),
+              std::string::npos);
+    EXPECT_EQ(Count(run.output, "error: "), 2) << "'ok' and 'none' still answered\n" << run.output;
+    EXPECT_NE(run.output.find("10 open"), std::string::npos);
+}
+
 TEST(Console, BadCommandsAreReportedAndFailTheScript) {
     ConsoleRun run = RunConsole("open Nowhere\nrows 7\nrows x\nfrobnicate\nopen #1001\n");
     EXPECT_EQ(run.status, 1);

@@ -73,4 +73,20 @@ bool PressHelpButton(HWND hwnd) {
     return true;
 }
 
+bool HelpButtonRect(HWND hwnd, RECT& rect) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr || window->parent != nullptr ||
+        (window->exStyle & WS_EX_CONTEXTHELP) == 0)
+        return false;
+    // The caption's buttons sit in its top-right corner inside the frame, the help button
+    // left of the close button.
+    const Metrics& metrics = GetMetrics();
+    RECT frame{};
+    GetWindowRect(hwnd, &frame);
+    int right = frame.right - metrics.frame - metrics.captionButton;
+    rect = RECT{right - metrics.captionButton, frame.top + metrics.frame, right,
+                frame.top + metrics.frame + metrics.captionButton};
+    return true;
+}
+
 } // namespace native

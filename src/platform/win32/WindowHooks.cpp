@@ -33,10 +33,10 @@ std::string ClassOf(HWND hwnd) {
 }
 
 // Windows the system makes for itself on the application's thread (input-method windows),
-// and the help engine a host plays.
+// the help engine a host plays and the window its input wakes.
 bool IsSystemWindow(HWND hwnd) {
     std::string name = ClassOf(hwnd);
-    for (const char* system : {"IME", "MSCTFIME UI", "MS_WINHELP"}) {
+    for (const char* system : {"IME", "MSCTFIME UI", "MS_WINHELP", "MvHostInput"}) {
         if (lstrcmpiA(name.c_str(), system) == 0)
             return true;
     }
@@ -102,9 +102,25 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A top-level window given or relieved of the title-bar help button has its frame computed
+// and drawn again, so that the button shows (or goes) at once; where the system draws no
+// such button, the backend adds it.
+void FollowHelpButton(HWND hwnd, const STYLESTRUCT& change) {
+    if (((change.styleOld ^ change.styleNew) & WS_EX_CONTEXTHELP) == 0 ||
+        (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) != 0)
+        return;
+    if ((change.styleNew & WS_EX_CONTEXTHELP) != 0)
+        win32::AddHelpButton(hwnd);
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 LRESULT CALLBACK CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     HookState& state = State();
+    if (code == HC_ACTION && message->message == WM_STYLECHANGED &&
+        message->wParam == static_cast<WPARAM>(GWL_EXSTYLE))
+        FollowHelpButton(message->hwnd, *reinterpret_cast<const STYLESTRUCT*>(message->lParam));
     if (code == HC_ACTION && IsWatched(message->hwnd)) {
         if (message->message == WM_CREATE && message->lResult != -1 && state.observer.created)
             state.observer.created(message->hwnd);
