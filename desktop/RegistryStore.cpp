@@ -2,6 +2,7 @@
 
 #include "InputFile.h"
 #include "PadLimits.h"
+#include "SafeFile.h"
 
 #include <cctype>
 #include <cerrno>
@@ -17,36 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-bool WriteAll(int fd, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        ssize_t written = ::write(fd, data.data() + done, data.size() - done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// Where a path leads through symbolic links; a dangling link leads to where it points.
-std::string FollowLinks(const std::string& path) {
-    constexpr int kMostLinks = 40;
-    fs::path current(path);
-    for (int hops = 0; hops < kMostLinks; ++hops) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(current, error)))
-            break;
-        fs::path link = fs::read_symlink(current, error);
-        if (error)
-            break;
-        current = link.is_absolute() ? link : current.parent_path() / link;
-    }
-    return current.string();
-}
 
 fs::path DirectoryOf(const std::string& file) {
     fs::path parent = fs::path(file).parent_path();
@@ -210,35 +181,8 @@ bool RegistryStore::Save(const std::function<void(RegistryDocument&)>& change) {
 }
 
 bool RegistryStore::Replace(const std::string& data) {
-    fs::path directory = DirectoryOf(target_);
-    struct stat old {};
-    bool existed = ::stat(target_.c_str(), &old) == 0;
-    std::string pattern = target_ + ".XXXXXX";
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    if (existed) {
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-        // Only the superuser can give the file back to its owner; anyone else owns it anyway.
-        if (::geteuid() == 0)
-            ok = ok && ::fchown(fd, old.st_uid, old.st_gid) == 0;
-    }
-    ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporary.data(), target_.c_str()) != 0) {
-        ::unlink(temporary.data());
-        return false;
-    }
-    // The rename itself must reach the disk too.
-    int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
+    std::string error;
+    return ReplaceFileContents(target_, data, error, true);
 }
 
 // Called under the lock: no save is under way, so every temporary file is a killed one's.

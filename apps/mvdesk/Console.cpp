@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "Desktop.h"
+#include "DesktopCommands.h"
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
@@ -45,11 +46,18 @@ Console::Console(DesktopSession& session, InputSource& input)
     DefineCommands();
     session_.Host().SetHelpListener(
         [this](const HelpCall& call) { Print(DescribeHelpCall(call, *this)); });
+    session_.Host().SetLineListener([this](const std::string& line, bool error) {
+        if (error)
+            Error(line);
+        else
+            Print(line);
+    });
 }
 
 Console::~Console() {
     if (session_.Running()) {
         session_.Host().SetHelpListener({});
+        session_.Host().SetLineListener({});
         session_.Host().Faults().SetObserver({});
     }
     native::SetInputWaiter({});
@@ -104,6 +112,7 @@ void Console::DefineCommands() {
                Print(text);
            });
     RegisterPadCommands(*this);
+    RegisterDesktopCommands(*this);
     RegisterMouseCommands(*this);
     RegisterFrameCommands(*this);
     RegisterMenuCommands(*this);
@@ -152,8 +161,10 @@ void Console::LetTimePass(long milliseconds) {
 }
 
 void Console::Run() {
-    while (auto line = input_.Next()) {
-        if (!Execute(*line))
+    // File > Exit and closing the desktop window end the session as `quit` does.
+    while (!session_.Host().QuitRequested()) {
+        auto line = input_.Next();
+        if (!line || !Execute(*line))
             break;
     }
     Shutdown();
