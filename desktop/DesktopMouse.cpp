@@ -6,6 +6,18 @@
 #include <cstdlib>
 #include <vector>
 
+DesktopMouse::DesktopMouse(Desktop& desktop, std::function<void(DesktopPad*)> openInspector)
+    : desktop_(desktop), openInspector_(std::move(openInspector)) {
+    observer_ = desktop_.AddObserver([this](const DesktopChange& change) {
+        if (change.kind == ChangeKind::Freeing && change.pad == pressed_)
+            pressed_ = nullptr;
+    });
+}
+
+DesktopMouse::~DesktopMouse() {
+    desktop_.RemoveObserver(observer_);
+}
+
 DesktopPad* DesktopMouse::PadAt(Desktop& desktop, int x, int y) {
     // The painting order is pre-order, so the last pad of it under the point is on top.
     DesktopPad* hit = nullptr;

@@ -15,8 +15,10 @@ public:
     // Movements smaller than this, either way, are a click, not a drag.
     static constexpr int kDragDistance = 4;
 
-    DesktopMouse(Desktop& desktop, std::function<void(DesktopPad*)> openInspector)
-        : desktop_(desktop), openInspector_(std::move(openInspector)) {}
+    DesktopMouse(Desktop& desktop, std::function<void(DesktopPad*)> openInspector);
+    ~DesktopMouse();
+    DesktopMouse(const DesktopMouse&) = delete;
+    DesktopMouse& operator=(const DesktopMouse&) = delete;
 
     // The pad drawn topmost at the point: the last one painted there, children over their
     // parent and later siblings over earlier ones; hidden pads and pads shown on another's
@@ -35,6 +37,8 @@ private:
 
     Desktop& desktop_;
     std::function<void(DesktopPad*)> openInspector_;
+    int observer_ = 0;
+    // Forgotten when the pad is freed in the middle of a drag (a command, a scene loaded).
     DesktopPad* pressed_ = nullptr;
     bool held_ = false;
     bool dragging_ = false;

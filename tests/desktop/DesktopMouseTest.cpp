@@ -134,3 +134,23 @@ TEST(DesktopMouseDrag, OneUndoTakesThePadBackToWhereTheDragBegan) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DesktopMouseDrag, APadFreedInTheMiddleOfADragIsLetGo) {
+    native::Reset();
+    Desktop desktop;
+    SceneLoader::LoadDemo(desktop);
+    DesktopMouse mouse(desktop, [](DesktopPad*) {});
+    mouse.Press(500, 360, false);
+    mouse.Move(520, 370);
+    ASSERT_TRUE(desktop.DestroyPad(desktop.FindByPath("Stage/Panel/OK")));
+    EXPECT_FALSE(mouse.Move(540, 380));
+    mouse.Release(540, 380);
+    SceneLoader::LoadDemo(desktop);
+    mouse.Press(500, 360, false);
+    SceneLoader::LoadDemo(desktop);
+    EXPECT_FALSE(mouse.Move(560, 390));
+}
+
+} // namespace
