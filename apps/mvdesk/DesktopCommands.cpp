@@ -36,7 +36,8 @@ bool Points(Console& console, const Args& args, size_t from, size_t count, long*
 // points are the window's client coordinates, which are the desktop's positions.
 void DeskMouse(Console& console, const Args& args) {
     const char* usage =
-        "desk click X Y [ctrl] | desk dblclick X Y | desk drag X Y TOX TOY | desk help";
+        "desk click X Y [ctrl] | desk dblclick X Y | desk drag X Y TOX TOY | desk help | "
+        "desk window";
     HWND window = console.Session().MainWindow();
     long v[4];
     if (args.empty()) {
@@ -46,6 +47,16 @@ void DeskMouse(Console& console, const Args& args) {
     const std::string& word = args[0];
     if (word == "help" && args.size() == 1) {
         console.Session().Host().ShowHelpTopics();
+    } else if (word == "window" && args.size() == 1) {
+        // Where a person's mouse finds the desktop's points: the client area on the screen.
+        RECT client{};
+        GetClientRect(window, &client);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        console.Print("desktop client (" + std::to_string(origin.x) + "," +
+                      std::to_string(origin.y) + "," + std::to_string(client.right) + "," +
+                      std::to_string(client.bottom) + ")");
+        return;
     } else if (word == "click" && (args.size() == 3 || (args.size() == 4 && args[3] == "ctrl"))) {
         if (!Points(console, args, 1, 2, v))
             return;
@@ -87,9 +98,11 @@ void RegisterDesktopCommands(Console& console) {
                    [&console](const Args& a) { SaveOrLoad(console, a, true); });
     console.Define("load", "load FILE", "replace the desktop's pads by a scene file's",
                    [&console](const Args& a) { SaveOrLoad(console, a, false); });
-    console.Define("desk",
-                   "desk click X Y [ctrl] | desk dblclick X Y | desk drag X Y TOX TOY | desk help",
-                   "click, double-click or drag on the desktop window at its point X, Y; or "
-                   "its Help Topics",
-                   [&console](const Args& a) { DeskMouse(console, a); });
+    console.Define(
+        "desk",
+        "desk click X Y [ctrl] | desk dblclick X Y | desk drag X Y TOX TOY | desk help | "
+        "desk window",
+        "click, double-click or drag on the desktop window at its point X, Y; its "
+        "Help Topics; where its client area lies on the screen",
+        [&console](const Args& a) { DeskMouse(console, a); });
 }
