@@ -5,8 +5,8 @@
 #   tools/setup.sh [PRESET] [TARGETS...]   default, sanitize, fuzz, bench or win32
 #
 # The win32 preset cross-builds mvkinsp.dll and mvdesk.exe with MinGW-w64 and needs Wine
-# (32-bit), an X server without a screen and ImageMagick to run and show them; its resources
-# come from the resource generator of the default build.
+# (32-bit), an X server without a screen, ImageMagick and xdotool to run, show and click them;
+# its resources come from the resource generator of the default build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,7 +23,7 @@ if [ "$preset" = fuzz ]; then
     packages+=(clang libclang-rt-14-dev)
 fi
 if [ "$preset" = win32 ]; then
-    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick fonts-droid-fallback
+    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb imagemagick xdotool fonts-droid-fallback
         fonts-vlgothic)
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "adding the i386 architecture for 32-bit Wine" >&2

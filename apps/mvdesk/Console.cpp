@@ -16,6 +16,7 @@
 #include "MouseCommands.h"
 #include "PadCommands.h"
 #include "ShowCommand.h"
+#include "WhereCommand.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CodePage.h"
@@ -33,14 +34,17 @@ Console::Console(DesktopSession& session, InputSource& input)
     : session_(session), input_(input), tracker_([this](const std::string& line) { Print(line); }) {
     native::SetMessageBoxHandler(
         [this](const native::MessageBoxRequest& request) { return AnswerMessageBox(request); });
-    // A modal loop waiting for input runs the next command line.
+    // A modal loop waiting for input runs the next command line, unless the window system
+    // has a message for it first.
     native::SetInputWaiter([this]() {
-        auto line = input_.Next("modal> ");
-        if (!line)
+        InputSource::Input input = input_.Await("modal> ");
+        if (input.kind == InputSource::Input::End)
             return false;
-        ++modalDepth_;
-        Execute(*line);
-        --modalDepth_;
+        if (input.kind == InputSource::Input::Line) {
+            ++modalDepth_;
+            Execute(input.line);
+            --modalDepth_;
+        }
         return true;
     });
     DefineCommands();
@@ -119,6 +123,7 @@ void Console::DefineCommands() {
     RegisterShowCommand(*this);
     RegisterDialogCommands(*this);
     RegisterFaultCommands(*this);
+    RegisterWhereCommand(*this);
     Define("help", "help", "list the commands", [this](const Args& a) { CmdHelp(a); });
     Define("quit", "quit", "close everything and leave", [](const Args&) {});
 }
@@ -161,10 +166,19 @@ void Console::LetTimePass(long milliseconds) {
 }
 
 void Console::Run() {
-    // File > Exit and closing the desktop window end the session as `quit` does.
+    // The windows take their messages, the user's input among them, whenever the console
+    // waits for its next line. File > Exit and closing the desktop window end the session as
+    // `quit` does.
     while (!session_.Host().QuitRequested()) {
-        auto line = input_.Next();
-        if (!line || !Execute(*line))
+        InputSource::Input input = input_.Await("mvdesk> ");
+        if (input.kind == InputSource::Input::Message) {
+            MSG msg;
+            if (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+                break;
+            Pump();
+            continue;
+        }
+        if (input.kind == InputSource::Input::End || !Execute(input.line))
             break;
     }
     Shutdown();
@@ -180,6 +194,21 @@ void Console::Shutdown() {
     session_.Close();
 }
 
+bool Console::RanAside(const std::string& line) {
+    Args words = SplitWords(line);
+    if (words.empty() || words.front() != "where")
+        return false;
+    // Run without pumping: the loop of the box or menu is to take what is queued.
+    commands_["where"].run(Args(words.begin() + 1, words.end()));
+    return true;
+}
+
+InputSource::Input Console::NextLine(const char* prompt) {
+    auto line = input_.Next(prompt);
+    return line ? InputSource::Input{InputSource::Input::Line, std::move(*line)}
+                : InputSource::Input{};
+}
+
 int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     UINT buttons = request.style & MB_TYPEMASK;
     const char* names = buttons == MB_OKCANCEL      ? "OKCANCEL"
@@ -190,7 +219,10 @@ int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     std::string shown;
     for (char c : text)
         shown += c == '\n' ? std::string("\\n") : std::string(1, c);
-    Print("msgbox " + std::to_string(request.stringId) + " " + names + ": " + shown);
+    if (request.asking != native::Asking::Waiting)
+        Print("msgbox " + std::to_string(request.stringId) + " " + names + ": " + shown);
+    if (request.asking == native::Asking::Shown)
+        return 0;
 
     int fallback = buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
     if (request.style & MB_DEFBUTTON2)
@@ -205,15 +237,22 @@ int Console::AnswerMessageBox(const native::MessageBoxRequest& request) {
     std::string listed;
     for (const auto& [word, id] : choices)
         listed += (listed.empty() ? "" : ", ") + std::string(word);
-    // Like a person at the box, the console waits until one of its buttons is chosen.
-    while (auto answer = input_.Next("answer> ")) {
+    // Like a person at the box, the console waits until one of its buttons is chosen; a box
+    // that stays live meanwhile may be answered by the user first.
+    for (;;) {
+        std::optional<InputSource::Input> answer = Ask("answer> ", request.asking);
+        if (!answer)
+            return 0;
+        if (answer->kind == InputSource::Input::End)
+            return fallback;
+        if (RanAside(answer->line))
+            continue;
         for (const auto& [word, id] : choices) {
-            if (*answer == word)
+            if (answer->line == word)
                 return id;
         }
-        Error("'" + *answer + "' is not a button of this message box (" + listed + ")");
+        Error("'" + answer->line + "' is not a button of this message box (" + listed + ")");
     }
-    return fallback;
 }
 
 bool Console::IntArg(const std::string& text, long& value) {

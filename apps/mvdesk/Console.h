@@ -58,8 +58,16 @@ public:
     // falls due (timers, and on Windows painting) after each step.
     void LetTimePass(long milliseconds);
     FrameTracker& Tracker() { return tracker_; }
-    // The next input line, for commands that ask (a context menu's choice).
-    std::optional<std::string> Ask(const char* prompt) { return input_.Next(prompt); }
+    // A line that only looks (`where`) runs even while a message box or a context menu waits
+    // for its answer; true when it was such a line.
+    bool RanAside(const std::string& line);
+    // The next input line, for what asks the console (a message box's or a context menu's
+    // answer): waited for (`Asking::Now`), or only if at hand already (`Waiting`).
+    std::optional<InputSource::Input> Ask(const char* prompt, native::Asking asking) {
+        if (asking == native::Asking::Now)
+            return NextLine(prompt);
+        return input_.Poll(prompt);
+    }
 
 private:
     struct Command {
@@ -69,6 +77,7 @@ private:
     };
 
     void DefineCommands();
+    InputSource::Input NextLine(const char* prompt);
     int AnswerMessageBox(const native::MessageBoxRequest& request);
 
     void CmdOpen(const Args& args);

@@ -1,39 +1,119 @@
 #include "InputSource.h"
 
 #include "CommandLine.h"
+#include "LineReader.h"
+#include "platform/Win.h"
 
 #include <unistd.h>
 
-InputSource::InputSource() : file_(stdin), interactive_(isatty(STDIN_FILENO) != 0) {}
+#ifdef _WIN32
+
+// On Windows the lines are read on a thread of their own (LineReader): the user-interface
+// thread waits for a line and for its messages at once, so that its windows stay live.
+
+InputSource::InputSource() : ok_(true), interactive_(isatty(STDIN_FILENO) != 0) {
+    reader_ = std::make_unique<LineReader>(GetStdHandle(STD_INPUT_HANDLE), false, kLineLimit);
+}
+
+InputSource::InputSource(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ok_ = file != INVALID_HANDLE_VALUE;
+    if (ok_)
+        reader_ = std::make_unique<LineReader>(file, true, kLineLimit);
+}
+
+InputSource::~InputSource() = default;
+
+InputSource::Input InputSource::Await(const char* prompt) {
+    for (;;) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            return Input{Input::Message, {}};
+        if (!reader_)
+            return Ended();
+        LineReader::Entry entry;
+        if (reader_->TryTake(entry)) {
+            prompted_ = false;
+            if (entry.kind == LineReader::Entry::Line)
+                return Input{Input::Line, std::move(entry.line)};
+            overlong_ = overlong_ || entry.overlong;
+            return Ended();
+        }
+        Prompt(prompt);
+        HANDLE ready = reader_->Ready();
+        MsgWaitForMultipleObjectsEx(1, &ready, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+std::optional<InputSource::Input> InputSource::Poll(const char* prompt) {
+    LineReader::Entry entry;
+    if (reader_ == nullptr)
+        return Ended();
+    if (!reader_->TryTake(entry)) {
+        Prompt(prompt);
+        return std::nullopt;
+    }
+    prompted_ = false;
+    if (entry.kind == LineReader::Entry::Line)
+        return Input{Input::Line, std::move(entry.line)};
+    overlong_ = overlong_ || entry.overlong;
+    return Ended();
+}
+
+std::optional<std::string> InputSource::Next(const char* prompt) {
+    if (!reader_)
+        return std::nullopt;
+    LineReader::Entry entry;
+    while (!reader_->TryTake(entry)) {
+        Prompt(prompt);
+        WaitForSingleObject(reader_->Ready(), INFINITE);
+    }
+    prompted_ = false;
+    if (entry.kind == LineReader::Entry::Line)
+        return std::move(entry.line);
+    overlong_ = overlong_ || entry.overlong;
+    Ended();
+    return std::nullopt;
+}
+
+#else
+
+InputSource::InputSource() : file_(stdin), ok_(true), interactive_(isatty(STDIN_FILENO) != 0) {}
 
 InputSource::InputSource(const std::string& path)
-    : file_(std::fopen(path.c_str(), "r")), owned_(true) {}
+    : file_(std::fopen(path.c_str(), "r")), owned_(true), ok_(file_ != nullptr) {}
 
 InputSource::~InputSource() {
     if (owned_ && file_ != nullptr)
         std::fclose(file_);
 }
 
+// The native window system is still while the console waits: no message can come first.
+InputSource::Input InputSource::Await(const char* prompt) {
+    auto line = Next(prompt);
+    return line ? Input{Input::Line, std::move(*line)} : Input{Input::End, {}};
+}
+
+std::optional<InputSource::Input> InputSource::Poll(const char* prompt) {
+    return Await(prompt);
+}
+
 std::optional<std::string> InputSource::Next(const char* prompt) {
     if (file_ == nullptr)
         return std::nullopt;
     for (;;) {
-        if (interactive_) {
-            std::fputs(prompt, stdout);
-            std::fflush(stdout);
-        }
+        Prompt(prompt);
+        prompted_ = false;
         std::string line;
         int c;
         while ((c = std::fgetc(file_)) != EOF && c != '\n') {
             if (line.size() == kLineLimit) {
-                std::printf("error: an input line is longer than %zu MiB; the rest of the "
-                            "input is ignored\n",
-                            kLineLimit >> 20);
-                std::fflush(stdout);
                 overlong_ = true;
                 if (owned_)
                     std::fclose(file_);
                 file_ = nullptr;
+                Ended();
                 return std::nullopt;
             }
             line.push_back(static_cast<char>(c));
@@ -44,4 +124,26 @@ std::optional<std::string> InputSource::Next(const char* prompt) {
         if (!line.empty())
             return line;
     }
+}
+
+#endif
+
+void InputSource::Prompt(const char* prompt) {
+    if (interactive_ && !prompted_) {
+        std::fputs(prompt, stdout);
+        std::fflush(stdout);
+        prompted_ = true;
+    }
+}
+
+// The end of input, told once: an overlong line is reported where it stopped the input.
+InputSource::Input InputSource::Ended() {
+    if (overlong_ && !ended_) {
+        std::printf("error: an input line is longer than %zu MiB; the rest of the input is "
+                    "ignored\n",
+                    kLineLimit >> 20);
+        std::fflush(stdout);
+    }
+    ended_ = true;
+    return Input{Input::End, {}};
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+
+class LineReader;
 
 // Where the console's lines come from: a script file or standard input. Blank lines and
 // comments ('#' to the end of the line) are skipped.
@@ -16,17 +19,38 @@ public:
     InputSource(const InputSource&) = delete;
     InputSource& operator=(const InputSource&) = delete;
 
-    bool ok() const { return file_ != nullptr; }
+    bool ok() const { return ok_; }
     // A line longer than kLineLimit ended the input: it was no script.
     bool overlong() const { return overlong_; }
     static constexpr size_t kLineLimit = size_t{64} << 20;
     bool interactive() const { return interactive_; }
-    // The next meaningful line, or nothing at end of input. `prompt` is shown on a terminal.
+
+    struct Input {
+        enum Kind { Line, Message, End } kind = End;
+        std::string line;
+    };
+    // The next meaningful line, or the end of input. Where the windows stay live while the
+    // console waits (Windows), a message queued for the thread comes first: `Message` tells
+    // the caller to let its message loop take it. `prompt` is shown on a terminal, once for
+    // each line.
+    Input Await(const char* prompt);
+    // The next line or the end if either is at hand already; nothing otherwise (Windows: the
+    // native window system has no other thread to read its input).
+    std::optional<Input> Poll(const char* prompt);
+    // The next meaningful line, or nothing at end of input, whatever the window system has
+    // queued meanwhile.
     std::optional<std::string> Next(const char* prompt = "mvdesk> ");
 
 private:
+    Input Ended();
+    void Prompt(const char* prompt);
+
     std::FILE* file_ = nullptr;
     bool owned_ = false;
+    bool ok_ = false;
     bool interactive_ = false;
     bool overlong_ = false;
+    bool ended_ = false;
+    bool prompted_ = false;
+    std::unique_ptr<LineReader> reader_;
 };

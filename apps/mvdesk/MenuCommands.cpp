@@ -210,11 +210,21 @@ void PrintTools(Console& console) {
 }
 
 // A context menu: its items are printed and the next input line chooses one by text or id.
-UINT AnswerPopup(Console& console, HMENU menu) {
+// A menu that stays live meanwhile may be answered by the user first.
+UINT AnswerPopup(Console& console, HMENU menu, native::Asking asking) {
     std::vector<native::MenuItemInfo> items = native::DescribeMenu(menu);
-    console.Print("popup:");
-    PrintMenu(console, items, 1);
-    auto answer = console.Ask("choose> ");
+    if (asking != native::Asking::Waiting) {
+        console.Print("popup:");
+        PrintMenu(console, items, 1);
+    }
+    if (asking == native::Asking::Shown)
+        return native::kChoiceLater;
+    std::optional<InputSource::Input> input = console.Ask("choose> ", asking);
+    while (input && input->kind == InputSource::Input::Line && console.RanAside(input->line))
+        input = console.Ask("choose> ", asking);
+    if (!input)
+        return native::kChoiceLater;
+    const std::string* answer = input->kind == InputSource::Input::Line ? &input->line : nullptr;
     if (!answer || *answer == "none")
         return 0;
     std::string wanted = console.ToCodePage(*answer);
@@ -257,6 +267,7 @@ void RegisterMenuCommands(Console& console) {
                    [&console](const Args& a) { ClickButton(console, a); });
     console.Define("tools", "tools", "the desktop's tool windows",
                    [&console](const Args&) { PrintTools(console); });
-    native::SetPopupMenuHandler(
-        [&console](HMENU menu, HWND, POINT) { return AnswerPopup(console, menu); });
+    native::SetPopupMenuHandler([&console](HMENU menu, HWND, POINT, native::Asking asking) {
+        return AnswerPopup(console, menu, asking);
+    });
 }

@@ -50,9 +50,10 @@ struct MessageBoxRequest {
     std::string caption;
     UINT style = 0;
     DWORD stringId = 0;
+    Asking asking = Asking::Now;
 };
-// Answers a message box with IDOK, IDCANCEL, IDYES or IDNO. Without a handler a box
-// answers its default button.
+// Answers a message box with IDOK, IDCANCEL, IDYES or IDNO, or 0 for no answer yet (see
+// Asking). Without a handler a box answers its default button.
 using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
 void SetMessageBoxHandler(MessageBoxHandler handler);
 
@@ -62,9 +63,14 @@ void SetHelpHandler(HelpHandler handler);
 
 // Called by GetMessageA when the queue is empty: it may feed input (send or post messages)
 // and returns false when no more input will ever come, which makes GetMessageA return -1
-// so that a modal loop can give up instead of waiting for ever.
+// so that a modal loop can give up instead of waiting for ever. Where the windows stay live
+// while the host waits (Windows), it also returns true as soon as a message is queued.
 using InputWaiter = std::function<bool()>;
 void SetInputWaiter(InputWaiter waiter);
+// A host whose input arrives on another thread calls this from that thread when some does:
+// a message box or a popup menu waiting in a loop of the system's own then asks its handler
+// again (see Asking). Nothing on the native window system, which never waits so.
+void InputArrived();
 
 struct WindowObserver {
     std::function<void(HWND)> created;   // after WM_CREATE succeeded

@@ -29,5 +29,7 @@ bool TypeText(HWND hwnd, const std::string& text);
 // The title-bar help button of a top-level window with WS_EX_CONTEXTHELP; the next click then
 // asks for help on what it hits (WM_HELP). False for a window without the button.
 bool PressHelpButton(HWND hwnd);
+// Where that button is on the screen; false for a window without it.
+bool HelpButtonRect(HWND hwnd, RECT& rect);
 
 } // namespace native

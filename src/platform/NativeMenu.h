@@ -11,11 +11,26 @@
 
 namespace native {
 
+// When a host is asked to answer a message box or a popup menu. The native window system asks
+// `Now` and waits for the answer. The real one (Windows) keeps its boxes and menus live, so
+// that the user can answer them too: it tells the host when one is `Shown` (what the handler
+// gives is ignored) and then asks, `Waiting`, whenever input may have arrived (see
+// InputArrived), until the handler or the user answers; the handler answers from the input
+// at hand or gives no answer yet (kChoiceLater, or 0 for a box).
+enum class Asking { Now, Shown, Waiting };
+
 // Chooses a command of the popup that TrackPopupMenu shows for `owner` at screen point `pt`;
 // 0 chooses nothing. Every popup in the menu has had its WM_INITMENUPOPUP when it is asked.
 // Without a handler nothing is ever chosen.
-using PopupMenuHandler = std::function<UINT(HMENU menu, HWND owner, POINT pt)>;
+using PopupMenuHandler = std::function<UINT(HMENU menu, HWND owner, POINT pt, Asking asking)>;
+// A handler's "no choice yet" (menu ids are 16 bits).
+inline constexpr UINT kChoiceLater = 0xFFFFFFFFu;
 void SetPopupMenuHandler(PopupMenuHandler handler);
+
+// Where the shown popup menu has its item `id` (among its own items) on the screen; false
+// when no popup menu is shown as a window (the native window system shows none) or it has no
+// such item.
+bool PopupItemRect(UINT id, RECT& rect);
 
 // WM_INITMENUPOPUP to the owner for every popup nested in the menu, each before the popups
 // inside it, positions read again after each message as a handler may change the menu.

@@ -23,7 +23,7 @@ protected:
         stage = desktop.AddPad(nullptr, "Stage", 0, 0, 300, 200);
         desktop.AddPad(stage, "Button", 5, 5, 50, 20);
         PlayInputSteps(input);
-        native::SetPopupMenuHandler([this](HMENU menu, HWND, POINT) {
+        native::SetPopupMenuHandler([this](HMENU menu, HWND, POINT, native::Asking) {
             ++popups;
             return GetMenuItemID(menu, 0);
         });

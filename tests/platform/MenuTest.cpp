@@ -211,7 +211,7 @@ TEST_F(PlatformMenuTest, TrackPopupMenuInitialisesEveryPopupBeforeAsking) {
     opening[file] = [&] { EnableMenuItem(file, 10, MF_GRAYED); };
     std::vector<Received> seenByHandler;
     POINT asked;
-    native::SetPopupMenuHandler([&](HMENU shown, HWND from, POINT pt) -> UINT {
+    native::SetPopupMenuHandler([&](HMENU shown, HWND from, POINT pt, native::Asking) -> UINT {
         EXPECT_EQ(shown, file);
         EXPECT_EQ(from, owner);
         seenByHandler = received;
@@ -262,7 +262,7 @@ TEST_F(PlatformMenuTest, TrackPopupMenuReturnsOrPostsTheChoice) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         received.clear();
-        native::SetPopupMenuHandler([&](HMENU, HWND, POINT) { return c.answer; });
+        native::SetPopupMenuHandler([&](HMENU, HWND, POINT, native::Asking) { return c.answer; });
         EXPECT_EQ(TrackPopupMenu(menu, c.flags, 0, 0, 0, owner, nullptr), c.result);
         EXPECT_EQ(Only({WM_INITMENUPOPUP}).empty(), !c.notified);
         received.clear();

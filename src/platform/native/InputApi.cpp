@@ -1,5 +1,6 @@
 // The user's mouse and typing, played by a host or a test.
 
+#include "platform/NativeBackend.h"
 #include "platform/NativeInput.h"
 #include "platform/NativeMenu.h"
 #include "platform/native/WindowManager.h"
@@ -62,6 +63,22 @@ bool PressHelpButton(HWND hwnd) {
         return false;
     }
     PostMessageA(hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+    return true;
+}
+
+bool HelpButtonRect(HWND hwnd, RECT& rect) {
+    Window* window = Manager().Find(hwnd);
+    if (window == nullptr || window->parent != nullptr ||
+        (window->exStyle & WS_EX_CONTEXTHELP) == 0)
+        return false;
+    // The caption's buttons sit in its top-right corner inside the frame, the help button
+    // left of the close button.
+    const Metrics& metrics = GetMetrics();
+    RECT frame{};
+    GetWindowRect(hwnd, &frame);
+    int right = frame.right - metrics.frame - metrics.captionButton;
+    rect = RECT{right - metrics.captionButton, frame.top + metrics.frame, right,
+                frame.top + metrics.frame + metrics.captionButton};
     return true;
 }
 

@@ -32,7 +32,8 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
         SendMessageA(owner, WM_ENTERIDLE, MSGF_MENU, 0);
     }
     auto handler = Manager().popupMenuHandler;
-    UINT chosen = handler && IsMenu(menu) ? handler(menu, owner, POINT{x, y}) : 0;
+    UINT chosen =
+        handler && IsMenu(menu) ? handler(menu, owner, POINT{x, y}, native::Asking::Now) : 0;
     if (chosen == 0 || !native::IsChoosable(menu, chosen)) {
         return 0;
     }
@@ -46,6 +47,10 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
 }
 
 namespace native {
+
+bool PopupItemRect(UINT, RECT&) {
+    return false;
+}
 
 void SetPopupMenuHandler(PopupMenuHandler handler) {
     Manager().popupMenuHandler = std::move(handler);

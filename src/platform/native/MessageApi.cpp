@@ -285,6 +285,8 @@ void SetInputWaiter(InputWaiter waiter) {
     Manager().inputWaiter = std::move(waiter);
 }
 
+void InputArrived() {}
+
 int PendingMessages() {
     return Manager().queue.Size();
 }

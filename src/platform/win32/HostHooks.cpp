@@ -1,24 +1,38 @@
-// How a host watches and answers the real window system: message boxes answered by its
-// handler, the help engine played by it, the input it feeds whenever the application's own
-// message loops find nothing left to do, and the language the process runs in.
+// How a host watches and answers the real window system: message boxes shown, told to the
+// host's handler and answered by it or by the user, whichever comes first; the help engine
+// played by it, the input it feeds whenever the application's own message loops find nothing
+// left to do, and the language the process runs in.
 
 #include "../NativeBackend.h"
 #include "WindowHooks.h"
 
-#include <set>
+#include <algorithm>
+#include <atomic>
+#include <vector>
 
 #undef GetMessageA
 
 namespace {
 
 constexpr char kHelpEngineClass[] = "MS_WINHELP";
+// The window that input arriving from another thread wakes (native::InputArrived).
+constexpr char kInputClass[] = "MvHostInput";
+constexpr UINT kInputArrived = WM_APP + 0x321;
 // The text of a message box: the id Windows gives it, and Wine's.
 constexpr int kMessageTextIds[] = {0xFFFF, 100};
+
+// A message box on the screen and what the host was told of it.
+struct ShownBox {
+    HWND hwnd = nullptr;
+    native::MessageBoxRequest request;
+    bool answered = false;
+};
 
 struct Host {
     HHOOK cbt = nullptr;
     native::MessageBoxHandler messageBox;
-    std::set<HWND> answeredBoxes;
+    std::vector<ShownBox> boxes; // in the order they were shown
+    std::atomic<HWND> input{nullptr};
     native::HelpHandler help;
     HWND helpEngine = nullptr;
     native::InputWaiter waiter;
@@ -56,17 +70,54 @@ native::MessageBoxRequest ReadMessageBox(HWND box) {
     return request;
 }
 
+// A box is told to the handler when it is first activated; the input window is woken so
+// that input already at hand answers it as soon as its loop runs.
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     Host& host = State();
     auto hwnd = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && host.messageBox && native::GetClassNameOf(hwnd) == "#32770" &&
-        win32::DialogTemplateOf(hwnd) == 0 && host.answeredBoxes.insert(hwnd).second) {
-        int answer = host.messageBox(ReadMessageBox(hwnd));
-        PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+        win32::DialogTemplateOf(hwnd) == 0 &&
+        std::none_of(host.boxes.begin(), host.boxes.end(),
+                     [hwnd](const ShownBox& box) { return box.hwnd == hwnd; })) {
+        ShownBox box{hwnd, ReadMessageBox(hwnd), false};
+        box.request.asking = native::Asking::Shown;
+        host.boxes.push_back(box);
+        native::MessageBoxHandler handler = host.messageBox;
+        handler(box.request);
+        native::InputArrived();
     } else if (code == HCBT_DESTROYWND) {
-        host.answeredBoxes.erase(hwnd);
+        std::erase_if(host.boxes, [hwnd](const ShownBox& box) { return box.hwnd == hwnd; });
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The box shown last, unless answered, asks the handler for an answer from the input at hand.
+void AnswerBox() {
+    Host& host = State();
+    if (host.boxes.empty() || host.boxes.back().answered || !host.messageBox)
+        return;
+    HWND hwnd = host.boxes.back().hwnd;
+    native::MessageBoxRequest request = host.boxes.back().request;
+    request.asking = native::Asking::Waiting;
+    native::MessageBoxHandler handler = host.messageBox;
+    int answer = handler(request);
+    if (answer == 0)
+        return;
+    for (ShownBox& box : host.boxes) {
+        if (box.hwnd == hwnd)
+            box.answered = true;
+    }
+    PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+}
+
+// Input arrived: a popup menu shown, else a message box shown, may take it as its answer. The
+// message comes through whatever loop runs, the system's own for a box or a menu among them.
+LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != kInputArrived)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!win32::AnswerPopup())
+        AnswerBox();
+    return 0;
 }
 
 // The request WinHelpA sends the help engine's window in WM_COPYDATA.
@@ -99,11 +150,19 @@ LRESULT CALLBACK HelpEngineProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 namespace win32 {
 
-void FeedIdleLoop() {
+void FeedIdleLoop(HWND owner) {
     for (;;) {
         MSG msg;
         native::InputWaiter waiter = State().waiter;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) || !waiter)
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // The menu's loop tells its owner it waits again only after a message that is no
+            // timer's; one is posted so that the waiter is asked again.
+            constexpr UINT kSystemTimer = 0x0118; // the caret's blinking
+            if (msg.message == WM_TIMER || msg.message == kSystemTimer)
+                PostMessageA(owner, WM_NULL, 0, 0);
+            return;
+        }
+        if (!waiter)
             return;
         if (!waiter()) {
             EndMenu();
@@ -135,6 +194,20 @@ void SetMessageBoxHandler(MessageBoxHandler handler) {
     host.messageBox = std::move(handler);
     if (host.cbt == nullptr)
         host.cbt = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+    if (host.input.load() == nullptr) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = InputProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kInputClass;
+        RegisterClassA(&wc);
+        host.input = CreateWindowExA(0, kInputClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     wc.hInstance, nullptr);
+    }
+}
+
+void InputArrived() {
+    if (HWND input = State().input.load())
+        PostMessageA(input, kInputArrived, 0, 0);
 }
 
 void SetHelpHandler(HelpHandler handler) {

@@ -100,6 +100,32 @@ bool PressHelpButton(HWND hwnd) {
     return true;
 }
 
+bool HelpButtonRect(HWND hwnd, RECT& rect) {
+    RECT frame{};
+    if (!IsWindow(hwnd) || (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) == 0 ||
+        !GetWindowRect(hwnd, &frame))
+        return false;
+    // The window's own hit test tells where its caption shows the button: along the middle
+    // of the caption, from the right.
+    int y = frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    int left = 0;
+    int right = 0;
+    for (int x = frame.right - 1; x >= frame.left; --x) {
+        bool help = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTHELP;
+        if (help && right == 0)
+            right = x + 1;
+        if (help)
+            left = x;
+        else if (right != 0)
+            break;
+    }
+    if (right == 0)
+        return false;
+    int half = GetSystemMetrics(SM_CYSIZE) / 2;
+    rect = RECT{left, y - half, right, y + half};
+    return true;
+}
+
 void SetHeldModifiers(Modifiers held) {
     EnsureKeyboardHook();
     Keys().state.SetHeld(held);

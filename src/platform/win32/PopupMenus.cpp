@@ -1,9 +1,11 @@
-// Popup menus shown by TrackPopupMenu, answered by the host's handler: once the real menu
-// is up and waiting (WM_ENTERIDLE), its nested popups are initialised as their owner would
-// see them, the handler chooses, the menu closes and the chosen command is posted to the
-// owner, as the menu does when a person clicks an item. A menu bar opened from the keyboard
-// waits for the host's input like any modal loop.
+// Popup menus shown by TrackPopupMenu, answered by the host's handler or by the user,
+// whichever comes first: once the real menu is up and waiting (WM_ENTERIDLE), its nested
+// popups are initialised as their owner would see them and the handler is told of it; then
+// and whenever input arrives the handler may choose, and then the menu closes and the chosen
+// command is posted to the owner, as the menu does when a person clicks an item. A menu bar
+// opened from the keyboard waits for the host's input like any modal loop.
 
+#include "../NativeBackend.h"
 #include "../NativeMenu.h"
 #include "WindowHooks.h"
 
@@ -15,6 +17,9 @@ struct Tracking {
     bool menuLoop = false;
     bool popupLoop = false;
     HMENU popup = nullptr;
+    HWND owner = nullptr;
+    POINT point{};
+    bool shown = false;
     bool answered = false;
 };
 
@@ -31,16 +36,17 @@ POINT MenuPoint(HWND menuWindow) {
     return POINT{rect.left, rect.top};
 }
 
-void Answer(HWND owner, HWND menuWindow) {
+// The menu is told to the handler once it is up and waiting, and asked for a choice from the
+// input at hand then and whenever more arrives (win32::AnswerPopup).
+void Show(HWND owner, HWND menuWindow) {
     Tracking& tracking = Track();
-    tracking.answered = true;
-    HMENU menu = tracking.popup;
-    native::InitNestedPopups(owner, menu);
-    UINT chosen = tracking.handler ? tracking.handler(menu, owner, MenuPoint(menuWindow)) : 0;
-    bool choosable = chosen != 0 && native::IsChoosable(menu, chosen);
-    EndMenu();
-    if (choosable)
-        PostMessageA(owner, WM_COMMAND, chosen, 0);
+    tracking.shown = true;
+    tracking.owner = owner;
+    tracking.point = MenuPoint(menuWindow);
+    native::InitNestedPopups(owner, tracking.popup);
+    native::PopupMenuHandler handler = tracking.handler;
+    handler(tracking.popup, owner, tracking.point, native::Asking::Shown);
+    win32::AnswerPopup();
 }
 
 LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -53,6 +59,7 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
             tracking.menuLoop = true;
             tracking.popupLoop = message->wParam != FALSE;
             tracking.popup = nullptr;
+            tracking.shown = false;
             tracking.answered = false;
             break;
         case WM_INITMENUPOPUP:
@@ -63,14 +70,15 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
             if (message->wParam != MSGF_MENU || !tracking.menuLoop)
                 break;
             if (!tracking.popupLoop)
-                win32::FeedIdleLoop();
-            else if (tracking.handler && !tracking.answered && tracking.popup != nullptr)
-                Answer(message->hwnd, reinterpret_cast<HWND>(message->lParam));
+                win32::FeedIdleLoop(message->hwnd);
+            else if (tracking.handler && !tracking.shown && tracking.popup != nullptr)
+                Show(message->hwnd, reinterpret_cast<HWND>(message->lParam));
             break;
         case WM_EXITMENULOOP:
             tracking.menuLoop = false;
             tracking.popupLoop = false;
             tracking.popup = nullptr;
+            tracking.shown = false;
             break;
         default:
             break;
@@ -83,6 +91,23 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
 
 namespace win32 {
 
+bool AnswerPopup() {
+    Tracking& tracking = Track();
+    if (!tracking.popupLoop || !tracking.shown || tracking.answered || !tracking.handler)
+        return false;
+    HMENU menu = tracking.popup;
+    native::PopupMenuHandler handler = tracking.handler;
+    UINT chosen = handler(menu, tracking.owner, tracking.point, native::Asking::Waiting);
+    if (chosen == native::kChoiceLater)
+        return true;
+    tracking.answered = true;
+    bool choosable = chosen != 0 && native::IsChoosable(menu, chosen);
+    EndMenu();
+    if (choosable)
+        PostMessageA(tracking.owner, WM_COMMAND, chosen, 0);
+    return true;
+}
+
 void EnsureMenuHook() {
     Tracking& tracking = Track();
     if (tracking.hook == nullptr)
@@ -93,6 +118,20 @@ void EnsureMenuHook() {
 } // namespace win32
 
 namespace native {
+
+bool PopupItemRect(UINT id, RECT& rect) {
+    constexpr UINT kGetMenuHandle = 0x01E1; // MN_GETHMENU
+    for (HWND hwnd : TopLevelWindows()) {
+        if (GetClassNameOf(hwnd) != "#32768" || !IsWindowVisible(hwnd))
+            continue;
+        auto menu = reinterpret_cast<HMENU>(SendMessageA(hwnd, kGetMenuHandle, 0, 0));
+        for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
+            if (GetMenuItemID(menu, i) == id)
+                return GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &rect) != FALSE;
+        }
+    }
+    return false;
+}
 
 void SetPopupMenuHandler(PopupMenuHandler handler) {
     Track().handler = std::move(handler);

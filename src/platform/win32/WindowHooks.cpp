@@ -33,10 +33,10 @@ std::string ClassOf(HWND hwnd) {
 }
 
 // Windows the system makes for itself on the application's thread (input-method windows),
-// and the help engine a host plays.
+// the help engine a host plays and the window its input wakes.
 bool IsSystemWindow(HWND hwnd) {
     std::string name = ClassOf(hwnd);
-    for (const char* system : {"IME", "MSCTFIME UI", "MS_WINHELP"}) {
+    for (const char* system : {"IME", "MSCTFIME UI", "MS_WINHELP", "MvHostInput"}) {
         if (lstrcmpiA(name.c_str(), system) == 0)
             return true;
     }

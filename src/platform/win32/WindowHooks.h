@@ -25,7 +25,10 @@ std::vector<HWND> CreatedTopLevels();
 // A loop of the system's own (the menu bar's) waits with nothing queued: the host's input
 // waiter feeds input until something is queued; when no input can come any more the menu
 // closes. As the application's own loops do in Win32GetMessageA.
-void FeedIdleLoop();
+void FeedIdleLoop(HWND owner);
+// A popup menu shown and not answered yet asks the host's handler for a choice from the
+// input at hand; false when there is no such menu.
+bool AnswerPopup();
 // Watches the menu loops: popups for the host's popup handler, the menu bar for FeedIdleLoop.
 void EnsureMenuHook();
 
