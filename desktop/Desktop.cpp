@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <unordered_set>
 
 namespace {
@@ -37,7 +38,9 @@ std::optional<bool> ParseBoolean(std::string_view text) {
 std::optional<double> ParseNumber(std::string_view text) {
     double value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+    // Infinities and NaN are no decimals, and a scene could not keep them.
+    if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
+        !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -218,10 +221,11 @@ DesktopPad* Desktop::AddPad(DesktopPad* parent, std::string_view name, int x, in
     return pad;
 }
 
-bool Desktop::MovePad(DesktopPad* pad, int x, int y) {
+bool Desktop::MovePad(DesktopPad* pad, int x, int y, bool undoable) {
     if (!IsLive(pad) || pad->isProtected(kProtectPosition) || !PlaceFits(*pad, pad->Parent(), x, y))
         return false;
-    undo_.Record(kUndoMove, *pad);
+    if (undoable)
+        undo_.Record(kUndoMove, *pad);
     pad->move(x, y, 0);
     return true;
 }

@@ -56,6 +56,8 @@ public:
     DesktopModel& AddModel(std::string name);
     // Named models only; a pad's private model has no name.
     DesktopModel* FindModel(const std::string& name);
+    // The named models in the order they were added.
+    const std::vector<DesktopModel*>& NamedModels() const { return namedModels_; }
     // A new pad with a private empty model, last among parent's children (on top of the
     // desktop for a null parent). Id 0 takes the next free id (the lowest free one once the
     // highest is taken); a taken id, or none left, gives null.
@@ -80,8 +82,9 @@ public:
     // Null when the place does not fit (PlaceFits); sizes are brought within the limits.
     DesktopPad* AddPad(DesktopPad* parent, std::string_view name, int x, int y, int width,
                        int height, std::string className = "MvPad");
-    // Parent-relative place.
-    bool MovePad(DesktopPad* pad, int x, int y);
+    // Parent-relative place. A drag's later steps are not `undoable` on their own: one undo
+    // takes the pad back to where the drag began.
+    bool MovePad(DesktopPad* pad, int x, int y, bool undoable = true);
     bool ResizePad(DesktopPad* pad, int width, int height);
     bool HidePad(DesktopPad* pad);
     bool ShowPad(DesktopPad* pad);

@@ -17,6 +17,7 @@ public:
 
     int length() override { return static_cast<int>(entries_.size()); }
     MvDictionaryValue* at(int index) override;
+    DesktopDictionaryValue& Entry(int index) { return *entries_[static_cast<size_t>(index)]; }
     // Keys are in the active code page.
     DesktopDictionaryValue& Add(std::string key, MvSlotType type);
 

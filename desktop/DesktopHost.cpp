@@ -4,6 +4,9 @@
 #include "DesktopPad.h"
 #include "DesktopWindow.h"
 #include "InspectorModule.h"
+#include "SceneError.h"
+#include "SceneLoader.h"
+#include "SceneWriter.h"
 #include "host/MvPadList.h"
 #include "platform/Afx.h"
 #include "platform/CWinApp.h"
@@ -26,7 +29,7 @@ bool IsKeywordCommand(UINT command) {
 
 DesktopHost::DesktopHost(Desktop& desktop, InspectorModule* module, const std::string& registryPath)
     : desktop_(desktop), module_(module), registry_(registryPath),
-      mainWindow_(MakeDesktopWindow(desktop)) {
+      mainWindow_(MakeDesktopWindow(*this)) {
     if (AfxGetApp() == nullptr) {
         app_ = std::make_unique<CWinApp>();
         app_->helpFilePath = kHelpFile;
@@ -66,6 +69,55 @@ DesktopHost::~DesktopHost() {
 
 int DesktopHost::OpenInspector(DesktopPad* pad) {
     return TOOLSOpenInspector(mainWindow_->m_hWnd, pad);
+}
+
+void DesktopHost::Report(const std::string& line, bool error) {
+    if (lineListener_)
+        lineListener_(line, error);
+}
+
+void DesktopHost::OpenInspectorByUser(DesktopPad* pad) {
+    if (OpenInspector(pad) == 0)
+        Report("open refused");
+}
+
+bool DesktopHost::SaveScene(const std::string& path, std::string& line) {
+    try {
+        SceneWriter::SaveFile(desktop_, path);
+    } catch (const SceneError& e) {
+        line = e.what();
+        return false;
+    }
+    line = "saved " + path;
+    return true;
+}
+
+bool DesktopHost::LoadScene(const std::string& path, std::string& line) {
+    if (modalDepth_ > 0) {
+        line = "a dialog is open; close it before loading a scene";
+        return false;
+    }
+    try {
+        SceneLoader::LoadFile(desktop_, path);
+    } catch (const SceneError& e) {
+        line = e.what();
+        return false;
+    }
+    line = "loaded " + path;
+    return true;
+}
+
+void DesktopHost::ShowHelpTopics() {
+    CWinApp* app = AfxGetApp();
+    const char* file =
+        app != nullptr && app->m_pszHelpFilePath != nullptr ? app->m_pszHelpFilePath : kHelpFile;
+    WinHelpA(mainWindow_->m_hWnd, file, HELP_FINDER, 0);
+}
+
+void DesktopHost::RequestQuit() {
+    quitRequested_ = true;
+    if (quitListener_)
+        quitListener_();
 }
 
 void DesktopHost::SetHelpDirectory(std::optional<std::string> directory) {

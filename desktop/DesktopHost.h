@@ -36,6 +36,28 @@ public:
     // Opens an Inspector on a pad (null: the desktop), owned by the main window.
     int OpenInspector(DesktopPad* pad);
     CWnd& MainWindow() { return *mainWindow_; }
+    Desktop& GetDesktop() { return desktop_; }
+
+    // What the desktop's own window does prints what the console's words for it print: the
+    // line listener gets each line (UTF-8), and whether it reports an error.
+    using LineListener = std::function<void(const std::string& line, bool error)>;
+    void SetLineListener(LineListener listener) { lineListener_ = std::move(listener); }
+    void Report(const std::string& line, bool error = false);
+    // Opens an Inspector as a person at the desktop asks for one; "open refused" when the
+    // module refuses.
+    void OpenInspectorByUser(DesktopPad* pad);
+    // Write the desktop to a scene file, or replace the desktop's world by one. On success
+    // `line` is what to print, on failure why. A scene is not loaded while a dialog of the
+    // module is open, as the dialog may be working on the pads.
+    bool SaveScene(const std::string& path, std::string& line);
+    bool LoadScene(const std::string& path, std::string& line);
+    // The desktop's own help file, opened on its contents.
+    void ShowHelpTopics();
+    // The person asked to leave (File > Exit, closing the desktop window); whoever runs the
+    // session ends it when it next can, as the console's `quit` does.
+    void RequestQuit();
+    bool QuitRequested() const { return quitRequested_; }
+    void SetQuitListener(std::function<void()> listener) { quitListener_ = std::move(listener); }
     RegistryStore& Registry() { return registry_; }
     // Failures made on demand; registry writes of the module go through it.
     FaultInjector& Faults() { return faults_; }
@@ -112,5 +134,8 @@ private:
     std::vector<HWND> newWindowDialogs_;
     std::vector<HelpCall> helpLog_;
     std::function<void(const HelpCall&)> helpListener_;
+    LineListener lineListener_;
+    std::function<void()> quitListener_;
+    bool quitRequested_ = false;
     bool inPopupHelp_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "InputFile.h"
 #include "PadLimits.h"
+#include "SafeFile.h"
 
 #include <cctype>
 #include <cerrno>
@@ -19,36 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-bool WriteAll(int fd, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        ssize_t written = ::write(fd, data.data() + done, data.size() - done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// Where a path leads through symbolic links; a dangling link leads to where it points.
-std::string FollowLinks(const std::string& path) {
-    constexpr int kMostLinks = 40;
-    fs::path current(path);
-    for (int hops = 0; hops < kMostLinks; ++hops) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(current, error)))
-            break;
-        fs::path link = fs::read_symlink(current, error);
-        if (error)
-            break;
-        current = link.is_absolute() ? link : current.parent_path() / link;
-    }
-    return current.string();
-}
 
 fs::path DirectoryOf(const std::string& file) {
     fs::path parent = fs::path(file).parent_path();
@@ -79,15 +50,9 @@ private:
     int fd_;
 };
 
-// A save writes into a hidden file beside the registry file whose name carries this marker
-// and ends in the six characters mkstemp picks: ".registry.json.mvdesk-save-a1B2c3". No user
-// names a file so, and only such files of our own are ever removed.
-constexpr std::string_view kTemporaryMarker = ".mvdesk-save-";
+// A save writes into a hidden file beside the registry file (TemporaryPrefix) whose name
+// ends in the six characters mkstemp picks; only such files of our own are ever removed.
 constexpr size_t kTemporarySuffix = 6;
-
-std::string TemporaryPrefix(const std::string& file) {
-    return "." + file + std::string(kTemporaryMarker);
-}
 
 bool IsTemporaryOf(const std::string& name, const std::string& file) {
     std::string prefix = TemporaryPrefix(file);
@@ -236,39 +201,9 @@ bool RegistryStore::Save(const std::function<void(RegistryDocument&)>& change) {
 }
 
 std::string RegistryStore::Replace(const std::string& data) {
-    fs::path directory = DirectoryOf(target_);
-    struct stat old {};
-    bool existed = ::stat(target_.c_str(), &old) == 0;
-    std::string pattern =
-        (directory / TemporaryPrefix(fs::path(target_).filename().string())).string() + "XXXXXX";
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return std::strerror(errno);
-    bool ok = true;
-    if (existed) {
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-        // Only the superuser can give the file back to its owner; anyone else owns it anyway.
-        if (::geteuid() == 0)
-            ok = ok && ::fchown(fd, old.st_uid, old.st_gid) == 0;
-    }
-    ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.data(), target_.c_str()) == 0;
-    if (!ok) {
-        error = error != 0 ? error : errno;
-        ::unlink(temporary.data());
-        return std::strerror(error);
-    }
-    // The rename itself must reach the disk too.
-    int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return {};
+    std::string error;
+    ReplaceFileContents(target_, data, error, true);
+    return error;
 }
 
 // Called under the lock: no save is under way, so every temporary file is a killed one's.

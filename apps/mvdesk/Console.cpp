@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Completion.h"
 #include "Desktop.h"
+#include "DesktopCommands.h"
 #include "DesktopHost.h"
 #include "DesktopPad.h"
 #include "DesktopSession.h"
@@ -61,11 +62,18 @@ Console::Console(DesktopSession& session, InputSource& input)
     });
     session_.Host().SetHelpListener(
         [this](const HelpCall& call) { Print(DescribeHelpCall(call, *this)); });
+    session_.Host().SetLineListener([this](const std::string& line, bool error) {
+        if (error)
+            Error(line);
+        else
+            Print(line);
+    });
 }
 
 Console::~Console() {
     if (session_.Running()) {
         session_.Host().SetHelpListener({});
+        session_.Host().SetLineListener({});
         session_.Host().Faults().SetObserver({});
     }
     native::SetInputWaiter({});
@@ -120,6 +128,7 @@ void Console::DefineCommands() {
                Print(text);
            });
     RegisterPadCommands(*this);
+    RegisterDesktopCommands(*this);
     RegisterMouseCommands(*this);
     RegisterFrameCommands(*this);
     RegisterMenuCommands(*this);
@@ -208,8 +217,9 @@ bool Console::LetTimePass(long milliseconds) {
 
 void Console::Run() {
     // The windows take their messages, the user's input among them, whenever the console
-    // waits for its next line.
-    for (;;) {
+    // waits for its next line. File > Exit and closing the desktop window end the session as
+    // `quit` does.
+    while (!session_.Host().QuitRequested()) {
         InputSource::Input input = input_.Await("mvdesk> ");
         if (input.kind == InputSource::Input::Message) {
             MSG msg;

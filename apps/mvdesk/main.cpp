@@ -1,11 +1,11 @@
 #include "Console.h"
 #include "DesktopSession.h"
 #include "InputSource.h"
+#include "StartOptions.h"
+#include "Terminal.h"
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -16,16 +16,12 @@
 
 namespace {
 
-const char* const kUsage =
-    "usage: mvdesk [--lang en|ja] [--scene FILE] [--script FILE] [--registry FILE]\n"
-    "              [--help-dir DIR] [-e COMMAND]... [--help] [--version]\n";
-
 void Usage() {
-    std::fputs(kUsage, stderr);
+    std::fputs(StartOptions::Usage(), stderr);
 }
 
 void Help() {
-    std::fputs(kUsage, stdout);
+    std::fputs(StartOptions::Usage(), stdout);
     std::fputs("\n"
                "  --lang en|ja      English (the default) or Japanese resources and texts\n"
                "  --scene FILE      start on the desktop in FILE instead of the demo scene\n"
@@ -53,55 +49,30 @@ int main(int argc, char** argv) {
     // registry store says the save failed and the session goes on.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    DesktopSession::Options options;
-    std::string script;
-    std::vector<std::string> startup;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        bool hasValue = i + 1 < argc;
-        bool takesValue = arg == "--lang" || arg == "--scene" || arg == "--script" ||
-                          arg == "--registry" || arg == "--help-dir" || arg == "-e";
-        if (arg == "--help") {
-            Help();
-            return 0;
-        } else if (arg == "--version") {
-            std::printf("mvdesk %s\n", MV_VERSION);
-            return 0;
-        } else if (takesValue && !hasValue) {
-            std::fprintf(stderr, "mvdesk: %s needs a value\n", arg.c_str());
-            Usage();
-            return 2;
-        } else if (arg == "--lang") {
-            std::string lang = argv[++i];
-            if (lang != "en" && lang != "ja") {
-                std::fprintf(stderr, "mvdesk: --lang takes en or ja, not '%s'\n", lang.c_str());
-                return 2;
-            }
-            options.japanese = lang == "ja";
-        } else if (arg == "--scene") {
-            options.scene = argv[++i];
-        } else if (arg == "--script") {
-            script = argv[++i];
-        } else if (arg == "--registry") {
-            options.registry = argv[++i];
-        } else if (arg == "--help-dir") {
-            options.helpDirectory = argv[++i];
-        } else if (arg == "-e") {
-            startup.push_back(argv[++i]);
-        } else {
-            std::fprintf(stderr, "mvdesk: unknown option '%s'\n", arg.c_str());
-            Usage();
-            return 2;
-        }
+    StartOptions start;
+    std::string error;
+    if (!start.Parse(argc, argv, error)) {
+        std::fprintf(stderr, "mvdesk: %s\n", error.c_str());
+        Usage();
+        return 2;
     }
+    if (start.help) {
+        Help();
+        return 0;
+    }
+    if (start.version) {
+        std::printf("mvdesk %s\n", MV_VERSION);
+        return 0;
+    }
+    const std::string& script = start.script;
+    std::vector<std::string>& startup = start.startup;
     // A person at a terminal is shown the desktop; a script or a pipe sees only what it asks.
-    bool demoStart = script.empty() && startup.empty() && isatty(STDIN_FILENO) != 0;
+    bool demoStart = script.empty() && startup.empty() && IsTerminal(fileno(stdin));
     if (demoStart)
         startup = {"pads", "open", "show 1"};
 
     DesktopSession session;
-    std::string error;
-    if (!session.Start(options, argv[0], error)) {
+    if (!session.Start(start.session, argv[0], error)) {
         std::fprintf(stderr, "mvdesk: %s\n", error.c_str());
         return 1;
     }

@@ -1,8 +1,18 @@
 #include "DesktopWindow.h"
 
 #include "Desktop.h"
+#include "DesktopHost.h"
+#include "DesktopMouse.h"
+#include "DesktopMouseInput.h"
 #include "DesktopPad.h"
 #include "platform/Afx.h"
+#include "platform/CodePage.h"
+#include "platform/NativeBackend.h"
+
+#include <commdlg.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -62,9 +72,83 @@ private:
     HDC dc_;
 };
 
+// The desktop's menu bar; the console's words for each are in docs/console.md.
+enum MenuCommand : UINT {
+    kOpenScene = 0xE100,
+    kSaveSceneAs,
+    kExit,
+    kInspector,
+    kInspectorOnSelected,
+    kHelpTopics,
+};
+
+struct MenuText {
+    const char* english;
+    const char* japanese; // UTF-8
+};
+
+std::string Text(const MenuText& text) {
+    if (native::GetLanguage() == Language::Japanese)
+        return codepage::FromUtf8(text.japanese, native::ActiveCodePage());
+    return text.english;
+}
+
+HMENU MakeMenuBar() {
+    struct Item {
+        UINT id; // 0: a separator
+        MenuText text;
+    };
+    struct Popup {
+        MenuText text;
+        std::vector<Item> items;
+    };
+    const Popup popups[] = {
+        {{"&File", "ファイル(&F)"},
+         {{kOpenScene, {"&Open Scene...", "シーンを開く(&O)..."}},
+          {kSaveSceneAs, {"Save Scene &As...", "名前を付けてシーンを保存(&A)..."}},
+          {0, {"", ""}},
+          {kExit, {"E&xit", "終了(&X)"}}}},
+        {{"&Tools", "ツール(&T)"},
+         {{kInspector, {"&Inspector", "インスペクタ(&I)"}},
+          {kInspectorOnSelected,
+           {"Inspector on the &Selected Pad", "選択したパッドのインスペクタ(&S)"}}}},
+        {{"&Help", "ヘルプ(&H)"}, {{kHelpTopics, {"&Help Topics", "トピックの検索(&H)"}}}},
+    };
+    HMENU bar = CreateMenu();
+    for (const Popup& popup : popups) {
+        HMENU menu = CreatePopupMenu();
+        for (const Item& item : popup.items) {
+            if (item.id == 0)
+                AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            else
+                AppendMenuA(menu, MF_STRING, item.id, Text(item.text).c_str());
+        }
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), Text(popup.text).c_str());
+    }
+    return bar;
+}
+
+// A scene file chosen in the system's file dialog; empty when the user cancelled.
+std::string ChooseSceneFile(HWND owner, bool save) {
+    char file[MAX_PATH] = "";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = "Scenes (*.json)\0*.json\0All files (*.*)\0*.*\0";
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof(file);
+    dialog.lpstrDefExt = "json";
+    dialog.Flags =
+        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    return chosen ? std::string(file) : std::string();
+}
+
 class DesktopWindow : public CWnd {
 public:
-    explicit DesktopWindow(Desktop& desktop) : desktop_(desktop) {
+    explicit DesktopWindow(DesktopHost& host)
+        : host_(host), desktop_(host.GetDesktop()),
+          mouse_(desktop_, [&host](DesktopPad* pad) { host.OpenInspectorByUser(pad); }) {
         observer_ = desktop_.AddObserver([this](const DesktopChange&) {
             if (m_hWnd != nullptr)
                 Invalidate();
@@ -73,32 +157,90 @@ public:
     ~DesktopWindow() override { desktop_.RemoveObserver(observer_); }
 
     BOOL PreCreateWindow(CREATESTRUCTA& create) override {
-        create.lpszClass = AfxRegisterWndClass(0, LoadCursorA(nullptr, IDC_ARROW),
+        create.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW),
                                                GetSysColorBrush(COLOR_APPWORKSPACE));
+        create.hMenu = MakeMenuBar();
         return TRUE;
     }
 
 protected:
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
-        if (msg != WM_PAINT)
-            return CWnd::OnWndMsg(msg, wParam, lParam, result);
+        *result = 0;
+        if (RouteDesktopMouse(mouse_, m_hWnd, msg, wParam, lParam))
+            return TRUE;
+        switch (msg) {
+        case WM_PAINT:
+            Paint();
+            return TRUE;
+        case WM_INITMENUPOPUP:
+            EnableMenuItem(reinterpret_cast<HMENU>(wParam), kInspectorOnSelected,
+                           desktop_.SelectedPads().empty() ? MF_GRAYED : MF_ENABLED);
+            return TRUE;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0 && lParam == 0 && Command(LOWORD(wParam)))
+                return TRUE;
+            break;
+        case WM_CLOSE:
+            host_.RequestQuit();
+            return TRUE;
+        default:
+            break;
+        }
+        return CWnd::OnWndMsg(msg, wParam, lParam, result);
+    }
+
+private:
+    void Paint() {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(m_hWnd, &paint);
         PadPainter painter(dc);
         for (DesktopPad* pad : desktop_.TopLevelPads())
             painter.Paint(*pad);
         EndPaint(m_hWnd, &paint);
-        *result = 0;
-        return TRUE;
     }
 
-private:
+    // What each menu item does is what the console's word for it does, printing the same.
+    bool Command(UINT id) {
+        switch (id) {
+        case kOpenScene:
+        case kSaveSceneAs: {
+            std::string file = ChooseSceneFile(m_hWnd, id == kSaveSceneAs);
+            if (file.empty())
+                return true;
+            std::string line;
+            bool done =
+                id == kSaveSceneAs ? host_.SaveScene(file, line) : host_.LoadScene(file, line);
+            host_.Report(codepage::ToUtf8(line, native::ActiveCodePage()), !done);
+            return true;
+        }
+        case kExit:
+            host_.RequestQuit();
+            return true;
+        case kInspector:
+            host_.OpenInspectorByUser(nullptr);
+            return true;
+        case kInspectorOnSelected: {
+            std::vector<DesktopPad*> selected = desktop_.SelectedPads();
+            if (!selected.empty())
+                host_.OpenInspectorByUser(selected.front());
+            return true;
+        }
+        case kHelpTopics:
+            host_.ShowHelpTopics();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    DesktopHost& host_;
     Desktop& desktop_;
+    DesktopMouse mouse_;
     int observer_ = 0;
 };
 
 } // namespace
 
-std::unique_ptr<CWnd> MakeDesktopWindow(Desktop& desktop) {
-    return std::make_unique<DesktopWindow>(desktop);
+std::unique_ptr<CWnd> MakeDesktopWindow(DesktopHost& host) {
+    return std::make_unique<DesktopWindow>(host);
 }

@@ -2,7 +2,9 @@
 #include "rcgen/ImageFiles.h"
 #include "rcgen/ModuleContents.h"
 #include "rcgen/RcScriptWriter.h"
+#include "rcgen/VersionScript.h"
 #include "resources/ImageTable.h"
+#include "resources/ResourceIds.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -171,6 +173,42 @@ TEST_F(RcGeneratorTest, IconFilesKeepPixelsAndMask) {
     }
 }
 
+TEST_F(RcGeneratorTest, TheFrameIconHoldsItsPictureAt16And32Pixels) {
+    const ImageResource& icon = *FindIconImage(IDR_MAINFRAME);
+    std::string file = IconFileBytes({icon, DoubledImage(icon)});
+    ASSERT_EQ(Read32(file, 4) & 0xFFFF, 2u); // two images
+    for (int image = 0; image < 2; ++image) {
+        size_t entry = 6 + 16 * static_cast<size_t>(image);
+        int size = 16 << image;
+        ASSERT_EQ(static_cast<unsigned char>(file[entry]), size);
+        size_t header = Read32(file, entry + 12);
+        ASSERT_EQ(static_cast<int>(Read32(file, header + 4)), size);
+        size_t palette = header + 40, colours = palette + 64;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                if (icon.Transparent(x >> image, y >> image))
+                    continue;
+                ASSERT_EQ(PixelOf(file, palette, colours, size, size, x, y),
+                          icon.Pixel(x >> image, y >> image))
+                    << size << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(RcGeneratorTest, EveryBinaryCarriesItsVersion) {
+    std::string script = RcScriptWriter::Script(inspResources(), InspectorContents());
+    EXPECT_NE(script.find("VALUE \"OriginalFilename\", \"mvkinsp.dll\""), std::string::npos);
+    EXPECT_NE(script.find("FILETYPE 0x2\n"), std::string::npos);
+    for (const BinaryInfo& binary : version::OtherBinaries()) {
+        std::string other = version::Script(binary, "en/icon2.ico");
+        EXPECT_NE(other.find("VALUE \"OriginalFilename\", \"" + binary.fileName + "\""),
+                  std::string::npos);
+        EXPECT_EQ(other.find("1 ICON \"en/icon2.ico\"") != std::string::npos, binary.program)
+            << binary.fileName;
+    }
+}
+
 TEST_F(RcGeneratorTest, BitmapFilesKeepPixels) {
     for (const ImageResource& bitmap : BitmapImages()) {
         std::string file = BitmapFileBytes(bitmap);
@@ -202,12 +240,19 @@ TEST_F(RcGeneratorTest, GeneratorWritesScriptsAndImages) {
     EXPECT_EQ(read(folder / "mvkinsp.rc"), RcScriptWriter::Script(inspResources(), contents));
     for (Language language : kLanguages) {
         std::string images = RcScriptWriter::ImageFolder(language);
-        for (UINT id : contents.icons)
+        for (UINT id : contents.icons) {
+            const ImageResource& icon = *inspResources().FindIcon(language, id);
             EXPECT_EQ(read(folder / images / RcScriptWriter::IconFileName(id)),
-                      IconFileBytes(*inspResources().FindIcon(language, id)));
+                      id == IDR_MAINFRAME ? IconFileBytes({icon, DoubledImage(icon)})
+                                          : IconFileBytes(icon));
+        }
         for (UINT id : contents.bitmaps)
             EXPECT_EQ(read(folder / images / RcScriptWriter::BitmapFileName(id)),
                       BitmapFileBytes(*inspResources().FindBitmap(language, id)));
+    }
+    for (const BinaryInfo& binary : version::OtherBinaries()) {
+        std::string name = binary.fileName.substr(0, binary.fileName.find('.'));
+        EXPECT_EQ(read(folder / (name + ".rc")), version::Script(binary, "en/icon2.ico")) << name;
     }
     std::filesystem::remove_all(folder);
 }

@@ -97,27 +97,51 @@ int VgaPaletteIndex(COLORREF colour) {
 }
 
 std::string IconFileBytes(const ImageResource& image) {
-    uint32_t colourBytes = RowBytes(image.width, 4) * static_cast<uint32_t>(image.height);
-    uint32_t maskBytes = RowBytes(image.width, 1) * static_cast<uint32_t>(image.height);
-    uint32_t imageBytes = kInfoHeaderSize + kPaletteSize + colourBytes + maskBytes;
-    std::string out;
-    Put16(out, 0);
-    Put16(out, 1); // an icon
-    Put16(out, 1); // one image
-    out += static_cast<char>(image.width);
-    out += static_cast<char>(image.height);
-    out += static_cast<char>(16); // colours
-    out += '\0';
-    Put16(out, 1); // planes
-    Put16(out, 4); // bits per pixel
-    Put32(out, imageBytes);
-    Put32(out, 6 + 16); // after the file header and the one directory entry
-    // An icon's stored height counts the colour plane and the mask.
-    PutInfoHeader(out, image, 2 * image.height, colourBytes + maskBytes);
-    PutPalette(out);
-    PutColourPlane(out, image, true);
-    PutMaskPlane(out, image);
-    return out;
+    return IconFileBytes(std::vector<ImageResource>{image});
+}
+
+std::string IconFileBytes(const std::vector<ImageResource>& images) {
+    constexpr uint32_t kDirectoryEntry = 16;
+    std::string directory;
+    std::string data;
+    Put16(directory, 0);
+    Put16(directory, 1); // an icon
+    Put16(directory, static_cast<uint32_t>(images.size()));
+    uint32_t offset = 6 + kDirectoryEntry * static_cast<uint32_t>(images.size());
+    for (const ImageResource& image : images) {
+        uint32_t colourBytes = RowBytes(image.width, 4) * static_cast<uint32_t>(image.height);
+        uint32_t maskBytes = RowBytes(image.width, 1) * static_cast<uint32_t>(image.height);
+        uint32_t imageBytes = kInfoHeaderSize + kPaletteSize + colourBytes + maskBytes;
+        directory += static_cast<char>(image.width);
+        directory += static_cast<char>(image.height);
+        directory += static_cast<char>(16); // colours
+        directory += '\0';
+        Put16(directory, 1); // planes
+        Put16(directory, 4); // bits per pixel
+        Put32(directory, imageBytes);
+        Put32(directory, offset + static_cast<uint32_t>(data.size()));
+        // An icon's stored height counts the colour plane and the mask.
+        PutInfoHeader(data, image, 2 * image.height, colourBytes + maskBytes);
+        PutPalette(data);
+        PutColourPlane(data, image, true);
+        PutMaskPlane(data, image);
+    }
+    return directory + data;
+}
+
+ImageResource DoubledImage(const ImageResource& image) {
+    ImageResource doubled;
+    doubled.id = image.id;
+    doubled.width = image.width * 2;
+    doubled.height = image.height * 2;
+    doubled.transparentColor = image.transparentColor;
+    for (int y = 0; y < doubled.height; ++y) {
+        for (int x = 0; x < doubled.width; ++x) {
+            doubled.pixels.push_back(image.Pixel(x / 2, y / 2));
+            doubled.mask.push_back(image.Transparent(x / 2, y / 2) ? 1 : 0);
+        }
+    }
+    return doubled;
 }
 
 std::string BitmapFileBytes(const ImageResource& image) {

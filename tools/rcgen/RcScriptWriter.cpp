@@ -1,5 +1,7 @@
 #include "rcgen/RcScriptWriter.h"
 
+#include "rcgen/VersionScript.h"
+
 #include "platform/CodePage.h"
 #include "resources/TextCodec.h"
 
@@ -74,6 +76,7 @@ std::string RcScriptWriter::Script(const ResourceModule& resources, const RcCont
         RcScriptWriter writer(resources, language);
         out << "\n" << writer.Block(contents, ImageFolder(language));
     }
+    out << "\n" << version::Block({"mvkinsp.dll", "Mosvane Inspector", false});
     return out.str();
 }
 

@@ -1,10 +1,13 @@
 // Writes the Inspector module's resources as a Win32 resource script: mvkinsp.rc in the
-// folder given, with its icons and bitmaps in the folder's en and ja folders.
+// folder given, with its icons and bitmaps in the folder's en and ja folders; and the
+// scripts of the build's other binaries (their version resources, the programs' icon).
 
 #include "rcgen/ImageFiles.h"
 #include "rcgen/ModuleContents.h"
 #include "rcgen/RcScriptWriter.h"
+#include "rcgen/VersionScript.h"
 #include "resources/InspResources.h"
+#include "resources/ResourceIds.h"
 
 #include <exception>
 #include <filesystem>
@@ -25,9 +28,13 @@ void WriteImages(const std::filesystem::path& folder, Language language,
     const InspResources& resources = inspResources();
     std::filesystem::path images = folder / RcScriptWriter::ImageFolder(language);
     std::filesystem::create_directories(images);
-    for (UINT id : contents.icons)
+    for (UINT id : contents.icons) {
+        const ImageResource& icon = *resources.FindIcon(language, id);
+        // The frame icon also at 32x32, for the task switcher and Explorer.
         WriteFile(images / RcScriptWriter::IconFileName(id),
-                  IconFileBytes(*resources.FindIcon(language, id)));
+                  id == IDR_MAINFRAME ? IconFileBytes({icon, DoubledImage(icon)})
+                                      : IconFileBytes(icon));
+    }
     for (UINT id : contents.bitmaps)
         WriteFile(images / RcScriptWriter::BitmapFileName(id),
                   BitmapFileBytes(*resources.FindBitmap(language, id)));
@@ -47,6 +54,12 @@ int main(int argc, char** argv) {
         WriteImages(folder, Language::English, contents);
         WriteImages(folder, Language::Japanese, contents);
         WriteFile(folder / "mvkinsp.rc", script);
+        std::string frameIcon = RcScriptWriter::ImageFolder(Language::English) + "/" +
+                                RcScriptWriter::IconFileName(IDR_MAINFRAME);
+        for (const BinaryInfo& binary : version::OtherBinaries()) {
+            std::string name = binary.fileName.substr(0, binary.fileName.find('.'));
+            WriteFile(folder / (name + ".rc"), version::Script(binary, frameIcon));
+        }
     } catch (const std::exception& error) {
         std::cerr << "mvkinsp_rcgen: " << error.what() << "\n";
         return 1;
