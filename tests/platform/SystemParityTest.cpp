@@ -147,3 +147,47 @@ TEST_F(SystemTest, JapaneseTypedIntoAFieldArrivesWhole) {
 }
 
 } // namespace
+
+namespace {
+
+// The objects the windows of the class below still carried at their WM_NCDESTROY.
+std::vector<void*> objectsAtNcDestroy;
+
+LRESULT CALLBACK ObjectReadingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCDESTROY)
+        objectsAtNcDestroy.push_back(native::WindowObject(hwnd));
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// The framework finds a window's object through its last message, WM_NCDESTROY, and never
+// after: a dead handle, even one whose object nobody took back, names no object.
+TEST_F(SystemTest, AWindowsObjectLastsThroughItsNcDestroyOnly) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ObjectReadingProc;
+    wc.lpszClassName = "SystemTestObjectReader";
+    RegisterClassA(&wc);
+    objectsAtNcDestroy.clear();
+    int parentObject = 0;
+    int childObject = 0;
+    HWND parent = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                  nullptr, nullptr, nullptr, nullptr);
+    HWND child = Child(parent, wc.lpszClassName, kChildId);
+    native::SetWindowObject(parent, &parentObject);
+    native::SetWindowObject(child, &childObject);
+    EXPECT_EQ(native::WindowObject(child), &childObject);
+
+    DestroyWindow(parent);
+    EXPECT_THAT(objectsAtNcDestroy, ::testing::ElementsAre(&childObject, &parentObject));
+    EXPECT_EQ(native::WindowObject(parent), nullptr);
+    EXPECT_EQ(native::WindowObject(child), nullptr);
+    native::SetWindowObject(parent, &parentObject);
+    EXPECT_EQ(native::WindowObject(parent), nullptr) << "a dead handle takes no object";
+
+    HWND next = Top();
+    EXPECT_EQ(native::WindowObject(next), nullptr);
+    native::SetWindowObject(next, &parentObject);
+    native::SetWindowObject(next, nullptr);
+    EXPECT_EQ(native::WindowObject(next), nullptr);
+}
+
+} // namespace

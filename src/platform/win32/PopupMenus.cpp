@@ -12,7 +12,7 @@
 namespace {
 
 struct Tracking {
-    HHOOK hook = nullptr;
+    bool watching = false;
     native::PopupMenuHandler handler;
     bool menuLoop = false;
     bool popupLoop = false;
@@ -49,47 +49,45 @@ void Show(HWND owner, HWND menuWindow) {
     win32::AnswerPopup();
 }
 
-LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    Tracking& tracking = Track();
-    if (code == HC_ACTION) {
-        switch (message->message) {
-        case WM_ENTERMENULOOP:
-            // TRUE: a popup of TrackPopupMenu rather than the menu bar.
-            tracking.menuLoop = true;
-            tracking.popupLoop = message->wParam != FALSE;
-            tracking.popup = nullptr;
-            tracking.shown = false;
-            tracking.answered = false;
-            break;
-        case WM_INITMENUPOPUP:
-            if (tracking.popupLoop && tracking.popup == nullptr)
-                tracking.popup = reinterpret_cast<HMENU>(message->wParam);
-            break;
-        case WM_ENTERIDLE:
-            if (message->wParam != MSGF_MENU || !tracking.menuLoop)
-                break;
-            if (!tracking.popupLoop)
-                win32::FeedIdleLoop(message->hwnd);
-            else if (tracking.handler && !tracking.shown && tracking.popup != nullptr)
-                Show(message->hwnd, reinterpret_cast<HWND>(message->lParam));
-            break;
-        case WM_EXITMENULOOP:
-            tracking.menuLoop = false;
-            tracking.popupLoop = false;
-            tracking.popup = nullptr;
-            tracking.shown = false;
-            break;
-        default:
-            break;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 } // namespace
 
 namespace win32 {
+
+void FollowMenuMessage(const CWPSTRUCT& message) {
+    Tracking& tracking = Track();
+    if (!tracking.watching)
+        return;
+    switch (message.message) {
+    case WM_ENTERMENULOOP:
+        // TRUE: a popup of TrackPopupMenu rather than the menu bar.
+        tracking.menuLoop = true;
+        tracking.popupLoop = message.wParam != FALSE;
+        tracking.popup = nullptr;
+        tracking.shown = false;
+        tracking.answered = false;
+        break;
+    case WM_INITMENUPOPUP:
+        if (tracking.popupLoop && tracking.popup == nullptr)
+            tracking.popup = reinterpret_cast<HMENU>(message.wParam);
+        break;
+    case WM_ENTERIDLE:
+        if (message.wParam != MSGF_MENU || !tracking.menuLoop)
+            break;
+        if (!tracking.popupLoop)
+            win32::FeedIdleLoop(message.hwnd);
+        else if (tracking.handler && !tracking.shown && tracking.popup != nullptr)
+            Show(message.hwnd, reinterpret_cast<HWND>(message.lParam));
+        break;
+    case WM_EXITMENULOOP:
+        tracking.menuLoop = false;
+        tracking.popupLoop = false;
+        tracking.popup = nullptr;
+        tracking.shown = false;
+        break;
+    default:
+        break;
+    }
+}
 
 bool AnswerPopup() {
     Tracking& tracking = Track();
@@ -109,10 +107,9 @@ bool AnswerPopup() {
 }
 
 void EnsureMenuHook() {
-    Tracking& tracking = Track();
-    if (tracking.hook == nullptr)
-        tracking.hook =
-            SetWindowsHookExA(WH_CALLWNDPROC, CallWndProc, nullptr, GetCurrentThreadId());
+    // The thread's one message hook passes the menu loops' messages to FollowMenuMessage.
+    EnsureHooks();
+    Track().watching = true;
 }
 
 } // namespace win32

@@ -1,6 +1,9 @@
 #include "Win32Api.h"
 
 #include "../NativeBackend.h"
+#include "WindowHooks.h"
+
+#include <unordered_map>
 
 namespace {
 
@@ -9,7 +12,14 @@ struct WaitCursor {
     HCURSOR previous = nullptr;
 };
 
-constexpr const char* windowObjectProperty = "MvWindowObject";
+// The framework's object of each window of the thread. Kept in the process rather than as a
+// window property: the framework looks it up for every message, and under Wine GetPropA asks
+// the window server. An entry goes after the window's WM_NCDESTROY, or at the latest when its
+// handle is given to a new window (both seen by the thread's hooks).
+std::unordered_map<HWND, void*>& Objects() {
+    static std::unordered_map<HWND, void*> objects;
+    return objects;
+}
 
 WaitCursor& Wait() {
     static WaitCursor wait;
@@ -55,16 +65,26 @@ void AdjustWaitCursor(int delta) {
         SetCursor(wait.previous);
 }
 
-// The object rides on the window as a property, so that it goes when the window goes.
 void SetWindowObject(HWND hwnd, void* object) {
-    if (object != nullptr)
-        SetPropA(hwnd, windowObjectProperty, object);
-    else
-        RemovePropA(hwnd, windowObjectProperty);
+    win32::EnsureHooks();
+    if (object == nullptr)
+        Objects().erase(hwnd);
+    else if (IsWindow(hwnd))
+        Objects()[hwnd] = object;
 }
 
 void* WindowObject(HWND hwnd) {
-    return GetPropA(hwnd, windowObjectProperty);
+    auto& objects = Objects();
+    auto it = objects.find(hwnd);
+    return it == objects.end() ? nullptr : it->second;
 }
 
 } // namespace native
+
+namespace win32 {
+
+void ForgetWindowObject(HWND hwnd) {
+    Objects().erase(hwnd);
+}
+
+} // namespace win32

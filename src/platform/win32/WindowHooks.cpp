@@ -71,6 +71,8 @@ LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     HookState& state = State();
     auto hwnd = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND)
+        win32::ForgetWindowObject(hwnd);
     if (code == HCBT_CREATEWND && !IsSystemWindow(hwnd)) {
         auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
         if (state.pendingTemplate != 0 && ClassOf(hwnd) == "#32770") {
@@ -91,6 +93,8 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The thread's one hook before a window procedure, for the observer and the menu loops alike:
+// under Wine every hook a sent message passes costs round trips to the window server.
 LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
     HookState& state = State();
@@ -99,6 +103,8 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
             state.observer.destroyed(message->hwnd);
         state.dialogTemplates.erase(message->hwnd);
     }
+    if (code == HC_ACTION)
+        win32::FollowMenuMessage(*message);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -121,12 +127,16 @@ LRESULT CALLBACK CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && message->message == WM_STYLECHANGED &&
         message->wParam == static_cast<WPARAM>(GWL_EXSTYLE))
         FollowHelpButton(message->hwnd, *reinterpret_cast<const STYLESTRUCT*>(message->lParam));
-    if (code == HC_ACTION && IsWatched(message->hwnd)) {
-        if (message->message == WM_CREATE && message->lResult != -1 && state.observer.created)
-            state.observer.created(message->hwnd);
-        else if (message->message == WM_SETTEXT && state.observer.textChanged)
-            state.observer.textChanged(message->hwnd);
-    }
+    // The window's class is asked only for the few messages observed: most messages pass.
+    if (code == HC_ACTION && message->message == WM_CREATE && message->lResult != -1 &&
+        state.observer.created && IsWatched(message->hwnd))
+        state.observer.created(message->hwnd);
+    else if (code == HC_ACTION && message->message == WM_SETTEXT && state.observer.textChanged &&
+             IsWatched(message->hwnd))
+        state.observer.textChanged(message->hwnd);
+    // After the procedure's own WM_NCDESTROY, which still finds the window's object.
+    if (code == HC_ACTION && message->message == WM_NCDESTROY)
+        win32::ForgetWindowObject(message->hwnd);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

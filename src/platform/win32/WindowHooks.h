@@ -34,5 +34,11 @@ void AddHelpButton(HWND hwnd);
 bool AnswerPopup();
 // Watches the menu loops: popups for the host's popup handler, the menu bar for FeedIdleLoop.
 void EnsureMenuHook();
+// A message sent to a window of the thread, seen by the thread's hook before the window's
+// procedure; the menu loops are followed from it once EnsureMenuHook was called.
+void FollowMenuMessage(const CWPSTRUCT& message);
+// The window is gone (its WM_NCDESTROY was handled) or its handle is being given to a new
+// window: the framework object kept for it is forgotten.
+void ForgetWindowObject(HWND hwnd);
 
 } // namespace win32
