@@ -61,7 +61,7 @@ public:
     }
     // The exit status once the program has ended, -1 when it has not within ten seconds.
     // `again`, if given, is typed once a second meanwhile: a key typed while the line editor
-    // has the terminal cooked (between two lines) reaches it as another byte.
+    // has the terminal cooked (between two lines) may reach it as another key.
     int Wait(const std::string& again = {}) {
         for (int tenth = 0; tenth < 100; ++tenth) {
             int status = 0;
@@ -153,7 +153,9 @@ TEST_F(TerminalTest, ArrowsEditTabCompletesAndHistorySurvivesARestart) {
     EXPECT_TRUE(again.WaitFor("aXbc\r\n")) << again.Screen();
     ASSERT_TRUE(again.WaitFor("mvdesk> "));
     again.Type("\x04");
-    EXPECT_EQ(again.Wait("\x04"), 0) << again.Screen();
+    // Typed before the editor took the terminal, Ctrl+D is a character of the line: Ctrl+A and
+    // Ctrl+K clear it for the next.
+    EXPECT_EQ(again.Wait("\x01\x0b\x04"), 0) << again.Screen();
 }
 
 TEST_F(TerminalTest, TheHistoryFileStaysBounded) {
