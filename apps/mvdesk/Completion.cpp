@@ -20,19 +20,6 @@ const std::vector<std::string> kPadOperations = {
 const std::vector<std::string> kDialogActions = {"set",  "check", "uncheck", "click", "select",
                                                  "spin", "key",   "rclick",  "help"};
 
-void MenuPaths(Console& console, const std::vector<native::MenuItemInfo>& items,
-               const std::string& prefix, std::vector<std::string>& paths) {
-    for (const native::MenuItemInfo& item : items) {
-        if (item.separator)
-            continue;
-        std::string path = prefix + console.FromCodePage(native::MenuDisplayText(item.text));
-        if (item.popup)
-            MenuPaths(console, item.children, path + "/", paths);
-        else
-            paths.push_back(path);
-    }
-}
-
 HWND FrameOf(Console& console, const std::vector<std::string>& words, size_t index) {
     if (index >= words.size() || !IsNumberWord(words[index]))
         return nullptr;
@@ -83,9 +70,12 @@ std::vector<std::string> ForPlaceholder(Console& console, const std::string& pla
     }
     if (placeholder == "PATH" || placeholder == "ID") {
         HWND frame = FrameOf(console, words, 1);
-        std::vector<std::string> paths;
+        std::vector<Leaf> leaves;
         if (frame != nullptr)
-            MenuPaths(console, native::ReadMenuBar(frame), "", paths);
+            CollectLeaves(console, native::ReadMenuBar(frame), "", leaves);
+        std::vector<std::string> paths;
+        for (Leaf& leaf : leaves)
+            paths.push_back(std::move(leaf.path));
         return paths;
     }
     if (placeholder == "KEY")

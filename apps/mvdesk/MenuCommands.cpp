@@ -62,26 +62,6 @@ std::vector<std::string> ResolvePath(const std::vector<native::MenuItemInfo>& ba
     return resolved;
 }
 
-// An item that runs a command: its path of display texts (UTF-8), id and state.
-struct Leaf {
-    std::string path;
-    UINT id = 0;
-    bool enabled = true;
-};
-
-void CollectLeaves(Console& console, const std::vector<native::MenuItemInfo>& items,
-                   const std::string& prefix, std::vector<Leaf>& leaves) {
-    for (const native::MenuItemInfo& item : items) {
-        if (item.separator)
-            continue;
-        std::string path = prefix + console.FromCodePage(native::MenuDisplayText(item.text));
-        if (item.popup)
-            CollectLeaves(console, item.children, path + "/", leaves);
-        else
-            leaves.push_back({path, item.id, item.enabled});
-    }
-}
-
 std::string ItemLine(Console& console, const native::MenuItemInfo& item, int depth) {
     std::string indent(static_cast<size_t>(depth) * 2, ' ');
     if (item.separator)
@@ -411,4 +391,17 @@ void RegisterMenuCommands(Console& console) {
     native::SetPopupMenuHandler([&console](HMENU menu, HWND, POINT, native::Asking asking) {
         return AnswerPopup(console, menu, asking);
     });
+}
+
+void CollectLeaves(Console& console, const std::vector<native::MenuItemInfo>& items,
+                   const std::string& prefix, std::vector<Leaf>& leaves) {
+    for (const native::MenuItemInfo& item : items) {
+        if (item.separator)
+            continue;
+        std::string path = prefix + console.FromCodePage(native::MenuDisplayText(item.text));
+        if (item.popup)
+            CollectLeaves(console, item.children, path + "/", leaves);
+        else
+            leaves.push_back({path, item.id, item.enabled});
+    }
 }
