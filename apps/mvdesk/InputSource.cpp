@@ -26,31 +26,11 @@ InputSource::InputSource(const std::string& path) {
 
 InputSource::~InputSource() = default;
 
-InputSource::Input InputSource::Await(const char* prompt) {
-    for (;;) {
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            return Input{Input::Message, {}};
-        if (!reader_)
-            return Ended();
-        LineReader::Entry entry;
-        if (reader_->TryTake(entry)) {
-            prompted_ = false;
-            if (entry.kind == LineReader::Entry::Line)
-                return Input{Input::Line, std::move(entry.line)};
-            overlong_ = overlong_ || entry.overlong;
-            return Ended();
-        }
-        Prompt(prompt);
-        HANDLE ready = reader_->Ready();
-        MsgWaitForMultipleObjectsEx(1, &ready, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
-}
-
-std::optional<InputSource::Input> InputSource::Poll(const char* prompt) {
-    LineReader::Entry entry;
-    if (reader_ == nullptr)
+// What the reader has at hand: a line, or the end of the input; nothing while it reads on.
+std::optional<InputSource::Input> InputSource::Take(const char* prompt) {
+    if (!reader_)
         return Ended();
+    LineReader::Entry entry;
     if (!reader_->TryTake(entry)) {
         Prompt(prompt);
         return std::nullopt;
@@ -62,20 +42,31 @@ std::optional<InputSource::Input> InputSource::Poll(const char* prompt) {
     return Ended();
 }
 
+InputSource::Input InputSource::Await(const char* prompt) {
+    for (;;) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            return Input{Input::Message, {}};
+        if (std::optional<Input> input = Take(prompt))
+            return std::move(*input);
+        HANDLE ready = reader_->Ready();
+        MsgWaitForMultipleObjectsEx(1, &ready, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+std::optional<InputSource::Input> InputSource::Poll(const char* prompt) {
+    return Take(prompt);
+}
+
 std::optional<std::string> InputSource::Next(const char* prompt) {
-    if (!reader_)
-        return std::nullopt;
-    LineReader::Entry entry;
-    while (!reader_->TryTake(entry)) {
-        Prompt(prompt);
+    for (;;) {
+        if (std::optional<Input> input = Take(prompt)) {
+            if (input->kind == Input::Line)
+                return std::move(input->line);
+            return std::nullopt;
+        }
         WaitForSingleObject(reader_->Ready(), INFINITE);
     }
-    prompted_ = false;
-    if (entry.kind == LineReader::Entry::Line)
-        return std::move(entry.line);
-    overlong_ = overlong_ || entry.overlong;
-    Ended();
-    return std::nullopt;
 }
 
 #else

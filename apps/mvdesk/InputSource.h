@@ -54,6 +54,8 @@ private:
     std::unique_ptr<LineEditor> editor_;
     Input Ended();
     void Prompt(const char* prompt);
+    // Windows: the reading thread's next line or end, if it has one.
+    std::optional<Input> Take(const char* prompt);
 
     std::FILE* file_ = nullptr;
     bool owned_ = false;
