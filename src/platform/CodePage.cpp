@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iconv.h>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace codepage {
@@ -38,81 +39,46 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Length of the UTF-8 sequence starting at `text`, 1 for a stray byte so that it is skipped
-// on its own.
-size_t Utf8SequenceLength(std::string_view text) {
-    auto lead = static_cast<unsigned char>(text[0]);
-    size_t length = lead < 0x80           ? 1
-                    : (lead >> 5) == 0x6  ? 2
-                    : (lead >> 4) == 0xE  ? 3
-                    : (lead >> 3) == 0x1E ? 4
-                                          : 1;
-    if (length > text.size())
-        return 1;
-    for (size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return 1;
-    }
-    return length;
-}
+enum class Decoded { Character, Invalid };
 
-enum class Decoded { Character, Invalid, Cut };
-
-// True when the text ends inside what its first byte announces, all continuation bytes so
-// far: the system's converter reports that as a cut character, however the bytes would end.
-bool EndsInsideSequence(std::string_view text) {
-    auto lead = static_cast<unsigned char>(text[0]);
-    size_t announced = lead >= 0xFC   ? 6
-                       : lead >= 0xF8 ? 5
-                       : lead >= 0xF0 ? 4
-                       : lead >= 0xE0 ? 3
-                       : lead >= 0xC0 ? 2
-                                      : 1;
-    if (lead >= 0xFE || text.size() >= announced)
-        return false;
-    for (size_t i = 1; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return false;
-    }
-    return true;
-}
-
-// One strict UTF-8 character: no overlong forms, surrogates or code points above U+10FFFF.
-// Cut: the text ends inside a character.
+// One UTF-8 character as the system's converter reads it, with the bytes it takes (`length`).
+// A lead byte announces how many continuation bytes follow; when the text ends before them,
+// the rest of the text is one bad character. Otherwise continuation bytes are taken one by one
+// until the character cannot be valid (an overlong form, a surrogate, above U+10FFFF): the byte
+// that shows it is taken with the bad character, a byte that is no continuation is not.
 Decoded DecodeUtf8(std::string_view text, char32_t& cp, size_t& length) {
-    if (EndsInsideSequence(text))
-        return Decoded::Cut;
     auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned char lead = byte(0);
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
+    length = 1;
     if (lead < 0x80) {
         cp = lead;
-        length = 1;
         return Decoded::Character;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
+    }
+    size_t following = lead >= 0xC2 && lead <= 0xDF   ? 1
+                       : lead >= 0xE0 && lead <= 0xEF ? 2
+                       : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                      : 0;
+    if (following == 0)
+        return Decoded::Invalid;
+    if (following >= text.size()) {
+        length = text.size();
         return Decoded::Invalid;
     }
-    for (size_t i = 1; i < length; ++i) {
-        if (i == text.size())
-            return Decoded::Cut;
+    cp = lead & (0x7F >> (following + 1));
+    for (size_t i = 1; i <= following; ++i) {
         unsigned char next = byte(i);
-        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+        if ((next & 0xC0) != 0x80)
             return Decoded::Invalid;
         cp = cp << 6 | (next & 0x3F);
+        length = i + 1;
+        // After the second byte of a longer character the value already tells an overlong
+        // form, a surrogate or a code point above U+10FFFF.
+        size_t shift = 6 * (following - i);
+        if (i == 1 && following > 1 &&
+            (cp < (following == 2 ? 0x800u : 0x10000u) >> shift ||
+             (following == 2 && cp >= 0xD800u >> shift && cp <= 0xDFFFu >> shift) ||
+             cp >= 0x110000u >> shift))
+            return Decoded::Invalid;
     }
     return Decoded::Character;
 }
@@ -126,6 +92,8 @@ struct Tables {
     std::array<char32_t, 256> single{};
     std::vector<char32_t> pairs; // lead * 256 + trail
     std::vector<uint32_t> encode;
+    // What a byte or pair the code page does not define becomes.
+    char32_t unknown = kReplacement;
 };
 
 struct IconvCloser {
@@ -180,6 +148,23 @@ Tables Build(int codePage) {
                                                                    : kNone;
         leads = leads || result == EINVAL;
     }
+    // Bytes the system's tables give a code point of their own and the library's lack: the
+    // unassigned bytes of 1252 stand for the control characters of the same number, those of
+    // 932 for U+0080 and private-use characters.
+    struct Extra {
+        unsigned char byte;
+        char32_t cp;
+    };
+    static constexpr Extra western[] = {
+        {0x81, 0x81}, {0x8D, 0x8D}, {0x8F, 0x8F}, {0x90, 0x90}, {0x9D, 0x9D}};
+    static constexpr Extra japanese[] = {
+        {0x80, 0x80}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+    for (const Extra& extra : codePage == 932 ? std::span(japanese) : std::span(western)) {
+        if (tables.single[extra.byte] == kNone)
+            tables.single[extra.byte] = extra.cp;
+    }
+    if (codePage == 932)
+        tables.unknown = 0x30FB; // the katakana middle dot, as the system's converter gives
     if (leads) {
         tables.pairs.assign(256 * 256, kNone);
         for (int lead = 0; lead < 256; ++lead) {
@@ -206,6 +191,22 @@ Tables Build(int codePage) {
             bytes = bytes << 8 | static_cast<unsigned char>(c);
         tables.encode[cp] = static_cast<uint32_t>(out.size()) << 16 | bytes;
     }
+    // No best fit: a character is written only as bytes that read back as that character
+    // (U+00A5 YEN SIGN does not become the backslash byte).
+    for (char32_t cp = 0; cp < 0x10000; ++cp) {
+        uint32_t entry = tables.encode[cp];
+        if (entry == kUnmappable)
+            continue;
+        uint32_t bytes = entry & 0xFFFF;
+        char32_t back = (entry >> 16) == 2 ? tables.pairs[bytes] : tables.single[bytes];
+        if (back != cp)
+            tables.encode[cp] = kUnmappable;
+    }
+    for (int b = 0; b < 256; ++b) {
+        char32_t cp = tables.single[static_cast<size_t>(b)];
+        if (cp < 0x10000 && tables.encode[cp] == kUnmappable)
+            tables.encode[cp] = 1u << 16 | static_cast<uint32_t>(b);
+    }
     tables.ok = true;
     return tables;
 }
@@ -221,9 +222,8 @@ const Tables& TablesOf(int codePage) {
 
 void AppendEncoded(std::string& out, const Tables& tables, char32_t cp) {
     if (cp >= 0x10000) {
-        // Tag characters vanish in the system's converter; nothing else there is held.
-        if (cp < 0xE0000 || cp > 0xE007F)
-            out += '?';
+        // Neither half of the surrogate pair that stands for it is held.
+        out += "??";
         return;
     }
     uint32_t entry = tables.encode[cp];
@@ -261,11 +261,8 @@ std::string FromUtf8(std::string_view utf8, int codePage) {
             break;
         case Decoded::Invalid:
             out += '?';
-            pos += Utf8SequenceLength(rest);
+            pos += length;
             break;
-        case Decoded::Cut:
-            out += '?';
-            return out;
         }
     }
     return out;
@@ -284,14 +281,15 @@ std::string ToUtf8(std::string_view text, int codePage) {
         size_t length = 1;
         if (cp == kLead) {
             if (pos + 1 == text.size()) {
-                AppendUtf8(out, kReplacement); // the text ends inside a character
+                AppendUtf8(out, tables.unknown); // the text ends inside a character
                 break;
             }
             auto trail = static_cast<unsigned char>(text[pos + 1]);
             cp = tables.pairs[static_cast<size_t>(byte) * 256 + trail];
-            length = 2;
+            // A NUL after a lead byte is never taken as its trail byte.
+            length = trail == 0 ? 1 : 2;
         }
-        AppendUtf8(out, cp == kNone ? kReplacement : cp);
+        AppendUtf8(out, cp == kNone ? tables.unknown : cp);
         pos += length;
     }
     return out;
