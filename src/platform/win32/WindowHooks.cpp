@@ -95,7 +95,7 @@ void FollowHelpButton(HWND hwnd, const STYLESTRUCT& change) {
 LRESULT Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool unicode) {
     HookState& state = State();
     auto it = state.subclasses.find(hwnd);
-    if (it == state.subclasses.end())
+    if (it == state.subclasses.end() || it->second.previous == nullptr)
         return unicode ? DefWindowProcW(hwnd, msg, wParam, lParam)
                        : DefWindowProcA(hwnd, msg, wParam, lParam);
     const Subclass subclass = it->second;
@@ -169,6 +169,9 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
         }
         if ((create->style & WS_CHILD) == 0)
             state.topLevels.push_back(hwnd);
+        // Taken before the framework's creation hook, which attaches the window's object:
+        // EnsureWatched leaves the window to WatchWindow below.
+        state.subclasses[hwnd] = Subclass{};
         if (state.creation)
             state.creation(hwnd);
         WatchWindow(hwnd, IsWatched(hwnd));
@@ -193,6 +196,13 @@ void EnsureHooks() {
     // The one hook: it fires once per creation; every message after it is seen through the
     // window's subclass (WatchWindow).
     state.cbt = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+}
+
+void EnsureWatched(HWND hwnd) {
+    EnsureHooks();
+    if (IsWindow(hwnd) && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId() &&
+        !IsSystemWindow(hwnd) && !State().subclasses.contains(hwnd))
+        WatchWindow(hwnd, IsWatched(hwnd));
 }
 
 void SetPendingDialogTemplate(UINT id) {

@@ -39,6 +39,9 @@ void EnsureMenuHook();
 // subclasses every window at its creation); the menu loops are followed from it once
 // EnsureMenuHook was called.
 void FollowMenuMessage(const CWPSTRUCT& message);
+// A window of the thread created before the hooks were installed is watched from now on,
+// as those created after them are.
+void EnsureWatched(HWND hwnd);
 // The window is gone (its WM_NCDESTROY was handled) or its handle is being given to a new
 // window: the framework object kept for it is forgotten.
 void ForgetWindowObject(HWND hwnd);
