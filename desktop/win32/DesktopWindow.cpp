@@ -149,9 +149,13 @@ public:
     explicit DesktopWindow(DesktopHost& host)
         : host_(host), desktop_(host.GetDesktop()),
           mouse_(desktop_, [&host](DesktopPad* pad) { host.OpenInspectorByUser(pad); }) {
+        // One invalidation waits for the next WM_PAINT: every further change of a run (a
+        // Delete All of many pads) would ask the window server again for nothing.
         observer_ = desktop_.AddObserver([this](const DesktopChange&) {
-            if (m_hWnd != nullptr)
+            if (m_hWnd != nullptr && !invalidated_) {
+                invalidated_ = true;
                 Invalidate();
+            }
         });
     }
     ~DesktopWindow() override { desktop_.RemoveObserver(observer_); }
@@ -170,6 +174,7 @@ protected:
             return TRUE;
         switch (msg) {
         case WM_PAINT:
+            invalidated_ = false;
             Paint();
             return TRUE;
         case WM_INITMENUPOPUP:
@@ -237,6 +242,7 @@ private:
     Desktop& desktop_;
     DesktopMouse mouse_;
     int observer_ = 0;
+    bool invalidated_ = false;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "listview/CInspectrView.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
+#include "platform/RedrawSuspended.h"
 
 namespace {
 
@@ -15,13 +16,33 @@ CMainFrame* FrameOf(HWND window) {
 } // namespace
 
 FrameDeleteScope::FrameDeleteScope(CMainFrame& frame) : frame_(frame.m_hWnd) {}
-FrameDeleteScope::~FrameDeleteScope() = default;
+FrameDeleteScope::~FrameDeleteScope() {
+    HoldPublishing(false);
+}
 
 void FrameDeleteScope::HoldPublishing(bool hold) {
     held_.reset();
+    painting_.clear();
+    // Frames are found again through their windows: one may have closed meanwhile.
+    for (HWND window : heldPanes_) {
+        if (CMainFrame* frame = FrameOf(window))
+            frame->HoldCountPane(false);
+    }
+    heldPanes_.clear();
     CInspectrView* view = LiveViewOf(frame_);
-    if (hold && view != nullptr)
-        held_ = std::make_unique<PublishingSuspended>(*view);
+    if (!hold || view == nullptr)
+        return;
+    held_ = std::make_unique<PublishingSuspended>(*view);
+    CInspectrView* main = MainView();
+    for (CInspectrView* shown : {view, main == view ? nullptr : main, Companion()}) {
+        if (shown == nullptr)
+            continue;
+        painting_.push_back(std::make_unique<RedrawSuspended>(shown->List().m_hWnd));
+        if (shown->frame != nullptr) {
+            shown->frame->HoldCountPane(true);
+            heldPanes_.push_back(shown->frame->m_hWnd);
+        }
+    }
 }
 
 InspectorRow* FrameDeleteScope::RootRow() {

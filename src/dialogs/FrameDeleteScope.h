@@ -4,10 +4,12 @@
 #include "platform/WinTypes.h"
 
 #include <memory>
+#include <vector>
 
 class CInspectrView;
 class PublishingSuspended;
 class CMainFrame;
+class RedrawSuspended;
 
 // The Delete rules' view of one Inspector frame. The frames are found again through their
 // windows on every call: while the dialog waits, the desktop may delete the top pad, and the
@@ -31,4 +33,8 @@ private:
 
     HWND frame_;
     std::unique_ptr<PublishingSuspended> held_;
+    // The lists and count panes of the frame, its source and its results are painted once
+    // after a run of deletions.
+    std::vector<std::unique_ptr<RedrawSuspended>> painting_;
+    std::vector<HWND> heldPanes_;
 };

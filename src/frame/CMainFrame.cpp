@@ -302,9 +302,23 @@ void CMainFrame::ShowSearchResults(std::unique_ptr<RowList> hits) {
 }
 
 void CMainFrame::SetCountPane(int selected, int rows) {
+    if (countPaneHeld_) {
+        heldSelected_ = selected;
+        heldRows_ = rows;
+        return;
+    }
     char text[32];
     std::snprintf(text, sizeof text, "%d/%d", selected, rows);
     m_wndStatusBar.SetPaneText(1, text);
+}
+
+void CMainFrame::HoldCountPane(bool hold) {
+    if (hold == countPaneHeld_)
+        return;
+    countPaneHeld_ = hold;
+    if (!hold && heldSelected_ != -1)
+        SetCountPane(heldSelected_, heldRows_);
+    heldSelected_ = -1;
 }
 
 int CMainFrame::ShowWarning(UINT stringId) {

@@ -43,6 +43,10 @@ public:
     // none is, and their number in the message pane.
     void ShowSearchResults(std::unique_ptr<RowList> hits);
     void SetCountPane(int selected, int rows);
+    // While held, the count pane keeps its text and takes the last counts given at the
+    // release: a run of deletions changes the counts once per pad, and the status bar paints
+    // every change at once.
+    void HoldCountPane(bool hold);
     // Shows the module's text `stringId` as a warning owned by this frame, inside the modal
     // bracket; returns the box's answer.
     int ShowWarning(UINT stringId);
@@ -84,6 +88,10 @@ private:
     bool CreateFrameWindow(const std::string& title, CWnd* parent, UINT menuId);
     // The count pane is as wide as eight of the toolbar font's widest characters.
     void SizeCountPane();
+    bool countPaneHeld_ = false;
+    // The counts given while the pane was held; selected is -1 when none was.
+    int heldSelected_ = -1;
+    int heldRows_ = 0;
     void OnUpdateCommand(CCmdUI* cmdUI);
     void OnSelectPads();
     void OnDeselectPads();

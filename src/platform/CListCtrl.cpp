@@ -1,5 +1,7 @@
 #include "CListCtrl.h"
 
+#include "RedrawSuspended.h"
+
 namespace {
 
 WPARAM AsWParam(int value) {
@@ -131,6 +133,10 @@ BOOL CListCtrl::SetItemState(int index, UINT state, UINT mask) {
     LVITEMA item{};
     item.state = state;
     item.stateMask = mask;
+    if (index != -1)
+        return static_cast<BOOL>(Send(LVM_SETITEMSTATE, AsWParam(index), AsLParam(&item)));
+    // A change of every item is painted once when it is done, not item by item.
+    RedrawSuspended held(m_hWnd);
     return static_cast<BOOL>(Send(LVM_SETITEMSTATE, AsWParam(index), AsLParam(&item)));
 }
 

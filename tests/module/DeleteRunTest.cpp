@@ -214,6 +214,53 @@ TEST_F(FrameDeleteScopeTest, RowsStayGoneWhileTheRunLastsAndTheTableIsRebuiltAft
     EXPECT_EQ(TreeRootOf(*frame)(), view.rootRow.get());
 }
 
+// While a run of deletions holds the frame, the count pane keeps its text; at the release it
+// shows the counts of the view as the run left them, also when the scope goes while still
+// holding.
+TEST_F(FrameDeleteScopeTest, TheCountPaneShowsTheViewsCountsOnceTheHoldEnds) {
+    enum class End { DeleteAll, DeleteAllButOne, ScopeGoesHolding };
+    struct Case {
+        const char* name;
+        End end;
+    } cases[] = {
+        {"Delete All of the children", End::DeleteAll},
+        {"Delete All of two children of three", End::DeleteAllButOne},
+        {"the scope goes while holding", End::ScopeGoesHolding},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+        for (const char* name : {"A", "B", "C"})
+            desktop.AddPad(stage, name, 1, 1, 10, 10);
+        CMainFrame* frame = Open(stage);
+        CInspectrView& view = View(frame);
+        SelectAll(view, true);
+        DeselectRow(view, *view.rootRow);
+        if (c.end == End::DeleteAllButOne)
+            DeselectRow(view, *view.rootRow->children->head);
+        std::string before = frame->m_wndStatusBar.GetPaneText(1);
+        {
+            FrameDeleteScope scope(*frame);
+            if (c.end == End::ScopeGoesHolding) {
+                scope.HoldPublishing(true);
+                frame->SetCountPane(7, 9);
+                EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), before);
+            } else {
+                DeleteRun run(scope);
+                ASSERT_EQ(run.Begin(view.selectedRows.get()), Start::Offer);
+                run.Finish(DeleteRun::kEndDeleteAll, true);
+            }
+        }
+        std::string expected =
+            c.end == End::ScopeGoesHolding
+                ? "7/9"
+                : std::to_string(view.selectedCount) + "/" + std::to_string(view.rowCount);
+        EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), expected);
+        frame->DestroyWindow();
+        desktop.DestroyPad(stage);
+    }
+}
+
 TEST_F(FrameDeleteScopeTest, ASearchResultsFrameLooksUpItsHitsAndRebuildsItsSource) {
     DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
     desktop.AddPad(stage, "A", 1, 1, 10, 10);

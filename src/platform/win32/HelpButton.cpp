@@ -5,12 +5,21 @@
 
 #include "WindowHooks.h"
 
+#include <unordered_map>
+
 namespace {
 
-constexpr char kPreviousProc[] = "MvHelpButtonProc";
+// The procedures the subclassed windows had, kept in the process: a window property would be
+// read for every message, a round trip to the window server under Wine.
+std::unordered_map<HWND, WNDPROC>& PreviousProcs() {
+    static std::unordered_map<HWND, WNDPROC> procs;
+    return procs;
+}
 
 WNDPROC Previous(HWND hwnd) {
-    return reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPreviousProc));
+    auto& procs = PreviousProcs();
+    auto it = procs.find(hwnd);
+    return it == procs.end() ? nullptr : it->second;
 }
 
 // Left of the close button, in window coordinates.
@@ -112,7 +121,7 @@ LRESULT CALLBACK HelpButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         break;
     case WM_NCDESTROY:
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        RemovePropA(hwnd, kPreviousProc);
+        PreviousProcs().erase(hwnd);
         break;
     default:
         break;
@@ -138,8 +147,8 @@ void AddHelpButton(HWND hwnd) {
                                frame.top + (button.top + button.bottom) / 2);
     if (DefWindowProcA(hwnd, WM_NCHITTEST, 0, middle) == HTHELP)
         return;
-    SetPropA(hwnd, kPreviousProc, reinterpret_cast<HANDLE>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)));
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HelpButtonProc));
+    PreviousProcs()[hwnd] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HelpButtonProc)));
 }
 
 } // namespace win32

@@ -107,7 +107,7 @@ bool AnswerPopup() {
 }
 
 void EnsureMenuHook() {
-    // The thread's one message hook passes the menu loops' messages to FollowMenuMessage.
+    // Every window's subclass passes the menu loops' messages to FollowMenuMessage.
     EnsureHooks();
     Track().watching = true;
 }

@@ -66,10 +66,11 @@ void AdjustWaitCursor(int delta) {
 }
 
 void SetWindowObject(HWND hwnd, void* object) {
-    win32::EnsureHooks();
-    if (object == nullptr)
+    // The object is forgotten after the window's WM_NCDESTROY, which its subclass sees.
+    win32::EnsureWatched(hwnd);
+    if (object == nullptr || !IsWindow(hwnd))
         Objects().erase(hwnd);
-    else if (IsWindow(hwnd))
+    else
         Objects()[hwnd] = object;
 }
 

@@ -4,13 +4,19 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 namespace {
 
+// A window of the thread as the backend subclassed it at its creation.
+struct Subclass {
+    WNDPROC previous = nullptr;
+    // One the host's observer sees (IsWatched, known at creation).
+    bool watched = false;
+};
+
 struct HookState {
     HHOOK cbt = nullptr;
-    HHOOK callWndProc = nullptr;
-    HHOOK callWndProcRet = nullptr;
     native::CreationHook creation;
     native::WindowObserver observer;
     UINT pendingTemplate = 0;
@@ -19,6 +25,7 @@ struct HookState {
     // Windows to be refused in WM_NCCREATE, with the procedure they had.
     std::map<HWND, WNDPROC> refused;
     native::FailureHook failure;
+    std::unordered_map<HWND, Subclass> subclasses;
 };
 
 HookState& State() {
@@ -68,46 +75,6 @@ LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return CallWindowProcA(previous, hwnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    HookState& state = State();
-    auto hwnd = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND)
-        win32::ForgetWindowObject(hwnd);
-    if (code == HCBT_CREATEWND && !IsSystemWindow(hwnd)) {
-        auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-        if (state.pendingTemplate != 0 && ClassOf(hwnd) == "#32770") {
-            state.dialogTemplates[hwnd] = state.pendingTemplate;
-            state.pendingTemplate = 0;
-        }
-        if ((create->style & WS_CHILD) == 0)
-            state.topLevels.push_back(hwnd);
-        if (state.creation)
-            state.creation(hwnd);
-        if (native::ShouldFail(native::Failure::WindowCreation, ClassOf(hwnd))) {
-            state.refused[hwnd] = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RefusingProc)));
-        }
-    } else if (code == HCBT_DESTROYWND) {
-        std::erase(state.topLevels, hwnd);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// The thread's one hook before a window procedure, for the observer and the menu loops alike:
-// under Wine every hook a sent message passes costs round trips to the window server.
-LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    HookState& state = State();
-    if (code == HC_ACTION && message->message == WM_NCDESTROY) {
-        if (state.observer.destroyed && IsWatched(message->hwnd))
-            state.observer.destroyed(message->hwnd);
-        state.dialogTemplates.erase(message->hwnd);
-    }
-    if (code == HC_ACTION)
-        win32::FollowMenuMessage(*message);
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 // A top-level window given or relieved of the title-bar help button has its frame computed
 // and drawn again, so that the button shows (or goes) at once; where the system draws no
 // such button, the backend adds it.
@@ -121,22 +88,100 @@ void FollowHelpButton(HWND hwnd, const STYLESTRUCT& change) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-LRESULT CALLBACK CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+// What the backend sees of every message to a window of the thread, before and after the
+// procedure the window had: the observer, the menu loops, the help button and the framework
+// objects. A message hook would do the same at a few round trips to the window server per
+// sent message under Wine; this is one call in the process.
+LRESULT Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool unicode) {
     HookState& state = State();
-    if (code == HC_ACTION && message->message == WM_STYLECHANGED &&
-        message->wParam == static_cast<WPARAM>(GWL_EXSTYLE))
-        FollowHelpButton(message->hwnd, *reinterpret_cast<const STYLESTRUCT*>(message->lParam));
-    // The window's class is asked only for the few messages observed: most messages pass.
-    if (code == HC_ACTION && message->message == WM_CREATE && message->lResult != -1 &&
-        state.observer.created && IsWatched(message->hwnd))
-        state.observer.created(message->hwnd);
-    else if (code == HC_ACTION && message->message == WM_SETTEXT && state.observer.textChanged &&
-             IsWatched(message->hwnd))
-        state.observer.textChanged(message->hwnd);
-    // After the procedure's own WM_NCDESTROY, which still finds the window's object.
-    if (code == HC_ACTION && message->message == WM_NCDESTROY)
-        win32::ForgetWindowObject(message->hwnd);
+    auto it = state.subclasses.find(hwnd);
+    if (it == state.subclasses.end() || it->second.previous == nullptr)
+        return unicode ? DefWindowProcW(hwnd, msg, wParam, lParam)
+                       : DefWindowProcA(hwnd, msg, wParam, lParam);
+    const Subclass subclass = it->second;
+    if (msg == WM_NCDESTROY) {
+        if (subclass.watched && state.observer.destroyed)
+            state.observer.destroyed(hwnd);
+        state.dialogTemplates.erase(hwnd);
+    }
+    win32::FollowMenuMessage(CWPSTRUCT{lParam, wParam, msg, hwnd});
+    LRESULT result = unicode ? CallWindowProcW(subclass.previous, hwnd, msg, wParam, lParam)
+                             : CallWindowProcA(subclass.previous, hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_STYLECHANGED:
+        if (wParam == static_cast<WPARAM>(GWL_EXSTYLE))
+            FollowHelpButton(hwnd, *reinterpret_cast<const STYLESTRUCT*>(lParam));
+        break;
+    case WM_CREATE:
+        if (result != -1 && subclass.watched && state.observer.created)
+            state.observer.created(hwnd);
+        break;
+    case WM_SETTEXT:
+        if (subclass.watched && state.observer.textChanged)
+            state.observer.textChanged(hwnd);
+        break;
+    case WM_NCDESTROY:
+        // After the procedure's own WM_NCDESTROY, which still finds the window's object.
+        win32::ForgetWindowObject(hwnd);
+        state.subclasses.erase(hwnd);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+LRESULT CALLBACK WatchProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Watch(hwnd, msg, wParam, lParam, false);
+}
+
+// A window of a Unicode class (the common controls) stays Unicode: an ANSI procedure in its
+// chain would turn every text it passes into the code page and back.
+LRESULT CALLBACK WatchProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Watch(hwnd, msg, wParam, lParam, true);
+}
+
+// Outside whatever procedure the creation hook gave the window, so that WM_CREATE's result
+// is the window's own.
+void WatchWindow(HWND hwnd, bool watched) {
+    Subclass subclass;
+    subclass.watched = watched;
+    if (IsWindowUnicode(hwnd)) {
+        subclass.previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchProcW)));
+    } else {
+        subclass.previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchProcA)));
+    }
+    State().subclasses[hwnd] = subclass;
+}
+
+LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    HookState& state = State();
+    auto hwnd = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND)
+        win32::ForgetWindowObject(hwnd);
+    if (code == HCBT_CREATEWND && !IsSystemWindow(hwnd)) {
+        auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (state.pendingTemplate != 0 && ClassOf(hwnd) == "#32770") {
+            state.dialogTemplates[hwnd] = state.pendingTemplate;
+            state.pendingTemplate = 0;
+        }
+        if ((create->style & WS_CHILD) == 0)
+            state.topLevels.push_back(hwnd);
+        // Taken before the framework's creation hook, which attaches the window's object:
+        // EnsureWatched leaves the window to WatchWindow below.
+        state.subclasses[hwnd] = Subclass{};
+        if (state.creation)
+            state.creation(hwnd);
+        WatchWindow(hwnd, IsWatched(hwnd));
+        if (native::ShouldFail(native::Failure::WindowCreation, ClassOf(hwnd))) {
+            state.refused[hwnd] = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RefusingProc)));
+        }
+    } else if (code == HCBT_DESTROYWND) {
+        std::erase(state.topLevels, hwnd);
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -148,10 +193,16 @@ void EnsureHooks() {
     HookState& state = State();
     if (state.cbt != nullptr)
         return;
-    DWORD thread = GetCurrentThreadId();
-    state.cbt = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, thread);
-    state.callWndProc = SetWindowsHookExA(WH_CALLWNDPROC, CallWndProc, nullptr, thread);
-    state.callWndProcRet = SetWindowsHookExA(WH_CALLWNDPROCRET, CallWndProcRet, nullptr, thread);
+    // The one hook: it fires once per creation; every message after it is seen through the
+    // window's subclass (WatchWindow).
+    state.cbt = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+}
+
+void EnsureWatched(HWND hwnd) {
+    EnsureHooks();
+    if (IsWindow(hwnd) && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId() &&
+        !IsSystemWindow(hwnd) && !State().subclasses.contains(hwnd))
+        WatchWindow(hwnd, IsWatched(hwnd));
 }
 
 void SetPendingDialogTemplate(UINT id) {

@@ -10,7 +10,8 @@
 
 namespace win32 {
 
-// Installs the thread's hooks once; every function below calls it.
+// Installs the thread's creation hook once, through which every window of the thread is
+// subclassed to be watched; every function below calls it.
 void EnsureHooks();
 
 // The dialog about to be created comes from this template; 0 when the framework is not
@@ -34,9 +35,13 @@ void AddHelpButton(HWND hwnd);
 bool AnswerPopup();
 // Watches the menu loops: popups for the host's popup handler, the menu bar for FeedIdleLoop.
 void EnsureMenuHook();
-// A message sent to a window of the thread, seen by the thread's hook before the window's
-// procedure; the menu loops are followed from it once EnsureMenuHook was called.
+// A message to a window of the thread, seen before the window's procedure (the backend
+// subclasses every window at its creation); the menu loops are followed from it once
+// EnsureMenuHook was called.
 void FollowMenuMessage(const CWPSTRUCT& message);
+// A window of the thread created before the hooks were installed is watched from now on,
+// as those created after them are.
+void EnsureWatched(HWND hwnd);
 // The window is gone (its WM_NCDESTROY was handled) or its handle is being given to a new
 // window: the framework object kept for it is forgotten.
 void ForgetWindowObject(HWND hwnd);
