@@ -765,11 +765,13 @@ bool Desktop::Owns(const DesktopPad* pad) const {
 }
 
 // The sub-view lists follow the children lists. Adding on top, as building a world does,
-// appends one view instead of listing them all again.
+// appends one view, and taking a pad away removes its view, instead of listing them all again.
 void Desktop::Detach(DesktopPad& pad) {
     if (DesktopPad* parent = pad.Parent()) {
         parent->Children().remove(&pad);
-        parent->SyncSubViews();
+        MvPadView* view = pad.get_real_view();
+        if (view != nullptr && parent->View() != nullptr)
+            parent->View()->SubViews().Remove(view);
     } else {
         auto at = std::find(topLevel_.rbegin(), topLevel_.rend(), &pad);
         if (at != topLevel_.rend())
