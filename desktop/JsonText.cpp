@@ -33,27 +33,27 @@ public:
 
     bool start_object(size_t elements) {
         Value();
-        open_.push_back({});
+        Push(false);
         return Enter() && json_sax_dom_parser::start_object(elements);
     }
     bool start_array(size_t elements) {
         Value();
-        open_.push_back(Open{.array = true, .index = 0, .key = {}, .fewKeys = {}, .keys = {}});
+        Push(true);
         return Enter() && json_sax_dom_parser::start_array(elements);
     }
     bool end_object() {
         --depth_;
-        open_.pop_back();
+        --openCount_;
         return json_sax_dom_parser::end_object();
     }
     bool end_array() {
         --depth_;
-        open_.pop_back();
+        --openCount_;
         return json_sax_dom_parser::end_array();
     }
     // A key given twice would leave only its last value without a word: refused.
     bool key(json::string_t& name) {
-        Open& object = open_.back();
+        Open& object = open_[openCount_ - 1];
         if (!object.AddKey(name)) {
             duplicate_ = "duplicate key \"" + name + "\"";
             return false;
@@ -128,17 +128,30 @@ private:
     };
 
     bool Enter() { return ++depth_ <= maxDepth_; }
+    // An object or array starts. The records of closed ones are kept for the next, so that
+    // their lists of keys keep the memory they took.
+    void Push(bool array) {
+        if (openCount_ == open_.size())
+            open_.emplace_back();
+        Open& open = open_[openCount_++];
+        open.array = array;
+        open.index = 0;
+        open.key.clear();
+        open.fewKeys.clear();
+        if (!open.keys.empty())
+            open.keys = {};
+    }
     // A value starts: in an array it is the next member.
     void Value() {
-        if (!open_.empty() && open_.back().array)
-            ++open_.back().index;
+        if (openCount_ > 0 && open_[openCount_ - 1].array)
+            ++open_[openCount_ - 1].index;
     }
 
 public:
     // The JSON pointer of the innermost object.
     std::string ObjectPointer() const {
         std::string pointer;
-        for (size_t i = 0; i + 1 < open_.size(); ++i) {
+        for (size_t i = 0; i + 1 < openCount_; ++i) {
             pointer += '/';
             if (open_[i].array) {
                 pointer += std::to_string(open_[i].index - 1);
@@ -151,7 +164,9 @@ public:
     }
 
 private:
+    // The first `openCount_` are open, innermost last.
     std::vector<Open> open_;
+    size_t openCount_ = 0;
     std::string duplicate_;
 
     size_t maxDepth_;
