@@ -35,9 +35,11 @@ private:
     [[noreturn]] void Fail(const Place& place, const std::string& problem) const;
     [[noreturn]] void FailAt(const std::string& pointer, const std::string& problem) const;
     void Expect(const json& value, const Place& place, json::value_t type, const char* what) const;
+    // Fails on the object's first key (in its order) that is not allowed, then on the first
+    // required key missing. `found`, when given, receives each allowed key's value or null.
     void Keys(const json& object, const std::string& pointer,
-              std::initializer_list<const char*> allowed,
-              std::initializer_list<const char*> required) const;
+              std::initializer_list<std::string_view> allowed,
+              std::initializer_list<std::string_view> required, const json** found = nullptr) const;
     bool Boolean(const json& value, const Place& place) const;
     long long Integer(const json& value, const Place& place, long long low, long long high) const;
     std::string Text(const json& value, const Place& place) const;
@@ -54,8 +56,10 @@ private:
     unsigned Protection(const json& value, const Place& place) const;
     const ModelPlan& ModelOf(const PadPlan& pad) const;
     void Pads(const json& pads, ScenePlan& scene);
-    void Pad(const json& pad, std::string& pointer, PadPlan& plan, int index);
-    void Position(const json& pad, const std::string& pointer, PadPlan& plan, int index);
+    // Gives the pad's children, or null when it has none.
+    const json* Pad(const json& pad, std::string& pointer, PadPlan& plan, int index);
+    // `place` holds the pad's x, y, width and height.
+    void Position(const json* const* place, const std::string& pointer, PadPlan& plan, int index);
     std::string PointerOf(int pad) const;
     void AssignIds(ScenePlan& scene) const;
     int FindPath(std::string_view path) const;
