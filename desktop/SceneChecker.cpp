@@ -238,10 +238,11 @@ void SceneChecker::Values(MvSlotType type, const json* value, std::string& point
         const json& entry = (*level.entries)[index];
         AppendIndex(pointer, index);
         Expect(entry, {pointer}, json::value_t::object, "an object");
-        Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"});
-        std::string key = codepage::FromUtf8(Text(entry["key"], {pointer, "key"}), codePage_);
-        MvSlotType entryType = Type(entry["type"], {pointer, "type"});
-        const json* entryValue = entry.contains("value") ? &entry["value"] : nullptr;
+        const json* member[3];
+        Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"}, member);
+        std::string key = codepage::FromUtf8(Text(*member[0], {pointer, "key"}), codePage_);
+        MvSlotType entryType = Type(*member[1], {pointer, "type"});
+        const json* entryValue = member[2];
         AppendKey(pointer, "value");
         out.push_back(Scalar(entryType, entryValue, pointer));
         out.back().key = std::move(key);
@@ -258,18 +259,18 @@ ModelPlan SceneChecker::Slots(const json& slots, std::string& pointer) const {
         const json& slot = slots[i];
         AppendIndex(pointer, i);
         Expect(slot, {pointer}, json::value_t::object, "an object");
-        Keys(slot, pointer, {"name", "type", "value"}, {"name", "type"});
+        const json* member[3];
+        Keys(slot, pointer, {"name", "type", "value"}, {"name", "type"}, member);
         SlotPlan plan;
-        std::string utf8 = Text(slot["name"], {pointer, "name"});
+        std::string utf8 = Text(*member[0], {pointer, "name"});
         plan.name = codepage::FromUtf8(utf8, codePage_);
         if (plan.name.empty())
             Fail({pointer, "name"}, "a slot name may not be empty");
         if (model.IndexOf(plan.name) >= 0)
             Fail({pointer, "name"}, "duplicate slot name " + Quoted(utf8));
-        MvSlotType type = Type(slot["type"], {pointer, "type"});
-        const json* value = slot.contains("value") ? &slot["value"] : nullptr;
+        MvSlotType type = Type(*member[1], {pointer, "type"});
         AppendKey(pointer, "value");
-        Values(type, value, pointer, plan.values);
+        Values(type, member[2], pointer, plan.values);
         model.slots.push_back(std::move(plan));
         pointer.resize(length);
     }

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <deque>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -68,7 +69,7 @@ private:
     std::string source_;
     int codePage_;
     const std::map<std::string, ModelPlan>* models_ = nullptr;
-    const std::vector<PadPlan>* pads_ = nullptr;
+    const std::deque<PadPlan>* pads_ = nullptr;
     std::map<unsigned, int> explicitIds_;
     // Per pad: its document, its desktop position, its children; the pads on the desktop.
     std::vector<const json*> documents_;
