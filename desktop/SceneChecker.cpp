@@ -68,7 +68,7 @@ std::string SceneChecker::Place::Text() const {
 SceneChecker::SceneChecker(std::string source, int codePage)
     : source_(std::move(source)), codePage_(codePage) {}
 
-ScenePlan SceneChecker::Check(const json& root) {
+ScenePlan SceneChecker::Check(json& root) {
     ScenePlan scene;
     const std::string top;
     Expect(root, {top}, json::value_t::object, "an object");
@@ -302,11 +302,11 @@ const ModelPlan& SceneChecker::ModelOf(const PadPlan& pad) const {
     return pad.modelName.empty() ? pad.privateModel : models_->at(pad.modelName);
 }
 
-void SceneChecker::Pads(const json& pads, ScenePlan& scene) {
+void SceneChecker::Pads(json& pads, ScenePlan& scene) {
     std::string pointer = "/pads";
     Expect(pads, {pointer}, json::value_t::array, "an array");
     struct Open {
-        const json* pads;
+        json* pads;
         size_t next;
         int parent;
         size_t pointerLength;
@@ -316,26 +316,40 @@ void SceneChecker::Pads(const json& pads, ScenePlan& scene) {
         Open& level = open.back();
         pointer.resize(level.pointerLength);
         if (level.next == level.pads->size()) {
+            level.pads->clear();
             open.pop_back();
             continue;
         }
         size_t place = level.next++;
         int parent = level.parent;
-        const json& pad = (*level.pads)[place];
+        json& pad = (*level.pads)[place];
         AppendIndex(pointer, place);
         int index = static_cast<int>(scene.pads.size());
         scene.pads.emplace_back();
         scene.pads.back().parent = parent;
         scene.pads.back().place = place;
-        documents_.push_back(&pad);
         desktopPlaces_.emplace_back();
         children_.emplace_back();
         (parent < 0 ? topLevel_ : children_[static_cast<size_t>(parent)]).push_back(index);
-        if (const json* children = Pad(pad, pointer, scene.pads.back(), index)) {
+        const json* children = Pad(pad, pointer, scene.pads.back(), index);
+        if (children != nullptr) {
             AppendKey(pointer, "children");
             Expect(*children, {pointer}, json::value_t::array, "an array");
-            open.push_back({children, 0, index, pointer.size()});
         }
+        // What was read of the pad goes while it is in the cache; the pad it stands for is
+        // resolved once every pad is known, and its children are read next.
+        json::object_t& members = pad.get_ref<json::object_t&>();
+        for (auto it = members.begin(); it != members.end();) {
+            if (it->first == "children") {
+                ++it;
+                continue;
+            }
+            if (it->first == "standsFor")
+                standsFor_.emplace_back(index, std::move(it->second));
+            it = members.erase(it);
+        }
+        if (children != nullptr)
+            open.push_back({&members.at("children"), 0, index, pointer.size()});
     }
 }
 
@@ -551,14 +565,11 @@ int SceneChecker::FindPath(std::string_view path) const {
 
 void SceneChecker::Resolve(ScenePlan& scene) const {
     std::map<int, int> iconOwners;
-    for (size_t i = 0; i < scene.pads.size(); ++i) {
-        const json& document = *documents_[i];
-        if (!document.contains("standsFor"))
-            continue;
+    for (const auto& [index, ref] : standsFor_) {
+        size_t i = static_cast<size_t>(index);
         PadPlan& pad = scene.pads[i];
-        std::string pointer = PointerOf(static_cast<int>(i));
+        std::string pointer = PointerOf(index);
         Place place{pointer, "standsFor"};
-        const json& ref = document["standsFor"];
         if (ref.is_string()) {
             std::string path = ref.get<std::string>();
             pad.standsFor = path.empty() ? -1 : FindPath(path);

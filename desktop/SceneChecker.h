@@ -21,7 +21,9 @@ public:
     using json = nlohmann::json;
 
     SceneChecker(std::string source, int codePage);
-    ScenePlan Check(const json& root);
+    // The document is used up as it is read: what was read of each pad is freed while it is
+    // still in the cache.
+    ScenePlan Check(json& root);
 
 private:
     // A value's place: a pointer and optionally one step below it, made text only for an
@@ -56,7 +58,7 @@ private:
     ModelPlan Slots(const json& slots, std::string& pointer) const;
     unsigned Protection(const json& value, const Place& place) const;
     const ModelPlan& ModelOf(const PadPlan& pad) const;
-    void Pads(const json& pads, ScenePlan& scene);
+    void Pads(json& pads, ScenePlan& scene);
     // Gives the pad's children, or null when it has none.
     const json* Pad(const json& pad, std::string& pointer, PadPlan& plan, int index);
     // `place` holds the pad's x, y, width and height.
@@ -71,8 +73,9 @@ private:
     const std::map<std::string, ModelPlan>* models_ = nullptr;
     const std::deque<PadPlan>* pads_ = nullptr;
     std::map<unsigned, int> explicitIds_;
-    // Per pad: its document, its desktop position, its children; the pads on the desktop.
-    std::vector<const json*> documents_;
+    // The pads that stand for another, with their reference; per pad: its desktop position,
+    // its children; the pads on the desktop.
+    std::vector<std::pair<int, json>> standsFor_;
     std::vector<std::pair<int, int>> desktopPlaces_;
     std::vector<std::vector<int>> children_;
     std::vector<int> topLevel_;
