@@ -210,9 +210,9 @@ void Desktop::AssignModel(DesktopPad& pad, DesktopModel& model) {
 void Desktop::Clear() {
     // Each subtree is reported and unlinked as a destroy of its top pad would do it, from the
     // top pad of the desktop down, so that each leaves the end of the top-level list and of
-    // the base view's sub-views; deleted pads, in no list, go after, by ID. The memory goes
-    // at the end in one sweep, in the order it was taken, rather than pad by pad in the
-    // order of the tree.
+    // the base view's sub-views; deleted pads, in no list, go after, by ID. The pads and models
+    // are freed at the end in one sweep of the map and of the vector, rather than one by one
+    // in the order of the tree, which need not be any order in memory.
     size_t retired = 0;
     // The lists of a subtree's pads go while the walk has them in the cache.
     auto retire = [this, &retired](DesktopPad& top) {
@@ -684,7 +684,7 @@ void Desktop::DropReferrers(const DesktopPad& pad) {
 }
 
 void Desktop::NoteLinks(DesktopPad& pad) {
-    unsigned id = pad.GetCreatePadID();
+    unsigned id = pad.Id();
     std::pair<DesktopPad*, DesktopPad*> now{pad.Icon(), pad.StandsFor()};
     auto linked = linked_.find(&pad);
     std::pair<DesktopPad*, DesktopPad*> was =
