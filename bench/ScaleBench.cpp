@@ -156,12 +156,17 @@ void MillionDeepChain(benchmark::State& state) {
     }
 }
 
-// A scene of `pads` pads, flat or one chain.
-const std::string& SceneText(int pads, bool chain) {
-    static std::map<std::pair<int, bool>, std::string> texts;
-    std::string& text = texts[{pads, chain}];
+// How the pads of a generated scene lie.
+enum class SceneShape { Flat, Chain, FlatWithSlots };
+
+// A scene of `pads` pads: flat, one chain, or flat with a slot of text on every pad, shown as
+// its output.
+const std::string& SceneText(int pads, SceneShape shape) {
+    static std::map<std::pair<int, SceneShape>, std::string> texts;
+    std::string& text = texts[{pads, shape}];
     if (!text.empty())
         return text;
+    bool chain = shape == SceneShape::Chain;
     std::ostringstream out;
     out << "{\"pads\": [";
     for (int i = 0; i < pads; ++i) {
@@ -172,6 +177,9 @@ const std::string& SceneText(int pads, bool chain) {
         int y = chain ? (i % 2 == 0 ? 2 : -2) : i % 89;
         out << "{\"name\": \"Pad" << i << "\", \"class\": \"MvPad\", \"x\": " << x
             << ", \"y\": " << y << ", \"width\": 20, \"height\": 10";
+        if (shape == SceneShape::FlatWithSlots)
+            out << ", \"slots\": [{\"name\": \"text\", \"type\": \"string\", \"value\": \"Text" << i
+                << "\"}], \"output\": \"text\"";
     }
     out << "}";
     for (int i = 1; chain && i < pads; ++i)
@@ -181,8 +189,8 @@ const std::string& SceneText(int pads, bool chain) {
     return text;
 }
 
-void LoadScene(benchmark::State& state, bool chain) {
-    const std::string& text = SceneText(static_cast<int>(state.range(0)), chain);
+void LoadScene(benchmark::State& state, SceneShape shape) {
+    const std::string& text = SceneText(static_cast<int>(state.range(0)), shape);
     for (auto _ : state) {
         state.PauseTiming();
         auto desktop = std::make_unique<Desktop>();
@@ -195,11 +203,15 @@ void LoadScene(benchmark::State& state, bool chain) {
 }
 
 void LoadFlatScene(benchmark::State& state) {
-    LoadScene(state, false);
+    LoadScene(state, SceneShape::Flat);
 }
 
 void LoadChainScene(benchmark::State& state) {
-    LoadScene(state, true);
+    LoadScene(state, SceneShape::Chain);
+}
+
+void LoadSlotScene(benchmark::State& state) {
+    LoadScene(state, SceneShape::FlatWithSlots);
 }
 
 // What the console does after every command: pending messages, the idle update of the
@@ -244,6 +256,18 @@ void RegisterScaleCases() {
     }
     Register("LoadFlatScene", LoadFlatScene, {10000, 100000});
     Register("LoadChainScene", LoadChainScene, {10000, 100000});
+    Register("LoadSlotScene", LoadSlotScene, {10000, 100000});
+    // Scenes of 1,000,000 pads, each loaded twice.
+    const std::pair<const char*, void (*)(benchmark::State&)> millions[] = {
+        {"LoadFlatScene", LoadFlatScene},
+        {"LoadChainScene", LoadChainScene},
+        {"LoadSlotScene", LoadSlotScene},
+    };
+    for (const auto& [name, run] : millions)
+        benchmark::RegisterBenchmark(name, run)
+            ->Arg(1000000)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(2);
     Register("CommandOverhead", CommandOverhead, {1, kInspectors});
     benchmark::RegisterBenchmark("MillionDeepChain", MillionDeepChain)
         ->Iterations(1)

@@ -185,6 +185,38 @@ void ClearMixed(benchmark::State& state) {
 void ClearChains1000(benchmark::State& state) {
     Clear(state, Shape{1000});
 }
+void ClearOneChain(benchmark::State& state) {
+    Clear(state, Shape{Pads(state)});
+}
+
+// Clearing the mixed desktop after every pad on the desktop was deleted (kept for undo), so
+// that the clear finds every subtree among the deleted pads.
+void ClearDeleted(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        World& world = FreshWorld(Pads(state), Shape{}, 0);
+        for (DesktopPad* top : std::vector<DesktopPad*>(world.desktop.TopLevelPads()))
+            world.desktop.DeletePad(top);
+        state.ResumeTiming();
+        world.desktop.Clear();
+    }
+    Shared().world.reset();
+    Shared().key.clear();
+}
+
+// Destroying every subtree of the mixed desktop, one pad on the desktop at a time from the
+// bottom, as a user would.
+void DestroyTopPads(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        World& world = FreshWorld(Pads(state), Shape{}, 0);
+        state.ResumeTiming();
+        while (!world.desktop.TopLevelPads().empty())
+            world.desktop.DestroyPad(world.desktop.TopLevelPads().front());
+    }
+    Shared().world.reset();
+    Shared().key.clear();
+}
 
 } // namespace
 
@@ -193,6 +225,8 @@ void RegisterSelectionCases() {
         {"DeleteAllTenth", DeleteAllTenth}, {"DeleteAllHalf", DeleteAllHalf},
         {"DeleteAllRows", DeleteAllRows},   {"ClearFlat", ClearFlat},
         {"ClearMixed", ClearMixed},         {"ClearChains1000", ClearChains1000},
+        {"ClearOneChain", ClearOneChain},   {"ClearDeleted", ClearDeleted},
+        {"DestroyTopPads", DestroyTopPads},
     };
     const std::pair<const char*, void (*)(benchmark::State&)> kept[] = {
         {"GeometryOnAllRows", GeometryOnAllRows},

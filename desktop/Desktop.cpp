@@ -45,6 +45,16 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
+// Walks in the order of the tree meet pads scattered over memory; asking for the ones ahead
+// early hides much of the wait for them.
+void Prefetch(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
 } // namespace
 
 Desktop::Desktop() = default;
@@ -57,12 +67,21 @@ Desktop::~Desktop() {
 }
 
 int Desktop::AddObserver(Observer observer) {
-    observers_.emplace_back(nextObserver_, std::move(observer));
+    observers_.emplace_back(nextObserver_, std::make_unique<Observer>(std::move(observer)));
     return nextObserver_++;
 }
 
 void Desktop::RemoveObserver(int handle) {
-    std::erase_if(observers_, [handle](const auto& entry) { return entry.first == handle; });
+    for (auto& entry : observers_) {
+        if (entry.first == handle)
+            entry.first = 0;
+    }
+    PruneObservers();
+}
+
+void Desktop::PruneObservers() {
+    if (reporting_ == 0)
+        std::erase_if(observers_, [](const auto& entry) { return entry.first == 0; });
 }
 
 int Desktop::CodePage() const {
@@ -72,7 +91,8 @@ int Desktop::CodePage() const {
 DesktopModel& Desktop::AddModel(std::string name) {
     auto model = std::make_unique<DesktopModel>(std::move(name));
     DesktopModel& added = *model;
-    models_.emplace(&added, std::move(model));
+    added.SetStoreIndex(models_.size());
+    models_.push_back(std::move(model));
     if (!added.Name().empty())
         namedModels_.push_back(&added);
     return added;
@@ -114,9 +134,7 @@ DesktopPad* Desktop::CreatePad(DesktopPad* parent, std::string className, bool o
     } else if (id >= nextId_) {
         nextId_ = static_cast<unsigned long long>(id) + 1;
     }
-    auto owned = std::make_unique<DesktopPad>(*this, id, std::move(className), ownView);
-    DesktopPad& pad = *owned;
-    pads_.emplace(id, std::move(owned));
+    DesktopPad& pad = pads_.try_emplace(id, *this, id, std::move(className), ownView).first->second;
     pad.SetModel(&AddModel(""));
     pad.SetParent(parent);
     Attach(pad, -1);
@@ -186,23 +204,39 @@ void Desktop::AssignModel(DesktopPad& pad, DesktopModel& model) {
     DesktopModel* old = pad.Model();
     pad.SetModel(&model);
     if (old != nullptr && old->Name().empty() && old->Dependents().length() == 0)
-        models_.erase(old);
+        FreeModel(*old);
 }
 
 void Desktop::Clear() {
-    DestroyIndex index = IndexForDestroy();
-    // From the top down: each pad leaves the end of the top-level list and of the base view's
-    // sub-views, so that a clear costs what it removes. Deleted pads, in no list, go after.
+    // Each subtree is reported and unlinked as a destroy of its top pad would do it, from the
+    // top pad of the desktop down, so that each leaves the end of the top-level list and of
+    // the base view's sub-views; deleted pads, in no list, go after, by ID. The pads and models
+    // are freed at the end in one sweep of the map and of the vector, rather than one by one
+    // in the order of the tree, which need not be any order in memory.
+    size_t retired = 0;
+    // The lists of a subtree's pads go while the walk has them in the cache.
+    auto retire = [this, &retired](DesktopPad& top) {
+        for (DesktopPad* gone : Retire(top)) {
+            gone->ReleaseLists();
+            ++retired;
+        }
+    };
     while (!topLevel_.empty())
-        Destroy(*topLevel_.back(), index);
-    while (!pads_.empty()) {
-        DesktopPad* root = pads_.begin()->second.get();
+        retire(*topLevel_.back());
+    for (auto entry = pads_.begin(); retired < pads_.size() && entry != pads_.end(); ++entry) {
+        if (entry->second.Gone())
+            continue;
+        DesktopPad* root = &entry->second;
         while (root->Parent() != nullptr)
             root = root->Parent();
-        Destroy(*root, index);
+        retire(*root);
     }
+    pads_.clear();
     models_.clear();
     namedModels_.clear();
+    deletedChildren_.clear();
+    referrers_.clear();
+    linked_.clear();
     undo_.Clear();
     nextId_ = 1;
 }
@@ -504,7 +538,7 @@ DesktopPad* Desktop::FindByPath(std::string_view path) {
 
 DesktopPad* Desktop::FindById(unsigned id) {
     auto it = pads_.find(id);
-    return it == pads_.end() ? nullptr : it->second.get();
+    return it == pads_.end() || it->second.Gone() ? nullptr : &it->second;
 }
 
 std::string Desktop::PathOf(DesktopPad* pad) {
@@ -517,18 +551,20 @@ std::string Desktop::PathOf(DesktopPad* pad) {
     return path;
 }
 
-std::vector<DesktopPad*> Desktop::AllPads() const {
+std::vector<DesktopPad*> Desktop::AllPads() {
     std::vector<DesktopPad*> all;
-    for (const auto& entry : pads_)
-        all.push_back(entry.second.get());
+    for (auto& entry : pads_) {
+        if (!entry.second.Gone())
+            all.push_back(&entry.second);
+    }
     return all;
 }
 
-std::vector<DesktopPad*> Desktop::SelectedPads() const {
+std::vector<DesktopPad*> Desktop::SelectedPads() {
     std::vector<DesktopPad*> selected;
-    for (const auto& entry : pads_) {
-        if (entry.second->Selected() && !entry.second->DeleteHidden())
-            selected.push_back(entry.second.get());
+    for (auto& entry : pads_) {
+        if (entry.second.Selected() && !entry.second.DeleteHidden() && !entry.second.Gone())
+            selected.push_back(&entry.second);
     }
     return selected;
 }
@@ -578,27 +614,12 @@ bool Desktop::DeleteHide(DesktopPad& pad) {
 }
 
 void Desktop::Destroy(DesktopPad& pad) {
-    Destroy(pad, IndexForDestroy());
+    for (DesktopPad* gone : Retire(pad))
+        Release(*gone);
 }
 
-Desktop::DestroyIndex Desktop::IndexForDestroy() const {
-    DestroyIndex index;
-    for (const auto& [id, pad] : deleteHidden_) {
-        if (pad->Parent() != nullptr)
-            index.deletedChildren[pad->Parent()].push_back(pad);
-    }
-    for (DesktopPad* pad : linked_) {
-        unsigned id = pad->GetCreatePadID();
-        if (pad->Icon() != nullptr)
-            index.referrers[pad->Icon()].push_back(id);
-        if (pad->StandsFor() != nullptr && pad->StandsFor() != pad->Icon())
-            index.referrers[pad->StandsFor()].push_back(id);
-    }
-    return index;
-}
-
-void Desktop::Destroy(DesktopPad& pad, const DestroyIndex& index) {
-    std::vector<DesktopPad*> doomed = Collect(pad, index);
+std::vector<DesktopPad*> Desktop::Retire(DesktopPad& pad) {
+    std::vector<DesktopPad*> doomed = Collect(pad);
     // Everyone hears of every pad going while all of them are still intact.
     for (DesktopPad* gone : doomed)
         Notify(ChangeKind::Delete, gone);
@@ -606,44 +627,120 @@ void Desktop::Destroy(DesktopPad& pad, const DestroyIndex& index) {
         Notify(ChangeKind::Freeing, gone);
     if (!pad.DeleteHidden())
         Detach(pad);
-    std::unordered_set<DesktopPad*> isDoomed(doomed.begin(), doomed.end());
-    for (DesktopPad* gone : doomed) {
-        auto referrers = index.referrers.find(gone);
-        if (referrers == index.referrers.end())
-            continue;
-        // By ID: a referrer destroyed earlier (while clearing) is looked up, not touched.
-        for (unsigned id : referrers->second) {
-            DesktopPad* other = FindById(id);
-            if (other == nullptr || isDoomed.count(other) != 0)
-                continue;
-            if (other->Icon() == gone)
-                other->SetIcon(nullptr);
-            if (other->StandsFor() == gone)
-                other->SetStandsFor(nullptr);
-        }
-    }
-    for (DesktopPad* gone : doomed) {
-        undo_.Forget(gone);
-        DesktopModel* model = gone->Model();
-        gone->SetModel(nullptr);
-        if (model->Name().empty())
-            models_.erase(model);
-        linked_.erase(gone);
-        deleteHidden_.erase(gone->GetCreatePadID());
-    }
     for (DesktopPad* gone : doomed)
-        pads_.erase(gone->GetCreatePadID());
+        gone->SetGone();
+    for (size_t i = 0; i < doomed.size(); ++i) {
+        DesktopPad* gone = doomed[i];
+        if (i + 8 < doomed.size())
+            Prefetch(doomed[i + 8]->Model());
+        DropReferrers(*gone);
+        Unindex(*gone);
+        // A model other pads use outlives the pad: it no longer lists it.
+        DesktopModel* model = gone->Model();
+        if (!model->Name().empty() || model->Dependents().length() > 1)
+            gone->SetModel(nullptr);
+    }
+    if (!undo_.Entries().empty())
+        undo_.ForgetIf([](const DesktopPad* recorded) { return recorded->Gone(); });
+    return doomed;
+}
+
+void Desktop::Release(DesktopPad& pad) {
+    if (DesktopModel* model = pad.Model()) {
+        pad.SetModel(nullptr);
+        FreeModel(*model);
+    }
+    pads_.erase(pad.Id());
+}
+
+void Desktop::FreeModel(DesktopModel& model) {
+    size_t index = model.StoreIndex();
+    if (index + 1 != models_.size()) {
+        models_[index] = std::move(models_.back());
+        if (models_[index] != nullptr) // a clear may have freed it already
+            models_[index]->SetStoreIndex(index);
+    }
+    models_.pop_back();
+}
+
+void Desktop::DropReferrers(const DesktopPad& pad) {
+    if (referrers_.empty())
+        return;
+    auto found = referrers_.find(&pad);
+    if (found == referrers_.end())
+        return;
+    std::unordered_set<unsigned> ids = std::move(found->second);
+    referrers_.erase(found);
+    // By ID: a referrer that went earlier (while clearing) is looked up, not touched.
+    for (unsigned id : ids) {
+        DesktopPad* other = FindById(id);
+        if (other == nullptr)
+            continue;
+        if (other->Icon() == &pad)
+            other->SetIcon(nullptr);
+        if (other->StandsFor() == &pad)
+            other->SetStandsFor(nullptr);
+    }
 }
 
 void Desktop::NoteLinks(DesktopPad& pad) {
-    if (pad.Icon() != nullptr || pad.StandsFor() != nullptr)
-        linked_.insert(&pad);
-    else
-        linked_.erase(&pad);
-    if (pad.DeleteHidden())
-        deleteHidden_.emplace(pad.GetCreatePadID(), &pad);
-    else
-        deleteHidden_.erase(pad.GetCreatePadID());
+    unsigned id = pad.Id();
+    std::pair<DesktopPad*, DesktopPad*> now{pad.Icon(), pad.StandsFor()};
+    auto linked = linked_.find(&pad);
+    std::pair<DesktopPad*, DesktopPad*> was =
+        linked != linked_.end() ? linked->second : std::pair<DesktopPad*, DesktopPad*>{};
+    if (was != now) {
+        IndexReferrer(was.first, id, false);
+        IndexReferrer(was.second, id, false);
+        IndexReferrer(now.first, id, true);
+        IndexReferrer(now.second, id, true);
+        if (now.first == nullptr && now.second == nullptr)
+            linked_.erase(linked);
+        else
+            linked_[&pad] = now;
+    }
+    // A deleted pad keeps its parent until it is pasted again, which clears the flag first.
+    if (DesktopPad* parent = pad.Parent()) {
+        if (pad.DeleteHidden()) {
+            deletedChildren_[parent].emplace(id, &pad);
+        } else if (auto deleted = deletedChildren_.find(parent);
+                   deleted != deletedChildren_.end() && deleted->second.erase(id) != 0 &&
+                   deleted->second.empty()) {
+            deletedChildren_.erase(deleted);
+        }
+    }
+}
+
+void Desktop::Unindex(const DesktopPad& pad) {
+    unsigned id = pad.Id();
+    if (linked_.empty() && deletedChildren_.empty())
+        return;
+    if (auto linked = linked_.find(&pad); linked != linked_.end()) {
+        IndexReferrer(linked->second.first, id, false);
+        IndexReferrer(linked->second.second, id, false);
+        linked_.erase(linked);
+    }
+    if (deletedChildren_.empty())
+        return;
+    if (pad.DeleteHidden() && pad.Parent() != nullptr) {
+        auto deleted = deletedChildren_.find(pad.Parent());
+        if (deleted != deletedChildren_.end() && deleted->second.erase(id) != 0 &&
+            deleted->second.empty())
+            deletedChildren_.erase(deleted);
+    }
+    deletedChildren_.erase(&pad);
+}
+
+void Desktop::IndexReferrer(DesktopPad* target, unsigned id, bool add) {
+    if (target == nullptr)
+        return;
+    if (add) {
+        referrers_[target].insert(id);
+        return;
+    }
+    auto found = referrers_.find(target);
+    if (found != referrers_.end() && found->second.erase(id) != 0 && found->second.empty())
+        referrers_.erase(found);
 }
 
 bool Desktop::Connect(DesktopPad& pad, std::string_view slotName) {
@@ -663,16 +760,18 @@ bool Desktop::Connect(DesktopPad& pad, std::string_view slotName) {
 bool Desktop::Owns(const DesktopPad* pad) const {
     if (pad == nullptr)
         return false;
-    auto it = pads_.find(const_cast<DesktopPad*>(pad)->GetCreatePadID());
-    return it != pads_.end() && it->second.get() == pad;
+    auto it = pads_.find(pad->Id());
+    return it != pads_.end() && &it->second == pad && !pad->Gone();
 }
 
 // The sub-view lists follow the children lists. Adding on top, as building a world does,
-// appends one view instead of listing them all again.
+// appends one view, and taking a pad away removes its view, instead of listing them all again.
 void Desktop::Detach(DesktopPad& pad) {
     if (DesktopPad* parent = pad.Parent()) {
         parent->Children().remove(&pad);
-        parent->SyncSubViews();
+        MvPadView* view = pad.get_real_view();
+        if (view != nullptr && parent->View() != nullptr)
+            parent->View()->SubViews().Remove(view);
     } else {
         auto at = std::find(topLevel_.rbegin(), topLevel_.rend(), &pad);
         if (at != topLevel_.rend())
@@ -712,7 +811,7 @@ void Desktop::SyncBase() {
     }
 }
 
-std::vector<DesktopPad*> Desktop::Collect(DesktopPad& pad, const DestroyIndex& index) {
+std::vector<DesktopPad*> Desktop::Collect(DesktopPad& pad) const {
     std::vector<DesktopPad*> out;
     std::vector<DesktopPad*> open{&pad};
     while (!open.empty()) {
@@ -721,11 +820,15 @@ std::vector<DesktopPad*> Desktop::Collect(DesktopPad& pad, const DestroyIndex& i
         out.push_back(next);
         // Deleted children left the children list but still hang on the pad; they come
         // after the live ones, so they go on the stack first.
-        auto deleted = index.deletedChildren.find(next);
-        if (deleted != index.deletedChildren.end())
-            open.insert(open.end(), deleted->second.rbegin(), deleted->second.rend());
-        for (int i = next->ChildCount() - 1; i >= 0; --i)
-            open.push_back(next->Child(i));
+        if (auto deleted = deletedChildren_.find(next); deleted != deletedChildren_.end()) {
+            for (auto it = deleted->second.rbegin(); it != deleted->second.rend(); ++it)
+                open.push_back(it->second);
+        }
+        for (int i = next->ChildCount() - 1; i >= 0; --i) {
+            DesktopPad* child = next->Child(i);
+            Prefetch(&child->Children());
+            open.push_back(child);
+        }
     }
     return out;
 }
@@ -792,7 +895,16 @@ void Desktop::Report(const DesktopChange& change) {
             break;
         }
     }
-    auto observers = observers_;
-    for (auto& entry : observers)
-        entry.second(change);
+    // Observers added meanwhile hear of the next change; removed ones hear nothing more, and
+    // are let go once no report runs, since one may be running them.
+    ++reporting_;
+    size_t count = observers_.size();
+    for (size_t i = 0; i < count; ++i) {
+        if (observers_[i].first != 0) {
+            Observer* observer = observers_[i].second.get();
+            (*observer)(change);
+        }
+    }
+    --reporting_;
+    PruneObservers();
 }

@@ -2,6 +2,7 @@
 
 #include "DesktopBaseView.h"
 #include "DesktopChange.h"
+#include "DesktopPad.h"
 #include "UndoLog.h"
 #include "host/MvDeskTop.h"
 
@@ -17,7 +18,6 @@
 #include <vector>
 
 class DesktopModel;
-class DesktopPad;
 struct InspectorModule;
 
 // The reference desktop: it owns every pad and model, keeps the pads on the desktop in z
@@ -131,8 +131,8 @@ public:
     // Pads on the desktop, bottom first.
     const std::vector<DesktopPad*>& TopLevelPads() const { return topLevel_; }
     // Every pad in memory, deleted ones included, by id.
-    std::vector<DesktopPad*> AllPads() const;
-    std::vector<DesktopPad*> SelectedPads() const;
+    std::vector<DesktopPad*> AllPads();
+    std::vector<DesktopPad*> SelectedPads();
     // The pad is in memory, belongs to this desktop and is not deleted.
     bool IsLive(const DesktopPad* pad) const;
 
@@ -155,39 +155,48 @@ private:
         long long right = 0;
         long long bottom = 0;
     };
-    // What destroying needs to find without a walk over every pad per pad: the deleted
-    // children of each pad, and the IDs of the pads whose icon or stood-for pad each pad is.
-    struct DestroyIndex {
-        std::map<DesktopPad*, std::vector<DesktopPad*>> deletedChildren;
-        std::map<DesktopPad*, std::vector<unsigned>> referrers;
-    };
-
     bool Owns(const DesktopPad* pad) const;
     void Detach(DesktopPad& pad);
     void Attach(DesktopPad& pad, int index);
     void SyncBase();
     static Extent SubtreeExtent(DesktopPad& pad);
-    DestroyIndex IndexForDestroy() const;
-    void Destroy(DesktopPad& pad, const DestroyIndex& index);
+    // Reports the pad and everything on it deleted and freed, then takes them out of every
+    // list, link and undo record and marks them gone; their memory stays until Release.
+    std::vector<DesktopPad*> Retire(DesktopPad& pad);
+    // Frees a gone pad, and its private model when no other pad uses it.
+    void Release(DesktopPad& pad);
+    void FreeModel(DesktopModel& model);
     // The pad and everything on it, deleted pads included, in pre-order.
-    static std::vector<DesktopPad*> Collect(DesktopPad& pad, const DestroyIndex& index);
+    std::vector<DesktopPad*> Collect(DesktopPad& pad) const;
+    // Other pads lose a gone pad as their icon or as the pad they stand for.
+    void DropReferrers(const DesktopPad& pad);
+    void IndexReferrer(DesktopPad* target, unsigned id, bool add);
+    // A gone pad leaves the indexes of links and deleted children.
+    void Unindex(const DesktopPad& pad);
     // Place of the pad among its siblings, or -1.
     int SiblingIndex(DesktopPad& pad);
     void Report(const DesktopChange& change);
+    void PruneObservers();
 
     InspectorModule* module_ = nullptr;
-    std::vector<std::pair<int, Observer>> observers_;
+    // By handle; a removed observer's handle is 0 until no report runs.
+    std::vector<std::pair<int, std::unique_ptr<Observer>>> observers_;
+    int reporting_ = 0;
     int nextObserver_ = 1;
     DesktopBaseView base_;
     UndoLog undo_;
-    // Every model, and the shared ones in the order they were added.
-    std::unordered_map<const DesktopModel*, std::unique_ptr<DesktopModel>> models_;
+    // Every model, each knowing its index, and the shared ones in the order they were added.
+    std::vector<std::unique_ptr<DesktopModel>> models_;
     std::vector<DesktopModel*> namedModels_;
     // What a destroy looks at beyond the subtree, kept as it changes so that it costs what it
-    // destroys: deleted pads kept for undo (by ID), and pads with an icon or standing for one.
-    std::map<unsigned, DesktopPad*> deleteHidden_;
-    std::unordered_set<DesktopPad*> linked_;
-    std::map<unsigned, std::unique_ptr<DesktopPad>> pads_;
+    // destroys: the deleted children of each pad (kept for undo, in no children list) by ID,
+    // the IDs of the pads whose icon or stood-for pad each pad is, and for each pad with such
+    // links the two pads it is indexed under.
+    std::unordered_map<const DesktopPad*, std::map<unsigned, DesktopPad*>> deletedChildren_;
+    std::unordered_map<const DesktopPad*, std::unordered_set<unsigned>> referrers_;
+    std::unordered_map<const DesktopPad*, std::pair<DesktopPad*, DesktopPad*>> linked_;
+    // Every pad in memory by ID, held in the map's own nodes.
+    std::map<unsigned, DesktopPad> pads_;
     std::vector<DesktopPad*> topLevel_;
     // One past the highest ID given; above 0xFFFFFFFF once that ID is taken.
     unsigned long long nextId_ = 1;

@@ -4,6 +4,7 @@
 #include "host/MvPadList.h"
 #include "host/MvSimpleModel.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,8 +26,12 @@ public:
     // -1 when no slot has this name.
     int IndexOf(const std::string& slotName) const;
     MvPadList& Dependents() { return dependents_; }
+    // Where the desktop keeps the model, so that freeing it looks for nothing.
+    std::size_t StoreIndex() const { return storeIndex_; }
+    void SetStoreIndex(std::size_t index) { storeIndex_ = index; }
 
 private:
+    std::size_t storeIndex_ = 0;
     std::string name_;
     std::vector<std::unique_ptr<DesktopSlot>> slots_;
     MvPadList dependents_;

@@ -205,6 +205,13 @@ void DesktopPad::SetStandsFor(DesktopPad* pad) {
     owner_.NoteLinks(*this);
 }
 
+void DesktopPad::ReleaseLists() {
+    children_ = MvPadList();
+    datalinkChildren_ = MvPadList();
+    if (view_)
+        view_->SubViews() = MwViewList();
+}
+
 void DesktopPad::SyncSubViews() {
     if (!view_)
         return;

@@ -68,6 +68,7 @@ public:
     void connect(MvSimplePad* parent, const char* slotName) override;
 
     Desktop& Owner() { return owner_; }
+    unsigned Id() const { return id_; }
     DesktopPad* Parent() const { return parent_; }
     int ChildCount() const { return children_.length(); }
     DesktopPad* Child(int index) const;
@@ -92,6 +93,8 @@ public:
     bool Visible() const { return visible_; }
     bool Selected() const { return selected_; }
     bool DeleteHidden() const { return deleteHidden_; }
+    // Destroyed: reported deleted and freed, in no list, its memory not yet released.
+    bool Gone() const { return gone_; }
     int OutputIndex() const { return outputIndex_; }
     const std::optional<std::string>& SlotName() const { return slotName_; }
     bool RefusesConnector() const { return refusesConnector_; }
@@ -107,6 +110,9 @@ public:
     void SetVisible(bool visible) { visible_ = visible; }
     void SetSelected(bool selected) { selected_ = selected; }
     void SetDeleteHidden(bool deleteHidden);
+    void SetGone() { gone_ = true; }
+    // Lets go of the memory of its children and sub-view lists; for a gone pad.
+    void ReleaseLists();
     void SetProtection(unsigned bits) { protection_ = bits; }
     // Sizes and group depths outside the framework's limits (PadLimits.h) are brought inside.
     void SetGroupDepth(int depth);
@@ -142,6 +148,7 @@ private:
     bool selected_ = false;
     bool deleteHidden_ = false;
     bool refusesConnector_ = false;
+    bool gone_ = false;
     DesktopPad* parent_ = nullptr;
     DesktopPad* icon_ = nullptr;
     DesktopPad* standsFor_ = nullptr;

@@ -1,6 +1,7 @@
 #include "JsonText.h"
 
 #include <algorithm>
+#include <memory>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -33,32 +34,28 @@ public:
 
     bool start_object(size_t elements) {
         Value();
-        open_.push_back({});
+        Push(false);
         return Enter() && json_sax_dom_parser::start_object(elements);
     }
     bool start_array(size_t elements) {
         Value();
-        open_.push_back(Open{.array = true, .index = 0, .key = {}, .fewKeys = {}, .keys = {}});
+        Push(true);
         return Enter() && json_sax_dom_parser::start_array(elements);
     }
     bool end_object() {
-        --depth_;
-        open_.pop_back();
+        Pop();
         return json_sax_dom_parser::end_object();
     }
     bool end_array() {
-        --depth_;
-        open_.pop_back();
+        Pop();
         return json_sax_dom_parser::end_array();
     }
     // A key given twice would leave only its last value without a word: refused.
     bool key(json::string_t& name) {
-        Open& object = open_.back();
-        if (!object.AddKey(name)) {
+        if (!AddKey(open_[openCount_ - 1], name)) {
             duplicate_ = "duplicate key \"" + name + "\"";
             return false;
         }
-        object.key = name;
         return json_sax_dom_parser::key(name);
     }
     bool null() { return Value(), json_sax_dom_parser::null(); }
@@ -101,57 +98,95 @@ public:
     }
 
 private:
-    // An object or array being read: where its current member is, and an object's keys.
+    // An object or array being read: where its current member is, and where an object's keys
+    // begin among the keys of the open objects, the innermost object's last.
     struct Open {
         bool array = false;
         size_t index = 0; // an array's members so far
-        std::string key;
+        size_t firstKey = 0;
         // An object's first keys are compared one by one, its many keys by hashing; the
         // pads of a scene have few.
-        std::vector<std::string> fewKeys;
-        std::unordered_set<std::string> keys;
-
-        // False when the object has the key already.
-        bool AddKey(const std::string& name) {
-            constexpr size_t kFew = 16;
-            if (!keys.empty())
-                return keys.insert(name).second;
-            if (std::find(fewKeys.begin(), fewKeys.end(), name) != fewKeys.end())
-                return false;
-            fewKeys.push_back(name);
-            if (fewKeys.size() > kFew) {
-                keys.insert(fewKeys.begin(), fewKeys.end());
-                fewKeys.clear();
-            }
-            return true;
-        }
+        std::unique_ptr<std::unordered_set<std::string>> manyKeys;
     };
 
+    std::string_view KeyAt(size_t index) const {
+        return std::string_view(keyText_).substr(keys_[index].first, keys_[index].second);
+    }
+    // False when the innermost object has the key already.
+    bool AddKey(Open& object, const std::string& name) {
+        constexpr size_t kFew = 16;
+        if (object.manyKeys) {
+            if (!object.manyKeys->insert(name).second)
+                return false;
+        } else {
+            for (size_t i = object.firstKey; i < keys_.size(); ++i) {
+                if (KeyAt(i) == name)
+                    return false;
+            }
+            if (keys_.size() - object.firstKey >= kFew) {
+                object.manyKeys = std::make_unique<std::unordered_set<std::string>>();
+                for (size_t i = object.firstKey; i < keys_.size(); ++i)
+                    object.manyKeys->emplace(KeyAt(i));
+                object.manyKeys->insert(name);
+            }
+        }
+        keys_.emplace_back(keyText_.size(), name.size());
+        keyText_ += name;
+        return true;
+    }
+
     bool Enter() { return ++depth_ <= maxDepth_; }
+    // An object or array starts. The records of closed ones are kept for the next.
+    void Push(bool array) {
+        if (openCount_ == open_.size())
+            open_.emplace_back();
+        Open& open = open_[openCount_++];
+        open.array = array;
+        open.index = 0;
+        open.firstKey = keys_.size();
+        open.manyKeys.reset();
+    }
+    // The innermost object or array ends, and its keys with it.
+    void Pop() {
+        --depth_;
+        Open& open = open_[--openCount_];
+        if (open.firstKey < keys_.size()) {
+            keyText_.resize(keys_[open.firstKey].first);
+            keys_.resize(open.firstKey);
+        }
+        open.manyKeys.reset();
+    }
     // A value starts: in an array it is the next member.
     void Value() {
-        if (!open_.empty() && open_.back().array)
-            ++open_.back().index;
+        if (openCount_ > 0 && open_[openCount_ - 1].array)
+            ++open_[openCount_ - 1].index;
     }
 
 public:
     // The JSON pointer of the innermost object.
     std::string ObjectPointer() const {
         std::string pointer;
-        for (size_t i = 0; i + 1 < open_.size(); ++i) {
+        for (size_t i = 0; i + 1 < openCount_; ++i) {
             pointer += '/';
             if (open_[i].array) {
                 pointer += std::to_string(open_[i].index - 1);
                 continue;
             }
-            for (char c : open_[i].key)
+            // The key whose value is open: the object's last.
+            for (char c : KeyAt(open_[i + 1].firstKey - 1))
                 pointer += c == '~' ? "~0" : c == '/' ? "~1" : std::string(1, c);
         }
         return pointer.empty() ? "/" : pointer;
     }
 
 private:
+    // The first `openCount_` are open, innermost last.
     std::vector<Open> open_;
+    size_t openCount_ = 0;
+    // The keys of the open objects, outermost first: where each lies in `keyText_`, and how
+    // long it is.
+    std::vector<std::pair<size_t, size_t>> keys_;
+    std::string keyText_;
     std::string duplicate_;
 
     size_t maxDepth_;

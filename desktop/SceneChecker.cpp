@@ -68,7 +68,7 @@ std::string SceneChecker::Place::Text() const {
 SceneChecker::SceneChecker(std::string source, int codePage)
     : source_(std::move(source)), codePage_(codePage) {}
 
-ScenePlan SceneChecker::Check(const json& root) {
+ScenePlan SceneChecker::Check(json& root) {
     ScenePlan scene;
     const std::string top;
     Expect(root, {top}, json::value_t::object, "an object");
@@ -116,18 +116,25 @@ void SceneChecker::Expect(const json& value, const Place& place, json::value_t t
 }
 
 void SceneChecker::Keys(const json& object, const std::string& pointer,
-                        std::initializer_list<const char*> allowed,
-                        std::initializer_list<const char*> required) const {
-    for (const auto& item : object.items()) {
-        bool known = false;
-        for (const char* key : allowed)
-            known = known || item.key() == key;
-        if (!known)
-            Fail({pointer, item.key()}, "unknown key " + Quoted(item.key()));
+                        std::initializer_list<std::string_view> allowed,
+                        std::initializer_list<std::string_view> required,
+                        const json** found) const {
+    if (found != nullptr)
+        std::fill(found, found + allowed.size(), nullptr);
+    for (const auto& [key, value] : object.get_ref<const json::object_t&>()) {
+        const std::string_view* at = std::find(allowed.begin(), allowed.end(), key);
+        if (at == allowed.end())
+            Fail({pointer, key}, "unknown key " + Quoted(key));
+        if (found != nullptr)
+            found[at - allowed.begin()] = &value;
     }
-    for (const char* key : required) {
-        if (!object.contains(key))
-            FailAt(pointer, std::string("missing required key ") + Quoted(key));
+    for (std::string_view key : required) {
+        bool present =
+            found != nullptr
+                ? found[std::find(allowed.begin(), allowed.end(), key) - allowed.begin()] != nullptr
+                : object.contains(key);
+        if (!present)
+            FailAt(pointer, "missing required key " + Quoted(std::string(key)));
     }
 }
 
@@ -231,10 +238,11 @@ void SceneChecker::Values(MvSlotType type, const json* value, std::string& point
         const json& entry = (*level.entries)[index];
         AppendIndex(pointer, index);
         Expect(entry, {pointer}, json::value_t::object, "an object");
-        Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"});
-        std::string key = codepage::FromUtf8(Text(entry["key"], {pointer, "key"}), codePage_);
-        MvSlotType entryType = Type(entry["type"], {pointer, "type"});
-        const json* entryValue = entry.contains("value") ? &entry["value"] : nullptr;
+        const json* member[3];
+        Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"}, member);
+        std::string key = codepage::FromUtf8(Text(*member[0], {pointer, "key"}), codePage_);
+        MvSlotType entryType = Type(*member[1], {pointer, "type"});
+        const json* entryValue = member[2];
         AppendKey(pointer, "value");
         out.push_back(Scalar(entryType, entryValue, pointer));
         out.back().key = std::move(key);
@@ -251,18 +259,18 @@ ModelPlan SceneChecker::Slots(const json& slots, std::string& pointer) const {
         const json& slot = slots[i];
         AppendIndex(pointer, i);
         Expect(slot, {pointer}, json::value_t::object, "an object");
-        Keys(slot, pointer, {"name", "type", "value"}, {"name", "type"});
+        const json* member[3];
+        Keys(slot, pointer, {"name", "type", "value"}, {"name", "type"}, member);
         SlotPlan plan;
-        std::string utf8 = Text(slot["name"], {pointer, "name"});
+        std::string utf8 = Text(*member[0], {pointer, "name"});
         plan.name = codepage::FromUtf8(utf8, codePage_);
         if (plan.name.empty())
             Fail({pointer, "name"}, "a slot name may not be empty");
         if (model.IndexOf(plan.name) >= 0)
             Fail({pointer, "name"}, "duplicate slot name " + Quoted(utf8));
-        MvSlotType type = Type(slot["type"], {pointer, "type"});
-        const json* value = slot.contains("value") ? &slot["value"] : nullptr;
+        MvSlotType type = Type(*member[1], {pointer, "type"});
         AppendKey(pointer, "value");
-        Values(type, value, pointer, plan.values);
+        Values(type, member[2], pointer, plan.values);
         model.slots.push_back(std::move(plan));
         pointer.resize(length);
     }
@@ -294,11 +302,11 @@ const ModelPlan& SceneChecker::ModelOf(const PadPlan& pad) const {
     return pad.modelName.empty() ? pad.privateModel : models_->at(pad.modelName);
 }
 
-void SceneChecker::Pads(const json& pads, ScenePlan& scene) {
+void SceneChecker::Pads(json& pads, ScenePlan& scene) {
     std::string pointer = "/pads";
     Expect(pads, {pointer}, json::value_t::array, "an array");
     struct Open {
-        const json* pads;
+        json* pads;
         size_t next;
         int parent;
         size_t pointerLength;
@@ -308,34 +316,47 @@ void SceneChecker::Pads(const json& pads, ScenePlan& scene) {
         Open& level = open.back();
         pointer.resize(level.pointerLength);
         if (level.next == level.pads->size()) {
+            level.pads->clear();
             open.pop_back();
             continue;
         }
         size_t place = level.next++;
         int parent = level.parent;
-        const json& pad = (*level.pads)[place];
+        json& pad = (*level.pads)[place];
         AppendIndex(pointer, place);
         int index = static_cast<int>(scene.pads.size());
         scene.pads.emplace_back();
         scene.pads.back().parent = parent;
         scene.pads.back().place = place;
-        documents_.push_back(&pad);
         desktopPlaces_.emplace_back();
         children_.emplace_back();
         (parent < 0 ? topLevel_ : children_[static_cast<size_t>(parent)]).push_back(index);
-        Pad(pad, pointer, scene.pads.back(), index);
-        if (pad.contains("children")) {
+        const json* children = Pad(pad, pointer, scene.pads.back(), index);
+        if (children != nullptr) {
             AppendKey(pointer, "children");
-            const json& children = pad["children"];
-            Expect(children, {pointer}, json::value_t::array, "an array");
-            open.push_back({&children, 0, index, pointer.size()});
+            Expect(*children, {pointer}, json::value_t::array, "an array");
         }
+        // What was read of the pad goes while it is in the cache; the pad it stands for is
+        // resolved once every pad is known, and its children are read next.
+        json::object_t& members = pad.get_ref<json::object_t&>();
+        for (auto it = members.begin(); it != members.end();) {
+            if (it->first == "children") {
+                ++it;
+                continue;
+            }
+            if (it->first == "standsFor")
+                standsFor_.emplace_back(index, std::move(it->second));
+            it = members.erase(it);
+        }
+        if (children != nullptr)
+            open.push_back({&members.at("children"), 0, index, pointer.size()});
     }
 }
 
 // The place is relative to the parent; the position on the desktop it gives must lie within
 // the framework's limits.
-void SceneChecker::Position(const json& pad, const std::string& pointer, PadPlan& plan, int index) {
+void SceneChecker::Position(const json* const* place, const std::string& pointer, PadPlan& plan,
+                            int index) {
     long long parentX = 0;
     long long parentY = 0;
     if (plan.parent >= 0) {
@@ -343,30 +364,58 @@ void SceneChecker::Position(const json& pad, const std::string& pointer, PadPlan
         parentX = x;
         parentY = y;
     }
-    auto coordinate = [&](const char* key, long long parentValue) {
-        Place place{pointer, key};
+    auto coordinate = [&](const json& value, const char* key, long long parentValue) {
+        Place at{pointer, key};
         if (plan.parent < 0)
-            return static_cast<int>(Integer(pad[key], place, kPadPositionMin, kPadPositionMax));
-        long long relative = Integer(pad[key], place, std::numeric_limits<int>::min(),
-                                     std::numeric_limits<int>::max());
+            return static_cast<int>(Integer(value, at, kPadPositionMin, kPadPositionMax));
+        long long relative =
+            Integer(value, at, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         long long onDesktop = parentValue + relative;
         if (onDesktop < kPadPositionMin || onDesktop > kPadPositionMax)
-            Fail(place, "places the pad at " + std::to_string(onDesktop) +
-                            " on the desktop; positions on the desktop lie between " +
-                            std::to_string(kPadPositionMin) + " and " +
-                            std::to_string(kPadPositionMax));
+            Fail(at, "places the pad at " + std::to_string(onDesktop) +
+                         " on the desktop; positions on the desktop lie between " +
+                         std::to_string(kPadPositionMin) + " and " +
+                         std::to_string(kPadPositionMax));
         return static_cast<int>(relative);
     };
-    plan.x = coordinate("x", parentX);
-    plan.y = coordinate("y", parentY);
+    plan.x = coordinate(*place[0], "x", parentX);
+    plan.y = coordinate(*place[1], "y", parentY);
     desktopPlaces_[static_cast<size_t>(index)] = {static_cast<int>(parentX + plan.x),
                                                   static_cast<int>(parentY + plan.y)};
-    plan.width = static_cast<int>(Integer(pad["width"], {pointer, "width"}, 0, kPadSizeMax));
-    plan.height = static_cast<int>(Integer(pad["height"], {pointer, "height"}, 0, kPadSizeMax));
+    plan.width = static_cast<int>(Integer(*place[2], {pointer, "width"}, 0, kPadSizeMax));
+    plan.height = static_cast<int>(Integer(*place[3], {pointer, "height"}, 0, kPadSizeMax));
 }
 
-void SceneChecker::Pad(const json& pad, std::string& pointer, PadPlan& plan, int index) {
+const SceneChecker::json* SceneChecker::Pad(const json& pad, std::string& pointer, PadPlan& plan,
+                                            int index) {
     Expect(pad, {pointer}, json::value_t::object, "an object");
+    // Each key is looked for once; the required ones come first, in the order they are
+    // asked for.
+    enum Key {
+        kName,
+        kClass,
+        kX,
+        kY,
+        kWidth,
+        kHeight,
+        kId,
+        kVisible,
+        kOwnView,
+        kPadName,
+        kMemo,
+        kProtection,
+        kGroupDepth,
+        kSelected,
+        kModel,
+        kSlots,
+        kOutput,
+        kConnect,
+        kRefusesConnector,
+        kStandsFor,
+        kChildren,
+        kKeys
+    };
+    const json* member[kKeys];
     Keys(pad, pointer,
          {"name",
           "class",
@@ -389,60 +438,60 @@ void SceneChecker::Pad(const json& pad, std::string& pointer, PadPlan& plan, int
           "refusesConnector",
           "standsFor",
           "children"},
-         {"name", "class", "x", "y", "width", "height"});
-    plan.name = NullableText(pad["name"], {pointer, "name"});
-    if (pad["name"].is_string())
-        plan.utf8Name = pad["name"].get<std::string>();
-    plan.className = Text(pad["class"], {pointer, "class"});
+         {"name", "class", "x", "y", "width", "height"}, member);
+    plan.name = NullableText(*member[kName], {pointer, "name"});
+    if (member[kName]->is_string())
+        plan.utf8Name = member[kName]->get<std::string>();
+    plan.className = Text(*member[kClass], {pointer, "class"});
     if (plan.className.empty())
         Fail({pointer, "class"}, "a class name may not be empty");
-    Position(pad, pointer, plan, index);
-    if (pad.contains("id")) {
-        plan.id = static_cast<unsigned>(Integer(pad["id"], {pointer, "id"}, 1, kHighestId));
+    Position(&member[kX], pointer, plan, index);
+    if (const json* id = member[kId]) {
+        plan.id = static_cast<unsigned>(Integer(*id, {pointer, "id"}, 1, kHighestId));
         auto [it, added] = explicitIds_.emplace(plan.id, index);
         if (!added)
             Fail({pointer, "id"},
                  "id " + std::to_string(plan.id) + " is already used by " + PointerOf(it->second));
     }
-    if (pad.contains("visible"))
-        plan.visible = Boolean(pad["visible"], {pointer, "visible"});
-    if (pad.contains("ownView"))
-        plan.ownView = Boolean(pad["ownView"], {pointer, "ownView"});
-    if (pad.contains("selected"))
-        plan.selected = Boolean(pad["selected"], {pointer, "selected"});
-    if (pad.contains("refusesConnector"))
-        plan.refusesConnector = Boolean(pad["refusesConnector"], {pointer, "refusesConnector"});
-    if (pad.contains("padName"))
-        plan.padName = NullableText(pad["padName"], {pointer, "padName"});
-    if (pad.contains("memo"))
-        plan.memo = NullableText(pad["memo"], {pointer, "memo"});
-    if (pad.contains("protection"))
-        plan.protection = Protection(pad["protection"], {pointer, "protection"});
-    if (pad.contains("groupDepth"))
+    if (member[kVisible] != nullptr)
+        plan.visible = Boolean(*member[kVisible], {pointer, "visible"});
+    if (member[kOwnView] != nullptr)
+        plan.ownView = Boolean(*member[kOwnView], {pointer, "ownView"});
+    if (member[kSelected] != nullptr)
+        plan.selected = Boolean(*member[kSelected], {pointer, "selected"});
+    if (member[kRefusesConnector] != nullptr)
+        plan.refusesConnector = Boolean(*member[kRefusesConnector], {pointer, "refusesConnector"});
+    if (member[kPadName] != nullptr)
+        plan.padName = NullableText(*member[kPadName], {pointer, "padName"});
+    if (member[kMemo] != nullptr)
+        plan.memo = NullableText(*member[kMemo], {pointer, "memo"});
+    if (member[kProtection] != nullptr)
+        plan.protection = Protection(*member[kProtection], {pointer, "protection"});
+    if (member[kGroupDepth] != nullptr)
         plan.groupDepth = static_cast<int>(
-            Integer(pad["groupDepth"], {pointer, "groupDepth"}, 0, kPadGroupDepthMax));
-    if (pad.contains("model") && pad.contains("slots"))
+            Integer(*member[kGroupDepth], {pointer, "groupDepth"}, 0, kPadGroupDepthMax));
+    if (member[kModel] != nullptr && member[kSlots] != nullptr)
         Fail({pointer, "slots"}, "a pad has either a shared \"model\" or its own "
                                  "\"slots\", not both");
-    if (pad.contains("model")) {
-        plan.modelName = Text(pad["model"], {pointer, "model"});
+    if (member[kModel] != nullptr) {
+        plan.modelName = Text(*member[kModel], {pointer, "model"});
         if (models_->count(plan.modelName) == 0)
             Fail({pointer, "model"}, "no model named " + Quoted(plan.modelName) + " in /models");
     }
-    if (pad.contains("slots")) {
+    if (member[kSlots] != nullptr) {
         size_t length = pointer.size();
         AppendKey(pointer, "slots");
-        plan.privateModel = Slots(pad["slots"], pointer);
+        plan.privateModel = Slots(*member[kSlots], pointer);
         pointer.resize(length);
     }
-    if (pad.contains("output")) {
-        std::string utf8 = Text(pad["output"], {pointer, "output"});
+    if (member[kOutput] != nullptr) {
+        std::string utf8 = Text(*member[kOutput], {pointer, "output"});
         plan.output = ModelOf(plan).IndexOf(codepage::FromUtf8(utf8, codePage_));
         if (plan.output < 0)
             Fail({pointer, "output"}, "the pad's model has no slot " + Quoted(utf8));
     }
-    if (pad.contains("connect")) {
-        std::string utf8 = Text(pad["connect"], {pointer, "connect"});
+    if (member[kConnect] != nullptr) {
+        std::string utf8 = Text(*member[kConnect], {pointer, "connect"});
         std::string slot = codepage::FromUtf8(utf8, codePage_);
         if (plan.parent < 0)
             Fail({pointer, "connect"}, "a pad on the desktop has no parent to connect to");
@@ -450,15 +499,15 @@ void SceneChecker::Pad(const json& pad, std::string& pointer, PadPlan& plan, int
             Fail({pointer, "connect"}, "the parent's model has no slot " + Quoted(utf8));
         plan.connect = slot;
     }
-    if (pad.contains("standsFor")) {
+    if (const json* ref = member[kStandsFor]) {
         if (plan.className != "MvIconPad" && plan.className != "MvDynamicLoadPad")
             Fail({pointer, "standsFor"},
                  "only an MvIconPad or MvDynamicLoadPad pad stands for another pad");
-        const json& ref = pad["standsFor"];
-        if (!ref.is_string() && !ref.is_number_integer())
+        if (!ref->is_string() && !ref->is_number_integer())
             Fail({pointer, "standsFor"},
-                 std::string("expected a pad path or id, got ") + ref.type_name());
+                 std::string("expected a pad path or id, got ") + ref->type_name());
     }
+    return member[kChildren];
 }
 
 // Built from the parents only when an error needs it: a pointer per pad would cost memory
@@ -516,14 +565,11 @@ int SceneChecker::FindPath(std::string_view path) const {
 
 void SceneChecker::Resolve(ScenePlan& scene) const {
     std::map<int, int> iconOwners;
-    for (size_t i = 0; i < scene.pads.size(); ++i) {
-        const json& document = *documents_[i];
-        if (!document.contains("standsFor"))
-            continue;
+    for (const auto& [index, ref] : standsFor_) {
+        size_t i = static_cast<size_t>(index);
         PadPlan& pad = scene.pads[i];
-        std::string pointer = PointerOf(static_cast<int>(i));
+        std::string pointer = PointerOf(index);
         Place place{pointer, "standsFor"};
-        const json& ref = document["standsFor"];
         if (ref.is_string()) {
             std::string path = ref.get<std::string>();
             pad.standsFor = path.empty() ? -1 : FindPath(path);

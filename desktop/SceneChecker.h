@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <deque>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -20,7 +21,9 @@ public:
     using json = nlohmann::json;
 
     SceneChecker(std::string source, int codePage);
-    ScenePlan Check(const json& root);
+    // The document is used up as it is read: what was read of each pad is freed while it is
+    // still in the cache.
+    ScenePlan Check(json& root);
 
 private:
     // A value's place: a pointer and optionally one step below it, made text only for an
@@ -35,9 +38,11 @@ private:
     [[noreturn]] void Fail(const Place& place, const std::string& problem) const;
     [[noreturn]] void FailAt(const std::string& pointer, const std::string& problem) const;
     void Expect(const json& value, const Place& place, json::value_t type, const char* what) const;
+    // Fails on the object's first key (in its order) that is not allowed, then on the first
+    // required key missing. `found`, when given, receives each allowed key's value or null.
     void Keys(const json& object, const std::string& pointer,
-              std::initializer_list<const char*> allowed,
-              std::initializer_list<const char*> required) const;
+              std::initializer_list<std::string_view> allowed,
+              std::initializer_list<std::string_view> required, const json** found = nullptr) const;
     bool Boolean(const json& value, const Place& place) const;
     long long Integer(const json& value, const Place& place, long long low, long long high) const;
     std::string Text(const json& value, const Place& place) const;
@@ -53,9 +58,11 @@ private:
     ModelPlan Slots(const json& slots, std::string& pointer) const;
     unsigned Protection(const json& value, const Place& place) const;
     const ModelPlan& ModelOf(const PadPlan& pad) const;
-    void Pads(const json& pads, ScenePlan& scene);
-    void Pad(const json& pad, std::string& pointer, PadPlan& plan, int index);
-    void Position(const json& pad, const std::string& pointer, PadPlan& plan, int index);
+    void Pads(json& pads, ScenePlan& scene);
+    // Gives the pad's children, or null when it has none.
+    const json* Pad(const json& pad, std::string& pointer, PadPlan& plan, int index);
+    // `place` holds the pad's x, y, width and height.
+    void Position(const json* const* place, const std::string& pointer, PadPlan& plan, int index);
     std::string PointerOf(int pad) const;
     void AssignIds(ScenePlan& scene) const;
     int FindPath(std::string_view path) const;
@@ -64,10 +71,11 @@ private:
     std::string source_;
     int codePage_;
     const std::map<std::string, ModelPlan>* models_ = nullptr;
-    const std::vector<PadPlan>* pads_ = nullptr;
+    const std::deque<PadPlan>* pads_ = nullptr;
     std::map<unsigned, int> explicitIds_;
-    // Per pad: its document, its desktop position, its children; the pads on the desktop.
-    std::vector<const json*> documents_;
+    // The pads that stand for another, with their reference; per pad: its desktop position,
+    // its children; the pads on the desktop.
+    std::vector<std::pair<int, json>> standsFor_;
     std::vector<std::pair<int, int>> desktopPlaces_;
     std::vector<std::vector<int>> children_;
     std::vector<int> topLevel_;

@@ -3,6 +3,7 @@
 #include "host/MvSlot.h"
 
 #include <cstddef>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -69,7 +70,8 @@ struct PadPlan {
 
 struct ScenePlan {
     std::map<std::string, ModelPlan> models;
-    // Parents before their children, siblings bottom of the z order first.
-    std::vector<PadPlan> pads;
+    // Parents before their children, siblings bottom of the z order first. Blocks of pads,
+    // so that a scene of a million grows without moving the ones read.
+    std::deque<PadPlan> pads;
     unsigned highestId = 0;
 };

@@ -23,7 +23,3 @@ std::optional<UndoEntry> UndoLog::Pop() {
     entries_.pop_back();
     return last;
 }
-
-void UndoLog::Forget(const DesktopPad* pad) {
-    std::erase_if(entries_, [pad](const UndoEntry& entry) { return entry.pad == pad; });
-}

@@ -33,7 +33,10 @@ public:
 
     const std::vector<UndoEntry>& Entries() const { return entries_; }
     std::optional<UndoEntry> Pop();
-    void Forget(const DesktopPad* pad);
+    // Drops the records of every pad `gone` is true for, in one pass.
+    template <typename Gone> void ForgetIf(Gone gone) {
+        std::erase_if(entries_, [&gone](const UndoEntry& entry) { return gone(entry.pad); });
+    }
     void Clear() { entries_.clear(); }
 
 private:
