@@ -127,8 +127,9 @@ void CommandWithoutSelection(benchmark::State& state) {
     CommandStates(state, false);
 }
 
-// A click on the first row, which deselects every other row.
-void ClickAfterSelectAll(benchmark::State& state) {
+// A click on the first row, which deselects every other row; or the same click with nothing
+// selected before, the cost the click has of itself.
+void Click(benchmark::State& state, bool selectAll) {
     World& world = Ten(state);
     CListCtrl& list = world.View().List();
     RECT rect{};
@@ -137,12 +138,19 @@ void ClickAfterSelectAll(benchmark::State& state) {
         MAKELONG(static_cast<WORD>(rect.left + 2), static_cast<WORD>(rect.top + 2)));
     for (auto _ : state) {
         state.PauseTiming();
-        SelectAll(world.View(), true);
+        selectAll ? SelectAll(world.View(), true) : DeselectAll(world.View());
         state.ResumeTiming();
         SendMessageA(list.m_hWnd, WM_LBUTTONDOWN, 0, where);
         SendMessageA(list.m_hWnd, WM_LBUTTONUP, 0, where);
     }
     DeselectAll(world.View());
+}
+
+void ClickAfterSelectAll(benchmark::State& state) {
+    Click(state, true);
+}
+void ClickWithoutSelection(benchmark::State& state) {
+    Click(state, false);
 }
 
 void Press(World& world, WORD key) {
@@ -151,16 +159,33 @@ void Press(World& world, WORD key) {
 }
 
 // Down, then Up, after Select All: the first key deselects every row, the second finds a
-// table that held them all.
-void KeysAfterSelectAll(benchmark::State& state) {
+// table that held them all. Without a selection, the cost the keys have of themselves.
+void Keys(benchmark::State& state, bool selectAll) {
     World& world = Ten(state);
     Press(world, VK_HOME);
     for (auto _ : state) {
         state.PauseTiming();
-        SelectAll(world.View(), true);
+        selectAll ? SelectAll(world.View(), true) : DeselectAll(world.View());
         state.ResumeTiming();
         Press(world, VK_DOWN);
         Press(world, VK_UP);
+    }
+}
+
+void KeysAfterSelectAll(benchmark::State& state) {
+    Keys(state, true);
+}
+void KeysWithoutSelection(benchmark::State& state) {
+    Keys(state, false);
+}
+
+void DeselectAfterSelectAll(benchmark::State& state) {
+    World& world = Ten(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectAll(world.View(), true);
+        state.ResumeTiming();
+        DeselectAll(world.View());
     }
 }
 
@@ -200,6 +225,9 @@ void RegisterSelectionCases() {
         {"CommandWithoutSelection", CommandWithoutSelection},
         {"ClickAfterSelectAll", ClickAfterSelectAll},
         {"KeysAfterSelectAll", KeysAfterSelectAll},
+        {"ClickWithoutSelection", ClickWithoutSelection},
+        {"KeysWithoutSelection", KeysWithoutSelection},
+        {"DeselectAfterSelectAll", DeselectAfterSelectAll},
     };
     for (int pads : {10000, 100000}) {
         for (const auto& [name, run] : kept)

@@ -124,6 +124,7 @@ public:
     }
     MirrorAfter(const MirrorAfter&) = delete;
     MirrorAfter& operator=(const MirrorAfter&) = delete;
+    bool On() const { return on_; }
     void Note(const InspectorRow& row, bool selected) {
         if (on_)
             rows_.emplace_back(&row, selected);
@@ -254,6 +255,39 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
 
 namespace {
 
+// Every row's flag off, its copy taken out of selectedRows into `taken` and its pad withdrawn,
+// in passes that touch no more than the rows of the list once: the published pads are those
+// of the copies, and they all go.
+void DropSelection(CInspectrView& view, MirrorAfter& mirror, std::unique_ptr<RowList>& taken) {
+    if (!view.rootRow || !view.selectedRows || view.selectedRows->head == nullptr)
+        return;
+    size_t selected = view.selectedPadSet.Size();
+    if (selected * 4 >= static_cast<size_t>(view.listed.Size())) {
+        // A large share of the list: one walk in list order beats a lookup per copy.
+        view.listed.ForEach(0, [](int, InspectorRow* row) {
+            if (row != nullptr)
+                row->listSelected = 0;
+            return true;
+        });
+    } else {
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+            if (InspectorRow* listed = ListedRowOf(view, copy->pad))
+                listed->listSelected = 0;
+        }
+    }
+    if (mirror.On()) {
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next)
+            mirror.Note(*copy, false);
+    }
+    if (view.selectedPads && view.selectedPads->length() > 0) {
+        view.publishedChanges += view.selectedPads->length();
+        view.selectedPads->clear();
+        PublishSelection(view, 1, nullptr);
+    }
+    taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
+    view.selectedPadSet.Clear();
+}
+
 // DeselectAll, its copies taken out of selectedRows into `taken` (left null when none was
 // taken). Its partner hears of it before the copies can go.
 void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
@@ -261,21 +295,7 @@ void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
     FocusBefore before(view);
     bool changes = list.GetSelectedCount() > 0;
     MirrorAfter mirror(view);
-    // DeselectRow of each copy in turn, in one pass: its pad withdrawn, its row's flag off;
-    // then every item loses the selected state at once.
-    if (view.rootRow && view.selectedRows && view.selectedRows->head != nullptr) {
-        PadTable<bool> withdrawn;
-        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
-            if (Publishable(*copy))
-                withdrawn.Insert(copy->pad, true);
-            if (InspectorRow* listed = ListedRowOf(view, copy->pad))
-                listed->listSelected = 0;
-            mirror.Note(*copy, false);
-        }
-        WithdrawPublished(view, withdrawn);
-        taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
-        view.selectedPadSet.Clear();
-    }
+    DropSelection(view, mirror, taken);
     if (changes) {
         {
             BulkChange bulk(view);
@@ -574,9 +594,15 @@ void OnEveryItemChanged(CInspectrView& view) {
     bool wasSelected = focusedRow != nullptr && HasSelectedPad(view, focusedRow->pad);
     {
         PublishOnce once(view);
+        // Outlives the mirror, which names the copies.
+        std::unique_ptr<RowList> taken;
         MirrorAfter mirror(view);
         PadTable<bool> withdrawn;
         bool anySelected = list.GetSelectedCount() > 0;
+        // Every item lost its state (a click deselects all before it selects its row): the
+        // selection goes as DeselectAll drops it.
+        if (!anySelected)
+            DropSelection(view, mirror, taken);
         std::vector<std::pair<int, InspectorRow*>> left;
         for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
             InspectorRow* listed = ListedRowOf(view, copy->pad);
