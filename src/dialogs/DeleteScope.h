@@ -26,6 +26,7 @@ public:
     // Builds the main view's tree anew after pads were deleted.
     virtual void Rebuild() = 0;
     // While held, the selection's pads reach the host once, at the release, instead of at
-    // every deletion: the host reads the whole list each time it is told.
+    // every deletion: the host reads the whole list each time it is told. The Inspectors that
+    // follow the desktop refill their lists once, at the release, too.
     virtual void HoldPublishing(bool) {}
 };

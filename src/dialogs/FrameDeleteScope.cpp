@@ -3,6 +3,7 @@
 #include "FrameTree.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
+#include "listview/RefillHold.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 
@@ -18,10 +19,13 @@ FrameDeleteScope::FrameDeleteScope(CMainFrame& frame) : frame_(frame.m_hWnd) {}
 FrameDeleteScope::~FrameDeleteScope() = default;
 
 void FrameDeleteScope::HoldPublishing(bool hold) {
+    refills_.reset();
     held_.reset();
     CInspectrView* view = LiveViewOf(frame_);
-    if (hold && view != nullptr)
+    if (hold && view != nullptr) {
         held_ = std::make_unique<PublishingSuspended>(*view);
+        refills_ = std::make_unique<RefillHold>();
+    }
 }
 
 InspectorRow* FrameDeleteScope::RootRow() {

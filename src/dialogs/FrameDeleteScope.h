@@ -7,6 +7,7 @@
 
 class CInspectrView;
 class PublishingSuspended;
+class RefillHold;
 class CMainFrame;
 
 // The Delete rules' view of one Inspector frame. The frames are found again through their
@@ -31,4 +32,6 @@ private:
 
     HWND frame_;
     std::unique_ptr<PublishingSuspended> held_;
+    // The other Inspectors refill once, when the run of deletions ends.
+    std::unique_ptr<RefillHold> refills_;
 };

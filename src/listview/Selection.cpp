@@ -77,6 +77,17 @@ InspectorRow* ListedRowOf(const CInspectrView& view, const MvSimplePad* pad) {
     return first;
 }
 
+// ListedRowOf(view, row.pad), without a lookup when `row` is listed here and its pad has no
+// other row.
+InspectorRow* ListedRowLike(const CInspectrView& view, const InspectorRow& row) {
+    if (view.searchMode == 0 && view.rowIndex.OneRowPerPad() && ListedRows::Holds(row)) {
+        InspectorRow* at = view.listed.At(ListedRows::IndexOf(row));
+        if (at == &row)
+            return at;
+    }
+    return ListedRowOf(view, row.pad);
+}
+
 // The notices of a change the view makes to many items at once are left unanswered: the
 // change does what they would have done.
 class BulkChange {
@@ -237,15 +248,15 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
         return;
     // `row` may be the very copy that is removed here.
     MvSimplePad* pad = row.pad;
+    InspectorRow* listed = ListedRowLike(view, row);
     bool publishable = Publishable(row);
     bool had = view.selectedPadSet.Contains(pad);
     RemoveSelectedCopy(view, pad);
     if (publishable)
         PublishSelection(view, 0, pad);
-    int item = ItemOfPad(view, pad);
+    int item = listed != nullptr ? ListedRows::IndexOf(*listed) : -1;
     // The control is told only when the item has the state: a deletion deselects every row
     // of the subtree that goes, most of them not selected.
-    InspectorRow* listed = RowOfItem(view, item);
     if (listed != nullptr &&
         (had || listed->listSelected != 0 || view.List().GetItemState(item, LVIS_SELECTED) != 0)) {
         listed->listSelected = 0;
