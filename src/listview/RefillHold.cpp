@@ -44,6 +44,8 @@ RefillHold::~RefillHold() {
         if (view.refillHeld > 0 && --view.refillHeld == 0 && view.refillPending) {
             view.refillPending = false;
             // A held refill is owed only while the view still follows its tree.
+            if (view.rootRow && view.frame != nullptr)
+                view.frame->SetCountPane(view.selectedCount, view.rowCount);
             if (view.rootRow && view.autoUpdate == 1)
                 Refill(view);
         }

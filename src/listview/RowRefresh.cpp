@@ -209,6 +209,9 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
         view.rowCount = 0;
         if (view.frame != nullptr)
             view.frame->SetCountPane(0, 0);
+    } else if (view.refillHeld > 0) {
+        // The counts are shown with the held refill.
+        view.refillPending = true;
     } else if (view.frame != nullptr) {
         view.frame->SetCountPane(view.selectedCount, view.rowCount);
     }

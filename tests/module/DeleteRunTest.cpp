@@ -237,6 +237,7 @@ TEST_F(FrameDeleteScopeTest, OtherInspectorsRefillOnceWhenTheRunEnds) {
     EXPECT_EQ(View(other).refillHeld, 0);
     CMainFrame* fresh = Open();
     EXPECT_EQ(Items(other), Items(fresh));
+    EXPECT_EQ(other->m_wndStatusBar.GetPaneText(1), "1/3");
     EXPECT_EQ(View(other).List().GetItemState(2, LVIS_SELECTED), LVIS_SELECTED) << "B";
     EXPECT_EQ(Length(View(other).selectedRows.get()), 1);
 }
