@@ -1,6 +1,7 @@
 // Work on a selection of many rows costs what it changes: Delete All of part or all of the
-// rows, Geometry on every row, the commands' states, a click and a key after Select All, and a
-// clear of the whole desktop, at 10,000 and 100,000 pads with ten Inspectors open.
+// rows, Geometry on every row, the commands' states, a click and a key after Select All (and
+// without a selection, their own cost), Deselect, and a clear of the whole desktop, at 10,000
+// and 100,000 pads with ten Inspectors open.
 
 #include "SelectionBench.h"
 
@@ -127,8 +128,9 @@ void CommandWithoutSelection(benchmark::State& state) {
     CommandStates(state, false);
 }
 
-// A click on the first row, which deselects every other row.
-void ClickAfterSelectAll(benchmark::State& state) {
+// A click on the first row, which deselects every other row; or the same click with nothing
+// selected before, the cost the click has of itself.
+void Click(benchmark::State& state, bool selectAll) {
     World& world = Ten(state);
     CListCtrl& list = world.View().List();
     RECT rect{};
@@ -137,12 +139,19 @@ void ClickAfterSelectAll(benchmark::State& state) {
         MAKELONG(static_cast<WORD>(rect.left + 2), static_cast<WORD>(rect.top + 2)));
     for (auto _ : state) {
         state.PauseTiming();
-        SelectAll(world.View(), true);
+        selectAll ? SelectAll(world.View(), true) : DeselectAll(world.View());
         state.ResumeTiming();
         SendMessageA(list.m_hWnd, WM_LBUTTONDOWN, 0, where);
         SendMessageA(list.m_hWnd, WM_LBUTTONUP, 0, where);
     }
     DeselectAll(world.View());
+}
+
+void ClickAfterSelectAll(benchmark::State& state) {
+    Click(state, true);
+}
+void ClickWithoutSelection(benchmark::State& state) {
+    Click(state, false);
 }
 
 void Press(World& world, WORD key) {
@@ -151,16 +160,34 @@ void Press(World& world, WORD key) {
 }
 
 // Down, then Up, after Select All: the first key deselects every row, the second finds a
-// table that held them all.
-void KeysAfterSelectAll(benchmark::State& state) {
+// table that held them all. Without a selection, the cost the keys have of themselves.
+void Keys(benchmark::State& state, bool selectAll) {
     World& world = Ten(state);
     Press(world, VK_HOME);
     for (auto _ : state) {
         state.PauseTiming();
-        SelectAll(world.View(), true);
+        selectAll ? SelectAll(world.View(), true) : DeselectAll(world.View());
         state.ResumeTiming();
         Press(world, VK_DOWN);
         Press(world, VK_UP);
+    }
+}
+
+void KeysAfterSelectAll(benchmark::State& state) {
+    Keys(state, true);
+}
+void KeysWithoutSelection(benchmark::State& state) {
+    Keys(state, false);
+}
+
+// Deselect after Select All: what the click and the keys pay for the selection they drop.
+void DeselectAfterSelectAll(benchmark::State& state) {
+    World& world = Ten(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectAll(world.View(), true);
+        state.ResumeTiming();
+        DeselectAll(world.View());
     }
 }
 
@@ -234,6 +261,9 @@ void RegisterSelectionCases() {
         {"CommandWithoutSelection", CommandWithoutSelection},
         {"ClickAfterSelectAll", ClickAfterSelectAll},
         {"KeysAfterSelectAll", KeysAfterSelectAll},
+        {"ClickWithoutSelection", ClickWithoutSelection},
+        {"KeysWithoutSelection", KeysWithoutSelection},
+        {"DeselectAfterSelectAll", DeselectAfterSelectAll},
     };
     for (int pads : {10000, 100000}) {
         for (const auto& [name, run] : kept)

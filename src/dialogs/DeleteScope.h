@@ -27,6 +27,7 @@ public:
     virtual void Rebuild() = 0;
     // While held, the selection's pads reach the host once, at the release, instead of at
     // every deletion: the host reads the whole list each time it is told. The Inspector's
-    // lists and count panes are painted once too.
+    // lists and count panes are painted once too, and the Inspectors that follow the desktop
+    // refill their lists once, at the release.
     virtual void HoldPublishing(bool) {}
 };

@@ -3,6 +3,7 @@
 #include "FrameTree.h"
 #include "frame/CMainFrame.h"
 #include "listview/CInspectrView.h"
+#include "listview/RefillHold.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
 #include "platform/RedrawSuspended.h"
@@ -21,6 +22,7 @@ FrameDeleteScope::~FrameDeleteScope() {
 }
 
 void FrameDeleteScope::HoldPublishing(bool hold) {
+    refills_.reset();
     held_.reset();
     painting_.clear();
     // Frames are found again through their windows: one may have closed meanwhile.
@@ -33,6 +35,7 @@ void FrameDeleteScope::HoldPublishing(bool hold) {
     if (!hold || view == nullptr)
         return;
     held_ = std::make_unique<PublishingSuspended>(*view);
+    refills_ = std::make_unique<RefillHold>();
     CInspectrView* main = MainView();
     for (CInspectrView* shown : {view, main == view ? nullptr : main, Companion()}) {
         if (shown == nullptr)

@@ -8,6 +8,7 @@
 
 class CInspectrView;
 class PublishingSuspended;
+class RefillHold;
 class CMainFrame;
 class RedrawSuspended;
 
@@ -37,4 +38,6 @@ private:
     // after a run of deletions.
     std::vector<std::unique_ptr<RedrawSuspended>> painting_;
     std::vector<HWND> heldPanes_;
+    // The other Inspectors refill once, when the run of deletions ends.
+    std::unique_ptr<RefillHold> refills_;
 };

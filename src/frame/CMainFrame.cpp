@@ -309,7 +309,10 @@ void CMainFrame::SetCountPane(int selected, int rows) {
     }
     char text[32];
     std::snprintf(text, sizeof text, "%d/%d", selected, rows);
-    m_wndStatusBar.SetPaneText(1, text);
+    // Each deletion of a run tells every Inspector; most leave the counts as they were, and a
+    // pane set anew is painted at once.
+    if (m_wndStatusBar.GetPaneText(1) != text)
+        m_wndStatusBar.SetPaneText(1, text);
 }
 
 void CMainFrame::HoldCountPane(bool hold) {

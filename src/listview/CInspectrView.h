@@ -91,6 +91,10 @@ public:
     // Above 0 while the view changes many item states at once and does what their notices
     // would do itself.
     int bulkChange = 0;
+    // Above 0 while a run of many deletions holds the refills after each; refillPending says
+    // that one was held.
+    int refillHeld = 0;
+    bool refillPending = false;
     int focusIndex = -1;
     int selectedCount = 0;
     int closing = 0;

@@ -1,5 +1,6 @@
 #include "CInspectrView.h"
 #include "InspectorRow.h"
+#include "RefillHold.h"
 #include "RowBuilder.h"
 #include "RowRefresh.h"
 #include "SearchResults.h"
@@ -72,15 +73,6 @@ void RepaintResults(CInspectrView& view) {
         Repaint(*results);
 }
 
-// After a change of the tree: the list is refilled in place with the selection kept.
-void Refill(CInspectrView& view) {
-    SaveSelection(view);
-    FillList(view, view.rootRow.get());
-    RestoreSelection(view);
-    RestoreFocus(view);
-    Repaint(view);
-}
-
 bool IsDesktopInspector(const CInspectrView& view) {
     return view.topRecord && view.topRecord->isDesktop == 1;
 }
@@ -151,7 +143,7 @@ void PasteFirstPass(CInspectrView& view, MvSimplePad* pad) {
     }
     if (view.autoUpdate == 1) {
         RepaintResults(view);
-        Refill(view);
+        RefillList(view);
     }
 }
 
@@ -169,7 +161,7 @@ void PasteSecondPass(CInspectrView& view, MvSimplePad* pad) {
     }
     WaitCursor wait(view);
     if (BuildRow(view, pad, parentRow) != nullptr || parent == nullptr)
-        Refill(view);
+        RefillList(view);
     view.ShowCounts();
     Repaint(view);
 }
@@ -190,7 +182,7 @@ void ShowInTree(CInspectrView& view, MvSimplePad* pad) {
     }
     if (BuildRow(view, pad, parentRow) == nullptr)
         return;
-    Refill(view);
+    RefillList(view);
     view.ShowCounts();
 }
 
@@ -274,7 +266,7 @@ void WINAPI inspectorChangedHide(MvSimplePad* pad) {
         RemoveRow(view, row);
         RepaintResults(view);
         if (view.autoUpdate == 1)
-            Refill(view);
+            RefillList(view);
     });
 }
 
@@ -335,7 +327,7 @@ void WINAPI inspectorChangedDelete(MvSimplePad* pad) {
             RemoveRow(view, row);
             RepaintResults(view);
             if (view.autoUpdate == 1)
-                Refill(view);
+                RefillList(view);
         }
         RefreshConnections(view, pad, false);
     });

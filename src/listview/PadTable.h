@@ -20,7 +20,8 @@ public:
     Value* Find(const MvSimplePad* pad) {
         if (pad == nullptr)
             return hasNull_ ? &nullValue_ : nullptr;
-        if (slots_.empty())
+        // An emptied table may keep its slots: nothing to look through.
+        if (size_ == 0)
             return nullptr;
         for (size_t at = Home(pad);; at = Next(at)) {
             if (slots_[at].pad == pad)

@@ -180,7 +180,12 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
     else if (CInspectrView* results = ResultsView(view))
         WithdrawResults(*results, *row);
     // An anchor anywhere in the subtree would start a range at a row that is going.
-    if (view.anchorRow && FindRowByPad(row, view.anchorRow->pad, &view.rowIndex) != nullptr) {
+    // A row without children is its whole subtree: no lookup for the rows of each deletion.
+    bool anchorGoes =
+        view.anchorRow &&
+        (HasChildren(*row) ? FindRowByPad(row, view.anchorRow->pad, &view.rowIndex) != nullptr
+                           : view.anchorRow->pad != nullptr && view.anchorRow->pad == pad);
+    if (anchorGoes) {
         bool topGoes =
             view.topRecord && FindRowByPad(row, view.topRecord->pad, &view.rowIndex) != nullptr;
         view.anchorRow = view.topRecord && !topGoes ? CopyRow(*view.topRecord) : nullptr;
@@ -204,6 +209,9 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
         view.rowCount = 0;
         if (view.frame != nullptr)
             view.frame->SetCountPane(0, 0);
+    } else if (view.refillHeld > 0) {
+        // The counts are shown with the held refill.
+        view.refillPending = true;
     } else if (view.frame != nullptr) {
         view.frame->SetCountPane(view.selectedCount, view.rowCount);
     }

@@ -77,6 +77,17 @@ InspectorRow* ListedRowOf(const CInspectrView& view, const MvSimplePad* pad) {
     return first;
 }
 
+// ListedRowOf(view, row.pad), without a lookup when `row` is listed here and its pad has no
+// other row.
+InspectorRow* ListedRowLike(const CInspectrView& view, const InspectorRow& row) {
+    if (view.searchMode == 0 && view.rowIndex.OneRowPerPad() && ListedRows::Holds(row)) {
+        InspectorRow* at = view.listed.At(ListedRows::IndexOf(row));
+        if (at == &row)
+            return at;
+    }
+    return ListedRowOf(view, row.pad);
+}
+
 // The notices of a change the view makes to many items at once are left unanswered: the
 // change does what they would have done.
 class BulkChange {
@@ -124,6 +135,7 @@ public:
     }
     MirrorAfter(const MirrorAfter&) = delete;
     MirrorAfter& operator=(const MirrorAfter&) = delete;
+    bool On() const { return on_; }
     void Note(const InspectorRow& row, bool selected) {
         if (on_)
             rows_.emplace_back(&row, selected);
@@ -236,15 +248,15 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
         return;
     // `row` may be the very copy that is removed here.
     MvSimplePad* pad = row.pad;
+    InspectorRow* listed = ListedRowLike(view, row);
     bool publishable = Publishable(row);
     bool had = view.selectedPadSet.Contains(pad);
     RemoveSelectedCopy(view, pad);
     if (publishable)
         PublishSelection(view, 0, pad);
-    int item = ItemOfPad(view, pad);
+    int item = listed != nullptr ? ListedRows::IndexOf(*listed) : -1;
     // The control is told only when the item has the state: a deletion deselects every row
     // of the subtree that goes, most of them not selected.
-    InspectorRow* listed = RowOfItem(view, item);
     if (listed != nullptr &&
         (had || listed->listSelected != 0 || view.List().GetItemState(item, LVIS_SELECTED) != 0)) {
         listed->listSelected = 0;
@@ -254,6 +266,39 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
 
 namespace {
 
+// Every row's flag off, its copy taken out of selectedRows into `taken` and its pad withdrawn,
+// in passes that touch no more than the rows of the list once: the published pads are those
+// of the copies, and they all go.
+void DropSelection(CInspectrView& view, MirrorAfter& mirror, std::unique_ptr<RowList>& taken) {
+    if (!view.rootRow || !view.selectedRows || view.selectedRows->head == nullptr)
+        return;
+    size_t selected = view.selectedPadSet.Size();
+    if (selected * 4 >= static_cast<size_t>(view.listed.Size())) {
+        // A large share of the list: one walk in list order beats a lookup per copy.
+        view.listed.ForEach(0, [](int, InspectorRow* row) {
+            if (row != nullptr)
+                row->listSelected = 0;
+            return true;
+        });
+    } else {
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+            if (InspectorRow* listed = ListedRowOf(view, copy->pad))
+                listed->listSelected = 0;
+        }
+    }
+    if (mirror.On()) {
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next)
+            mirror.Note(*copy, false);
+    }
+    if (view.selectedPads && view.selectedPads->length() > 0) {
+        view.publishedChanges += view.selectedPads->length();
+        view.selectedPads->clear();
+        PublishSelection(view, 1, nullptr);
+    }
+    taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
+    view.selectedPadSet.Clear();
+}
+
 // DeselectAll, its copies taken out of selectedRows into `taken` (left null when none was
 // taken). Its partner hears of it before the copies can go.
 void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
@@ -261,21 +306,7 @@ void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
     FocusBefore before(view);
     bool changes = list.GetSelectedCount() > 0;
     MirrorAfter mirror(view);
-    // DeselectRow of each copy in turn, in one pass: its pad withdrawn, its row's flag off;
-    // then every item loses the selected state at once.
-    if (view.rootRow && view.selectedRows && view.selectedRows->head != nullptr) {
-        PadTable<bool> withdrawn;
-        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
-            if (Publishable(*copy))
-                withdrawn.Insert(copy->pad, true);
-            if (InspectorRow* listed = ListedRowOf(view, copy->pad))
-                listed->listSelected = 0;
-            mirror.Note(*copy, false);
-        }
-        WithdrawPublished(view, withdrawn);
-        taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
-        view.selectedPadSet.Clear();
-    }
+    DropSelection(view, mirror, taken);
     if (changes) {
         {
             BulkChange bulk(view);
@@ -574,9 +605,15 @@ void OnEveryItemChanged(CInspectrView& view) {
     bool wasSelected = focusedRow != nullptr && HasSelectedPad(view, focusedRow->pad);
     {
         PublishOnce once(view);
+        // Outlives the mirror, which names the copies.
+        std::unique_ptr<RowList> taken;
         MirrorAfter mirror(view);
         PadTable<bool> withdrawn;
         bool anySelected = list.GetSelectedCount() > 0;
+        // Every item lost its state (a click deselects all before it selects its row): the
+        // selection goes as DeselectAll drops it.
+        if (!anySelected)
+            DropSelection(view, mirror, taken);
         std::vector<std::pair<int, InspectorRow*>> left;
         for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
             InspectorRow* listed = ListedRowOf(view, copy->pad);

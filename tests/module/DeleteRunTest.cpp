@@ -261,6 +261,34 @@ TEST_F(FrameDeleteScopeTest, TheCountPaneShowsTheViewsCountsOnceTheHoldEnds) {
     }
 }
 
+// While a run of deletions holds them, the other Inspectors keep the places of the rows that
+// went; when it ends each refills once and shows what a new Inspector shows.
+TEST_F(FrameDeleteScopeTest, OtherInspectorsRefillOnceWhenTheRunEnds) {
+    DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+    DesktopPad* a = desktop.AddPad(stage, "A", 1, 1, 10, 10);
+    DesktopPad* b = desktop.AddPad(stage, "B", 20, 1, 10, 10);
+    desktop.AddPad(b, "C", 1, 1, 5, 5);
+    CMainFrame* other = Open();
+    CMainFrame* frame = Open(stage);
+    ASSERT_NE(other, frame);
+    SelectRow(View(other), *FindRowByPad(View(other).rootRow.get(), b)); // stays selected
+    {
+        FrameDeleteScope scope(*frame);
+        scope.HoldPublishing(true);
+        desktop.DestroyPad(a);
+        EXPECT_TRUE(View(other).refillPending);
+        EXPECT_EQ(Items(other).size(), 5u) << "the place of A stays while the run lasts";
+        scope.HoldPublishing(false);
+    }
+    EXPECT_FALSE(View(other).refillPending);
+    EXPECT_EQ(View(other).refillHeld, 0);
+    CMainFrame* fresh = Open();
+    EXPECT_EQ(Items(other), Items(fresh));
+    EXPECT_EQ(other->m_wndStatusBar.GetPaneText(1), "1/3");
+    EXPECT_EQ(View(other).List().GetItemState(2, LVIS_SELECTED), LVIS_SELECTED) << "B";
+    EXPECT_EQ(Length(View(other).selectedRows.get()), 1);
+}
+
 TEST_F(FrameDeleteScopeTest, ASearchResultsFrameLooksUpItsHitsAndRebuildsItsSource) {
     DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
     desktop.AddPad(stage, "A", 1, 1, 10, 10);

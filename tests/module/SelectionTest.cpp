@@ -1,7 +1,10 @@
 #include "listview/Selection.h"
 #include "InspectorFixture.h"
 #include "listview/TreeRefresh.h"
+#include "platform/Afx.h"
 
+#include <algorithm>
+#include <functional>
 #include <random>
 
 namespace {
@@ -68,6 +71,59 @@ TEST_F(SelectionTest, APadKeptFromThePropertyWindowIsSelectedButNotPublished) {
     EXPECT_EQ(Selected(frame), "....S");
     EXPECT_EQ(Length(View(frame).selectedRows.get()), 1);
     EXPECT_TRUE(Published().empty());
+}
+
+// Deselecting every row at once (a plain click or a key after Select All, Deselect) leaves
+// one row or none selected, in the items, the copies and the published pads alike; a pad
+// kept from the property window since it was selected does not stay published.
+TEST_F(SelectionTest, EveryWayOfDeselectingAllLeavesNothingBehind) {
+    struct Case {
+        const char* name;
+        bool protectAfterSelecting;
+        std::function<void(CMainFrame*)> deselect;
+        const char* selected;
+        int copies;
+    };
+    const Case cases[] = {
+        {"a click on a selected row", false, [this](CMainFrame* f) { Mouse(f, WM_LBUTTONDOWN, 2); },
+         "..S..", 1},
+        {"a click on a row, a pad protected meanwhile", true,
+         [this](CMainFrame* f) { Mouse(f, WM_LBUTTONDOWN, 2); }, "..S..", 1},
+        {"Deselect", false, [](CMainFrame* f) { DeselectAll(View(f)); }, ".....", 0},
+        {"Deselect, a pad protected meanwhile", true, [](CMainFrame* f) { DeselectAll(View(f)); },
+         ".....", 0},
+        {"Down", false,
+         [](CMainFrame* f) {
+             native::PressKey(View(f).m_hWnd, VK_DOWN, false, false, false);
+             AfxPumpPending();
+         },
+         nullptr, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMainFrame* frame = Open(stage);
+        SelectAll(View(frame), true);
+        ASSERT_EQ(Published().size(), 5u);
+        if (c.protectAfterSelecting)
+            logo->SetProtection(kProtectProperty);
+        c.deselect(frame);
+        std::string selected = Selected(frame);
+        if (c.selected != nullptr) {
+            EXPECT_EQ(selected, c.selected);
+        }
+        EXPECT_EQ(std::count(selected.begin(), selected.end(), 'S'), c.copies);
+        EXPECT_EQ(Length(View(frame).selectedRows.get()), c.copies);
+        EXPECT_EQ(static_cast<int>(Published().size()), c.copies);
+        int flagged = 0;
+        View(frame).listed.ForEach(0, [&](int, InspectorRow* row) {
+            flagged += row != nullptr && row->listSelected != 0;
+            return true;
+        });
+        EXPECT_EQ(flagged, c.copies);
+        logo->SetProtection(0);
+        AlldeleteInspector();
+        native::PumpPending();
+    }
 }
 
 TEST_F(SelectionTest, TheDesktopRowIsNeverPublishedNorCounted) {
