@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -19,6 +22,10 @@ struct HookState {
     // Windows to be refused in WM_NCCREATE, with the procedure they had.
     std::map<HWND, WNDPROC> refused;
     native::FailureHook failure;
+    // Windows made whole (WM_CREATE succeeded): only they are announced gone.
+    std::set<HWND> announced;
+    // The texts of windows being given one, to tell the observer only of a change.
+    std::vector<std::pair<HWND, std::string>> textsBefore;
 };
 
 HookState& State() {
@@ -99,10 +106,12 @@ LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
     HookState& state = State();
     if (code == HC_ACTION && message->message == WM_NCDESTROY) {
-        if (state.observer.destroyed && IsWatched(message->hwnd))
+        if (state.announced.erase(message->hwnd) != 0 && state.observer.destroyed)
             state.observer.destroyed(message->hwnd);
         state.dialogTemplates.erase(message->hwnd);
     }
+    if (code == HC_ACTION && message->message == WM_SETTEXT && state.observer.textChanged)
+        state.textsBefore.emplace_back(message->hwnd, native::GetWindowTextOf(message->hwnd));
     if (code == HC_ACTION)
         win32::FollowMenuMessage(*message);
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -129,11 +138,18 @@ LRESULT CALLBACK CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
         FollowHelpButton(message->hwnd, *reinterpret_cast<const STYLESTRUCT*>(message->lParam));
     // The window's class is asked only for the few messages observed: most messages pass.
     if (code == HC_ACTION && message->message == WM_CREATE && message->lResult != -1 &&
-        state.observer.created && IsWatched(message->hwnd))
-        state.observer.created(message->hwnd);
-    else if (code == HC_ACTION && message->message == WM_SETTEXT && state.observer.textChanged &&
-             IsWatched(message->hwnd))
-        state.observer.textChanged(message->hwnd);
+        IsWatched(message->hwnd)) {
+        state.announced.insert(message->hwnd);
+        if (state.observer.created)
+            state.observer.created(message->hwnd);
+    } else if (code == HC_ACTION && message->message == WM_SETTEXT && !state.textsBefore.empty() &&
+               state.textsBefore.back().first == message->hwnd) {
+        std::string before = std::move(state.textsBefore.back().second);
+        state.textsBefore.pop_back();
+        if (state.observer.textChanged && IsWatched(message->hwnd) &&
+            native::GetWindowTextOf(message->hwnd) != before)
+            state.observer.textChanged(message->hwnd);
+    }
     // After the procedure's own WM_NCDESTROY, which still finds the window's object.
     if (code == HC_ACTION && message->message == WM_NCDESTROY)
         win32::ForgetWindowObject(message->hwnd);
