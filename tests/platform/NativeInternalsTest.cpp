@@ -7,6 +7,8 @@
 #include "NativeTestSupport.h"
 #include "TemplateModule.h"
 
+#include "platform/WinDialog.h"
+
 #include <gmock/gmock.h>
 
 #include <climits>
@@ -202,6 +204,12 @@ TEST_F(NativeInternalsTest, LoadedTablesAreSharedAndBelongToTheirModule) {
     msg.message = WM_KEYUP;
     EXPECT_EQ(TranslateAcceleratorA(hwnd, table, &msg), 0) << "key-ups are never translated";
     EXPECT_THAT(Only({WM_COMMAND}), ElementsAre(Received{hwnd, WM_COMMAND, Accelerated(300), 0}));
+}
+
+TEST_F(NativeInternalsTest, ADialogWithoutATemplateIsRefused) {
+    HWND owner = TopLevel();
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, nullptr, owner, nullptr, 0), -1);
+    EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
 } // namespace
