@@ -69,7 +69,6 @@ void DestroyTree(HWND hwnd) {
     while (HWND owned = NextToDestroy(manager.OwnedBy(hwnd))) {
         DestroyTree(owned);
     }
-    manager.Find(hwnd)->destroying = false;
     SendDestroyMessages(hwnd);
     if (manager.Find(hwnd) != nullptr)
         FinishTree(hwnd);
