@@ -11,6 +11,14 @@ using namespace native_test;
 
 namespace {
 
+// Every step asks the control for every item's state: under Wine each question is a round
+// trip, so the Windows build takes fewer steps.
+#ifdef _WIN32
+constexpr int kSteps = 600;
+#else
+constexpr int kSteps = 4000;
+#endif
+
 class ListViewState : public NativeTest {
 protected:
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -18,7 +26,7 @@ protected:
     }
 
     void Insert(int index, UINT state) {
-        LVITEMA item;
+        LVITEMA item{};
         item.mask = LVIF_TEXT | LVIF_STATE;
         item.iItem = index;
         item.pszText = const_cast<char*>("x");
@@ -28,15 +36,24 @@ protected:
     }
 
     void SetState(int index, UINT state, UINT mask) {
-        LVITEMA item;
+        LVITEMA item{};
         item.state = state;
         item.stateMask = mask;
         Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     }
 
-    // What GetNextItem must answer, found by asking every item for its state.
+    // What GetNextItem must answer, found by asking every item for its state. The one
+    // focused item is found wherever it lies, unless the search starts from it.
     int Scan(int start, UINT flags, UINT state) {
         int count = static_cast<int>(Send(LVM_GETITEMCOUNT));
+        if ((flags & LVNI_FOCUSED) != 0) {
+            for (int i = 0; i < count; ++i) {
+                if (static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(i), state)) ==
+                    state)
+                    return i == start ? -1 : i;
+            }
+            return -1;
+        }
         int step = (flags & LVNI_ABOVE) != 0 ? -1 : 1;
         int first = start < 0 ? (step < 0 ? -1 : 0) : start + step;
         for (int i = first; i >= 0 && i < count; i += step) {
@@ -60,7 +77,7 @@ TEST_F(ListViewState, KeptFocusAndSelectionAgreeWithTheItems) {
                                200, TopLevel(), nullptr, nullptr, nullptr);
         ASSERT_NE(list, nullptr);
         std::mt19937 rng(style + 5);
-        for (int step = 0; step < 4000; ++step) {
+        for (int step = 0; step < kSteps; ++step) {
             int count = static_cast<int>(Send(LVM_GETITEMCOUNT));
             int index = static_cast<int>(rng() % static_cast<unsigned>(count + 2)) - 1;
             UINT state = static_cast<UINT>(rng() % 4) & (LVIS_SELECTED | LVIS_FOCUSED);
@@ -83,6 +100,7 @@ TEST_F(ListViewState, KeptFocusAndSelectionAgreeWithTheItems) {
             int start = static_cast<int>(Send(LVM_GETITEMCOUNT)) / 2 - 1;
             for (UINT flags :
                  {UINT{LVNI_FOCUSED}, UINT{LVNI_SELECTED}, UINT{LVNI_SELECTED | LVNI_ABOVE}}) {
+                SCOPED_TRACE("flags " + std::to_string(flags) + " from " + std::to_string(start));
                 UINT wanted = flags & (LVNI_FOCUSED | LVNI_SELECTED);
                 ASSERT_EQ(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), flags),
                           Scan(-1, flags, wanted));

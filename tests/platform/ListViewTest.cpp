@@ -110,7 +110,7 @@ protected:
     }
 
     int AddColumn(int index, const char* text, int width, int fmt = LVCFMT_LEFT) {
-        LVCOLUMNA column;
+        LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         column.pszText = const_cast<char*>(text);
         column.cx = width;
@@ -120,7 +120,7 @@ protected:
 
     int Insert(int index) {
         std::string text = "Item " + std::to_string(index);
-        LVITEMA item;
+        LVITEMA item{};
         item.mask = LVIF_TEXT | LVIF_PARAM;
         item.iItem = index;
         item.pszText = text.data();
@@ -142,7 +142,7 @@ protected:
     }
 
     BOOL SetState(int index, UINT state, UINT mask) {
-        LVITEMA item;
+        LVITEMA item{};
         item.state = state;
         item.stateMask = mask;
         return static_cast<BOOL>(Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), &item));
@@ -292,7 +292,7 @@ TEST_F(ListViewTest, SetItemAnnouncesTheFieldsThatChanged) {
         Insert(0);
         Insert(1);
         notices.clear();
-        LVITEMA item;
+        LVITEMA item{};
         item.mask = c.mask;
         item.iItem = 1;
         item.pszText = const_cast<char*>(c.text);
@@ -362,7 +362,7 @@ TEST_F(ListViewTest, GetNextItemSearchesByDirectionAndStates) {
 TEST_F(ListViewTest, AnOwnerDataListAsksForItsItemsAndKeepsStatesAtTheirIndexes) {
     Create(40, LVS_OWNERDATA);
     char text[8];
-    LVITEMA item;
+    LVITEMA item{};
     item.iSubItem = 1;
     item.pszText = text;
     item.cchTextMax = sizeof text;
@@ -609,7 +609,7 @@ TEST_F(ListViewTest, ItemRectsStackUnderTheHeaderFromTheTopIndex) {
         if (c.iconWidth != 0) {
             SetSmallImages(c.iconWidth, c.iconHeight, 0);
         }
-        LVITEMA indent;
+        LVITEMA indent{};
         indent.mask = LVIF_INDENT;
         indent.iItem = 3;
         indent.iIndent = c.indent;
@@ -683,7 +683,7 @@ TEST_F(ListViewTest, HitTestFindsIconLabelOrWhereThePointLies) {
     for (const HitCase& c : cases) {
         SCOPED_TRACE(c.name);
         Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, c.exStyle);
-        LVHITTESTINFO hit;
+        LVHITTESTINFO hit{};
         hit.pt = c.point;
         EXPECT_EQ(Send(LVM_HITTEST, 0, &hit), c.item);
         EXPECT_EQ(hit.iItem, c.item);
@@ -693,7 +693,7 @@ TEST_F(ListViewTest, HitTestFindsIconLabelOrWhereThePointLies) {
     for (int i = 7; i >= 3; --i) {
         Send(LVM_DELETEITEM, static_cast<WPARAM>(i));
     }
-    LVHITTESTINFO below;
+    LVHITTESTINFO below{};
     below.pt = POINT{50, kHeader + kRow * 4};
     EXPECT_EQ(Send(LVM_HITTEST, 0, &below), -1);
     EXPECT_EQ(below.flags, LVHT_NOWHERE);
@@ -829,7 +829,7 @@ TEST_F(ListViewTest, ColumnsKeepTheirSettingsAndSubItemsMoveWithThem) {
     EXPECT_TRUE(Send(LVM_DELETECOLUMN, 0));
 
     char text[8];
-    LVCOLUMNA column;
+    LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.pszText = text;
     column.cchTextMax = sizeof text;
@@ -843,14 +843,14 @@ TEST_F(ListViewTest, ColumnsKeepTheirSettingsAndSubItemsMoveWithThem) {
     Send(LVM_DELETECOLUMN, 0);
 
     auto setText = [&](int subItem, const char* value) {
-        LVITEMA item;
+        LVITEMA item{};
         item.iSubItem = subItem;
         item.pszText = const_cast<char*>(value);
         return Send(LVM_SETITEMTEXTA, 0, &item);
     };
     auto getText = [&](int subItem) {
         char buffer[32];
-        LVITEMA item;
+        LVITEMA item{};
         item.iSubItem = subItem;
         item.pszText = buffer;
         item.cchTextMax = sizeof buffer;

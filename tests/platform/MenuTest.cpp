@@ -36,7 +36,7 @@ std::vector<UINT> Ids(HMENU menu) {
 }
 
 std::string Text(HMENU menu, UINT item, UINT flags) {
-    char buffer[64];
+    char buffer[64] = "";
     GetMenuStringA(menu, item, buffer, sizeof buffer, flags);
     return buffer;
 }

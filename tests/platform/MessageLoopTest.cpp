@@ -15,15 +15,12 @@ TEST_F(PlatformMessageLoopTest, SentMessagesOvertakePostedOnesWhichKeepTheirOrde
     PostMessageA(hwnd, WM_USER + 1, 0, 0);
     PostMessageA(hwnd, WM_USER + 2, 0, 0);
     SendMessageA(hwnd, WM_USER + 3, 0, 0);
-    EXPECT_EQ(native::PendingMessages(), 2);
-    native::PumpPending();
+    Pump();
     EXPECT_THAT(MessagesTo(hwnd), ElementsAre(WM_USER + 3, WM_USER + 1, WM_USER + 2));
-    EXPECT_EQ(native::PendingMessages(), 0);
 }
 
 TEST_F(PlatformMessageLoopTest, WaiterFeedsInputUntilSomethingArrivesOrItGivesUp) {
     MSG msg;
-    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1) << "no waiter";
     HWND hwnd = TopLevel();
     int calls = 0;
     native::SetInputWaiter([&] {
@@ -59,7 +56,7 @@ TEST_F(PlatformMessageLoopTest, QuitComesAfterPostedMessagesWhateverTheFilter) {
 
     EXPECT_TRUE(PeekMessageA(&msg, hwnd, WM_USER, WM_USER, PM_NOREMOVE));
     EXPECT_EQ(msg.message, WM_QUIT);
-    native::PumpPending();
+    Pump();
     EXPECT_EQ(GetMessageA(&msg, hwnd, WM_TIMER, WM_TIMER), 0);
     EXPECT_EQ(msg.wParam, 7u);
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "the quit flag is consumed";
@@ -93,42 +90,7 @@ TEST_F(PlatformMessageLoopTest, FiltersSelectByWindowAndRange) {
     }
     MSG msg;
     EXPECT_FALSE(PeekMessageA(&msg, first, WM_TIMER, WM_TIMER, PM_REMOVE));
-    EXPECT_EQ(native::PendingMessages(), 3);
-}
-
-TEST_F(PlatformMessageLoopTest, DragDetectReadsTheQueuedMouseInputAfterAPress) {
-    HWND window = TopLevel();
-    HWND other = TopLevel();
-    struct Input {
-        HWND hwnd;
-        UINT message;
-        int x, y;
-    };
-    struct Case {
-        std::vector<Input> queued;
-        BOOL drag;
-        int left; // messages still queued
-    };
-    const Case cases[] = {
-        {{}, FALSE, 0},
-        {{{window, WM_MOUSEMOVE, 14, 10}, {window, WM_MOUSEMOVE, 15, 10}}, TRUE, 0},
-        {{{window, WM_MOUSEMOVE, 14, 6},
-          {window, WM_RBUTTONUP, 14, 6},
-          {window, WM_MOUSEMOVE, 30, 30}},
-         FALSE,
-         1},
-        {{{other, WM_MOUSEMOVE, 30, 30}}, FALSE, 1},
-        {{{window, WM_KEYDOWN, 0, 0}, {window, WM_MOUSEMOVE, 30, 30}}, FALSE, 2},
-    };
-    for (const Case& c : cases) {
-        for (const Input& in : c.queued)
-            PostMessageA(in.hwnd, in.message, 0, static_cast<LPARAM>(MAKELONG(in.x, in.y)));
-        POINT press{10, 10};
-        ClientToScreen(window, &press);
-        EXPECT_EQ(DragDetect(window, press), c.drag) << c.queued.size();
-        EXPECT_EQ(native::PendingMessages(), c.left) << c.queued.size();
-        native::PumpPending();
-    }
+    EXPECT_EQ(TakeQueued().size(), 3u);
 }
 
 TEST_F(PlatformMessageLoopTest, DefaultProcedureHandlesCloseAndSystemCommands) {
@@ -151,72 +113,10 @@ TEST_F(PlatformMessageLoopTest, DefaultProcedureHandlesCloseAndSystemCommands) {
     received.clear();
     SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_THAT(MessagesTo(hwnd), ElementsAre(WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY, WM_NCDESTROY));
-}
-
-class PlatformTimerTest : public NativeTest {};
-
-std::vector<std::pair<HWND, std::uintptr_t>> timerCalls;
-
-void RecordTimer(HWND hwnd, UINT, std::uintptr_t id, DWORD) {
-    timerCalls.emplace_back(hwnd, id);
-}
-
-TEST_F(PlatformTimerTest, DueTimersPostInOrderAndNeverTwiceBeforeServed) {
-    HWND hwnd = TopLevel();
-    SetTimer(hwnd, 1, 30, nullptr);
-    SetTimer(hwnd, 2, 20, nullptr);
-    native::AdvanceClock(60);
-    EXPECT_EQ(GetTickCount(), 60u);
-
-    std::vector<std::pair<std::uintptr_t, DWORD>> posted;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        posted.emplace_back(msg.wParam, msg.time);
-    }
-    using P = std::pair<std::uintptr_t, DWORD>;
-    EXPECT_THAT(posted, ElementsAre(P{2, 20}, P{1, 30}));
-
-    native::AdvanceClock(20);
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 2u) << "timer 2 was rescheduled to 80, timer 1 to 90";
-    EXPECT_EQ(msg.time, 80u);
-}
-
-TEST_F(PlatformTimerTest, KillTimerDropsTheWaitingMessage) {
-    HWND hwnd = TopLevel();
-    SetTimer(hwnd, 1, 10, nullptr);
-    SetTimer(hwnd, 2, 10, nullptr);
-    native::AdvanceClock(10);
-    EXPECT_TRUE(KillTimer(hwnd, 1));
-    EXPECT_FALSE(KillTimer(hwnd, 1));
-    received.clear();
-    native::PumpPending();
-    ASSERT_EQ(Only({WM_TIMER}).size(), 1u);
-    EXPECT_EQ(Only({WM_TIMER})[0].wParam, 2u);
-}
-
-TEST_F(PlatformTimerTest, ResettingATimerRestartsItsPeriod) {
-    HWND hwnd = TopLevel();
-    SetTimer(hwnd, 1, 100, nullptr);
-    native::AdvanceClock(90);
-    SetTimer(hwnd, 1, 100, nullptr);
-    native::AdvanceClock(90);
-    EXPECT_EQ(native::PendingMessages(), 0);
-    native::AdvanceClock(10);
-    EXPECT_EQ(native::PendingMessages(), 1);
-}
-
-TEST_F(PlatformTimerTest, ThreadTimersGetFreshIdsAndCallTheirProcedure) {
-    timerCalls.clear();
-    std::uintptr_t first = SetTimer(nullptr, 0, 50, RecordTimer);
-    std::uintptr_t second = SetTimer(nullptr, 0, 50, RecordTimer);
-    EXPECT_NE(first, 0u);
-    EXPECT_NE(first, second);
-    native::AdvanceClock(50);
-    native::PumpPending();
-    using C = std::pair<HWND, std::uintptr_t>;
-    EXPECT_THAT(timerCalls, ElementsAre(C{nullptr, first}, C{nullptr, second}));
+    EXPECT_THAT(Only({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY, WM_NCDESTROY}),
+                ElementsAre(Received{hwnd, WM_SYSCOMMAND, SC_CLOSE, 0},
+                            Received{hwnd, WM_CLOSE, 0, 0}, Received{hwnd, WM_DESTROY, 0, 0},
+                            Received{hwnd, WM_NCDESTROY, 0, 0}));
 }
 
 } // namespace

@@ -1,6 +1,12 @@
 #pragma once
 
+// Window-system tests that hold on both window systems: the native one and, built for
+// Windows, the real one. They speak Win32 and play the user as a host does (NativeInput.h,
+// PressKey); between cases the window system is put back as a case found it.
+
+#include "platform/CommCtrl.h"
 #include "platform/NativeBackend.h"
+#include "platform/NativeInput.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +28,7 @@ inline std::vector<Received> received;
 // Answers a message in place of the default procedure when it returns a value.
 inline std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> reply;
 
-inline LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+inline LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     received.push_back({hwnd, msg, wParam, lParam});
     if (reply) {
         if (auto answer = reply(hwnd, msg, wParam, lParam)) {
@@ -34,24 +40,74 @@ inline LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 inline constexpr const char* recorderClass = "Recorder";
 
+// Takes what is queued without dispatching it.
+inline std::vector<MSG> TakeQueued() {
+    std::vector<MSG> taken;
+    MSG msg;
+    for (int i = 0; i < 10000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i)
+        taken.push_back(msg);
+    return taken;
+}
+
+// Dispatches what is queued, keys as they came (untranslated: no characters are made of
+// them); a quit request is left for the loop that waits for it.
+inline void Pump() {
+    MSG msg;
+    for (int i = 0; i < 10000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        DispatchMessageA(&msg);
+    }
+}
+
+// Puts the window system back as the case before found it: no windows, nothing queued, no
+// hooks, no keys held, the recording class not registered.
+inline void ResetWindowSystem() {
+#ifdef _WIN32
+    native::SetWindowObserver({});
+    native::SetCreationHook(nullptr);
+    native::SetFailureHook(nullptr);
+    native::SetInputWaiter(nullptr);
+    native::SetPopupMenuHandler(nullptr);
+    native::SetHeldModifiers({});
+    ReleaseCapture();
+    for (HWND hwnd : native::TopLevelWindows()) {
+        if (IsWindow(hwnd))
+            DestroyWindow(hwnd);
+    }
+    TakeQueued();
+    UnregisterClassA(recorderClass, GetModuleHandleA(nullptr));
+#else
+    native::Reset();
+#endif
+}
+
 class NativeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        native::Reset();
+        ResetWindowSystem();
         received.clear();
         reply = nullptr;
         ASSERT_TRUE(RegisterRecorder());
+        INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX),
+                                  ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
+        InitCommonControlsEx(&init);
     }
 
     void TearDown() override {
         reply = nullptr;
-        native::Reset();
+        ResetWindowSystem();
         received.clear();
     }
 
     static BOOL RegisterRecorder() {
-        WNDCLASSA wc;
+        WNDCLASSA wc{};
         wc.lpfnWndProc = RecordingProc;
+#ifdef _WIN32
+        wc.hInstance = GetModuleHandleA(nullptr);
+#endif
         wc.lpszClassName = recorderClass;
         return RegisterClassA(&wc);
     }

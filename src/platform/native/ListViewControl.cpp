@@ -696,6 +696,13 @@ UINT ListViewControl::GetItemState(int index, UINT mask) const {
 
 int ListViewControl::GetNextItem(int start, UINT flags) const {
     UINT wanted = flags & (LVNI_FOCUSED | LVNI_SELECTED | LVNI_CUT | LVNI_DROPHILITED);
+    // As the system's list view answers: there is one focused item, wherever the search
+    // starts and whichever way it goes, unless it is the item the search starts from.
+    if ((wanted & LVNI_FOCUSED) != 0) {
+        int focused = FocusedIndex();
+        return focused >= 0 && focused != start && StateAt(focused, wanted) == wanted ? focused
+                                                                                      : -1;
+    }
     if ((flags & (LVNI_TOLEFT | LVNI_TORIGHT)) != 0) {
         return -1; // report rows have nothing beside them
     }
@@ -709,11 +716,6 @@ int ListViewControl::GetNextItem(int start, UINT flags) const {
     }
     if ((wanted & LVNI_SELECTED) != 0 && SelectedCount() == 0) {
         return -1;
-    }
-    if ((wanted & LVNI_FOCUSED) != 0) {
-        int focused = FocusedIndex();
-        bool ahead = step > 0 ? focused >= first : focused <= first;
-        return focused >= 0 && ahead && StateAt(focused, wanted) == wanted ? focused : -1;
     }
     if (ownerData_) {
         // A state neither the list nor its parent keeps is nowhere.

@@ -102,8 +102,17 @@ BOOL ShowWindow(HWND hwnd, int command) {
     if (!EffectOf(command, effect)) {
         return wasVisible;
     }
+    // As in Windows, showing a window already shown neither activates nor changes it.
+    if (command == SW_SHOW && wasVisible) {
+        return wasVisible;
+    }
+    // A window minimised or restored by the same call is not told it is shown.
+    bool stateChanges =
+        (effect.minimize && !window->Iconic()) || (effect.restore && window->Iconic());
     if (effect.show != (wasVisible != FALSE)) {
-        Manager().Send(hwnd, WM_SHOWWINDOW, effect.show ? TRUE : FALSE, 0);
+        if (!stateChanges) {
+            Manager().Send(hwnd, WM_SHOWWINDOW, effect.show ? TRUE : FALSE, 0);
+        }
         window = Manager().Find(hwnd);
         if (window == nullptr) {
             return wasVisible;
@@ -163,7 +172,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL) {
     WindowManager& manager = Manager();
     if (hwnd == nullptr) {
         for (HWND top : manager.TopLevels()) {
-            manager.Find(top)->invalid = true;
+            manager.Find(top)->invalid = IsWindowVisible(top) != FALSE;
         }
         return TRUE;
     }
@@ -171,7 +180,9 @@ BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL) {
     if (window == nullptr) {
         return FALSE;
     }
-    window->invalid = true;
+    // A window not on the screen has nothing to paint: it is painted whole once shown.
+    if (IsWindowVisible(hwnd))
+        window->invalid = true;
     return TRUE;
 }
 
@@ -268,9 +279,14 @@ HWND GetFocus() {
 HWND SetActiveWindow(HWND hwnd) {
     WindowManager& manager = Manager();
     if (hwnd != nullptr) {
-        hwnd = manager.TopLevelOf(hwnd);
-        if (hwnd == nullptr) {
+        Window* window = manager.Find(hwnd);
+        if (window == nullptr) {
             return nullptr;
+        }
+        // As in Windows, only a top-level window is activated: asked for a child, nothing
+        // changes and the active window is the answer.
+        if (window->parent != nullptr) {
+            return manager.active;
         }
     }
     HWND previous = manager.active;

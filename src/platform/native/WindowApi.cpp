@@ -41,17 +41,37 @@ HWND NextToDestroy(const std::vector<HWND>& candidates) {
     return nullptr;
 }
 
+// WM_DESTROY to the window, then to each of its children's trees in turn.
+void SendDestroyMessages(HWND hwnd) {
+    WindowManager& manager = Manager();
+    manager.Find(hwnd)->destroying = true;
+    manager.Send(hwnd, WM_DESTROY, 0, 0);
+    while (HWND child = NextToDestroy(manager.ChildrenOf(hwnd))) {
+        SendDestroyMessages(child);
+    }
+}
+
+// The windows below first: a window's children are gone before its own WM_NCDESTROY.
+void FinishTree(HWND hwnd) {
+    WindowManager& manager = Manager();
+    for (HWND child : manager.ChildrenOf(hwnd)) {
+        if (manager.Find(child) != nullptr)
+            FinishTree(child);
+    }
+    Finish(hwnd);
+}
+
+// As Windows does: the windows it owns go first, then the whole tree hears WM_DESTROY, parents
+// before children, while every window of it still exists; then the tree is taken down.
 void DestroyTree(HWND hwnd) {
     WindowManager& manager = Manager();
     manager.Find(hwnd)->destroying = true;
     while (HWND owned = NextToDestroy(manager.OwnedBy(hwnd))) {
         DestroyTree(owned);
     }
-    manager.Send(hwnd, WM_DESTROY, 0, 0);
-    while (HWND child = NextToDestroy(manager.ChildrenOf(hwnd))) {
-        DestroyTree(child);
-    }
-    Finish(hwnd);
+    SendDestroyMessages(hwnd);
+    if (manager.Find(hwnd) != nullptr)
+        FinishTree(hwnd);
 }
 
 // A dialog's own long values (DWLP_...).
@@ -178,7 +198,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DW
     window->instance = instance;
     window->proc = entry->info.lpfnWndProc;
     window->title = title != nullptr ? title : "";
-    window->style = style;
+    // Top-level windows never draw over one another, whatever their creator asked.
+    window->style = child ? style : style | WS_CLIPSIBLINGS;
     window->exStyle = exStyle;
     window->rect = native::ClampedWindowRect(x, y, width, height);
     if (child) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 #include <unordered_map>
 
 namespace {
@@ -13,6 +14,8 @@ struct Subclass {
     WNDPROC previous = nullptr;
     // One the host's observer sees (IsWatched, known at creation).
     bool watched = false;
+    // Made whole (its WM_CREATE succeeded): only such a window is announced gone.
+    bool announced = false;
 };
 
 struct HookState {
@@ -100,10 +103,15 @@ LRESULT Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool unicode) {
                        : DefWindowProcA(hwnd, msg, wParam, lParam);
     const Subclass subclass = it->second;
     if (msg == WM_NCDESTROY) {
-        if (subclass.watched && state.observer.destroyed)
+        if (subclass.announced && state.observer.destroyed)
             state.observer.destroyed(hwnd);
         state.dialogTemplates.erase(hwnd);
     }
+    // The observer hears of a new text only when the text changed.
+    std::string textBefore;
+    bool followText = msg == WM_SETTEXT && subclass.watched && state.observer.textChanged;
+    if (followText)
+        textBefore = native::GetWindowTextOf(hwnd);
     win32::FollowMenuMessage(CWPSTRUCT{lParam, wParam, msg, hwnd});
     LRESULT result = unicode ? CallWindowProcW(subclass.previous, hwnd, msg, wParam, lParam)
                              : CallWindowProcA(subclass.previous, hwnd, msg, wParam, lParam);
@@ -113,11 +121,15 @@ LRESULT Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool unicode) {
             FollowHelpButton(hwnd, *reinterpret_cast<const STYLESTRUCT*>(lParam));
         break;
     case WM_CREATE:
-        if (result != -1 && subclass.watched && state.observer.created)
-            state.observer.created(hwnd);
+        if (result != -1 && subclass.watched) {
+            if (auto found = state.subclasses.find(hwnd); found != state.subclasses.end())
+                found->second.announced = true;
+            if (state.observer.created)
+                state.observer.created(hwnd);
+        }
         break;
     case WM_SETTEXT:
-        if (subclass.watched && state.observer.textChanged)
+        if (followText && native::GetWindowTextOf(hwnd) != textBefore)
             state.observer.textChanged(hwnd);
         break;
     case WM_NCDESTROY:

@@ -1,0 +1,215 @@
+// What only the native window system has: a clock that moves when told to, a drag detection
+// that reads the input already queued instead of waiting for more, a message loop that gives
+// up without a host to feed it, modules whose resources are templates; and where it is sturdier
+// than the system it stands for (Wine, which runs the Windows build here, neither clamps places nor
+// stops a destruction from starting again within itself).
+
+#include "NativeTestSupport.h"
+#include "TemplateModule.h"
+
+#include "platform/WinDialog.h"
+
+#include <gmock/gmock.h>
+
+#include <climits>
+
+using namespace native_test;
+using ::testing::ElementsAre;
+
+namespace {
+
+WPARAM Accelerated(UINT command) {
+    return MAKELONG(static_cast<WORD>(command), 1);
+}
+
+class NativeInternalsTest : public NativeTest {};
+
+TEST_F(NativeInternalsTest, WithoutAWaiterGettingAMessageGivesUp) {
+    MSG msg;
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1);
+}
+
+TEST_F(NativeInternalsTest, DragDetectReadsTheQueuedMouseInputAfterAPress) {
+    HWND window = TopLevel();
+    HWND other = TopLevel();
+    struct Input {
+        HWND hwnd;
+        UINT message;
+        int x, y;
+    };
+    struct Case {
+        std::vector<Input> queued;
+        BOOL drag;
+        int left; // messages still queued
+    };
+    const Case cases[] = {
+        {{}, FALSE, 0},
+        {{{window, WM_MOUSEMOVE, 14, 10}, {window, WM_MOUSEMOVE, 15, 10}}, TRUE, 0},
+        {{{window, WM_MOUSEMOVE, 14, 6},
+          {window, WM_RBUTTONUP, 14, 6},
+          {window, WM_MOUSEMOVE, 30, 30}},
+         FALSE,
+         1},
+        {{{other, WM_MOUSEMOVE, 30, 30}}, FALSE, 1},
+        {{{window, WM_KEYDOWN, 0, 0}, {window, WM_MOUSEMOVE, 30, 30}}, FALSE, 2},
+    };
+    for (const Case& c : cases) {
+        for (const Input& in : c.queued)
+            PostMessageA(in.hwnd, in.message, 0, static_cast<LPARAM>(MAKELONG(in.x, in.y)));
+        POINT press{10, 10};
+        ClientToScreen(window, &press);
+        EXPECT_EQ(DragDetect(window, press), c.drag) << c.queued.size();
+        EXPECT_EQ(native::PendingMessages(), c.left) << c.queued.size();
+        native::PumpPending();
+    }
+}
+
+class PlatformTimerTest : public NativeTest {};
+
+std::vector<std::pair<HWND, std::uintptr_t>> timerCalls;
+
+void RecordTimer(HWND hwnd, UINT, std::uintptr_t id, DWORD) {
+    timerCalls.emplace_back(hwnd, id);
+}
+
+TEST_F(PlatformTimerTest, DueTimersPostInOrderAndNeverTwiceBeforeServed) {
+    HWND hwnd = TopLevel();
+    SetTimer(hwnd, 1, 30, nullptr);
+    SetTimer(hwnd, 2, 20, nullptr);
+    native::AdvanceClock(60);
+    EXPECT_EQ(GetTickCount(), 60u);
+
+    std::vector<std::pair<std::uintptr_t, DWORD>> posted;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        posted.emplace_back(msg.wParam, msg.time);
+    }
+    using P = std::pair<std::uintptr_t, DWORD>;
+    EXPECT_THAT(posted, ElementsAre(P{2, 20}, P{1, 30}));
+
+    native::AdvanceClock(20);
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 2u) << "timer 2 was rescheduled to 80, timer 1 to 90";
+    EXPECT_EQ(msg.time, 80u);
+}
+
+TEST_F(PlatformTimerTest, KillTimerDropsTheWaitingMessage) {
+    HWND hwnd = TopLevel();
+    SetTimer(hwnd, 1, 10, nullptr);
+    SetTimer(hwnd, 2, 10, nullptr);
+    native::AdvanceClock(10);
+    EXPECT_TRUE(KillTimer(hwnd, 1));
+    EXPECT_FALSE(KillTimer(hwnd, 1));
+    received.clear();
+    native::PumpPending();
+    ASSERT_EQ(Only({WM_TIMER}).size(), 1u);
+    EXPECT_EQ(Only({WM_TIMER})[0].wParam, 2u);
+}
+
+TEST_F(PlatformTimerTest, ResettingATimerRestartsItsPeriod) {
+    HWND hwnd = TopLevel();
+    SetTimer(hwnd, 1, 100, nullptr);
+    native::AdvanceClock(90);
+    SetTimer(hwnd, 1, 100, nullptr);
+    native::AdvanceClock(90);
+    EXPECT_EQ(native::PendingMessages(), 0);
+    native::AdvanceClock(10);
+    EXPECT_EQ(native::PendingMessages(), 1);
+}
+
+TEST_F(PlatformTimerTest, ThreadTimersGetFreshIdsAndCallTheirProcedure) {
+    timerCalls.clear();
+    std::uintptr_t first = SetTimer(nullptr, 0, 50, RecordTimer);
+    std::uintptr_t second = SetTimer(nullptr, 0, 50, RecordTimer);
+    EXPECT_NE(first, 0u);
+    EXPECT_NE(first, second);
+    native::AdvanceClock(50);
+    native::PumpPending();
+    using C = std::pair<HWND, std::uintptr_t>;
+    EXPECT_THAT(timerCalls, ElementsAre(C{nullptr, first}, C{nullptr, second}));
+}
+
+// Positions and sizes beyond what the system keeps are brought within it, as Windows does:
+// positions to -32768 ... 32767, sizes to 0 ... 32767, so no edge overflows.
+TEST_F(NativeInternalsTest, PlacesOutOfRangeAreClampedToTheSystemsLimits) {
+    HWND top = TopLevel();
+    struct Case {
+        int x, y, width, height;
+        RECT expected; // relative to the parent's client area
+    };
+    const Case cases[] = {
+        {100, 100, INT_MAX, 100, {100, 100, 32867, 200}},
+        {INT_MAX, INT_MIN, 10, INT_MIN, {32767, -32768, 32777, -32768}},
+        {-40000, 40000, -5, 32768, {-32768, 32767, -32768, 65534}},
+    };
+    for (const Case& c : cases) {
+        HWND child = Child(top, 1);
+        for (bool created : {true, false}) {
+            if (created) {
+                DestroyWindow(child);
+                child = CreateWindowExA(0, recorderClass, "", WS_CHILD, c.x, c.y, c.width, c.height,
+                                        top, nullptr, nullptr, nullptr);
+            } else {
+                MoveWindow(child, c.x, c.y, c.width, c.height, FALSE);
+            }
+            RECT rect;
+            GetWindowRect(child, &rect);
+            POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+            ScreenToClient(top, &corners[0]);
+            ScreenToClient(top, &corners[1]);
+            EXPECT_EQ(corners[0].x, c.expected.left) << c.x << (created ? " created" : " moved");
+            EXPECT_EQ(corners[0].y, c.expected.top) << c.y;
+            EXPECT_EQ(corners[1].x, c.expected.right) << c.width;
+            EXPECT_EQ(corners[1].y, c.expected.bottom) << c.height;
+        }
+        DestroyWindow(child);
+    }
+}
+
+TEST_F(NativeInternalsTest, DestroyWhileBeingDestroyedIsHarmless) {
+    HWND top = TopLevel();
+    HWND child = Child(top, 1);
+    received.clear();
+    std::vector<BOOL> results;
+    reply = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (msg == WM_DESTROY) {
+            results.push_back(DestroyWindow(hwnd));
+            if (hwnd == child) {
+                results.push_back(DestroyWindow(top));
+            }
+        }
+        return std::nullopt;
+    };
+    EXPECT_TRUE(DestroyWindow(top));
+    EXPECT_THAT(results, ElementsAre(TRUE, TRUE, TRUE));
+    EXPECT_THAT(MessagesTo(top), ElementsAre(WM_DESTROY, WM_NCDESTROY));
+    EXPECT_THAT(MessagesTo(child), ElementsAre(WM_DESTROY, WM_NCDESTROY));
+    EXPECT_FALSE(DestroyWindow(top));
+}
+
+TEST_F(NativeInternalsTest, LoadedTablesAreSharedAndBelongToTheirModule) {
+    TemplateModule module;
+    module.accelerators[7] = {7, {{FVIRTKEY, VK_F1, 300}}};
+    HINSTANCE instance = native::RegisterModule("keys", &module);
+    HACCEL table = LoadAcceleratorsA(instance, 7);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(LoadAcceleratorsA(instance, 7), table);
+    EXPECT_EQ(LoadAcceleratorsA(instance, 8), nullptr);
+    EXPECT_FALSE(DestroyAcceleratorTable(table));
+
+    HWND hwnd = TopLevel();
+    received.clear();
+    MSG msg{hwnd, WM_KEYDOWN, VK_F1, 1, 0, {}};
+    EXPECT_EQ(TranslateAcceleratorA(hwnd, table, &msg), 1);
+    msg.message = WM_KEYUP;
+    EXPECT_EQ(TranslateAcceleratorA(hwnd, table, &msg), 0) << "key-ups are never translated";
+    EXPECT_THAT(Only({WM_COMMAND}), ElementsAre(Received{hwnd, WM_COMMAND, Accelerated(300), 0}));
+}
+
+TEST_F(NativeInternalsTest, ADialogWithoutATemplateIsRefused) {
+    HWND owner = TopLevel();
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, nullptr, owner, nullptr, 0), -1);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
+} // namespace
