@@ -11,7 +11,9 @@
 #include "dialogs/FrameTree.h"
 #include "dialogs/GeometryMessages.h"
 #include "dialogs/GeometryRules.h"
+#include "dialogs/SearchRules.h"
 #include "frame/CommandState.h"
+#include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "platform/Afx.h"
 #include "platform/CFrameWnd.h"
@@ -69,6 +71,32 @@ void DeleteAllHalf(benchmark::State& state) {
 }
 void DeleteAllRows(benchmark::State& state) {
     DeleteAllShare(state, 100);
+}
+
+// Delete All run from a search-results window listing every pad, all of its hits selected:
+// each deletion withdraws its hit from the window and the next is looked up among the rest.
+void DeleteAllHits(benchmark::State& state) {
+    SearchConditions everyPad;
+    everyPad.labelChecked = 1;
+    everyPad.label = "Pad";
+    for (auto _ : state) {
+        state.PauseTiming();
+        World& world = FreshWorld(Pads(state), Shape{}, kInspectors);
+        world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), everyPad));
+        CMainFrame& resultsFrame = *world.View().searchFrame;
+        CInspectrView& results = *resultsFrame.m_pInspView;
+        SelectAll(results, true);
+        state.ResumeTiming();
+        FrameDeleteScope scope(resultsFrame);
+        DeleteRun run(scope);
+        if (run.Begin(results.selectedRows.get()) != DeleteRun::Start::Nothing)
+            run.Finish(DeleteRun::kEndDeleteAll, true);
+        state.PauseTiming();
+        native::PumpPending();
+        state.ResumeTiming();
+    }
+    Shared().world.reset();
+    Shared().key.clear();
 }
 
 class QuietMessages : public GeometryMessages {
@@ -249,10 +277,15 @@ void DestroyTopPads(benchmark::State& state) {
 
 void RegisterSelectionCases() {
     const std::pair<const char*, void (*)(benchmark::State&)> spent[] = {
-        {"DeleteAllTenth", DeleteAllTenth}, {"DeleteAllHalf", DeleteAllHalf},
-        {"DeleteAllRows", DeleteAllRows},   {"ClearFlat", ClearFlat},
-        {"ClearMixed", ClearMixed},         {"ClearChains1000", ClearChains1000},
-        {"ClearOneChain", ClearOneChain},   {"ClearDeleted", ClearDeleted},
+        {"DeleteAllTenth", DeleteAllTenth},
+        {"DeleteAllHalf", DeleteAllHalf},
+        {"DeleteAllRows", DeleteAllRows},
+        {"DeleteAllHits", DeleteAllHits},
+        {"ClearFlat", ClearFlat},
+        {"ClearMixed", ClearMixed},
+        {"ClearChains1000", ClearChains1000},
+        {"ClearOneChain", ClearOneChain},
+        {"ClearDeleted", ClearDeleted},
         {"DestroyTopPads", DestroyTopPads},
     };
     const std::pair<const char*, void (*)(benchmark::State&)> kept[] = {

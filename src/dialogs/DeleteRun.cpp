@@ -6,6 +6,7 @@
 #include "host/MvHostServices.h"
 #include "host/MvPadList.h"
 #include "host/MvSimplePad.h"
+#include "listview/HitIndex.h"
 #include "listview/InspectorRow.h"
 #include "listview/PadTable.h"
 
@@ -213,8 +214,10 @@ const InspectorRow* DeleteRun::DeepestSelectedBelow(const InspectorRow& row) con
 }
 
 InspectorRow* DeleteRun::LookUp(const InspectorRow& row) const {
-    if (const RowList* searchRows = scope_.SearchRows())
-        return FindInList(searchRows, row);
+    if (const RowList* searchRows = scope_.SearchRows()) {
+        const HitIndex* hits = scope_.Hits();
+        return hits != nullptr ? hits->First(row.pad) : FindInList(searchRows, row);
+    }
     return FindRowLike(scope_.RootRow(), row, scope_.Index());
 }
 

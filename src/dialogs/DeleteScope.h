@@ -1,5 +1,6 @@
 #pragma once
 
+class HitIndex;
 class RowIndex;
 class RowList;
 struct InspectorRow;
@@ -20,6 +21,9 @@ public:
     // The hits of a search-results Inspector, where its rows are looked up; null in a
     // normal Inspector.
     virtual const RowList* SearchRows() = 0;
+    // The index of SearchRows() by pad; null when there is none, and hits are then found by
+    // walking the list.
+    virtual const HitIndex* Hits() { return nullptr; }
     virtual int MainAutoUpdate() = 0;
     // Sets Auto Update of the main view and of its companion.
     virtual void SetAutoUpdate(int value) = 0;

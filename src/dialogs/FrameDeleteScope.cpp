@@ -65,6 +65,11 @@ const RowList* FrameDeleteScope::SearchRows() {
     return view != nullptr && view->searchMode != 0 ? view->searchRows.get() : nullptr;
 }
 
+const HitIndex* FrameDeleteScope::Hits() {
+    CInspectrView* view = LiveViewOf(frame_);
+    return view != nullptr && view->searchMode != 0 && view->searchRows ? &view->hitIndex : nullptr;
+}
+
 int FrameDeleteScope::MainAutoUpdate() {
     CInspectrView* view = MainView();
     return view != nullptr ? view->autoUpdate : 1;

@@ -23,6 +23,7 @@ public:
     InspectorRow* RootRow() override;
     const RowIndex* Index() override;
     const RowList* SearchRows() override;
+    const HitIndex* Hits() override;
     int MainAutoUpdate() override;
     void SetAutoUpdate(int value) override;
     void Rebuild() override;

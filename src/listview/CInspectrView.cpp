@@ -125,6 +125,7 @@ void CInspectrView::ReleasePads() {
     if (selectedPads)
         selectedPads->clear();
     hitOfPad.Clear();
+    hitIndex.Clear();
     hitLabels.clear();
     searchRows.reset();
 }
@@ -143,6 +144,7 @@ void CInspectrView::OnDestroy() {
     savedSelection.reset();
     selectedPads.reset();
     hitOfPad.Clear();
+    hitIndex.Clear();
     hitLabels.clear();
     searchRows.reset();
     if (rowImages != nullptr) {

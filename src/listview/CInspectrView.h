@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 #include "ColumnId.h"
+#include "HitIndex.h"
 #include "InspectorRow.h"
 #include "ListDrag.h"
 #include "ListedRows.h"
@@ -120,6 +121,8 @@ public:
     int searchMode = 0;
     std::unique_ptr<RowList> searchRows;
     CMainFrame* sourceFrame = nullptr;
+    // Every hit of searchRows by pad, kept in step with it.
+    HitIndex hitIndex;
     // The listed hit of each pad, its first.
     PadTable<InspectorRow*> hitOfPad;
     // The label cell of each listed hit as last written: the full path of its pad then, kept

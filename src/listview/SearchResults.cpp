@@ -44,6 +44,7 @@ void DropResult(CInspectrView& view, InspectorRow& result) {
     if (InspectorRow** hit = view.hitOfPad.Find(result.pad); hit != nullptr && *hit == &result)
         view.hitOfPad.Erase(result.pad);
     view.listed.NoteLeaving(result);
+    view.hitIndex.Erase(result);
     Unlink(*view.searchRows, result);
 }
 
@@ -55,16 +56,17 @@ void WriteResults(CInspectrView& view) {
 }
 
 // After hits were dropped: the rest is written again, or the window closes when none is left.
+// While a run of deletions holds the refills the rest is written once, at the release.
 void ResultsChanged(CInspectrView& view, CInspectrView& source) {
-    InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
-    if (first == nullptr) {
+    if (!view.searchRows || view.searchRows->head == nullptr) {
         CloseResults(source);
         return;
     }
-    view.topRecord = CopyRow(*first);
-    WriteResults(view);
-    SetFocusRow(view, view.currentRow != nullptr ? view.currentRow : first);
-    Repaint(view);
+    if (view.refillHeld > 0) {
+        view.refillPending = true;
+        return;
+    }
+    RewriteResults(view);
 }
 
 } // namespace
@@ -92,6 +94,7 @@ void TakeResults(CInspectrView& view, std::unique_ptr<RowList> results) {
     }
     // The old hits stay until the fill has written over every item that refers to them.
     std::unique_ptr<RowList> previous = std::exchange(view.searchRows, std::move(results));
+    view.hitIndex.Rebuild(view.searchRows.get());
     view.selectedRows = std::make_unique<RowList>();
     view.selectedPadSet.Clear();
     InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
@@ -106,6 +109,16 @@ void TakeResults(CInspectrView& view, std::unique_ptr<RowList> results) {
     view.ShowCounts();
     view.focusIndex = 0;
     SetFocusRow(view, first);
+}
+
+void RewriteResults(CInspectrView& view) {
+    InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
+    if (first == nullptr)
+        return;
+    view.topRecord = CopyRow(*first);
+    WriteResults(view);
+    SetFocusRow(view, view.currentRow != nullptr ? view.currentRow : first);
+    Repaint(view);
 }
 
 void ResyncSelection(CInspectrView& view) {
@@ -152,21 +165,20 @@ void WithdrawResults(CInspectrView& view, InspectorRow& row) {
     CInspectrView* source = SourceView(view);
     if (source == nullptr || !view.searchRows)
         return;
-    PadTable<bool> leaving;
-    ForEachInSubtree(&row, [&leaving](InspectorRow& below) { leaving.Insert(below.pad, true); });
     bool removing = source->autoUpdate == 1;
     bool withdrawn = false;
-    for (InspectorRow* result = view.searchRows->head; result != nullptr;) {
-        InspectorRow* next = result->next;
-        if (result->pad != nullptr && leaving.Contains(result->pad)) {
+    // A pad met twice in the subtree has no hits left the second time when they were dropped.
+    ForEachInSubtree(&row, [&](InspectorRow& below) {
+        if (below.pad == nullptr)
+            return;
+        for (InspectorRow* result : view.hitIndex.HitsOf(below.pad)) {
             withdrawn = true;
             if (removing)
                 DropResult(view, *result);
             else
                 result->gone = 1;
         }
-        result = next;
-    }
+    });
     if (withdrawn && removing)
         ResultsChanged(view, *source);
 }
