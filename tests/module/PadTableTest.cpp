@@ -1,10 +1,14 @@
 #include "listview/PadTable.h"
+#include "listview/HitIndex.h"
+#include "listview/InspectorRow.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -50,4 +54,73 @@ TEST(PadTable, AgreesWithAMapUnderRandomOperations) {
         table.ForEach([&](const MvSimplePad* pad, int value) { visited.emplace(pad, value); });
         EXPECT_EQ(visited, expected);
     }
+}
+
+namespace {
+
+struct HitCase {
+    const char* name;
+    // The pads of the hits, in list order (0: the null pad).
+    std::vector<unsigned> hits;
+    // Positions in `hits` erased in turn; one may be erased twice.
+    std::vector<size_t> erased;
+    // The positions of the pad's hits left, in order.
+    unsigned pad;
+    std::vector<size_t> left;
+};
+
+} // namespace
+
+// The hits of a search-results view: a pad's first hit is what a lookup finds, and erasures
+// keep the others in list order.
+TEST(HitIndex, KeepsEachPadsHitsInListOrder) {
+    const HitCase cases[] = {
+        {"one hit", {1, 2, 3}, {}, 2, {1}},
+        {"a pad with two rows", {1, 2, 1}, {}, 1, {0, 2}},
+        {"the first of two erased", {1, 2, 1}, {0}, 1, {2}},
+        {"the middle of three erased", {1, 1, 2, 1}, {1}, 1, {0, 3}},
+        {"the last hit erased", {1, 2}, {1}, 2, {}},
+        {"a hit erased twice", {1, 2, 1}, {0, 0}, 1, {2}},
+        {"erasing another pad's hit", {1, 2, 1}, {1}, 1, {0, 2}},
+        {"the null pad", {0, 1, 0}, {2}, 0, {0}},
+    };
+    for (const HitCase& c : cases) {
+        RowList list;
+        std::vector<InspectorRow*> rows;
+        for (unsigned pad : c.hits) {
+            auto row = std::make_unique<InspectorRow>();
+            row->pad = const_cast<MvSimplePad*>(Pad(pad));
+            rows.push_back(row.get());
+            AppendUnchecked(list, std::move(row));
+        }
+        HitIndex index;
+        index.Rebuild(&list);
+        for (size_t at : c.erased)
+            index.Erase(*rows[at]);
+        std::vector<InspectorRow*> expected;
+        for (size_t at : c.left)
+            expected.push_back(rows[at]);
+        EXPECT_EQ(index.HitsOf(Pad(c.pad)), expected) << c.name;
+        EXPECT_EQ(index.First(Pad(c.pad)), expected.empty() ? nullptr : expected.front()) << c.name;
+    }
+}
+
+// Results written anew replace every hit of the old ones.
+TEST(HitIndex, RebuildForgetsTheOldHits) {
+    RowList old;
+    auto gone = std::make_unique<InspectorRow>();
+    gone->pad = const_cast<MvSimplePad*>(Pad(1));
+    AppendUnchecked(old, std::move(gone));
+    HitIndex index;
+    index.Rebuild(&old);
+    RowList fresh;
+    auto kept = std::make_unique<InspectorRow>();
+    kept->pad = const_cast<MvSimplePad*>(Pad(2));
+    InspectorRow* keptRow = kept.get();
+    AppendUnchecked(fresh, std::move(kept));
+    index.Rebuild(&fresh);
+    EXPECT_EQ(index.First(Pad(1)), nullptr);
+    EXPECT_EQ(index.First(Pad(2)), keptRow);
+    index.Rebuild(nullptr);
+    EXPECT_EQ(index.First(Pad(2)), nullptr);
 }
