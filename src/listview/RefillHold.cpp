@@ -1,7 +1,6 @@
 #include "RefillHold.h"
 
 #include "CInspectrView.h"
-#include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "frame/CMainFrame.h"
@@ -47,9 +46,7 @@ RefillHold::~RefillHold() {
             // A held refill is owed only while the view still follows its tree.
             if (view.rootRow && view.frame != nullptr)
                 view.frame->SetCountPane(view.selectedCount, view.rowCount);
-            if (view.searchMode != 0)
-                RewriteResults(view);
-            else if (view.rootRow && view.autoUpdate == 1)
+            if (view.rootRow && view.autoUpdate == 1)
                 Refill(view);
         }
     });

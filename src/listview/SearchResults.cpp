@@ -56,17 +56,16 @@ void WriteResults(CInspectrView& view) {
 }
 
 // After hits were dropped: the rest is written again, or the window closes when none is left.
-// While a run of deletions holds the refills the rest is written once, at the release.
 void ResultsChanged(CInspectrView& view, CInspectrView& source) {
-    if (!view.searchRows || view.searchRows->head == nullptr) {
+    InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
+    if (first == nullptr) {
         CloseResults(source);
         return;
     }
-    if (view.refillHeld > 0) {
-        view.refillPending = true;
-        return;
-    }
-    RewriteResults(view);
+    view.topRecord = CopyRow(*first);
+    WriteResults(view);
+    SetFocusRow(view, view.currentRow != nullptr ? view.currentRow : first);
+    Repaint(view);
 }
 
 } // namespace
@@ -109,16 +108,6 @@ void TakeResults(CInspectrView& view, std::unique_ptr<RowList> results) {
     view.ShowCounts();
     view.focusIndex = 0;
     SetFocusRow(view, first);
-}
-
-void RewriteResults(CInspectrView& view) {
-    InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
-    if (first == nullptr)
-        return;
-    view.topRecord = CopyRow(*first);
-    WriteResults(view);
-    SetFocusRow(view, view.currentRow != nullptr ? view.currentRow : first);
-    Repaint(view);
 }
 
 void ResyncSelection(CInspectrView& view) {

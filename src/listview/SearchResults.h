@@ -22,9 +22,6 @@ CInspectrView* MirrorPartner(const CInspectrView& view);
 // the selection follows the hits' selected flags and the counts are shown. The previous hits
 // and selection go without being mirrored into the source.
 void TakeResults(CInspectrView& view, std::unique_ptr<RowList> results);
-// Writes the hits left after some were dropped: the first is the top record, the current row
-// stays or the first becomes current. Nothing when none is left.
-void RewriteResults(CInspectrView& view);
 // After a fill: the list items are selected exactly when their rows are.
 void ResyncSelection(CInspectrView& view);
 // After the source's tree was rebuilt: hits whose pads left the tree or are gone are dropped,

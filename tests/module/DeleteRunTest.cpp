@@ -289,6 +289,28 @@ TEST_F(FrameDeleteScopeTest, OtherInspectorsRefillOnceWhenTheRunEnds) {
     EXPECT_EQ(Length(View(other).selectedRows.get()), 1);
 }
 
+// The hits of the pads that go leave the results window with them; a pad whose hit went with
+// an earlier deletion below it finds it gone, and the others keep their order.
+TEST_F(FrameDeleteScopeTest, AResultsWindowLosesTheHitsOfThePadsThatGo) {
+    DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+    DesktopPad* a = desktop.AddPad(stage, "A", 1, 1, 10, 10);
+    DesktopPad* inner = desktop.AddPad(a, "AC", 1, 1, 5, 5);
+    DesktopPad* last = desktop.AddPad(stage, "AB", 20, 1, 10, 10);
+    CMainFrame* source = Open(stage);
+    source->ShowSearchResults(
+        CollectHits(View(source).rootRow.get(), SearchConditions{.labelChecked = 1, .label = "A"}));
+    CMainFrame* results = View(source).searchFrame;
+    ASSERT_EQ(Items(results).size(), 3u);
+    desktop.DestroyPad(inner);
+    ASSERT_EQ(Items(results).size(), 2u);
+    desktop.DestroyPad(a);
+    ASSERT_EQ(Items(results).size(), 1u);
+    EXPECT_EQ(Items(results)[0].substr(0, 9), "Stage\\AB|");
+    EXPECT_EQ(View(results).hitIndex.First(a), nullptr);
+    EXPECT_EQ(View(results).hitIndex.First(inner), nullptr);
+    EXPECT_EQ(View(results).hitIndex.First(last), View(results).searchRows->head);
+}
+
 TEST_F(FrameDeleteScopeTest, ASearchResultsFrameLooksUpItsHitsAndRebuildsItsSource) {
     DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
     desktop.AddPad(stage, "A", 1, 1, 10, 10);
