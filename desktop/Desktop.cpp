@@ -18,6 +18,15 @@ namespace {
 
 constexpr unsigned long long kHighestId = 0xFFFFFFFF;
 
+// Takes `id` out of the bucket of `key`, and the bucket out of `buckets` once it is empty:
+// the indexes of links and of deleted children hold only pads that have some.
+template <typename Buckets, typename Key>
+void EraseFromBucket(Buckets& buckets, const Key& key, unsigned id) {
+    auto found = buckets.find(key);
+    if (found != buckets.end() && found->second.erase(id) != 0 && found->second.empty())
+        buckets.erase(found);
+}
+
 // True when `pad` is `ancestor` or lies below it.
 bool IsInside(const DesktopPad* pad, const DesktopPad* ancestor) {
     for (; pad != nullptr; pad = pad->Parent()) {
@@ -701,13 +710,10 @@ void Desktop::NoteLinks(DesktopPad& pad) {
     }
     // A deleted pad keeps its parent until it is pasted again, which clears the flag first.
     if (DesktopPad* parent = pad.Parent()) {
-        if (pad.DeleteHidden()) {
+        if (pad.DeleteHidden())
             deletedChildren_[parent].emplace(id, &pad);
-        } else if (auto deleted = deletedChildren_.find(parent);
-                   deleted != deletedChildren_.end() && deleted->second.erase(id) != 0 &&
-                   deleted->second.empty()) {
-            deletedChildren_.erase(deleted);
-        }
+        else
+            EraseFromBucket(deletedChildren_, parent, id);
     }
 }
 
@@ -722,12 +728,8 @@ void Desktop::Unindex(const DesktopPad& pad) {
     }
     if (deletedChildren_.empty())
         return;
-    if (pad.DeleteHidden() && pad.Parent() != nullptr) {
-        auto deleted = deletedChildren_.find(pad.Parent());
-        if (deleted != deletedChildren_.end() && deleted->second.erase(id) != 0 &&
-            deleted->second.empty())
-            deletedChildren_.erase(deleted);
-    }
+    if (pad.DeleteHidden() && pad.Parent() != nullptr)
+        EraseFromBucket(deletedChildren_, pad.Parent(), id);
     deletedChildren_.erase(&pad);
 }
 
@@ -738,9 +740,7 @@ void Desktop::IndexReferrer(DesktopPad* target, unsigned id, bool add) {
         referrers_[target].insert(id);
         return;
     }
-    auto found = referrers_.find(target);
-    if (found != referrers_.end() && found->second.erase(id) != 0 && found->second.empty())
-        referrers_.erase(found);
+    EraseFromBucket(referrers_, target, id);
 }
 
 bool Desktop::Connect(DesktopPad& pad, std::string_view slotName) {
