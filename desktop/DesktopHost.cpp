@@ -25,6 +25,19 @@ bool IsKeywordCommand(UINT command) {
     return command == HELP_PARTIALKEY;
 }
 
+// Runs a scene file's reading or writing: `line` is "DONE PATH" or the error that stopped it.
+template <typename Work>
+bool SceneFileWork(Work work, const char* done, const std::string& path, std::string& line) {
+    try {
+        work();
+    } catch (const SceneError& e) {
+        line = e.what();
+        return false;
+    }
+    line = std::string(done) + " " + path;
+    return true;
+}
+
 } // namespace
 
 DesktopHost::DesktopHost(Desktop& desktop, InspectorModule* module, const std::string& registryPath)
@@ -82,14 +95,7 @@ void DesktopHost::OpenInspectorByUser(DesktopPad* pad) {
 }
 
 bool DesktopHost::SaveScene(const std::string& path, std::string& line) {
-    try {
-        SceneWriter::SaveFile(desktop_, path);
-    } catch (const SceneError& e) {
-        line = e.what();
-        return false;
-    }
-    line = "saved " + path;
-    return true;
+    return SceneFileWork([&] { SceneWriter::SaveFile(desktop_, path); }, "saved", path, line);
 }
 
 bool DesktopHost::LoadScene(const std::string& path, std::string& line) {
@@ -97,14 +103,7 @@ bool DesktopHost::LoadScene(const std::string& path, std::string& line) {
         line = "a dialog is open; close it before loading a scene";
         return false;
     }
-    try {
-        SceneLoader::LoadFile(desktop_, path);
-    } catch (const SceneError& e) {
-        line = e.what();
-        return false;
-    }
-    line = "loaded " + path;
-    return true;
+    return SceneFileWork([&] { SceneLoader::LoadFile(desktop_, path); }, "loaded", path, line);
 }
 
 void DesktopHost::ShowHelpTopics() {
