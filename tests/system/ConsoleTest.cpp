@@ -117,6 +117,20 @@ TEST(Console, AFailedSaveIsSaidAndTheSessionGoesOn) {
     ExpectInOrder(run.output, {"closed 1", "closed 2", "still here"});
 }
 
+// Waits until `process` catches `signal` with a handler of its own (the mask of caught
+// signals in /proc), at most ten seconds.
+void WaitUntilCaught(pid_t process, int signal) {
+    for (int tries = 0; tries < 1000; ++tries) {
+        std::ifstream status("/proc/" + std::to_string(process) + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("SigCgt:", 0) == 0 &&
+                (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1) & 1) != 0)
+                return;
+        usleep(10000);
+    }
+}
+
 // Ctrl+C during a long wait ends the wait and the script, which closes as at its end; a
 // second one would have nothing left to interrupt.
 TEST(Console, CtrlCEndsAWaitAndTheScript) {
@@ -151,7 +165,8 @@ TEST(Console, CtrlCEndsAWaitAndTheScript) {
     while ((n = read(output[0], buffer, sizeof buffer)) > 0) {
         text.append(buffer, static_cast<size_t>(n));
         if (!signalled && text.find("waiting\n") != std::string::npos) {
-            usleep(50000);
+            // Outside a wait Ctrl+C still ends the program: signal once the wait catches it.
+            WaitUntilCaught(child, SIGINT);
             kill(child, SIGINT);
             signalled = true;
         }
