@@ -4,8 +4,10 @@
 #include "InspectorRow.h"
 #include "host/MvSimplePad.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -68,13 +70,18 @@ std::string NamesAbove(MvSimplePad* pad) {
     return text;
 }
 
-std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const NestedPrefix* prefix) {
+std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const NestedPrefix* prefix,
+                          size_t limit) {
     if (!nestedLabels) {
         // d - 1 indents of three spaces, then the two spaces and mark of the row itself.
-        std::string text(row.depth > 1 ? static_cast<size_t>(row.depth - 1) * 3 : 0, ' ');
+        size_t indent = row.depth > 1 ? static_cast<size_t>(row.depth - 1) * 3 : 0;
+        std::string text(std::min(indent, limit), ' ');
         if (row.depth >= 1)
             text += HasChildren(row) && row.children->head->shown == 0 ? "  +" : "  -";
-        return text.append(row.label.View());
+        text.append(row.label.View());
+        if (text.size() > limit)
+            text.resize(limit);
+        return text;
     }
     if (row.isDesktop)
         return row.label.str();
@@ -99,7 +106,61 @@ std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const Nest
             text.push_back('\\');
         text.append(*it);
     }
+    if (text.size() > limit)
+        text.resize(limit);
     return text;
+}
+
+std::vector<std::string> FlatLabelCells(const std::vector<InspectorRow*>& rows, size_t limit) {
+    std::vector<std::string> cells;
+    cells.reserve(rows.size());
+    // The ancestors of the last row, outermost first: `path` holds their names, each followed
+    // by a backslash, and each ancestor where its own name ends there. Each is the prefix of the
+    // one below it, so one text serves them all.
+    struct Above {
+        MvSimplePad* pad;
+        size_t end;
+    };
+    std::vector<Above> chain;
+    std::unordered_map<const MvSimplePad*, size_t> chainIndex;
+    std::string path;
+    std::vector<MvSimplePad*> walked;
+    for (const InspectorRow* row : rows) {
+        if (row->isDesktop || row->parentRow != nullptr || row->pad == nullptr || row->gone) {
+            cells.push_back(LabelCellText(*row, true, nullptr, limit));
+            continue;
+        }
+        // Up from the parent to the nearest ancestor the chain holds, or to the top.
+        walked.clear();
+        size_t keep = 0;
+        for (MvSimplePad* up = row->pad->get_parent(); up != nullptr; up = up->get_parent()) {
+            auto found = chainIndex.find(up);
+            if (found != chainIndex.end()) {
+                keep = found->second + 1;
+                break;
+            }
+            walked.push_back(up);
+        }
+        for (size_t i = keep; i < chain.size(); ++i)
+            chainIndex.erase(chain[i].pad);
+        chain.resize(keep);
+        path.resize(keep != 0 ? chain.back().end : 0);
+        for (auto it = walked.rbegin(); it != walked.rend(); ++it) {
+            if (path.size() < limit) {
+                const char* name = (*it)->get_own_name();
+                path.append(name != nullptr ? name : "").push_back('\\');
+                path.resize(std::min(path.size(), limit));
+            }
+            chainIndex.emplace(*it, chain.size());
+            chain.push_back({*it, path.size()});
+        }
+        std::string cell;
+        cell.reserve(std::min(path.size() + row->label.size(), limit));
+        cell.append(path).append(row->label.View());
+        cell.resize(std::min(cell.size(), limit));
+        cells.push_back(std::move(cell));
+    }
+    return cells;
 }
 
 int RowImage(const InspectorRow& row) {

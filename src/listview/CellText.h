@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class MvSimplePad;
 struct InspectorRow;
@@ -18,9 +19,15 @@ struct NestedPrefix {
 
 // The Label cell: the tree prefix and label, or the full path with nested labels. The names
 // above the row's topmost row are read from its pad, unless `prefix` holds them for it. Built
-// in one pass, whatever the depth.
+// in one pass, whatever the depth. At most `limit` bytes are built: a reader with a buffer of
+// its own takes no more, and the indent of a row deep in a chain is longer than any buffer.
 std::string LabelCellText(const InspectorRow& row, bool nestedLabels,
-                          const NestedPrefix* prefix = nullptr);
+                          const NestedPrefix* prefix = nullptr, size_t limit = std::string::npos);
+// The Label cells of rows listed flat, each its own topmost row, with nested labels, at most
+// `limit` bytes each. The names above a row are built from those above its parent, kept from
+// the rows before it, so that a deep chain of rows costs what their cells hold rather than a
+// walk to the desktop for each.
+std::vector<std::string> FlatLabelCells(const std::vector<InspectorRow*>& rows, size_t limit);
 // The own names of the pad's ancestors, outermost first, each followed by a backslash.
 std::string NamesAbove(MvSimplePad* pad);
 // Row image 0 to 5: plain, expanded or collapsed, each with desktop selection handles.

@@ -15,6 +15,9 @@ namespace {
 
 constexpr int kSecondColumnExtra = 100;
 constexpr int kColumnExtra = 70;
+// A hit's label is kept as it was written, up to what any reader of a cell takes: the lists
+// draw from buffers of a few hundred bytes and read at most 4,096 of a cell.
+constexpr size_t kHitLabelLimit = 4095;
 
 void CreateRowImages(CInspectrView& view) {
     view.rowImages = ImageList_Create(16, 16, ILC_MASK, 1, 1);
@@ -97,22 +100,27 @@ void FillResults(CInspectrView& view) {
             continue;
         row->listIndex = static_cast<int>(shown.size());
         shown.push_back(row);
-        view.hitLabels.push_back(LabelCellText(*row, view.nestedLabels != 0));
         // A pad's first hit is its item, as for the rows of a tree.
         if (!view.hitOfPad.Contains(row->pad))
             view.hitOfPad.Insert(row->pad, row);
     }
+    view.hitLabels =
+        view.nestedLabels != 0 ? FlatLabelCells(shown, kHitLabelLimit) : std::vector<std::string>();
+    if (view.nestedLabels == 0)
+        for (InspectorRow* row : shown)
+            view.hitLabels.push_back(LabelCellText(*row, false, nullptr, kHitLabelLimit));
     SetListCount(view, view.listed.ListFlat(shown));
 }
 
 namespace {
 
-std::string CellOf(const CInspectrView& view, const InspectorRow& row, int index, int subItem) {
+std::string CellOf(const CInspectrView& view, const InspectorRow& row, int index, int subItem,
+                   size_t limit) {
     if (subItem == 0 && view.searchMode != 0)
         return static_cast<size_t>(index) < view.hitLabels.size() ? view.hitLabels[size_t(index)]
                                                                   : std::string();
     if (subItem == 0)
-        return LabelCellText(row, view.nestedLabels != 0, &view.nestedPrefix);
+        return LabelCellText(row, view.nestedLabels != 0, &view.nestedPrefix, limit);
     // The desktop row shows its label only.
     if (row.isDesktop || subItem >= view.columnCount)
         return std::string();
@@ -124,9 +132,10 @@ std::string CellOf(const CInspectrView& view, const InspectorRow& row, int index
 void DescribeItem(const CInspectrView& view, LVITEMA& item) {
     const InspectorRow* row = view.listed.At(item.iItem);
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        size_t limit = static_cast<size_t>(item.cchTextMax - 1);
         std::string text =
-            row != nullptr ? CellOf(view, *row, item.iItem, item.iSubItem) : std::string();
-        size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+            row != nullptr ? CellOf(view, *row, item.iItem, item.iSubItem, limit) : std::string();
+        size_t length = std::min(text.size(), limit);
         text.copy(item.pszText, length);
         item.pszText[length] = '\0';
     }
@@ -183,7 +192,8 @@ void UpdateRowCells(CInspectrView& view, InspectorRow* row, int change) {
     int index = ListedRows::IndexOf(*row);
     bool labelChange = change == Selection || change == SelectionAlso || change == LabelChange;
     if (labelChange && view.searchMode != 0 && static_cast<size_t>(index) < view.hitLabels.size())
-        view.hitLabels[size_t(index)] = LabelCellText(*row, view.nestedLabels != 0);
+        view.hitLabels[size_t(index)] =
+            LabelCellText(*row, view.nestedLabels != 0, nullptr, kHitLabelLimit);
     view.List().RedrawItems(index, index);
 }
 

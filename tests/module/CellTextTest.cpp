@@ -194,6 +194,18 @@ TEST(LabelCellText, TreePrefixesAndImages) {
     EXPECT_EQ(RowImage(*t.a), 5);
 }
 
+// A limit cuts the text where a reader's buffer would: inside the indent, the mark or the label.
+TEST(LabelCellText, ALimitKeepsTheTextsFirstBytes) {
+    Tree t;
+    // The names above the topmost row, held for it: its stand-in pad is never read.
+    NestedPrefix prefix{t.root.get(), "Desk\\"};
+    for (bool nested : {false, true})
+        for (size_t limit : {0, 1, 3, 4, 5, 6, 7, 100})
+            EXPECT_EQ(LabelCellText(*t.b, nested, &prefix, limit),
+                      LabelCellText(*t.b, nested, &prefix).substr(0, limit))
+                << nested << " " << limit;
+}
+
 struct SettingsCase {
     std::string stored;
     int count;
