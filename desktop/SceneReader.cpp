@@ -92,6 +92,10 @@ bool SceneReader::Read(std::string_view text, ScenePlan& scene) {
     JsonPullReader json(text);
     json_ = &json;
     scene_ = &scene;
+    explicitIds_.clear();
+    pathReferences_.clear();
+    idReferences_.clear();
+    utf8Names_.clear();
     try {
         json.BeginObject();
         bool models = false;
