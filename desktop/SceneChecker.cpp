@@ -70,12 +70,12 @@ SceneChecker::SceneChecker(std::string source, int codePage)
 
 ScenePlan SceneChecker::Check(json& root) {
     ScenePlan scene;
+    scene_ = &scene;
     const std::string top;
     Expect(root, {top}, json::value_t::object, "an object");
     Keys(root, top, {"description", "models", "pads"}, {"pads"});
     if (root.contains("description"))
         Text(root["description"], {top, "description"});
-    models_ = &scene.models;
     if (root.contains("models")) {
         const json& models = root["models"];
         Expect(models, {top, "models"}, json::value_t::object, "an object");
@@ -88,11 +88,11 @@ ScenePlan SceneChecker::Check(json& root) {
             Expect(model, {pointer}, json::value_t::object, "an object");
             Keys(model, pointer, {"slots"}, {"slots"});
             AppendKey(pointer, "slots");
-            scene.models[name] = Slots(model["slots"], pointer);
+            // The document keeps its keys in byte order, as the plan its models.
+            scene.models.push_back({name, Slots(model["slots"], pointer)});
             pointer.resize(length);
         }
     }
-    pads_ = &scene.pads;
     Pads(root["pads"], scene);
     Resolve(scene);
     AssignIds(scene);
@@ -169,12 +169,12 @@ std::string SceneChecker::Text(const json& value, const Place& place) const {
     return value.get<std::string>();
 }
 
-std::optional<std::string> SceneChecker::NullableText(const json& value, const Place& place) const {
+PlanText SceneChecker::NullableText(const json& value, const Place& place) const {
     if (value.is_null())
-        return std::nullopt;
+        return {};
     if (!value.is_string())
         Fail(place, std::string("expected a string or null, got ") + value.type_name());
-    return codepage::FromUtf8(value.get<std::string>(), codePage_);
+    return scene_->AddText(codepage::FromUtf8(value.get_ref<const std::string&>(), codePage_));
 }
 
 MvSlotType SceneChecker::Type(const json& value, const Place& place) const {
@@ -214,8 +214,8 @@ ValuePlan SceneChecker::Scalar(MvSlotType type, const json* value,
     return plan;
 }
 
-void SceneChecker::Values(MvSlotType type, const json* value, std::string& pointer,
-                          std::vector<ValuePlan>& out) const {
+void SceneChecker::Values(MvSlotType type, const json* value, std::string& pointer) const {
+    std::vector<ValuePlan>& out = scene_->values;
     struct Open {
         const json* entries;
         size_t next;
@@ -240,12 +240,13 @@ void SceneChecker::Values(MvSlotType type, const json* value, std::string& point
         Expect(entry, {pointer}, json::value_t::object, "an object");
         const json* member[3];
         Keys(entry, pointer, {"key", "type", "value"}, {"key", "type"}, member);
-        std::string key = codepage::FromUtf8(Text(*member[0], {pointer, "key"}), codePage_);
+        PlanText key =
+            scene_->AddText(codepage::FromUtf8(Text(*member[0], {pointer, "key"}), codePage_));
         MvSlotType entryType = Type(*member[1], {pointer, "type"});
         const json* entryValue = member[2];
         AppendKey(pointer, "value");
         out.push_back(Scalar(entryType, entryValue, pointer));
-        out.back().key = std::move(key);
+        out.back().key = key;
         if (entryType == kSlotDictionary && entryValue != nullptr)
             open.push_back({entryValue, 0, out.size() - 1, pointer.size()});
     }
@@ -253,7 +254,7 @@ void SceneChecker::Values(MvSlotType type, const json* value, std::string& point
 
 ModelPlan SceneChecker::Slots(const json& slots, std::string& pointer) const {
     Expect(slots, {pointer}, json::value_t::array, "an array of slots");
-    ModelPlan model;
+    ModelPlan model{static_cast<std::uint32_t>(scene_->slots.size()), 0};
     size_t length = pointer.size();
     for (size_t i = 0; i < slots.size(); ++i) {
         const json& slot = slots[i];
@@ -263,15 +264,19 @@ ModelPlan SceneChecker::Slots(const json& slots, std::string& pointer) const {
         Keys(slot, pointer, {"name", "type", "value"}, {"name", "type"}, member);
         SlotPlan plan;
         std::string utf8 = Text(*member[0], {pointer, "name"});
-        plan.name = codepage::FromUtf8(utf8, codePage_);
-        if (plan.name.empty())
+        std::string name = codepage::FromUtf8(utf8, codePage_);
+        if (name.empty())
             Fail({pointer, "name"}, "a slot name may not be empty");
-        if (model.IndexOf(plan.name) >= 0)
+        if (scene_->SlotIndex(model, name) >= 0)
             Fail({pointer, "name"}, "duplicate slot name " + Quoted(utf8));
+        plan.name = scene_->AddText(name);
         MvSlotType type = Type(*member[1], {pointer, "type"});
         AppendKey(pointer, "value");
-        Values(type, member[2], pointer, plan.values);
-        model.slots.push_back(std::move(plan));
+        plan.firstValue = static_cast<std::uint32_t>(scene_->values.size());
+        Values(type, member[2], pointer);
+        plan.valueCount = static_cast<std::uint32_t>(scene_->values.size()) - plan.firstValue;
+        scene_->slots.push_back(plan);
+        ++model.slotCount;
         pointer.resize(length);
     }
     return model;
@@ -296,10 +301,6 @@ unsigned SceneChecker::Protection(const json& value, const Place& place) const {
         bits |= it->second;
     }
     return bits;
-}
-
-const ModelPlan& SceneChecker::ModelOf(const PadPlan& pad) const {
-    return pad.modelName.empty() ? pad.privateModel : models_->at(pad.modelName);
 }
 
 void SceneChecker::Pads(json& pads, ScenePlan& scene) {
@@ -327,7 +328,8 @@ void SceneChecker::Pads(json& pads, ScenePlan& scene) {
         int index = static_cast<int>(scene.pads.size());
         scene.pads.emplace_back();
         scene.pads.back().parent = parent;
-        scene.pads.back().place = place;
+        places_.push_back(place);
+        utf8Names_.emplace_back();
         desktopPlaces_.emplace_back();
         children_.emplace_back();
         (parent < 0 ? topLevel_ : children_[static_cast<size_t>(parent)]).push_back(index);
@@ -441,10 +443,11 @@ const SceneChecker::json* SceneChecker::Pad(const json& pad, std::string& pointe
          {"name", "class", "x", "y", "width", "height"}, member);
     plan.name = NullableText(*member[kName], {pointer, "name"});
     if (member[kName]->is_string())
-        plan.utf8Name = member[kName]->get<std::string>();
-    plan.className = Text(*member[kClass], {pointer, "class"});
-    if (plan.className.empty())
+        utf8Names_[static_cast<size_t>(index)] = member[kName]->get<std::string>();
+    std::string className = Text(*member[kClass], {pointer, "class"});
+    if (className.empty())
         Fail({pointer, "class"}, "a class name may not be empty");
+    plan.className = scene_->ClassIndex(className);
     Position(&member[kX], pointer, plan, index);
     if (const json* id = member[kId]) {
         plan.id = static_cast<unsigned>(Integer(*id, {pointer, "id"}, 1, kHighestId));
@@ -468,15 +471,16 @@ const SceneChecker::json* SceneChecker::Pad(const json& pad, std::string& pointe
     if (member[kProtection] != nullptr)
         plan.protection = Protection(*member[kProtection], {pointer, "protection"});
     if (member[kGroupDepth] != nullptr)
-        plan.groupDepth = static_cast<int>(
+        plan.groupDepth = static_cast<std::uint8_t>(
             Integer(*member[kGroupDepth], {pointer, "groupDepth"}, 0, kPadGroupDepthMax));
     if (member[kModel] != nullptr && member[kSlots] != nullptr)
         Fail({pointer, "slots"}, "a pad has either a shared \"model\" or its own "
                                  "\"slots\", not both");
     if (member[kModel] != nullptr) {
-        plan.modelName = Text(*member[kModel], {pointer, "model"});
-        if (models_->count(plan.modelName) == 0)
-            Fail({pointer, "model"}, "no model named " + Quoted(plan.modelName) + " in /models");
+        std::string name = Text(*member[kModel], {pointer, "model"});
+        plan.sharedModel = scene_->FindModel(name);
+        if (plan.sharedModel < 0)
+            Fail({pointer, "model"}, "no model named " + Quoted(name) + " in /models");
     }
     if (member[kSlots] != nullptr) {
         size_t length = pointer.size();
@@ -486,7 +490,7 @@ const SceneChecker::json* SceneChecker::Pad(const json& pad, std::string& pointe
     }
     if (member[kOutput] != nullptr) {
         std::string utf8 = Text(*member[kOutput], {pointer, "output"});
-        plan.output = ModelOf(plan).IndexOf(codepage::FromUtf8(utf8, codePage_));
+        plan.output = scene_->SlotIndex(scene_->ModelOf(plan), codepage::FromUtf8(utf8, codePage_));
         if (plan.output < 0)
             Fail({pointer, "output"}, "the pad's model has no slot " + Quoted(utf8));
     }
@@ -495,12 +499,13 @@ const SceneChecker::json* SceneChecker::Pad(const json& pad, std::string& pointe
         std::string slot = codepage::FromUtf8(utf8, codePage_);
         if (plan.parent < 0)
             Fail({pointer, "connect"}, "a pad on the desktop has no parent to connect to");
-        if (ModelOf((*pads_)[static_cast<size_t>(plan.parent)]).IndexOf(slot) < 0)
+        const PadPlan& parent = scene_->pads[static_cast<size_t>(plan.parent)];
+        if (scene_->SlotIndex(scene_->ModelOf(parent), slot) < 0)
             Fail({pointer, "connect"}, "the parent's model has no slot " + Quoted(utf8));
-        plan.connect = slot;
+        plan.connect = scene_->AddText(slot);
     }
     if (const json* ref = member[kStandsFor]) {
-        if (plan.className != "MvIconPad" && plan.className != "MvDynamicLoadPad")
+        if (className != "MvIconPad" && className != "MvDynamicLoadPad")
             Fail({pointer, "standsFor"},
                  "only an MvIconPad or MvDynamicLoadPad pad stands for another pad");
         if (!ref->is_string() && !ref->is_number_integer())
@@ -514,8 +519,8 @@ const SceneChecker::json* SceneChecker::Pad(const json& pad, std::string& pointe
 // quadratic in the depth.
 std::string SceneChecker::PointerOf(int pad) const {
     std::vector<size_t> places;
-    for (int at = pad; at >= 0; at = (*pads_)[static_cast<size_t>(at)].parent)
-        places.push_back((*pads_)[static_cast<size_t>(at)].place);
+    for (int at = pad; at >= 0; at = scene_->pads[static_cast<size_t>(at)].parent)
+        places.push_back(places_[static_cast<size_t>(at)]);
     std::string pointer = "/pads";
     for (auto it = places.rbegin(); it != places.rend(); ++it) {
         if (it != places.rbegin())
@@ -550,8 +555,8 @@ int SceneChecker::FindPath(std::string_view path) const {
         std::string_view name = path.substr(0, slash);
         int found = -1;
         for (int pad : *level) {
-            const PadPlan& plan = (*pads_)[static_cast<size_t>(pad)];
-            if (plan.name && plan.utf8Name == name) {
+            if (!scene_->pads[static_cast<size_t>(pad)].name.IsNull() &&
+                utf8Names_[static_cast<size_t>(pad)] == name) {
                 found = pad;
                 break;
             }
@@ -587,7 +592,7 @@ void SceneChecker::Resolve(ScenePlan& scene) const {
         }
         if (pad.standsFor == static_cast<int>(i))
             Fail(place, "a pad cannot stand for itself");
-        if (pad.className == "MvIconPad") {
+        if (scene.ClassOf(pad) == "MvIconPad") {
             auto [it, added] = iconOwners.emplace(pad.standsFor, static_cast<int>(i));
             if (!added)
                 Fail(place, "the pad already has an icon pad, " + PointerOf(it->second));

@@ -4,7 +4,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <deque>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -46,18 +45,16 @@ private:
     bool Boolean(const json& value, const Place& place) const;
     long long Integer(const json& value, const Place& place, long long low, long long high) const;
     std::string Text(const json& value, const Place& place) const;
-    // A text in the active code page; null stays null.
-    std::optional<std::string> NullableText(const json& value, const Place& place) const;
+    // A text in the active code page, added to the plan; null stays null.
+    PlanText NullableText(const json& value, const Place& place) const;
     MvSlotType Type(const json& value, const Place& place) const;
     // A value that is not a dictionary entry list; `pointer` is the value's own.
     ValuePlan Scalar(MvSlotType type, const json* value, const std::string& pointer) const;
-    // The value and, for a dictionary, every entry below it; `pointer` is the value's own
-    // and is the same again on return.
-    void Values(MvSlotType type, const json* value, std::string& pointer,
-                std::vector<ValuePlan>& out) const;
+    // The value and, for a dictionary, every entry below it, added to the plan's values;
+    // `pointer` is the value's own and is the same again on return.
+    void Values(MvSlotType type, const json* value, std::string& pointer) const;
     ModelPlan Slots(const json& slots, std::string& pointer) const;
     unsigned Protection(const json& value, const Place& place) const;
-    const ModelPlan& ModelOf(const PadPlan& pad) const;
     void Pads(json& pads, ScenePlan& scene);
     // Gives the pad's children, or null when it has none.
     const json* Pad(const json& pad, std::string& pointer, PadPlan& plan, int index);
@@ -70,9 +67,11 @@ private:
 
     std::string source_;
     int codePage_;
-    const std::map<std::string, ModelPlan>* models_ = nullptr;
-    const std::deque<PadPlan>* pads_ = nullptr;
+    ScenePlan* scene_ = nullptr;
     std::map<unsigned, int> explicitIds_;
+    // Per pad: its index among its parent's children (or in /pads), its own name in UTF-8.
+    std::vector<std::size_t> places_;
+    std::vector<std::string> utf8Names_;
     // The pads that stand for another, with their reference; per pad: its desktop position,
     // its children; the pads on the desktop.
     std::vector<std::pair<int, json>> standsFor_;

@@ -11,6 +11,7 @@
 #include "PadLimits.h"
 #include "SceneChecker.h"
 #include "SceneError.h"
+#include "SceneReader.h"
 
 #include <nlohmann/json.hpp>
 
@@ -24,13 +25,13 @@ namespace {
 
 // Fills a slot's value from its plan: the value, then each dictionary's entries in order,
 // each dictionary entered as it is met and left when its entries are used up.
-void FillValue(SlotValue& value, const std::vector<ValuePlan>& plans) {
+void FillValue(SlotValue& value, const ScenePlan& scene, const SlotPlan& slot) {
     struct Open {
         DesktopDictionary* dictionary;
         size_t left;
     };
     std::vector<Open> open;
-    auto fill = [&open](SlotValue& target, const ValuePlan& plan) {
+    auto fill = [&open, &scene](SlotValue& target, const ValuePlan& plan) {
         switch (plan.type) {
         case kSlotBoolean:
             target.SetBoolean(plan.boolean);
@@ -39,11 +40,12 @@ void FillValue(SlotValue& value, const std::vector<ValuePlan>& plans) {
             target.SetNumber(plan.number);
             break;
         case kSlotString:
-            target.SetString(plan.text);
+            target.SetString(scene.OptionalText(plan.text));
             break;
         case kSlotObject:
-            if (plan.text)
-                target.SetObject(std::make_unique<DesktopObject>(*plan.text));
+            if (!plan.text.IsNull())
+                target.SetObject(
+                    std::make_unique<DesktopObject>(std::string(scene.Text(plan.text))));
             break;
         case kSlotDictionary: {
             auto dictionary = std::make_unique<DesktopDictionary>();
@@ -56,39 +58,51 @@ void FillValue(SlotValue& value, const std::vector<ValuePlan>& plans) {
             break;
         }
     };
-    fill(value, plans.front());
-    for (size_t i = 1; i < plans.size(); ++i) {
+    const ValuePlan* values = scene.values.data() + slot.firstValue;
+    fill(value, values[0]);
+    for (size_t i = 1; i < slot.valueCount; ++i) {
         while (open.back().left == 0)
             open.pop_back();
         --open.back().left;
-        const ValuePlan& entry = plans[i];
-        fill(open.back().dictionary->Add(entry.key, entry.type).Value(), entry);
+        const ValuePlan& entry = values[i];
+        fill(open.back().dictionary->Add(std::string(scene.Text(entry.key)), entry.type).Value(),
+             entry);
     }
 }
 
-void FillModel(DesktopModel& model, const ModelPlan& plan) {
-    for (const SlotPlan& slot : plan.slots)
-        FillValue(model.AddSlot(slot.name, slot.values.front().type).Value(), slot.values);
+void FillModel(DesktopModel& model, const ScenePlan& scene, const ModelPlan& plan) {
+    for (std::uint32_t i = 0; i < plan.slotCount; ++i) {
+        const SlotPlan& slot = scene.slots[plan.firstSlot + i];
+        FillValue(
+            model.AddSlot(std::string(scene.Text(slot.name)), scene.values[slot.firstValue].type)
+                .Value(),
+            scene, slot);
+    }
 }
 
 void Build(Desktop& desktop, const ScenePlan& scene, const std::string& sourceName) {
     desktop.Clear();
     desktop.ReserveIdsUpTo(scene.highestId);
-    for (const auto& [name, model] : scene.models)
-        FillModel(desktop.AddModel(name), model);
+    std::vector<DesktopModel*> models;
+    for (const SharedModelPlan& model : scene.models) {
+        models.push_back(&desktop.AddModel(model.name));
+        FillModel(*models.back(), scene, model.model);
+    }
     // Parents come before their children, so each pad's parent is built when it is met.
     std::vector<DesktopPad*> built;
     built.reserve(scene.pads.size());
     for (const PadPlan& plan : scene.pads) {
         DesktopPad* parent = plan.parent < 0 ? nullptr : built[static_cast<size_t>(plan.parent)];
-        DesktopPad* pad = desktop.CreatePad(parent, plan.className, plan.ownView, plan.id);
+        DesktopPad* pad = desktop.CreatePad(parent, scene.ClassOf(plan), plan.ownView, plan.id);
         if (pad == nullptr)
             throw SceneError(sourceName, 0, 0, "/",
                              "the desktop refused pad ID " + std::to_string(plan.id));
         built.push_back(pad);
-        pad->SetOwnName(plan.name);
-        pad->SetPadName(plan.padName);
-        pad->SetMemo(plan.memo);
+        pad->SetOwnName(scene.OptionalText(plan.name));
+        if (!plan.padName.IsNull())
+            pad->SetPadName(scene.OptionalText(plan.padName));
+        if (!plan.memo.IsNull())
+            pad->SetMemo(scene.OptionalText(plan.memo));
         pad->SetPlace(plan.x, plan.y);
         pad->SetSize(plan.width, plan.height);
         pad->SetVisible(plan.visible);
@@ -96,12 +110,13 @@ void Build(Desktop& desktop, const ScenePlan& scene, const std::string& sourceNa
         pad->SetRefusesConnector(plan.refusesConnector);
         pad->SetProtection(plan.protection);
         pad->SetGroupDepth(plan.groupDepth);
-        if (plan.modelName.empty())
-            FillModel(*pad->Model(), plan.privateModel);
+        if (plan.sharedModel < 0)
+            FillModel(*pad->Model(), scene, plan.privateModel);
         else
-            desktop.AssignModel(*pad, *desktop.FindModel(plan.modelName));
+            desktop.AssignModel(*pad, *models[static_cast<size_t>(plan.sharedModel)]);
         pad->SetOutputIndex(plan.output);
-        pad->SetConnection(plan.connect);
+        if (!plan.connect.IsNull())
+            pad->SetConnection(scene.OptionalText(plan.connect));
     }
     for (size_t i = 0; i < scene.pads.size(); ++i) {
         const PadPlan& plan = scene.pads[i];
@@ -109,11 +124,27 @@ void Build(Desktop& desktop, const ScenePlan& scene, const std::string& sourceNa
             continue;
         DesktopPad* target = built[static_cast<size_t>(plan.standsFor)];
         built[i]->SetStandsFor(target);
-        if (plan.className == "MvIconPad")
+        if (scene.ClassOf(plan) == "MvIconPad")
             target->SetIcon(built[i]);
     }
     for (DesktopPad* pad : std::vector<DesktopPad*>(desktop.TopLevelPads()))
         desktop.Announce(*pad);
+}
+
+// The scene is read and checked as it is parsed; only a scene the reader does not vouch for
+// goes through a document, whose checker gives the plan or the error with its place.
+ScenePlan Plan(std::string_view text, const std::string& sourceName, int codePage) {
+    {
+        ScenePlan scene;
+        if (SceneReader(codePage).Read(text, scene))
+            return scene;
+    } // what the reader built is freed before the document is
+    json root;
+    JsonProblem problem;
+    if (!ParseJson(text, root, problem))
+        throw SceneError(sourceName, problem.line, problem.column, problem.pointer,
+                         problem.message);
+    return SceneChecker(sourceName, codePage).Check(root);
 }
 
 } // namespace
@@ -127,15 +158,11 @@ void SceneLoader::LoadFile(Desktop& desktop, const std::string& path) {
 }
 
 void SceneLoader::LoadText(Desktop& desktop, std::string_view text, const std::string& sourceName) {
-    ScenePlan scene;
-    {
-        json root;
-        JsonProblem problem;
-        if (!ParseJson(text, root, problem))
-            throw SceneError(sourceName, problem.line, problem.column, problem.pointer,
-                             problem.message);
-        scene = SceneChecker(sourceName, desktop.CodePage()).Check(root);
-    } // the document is freed before the desktop is built
+    // The plan's offsets hold what a scene file may hold.
+    if (text.size() > kSceneFileLimit)
+        throw SceneError(sourceName, 0, 0, "",
+                         "larger than the limit of " + SizeText(kSceneFileLimit));
+    ScenePlan scene = Plan(text, sourceName, desktop.CodePage());
     Build(desktop, scene, sourceName);
 }
 

@@ -7,6 +7,7 @@
 #include "PadLimits.h"
 #include "RecordingModule.h"
 #include "SceneError.h"
+#include "SceneReader.h"
 #include "host/MvBasicObject.h"
 #include "platform/NativeBackend.h"
 
@@ -190,6 +191,15 @@ TEST_F(SceneLoading, MalformedScenesGiveOneErrorNamingFilePlaceAndProblem) {
                                     : "broken.json: " + std::string(error.pointer) + ": ";
             EXPECT_EQ(what.rfind(place, 0), 0u) << what;
         }
+    }
+}
+
+// The loader reads a scene without a document only when its reader vouches for it.
+TEST_F(SceneLoading, TheReaderVouchesForNoMalformedScene) {
+    for (const ErrorCase& error : kErrors) {
+        SCOPED_TRACE(error.name);
+        ScenePlan plan;
+        EXPECT_FALSE(SceneReader(desktop.CodePage()).Read(error.text, plan));
     }
 }
 
