@@ -42,9 +42,30 @@ SelectedSet::CopyOf CopyMaker(const CInspectrView& view) {
     return [&view](const MvSimplePad* pad) { return SelectedCopyOf(view, pad); };
 }
 
-// Every row the view marked loses its mark, by moving the mark on. When the mark comes round
-// again, rows marked that many drops ago would count as selected: the marks are cleared.
+// A selection at most this large loses its marks row by row, so that the mark comes round
+// only after as many drops of larger ones.
+constexpr size_t kMoveMarkFrom = 64;
+
+// Every row the view marked loses its mark: each row of a pad of a small selection whose
+// copies were all made, else every row at once by moving the mark on. When the mark comes
+// round again, rows marked that many drops ago would count as selected: the marks are cleared.
 void ForgetMarks(CInspectrView& view) {
+    const SelectedSet& set = view.selectedPadSet;
+    if (!set.Waiting() && set.Size() <= kMoveMarkFrom) {
+        auto clear = [](InspectorRow* row) { row->listSelected = 0; };
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+            if (view.searchMode != 0) {
+                for (InspectorRow* hit : view.hitIndex.HitsOf(copy->pad))
+                    clear(hit);
+            } else if (copy->pad == nullptr) {
+                if (view.rootRow && view.rootRow->isDesktop)
+                    clear(view.rootRow.get());
+            } else {
+                view.rowIndex.ForEachRowOf(copy->pad, clear);
+            }
+        }
+        return;
+    }
     if (++view.selectionMark != 0)
         return;
     auto clear = [](InspectorRow& row) { row.listSelected = 0; };
