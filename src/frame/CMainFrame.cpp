@@ -196,7 +196,7 @@ bool CMainFrame::CreateFrameWindow(const std::string& title, CWnd* parent, UINT 
     CInspectrView& view = *m_pInspView;
     view.frame = this;
     view.searchFrame = nullptr;
-    view.selectedRows.reset(new (std::nothrow) RowList);
+    view.selectedPadSet.Open();
     view.savedSelection.reset(new (std::nothrow) RowList);
     view.selectedPads.reset(new (std::nothrow) MvPadList);
     if (!view.selectedRows || !view.savedSelection || !view.selectedPads || !CreateDialogs()) {

@@ -117,9 +117,8 @@ void CInspectrView::ReleasePads() {
     rowCount = 0;
     topRecord.reset();
     anchorRow.reset();
-    if (selectedRows)
-        selectedRows = std::make_unique<RowList>();
-    selectedPadSet.Clear();
+    if (selectedPadSet.Live())
+        selectedPadSet.Open();
     if (savedSelection)
         savedSelection = std::make_unique<RowList>();
     if (selectedPads)
@@ -140,7 +139,7 @@ void CInspectrView::OnDestroy() {
         source->searchFrame = nullptr;
     else if (searchMode == 0 && closing == 0 && frame != nullptr)
         inspectorRemoveFrame(frame);
-    selectedRows.reset();
+    selectedPadSet.Close();
     savedSelection.reset();
     selectedPads.reset();
     hitOfPad.Clear();

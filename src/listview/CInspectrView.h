@@ -9,9 +9,11 @@
 #include "PadTable.h"
 #include "RootHandle.h"
 #include "RowIndex.h"
+#include "SelectedRows.h"
 #include "SelectedSet.h"
 #include "platform/CListView.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -103,9 +105,11 @@ public:
     int comctlClass = 0;
     std::string titleName;
 
-    std::unique_ptr<RowList> selectedRows;
-    // The pads of selectedRows with their copies, kept in step with it.
+    // The selected pads with their copies; selectedRows reads the copies.
     SelectedSet selectedPadSet;
+    SelectedRows selectedRows{*this};
+    // A row is selected when its listSelected is this mark (see RowSelected).
+    std::uint8_t selectionMark = 1;
     std::unique_ptr<RowList> savedSelection;
     std::unique_ptr<MvPadList> selectedPads;
 

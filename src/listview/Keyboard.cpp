@@ -204,7 +204,7 @@ void Space(CInspectrView& view, UINT id) {
         MakeCurrent(view, row);
     } else {
         view.anchorRow = CopyRow(*row);
-        if (row->listSelected)
+        if (RowSelected(view, *row))
             DeselectRow(view, *row);
         else
             SelectRow(view, *row);

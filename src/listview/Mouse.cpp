@@ -23,7 +23,7 @@ bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
         // goes first, with one message: the system's list would deselect item by item.
         InspectorRow* row =
             (flags & (MK_CONTROL | MK_SHIFT)) == 0 ? RowAtPoint(view, point) : nullptr;
-        if (row != nullptr && row->listSelected == 0 && view.List().GetSelectedCount() > 1)
+        if (row != nullptr && !RowSelected(view, *row) && view.List().GetSelectedCount() > 1)
             DeselectAll(view);
         view.Default();
     }
@@ -74,7 +74,7 @@ void OnRightButtonDown(CInspectrView& view, UINT flags, POINT point) {
         SetCurrentRow(view, row);
         PublishingSuspended suspended(view);
         if (!modifiers) {
-            if (!row->listSelected)
+            if (!RowSelected(view, *row))
                 DeselectAll(view);
             MoveFocusAndSelect(view, row, false);
         }

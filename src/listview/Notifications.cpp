@@ -117,8 +117,7 @@ void RebuildShownTop(CInspectrView& view) {
     if (!view.rootRow)
         view.rowCount = 0;
     FillList(view, view.rootRow.get());
-    view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.Clear();
+    view.selectedPadSet.Open();
     view.ShowCounts();
     view.currentRow = view.rootRow.get();
     RestoreFocus(view);

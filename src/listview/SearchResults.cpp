@@ -94,8 +94,12 @@ void TakeResults(CInspectrView& view, std::unique_ptr<RowList> results) {
     // The old hits stay until the fill has written over every item that refers to them.
     std::unique_ptr<RowList> previous = std::exchange(view.searchRows, std::move(results));
     view.hitIndex.Rebuild(view.searchRows.get());
-    view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.Clear();
+    view.selectedPadSet.Open();
+    // A hit was copied with its row's mark in the source: it starts selected when that row is.
+    CInspectrView* source = SourceView(view);
+    for (InspectorRow* hit = view.searchRows ? view.searchRows->head : nullptr; hit;
+         hit = hit->next)
+        MarkSelected(view, *hit, source != nullptr && RowSelected(*source, *hit));
     InspectorRow* first = view.searchRows ? view.searchRows->head : nullptr;
     view.currentRow = first;
     view.anchorRow = first != nullptr ? CopyRow(*first) : nullptr;
@@ -116,8 +120,8 @@ void ResyncSelection(CInspectrView& view) {
         InspectorRow* row = RowOfItem(view, i);
         if (row == nullptr)
             continue;
-        if (row->listSelected == 1 && !row->gone) {
-            row->listSelected = 0;
+        if (RowSelected(view, *row) && !row->gone) {
+            MarkSelected(view, *row, false);
             SelectRow(view, *row);
         } else if (list.GetItemState(i, LVIS_SELECTED) != 0) {
             // The item kept the state of the row it showed before the fill.

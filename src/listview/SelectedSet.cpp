@@ -1,31 +1,130 @@
 #include "SelectedSet.h"
 
-InspectorRow* SelectedSet::CopyOf(const MvSimplePad* pad) const {
-    const Entry* entry = table_.Find(pad);
-    return entry != nullptr ? entry->copy : nullptr;
+#include "InspectorRow.h"
+
+#include <new>
+#include <utility>
+
+namespace {
+
+// A table at least this full is put aside when cleared rather than swept.
+constexpr size_t kSpareFrom = 4096;
+
+} // namespace
+
+SelectedSet::SelectedSet() = default;
+SelectedSet::~SelectedSet() = default;
+
+bool SelectedSet::Open() {
+    Clear();
+    rows_.reset(new (std::nothrow) RowList);
+    return rows_ != nullptr;
 }
 
-bool SelectedSet::Insert(const MvSimplePad* pad, InspectorRow* copy, const SelectedFacts& facts) {
-    if (!table_.Insert(pad, Entry{copy, facts}))
+void SelectedSet::Close() {
+    Clear();
+    rows_.reset();
+}
+
+bool SelectedSet::InsertCopy(const MvSimplePad* pad, const SelectedFacts& facts,
+                             std::unique_ptr<InspectorRow> copy) {
+    if (!rows_)
         return false;
+    InspectorRow* added = AppendUnchecked(*rows_, std::move(copy));
+    table_.Insert(pad, Entry{added, 0, facts});
     tally_.Add(facts);
     return true;
 }
 
-InspectorRow* SelectedSet::Erase(const MvSimplePad* pad) {
+bool SelectedSet::InsertWaiting(const MvSimplePad* pad, const SelectedFacts& facts) {
+    if (!rows_ || table_.Contains(pad))
+        return false;
+    CompactWaitOrder();
+    waitOrder_.push_back(pad);
+    table_.Insert(pad, Entry{nullptr, static_cast<std::uint32_t>(waitOrder_.size()), facts});
+    ++waiting_;
+    tally_.Add(facts);
+    return true;
+}
+
+bool SelectedSet::Erase(const MvSimplePad* pad) {
     Entry* entry = table_.Find(pad);
     if (entry == nullptr)
-        return nullptr;
-    InspectorRow* copy = entry->copy;
+        return false;
     tally_.Add(entry->facts, -1);
+    if (entry->copy != nullptr)
+        Unlink(*rows_, *entry->copy);
+    else if (--waiting_ == 0)
+        waitOrder_.clear();
     table_.Erase(pad);
     if (table_.Empty())
         stale_ = false;
-    return copy;
+    return true;
 }
 
 void SelectedSet::Clear() {
-    table_.Clear();
+    if (rows_ && rows_->head != nullptr)
+        rows_ = std::make_unique<RowList>();
+    if (table_.Size() >= kSpareFrom) {
+        spare_ = std::move(table_);
+        table_ = PadTable<Entry>();
+    } else {
+        table_.Clear();
+    }
+    waitOrder_.clear();
+    waiting_ = 0;
     tally_ = SelectionTally{};
     stale_ = false;
+}
+
+void SelectedSet::Reserve(size_t pads) {
+    if (table_.Empty() && !spare_.Empty()) {
+        // Swept now, when the caller is about to fill as many slots.
+        spare_.Clear();
+        table_ = std::move(spare_);
+        spare_ = PadTable<Entry>();
+    }
+    table_.Reserve(pads);
+}
+
+RowList* SelectedSet::Rows(const CopyOf& copyOf) const {
+    if (Waiting())
+        MakeWaitingCopies(copyOf);
+    return rows_.get();
+}
+
+std::unique_ptr<RowList> SelectedSet::Take(const CopyOf& copyOf) {
+    if (!rows_)
+        return nullptr;
+    if (Waiting())
+        MakeWaitingCopies(copyOf);
+    std::unique_ptr<RowList> taken = std::exchange(rows_, std::make_unique<RowList>());
+    Clear();
+    return taken;
+}
+
+void SelectedSet::MakeWaitingCopies(const CopyOf& copyOf) const {
+    for (size_t at = 0; at < waitOrder_.size(); ++at) {
+        Entry* entry = table_.Find(waitOrder_[at]);
+        if (entry == nullptr || entry->copy != nullptr || entry->waitAt != at + 1)
+            continue;
+        entry->copy = AppendUnchecked(*rows_, copyOf(waitOrder_[at]));
+        entry->waitAt = 0;
+    }
+    waitOrder_.clear();
+    waiting_ = 0;
+}
+
+void SelectedSet::CompactWaitOrder() {
+    if (waitOrder_.size() < 2 * waiting_ + 1024)
+        return;
+    size_t kept = 0;
+    for (size_t at = 0; at < waitOrder_.size(); ++at) {
+        Entry* entry = table_.Find(waitOrder_[at]);
+        if (entry == nullptr || entry->copy != nullptr || entry->waitAt != at + 1)
+            continue;
+        entry->waitAt = static_cast<std::uint32_t>(kept + 1);
+        waitOrder_[kept++] = waitOrder_[at];
+    }
+    waitOrder_.resize(kept);
 }

@@ -22,20 +22,61 @@ bool Publishable(const InspectorRow& row) {
 }
 
 bool HasSelectedPad(const CInspectrView& view, const MvSimplePad* pad) {
-    return view.selectedRows && view.selectedPadSet.Contains(pad);
+    return view.selectedPadSet.Live() && view.selectedPadSet.Contains(pad);
 }
 
 // Callers have made sure that the pad has no copy yet; `index` is the row's list index.
 void AddSelectedCopy(CInspectrView& view, const InspectorRow& row, int index) {
-    auto copy = CopyRow(row, index);
-    copy->listSelected = 1;
-    InspectorRow* added = AppendUnchecked(*view.selectedRows, std::move(copy));
-    view.selectedPadSet.Insert(row.pad, added, FactsOfRow(&row));
+    view.selectedPadSet.Insert(row.pad, FactsOfRow(&row), [&] {
+        auto copy = CopyRow(row, index);
+        copy->listSelected = 1;
+        return copy;
+    });
 }
 
 void RemoveSelectedCopy(CInspectrView& view, const MvSimplePad* pad) {
-    if (InspectorRow* copy = view.selectedPadSet.Erase(pad))
-        Unlink(*view.selectedRows, *copy);
+    view.selectedPadSet.Erase(pad);
+}
+
+SelectedSet::CopyOf CopyMaker(const CInspectrView& view) {
+    return [&view](const MvSimplePad* pad) { return SelectedCopyOf(view, pad); };
+}
+
+// A selection at most this large loses its marks row by row, so that the mark comes round
+// only after as many drops of larger ones.
+constexpr size_t kMoveMarkFrom = 64;
+
+// Every row the view marked loses its mark: each row of a pad of a small selection whose
+// copies were all made, else every row at once by moving the mark on. When the mark comes
+// round again, rows marked that many drops ago would count as selected: the marks are cleared.
+void ForgetMarks(CInspectrView& view) {
+    const SelectedSet& set = view.selectedPadSet;
+    if (!set.Waiting() && set.Size() <= kMoveMarkFrom) {
+        auto clear = [](InspectorRow* row) { row->listSelected = 0; };
+        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+            if (view.searchMode != 0) {
+                for (InspectorRow* hit : view.hitIndex.HitsOf(copy->pad))
+                    clear(hit);
+            } else if (copy->pad == nullptr) {
+                if (view.rootRow && view.rootRow->isDesktop)
+                    clear(view.rootRow.get());
+            } else {
+                view.rowIndex.ForEachRowOf(copy->pad, clear);
+            }
+        }
+        return;
+    }
+    if (++view.selectionMark != 0)
+        return;
+    auto clear = [](InspectorRow& row) { row.listSelected = 0; };
+    if (view.searchMode != 0) {
+        for (InspectorRow* hit = view.searchRows ? view.searchRows->head : nullptr; hit;
+             hit = hit->next)
+            clear(*hit);
+    } else if (view.rootRow) {
+        ForEachInSubtree(view.rootRow.get(), clear);
+    }
+    view.selectionMark = 1;
 }
 
 // PublishSelection(view, 0, pad) for each of `pads`, in one pass over the published pads.
@@ -149,6 +190,31 @@ private:
 
 } // namespace
 
+bool RowSelected(const CInspectrView& view, const InspectorRow& row) {
+    return row.listSelected != 0 && row.listSelected == view.selectionMark;
+}
+
+void MarkSelected(CInspectrView& view, InspectorRow& row, bool selected) {
+    row.listSelected = selected ? view.selectionMark : 0;
+}
+
+std::unique_ptr<InspectorRow> SelectedCopyOf(const CInspectrView& view, const MvSimplePad* pad) {
+    // A selected pad's row is listed unless a collapse above it took it out of the list.
+    const InspectorRow* row = ListedRowOf(view, pad);
+    if (row == nullptr)
+        row = view.searchMode != 0 ? view.hitIndex.First(pad) : view.FindRow(pad);
+    std::unique_ptr<InspectorRow> copy;
+    if (row != nullptr) {
+        copy = CopyRow(*row);
+    } else {
+        copy = std::make_unique<InspectorRow>();
+        copy->pad = const_cast<MvSimplePad*>(pad);
+        copy->isDesktop = pad == nullptr && view.searchMode == 0 ? 1 : 0;
+    }
+    copy->listSelected = 1;
+    return copy;
+}
+
 int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad) {
     InspectorRow* row = ListedRowOf(view, pad);
     return row != nullptr ? ListedRows::IndexOf(*row) : -1;
@@ -223,7 +289,7 @@ PublishingSuspended::~PublishingSuspended() {
 }
 
 void SelectRow(CInspectrView& view, const InspectorRow& row) {
-    if (!view.rootRow || !view.selectedRows)
+    if (!view.rootRow || !view.selectedPadSet.Live())
         return;
     int item = ItemOfPad(view, row.pad);
     InspectorRow* listed = RowOfItem(view, item);
@@ -240,11 +306,11 @@ void SelectRow(CInspectrView& view, const InspectorRow& row) {
         if (Publishable(*listed))
             PublishSelection(view, 1, listed->pad);
     }
-    listed->listSelected = 1;
+    MarkSelected(view, *listed, true);
 }
 
 void DeselectRow(CInspectrView& view, const InspectorRow& row) {
-    if (!view.rootRow || !view.selectedRows)
+    if (!view.rootRow || !view.selectedPadSet.Live())
         return;
     // `row` may be the very copy that is removed here.
     MvSimplePad* pad = row.pad;
@@ -258,55 +324,46 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
     // The control is told only when the item has the state: a deletion deselects every row
     // of the subtree that goes, most of them not selected.
     if (listed != nullptr &&
-        (had || listed->listSelected != 0 || view.List().GetItemState(item, LVIS_SELECTED) != 0)) {
-        listed->listSelected = 0;
+        (had || RowSelected(view, *listed) || view.List().GetItemState(item, LVIS_SELECTED) != 0)) {
+        MarkSelected(view, *listed, false);
         view.List().SetItemState(item, 0, LVIS_SELECTED);
     }
 }
 
 namespace {
 
-// Every row's flag off, its copy taken out of selectedRows into `taken` and its pad withdrawn,
-// in passes that touch no more than the rows of the list once: the published pads are those
-// of the copies, and they all go.
-void DropSelection(CInspectrView& view, MirrorAfter& mirror, std::unique_ptr<RowList>& taken) {
-    if (!view.rootRow || !view.selectedRows || view.selectedRows->head == nullptr)
+// Every row's mark off, every pad out of the selection and withdrawn, without visiting the
+// rows: the published pads are those of the selection, and they all go. The copies are made
+// and handed over in `taken` only when asked for (`keepCopies`) or when the view's partner
+// must hear of each row; else copies still waiting are never made.
+void DropSelection(CInspectrView& view, MirrorAfter& mirror, std::unique_ptr<RowList>& taken,
+                   bool keepCopies) {
+    SelectedSet& set = view.selectedPadSet;
+    if (!view.rootRow || !set.Live() || set.Size() == 0)
         return;
-    size_t selected = view.selectedPadSet.Size();
-    if (selected * 4 >= static_cast<size_t>(view.listed.Size())) {
-        // A large share of the list: one walk in list order beats a lookup per copy.
-        view.listed.ForEach(0, [](int, InspectorRow* row) {
-            if (row != nullptr)
-                row->listSelected = 0;
-            return true;
-        });
-    } else {
-        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
-            if (InspectorRow* listed = ListedRowOf(view, copy->pad))
-                listed->listSelected = 0;
-        }
-    }
-    if (mirror.On()) {
-        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next)
+    ForgetMarks(view);
+    if (keepCopies || mirror.On()) {
+        taken = set.Take(CopyMaker(view));
+        for (const InspectorRow* copy = taken->head; copy && mirror.On(); copy = copy->next)
             mirror.Note(*copy, false);
+    } else {
+        set.Clear();
     }
     if (view.selectedPads && view.selectedPads->length() > 0) {
         view.publishedChanges += view.selectedPads->length();
         view.selectedPads->clear();
         PublishSelection(view, 1, nullptr);
     }
-    taken = std::exchange(view.selectedRows, std::make_unique<RowList>());
-    view.selectedPadSet.Clear();
 }
 
-// DeselectAll, its copies taken out of selectedRows into `taken` (left null when none was
-// taken). Its partner hears of it before the copies can go.
-void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
+// DeselectAll, its copies taken out of selectedRows into `taken` when `keepCopies` (left
+// null when none was taken). Its partner hears of it before the copies can go.
+void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken, bool keepCopies) {
     CListCtrl& list = view.List();
     FocusBefore before(view);
     bool changes = list.GetSelectedCount() > 0;
     MirrorAfter mirror(view);
-    DropSelection(view, mirror, taken);
+    DropSelection(view, mirror, taken, keepCopies);
     if (changes) {
         {
             BulkChange bulk(view);
@@ -316,18 +373,19 @@ void DeselectInto(CInspectrView& view, std::unique_ptr<RowList>& taken) {
     }
 }
 
-// DeselectAll, handing back the copies it took out of selectedRows; null when it took none.
-std::unique_ptr<RowList> DeselectTaking(CInspectrView& view) {
+// DeselectAll, handing back the copies it took out of selectedRows (when `keepCopies`);
+// null when it took none.
+std::unique_ptr<RowList> DeselectTaking(CInspectrView& view, bool keepCopies) {
     std::unique_ptr<RowList> taken;
     PublishOnce once(view);
-    DeselectInto(view, taken);
+    DeselectInto(view, taken, keepCopies);
     return taken;
 }
 
 } // namespace
 
 void DeselectAll(CInspectrView& view) {
-    DeselectTaking(view);
+    DeselectTaking(view, false);
 }
 
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst) {
@@ -354,7 +412,7 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
     PublishOnce once(view);
     if (clearFirst)
         DeselectAll(view);
-    if (!view.rootRow || !view.selectedRows)
+    if (!view.rootRow || !view.selectedPadSet.Live())
         return;
     CListCtrl& list = view.List();
     int count = view.listed.Size();
@@ -362,7 +420,8 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
     bool changes = static_cast<int>(list.GetSelectedCount()) < count;
     view.selectedPadSet.Reserve(static_cast<size_t>(count));
     // SelectRow of every item in one pass over the list; the states follow in one change,
-    // and the items SelectRow would leave alone get their own state back.
+    // and the items SelectRow would leave alone get their own state back. The copies wait
+    // until the list of them is read.
     std::vector<std::pair<int, bool>> leftAlone;
     MirrorAfter mirror(view);
     // A search-result view may list one pad twice; its index holds no rows.
@@ -376,12 +435,12 @@ void SelectAll(CInspectrView& view, bool clearFirst) {
             return true;
         }
         if (!HasSelectedPad(view, row->pad)) {
-            AddSelectedCopy(view, *row, i);
+            view.selectedPadSet.InsertWaiting(row->pad, FactsOfRow(row));
             if (Publishable(*row))
                 PublishSelection(view, 1, row->pad);
             mirror.Note(*row, true);
         }
-        row->listSelected = 1;
+        MarkSelected(view, *row, true);
         return true;
     });
     if (!changes)
@@ -415,11 +474,12 @@ int SelectedCount(const CInspectrView& view) {
 }
 
 void CopySelection(const CInspectrView& view, RowList& list) {
-    if (!view.selectedRows)
+    const RowList* selected = view.selectedRows.get();
+    if (selected == nullptr)
         return;
     // selectedRows holds one copy per pad, so an empty list needs no look for duplicates.
     bool fresh = list.head == nullptr;
-    for (const InspectorRow* row = view.selectedRows->head; row != nullptr; row = row->next) {
+    for (const InspectorRow* row = selected->head; row != nullptr; row = row->next) {
         if (fresh)
             AppendUnchecked(list, CopyRow(*row));
         else
@@ -439,7 +499,7 @@ void SelectRows(CInspectrView& view, const RowList& list) {
 
 void SaveSelection(CInspectrView& view) {
     // A copy of a copy is the same: the copies DeselectAll takes out are kept as they are.
-    std::unique_ptr<RowList> saved = DeselectTaking(view);
+    std::unique_ptr<RowList> saved = DeselectTaking(view, true);
     if (!saved) {
         saved = std::make_unique<RowList>();
         CopySelection(view, *saved);
@@ -450,14 +510,14 @@ void SaveSelection(CInspectrView& view) {
 
 void RestoreSelection(CInspectrView& view) {
     PublishOnce once(view);
-    view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.Clear();
+    view.selectedPadSet.Open();
     if (!view.savedSelection || !view.rootRow)
         return;
     CListCtrl& list = view.List();
     FocusBefore before(view);
     bool anySelected = list.GetSelectedCount() > 0;
-    // SelectRow of each saved copy whose pad is listed, in one pass; the states follow.
+    // SelectRow of each saved copy whose pad is listed, in one pass; the states follow. The
+    // copies wait, as after Select All, until the list of them is read.
     std::vector<int> items;
     MirrorAfter mirror(view);
     for (const InspectorRow* saved = view.savedSelection->head; saved; saved = saved->next) {
@@ -466,10 +526,10 @@ void RestoreSelection(CInspectrView& view) {
             HasSelectedPad(view, listed->pad))
             continue;
         int item = ListedRows::IndexOf(*listed);
-        AddSelectedCopy(view, *listed, item);
+        view.selectedPadSet.InsertWaiting(listed->pad, FactsOfRow(listed));
         if (Publishable(*listed))
             PublishSelection(view, 1, listed->pad);
-        listed->listSelected = 1;
+        MarkSelected(view, *listed, true);
         if (!anySelected || list.GetItemState(item, LVIS_SELECTED) == 0) {
             items.push_back(item);
             mirror.Note(*listed, true);
@@ -581,13 +641,13 @@ void FollowItem(CInspectrView& view, int item, bool selected, InspectorRow& row,
         selected = false;
     }
     if (selected && !HasSelectedPad(view, row.pad)) {
-        row.listSelected = 1;
+        MarkSelected(view, row, true);
         AddSelectedCopy(view, row, item);
         if (Publishable(row))
             PublishSelection(view, 1, row.pad);
         mirror.Note(row, true);
     } else if (!selected && HasSelectedPad(view, row.pad)) {
-        row.listSelected = 0;
+        MarkSelected(view, row, false);
         RemoveSelectedCopy(view, row.pad);
         if (Publishable(row))
             withdrawn.Insert(row.pad, true);
@@ -613,9 +673,10 @@ void OnEveryItemChanged(CInspectrView& view) {
         // Every item lost its state (a click deselects all before it selects its row): the
         // selection goes as DeselectAll drops it.
         if (!anySelected)
-            DropSelection(view, mirror, taken);
+            DropSelection(view, mirror, taken, false);
         std::vector<std::pair<int, InspectorRow*>> left;
-        for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+        const RowList* copies = view.selectedRows.get();
+        for (const InspectorRow* copy = copies->head; copy; copy = copy->next) {
             InspectorRow* listed = ListedRowOf(view, copy->pad);
             int index = listed != nullptr ? ListedRows::IndexOf(*listed) : -1;
             if (listed != nullptr && (!anySelected || list.GetItemState(index, LVIS_SELECTED) == 0))
@@ -639,7 +700,7 @@ void OnEveryItemChanged(CInspectrView& view) {
 }
 
 bool Following(const CInspectrView& view) {
-    return view.suppressItemChange != 1 && view.bulkChange == 0 && view.selectedRows;
+    return view.suppressItemChange != 1 && view.bulkChange == 0 && view.selectedPadSet.Live();
 }
 
 } // namespace
@@ -664,13 +725,13 @@ void OnItemChanged(CInspectrView& view, int item, unsigned changed, unsigned old
     }
     if (selected) {
         if (!HasSelectedPad(view, row->pad)) {
-            row->listSelected = 1;
+            MarkSelected(view, *row, true);
             AddSelectedCopy(view, *row, item);
             if (Publishable(*row))
                 PublishSelection(view, 1, row->pad);
         }
     } else if (HasSelectedPad(view, row->pad)) {
-        row->listSelected = 0;
+        MarkSelected(view, *row, false);
         RemoveSelectedCopy(view, row->pad);
         if (Publishable(*row))
             PublishSelection(view, 0, row->pad);

@@ -10,8 +10,16 @@ struct SelectionTally;
 struct InspectorRow;
 
 // An Inspector's own selection: a row is selected when its item has the selected state,
-// its listSelected is 1 and a copy of it is in selectedRows. These operations keep the three
-// in step and hand the selected pads to the host's property window.
+// its listSelected is the view's selectionMark and its pad is in selectedPadSet (with a copy
+// in selectedRows, or one waiting to be made). These operations keep the three in step and
+// hand the selected pads to the host's property window.
+
+// Whether `row`, a row of the view's list, is selected. Dropping the whole selection moves
+// the view's mark on instead of visiting every row it marked.
+bool RowSelected(const CInspectrView& view, const InspectorRow& row);
+void MarkSelected(CInspectrView& view, InspectorRow& row, bool selected);
+// The copy selectedRows holds for a selected `pad`, made from the pad's row of the moment.
+std::unique_ptr<InspectorRow> SelectedCopyOf(const CInspectrView& view, const MvSimplePad* pad);
 
 // Index of the list item whose row stands for `pad`, -1 when none.
 int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad);

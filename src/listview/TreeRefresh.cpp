@@ -54,8 +54,7 @@ void Update(CInspectrView& view) {
         DeselectAll(*results);
         Repaint(*results);
     }
-    view.selectedRows = std::make_unique<RowList>();
-    view.selectedPadSet.Clear();
+    view.selectedPadSet.Open();
     view.FreeTree();
     view.rootRow.reset(BuildFromTopRecord(view));
     if (!view.rootRow)

@@ -120,6 +120,31 @@ TEST_F(SearchWindowTest, SelectionIsMirroredBothWaysOnce) {
     EXPECT_EQ(Selected(results), std::vector<int>{0});
 }
 
+// Select All and the drop of a whole selection reach the results window as each row's change
+// would; a new search starts its hits selected where the Inspector's rows are selected now,
+// not where they were before a drop.
+TEST_F(SearchWindowTest, SelectAllAndItsDropAreMirroredAndANewSearchSeesTheLatest) {
+    CMainFrame* source = Open();
+    CMainFrame* results = Search(source, "a");
+    CInspectrView& from = View(source);
+    SelectAll(from, true);
+    EXPECT_EQ(Selected(results), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(Length(View(results).selectedRows.get()), 3);
+    DeselectAll(from);
+    EXPECT_TRUE(Selected(results).empty());
+    EXPECT_EQ(Length(View(results).selectedRows.get()), 0);
+    Search(source, "a");
+    EXPECT_TRUE(Selected(results).empty()) << "the rows were marked before the drop";
+
+    SelectAll(from, true);
+    Click(source, ItemOfPad(from, panel), false);
+    Search(source, "a");
+    EXPECT_EQ(Selected(results), (std::vector<int>{0, 2}));
+    Click(results, 1);
+    EXPECT_EQ(Length(from.selectedRows.get()), 6) << "the desktop row and every pad";
+    EXPECT_EQ(from.selectedRows->tail->pad, panel) << "selected last, listed last";
+}
+
 TEST_F(SearchWindowTest, WithAutoUpdateOffADeletedHitStaysInertUntilUpdate) {
     CMainFrame* source = Open(stage);
     CMainFrame* results = Search(source, "n");
