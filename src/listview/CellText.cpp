@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -85,13 +86,21 @@ std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const Nest
     }
     if (row.isDesktop)
         return row.label.str();
-    std::vector<std::string_view> labels{row.label.View()};
-    size_t length = row.label.size();
+    // The labels from the row up, outermost last. A label goes once the ones above it fill
+    // the limit on their own, so a row deep in a chain costs a walk up, not a text of every
+    // name above it.
+    std::deque<std::string_view> labels{row.label.View()};
+    // The kept labels' lengths, each with its backslash.
+    size_t kept = row.label.size() + 1;
     const InspectorRow* top = &row;
     for (const InspectorRow* up = row.parentRow; up != nullptr && !up->isDesktop;
          up = up->parentRow) {
         labels.push_back(up->label.View());
-        length += up->label.size() + 1;
+        kept += up->label.size() + 1;
+        while (labels.size() > 1 && kept - labels.front().size() - 2 >= limit) {
+            kept -= labels.front().size() + 1;
+            labels.pop_front();
+        }
         top = up;
     }
     std::string text;
@@ -100,8 +109,8 @@ std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const Nest
         text = prefix->text;
     else if (top->pad != nullptr && !top->gone)
         text = NamesAbove(top->pad);
-    text.reserve(text.size() + length);
-    for (auto it = labels.rbegin(); it != labels.rend(); ++it) {
+    text.reserve(std::min(text.size() + kept, limit));
+    for (auto it = labels.rbegin(); it != labels.rend() && text.size() < limit; ++it) {
         if (it != labels.rbegin())
             text.push_back('\\');
         text.append(*it);

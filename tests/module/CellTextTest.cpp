@@ -199,11 +199,20 @@ TEST(LabelCellText, ALimitKeepsTheTextsFirstBytes) {
     Tree t;
     // The names above the topmost row, held for it: its stand-in pad is never read.
     NestedPrefix prefix{t.root.get(), "Desk\\"};
-    for (bool nested : {false, true})
-        for (size_t limit : {0, 1, 3, 4, 5, 6, 7, 100})
-            EXPECT_EQ(LabelCellText(*t.b, nested, &prefix, limit),
-                      LabelCellText(*t.b, nested, &prefix).substr(0, limit))
-                << nested << " " << limit;
+    // A chain of labels of one to four bytes, so that every limit cuts a label or a backslash.
+    InspectorRow* deep = t.c;
+    const char* labels[] = {"d", "ee", "fff", "gggg"};
+    for (int i = 0; i < 12; ++i)
+        deep = t.AddChild(deep, labels[i % 4]);
+    NestedPrefix none{t.root.get(), ""};
+    for (const NestedPrefix* above : {&prefix, &none})
+        for (const InspectorRow* row : {t.b, deep})
+            for (bool nested : {false, true}) {
+                std::string whole = LabelCellText(*row, nested, above);
+                for (size_t limit = 0; limit <= whole.size() + 1; ++limit)
+                    EXPECT_EQ(LabelCellText(*row, nested, above, limit), whole.substr(0, limit))
+                        << above->text << " " << row->label.str() << " " << nested << " " << limit;
+            }
 }
 
 struct SettingsCase {
