@@ -2,6 +2,7 @@
 
 #include "PadLimits.h"
 #include "SceneError.h"
+#include "ScenePadKey.h"
 #include "host/MvSimplePad.h"
 #include "platform/CodePage.h"
 
@@ -393,31 +394,7 @@ const SceneChecker::json* SceneChecker::Pad(const json& pad, std::string& pointe
     Expect(pad, {pointer}, json::value_t::object, "an object");
     // Each key is looked for once; the required ones come first, in the order they are
     // asked for.
-    enum Key {
-        kName,
-        kClass,
-        kX,
-        kY,
-        kWidth,
-        kHeight,
-        kId,
-        kVisible,
-        kOwnView,
-        kPadName,
-        kMemo,
-        kProtection,
-        kGroupDepth,
-        kSelected,
-        kModel,
-        kSlots,
-        kOutput,
-        kConnect,
-        kRefusesConnector,
-        kStandsFor,
-        kChildren,
-        kKeys
-    };
-    const json* member[kKeys];
+    const json* member[kPadKeyCount];
     Keys(pad, pointer,
          {"name",
           "class",

@@ -1,6 +1,7 @@
 #include "SceneReader.h"
 
 #include "PadLimits.h"
+#include "ScenePadKey.h"
 #include "host/MvSimplePad.h"
 #include "platform/CodePage.h"
 
@@ -12,63 +13,38 @@ namespace {
 
 constexpr long long kHighestId = 0xFFFFFFFFLL;
 
-enum PadKey : unsigned {
-    kName,
-    kClass,
-    kX,
-    kY,
-    kWidth,
-    kHeight,
-    kId,
-    kVisible,
-    kOwnView,
-    kPadName,
-    kMemo,
-    kProtection,
-    kGroupDepth,
-    kSelected,
-    kModel,
-    kSlots,
-    kOutput,
-    kConnect,
-    kRefusesConnector,
-    kStandsFor,
-    kChildren,
-    kUnknown
-};
-
 PadKey PadKeyOf(std::string_view key) {
     switch (key.size()) {
     case 1:
-        return key == "x" ? kX : key == "y" ? kY : kUnknown;
+        return key == "x" ? kX : key == "y" ? kY : kPadKeyCount;
     case 2:
-        return key == "id" ? kId : kUnknown;
+        return key == "id" ? kId : kPadKeyCount;
     case 4:
-        return key == "name" ? kName : key == "memo" ? kMemo : kUnknown;
+        return key == "name" ? kName : key == "memo" ? kMemo : kPadKeyCount;
     case 5:
         return key == "class"   ? kClass
                : key == "width" ? kWidth
                : key == "model" ? kModel
                : key == "slots" ? kSlots
-                                : kUnknown;
+                                : kPadKeyCount;
     case 6:
-        return key == "height" ? kHeight : key == "output" ? kOutput : kUnknown;
+        return key == "height" ? kHeight : key == "output" ? kOutput : kPadKeyCount;
     case 7:
         return key == "visible"   ? kVisible
                : key == "ownView" ? kOwnView
                : key == "padName" ? kPadName
                : key == "connect" ? kConnect
-                                  : kUnknown;
+                                  : kPadKeyCount;
     case 8:
-        return key == "selected" ? kSelected : key == "children" ? kChildren : kUnknown;
+        return key == "selected" ? kSelected : key == "children" ? kChildren : kPadKeyCount;
     case 9:
-        return key == "standsFor" ? kStandsFor : kUnknown;
+        return key == "standsFor" ? kStandsFor : kPadKeyCount;
     case 10:
-        return key == "protection" ? kProtection : key == "groupDepth" ? kGroupDepth : kUnknown;
+        return key == "protection" ? kProtection : key == "groupDepth" ? kGroupDepth : kPadKeyCount;
     case 16:
-        return key == "refusesConnector" ? kRefusesConnector : kUnknown;
+        return key == "refusesConnector" ? kRefusesConnector : kPadKeyCount;
     default:
-        return kUnknown;
+        return kPadKeyCount;
     }
 }
 
@@ -381,7 +357,7 @@ bool SceneReader::Pad(int parent, int parentX, int parentY, int& desktopX, int& 
     std::string_view key;
     while (!children && json.NextKey(key)) {
         PadKey at = PadKeyOf(key);
-        if (at == kUnknown || (seen & Bit(at)) != 0)
+        if (at == kPadKeyCount || (seen & Bit(at)) != 0)
             GiveUp();
         seen |= Bit(at);
         switch (at) {
@@ -468,7 +444,7 @@ bool SceneReader::Pad(int parent, int parentX, int parentY, int& desktopX, int& 
             json.BeginArray();
             children = true;
             break;
-        case kUnknown:
+        case kPadKeyCount:
             GiveUp();
         }
     }
