@@ -56,9 +56,9 @@ void JsonPullReader::BeginObject() {
     first_ = true;
 }
 
-bool JsonPullReader::NextKey(std::string_view& key) {
+bool JsonPullReader::NextMember(char close) {
     char c = Peek();
-    if (c == '}') {
+    if (c == close) {
         ++at_;
         first_ = false;
         return false;
@@ -67,10 +67,15 @@ bool JsonPullReader::NextKey(std::string_view& key) {
         if (c != ',')
             Fail();
         ++at_;
-        c = Peek();
     }
     first_ = false;
-    if (c != '"')
+    return true;
+}
+
+bool JsonPullReader::NextKey(std::string_view& key) {
+    if (!NextMember('}'))
+        return false;
+    if (Peek() != '"')
         Fail();
     key = ReadString();
     Expect(':');
@@ -83,19 +88,7 @@ void JsonPullReader::BeginArray() {
 }
 
 bool JsonPullReader::NextElement() {
-    char c = Peek();
-    if (c == ']') {
-        ++at_;
-        first_ = false;
-        return false;
-    }
-    if (!first_) {
-        if (c != ',')
-            Fail();
-        ++at_;
-    }
-    first_ = false;
-    return true;
+    return NextMember(']');
 }
 
 std::string_view JsonPullReader::String() {

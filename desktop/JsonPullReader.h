@@ -40,6 +40,9 @@ public:
 private:
     [[noreturn]] static void Fail() { throw Unreadable{}; }
     void SkipSpace();
+    // Past the comma before the next member of the innermost open object or array, or past
+    // its `close` (then false) when it has no more.
+    bool NextMember(char close);
     void Expect(char c);
     void Literal(std::string_view word);
     std::string_view ReadString();
