@@ -103,10 +103,13 @@ TEST_F(DragDropTest, NoDragStartsFromRowsThatCannotTakePart) {
     Drag(ItemOfPad(view, pads[1]), 1);
     for (const char* name : classes)
         Drag(ItemOfPad(view, desktop.FindByPath(name)), 1);
-    // Ctrl adds the pressed row to a selection of one; a right press keeps both.
+    // Ctrl adds the pressed row to a selection of one; a plain or a right press on either
+    // keeps both, and a release elsewhere leaves them so.
     Mouse(WM_LBUTTONDOWN, PointOf(3));
     Drag(4, 1, false, MK_CONTROL);
+    Drag(3, 6);
     Drag(3, 6, true);
+    EXPECT_EQ(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0), 2);
     frame->m_bSearchFrame = 1;
     Drag(5, 6);
     frame->m_bSearchFrame = 0;

@@ -34,6 +34,11 @@ protected:
             MAKELONG(static_cast<WORD>(rect.left + 2), static_cast<WORD>(rect.top + 2)));
         SendMessageA(list.m_hWnd, message, keys, where);
     }
+    // A press and a release there, as a click is.
+    void Click(CMainFrame* frame, int index, WPARAM keys = 0) {
+        Mouse(frame, WM_LBUTTONDOWN, index, keys);
+        Mouse(frame, WM_LBUTTONUP, index, keys);
+    }
 
     static std::string Selected(CMainFrame* frame) {
         CListCtrl& list = View(frame).List();
@@ -72,8 +77,8 @@ protected:
 TEST_F(SelectionTest, ClicksSelectAndPublishWhileTheFrameIsActive) {
     CMainFrame* frame = Open(stage);
     ASSERT_EQ(View(frame).frameActive, 1);
-    Mouse(frame, WM_LBUTTONDOWN, 1);
-    Mouse(frame, WM_LBUTTONDOWN, 3, MK_CONTROL);
+    Click(frame, 1);
+    Click(frame, 3, MK_CONTROL);
     EXPECT_EQ(Selected(frame), ".S.S.");
     EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{panel, cancel}));
     EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), "2/5");
@@ -81,7 +86,7 @@ TEST_F(SelectionTest, ClicksSelectAndPublishWhileTheFrameIsActive) {
     EXPECT_EQ(Length(View(frame).selectedRows.get()), 2);
 
     // The control extends from its selection mark, the item clicked last.
-    Mouse(frame, WM_LBUTTONDOWN, 4, MK_SHIFT);
+    Click(frame, 4, MK_SHIFT);
     EXPECT_EQ(Selected(frame), "...SS");
     EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{cancel, logo}));
 }
@@ -89,7 +94,7 @@ TEST_F(SelectionTest, ClicksSelectAndPublishWhileTheFrameIsActive) {
 TEST_F(SelectionTest, APadKeptFromThePropertyWindowIsSelectedButNotPublished) {
     logo->SetProtection(kProtectProperty);
     CMainFrame* frame = Open(stage);
-    Mouse(frame, WM_LBUTTONDOWN, 4);
+    Click(frame, 4);
     EXPECT_EQ(Selected(frame), "....S");
     EXPECT_EQ(Length(View(frame).selectedRows.get()), 1);
     EXPECT_TRUE(Published().empty());
@@ -107,10 +112,9 @@ TEST_F(SelectionTest, EveryWayOfDeselectingAllLeavesNothingBehind) {
         int copies;
     };
     const Case cases[] = {
-        {"a click on a selected row", false, [this](CMainFrame* f) { Mouse(f, WM_LBUTTONDOWN, 2); },
-         "..S..", 1},
+        {"a click on a selected row", false, [this](CMainFrame* f) { Click(f, 2); }, "..S..", 1},
         {"a click on a row, a pad protected meanwhile", true,
-         [this](CMainFrame* f) { Mouse(f, WM_LBUTTONDOWN, 2); }, "..S..", 1},
+         [this](CMainFrame* f) { Click(f, 2); }, "..S..", 1},
         {"Deselect", false, [](CMainFrame* f) { DeselectAll(View(f)); }, ".....", 0},
         {"Deselect, a pad protected meanwhile", true, [](CMainFrame* f) { DeselectAll(View(f)); },
          ".....", 0},
@@ -153,7 +157,7 @@ TEST_F(SelectionTest, EveryWayOfDeselectingAllLeavesNothingBehind) {
 // were selected, the rows' marks agree with the items and the host has the selected pads.
 TEST_F(SelectionTest, AfterSelectAllTheCopiesFollowTheSelectionInItsOrder) {
     auto ctrlClick = [this](int item) {
-        return [this, item](CMainFrame* f) { Mouse(f, WM_LBUTTONDOWN, item, MK_CONTROL); };
+        return [this, item](CMainFrame* f) { Click(f, item, MK_CONTROL); };
     };
     struct Case {
         const char* name;
@@ -228,13 +232,13 @@ TEST_F(SelectionTest, ARowMarkedManyDropsAgoStaysUnselected) {
         } else if (round % 4 == 1) {
             DeselectAll(view);
         } else {
-            Mouse(frame, WM_LBUTTONDOWN, 1);
+            Click(frame, 1);
             expected = ".S...";
         }
         ASSERT_EQ(Selected(frame), expected);
         ASSERT_EQ(Marked(frame), expected);
     }
-    Mouse(frame, WM_LBUTTONDOWN, 3);
+    Click(frame, 3);
     EXPECT_EQ(Marked(frame), "...S.");
     EXPECT_EQ(Copies(frame), "Cancel");
     // A small selection loses its marks row by row, a row folded away included.
@@ -246,8 +250,8 @@ TEST_F(SelectionTest, ARowMarkedManyDropsAgoStaysUnselected) {
 
 TEST_F(SelectionTest, TheDesktopRowIsNeverPublishedNorCounted) {
     CMainFrame* frame = Open();
-    Mouse(frame, WM_LBUTTONDOWN, 0);
-    Mouse(frame, WM_LBUTTONDOWN, 1, MK_CONTROL);
+    Click(frame, 0);
+    Click(frame, 1, MK_CONTROL);
     EXPECT_EQ(Selected(frame).substr(0, 2), "SS");
     EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{stage}));
     EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), "1/5");
@@ -255,9 +259,9 @@ TEST_F(SelectionTest, TheDesktopRowIsNeverPublishedNorCounted) {
 
 TEST_F(SelectionTest, RightClickOnASelectedRowKeepsTheMultipleSelection) {
     CMainFrame* frame = Open(stage);
-    Mouse(frame, WM_LBUTTONDOWN, 1);
-    Mouse(frame, WM_LBUTTONDOWN, 2, MK_CONTROL);
-    Mouse(frame, WM_LBUTTONDOWN, 4, MK_CONTROL);
+    Click(frame, 1);
+    Click(frame, 2, MK_CONTROL);
+    Click(frame, 4, MK_CONTROL);
     Mouse(frame, WM_RBUTTONDOWN, 2);
     EXPECT_EQ(Selected(frame), ".SS.S");
     EXPECT_EQ(View(frame).List().GetNextItem(-1, LVNI_FOCUSED), 2);
@@ -290,8 +294,8 @@ TEST_F(SelectionTest, DoubleClickCollapsesTheWholeSubtreeAndExpandsItAsItWas) {
 TEST_F(SelectionTest, SaveAndRestoreKeepTheSelectionAcrossARefill) {
     CMainFrame* frame = Open(stage);
     CInspectrView& view = View(frame);
-    Mouse(frame, WM_LBUTTONDOWN, 2);
-    Mouse(frame, WM_LBUTTONDOWN, 4, MK_CONTROL);
+    Click(frame, 2);
+    Click(frame, 4, MK_CONTROL);
     SaveSelection(view);
     EXPECT_EQ(Selected(frame), ".....");
     RestoreSelection(view);
@@ -302,15 +306,15 @@ TEST_F(SelectionTest, SaveAndRestoreKeepTheSelectionAcrossARefill) {
 TEST_F(SelectionTest, GoneRowsTakeNoSelectionByAnyRoad) {
     CMainFrame* frame = Open(stage);
     CInspectrView& view = View(frame);
-    Mouse(frame, WM_LBUTTONDOWN, 2);
+    Click(frame, 2);
     ToggleAutoUpdate(view);
     ASSERT_TRUE(desktop.HidePad(panel)); // Panel, OK and Cancel go gone; OK's selection goes
     EXPECT_EQ(Selected(frame), ".....");
-    Mouse(frame, WM_LBUTTONDOWN, 1);
-    Mouse(frame, WM_LBUTTONDOWN, 3, MK_CONTROL);
+    Click(frame, 1);
+    Click(frame, 3, MK_CONTROL);
     EXPECT_EQ(Selected(frame), ".....");
-    Mouse(frame, WM_LBUTTONDOWN, 0);
-    Mouse(frame, WM_LBUTTONDOWN, 4, MK_SHIFT);
+    Click(frame, 0);
+    Click(frame, 4, MK_SHIFT);
     EXPECT_EQ(Selected(frame), "S...S");
     SelectRow(view, *FindRowByPad(view.rootRow.get(), ok));
     SelectRange(view, 3, true);
@@ -345,13 +349,13 @@ TEST_F(SelectionTest, TheSelectionsCountsAgreeWithItsItemsReadOneByOne) {
         DesktopPad* pad = pads[pick(pads.size())];
         switch (pick(9)) {
         case 0:
-            Mouse(frame, WM_LBUTTONDOWN, static_cast<int>(pick(items)));
+            Click(frame, static_cast<int>(pick(items)));
             break;
         case 1:
-            Mouse(frame, WM_LBUTTONDOWN, static_cast<int>(pick(items)), MK_CONTROL);
+            Click(frame, static_cast<int>(pick(items)), MK_CONTROL);
             break;
         case 2:
-            Mouse(frame, WM_LBUTTONDOWN, static_cast<int>(pick(items)), MK_SHIFT);
+            Click(frame, static_cast<int>(pick(items)), MK_SHIFT);
             break;
         case 3:
             SelectAll(view, pick(2) == 0);

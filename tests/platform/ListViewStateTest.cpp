@@ -119,3 +119,45 @@ TEST_F(ListViewState, KeptFocusAndSelectionAgreeWithTheItems) {
         DestroyWindow(list);
     }
 }
+
+// A plain press on an item selected beside others only focuses it, so that a drag of the
+// selection can begin there; the release over that item leaves it the only one selected,
+// a release over another item leaves the selection as it was.
+TEST_F(ListViewState, APressOnASelectedItemWaitsForTheRelease) {
+    list = CreateWindowExA(0, WC_LISTVIEW, "", DWORD{WS_CHILD | WS_VISIBLE} | LVS_REPORT, 0, 0, 300,
+                           200, TopLevel(), nullptr, nullptr, nullptr);
+    ASSERT_NE(list, nullptr);
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = 200;
+    Send(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    for (int i = 0; i < 4; ++i)
+        Insert(i, 0);
+    auto at = [this](int index) {
+        RECT rect{};
+        rect.left = LVIR_LABEL;
+        Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+        return static_cast<LPARAM>(MAKELONG(rect.left + 2, (rect.top + rect.bottom) / 2));
+    };
+    auto states = [this] {
+        std::string text;
+        for (int i = 0; i < 4; ++i) {
+            auto state = static_cast<UINT>(
+                Send(LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_SELECTED | LVIS_FOCUSED));
+            text += (state & LVIS_SELECTED) != 0 ? ((state & LVIS_FOCUSED) != 0 ? 'F' : 'S')
+                                                 : ((state & LVIS_FOCUSED) != 0 ? 'f' : '.');
+        }
+        return text;
+    };
+    for (int release : {2, 3}) {
+        SCOPED_TRACE("released over " + std::to_string(release));
+        SetState(-1, 0, LVIS_SELECTED);
+        SetState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        SetState(2, LVIS_SELECTED, LVIS_SELECTED);
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, at(2));
+        EXPECT_EQ(states(), ".SF.");
+        Send(WM_LBUTTONUP, 0, at(release));
+        EXPECT_EQ(states(), release == 2 ? "..F." : ".SF.");
+    }
+    DestroyWindow(list);
+}

@@ -196,12 +196,14 @@ LRESULT ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         control->mouse.MouseMove(*control, wParam, PointOf(lParam));
         return 0;
     case WM_LBUTTONUP:
+        control->mouse.ButtonUp(*control, false, PointOf(lParam));
+        return 0;
     case WM_CANCELMODE:
-        control->mouse.ButtonUp();
+        control->mouse.Cancel();
         return 0;
     case WM_RBUTTONUP:
         // As the system's list view: a release the control gets asks for the context menu.
-        control->mouse.ButtonUp();
+        control->mouse.ButtonUp(*control, true, PointOf(lParam));
         break;
     case LVM_REDRAWITEMS:
     case LVM_UPDATE:

@@ -19,10 +19,11 @@ void ListViewMouse::ButtonDown(ListViewControl& control, bool right, WPARAM keys
     LVHITTESTINFO hit;
     hit.pt = point;
     int item = control.HitTest(hit);
+    selectOnRelease_ = -1;
     if (right) {
         RightClick(control, item, keys);
-    } else {
-        LeftClick(control, item, keys);
+    } else if (LeftClick(control, item, keys)) {
+        selectOnRelease_ = item;
     }
     if (item >= 0 && control.Alive()) {
         pressed_ = true;
@@ -59,26 +60,51 @@ void ListViewMouse::MouseMove(ListViewControl& control, WPARAM keys, POINT point
     control.Notify(right_ ? LVN_BEGINRDRAG : LVN_BEGINDRAG, notice);
 }
 
-void ListViewMouse::LeftClick(ListViewControl& control, int item, WPARAM keys) {
+void ListViewMouse::ButtonUp(ListViewControl& control, bool right, POINT point) {
+    pressed_ = false;
+    int item = selectOnRelease_;
+    selectOnRelease_ = -1;
+    if (right || item < 0 || item >= control.ItemCount()) {
+        return;
+    }
+    LVHITTESTINFO hit;
+    hit.pt = point;
+    if (control.HitTest(hit) == item) {
+        SelectAlone(control, item);
+    }
+}
+
+void ListViewMouse::Cancel() {
+    pressed_ = false;
+    selectOnRelease_ = -1;
+}
+
+bool ListViewMouse::LeftClick(ListViewControl& control, int item, WPARAM keys) {
     bool ctrl = (keys & MK_CONTROL) != 0;
     bool shift = (keys & MK_SHIFT) != 0 && (control.Style() & LVS_SINGLESEL) == 0;
     if (item < 0) {
         if (!ctrl && !shift) {
             control.SetItemState(-1, 0, LVIS_SELECTED);
         }
-        return;
+        return false;
     }
     if (shift) {
         SelectRange(control, item, ctrl);
-        return;
+        return false;
     }
     if (ctrl) {
         UINT selected = control.GetItemState(item, LVIS_SELECTED) ^ LVIS_SELECTED;
         control.SetItemState(item, selected | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         control.SetSelectionMark(item);
-        return;
+        return false;
+    }
+    if ((control.Style() & LVS_SINGLESEL) == 0 && control.SelectedCount() > 1 &&
+        control.GetItemState(item, LVIS_SELECTED) != 0) {
+        control.SetItemState(item, LVIS_FOCUSED, LVIS_FOCUSED);
+        return true;
     }
     SelectAlone(control, item);
+    return false;
 }
 
 void ListViewMouse::RightClick(ListViewControl& control, int item, WPARAM keys) {

@@ -11,6 +11,9 @@ class ListViewControl;
 //
 // Left button (a double click counts as a click), on an item:
 //   - alone: the item becomes the only selected one, gets the focus and the selection mark;
+//     on an item already selected beside others, it only gets the focus, and becomes the
+//     only selected one when the button goes up over it (so that a drag of the selection can
+//     begin from any of its items);
 //   - Ctrl: the item's selection toggles, it gets the focus and the selection mark;
 //   - Shift: the items from the selection mark to the item are selected and the others
 //     cleared (kept with Ctrl as well); the item gets the focus, the mark stays.
@@ -26,10 +29,13 @@ public:
 
     void ButtonDown(ListViewControl& control, bool right, WPARAM keys, POINT point);
     void MouseMove(ListViewControl& control, WPARAM keys, POINT point);
-    void ButtonUp() { pressed_ = false; }
+    void ButtonUp(ListViewControl& control, bool right, POINT point);
+    // The press ends without a release over the list (the mouse was taken elsewhere).
+    void Cancel();
 
 private:
-    static void LeftClick(ListViewControl& control, int item, WPARAM keys);
+    // Returns true when the item's selection waits for the button to go up over it.
+    static bool LeftClick(ListViewControl& control, int item, WPARAM keys);
     static void RightClick(ListViewControl& control, int item, WPARAM keys);
     static void SelectAlone(ListViewControl& control, int item);
     static void SelectRange(ListViewControl& control, int item, bool keepOthers);
@@ -37,6 +43,8 @@ private:
     bool pressed_ = false;
     bool right_ = false;
     int item_ = -1;
+    // The selected item pressed alone, which becomes the only selected one on release.
+    int selectOnRelease_ = -1;
     POINT start_;
 };
 
