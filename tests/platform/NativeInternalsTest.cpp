@@ -4,6 +4,7 @@
 // than the system it stands for (Wine, which runs the Windows build here, neither clamps places nor
 // stops a destruction from starting again within itself).
 
+#include "DialogTestSupport.h"
 #include "NativeTestSupport.h"
 #include "TemplateModule.h"
 
@@ -282,6 +283,28 @@ TEST_F(NativeInternalsTest, AppendingADestroyedPopupIsRefused) {
     DestroyMenu(gone);
     EXPECT_FALSE(
         AppendMenuA(CreateMenu(), MF_POPUP, reinterpret_cast<std::uintptr_t>(gone), "gone"));
+}
+
+// The native dialog font's own widths: 80 units of 6 pixels per 4 units make 120 pixels, less
+// the up-down control's 15: 16 digits and the margins.
+TEST_F(NativeInternalsTest, AFieldWithoutScrollingTakesWhatItsFontFits) {
+    HWND dialog = CreateFromTemplate(SampleDialog(0), RecordingDlgProc);
+    HWND edit = GetDlgItem(dialog, 11);
+    SetFocus(edit);
+    native::TypeText(edit, "12345678901234567890123");
+    native::PumpPending();
+    EXPECT_EQ(native::GetWindowTextOf(edit), "1234567890123456");
+}
+
+// The native system font's own units, and the id an in-memory template carries.
+TEST_F(NativeInternalsTest, DialogBaseUnitsAndTemplateIdAreTheNativeOnes) {
+    HWND dialog = CreateFromTemplate(SampleDialog(), RecordingDlgProc);
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(7, 16));
+    RECT rect{0, 0, 4, 8};
+    MapDialogRect(dialog, &rect);
+    EXPECT_EQ(rect.right, 6);
+    EXPECT_EQ(rect.bottom, 13) << "8 points";
+    EXPECT_EQ(native::DialogTemplateId(dialog), 300u);
 }
 
 TEST_F(NativeInternalsTest, ADialogWithoutATemplateIsRefused) {
