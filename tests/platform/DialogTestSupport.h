@@ -82,7 +82,8 @@ inline INT_PTR RunFromTemplate(const DialogTemplate& dialog, HWND owner, DLGPROC
 }
 
 // What a dialog procedure heard: WM_COMMAND as "command ID CODE", WM_NOTIFY as "notify ID
-// CODE", WM_HELP as "help ID CONTEXT", WM_CONTEXTMENU as "menu ID".
+// CODE", WM_HELP as "help ID", WM_CONTEXTMENU as "menu ID". The help context is left out:
+// Wine gives the controls none from the template, and the module asks by the control's id.
 inline std::vector<std::string> heard;
 // The answer to UDN_DELTAPOS; nonzero refuses the step.
 inline LRESULT refuseDelta = 0;
@@ -102,8 +103,7 @@ inline INT_PTR CALLBACK RecordingDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     }
     case WM_HELP: {
         const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
-        heard.push_back("help " + std::to_string(info->iCtrlId) + " " +
-                        std::to_string(info->dwContextId));
+        heard.push_back("help " + std::to_string(info->iCtrlId));
         return TRUE;
     }
     case WM_CONTEXTMENU:

@@ -4,10 +4,12 @@
 // than the system it stands for (Wine, which runs the Windows build here, neither clamps places nor
 // stops a destruction from starting again within itself).
 
+#include "DialogTestSupport.h"
 #include "NativeTestSupport.h"
 #include "TemplateModule.h"
 
 #include "platform/WinDialog.h"
+#include "platform/WinMenu.h"
 
 #include <gmock/gmock.h>
 
@@ -204,6 +206,105 @@ TEST_F(NativeInternalsTest, LoadedTablesAreSharedAndBelongToTheirModule) {
     msg.message = WM_KEYUP;
     EXPECT_EQ(TranslateAcceleratorA(hwnd, table, &msg), 0) << "key-ups are never translated";
     EXPECT_THAT(Only({WM_COMMAND}), ElementsAre(Received{hwnd, WM_COMMAND, Accelerated(300), 0}));
+}
+
+TEST_F(NativeInternalsTest, LoadMenuBuildsTheModulesTemplate) {
+    TemplateModule module;
+    module.menus[{Language::English, 5}] = {
+        5,
+        {Popup("&File", {Command(10, "&Open"), Separator(), Command(11, "&Save", MF_GRAYED)}),
+         Popup("&Help", {Command(12, "&About", MF_CHECKED)}, MF_HELP)}};
+    HINSTANCE instance = native::RegisterModule("menus", &module);
+
+    HMENU menu = LoadMenuA(instance, 5);
+    ASSERT_NE(menu, nullptr);
+    std::vector<native::MenuItemInfo> items = native::DescribeMenu(menu);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(items[0].popup);
+    EXPECT_EQ(items[0].text, "&File");
+    ASSERT_EQ(items[0].children.size(), 3u);
+    EXPECT_EQ(items[0].children[0].id, 10u);
+    EXPECT_TRUE(items[0].children[1].separator);
+    EXPECT_FALSE(items[0].children[2].enabled);
+    EXPECT_TRUE(items[1].children[0].checked);
+    EXPECT_EQ(LoadMenuA(instance, 6), nullptr);
+}
+
+TEST_F(NativeInternalsTest, MenuBarDrawsAreCounted) {
+    HWND top = TopLevel();
+    SetMenu(top, CreateMenu());
+    EXPECT_TRUE(DrawMenuBar(top));
+    EXPECT_EQ(native::MenuBarDrawCount(top), 1);
+}
+
+// On Windows the host answers a popup through its owner's menu messages, so a quiet popup, a
+// command returned rather than posted and a popup with no one to answer are tested here only.
+TEST_F(NativeInternalsTest, TrackPopupMenuReturnsTheChoiceOrStaysQuiet) {
+    HWND owner = TopLevel();
+    HMENU menu = CreatePopupMenu();
+    HMENU more = CreatePopupMenu();
+    AppendMenuA(more, MF_STRING, 20, "Deep");
+    AppendMenuA(menu, MF_STRING, 10, "Open");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, 11, "Gray");
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<std::uintptr_t>(more), "More");
+    struct Case {
+        const char* what;
+        UINT flags;
+        UINT answer;
+        BOOL result;
+        bool posted;
+        bool notified;
+    } cases[] = {
+        {"returned", TPM_RETURNCMD, 10, 10, false, true},
+        {"nested", TPM_RETURNCMD, 20, 20, false, true},
+        {"grayed", TPM_RETURNCMD, 11, 0, false, true},
+        {"not in the menu", TPM_RETURNCMD, 99, 0, false, true},
+        {"quiet, returned", TPM_NONOTIFY | TPM_RETURNCMD, 10, 10, false, false},
+        {"quiet, not posted", TPM_NONOTIFY, 10, TRUE, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        received.clear();
+        native::SetPopupMenuHandler([&](HMENU, HWND, POINT, native::Asking) { return c.answer; });
+        EXPECT_EQ(TrackPopupMenu(menu, c.flags, 0, 0, 0, owner, nullptr), c.result);
+        EXPECT_EQ(Only({WM_INITMENUPOPUP}).empty(), !c.notified);
+        received.clear();
+        native::PumpPending();
+        EXPECT_EQ(Only({WM_COMMAND}).empty(), !c.posted);
+    }
+    native::SetPopupMenuHandler(nullptr);
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, owner, nullptr), 0)
+        << "without a handler nothing is chosen";
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, nullptr, nullptr), 0);
+}
+
+TEST_F(NativeInternalsTest, AppendingADestroyedPopupIsRefused) {
+    HMENU gone = CreatePopupMenu();
+    DestroyMenu(gone);
+    EXPECT_FALSE(
+        AppendMenuA(CreateMenu(), MF_POPUP, reinterpret_cast<std::uintptr_t>(gone), "gone"));
+}
+
+// The native dialog font's own widths: 80 units of 6 pixels per 4 units make 120 pixels, less
+// the up-down control's 15: 16 digits and the margins.
+TEST_F(NativeInternalsTest, AFieldWithoutScrollingTakesWhatItsFontFits) {
+    HWND dialog = CreateFromTemplate(SampleDialog(0), RecordingDlgProc);
+    HWND edit = GetDlgItem(dialog, 11);
+    SetFocus(edit);
+    native::TypeText(edit, "12345678901234567890123");
+    native::PumpPending();
+    EXPECT_EQ(native::GetWindowTextOf(edit), "1234567890123456");
+}
+
+// The native system font's own units, and the id an in-memory template carries.
+TEST_F(NativeInternalsTest, DialogBaseUnitsAndTemplateIdAreTheNativeOnes) {
+    HWND dialog = CreateFromTemplate(SampleDialog(), RecordingDlgProc);
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(7, 16));
+    RECT rect{0, 0, 4, 8};
+    MapDialogRect(dialog, &rect);
+    EXPECT_EQ(rect.right, 6);
+    EXPECT_EQ(rect.bottom, 13) << "8 points";
+    EXPECT_EQ(native::DialogTemplateId(dialog), 300u);
 }
 
 TEST_F(NativeInternalsTest, ADialogWithoutATemplateIsRefused) {

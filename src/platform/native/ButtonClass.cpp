@@ -54,12 +54,13 @@ void SetCheck(HWND hwnd, ButtonState& state, UINT check) {
     }
 }
 
-// Every other automatic radio button of the group is unchecked, disabled or hidden ones too,
-// so that a group never shows two choices.
+// Every other automatic radio button of the group that the dialog manager walks is unchecked:
+// as on the system, a disabled or hidden one keeps its check.
 void UncheckGroup(HWND hwnd) {
     HWND parent = GetParent(hwnd);
     for (HWND member : GroupOf(parent, hwnd)) {
-        if (member != hwnd && ButtonType(member) == BS_AUTORADIOBUTTON) {
+        if (member != hwnd && ButtonType(member) == BS_AUTORADIOBUTTON && IsWindowEnabled(member) &&
+            IsWindowVisible(member)) {
             SendMessageA(member, BM_SETCHECK, BST_UNCHECKED, 0);
         }
     }

@@ -88,11 +88,10 @@ void ButtonDown(HWND hwnd, ComboBoxState& state, POINT point) {
     int index = state.items.Top() + row;
     bool onList = point.x >= 0 && point.x < client.right && point.y >= FieldHeight(hwnd) &&
                   row < ListRows(hwnd, state) && state.items.Valid(index);
-    if (onList) {
+    // The list closes before the choice is taken, as the system's does.
+    Close(hwnd, state, onList);
+    if (onList && IsWindow(hwnd)) {
         Choose(hwnd, state, index);
-    }
-    if (IsWindow(hwnd)) {
-        Close(hwnd, state, onList);
     }
 }
 

@@ -4,6 +4,9 @@
 #include "platform/WinInput.h"
 #include "platform/native/DialogState.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace native {
 
 HFONT CreateDialogFont(int pointSize) {
@@ -115,6 +118,15 @@ bool ShiftDown() {
 
 bool CtrlDown() {
     return GetKeyState(VK_CONTROL) < 0;
+}
+
+bool IsOfClass(HWND hwnd, std::string_view className) {
+    std::string name = GetClassNameOf(hwnd);
+    return std::equal(name.begin(), name.end(), className.begin(), className.end(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 
 } // namespace native

@@ -68,6 +68,8 @@ POINT PointOf(LPARAM lParam);
 bool InClient(HWND hwnd, POINT point);
 // The button type of a Button window's style.
 DWORD ButtonType(HWND hwnd);
+// Whether the window is of the class named, the name compared as the system does, in any case.
+bool IsOfClass(HWND hwnd, std::string_view className);
 // Whether the Shift or Ctrl key is down for the message being handled.
 bool ShiftDown();
 bool CtrlDown();

@@ -40,6 +40,11 @@ bool IsPushButton(HWND hwnd) {
             (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
+bool IsMultiLineEdit(HWND hwnd) {
+    return native::IsOfClass(hwnd, WC_EDIT) &&
+           (GetWindowLongPtrA(hwnd, GWL_STYLE) & ES_MULTILINE) != 0;
+}
+
 // Enter: the focused push button, else the default button when it is enabled, else IDOK.
 void PressEnter(HWND dialog) {
     HWND focus = GetFocus();
@@ -52,6 +57,12 @@ void PressEnter(HWND dialog) {
     auto id = static_cast<std::uintptr_t>(SendMessageA(dialog, DM_GETDEFID, 0, 0));
     if (HIWORD(id) == DC_HASDEFID) {
         HWND button = GetDlgItem(dialog, LOWORD(id));
+        // A multi-line edit field hands Enter on by giving the default button the focus first,
+        // so the field hears that it lost it before the button is clicked.
+        if (button != nullptr && IsWindowEnabled(button) && focus != nullptr &&
+            IsChild(dialog, focus) && IsMultiLineEdit(focus)) {
+            SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
+        }
         if (button == nullptr || IsWindowEnabled(button)) {
             SendMessageA(dialog, WM_COMMAND, MAKELONG(LOWORD(id), BN_CLICKED),
                          reinterpret_cast<LPARAM>(button));

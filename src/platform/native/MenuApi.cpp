@@ -136,7 +136,8 @@ BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, std::uintptr_t idOrPopup
     if ((flags & MF_BYPOSITION) != 0) {
         at.index = std::min<std::size_t>(position, Menus().Find(menu)->items.size());
     } else if (!Menus().Locate(menu, position, flags, at)) {
-        return FALSE;
+        // The system appends an item placed before a command no popup holds.
+        at = {menu, Menus().Find(menu)->items.size()};
     }
     auto& items = Menus().Find(at.menu)->items;
     items.insert(items.begin() + static_cast<std::ptrdiff_t>(at.index), std::move(item));
@@ -257,7 +258,14 @@ BOOL SetMenu(HWND hwnd, HMENU menu) {
 }
 
 HMENU GetMenu(HWND hwnd) {
-    return Manager().Find(hwnd) != nullptr ? Menus().Bar(hwnd) : nullptr;
+    if (Manager().Find(hwnd) == nullptr) {
+        return nullptr;
+    }
+    // A child window has no bar: its menu slot is its id, which is what the system answers.
+    if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+        return reinterpret_cast<HMENU>(GetWindowLongPtrA(hwnd, GWLP_ID));
+    }
+    return Menus().Bar(hwnd);
 }
 
 BOOL DrawMenuBar(HWND hwnd) {

@@ -26,6 +26,8 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     }
     bool notify = (flags & TPM_NONOTIFY) == 0;
     if (notify) {
+        // TRUE: the loop of a popup menu, not of the menu bar.
+        SendMessageA(owner, WM_ENTERMENULOOP, TRUE, 0);
         SendMessageA(owner, WM_INITMENU, AsWParam(menu), 0);
         SendMessageA(owner, WM_INITMENUPOPUP, AsWParam(menu), PopupParam(0));
         native::InitNestedPopups(owner, menu);
@@ -34,15 +36,19 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     auto handler = Manager().popupMenuHandler;
     UINT chosen =
         handler && IsMenu(menu) ? handler(menu, owner, POINT{x, y}, native::Asking::Now) : 0;
-    if (chosen == 0 || !native::IsChoosable(menu, chosen)) {
-        return 0;
+    if (chosen != 0 && !native::IsChoosable(menu, chosen)) {
+        chosen = 0;
+    }
+    if (notify && IsWindow(owner)) {
+        SendMessageA(owner, WM_EXITMENULOOP, TRUE, 0);
     }
     if ((flags & TPM_RETURNCMD) != 0) {
         return static_cast<BOOL>(chosen);
     }
-    if (notify) {
+    if (notify && chosen != 0) {
         PostMessageA(owner, WM_COMMAND, chosen, 0);
     }
+    // Without TPM_RETURNCMD a menu closed with no choice is still a success.
     return TRUE;
 }
 

@@ -19,6 +19,8 @@ namespace {
 constexpr const char* ownerProperty = "UpDownOwner";
 constexpr const char* buddyProcProperty = "UpDownBuddyProc";
 constexpr int windowProcIndex = -4;
+// How far the control covers an edit field it is aligned to: the field's border.
+constexpr int buddyBorder = 2;
 
 struct UpDownState {
     int lower = 100;
@@ -147,11 +149,13 @@ void Align(HWND hwnd, HWND buddy) {
     RECT at = other->rect;
     int width = self->Width();
     int buddyWidth = std::max<int>(at.right - at.left - width, 0);
+    // Beside an edit field the control covers the field's border, to look part of it.
+    int overlap = IsOfClass(buddy, WC_EDIT) ? buddyBorder : 0;
     if ((style & UDS_ALIGNRIGHT) != 0) {
         MoveWindow(buddy, at.left, at.top, buddyWidth, at.bottom - at.top, TRUE);
-        MoveWindow(hwnd, at.left + buddyWidth, at.top, width, at.bottom - at.top, TRUE);
+        MoveWindow(hwnd, at.left + buddyWidth - overlap, at.top, width, at.bottom - at.top, TRUE);
     } else {
-        MoveWindow(hwnd, at.left, at.top, width, at.bottom - at.top, TRUE);
+        MoveWindow(hwnd, at.left, at.top, width + overlap, at.bottom - at.top, TRUE);
         MoveWindow(buddy, at.left + width, at.top, buddyWidth, at.bottom - at.top, TRUE);
     }
 }

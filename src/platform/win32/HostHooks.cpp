@@ -150,7 +150,7 @@ LRESULT CALLBACK HelpEngineProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 namespace win32 {
 
-void FeedIdleLoop(HWND owner) {
+void FeedIdleLoop(HWND owner, HWND dialog) {
     for (;;) {
         MSG msg;
         native::InputWaiter waiter = State().waiter;
@@ -165,7 +165,10 @@ void FeedIdleLoop(HWND owner) {
         if (!waiter)
             return;
         if (!waiter()) {
-            EndMenu();
+            if (dialog != nullptr)
+                EndDialog(dialog, IDCANCEL);
+            else
+                EndMenu();
             return;
         }
     }

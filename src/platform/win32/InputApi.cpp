@@ -109,6 +109,11 @@ void PointForHelp(MSG& msg) {
     SendMessageA(hit, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+bool WantsReturn(HWND hwnd) {
+    constexpr LONG wanted = ES_MULTILINE | ES_WANTRETURN;
+    return (GetWindowLongA(hwnd, GWL_STYLE) & wanted) == wanted;
+}
+
 LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
         DeliverWhole(*reinterpret_cast<MSG*>(lParam));
@@ -163,7 +168,11 @@ bool TypeText(HWND hwnd, const std::string& text) {
         return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '\n') {
+        if (byte == '\n' && WantsReturn(hwnd)) {
+            // The line break itself: a played Enter's character would be made only when the
+            // key is translated, after the characters typed behind it.
+            PostMessageA(hwnd, WM_CHAR, '\r', 1);
+        } else if (byte == '\n') {
             PressKey(hwnd, VK_RETURN, false, false, false);
         } else if (IsDBCSLeadByte(byte) && i + 1 < text.size()) {
             // A double-byte character comes whole from the input method, as Japanese is typed.

@@ -71,6 +71,10 @@ void FollowMenuMessage(const CWPSTRUCT& message) {
             tracking.popup = reinterpret_cast<HMENU>(message.wParam);
         break;
     case WM_ENTERIDLE:
+        if (message.wParam == MSGF_DIALOGBOX) {
+            win32::FeedIdleLoop(message.hwnd, reinterpret_cast<HWND>(message.lParam));
+            break;
+        }
         if (message.wParam != MSGF_MENU || !tracking.menuLoop)
             break;
         if (!tracking.popupLoop)

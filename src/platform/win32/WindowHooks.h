@@ -23,10 +23,11 @@ UINT DialogTemplateOf(HWND hwnd);
 // Top-level windows of the thread still alive, in creation order.
 std::vector<HWND> CreatedTopLevels();
 
-// A loop of the system's own (the menu bar's) waits with nothing queued: the host's input
-// waiter feeds input until something is queued; when no input can come any more the menu
-// closes. As the application's own loops do in Win32GetMessageA.
-void FeedIdleLoop(HWND owner);
+// A loop of the system's own (the menu bar's, a modal dialog box's) waits with nothing
+// queued: the host's input waiter feeds input until something is queued; when no input can
+// come any more the menu closes, or the dialog box ends as cancelled. As the application's own
+// loops do in Win32GetMessageA.
+void FeedIdleLoop(HWND owner, HWND dialog = nullptr);
 // Gives a top-level window with WS_EX_CONTEXTHELP the title-bar help button where the window
 // system has none of its own (Wine): drawn, hit-tested and starting the help mode.
 void AddHelpButton(HWND hwnd);
