@@ -191,8 +191,29 @@ void DesktopPad::SetConnection(std::optional<std::string> slotName) {
 }
 
 void DesktopPad::SetDeleteHidden(bool deleteHidden) {
+    if (deleteHidden_ == deleteHidden)
+        return;
     deleteHidden_ = deleteHidden;
     owner_.NoteLinks(*this);
+}
+
+void DesktopPad::AddDeletedChild(DesktopPad* child) {
+    if (!deletedChildren_)
+        deletedChildren_ = std::make_unique<std::vector<DesktopPad*>>();
+    deletedChildren_->push_back(child);
+}
+
+void DesktopPad::DropDeletedChild(const DesktopPad* child) {
+    if (!deletedChildren_)
+        return;
+    // The latest deleted is the likeliest to come back or go for good.
+    auto& children = *deletedChildren_;
+    auto at = std::find(children.rbegin(), children.rend(), child);
+    if (at == children.rend())
+        return;
+    children.erase(std::next(at).base());
+    if (children.empty())
+        deletedChildren_.reset();
 }
 
 void DesktopPad::SetIcon(DesktopPad* icon) {
@@ -208,6 +229,7 @@ void DesktopPad::SetStandsFor(DesktopPad* pad) {
 void DesktopPad::ReleaseLists() {
     children_ = MvPadList();
     datalinkChildren_ = MvPadList();
+    deletedChildren_.reset();
     if (view_)
         view_->SubViews() = MwViewList();
 }

@@ -35,12 +35,14 @@ void MvPadList::Count(const MvSimplePad* pad, int delta) {
 }
 
 MvPadList::Counts* MvPadList::Counted() {
-    if (!counts_ && static_cast<size_t>(length()) >= kCountedLength) {
+    size_t length = static_cast<size_t>(this->length());
+    if (!counts_ && length >= kCountedLength && searched_ >= 4 * length) {
         counts_ = std::make_unique<Counts>();
         for (size_t i = first_; i < pads_.size(); ++i)
             ++(*counts_)[pads_[i]];
-    } else if (counts_ && static_cast<size_t>(length()) < kCountedLength / 2) {
+    } else if (counts_ && length < kCountedLength / 2) {
         counts_.reset();
+        searched_ = 0;
     }
     return counts_.get();
 }
@@ -58,6 +60,7 @@ void MvPadList::remove(MvSimplePad* pad) {
             counts->erase(count);
     } else {
         it = std::find(begin, pads_.end(), pad);
+        searched_ += static_cast<size_t>(it - begin) + 1;
     }
     if (it == pads_.end())
         return;
@@ -80,6 +83,7 @@ void MvPadList::clear() {
     pads_.clear();
     first_ = 0;
     counts_.reset();
+    searched_ = 0;
 }
 
 void MvPadList::insert(int index, MvSimplePad* pad) {

@@ -40,11 +40,12 @@ public:
 
 private:
     using Counts = std::unordered_map<const MvSimplePad*, int>;
-    // A list this long keeps its counts once a removal has had to look for a pad in it.
+    // A list this long keeps its counts once removals have looked through it several times
+    // over: building them costs one pass, and most removals find their pad near an end.
     static constexpr size_t kCountedLength = 64;
 
     void Count(const MvSimplePad* pad, int delta);
-    // The counts of a long list, made on first need; null for a short one.
+    // The counts, when the list keeps them.
     Counts* Counted();
 
     // Lists of selected pads lose their oldest member first: it is dropped by moving
@@ -56,4 +57,7 @@ private:
     // listed is known at once, and one listed once is looked for from both ends, so that
     // withdrawing many pads, listed or not, does not cost a pass over the list each.
     std::unique_ptr<Counts> counts_;
+    // The places removals have looked at while the list kept no counts, since it was last
+    // emptied or short.
+    size_t searched_ = 0;
 };
