@@ -27,24 +27,26 @@ template <typename It> It FindOnly(It begin, It end, const MvSimplePad* pad) {
 } // namespace
 
 void MvPadList::Count(const MvSimplePad* pad, int delta) {
-    if (!counts_)
+    if (!lookup_ || !lookup_->counting)
         return;
-    auto it = counts_->try_emplace(pad, 0).first;
+    auto it = lookup_->counts.try_emplace(pad, 0).first;
     if ((it->second += delta) <= 0)
-        counts_->erase(it);
+        lookup_->counts.erase(it);
 }
 
 MvPadList::Counts* MvPadList::Counted() {
+    if (!lookup_)
+        return nullptr;
     size_t length = static_cast<size_t>(this->length());
-    if (!counts_ && length >= kCountedLength && searched_ >= 4 * length) {
-        counts_ = std::make_unique<Counts>();
+    if (!lookup_->counting && length >= kCountedLength && lookup_->searched >= 4 * length) {
         for (size_t i = first_; i < pads_.size(); ++i)
-            ++(*counts_)[pads_[i]];
-    } else if (counts_ && length < kCountedLength / 2) {
-        counts_.reset();
-        searched_ = 0;
+            ++lookup_->counts[pads_[i]];
+        lookup_->counting = true;
+    } else if (lookup_->counting && length < kCountedLength / 2) {
+        lookup_.reset();
+        return nullptr;
     }
-    return counts_.get();
+    return lookup_->counting ? &lookup_->counts : nullptr;
 }
 
 void MvPadList::remove(MvSimplePad* pad) {
@@ -60,7 +62,11 @@ void MvPadList::remove(MvSimplePad* pad) {
             counts->erase(count);
     } else {
         it = std::find(begin, pads_.end(), pad);
-        searched_ += static_cast<size_t>(it - begin) + 1;
+        if (size_t searched = static_cast<size_t>(it - begin); searched >= kCountedLength) {
+            if (!lookup_)
+                lookup_ = std::make_unique<Lookup>();
+            lookup_->searched += searched;
+        }
     }
     if (it == pads_.end())
         return;
@@ -82,8 +88,7 @@ void MvPadList::remove(MvSimplePad* pad) {
 void MvPadList::clear() {
     pads_.clear();
     first_ = 0;
-    counts_.reset();
-    searched_ = 0;
+    lookup_.reset();
 }
 
 void MvPadList::insert(int index, MvSimplePad* pad) {
@@ -96,9 +101,9 @@ void MvPadList::insert(int index, MvSimplePad* pad) {
 int MvPadList::indexOf(const MvSimplePad* pad) const {
     auto begin = pads_.begin() + static_cast<std::ptrdiff_t>(first_);
     auto it = pads_.end();
-    if (!counts_) {
+    if (!lookup_ || !lookup_->counting) {
         it = std::find(begin, pads_.end(), pad);
-    } else if (auto count = counts_->find(pad); count != counts_->end()) {
+    } else if (auto count = lookup_->counts.find(pad); count != lookup_->counts.end()) {
         it = count->second == 1 ? FindOnly(begin, pads_.end(), pad)
                                 : std::find(begin, pads_.end(), pad);
     }

@@ -44,6 +44,16 @@ private:
     // over: building them costs one pass, and most removals find their pad near an end.
     static constexpr size_t kCountedLength = 64;
 
+    // How often each pad is listed, in a long list that removals look into: a pad that is not
+    // listed is known at once, and one listed once is looked for from both ends, so that
+    // withdrawing many pads, listed or not, does not cost a pass over the list each. Until
+    // then, the places that long searches have looked at since the list was last emptied.
+    struct Lookup {
+        size_t searched = 0;
+        bool counting = false;
+        Counts counts;
+    };
+
     void Count(const MvSimplePad* pad, int delta);
     // The counts, when the list keeps them.
     Counts* Counted();
@@ -53,11 +63,6 @@ private:
     // list holds no memory, which matters with two lists in every pad.
     std::vector<MvSimplePad*> pads_;
     size_t first_ = 0;
-    // How often each pad is listed, in a long list that removals look into: a pad that is not
-    // listed is known at once, and one listed once is looked for from both ends, so that
-    // withdrawing many pads, listed or not, does not cost a pass over the list each.
-    std::unique_ptr<Counts> counts_;
-    // The places removals have looked at while the list kept no counts, since it was last
-    // emptied or short.
-    size_t searched_ = 0;
+    // Only for lists that a removal had to search far into.
+    std::unique_ptr<Lookup> lookup_;
 };
