@@ -198,8 +198,14 @@ void DesktopPad::SetDeleteHidden(bool deleteHidden) {
 }
 
 void DesktopPad::AddDeletedChild(DesktopPad* child) {
-    if (!deletedChildren_)
+    if (!deletedChildren_) {
         deletedChildren_ = std::make_unique<std::vector<DesktopPad*>>();
+        // The first deleted child is most often the first of several: Delete All takes a
+        // pad's children one after another, and a list grown a child at a time reallocates
+        // often. A large family grows from a bounded start.
+        constexpr int kFirstReserve = 64;
+        deletedChildren_->reserve(static_cast<size_t>(std::min(ChildCount() + 1, kFirstReserve)));
+    }
     deletedChildren_->push_back(child);
 }
 
