@@ -243,7 +243,6 @@ void Desktop::Clear() {
     pads_.clear();
     models_.clear();
     namedModels_.clear();
-    deletedChildren_.clear();
     referrers_.clear();
     linked_.clear();
     undo_.Clear();
@@ -711,26 +710,25 @@ void Desktop::NoteLinks(DesktopPad& pad) {
     // A deleted pad keeps its parent until it is pasted again, which clears the flag first.
     if (DesktopPad* parent = pad.Parent()) {
         if (pad.DeleteHidden())
-            deletedChildren_[parent].emplace(id, &pad);
+            parent->AddDeletedChild(&pad);
         else
-            EraseFromBucket(deletedChildren_, parent, id);
+            parent->DropDeletedChild(&pad);
     }
 }
 
 void Desktop::Unindex(const DesktopPad& pad) {
     unsigned id = pad.Id();
-    if (linked_.empty() && deletedChildren_.empty())
+    // A parent that goes too takes its list of deleted children with it.
+    DesktopPad* parent = pad.Parent();
+    if (pad.DeleteHidden() && parent != nullptr && !parent->Gone())
+        parent->DropDeletedChild(&pad);
+    if (linked_.empty())
         return;
     if (auto linked = linked_.find(&pad); linked != linked_.end()) {
         IndexReferrer(linked->second.first, id, false);
         IndexReferrer(linked->second.second, id, false);
         linked_.erase(linked);
     }
-    if (deletedChildren_.empty())
-        return;
-    if (pad.DeleteHidden() && pad.Parent() != nullptr)
-        EraseFromBucket(deletedChildren_, pad.Parent(), id);
-    deletedChildren_.erase(&pad);
 }
 
 void Desktop::IndexReferrer(DesktopPad* target, unsigned id, bool add) {
@@ -819,10 +817,12 @@ std::vector<DesktopPad*> Desktop::Collect(DesktopPad& pad) const {
         open.pop_back();
         out.push_back(next);
         // Deleted children left the children list but still hang on the pad; they come
-        // after the live ones, so they go on the stack first.
-        if (auto deleted = deletedChildren_.find(next); deleted != deletedChildren_.end()) {
-            for (auto it = deleted->second.rbegin(); it != deleted->second.rend(); ++it)
-                open.push_back(it->second);
+        // after the live ones, by ID, so they go on the stack first.
+        if (const std::vector<DesktopPad*>* deleted = next->DeletedChildren()) {
+            std::vector<DesktopPad*> byId(*deleted);
+            std::sort(byId.begin(), byId.end(),
+                      [](const DesktopPad* a, const DesktopPad* b) { return a->Id() > b->Id(); });
+            open.insert(open.end(), byId.begin(), byId.end());
         }
         for (int i = next->ChildCount() - 1; i >= 0; --i) {
             DesktopPad* child = next->Child(i);

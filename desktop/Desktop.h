@@ -189,10 +189,9 @@ private:
     std::vector<std::unique_ptr<DesktopModel>> models_;
     std::vector<DesktopModel*> namedModels_;
     // What a destroy looks at beyond the subtree, kept as it changes so that it costs what it
-    // destroys: the deleted children of each pad (kept for undo, in no children list) by ID,
-    // the IDs of the pads whose icon or stood-for pad each pad is, and for each pad with such
-    // links the two pads it is indexed under.
-    std::unordered_map<const DesktopPad*, std::map<unsigned, DesktopPad*>> deletedChildren_;
+    // destroys (the deleted children of each pad, kept for undo and in no children list, hang
+    // on the pad itself): the IDs of the pads whose icon or stood-for pad each pad is, and for
+    // each pad with such links the two pads it is indexed under.
     std::unordered_map<const DesktopPad*, std::unordered_set<unsigned>> referrers_;
     std::unordered_map<const DesktopPad*, std::pair<DesktopPad*, DesktopPad*>> linked_;
     // Every pad in memory by ID, held in the map's own nodes.

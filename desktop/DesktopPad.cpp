@@ -191,8 +191,35 @@ void DesktopPad::SetConnection(std::optional<std::string> slotName) {
 }
 
 void DesktopPad::SetDeleteHidden(bool deleteHidden) {
+    if (deleteHidden_ == deleteHidden)
+        return;
     deleteHidden_ = deleteHidden;
     owner_.NoteLinks(*this);
+}
+
+void DesktopPad::AddDeletedChild(DesktopPad* child) {
+    if (!deletedChildren_) {
+        deletedChildren_ = std::make_unique<std::vector<DesktopPad*>>();
+        // The first deleted child is most often the first of several: Delete All takes a
+        // pad's children one after another, and a list grown a child at a time reallocates
+        // often. A large family grows from a bounded start.
+        constexpr int kFirstReserve = 64;
+        deletedChildren_->reserve(static_cast<size_t>(std::min(ChildCount() + 1, kFirstReserve)));
+    }
+    deletedChildren_->push_back(child);
+}
+
+void DesktopPad::DropDeletedChild(const DesktopPad* child) {
+    if (!deletedChildren_)
+        return;
+    // The latest deleted is the likeliest to come back or go for good.
+    auto& children = *deletedChildren_;
+    auto at = std::find(children.rbegin(), children.rend(), child);
+    if (at == children.rend())
+        return;
+    children.erase(std::next(at).base());
+    if (children.empty())
+        deletedChildren_.reset();
 }
 
 void DesktopPad::SetIcon(DesktopPad* icon) {
@@ -208,6 +235,7 @@ void DesktopPad::SetStandsFor(DesktopPad* pad) {
 void DesktopPad::ReleaseLists() {
     children_ = MvPadList();
     datalinkChildren_ = MvPadList();
+    deletedChildren_.reset();
     if (view_)
         view_->SubViews() = MwViewList();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Desktop;
 class DesktopModel;
@@ -73,6 +74,9 @@ public:
     int ChildCount() const { return children_.length(); }
     DesktopPad* Child(int index) const;
     MvPadList& Children() { return children_; }
+    // The deleted children kept for undo: they hang on this pad but are in no children list.
+    // Null when there are none.
+    const std::vector<DesktopPad*>* DeletedChildren() const { return deletedChildren_.get(); }
     DesktopPadView* View() { return view_ ? &*view_ : nullptr; }
     DesktopModel* Model() const { return model_; }
     DesktopPad* Icon() const { return icon_; }
@@ -110,6 +114,10 @@ public:
     void SetVisible(bool visible) { visible_ = visible; }
     void SetSelected(bool selected) { selected_ = selected; }
     void SetDeleteHidden(bool deleteHidden);
+    // For the desktop's own bookkeeping of deleted children; Drop does nothing for a pad that
+    // is not listed.
+    void AddDeletedChild(DesktopPad* child);
+    void DropDeletedChild(const DesktopPad* child);
     void SetGone() { gone_ = true; }
     // Lets go of the memory of its children and sub-view lists; for a gone pad.
     void ReleaseLists();
@@ -157,6 +165,8 @@ private:
     std::optional<DesktopPadView> view_;
     MvPadList children_;
     MvPadList datalinkChildren_;
+    // In the order they were deleted; most pads never have one.
+    std::unique_ptr<std::vector<DesktopPad*>> deletedChildren_;
     std::optional<std::string> ownName_;
     std::optional<std::string> padName_;
     std::string className_;

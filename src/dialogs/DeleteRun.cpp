@@ -142,13 +142,14 @@ void DeleteRun::Finish(int endCode, bool withChildren) {
 void DeleteRun::DeleteAll(bool withChildren) {
     // The candidates' rows as DeepestSelectedBelow finds them, looked up afresh each time: a
     // destroyed pad's row leaves the tree.
+    place_ = Where();
     order_ = std::make_unique<DeleteOrder>(*candidates_, [this](const InspectorRow& copy) {
-        InspectorRow* root = scope_.RootRow();
-        return root != nullptr ? FindRowLike(root, copy, scope_.Index()) : nullptr;
+        return place_.root != nullptr ? FindRowLike(place_.root, copy, place_.index) : nullptr;
     });
     scope_.HoldPublishing(true);
-    while (candidates_->head != nullptr && scope_.RootRow() != nullptr) {
-        InspectorRow* first = LookUp(*candidates_->head);
+    for (place_ = Where(); candidates_->head != nullptr && place_.root != nullptr;
+         place_ = Where()) {
+        InspectorRow* first = LookUpAt(place_, *candidates_->head);
         const InspectorRow* chosen = nullptr;
         if (IsOfferable(first)) {
             chosen = order_->DeepestBelow(candidates_->head->pad);
@@ -160,16 +161,16 @@ void DeleteRun::DeleteAll(bool withChildren) {
             continue;
         }
         current_ = CopyRow(*chosen);
-        InspectorRow* row = chosen->gone == 0 ? LookUp(*current_) : nullptr;
+        InspectorRow* row = chosen->gone == 0 ? LookUpAt(place_, *current_) : nullptr;
         if (!IsDeletable(row)) {
             RemoveCandidate(current_->pad);
             continue;
         }
         // The same test as Delete: a search-results Inspector must not delete its source's
         // top pad and then rebuild from the pad it has just deleted.
-        if (IsTopPad(row->pad)) {
+        if (IsTopPadAt(place_, row->pad)) {
             closeAfterDelete_ = true;
-            if (scope_.SearchRows() != nullptr)
+            if (place_.searchRows != nullptr)
                 scope_.SetAutoUpdate(rememberedAutoUpdate_);
             scope_.HoldPublishing(false);
             DeletePad(row->pad, withChildren);
@@ -214,20 +215,36 @@ const InspectorRow* DeleteRun::DeepestSelectedBelow(const InspectorRow& row) con
 }
 
 InspectorRow* DeleteRun::LookUp(const InspectorRow& row) const {
-    if (const RowList* searchRows = scope_.SearchRows()) {
-        const HitIndex* hits = scope_.Hits();
-        return hits != nullptr ? hits->First(row.pad) : FindInList(searchRows, row);
-    }
-    return FindRowLike(scope_.RootRow(), row, scope_.Index());
+    return LookUpAt(Where(), row);
 }
 
 bool DeleteRun::IsTopPad(const MvSimplePad* pad) const {
-    const InspectorRow* root = scope_.RootRow();
+    return IsTopPadAt(Where(), pad);
+}
+
+DeleteRun::Place DeleteRun::Where() const {
+    Place place;
+    place.root = scope_.RootRow();
+    place.index = scope_.Index();
+    place.searchRows = scope_.SearchRows();
+    if (place.searchRows != nullptr)
+        place.hits = scope_.Hits();
+    return place;
+}
+
+InspectorRow* DeleteRun::LookUpAt(const Place& place, const InspectorRow& row) {
+    if (place.searchRows != nullptr)
+        return place.hits != nullptr ? place.hits->First(row.pad)
+                                     : FindInList(place.searchRows, row);
+    return FindRowLike(place.root, row, place.index);
+}
+
+bool DeleteRun::IsTopPadAt(const Place& place, const MvSimplePad* pad) {
     if (pad == nullptr)
         return false;
-    if (root != nullptr && root->pad == pad)
+    if (place.root != nullptr && place.root->pad == pad)
         return true;
-    const RowList* searchRows = scope_.SearchRows();
+    const RowList* searchRows = place.searchRows;
     return searchRows != nullptr && searchRows->head != nullptr &&
            searchRows->head == searchRows->tail && searchRows->head->pad == pad;
 }

@@ -7,7 +7,9 @@
 
 class DeleteOrder;
 class DeleteScope;
+class HitIndex;
 class MvSimplePad;
+class RowIndex;
 class RowList;
 struct InspectorRow;
 
@@ -72,6 +74,18 @@ public:
     bool IsTopPad(const MvSimplePad* pad) const;
 
 private:
+    // Where the run's rows are looked up, as the scope gives it; taken once per deletion,
+    // as the Inspectors may change only when a pad goes.
+    struct Place {
+        InspectorRow* root = nullptr;
+        const RowIndex* index = nullptr;
+        const RowList* searchRows = nullptr;
+        const HitIndex* hits = nullptr;
+    };
+    Place Where() const;
+    static InspectorRow* LookUpAt(const Place& place, const InspectorRow& row);
+    static bool IsTopPadAt(const Place& place, const MvSimplePad* pad);
+
     // Makes the next candidate that is still in the tree the offered one; false when none
     // is left or the Inspector has no tree.
     bool ShowNextCandidate();
@@ -86,6 +100,8 @@ private:
     // Each candidate's copy in candidates_, and the order of Delete All while it runs.
     PadTable<InspectorRow*> candidateOf_;
     std::unique_ptr<DeleteOrder> order_;
+    // Where Delete All looks its rows up during the present deletion.
+    Place place_;
     // A copy of the candidate offered now: the tree's rows may go while the dialog waits.
     std::unique_ptr<InspectorRow> current_;
     int rememberedAutoUpdate_ = 1;

@@ -20,15 +20,6 @@ InspectorRow* HitIndex::First(const MvSimplePad* pad) const {
     return known != nullptr ? known->first : nullptr;
 }
 
-std::vector<InspectorRow*> HitIndex::HitsOf(const MvSimplePad* pad) const {
-    const Hits* known = hits_.Find(pad);
-    if (known == nullptr)
-        return {};
-    std::vector<InspectorRow*> all{known->first};
-    all.insert(all.end(), known->more.begin(), known->more.end());
-    return all;
-}
-
 void HitIndex::Erase(const InspectorRow& hit) {
     Hits* known = hits_.Find(hit.pad);
     if (known == nullptr)

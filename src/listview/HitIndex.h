@@ -18,8 +18,15 @@ public:
     void Clear() { hits_.Clear(); }
     // The pad's first hit in the list; null when it has none.
     InspectorRow* First(const MvSimplePad* pad) const;
-    // The pad's hits, first to last.
-    std::vector<InspectorRow*> HitsOf(const MvSimplePad* pad) const;
+    // Calls visit(hit) for each of the pad's hits, first to last; `visit` must leave this
+    // index as it is.
+    template <typename Visit> void ForEachHitOf(const MvSimplePad* pad, Visit visit) const {
+        if (const Hits* known = hits_.Find(pad)) {
+            visit(*known->first);
+            for (InspectorRow* hit : known->more)
+                visit(*hit);
+        }
+    }
     // Forgets `hit`; the pad's other hits keep their order. A hit not indexed is ignored.
     void Erase(const InspectorRow& hit);
 

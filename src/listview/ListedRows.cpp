@@ -22,7 +22,8 @@ void ListedRows::NoteRemoving(InspectorRow& row) {
     if (!Holds(row))
         return;
     int first = IndexOf(row);
-    int count = rows_.SubtreeEnd(first) - first;
+    // A row without children lists nothing below it.
+    int count = HasChildren(row) ? rows_.SubtreeEnd(first) - first : 1;
     rows_.Blank(first, count);
     blanks_.emplace_back(first, count);
 }
@@ -66,10 +67,19 @@ int ListedRows::Sync(InspectorRow* root) {
     if (rebuild_ || root != root_) {
         Rebuild(root);
     } else {
-        // Blank runs never overlap, and erasing from the back keeps the front ones in place.
-        std::sort(blanks_.begin(), blanks_.end(), std::greater<>());
-        for (auto [first, count] : blanks_)
-            rows_.Erase(first, count);
+        // A run covers the blank places of rows removed below it before, and runs that meet
+        // (rows removed one by one, as a run of deletions does) go as one: the union of the
+        // runs is erased, from the back so that the front places stay where they are.
+        std::sort(blanks_.begin(), blanks_.end());
+        std::vector<std::pair<int, int>> spans;
+        for (auto [first, count] : blanks_) {
+            if (!spans.empty() && first <= spans.back().second)
+                spans.back().second = std::max(spans.back().second, first + count);
+            else
+                spans.emplace_back(first, first + count);
+        }
+        for (auto span = spans.rbegin(); span != spans.rend(); ++span)
+            rows_.Erase(span->first, span->second - span->first);
         for (InspectorRow* row : childrenShown_) {
             if (!Holds(*row))
                 continue;

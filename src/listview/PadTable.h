@@ -34,6 +34,12 @@ public:
         return const_cast<PadTable*>(this)->Find(pad);
     }
     bool Contains(const MvSimplePad* pad) const { return Find(pad) != nullptr; }
+    // Asks for the cache line of `pad`'s home slot: lookups of one pad in several large
+    // tables, asked for first, wait for their misses together rather than one after another.
+    void Prefetch(const MvSimplePad* pad) const {
+        if (pad != nullptr && size_ != 0)
+            __builtin_prefetch(&slots_[Home(pad)]);
+    }
 
     // Adds `pad` unless it is there already; true when added. An entry present keeps its value.
     bool Insert(const MvSimplePad* pad, Value value) {

@@ -51,6 +51,16 @@ bool InSubtree(const InspectorRow* row, const InspectorRow* top) {
     return false;
 }
 
+// A view with no selected copy, no published pad and no selected item, whose withdrawals
+// reach nobody while its frame is inactive, has nothing to deselect in rows about to be freed:
+// a deletion elsewhere leaves most open Inspectors so, and deselecting row by row would ask the
+// control about each. A hold on its publishing counts the withdrawals: a held view deselects.
+bool NothingToDeselect(const CInspectrView& view) {
+    return view.selectedPadSet.Size() == 0 &&
+           (!view.selectedPads || view.selectedPads->length() == 0) && view.publishEnabled == 1 &&
+           view.frameActive == 0 && view.List().GetSelectedCount() == 0;
+}
+
 void Retitle(CInspectrView& view, MvSimplePad* pad) {
     const char* ownName = pad->get_own_name();
     if (view.frame != nullptr)
@@ -192,7 +202,8 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
     }
 
     bool removing = view.autoUpdate == 1;
-    ForEachInSubtree(row, [&view](InspectorRow& below) { DeselectRow(view, below); });
+    if (!removing || !NothingToDeselect(view))
+        ForEachInSubtree(row, [&view](InspectorRow& below) { DeselectRow(view, below); });
     // The places of the rows that go stay until the refill, with no row in them.
     if (removing)
         view.listed.NoteRemoving(*row);

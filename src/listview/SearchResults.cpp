@@ -164,12 +164,17 @@ void WithdrawResults(CInspectrView& view, InspectorRow& row) {
     ForEachInSubtree(&row, [&](InspectorRow& below) {
         if (below.pad == nullptr)
             return;
-        for (InspectorRow* result : view.hitIndex.HitsOf(below.pad)) {
+        if (!removing) {
+            view.hitIndex.ForEachHitOf(below.pad, [&withdrawn](InspectorRow& result) {
+                withdrawn = true;
+                result.gone = 1;
+            });
+            return;
+        }
+        // A dropped hit leaves the index: the pad's next hit is then its first.
+        while (InspectorRow* result = view.hitIndex.First(below.pad)) {
             withdrawn = true;
-            if (removing)
-                DropResult(view, *result);
-            else
-                result->gone = 1;
+            DropResult(view, *result);
         }
     });
     if (withdrawn && removing)

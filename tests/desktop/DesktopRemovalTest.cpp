@@ -109,6 +109,20 @@ const RemovalCase kRemovals[] = {
      },
      {"Panel", "OK", "Gone", "Side"},
      "Stage Icon Loose Shadow"},
+    {"DeletedChildrenGoByIdWhateverOrderTheyWentIn",
+     [](World& w) {
+         w.desktop.DeletePad(w.ok); // after Gone, which has the higher ID
+         w.desktop.DestroyPad(w.panel);
+     },
+     {"OK", "Panel", "OK", "Gone"},
+     "Stage Side Icon Loose Shadow"},
+    {"ADeletedChildDestroyedOnItsOwnLeavesItsParent",
+     [](World& w) {
+         w.desktop.DestroyPad(w.gone);
+         w.desktop.DestroyPad(w.panel);
+     },
+     {"Gone", "Panel", "OK"},
+     "Stage Side Icon Loose Shadow"},
     {"ClearGoesFromTheTopPadDownThenTheDeletedPads",
      [](World& w) { w.desktop.Clear(); },
      {"Shadow", "Icon", "Stage", "Panel", "OK", "Gone", "Side", "Loose"},

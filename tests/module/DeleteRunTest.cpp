@@ -262,31 +262,57 @@ TEST_F(FrameDeleteScopeTest, TheCountPaneShowsTheViewsCountsOnceTheHoldEnds) {
 }
 
 // While a run of deletions holds them, the other Inspectors keep the places of the rows that
-// went; when it ends each refills once and shows what a new Inspector shows.
+// went; when it ends each refills once and shows what a new Inspector shows. A child and then
+// its parent going (as Delete All takes them, deepest first) leave places that meet, and the
+// row after them must stay.
 TEST_F(FrameDeleteScopeTest, OtherInspectorsRefillOnceWhenTheRunEnds) {
-    DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
-    DesktopPad* a = desktop.AddPad(stage, "A", 1, 1, 10, 10);
-    DesktopPad* b = desktop.AddPad(stage, "B", 20, 1, 10, 10);
-    desktop.AddPad(b, "C", 1, 1, 5, 5);
-    CMainFrame* other = Open();
-    CMainFrame* frame = Open(stage);
-    ASSERT_NE(other, frame);
-    SelectRow(View(other), *FindRowByPad(View(other).rootRow.get(), b)); // stays selected
-    {
-        FrameDeleteScope scope(*frame);
-        scope.HoldPublishing(true);
-        desktop.DestroyPad(a);
-        EXPECT_TRUE(View(other).refillPending);
-        EXPECT_EQ(Items(other).size(), 5u) << "the place of A stays while the run lasts";
-        scope.HoldPublishing(false);
+    struct Case {
+        const char* name;
+        int childrenOfA;                    // A1, A2…
+        std::vector<const char*> destroyed; // in this order, while the run holds
+        const char* counts;                 // the other Inspector's count pane after the run
+    } cases[] = {
+        {"a pad on its own", 0, {"A"}, "1/3"},
+        {"a child, then its parent", 1, {"A/A1", "A"}, "1/3"},
+        {"the last of two children, then their parent", 2, {"A/A2", "A"}, "1/3"},
+        {"the first of two children, then their parent", 2, {"A/A1", "A"}, "1/3"},
+        {"a parent with its child", 1, {"A"}, "1/3"},
+        {"the child of the selected pad, then a pad before it", 1, {"B/C", "A"}, "1/2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+        DesktopPad* a = desktop.AddPad(stage, "A", 1, 1, 10, 10);
+        for (int i = 1; i <= c.childrenOfA; ++i)
+            desktop.AddPad(a, "A" + std::to_string(i), 1, 1, 5, 5);
+        DesktopPad* b = desktop.AddPad(stage, "B", 20, 1, 10, 10);
+        desktop.AddPad(b, "C", 1, 1, 5, 5);
+        CMainFrame* other = Open();
+        CMainFrame* frame = Open(stage);
+        ASSERT_NE(other, frame);
+        SelectRow(View(other), *FindRowByPad(View(other).rootRow.get(), b)); // stays selected
+        size_t itemsBefore = Items(other).size();
+        {
+            FrameDeleteScope scope(*frame);
+            scope.HoldPublishing(true);
+            for (const char* path : c.destroyed)
+                desktop.DestroyPad(desktop.FindByPath((std::string("Stage/") + path).c_str()));
+            EXPECT_TRUE(View(other).refillPending);
+            EXPECT_EQ(Items(other).size(), itemsBefore) << "the places stay while the run lasts";
+            scope.HoldPublishing(false);
+        }
+        EXPECT_FALSE(View(other).refillPending);
+        EXPECT_EQ(View(other).refillHeld, 0);
+        CMainFrame* fresh = Open();
+        EXPECT_EQ(Items(other), Items(fresh));
+        EXPECT_EQ(other->m_wndStatusBar.GetPaneText(1), c.counts);
+        int itemOfB = View(other).List().GetNextItem(-1, LVNI_SELECTED);
+        EXPECT_EQ(RowOfItem(View(other), itemOfB)->pad, b);
+        EXPECT_EQ(Length(View(other).selectedRows.get()), 1);
+        for (CMainFrame* open : {fresh, frame, other})
+            open->DestroyWindow();
+        desktop.DestroyPad(stage);
     }
-    EXPECT_FALSE(View(other).refillPending);
-    EXPECT_EQ(View(other).refillHeld, 0);
-    CMainFrame* fresh = Open();
-    EXPECT_EQ(Items(other), Items(fresh));
-    EXPECT_EQ(other->m_wndStatusBar.GetPaneText(1), "1/3");
-    EXPECT_EQ(View(other).List().GetItemState(2, LVIS_SELECTED), LVIS_SELECTED) << "B";
-    EXPECT_EQ(Length(View(other).selectedRows.get()), 1);
 }
 
 // The hits of the pads that go leave the results window with them; a pad whose hit went with
