@@ -55,8 +55,7 @@ void ForgetMarks(CInspectrView& view) {
         auto clear = [](InspectorRow* row) { row->listSelected = 0; };
         for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
             if (view.searchMode != 0) {
-                for (InspectorRow* hit : view.hitIndex.HitsOf(copy->pad))
-                    clear(hit);
+                view.hitIndex.ForEachHitOf(copy->pad, [&](InspectorRow& hit) { clear(&hit); });
             } else if (copy->pad == nullptr) {
                 if (view.rootRow && view.rootRow->isDesktop)
                     clear(view.rootRow.get());
