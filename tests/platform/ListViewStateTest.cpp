@@ -6,6 +6,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace native_test;
 
@@ -61,6 +62,26 @@ protected:
                 return i;
         }
         return -1;
+    }
+
+    // The middle of the left edge of an item's label, where a click lands on the item.
+    LPARAM ItemPoint(int index) {
+        RECT rect{};
+        rect.left = LVIR_LABEL;
+        Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+        return static_cast<LPARAM>(MAKELONG(rect.left + 2, (rect.top + rect.bottom) / 2));
+    }
+
+    // An item a letter: S selected, F selected and focused, f focused only, . neither.
+    std::string States(int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            auto state = static_cast<UINT>(
+                Send(LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_SELECTED | LVIS_FOCUSED));
+            text += (state & LVIS_SELECTED) != 0 ? ((state & LVIS_FOCUSED) != 0 ? 'F' : 'S')
+                                                 : ((state & LVIS_FOCUSED) != 0 ? 'f' : '.');
+        }
+        return text;
     }
 
     HWND list = nullptr;
@@ -133,31 +154,67 @@ TEST_F(ListViewState, APressOnASelectedItemWaitsForTheRelease) {
     Send(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     for (int i = 0; i < 4; ++i)
         Insert(i, 0);
-    auto at = [this](int index) {
-        RECT rect{};
-        rect.left = LVIR_LABEL;
-        Send(LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
-        return static_cast<LPARAM>(MAKELONG(rect.left + 2, (rect.top + rect.bottom) / 2));
-    };
-    auto states = [this] {
-        std::string text;
-        for (int i = 0; i < 4; ++i) {
-            auto state = static_cast<UINT>(
-                Send(LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_SELECTED | LVIS_FOCUSED));
-            text += (state & LVIS_SELECTED) != 0 ? ((state & LVIS_FOCUSED) != 0 ? 'F' : 'S')
-                                                 : ((state & LVIS_FOCUSED) != 0 ? 'f' : '.');
-        }
-        return text;
-    };
     for (int release : {2, 3}) {
         SCOPED_TRACE("released over " + std::to_string(release));
         SetState(-1, 0, LVIS_SELECTED);
         SetState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         SetState(2, LVIS_SELECTED, LVIS_SELECTED);
-        Send(WM_LBUTTONDOWN, MK_LBUTTON, at(2));
-        EXPECT_EQ(states(), ".SF.");
-        Send(WM_LBUTTONUP, 0, at(release));
-        EXPECT_EQ(states(), release == 2 ? "..F." : ".SF.");
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, ItemPoint(2));
+        EXPECT_EQ(States(4), ".SF.");
+        Send(WM_LBUTTONUP, 0, ItemPoint(release));
+        EXPECT_EQ(States(4), release == 2 ? "..F." : ".SF.");
+    }
+    DestroyWindow(list);
+}
+
+// Clicks with Ctrl and Shift on a list of eight items, each case from no selection, as the
+// system's list view answers them: Shift selects from the selection mark alone, Ctrl+Shift
+// adds that range and moves the mark, unless the last Ctrl click deselected (then it selects
+// only the item).
+TEST_F(ListViewState, ClicksWithCtrlAndShiftSelectAsTheSystemDoes) {
+    struct Click {
+        int item;
+        WPARAM keys;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Click> clicks;
+        const char* states; // S selected, F focused and selected, f focused only
+        int mark;
+    };
+    const WPARAM ctrl = MK_CONTROL, shift = MK_SHIFT, both = MK_CONTROL | MK_SHIFT;
+    const Case cases[] = {
+        {"Shift from a click", {{1, 0}, {4, shift}}, ".SSSF...", 1},
+        {"Shift back from a click", {{5, 0}, {2, shift}}, "..FSSS..", 5},
+        {"Shift, then Shift elsewhere", {{1, 0}, {4, shift}, {2, shift}}, ".SF.....", 1},
+        {"Ctrl adds and moves the mark", {{1, 0}, {3, ctrl}, {5, shift}}, "...SSF..", 3},
+        {"Ctrl+Shift adds a range", {{1, 0}, {3, ctrl}, {6, both}}, ".S.SSSF.", 6},
+        {"Ctrl+Shift moves the mark", {{1, 0}, {3, ctrl}, {6, both}, {4, shift}}, "....FSS.", 6},
+        {"Ctrl+Shift after a Ctrl that deselected",
+         {{1, 0}, {4, shift}, {3, ctrl}, {6, both}},
+         ".SS.S.F.",
+         6},
+        {"Ctrl+Shift with no mark", {{2, both}}, "..F.....", 2},
+    };
+    list = CreateWindowExA(0, WC_LISTVIEW, "", DWORD{WS_CHILD | WS_VISIBLE} | LVS_REPORT, 0, 0, 300,
+                           300, TopLevel(), nullptr, nullptr, nullptr);
+    ASSERT_NE(list, nullptr);
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = 200;
+    Send(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Send(LVM_DELETEALLITEMS);
+        for (int i = 0; i < 8; ++i)
+            Insert(i, 0);
+        for (const Click& click : c.clicks) {
+            LPARAM at = ItemPoint(click.item);
+            Send(WM_LBUTTONDOWN, MK_LBUTTON | click.keys, at);
+            Send(WM_LBUTTONUP, click.keys, at);
+        }
+        EXPECT_EQ(States(8), c.states);
+        EXPECT_EQ(Send(LVM_GETSELECTIONMARK), c.mark);
     }
     DestroyWindow(list);
 }

@@ -727,7 +727,7 @@ TEST_F(ListViewTest, ClicksSelectAsTheReportControlDoes) {
         {"shift selects the range", 0, {{L, 0, 1}, {L, S, 3}}, {1, 2, 3}, 3, 1},
         {"shift upwards", 0, {{L, 0, 4}, {L, S, 2}}, {2, 3, 4}, 2, 4},
         {"shift clears the rest", 0, {{L, 0, 1}, {L, C, 5}, {L, S, 3}}, {3, 4, 5}, 3, 5},
-        {"ctrl shift keeps the rest", 0, {{L, 0, 1}, {L, C, 4}, {L, C | S, 6}}, {1, 4, 5, 6}, 6, 4},
+        {"ctrl shift keeps the rest", 0, {{L, 0, 1}, {L, C, 4}, {L, C | S, 6}}, {1, 4, 5, 6}, 6, 6},
         {"click off the items clears", 0, {{L, 0, 1}, {L, C, 3}, {L, 0, -1}}, {}, 3, 3},
         {"ctrl click off the items keeps", 0, {{L, 0, 1}, {L, C, -1}}, {1}, 1, 1},
         {"right on a selected item keeps", 0, {{L, 0, 1}, {L, C, 3}, {R, 0, 1}}, {1, 3}, 1, 3},

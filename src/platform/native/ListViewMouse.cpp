@@ -89,11 +89,19 @@ bool ListViewMouse::LeftClick(ListViewControl& control, int item, WPARAM keys) {
         return false;
     }
     if (shift) {
-        SelectRange(control, item, ctrl);
+        if (ctrl && !groupSelect_) {
+            control.SetItemState(item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        } else {
+            SelectRange(control, item, ctrl);
+        }
+        if (ctrl && control.Alive()) {
+            control.SetSelectionMark(item);
+        }
         return false;
     }
     if (ctrl) {
         UINT selected = control.GetItemState(item, LVIS_SELECTED) ^ LVIS_SELECTED;
+        groupSelect_ = selected != 0;
         control.SetItemState(item, selected | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         control.SetSelectionMark(item);
         return false;

@@ -16,7 +16,9 @@ class ListViewControl;
 //     begin from any of its items);
 //   - Ctrl: the item's selection toggles, it gets the focus and the selection mark;
 //   - Shift: the items from the selection mark to the item are selected and the others
-//     cleared (kept with Ctrl as well); the item gets the focus, the mark stays.
+//     cleared; the item gets the focus, the mark stays;
+//   - Ctrl+Shift: the same range is added to the selection and the mark moves to the item;
+//     after a Ctrl click that deselected its item, only the item is selected.
 // Right button, on an item: a selected item (or any item with Ctrl or Shift) only gets the
 // focus; an unselected one becomes the only selected item, focused and marked.
 // Either button off the items, without Ctrl or Shift, clears the selection.
@@ -35,7 +37,7 @@ public:
 
 private:
     // Returns true when the item's selection waits for the button to go up over it.
-    static bool LeftClick(ListViewControl& control, int item, WPARAM keys);
+    bool LeftClick(ListViewControl& control, int item, WPARAM keys);
     static void RightClick(ListViewControl& control, int item, WPARAM keys);
     static void SelectAlone(ListViewControl& control, int item);
     static void SelectRange(ListViewControl& control, int item, bool keepOthers);
@@ -45,6 +47,8 @@ private:
     int item_ = -1;
     // The selected item pressed alone, which becomes the only selected one on release.
     int selectOnRelease_ = -1;
+    // Whether the last Ctrl click selected its item, which decides what Ctrl+Shift does.
+    bool groupSelect_ = true;
     POINT start_;
 };
 
