@@ -73,7 +73,7 @@ std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const Nest
         // d - 1 indents of three spaces, then the two spaces and mark of the row itself.
         std::string text(row.depth > 1 ? static_cast<size_t>(row.depth - 1) * 3 : 0, ' ');
         if (row.depth >= 1)
-            text += HasChildren(row) && row.children->head->shown == 0 ? "  +" : "  -";
+            text += HasChildren(row) && row.children.head->shown == 0 ? "  +" : "  -";
         return text.append(row.label.View());
     }
     if (row.isDesktop)
@@ -105,6 +105,6 @@ std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const Nest
 int RowImage(const InspectorRow& row) {
     int image = 0;
     if (HasChildren(row))
-        image = row.children->head->shown ? 1 : 2;
+        image = row.children.head->shown ? 1 : 2;
     return row.desktopSelected ? image + 3 : image;
 }

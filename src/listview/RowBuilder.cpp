@@ -143,9 +143,7 @@ InspectorRow* BuildOne(CInspectrView& view, MvSimplePad* pad, InspectorRow* pare
 
     InspectorRow* built = row.get();
     if (parentRow != nullptr) {
-        if (!parentRow->children)
-            parentRow->children = std::make_unique<RowList>();
-        RowList& siblings = *parentRow->children;
+        RowList& siblings = parentRow->children;
         row->shown = siblings.head ? siblings.head->shown : 1;
         row->parentRow = parentRow;
         if (view.rowIndex.HasRowBelow(parentRow, pad)) {
