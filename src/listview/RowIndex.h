@@ -26,6 +26,8 @@ public:
     InspectorRow* Find(InspectorRow* root, const MvSimplePad* pad) const;
     // True while no pad has more than one row.
     bool OneRowPerPad() const { return more_.empty(); }
+    // Starts bringing what a lookup or an addition of `pad` reads into the cache.
+    void Prefetch(const MvSimplePad* pad) const { rows_.Prefetch(pad); }
     // Whether `pad` has a row strictly below `row`.
     bool HasRowBelow(const InspectorRow* row, const MvSimplePad* pad) const;
     // Calls visit(row) for every row of `pad`.
