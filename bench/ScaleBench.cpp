@@ -77,8 +77,7 @@ void TenMoveTop(benchmark::State& state) {
 }
 
 // Memory one Inspector takes per row, and what ten Inspectors and the desktop take in all.
-void Memory(benchmark::State& state) {
-    World& world = Ten(state);
+void MemoryOf(benchmark::State& state, World& world) {
     for (auto _ : state)
         benchmark::DoNotOptimize(World::InUse());
     state.counters["bytes_per_row"] = world.bytesPerRow;
@@ -86,6 +85,15 @@ void Memory(benchmark::State& state) {
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages >> pages;
     state.counters["resident_MB"] = static_cast<double>(pages) * 4096 / (1 << 20);
+}
+
+void Memory(benchmark::State& state) {
+    MemoryOf(state, Ten(state));
+}
+
+// The same on chains 1,000 pads deep, where every row but the last of a chain has a child.
+void MemoryChains(benchmark::State& state) {
+    MemoryOf(state, WorldOf(static_cast<int>(state.range(0)), Shape{1000}, kInspectors));
 }
 
 void OpenOn(benchmark::State& state, World& world) {
@@ -245,6 +253,8 @@ void RegisterScaleCases() {
         Register("TenMoveTop", TenMoveTop, {pads});
         Register("Memory", Memory, {pads}, benchmark::kMicrosecond, 0.1);
     }
+    for (int pads : {10000, 100000})
+        Register("MemoryChains", MemoryChains, {pads}, benchmark::kMicrosecond, 0.1);
     for (int pads : {10000, 100000}) {
         Register("OpenFlat", OpenFlat, {pads});
         Register("OpenChains1000", OpenChains1000, {pads});
@@ -272,4 +282,14 @@ void RegisterScaleCases() {
     benchmark::RegisterBenchmark("MillionDeepChain", MillionDeepChain)
         ->Iterations(1)
         ->Unit(benchmark::kMillisecond);
+}
+
+void RegisterMillionCases() {
+    // Ten Inspectors on a mixed desktop of 1,000,000 pads hold about 3 GB.
+    constexpr int kMillion = 1000000;
+    Register("TenPaste", TenPaste, {kMillion});
+    Register("TenDestroy", TenDestroy, {kMillion});
+    Register("TenHide", TenHide, {kMillion});
+    Register("TenShow", TenShow, {kMillion});
+    Register("Memory", Memory, {kMillion}, benchmark::kMicrosecond, 0.1);
 }

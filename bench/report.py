@@ -38,6 +38,7 @@ TITLES = {
     "ShiftEnd": "Shift+End from the first row",
 }
 SIZES = (1000, 10000, 100000)
+MILLION = 1000000
 FRAMES = (1, 10)
 KEY_CASES = ("KeyPress", "ShiftEnd")
 
@@ -107,6 +108,16 @@ def main(paths):
         ratios = " / ".join(f"{r[(name, 100000)] / r[(name, 100)]:.1f}" for r in runs
                             if (name, 100) in r and (name, 100000) in r)
         print(f"| {TITLES[name]} | {cell(per_size[0])} | {cell(per_size[1])} | {ratios} |")
+    million = [name for name in TITLES if any((name, MILLION) in r for r in runs)]
+    if million:
+        print()
+        print("| Case | 100,000 pads | 1,000,000 pads | 1,000,000 / 100,000 |")
+        print("|---|---|---|---|")
+        for name in million:
+            per_size = [[r[(name, s)] for r in runs if (name, s) in r] for s in (100000, MILLION)]
+            ratios = " / ".join(f"{r[(name, MILLION)] / r[(name, 100000)]:.1f}" for r in runs
+                                if (name, 100000) in r and (name, MILLION) in r)
+            print(f"| {TITLES[name]} | {cell(per_size[0])} | {cell(per_size[1])} | {ratios or '–'} |")
     overhead = [[r[("CommandOverhead", f)] for r in runs if ("CommandOverhead", f) in r]
                 for f in FRAMES]
     if all(overhead):

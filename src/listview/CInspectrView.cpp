@@ -104,8 +104,8 @@ void CInspectrView::RemoveRowFromTree(InspectorRow* row) {
             standInRows.erase(&below);
         --rowCount;
     });
-    if (row->parentRow != nullptr && row->parentRow->children)
-        Remove(*row->parentRow->children, *row);
+    if (row->parentRow != nullptr)
+        Remove(row->parentRow->children, *row);
 }
 
 void CInspectrView::ReleasePads() {

@@ -78,7 +78,7 @@ std::string LabelCellText(const InspectorRow& row, bool nestedLabels, const Nest
         size_t indent = row.depth > 1 ? static_cast<size_t>(row.depth - 1) * 3 : 0;
         std::string text(std::min(indent, limit), ' ');
         if (row.depth >= 1)
-            text += HasChildren(row) && row.children->head->shown == 0 ? "  +" : "  -";
+            text += HasChildren(row) && row.children.head->shown == 0 ? "  +" : "  -";
         text.append(row.label.View());
         if (text.size() > limit)
             text.resize(limit);
@@ -175,6 +175,6 @@ std::vector<std::string> FlatLabelCells(const std::vector<InspectorRow*>& rows, 
 int RowImage(const InspectorRow& row) {
     int image = 0;
     if (HasChildren(row))
-        image = row.children->head->shown ? 1 : 2;
+        image = row.children.head->shown ? 1 : 2;
     return row.desktopSelected ? image + 3 : image;
 }

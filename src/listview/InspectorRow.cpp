@@ -7,16 +7,19 @@
 #include <utility>
 #include <vector>
 
+// A table of a million pads holds a million rows in each Inspector.
+static_assert(sizeof(void*) != 8 || sizeof(InspectorRow) <= 168, "a row fits 176 bytes of heap");
+
 RowList::~RowList() {
     // The children of each row are spliced in after it before it goes, so that no
     // destructor recurses into a deep tree.
     InspectorRow* row = head;
     head = tail = nullptr;
     while (row != nullptr) {
-        if (row->children && row->children->head != nullptr) {
-            row->children->tail->next = row->next;
-            row->next = row->children->head;
-            row->children->head = row->children->tail = nullptr;
+        if (row->children.head != nullptr) {
+            row->children.tail->next = row->next;
+            row->next = row->children.head;
+            row->children.head = row->children.tail = nullptr;
         }
         InspectorRow* next = row->next;
         delete row;
@@ -60,8 +63,8 @@ int ListIndex(const InspectorRow& row) {
 }
 
 InspectorRow* NextInSubtree(const InspectorRow* row, const InspectorRow* top, bool descend) {
-    if (descend && row->children && row->children->head != nullptr)
-        return row->children->head;
+    if (descend && row->children.head != nullptr)
+        return row->children.head;
     for (; row != top; row = row->parentRow) {
         if (row->next != nullptr)
             return row->next;
@@ -126,7 +129,7 @@ InspectorRow* FindRowOfPadOrDescendant(InspectorRow* root, MvSimplePad* pad,
 }
 
 bool HasChildren(const InspectorRow& row) {
-    return row.children && row.children->head;
+    return row.children.head != nullptr;
 }
 
 int CountSubtree(const InspectorRow* row) {

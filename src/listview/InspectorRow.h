@@ -9,26 +9,42 @@
 
 class MvSimplePad;
 class RowIndex;
-class RowList;
+struct InspectorRow;
+
+// A chain of rows linked through next/prev. The list owns its rows; destroying it destroys
+// them and everything below them, however deep.
+class RowList {
+public:
+    RowList() = default;
+    ~RowList();
+    RowList(const RowList&) = delete;
+    RowList& operator=(const RowList&) = delete;
+
+    InspectorRow* head = nullptr;
+    InspectorRow* tail = nullptr;
+};
 
 // One row of an Inspector's table: the cached display data of one pad. Rows are matched
-// by pad, never by identity, so a detached copy stands for the row of its pad. The fields
-// are grouped by size, so that a row of a large table takes few bytes.
+// by pad, never by identity, so a detached copy stands for the row of its pad. A large table
+// holds a row per pad in each Inspector, so the row is kept small: the flags are bits, the
+// fields are grouped by size and the children list lies inside the row.
 struct InspectorRow {
     InspectorRow() = default;
     InspectorRow(const InspectorRow&) = delete;
     InspectorRow& operator=(const InspectorRow&) = delete;
 
-    std::uint8_t shown = 1;
-    std::uint8_t listSelected = 0;
-    std::uint8_t gone = 0;
-    std::uint8_t desktopSelected = 0;
-    std::uint8_t isDesktop = 0;
-    std::uint8_t connected = 0;
+    std::uint8_t shown : 1 = 1;
+    std::uint8_t gone : 1 = 0;
+    std::uint8_t desktopSelected : 1 = 0;
+    std::uint8_t isDesktop : 1 = 0;
+    std::uint8_t connected : 1 = 0;
     // The flag may change without a notice of this pad (see ConnectionMayChange).
-    std::uint8_t connectionWatched = 0;
+    std::uint8_t connectionWatched : 1 = 0;
     // The pad is an icon or loader, whose label names the pad it stands for.
-    std::uint8_t standIn = 0;
+    std::uint8_t standIn : 1 = 0;
+    // A whole byte: the row is selected while this equals its view's selection mark, which
+    // runs through every value but 0 (see RowSelected).
+    std::uint8_t listSelected = 0;
     int depth = 0;
     int x = 0;
     int y = 0;
@@ -47,24 +63,12 @@ struct InspectorRow {
     RowText padName;
     MvSimplePad* pad = nullptr;
     InspectorRow* parentRow = nullptr;
-    std::unique_ptr<RowList> children;
+    // Empty for a row without children and for every copy.
+    RowList children;
     InspectorRow* next = nullptr;
     InspectorRow* prev = nullptr;
     // The leaf of the list's row sequence that holds the row; null while not listed.
     RowSequence::Leaf* listLeaf = nullptr;
-};
-
-// A chain of rows linked through next/prev. The list owns its rows; destroying it destroys
-// them and everything below them, however deep.
-class RowList {
-public:
-    RowList() = default;
-    ~RowList();
-    RowList(const RowList&) = delete;
-    RowList& operator=(const RowList&) = delete;
-
-    InspectorRow* head = nullptr;
-    InspectorRow* tail = nullptr;
 };
 
 // A detached copy of every field but the links and children; the caller owns it. The copy

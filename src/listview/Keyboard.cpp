@@ -161,7 +161,7 @@ void Left(CInspectrView& view, bool ctrl) {
     InspectorRow* row = view.currentRow;
     if (!Listed(view, row))
         return;
-    if (HasChildren(*row) && row->children->head->shown) {
+    if (HasChildren(*row) && row->children.head->shown) {
         ToggleCurrent(view, row, ctrl);
     } else if (InspectorRow* parent = row->parentRow; Listed(view, parent)) {
         int top = view.List().GetTopIndex();
@@ -179,7 +179,7 @@ void Right(CInspectrView& view, bool ctrl) {
     InspectorRow* row = view.currentRow;
     if (!Listed(view, row) || !HasChildren(*row))
         return;
-    InspectorRow* child = row->children->head;
+    InspectorRow* child = row->children.head;
     if (!child->shown) {
         ToggleCurrent(view, row, ctrl);
     } else if (!ctrl) {

@@ -46,7 +46,7 @@ std::vector<InspectorRow*> ListedRows::ListedFrom(InspectorRow& row, bool withRo
         return listed;
     InspectorRow* at = &row;
     if (!withRow)
-        at = row.children ? row.children->head : nullptr;
+        at = row.children.head;
     while (at != nullptr) {
         bool shown = at->shown == 1;
         if (shown)

@@ -39,8 +39,8 @@ bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
 void ToggleChildren(CInspectrView& view, InspectorRow& row) {
     if (!HasChildren(row))
         return;
-    int shown = row.children->head->shown ? 0 : 1;
-    for (InspectorRow* child = row.children->head; child != nullptr; child = child->next) {
+    int shown = row.children.head->shown ? 0 : 1;
+    for (InspectorRow* child = row.children.head; child != nullptr; child = child->next) {
         if (shown == 0 && view.anchorRow && view.anchorRow->pad == child->pad) {
             bool anchorIsTop = view.topRecord && view.topRecord->pad == child->pad;
             view.anchorRow = anchorIsTop ? nullptr : CopyRow(*view.topRecord);

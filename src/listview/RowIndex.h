@@ -24,7 +24,8 @@ public:
     // The first row of `pad` in pre-order over `root` and its subtree, as a walk would find
     // it; `root` must be registered here.
     InspectorRow* Find(InspectorRow* root, const MvSimplePad* pad) const;
-    // Cache hints for a Find of `pad` to come: the slot first, then, once it is in, the row.
+    // Cache hints for a Find or an addition of `pad` to come: the slot first, then, once it is
+    // in, the row.
     void PrefetchSlot(const MvSimplePad* pad) const { rows_.Prefetch(pad); }
     void PrefetchRow(const MvSimplePad* pad) const {
         if (InspectorRow* const* first = rows_.Find(pad))

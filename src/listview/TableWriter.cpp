@@ -198,9 +198,7 @@ void UpdateRowCells(CInspectrView& view, InspectorRow* row, int change) {
 }
 
 void SetChildrenShown(CInspectrView& view, InspectorRow& row, int shown) {
-    if (!row.children)
-        return;
-    for (InspectorRow* child = row.children->head; child != nullptr; child = child->next)
+    for (InspectorRow* child = row.children.head; child != nullptr; child = child->next)
         child->shown = shown;
     view.listed.NoteChildrenShown(row);
 }

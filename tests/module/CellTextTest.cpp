@@ -168,10 +168,8 @@ struct Tree {
         row->pad = reinterpret_cast<MvSimplePad*>(++nextPad);
         row->depth = parent->depth + 1;
         row->parentRow = parent;
-        if (!parent->children)
-            parent->children = std::make_unique<RowList>();
         InspectorRow* raw = row.get();
-        Append(*parent->children, std::move(row));
+        Append(parent->children, std::move(row));
         return raw;
     }
     std::uintptr_t nextPad = 0;

@@ -237,7 +237,7 @@ TEST_F(FrameDeleteScopeTest, TheCountPaneShowsTheViewsCountsOnceTheHoldEnds) {
         SelectAll(view, true);
         DeselectRow(view, *view.rootRow);
         if (c.end == End::DeleteAllButOne)
-            DeselectRow(view, *view.rootRow->children->head);
+            DeselectRow(view, *view.rootRow->children.head);
         std::string before = frame->m_wndStatusBar.GetPaneText(1);
         {
             FrameDeleteScope scope(*frame);

@@ -119,8 +119,8 @@ void CollectRows(InspectorRow* row, std::vector<InspectorRow*>& out) {
     if (row == nullptr)
         return;
     out.push_back(row);
-    if (row->children) {
-        for (InspectorRow* child = row->children->head; child; child = child->next)
+    {
+        for (InspectorRow* child = row->children.head; child; child = child->next)
             CollectRows(child, out);
     }
 }
@@ -279,7 +279,7 @@ protected:
         for (int n = Number(0, 2); n > 0; --n) {
             // A double click: the row alone is selected, then its children fold or unfold.
             InspectorRow* row = Pick(rows);
-            if (!row->children || !row->children->head || ItemOfPad(view, row->pad) < 0)
+            if (!row->children.head || ItemOfPad(view, row->pad) < 0)
                 continue;
             MakeCurrent(view, row);
             DeselectAll(view);
@@ -479,12 +479,11 @@ protected:
         std::vector<InspectorRow*> rows;
         CollectRows(view.rootRow.get(), rows);
         for (InspectorRow* row : rows) {
-            if (row->children && row->children->head && row->children->head->shown == 0) {
+            if (row->children.head && row->children.head->shown == 0) {
                 InspectorRow* twin = FindRowByPad(other.rootRow.get(), row->pad);
                 if (twin == nullptr)
                     twin = other.rootRow && row->isDesktop ? other.rootRow.get() : nullptr;
-                if (twin != nullptr && twin->children && twin->children->head &&
-                    twin->children->head->shown == 1)
+                if (twin != nullptr && twin->children.head && twin->children.head->shown == 1)
                     ToggleChildren(other, *twin);
             }
         }

@@ -36,10 +36,8 @@ protected:
     // Labels in pre-order, each prefixed by its depth.
     static std::string Outline(const InspectorRow* row) {
         std::string text = std::to_string(row->depth) + row->label.str() + " ";
-        if (row->children) {
-            for (const InspectorRow* c = row->children->head; c; c = c->next)
-                text += Outline(c);
-        }
+        for (const InspectorRow* c = row->children.head; c; c = c->next)
+            text += Outline(c);
         return text;
     }
 
@@ -107,7 +105,7 @@ TEST_F(RowTreeTest, GeometryIsAbsoluteAndRelativeToParent) {
     DesktopPad* stage = Pad(nullptr, "Stage", 100, 50);
     Pad(stage, "Child", 12, -40);
     auto root = Build(stage);
-    const InspectorRow* child = root->children->head;
+    const InspectorRow* child = root->children.head;
     EXPECT_EQ(root->x, 100);
     EXPECT_EQ(root->relX, 100);
     EXPECT_EQ(child->x, 112);
@@ -178,26 +176,25 @@ TEST(RowList, AppendRefusesASecondRowForAPad) {
 TEST(RowList, FindAndRemoveMatchByPadIncludingTheDesktopRow) {
     auto root = std::make_unique<InspectorRow>();
     root->isDesktop = 1;
-    root->children = std::make_unique<RowList>();
     auto* padA = reinterpret_cast<MvSimplePad*>(0x10);
     auto* padB = reinterpret_cast<MvSimplePad*>(0x20);
     for (MvSimplePad* pad : {padA, padB}) {
         auto row = std::make_unique<InspectorRow>();
         row->pad = pad;
         row->parentRow = root.get();
-        Append(*root->children, std::move(row));
+        Append(root->children, std::move(row));
     }
     auto desktopCopy = CopyRow(*root);
-    EXPECT_EQ(desktopCopy->children, nullptr);
+    EXPECT_EQ(desktopCopy->children.head, nullptr);
     EXPECT_EQ(FindRowLike(root.get(), *desktopCopy), root.get());
     EXPECT_EQ(FindRowByPad(root.get(), nullptr), nullptr);
     EXPECT_EQ(CountSubtree(root.get()), 3);
 
-    auto copyOfB = CopyRow(*root->children->tail);
-    Remove(*root->children, *copyOfB);
-    EXPECT_EQ(Length(root->children.get()), 1);
-    EXPECT_EQ(root->children->head->pad, padA);
-    EXPECT_EQ(root->children->tail->pad, padA);
+    auto copyOfB = CopyRow(*root->children.tail);
+    Remove(root->children, *copyOfB);
+    EXPECT_EQ(Length(&root->children), 1);
+    EXPECT_EQ(root->children.head->pad, padA);
+    EXPECT_EQ(root->children.tail->pad, padA);
 }
 
 } // namespace

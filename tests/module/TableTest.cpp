@@ -38,7 +38,7 @@ TEST_F(TableTest, RowsAreWrittenInTreeOrderWithPrefixesAndDefaultColumns) {
                                                       "     -OK|(   27,  -15)|(   30,   10)||"}));
     CListCtrl& list = View(frame).List();
     EXPECT_EQ(list.GetItemData(2),
-              reinterpret_cast<LPARAM>(View(frame).rootRow->children->head->children->head));
+              reinterpret_cast<LPARAM>(View(frame).rootRow->children.head->children.head));
     EXPECT_EQ(list.GetItemState(0, LVIS_FOCUSED), static_cast<UINT>(LVIS_FOCUSED));
     EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(1), "0/3");
     EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), "Stage");
@@ -75,8 +75,8 @@ TEST_F(TableTest, RefillOverwritesInPlaceAndDropsTheSurplus) {
     CMainFrame* frame = Open();
     CInspectrView& view = View(frame);
     ASSERT_EQ(Items(frame).size(), 4u);
-    EXPECT_EQ(Items(frame)[0], "Desktop||||"); // the desktop row shows its label only
-    SetChildrenShown(view, *view.rootRow->children->head, 0); // collapse Stage
+    EXPECT_EQ(Items(frame)[0], "Desktop||||");               // the desktop row shows its label only
+    SetChildrenShown(view, *view.rootRow->children.head, 0); // collapse Stage
     FillList(view, view.rootRow.get());
     EXPECT_EQ(Items(frame).size(), 2u);
     EXPECT_EQ(view.List().GetItemText(1, 0), "  +Stage");

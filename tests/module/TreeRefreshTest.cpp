@@ -32,7 +32,7 @@ protected:
 TEST_F(TreeRefreshTest, NestedLabelsShowFullPathsAndRebuildExpanded) {
     CMainFrame* frame = Open(top);
     CInspectrView& view = View(frame);
-    view.rootRow->children->head->shown = 0;
+    view.rootRow->children.head->shown = 0;
     ToggleNestedLabels(view);
     EXPECT_EQ(Labels(frame), (std::vector<std::string>{"A\\B\\T", "A\\B\\T\\X"}));
     ToggleNestedLabels(view);
@@ -65,7 +65,7 @@ TEST_F(TreeRefreshTest, ParentIsRefusedOnAnEmptyTable) {
 TEST_F(TreeRefreshTest, ParentKeepsTheSelectionOfPadsStillListed) {
     CMainFrame* frame = Open(top);
     CInspectrView& view = View(frame);
-    SelectRow(view, *view.rootRow->children->head);
+    SelectRow(view, *view.rootRow->children.head);
     GoToParent(view);
     EXPECT_EQ(Labels(frame), (std::vector<std::string>{"B", "  -T", "     -X"}));
     EXPECT_EQ(view.List().GetItemState(2, LVIS_SELECTED), static_cast<UINT>(LVIS_SELECTED));
@@ -89,7 +89,7 @@ TEST_F(TreeRefreshTest, SwitchingAutoUpdateOnRebuildsAtOnce) {
     CInspectrView& view = View(frame);
     ToggleAutoUpdate(view);
     EXPECT_EQ(view.autoUpdate, 0);
-    view.rootRow->children->head->label = "stale";
+    view.rootRow->children.head->label = "stale";
     ToggleAutoUpdate(view);
     EXPECT_EQ(view.autoUpdate, 1);
     EXPECT_EQ(Labels(frame)[1], "  -X");
