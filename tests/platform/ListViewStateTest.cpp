@@ -64,6 +64,16 @@ protected:
         return -1;
     }
 
+    // A shown report list of one column, `height` pixels high, whose items can be clicked.
+    void CreateShownReport(int height) {
+        list = CreateWindowExA(0, WC_LISTVIEW, "", DWORD{WS_CHILD | WS_VISIBLE} | LVS_REPORT, 0, 0,
+                               300, height, TopLevel(), nullptr, nullptr, nullptr);
+        LVCOLUMNA column{};
+        column.mask = LVCF_WIDTH;
+        column.cx = 200;
+        Send(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    }
+
     // The middle of the left edge of an item's label, where a click lands on the item.
     LPARAM ItemPoint(int index) {
         RECT rect{};
@@ -145,13 +155,8 @@ TEST_F(ListViewState, KeptFocusAndSelectionAgreeWithTheItems) {
 // selection can begin there; the release over that item leaves it the only one selected,
 // a release over another item leaves the selection as it was.
 TEST_F(ListViewState, APressOnASelectedItemWaitsForTheRelease) {
-    list = CreateWindowExA(0, WC_LISTVIEW, "", DWORD{WS_CHILD | WS_VISIBLE} | LVS_REPORT, 0, 0, 300,
-                           200, TopLevel(), nullptr, nullptr, nullptr);
+    CreateShownReport(200);
     ASSERT_NE(list, nullptr);
-    LVCOLUMNA column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = 200;
-    Send(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     for (int i = 0; i < 4; ++i)
         Insert(i, 0);
     for (int release : {2, 3}) {
@@ -196,13 +201,8 @@ TEST_F(ListViewState, ClicksWithCtrlAndShiftSelectAsTheSystemDoes) {
          6},
         {"Ctrl+Shift with no mark", {{2, both}}, "..F.....", 2},
     };
-    list = CreateWindowExA(0, WC_LISTVIEW, "", DWORD{WS_CHILD | WS_VISIBLE} | LVS_REPORT, 0, 0, 300,
-                           300, TopLevel(), nullptr, nullptr, nullptr);
+    CreateShownReport(300);
     ASSERT_NE(list, nullptr);
-    LVCOLUMNA column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = 200;
-    Send(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Send(LVM_DELETEALLITEMS);
