@@ -196,7 +196,7 @@ void Console::Pump() {
 }
 
 bool Console::LetTimePass(long milliseconds) {
-    WaitInterrupt interrupt(input_.stream());
+    WaitInterrupt interrupt(input_);
     for (long waited = 0; waited < milliseconds; waited += 10) {
         if (interrupt.Ended()) {
             bool interrupted = interrupt.Interrupted();

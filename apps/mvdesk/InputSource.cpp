@@ -5,7 +5,13 @@
 #include "Terminal.h"
 #include "platform/Win.h"
 
+#include <cerrno>
 #include <cstdio>
+
+#ifndef _WIN32
+#include <poll.h>
+#include <unistd.h>
+#endif
 
 #ifdef _WIN32
 
@@ -69,6 +75,11 @@ std::optional<std::string> InputSource::Next(const char* prompt) {
     }
 }
 
+// The reading thread tells the end of the input as a line of its own.
+bool InputSource::Gone() const {
+    return false;
+}
+
 #else
 
 InputSource::InputSource() : file_(stdin), ok_(true), interactive_(IsTerminal(fileno(stdin))) {
@@ -112,7 +123,7 @@ std::optional<std::string> InputSource::Next(const char* prompt) {
         prompted_ = false;
         std::string line;
         int c;
-        while ((c = std::fgetc(file_)) != EOF && c != '\n') {
+        while ((c = NextByte()) != EOF && c != '\n') {
             if (line.size() == kLineLimit) {
                 overlong_ = true;
                 if (owned_)
@@ -129,6 +140,29 @@ std::optional<std::string> InputSource::Next(const char* prompt) {
         if (!line.empty())
             return line;
     }
+}
+
+int InputSource::NextByte() {
+    if (taken_ == readAhead_.size()) {
+        readAhead_.resize(64 * 1024);
+        ssize_t got;
+        do
+            got = ::read(::fileno(file_), readAhead_.data(), readAhead_.size());
+        while (got < 0 && errno == EINTR);
+        readAhead_.resize(got > 0 ? static_cast<size_t>(got) : 0);
+        taken_ = 0;
+        if (readAhead_.empty())
+            return EOF;
+    }
+    return static_cast<unsigned char>(readAhead_[taken_++]);
+}
+
+bool InputSource::Gone() const {
+    if (file_ == nullptr || taken_ < readAhead_.size())
+        return false;
+    pollfd watched{::fileno(file_), POLLIN, 0};
+    return ::poll(&watched, 1, 0) == 1 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 &&
+           (watched.revents & POLLIN) == 0;
 }
 
 #endif

@@ -28,9 +28,10 @@ public:
     bool overlong() const { return overlong_; }
     static constexpr size_t kLineLimit = size_t{64} << 20;
     bool interactive() const { return interactive_; }
-    // The stream read; null once it ended with an overlong line, and on Windows, whose lines
-    // come from a reading thread.
-    std::FILE* stream() const { return file_; }
+    // Whether the input has nothing left to give, now or later: a pipe or terminal whose
+    // writer is gone, with nothing of it still unread. A file or a live writer has not ended;
+    // Windows reads on a thread of its own and answers false.
+    bool Gone() const;
 
     struct Input {
         enum Kind { Line, Message, End } kind = End;
@@ -57,7 +58,14 @@ private:
     // Windows: the reading thread's next line or end, if it has one.
     std::optional<Input> Take(const char* prompt);
 
+    // Where the lines come from; null once the input ended with an overlong line.
     std::FILE* file_ = nullptr;
+    // Bytes read from file_'s descriptor and not yet taken (not on Windows). The stream's
+    // own buffer stays empty, so this is all that is read ahead.
+    std::string readAhead_;
+    size_t taken_ = 0;
+    // The next byte of the input, or EOF.
+    int NextByte();
     bool owned_ = false;
     bool ok_ = false;
     bool interactive_ = false;

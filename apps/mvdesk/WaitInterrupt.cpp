@@ -1,13 +1,12 @@
 #include "WaitInterrupt.h"
 
+#include "InputSource.h"
+
 #include <atomic>
 #include <csignal>
 
 #ifdef _WIN32
 #include "platform/WinTypes.h"
-#else
-#include <poll.h>
-#include <unistd.h>
 #endif
 
 namespace {
@@ -30,7 +29,7 @@ void OnInterrupt(int) {
 
 } // namespace
 
-WaitInterrupt::WaitInterrupt(std::FILE* input) : input_(input) {
+WaitInterrupt::WaitInterrupt(const InputSource& input) : input_(input) {
     interrupted = false;
 #ifdef _WIN32
     SetConsoleCtrlHandler(OnControl, TRUE);
@@ -57,16 +56,7 @@ bool WaitInterrupt::Interrupted() const {
 bool WaitInterrupt::Ended() {
     if (interrupted)
         return true;
-#ifdef __GLIBC__
-    // A pipe or terminal whose writer is gone, with nothing left to read in it or in the
-    // stream's buffer, has ended.
-    if (input_ != nullptr && !inputEnded_ && input_->_IO_read_ptr >= input_->_IO_read_end) {
-        pollfd watched{::fileno(input_), POLLIN, 0};
-        if (::poll(&watched, 1, 0) == 1 &&
-            (watched.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 &&
-            (watched.revents & POLLIN) == 0)
-            inputEnded_ = true;
-    }
-#endif
+    if (!inputEnded_ && input_.Gone())
+        inputEnded_ = true;
     return inputEnded_;
 }

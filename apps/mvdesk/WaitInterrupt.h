@@ -1,15 +1,16 @@
 #pragma once
 
 #include <csignal>
-#include <cstdio>
+
+class InputSource;
 
 // While it lives, Ctrl+C (SIGINT; on Windows the console's Ctrl+C or Ctrl+Break) and the end
 // of standard input end the console's waits instead of the program: a wait asks Ended()
 // after each step. Outside a wait Ctrl+C keeps its usual effect.
 class WaitInterrupt {
 public:
-    // `input`: the console's input, whose end also ends the wait; null for none.
-    explicit WaitInterrupt(std::FILE* input);
+    // `input`: the console's input, whose end also ends the wait.
+    explicit WaitInterrupt(const InputSource& input);
     ~WaitInterrupt();
     WaitInterrupt(const WaitInterrupt&) = delete;
     WaitInterrupt& operator=(const WaitInterrupt&) = delete;
@@ -19,7 +20,7 @@ public:
     bool Interrupted() const;
 
 private:
-    std::FILE* input_;
+    const InputSource& input_;
     bool inputEnded_ = false;
 #ifndef _WIN32
     // What SIGINT did before the wait, and does again after it.

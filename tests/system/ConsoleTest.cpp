@@ -182,23 +182,39 @@ TEST(Console, CtrlCEndsAWaitAndTheScript) {
     EXPECT_EQ(text.find("never"), std::string::npos) << text;
 }
 
-// Input from a pipe that has ended ends a wait at once: nothing is left to wait for.
+// Input from a pipe that has ended ends a wait at once when nothing is left to wait for, and
+// not while lines of it are still to be read.
 TEST(Console, TheEndOfTheInputEndsAWait) {
-    char directory[] = "/tmp/mvdesk-ended-XXXXXX";
-    ASSERT_NE(mkdtemp(directory), nullptr);
-    std::string command =
-        "printf 'open\\nwait 600000\\n' | MVDESK_REGISTRY=" + std::string(directory) +
-        "/registry.json " + MV_BUILD_BIN_DIR + "/mvdesk 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    int status = pclose(pipe);
-    std::system(("rm -rf " + std::string(directory)).c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
-    ExpectInOrder(output, {"opened 1", "input ended after 0 ms", "closed 1"});
+    struct Case {
+        const char* input;
+        std::vector<std::string> expected;
+        const char* absent;
+    };
+    const Case cases[] = {
+        {"open\\nwait 600000\\n", {"opened 1", "input ended after 0 ms", "closed 1"}, nullptr},
+        {"open\\nwait 300\\necho after\\n", {"opened 1", "after", "closed 1"}, "input ended"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        char directory[] = "/tmp/mvdesk-ended-XXXXXX";
+        ASSERT_NE(mkdtemp(directory), nullptr);
+        std::string command = "printf '" + std::string(c.input) +
+                              "' | MVDESK_REGISTRY=" + std::string(directory) + "/registry.json " +
+                              MV_BUILD_BIN_DIR + "/mvdesk 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string output;
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        int status = pclose(pipe);
+        std::system(("rm -rf " + std::string(directory)).c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+        ExpectInOrder(output, c.expected);
+        if (c.absent != nullptr) {
+            EXPECT_EQ(output.find(c.absent), std::string::npos) << output;
+        }
+    }
 }
 
 TEST(Console, FailuresOnDemandReachTheInspectorsFailurePaths) {
