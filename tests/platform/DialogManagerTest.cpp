@@ -304,6 +304,11 @@ TEST_F(DialogTest, EditFieldsTypeWithinTheirStylesAndNotify) {
     Pump(dialog);
     EXPECT_EQ(native::GetWindowTextOf(edit), "N") << "tabbing in selects the text";
     EXPECT_THAT(heard, ElementsAre("command 11 1024", "command 11 768"));
+    // Space is a key that makes a character, with Ctrl held as well.
+    native::PressKey(edit, VK_SPACE, false, false, false);
+    native::PressKey(edit, VK_SPACE, false, true, false);
+    Pump(dialog);
+    EXPECT_EQ(native::GetWindowTextOf(edit), "N  ");
 }
 
 TEST_F(DialogTest, ListsNotifyTheUsersChoicesOnly) {

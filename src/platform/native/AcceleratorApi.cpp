@@ -41,7 +41,8 @@ BYTE ModifiersDown() {
     return down;
 }
 
-// Character entries never match: no WM_CHAR is ever generated from a keystroke here.
+// Character entries never match: the one WM_CHAR a keystroke makes here is Space's, and the
+// tables name keys only.
 const ACCEL* Match(const std::vector<ACCEL>& entries, WPARAM key) {
     BYTE down = ModifiersDown();
     for (const ACCEL& entry : entries) {

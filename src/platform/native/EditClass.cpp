@@ -1,7 +1,7 @@
 // The Edit class: single-line and multi-line edit fields.
 //
-// The window system makes no WM_CHAR from keystrokes, so the keys that edit (Backspace,
-// Delete, Return) act on WM_KEYDOWN and WM_CHAR brings only characters; a double-byte
+// The window system makes no WM_CHAR from keystrokes but Space's, so the keys that edit
+// (Backspace, Delete, Return) act on WM_KEYDOWN and WM_CHAR brings only characters; a double-byte
 // character comes as two WM_CHAR messages, lead byte first, or whole as one WM_IME_CHAR from
 // an input method. Line breaks are CR LF.
 

@@ -287,8 +287,15 @@ LRESULT DispatchMessageA(const MSG* msg) {
     return manager.Send(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
-BOOL TranslateMessage(const MSG*) {
-    return FALSE;
+// Of the keys that make characters only Space makes one here, with or without Ctrl, as on
+// the system: the edit field acts on Return, Backspace, Tab and Escape as keys, and the
+// console types the other characters as WM_CHAR.
+BOOL TranslateMessage(const MSG* msg) {
+    if (msg == nullptr || msg->message != WM_KEYDOWN || msg->wParam != VK_SPACE) {
+        return FALSE;
+    }
+    PostMessageA(msg->hwnd, WM_CHAR, ' ', msg->lParam);
+    return TRUE;
 }
 
 namespace native {
