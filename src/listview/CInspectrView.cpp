@@ -214,6 +214,14 @@ BOOL CInspectrView::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         *result = 0;
         return TRUE;
     }
+    // The table has no search by the letters typed: an owner-data list asks its parent for
+    // the item whose text begins with them (in either character set, whatever the parent's),
+    // and would take an unanswered question for item 0.
+    if (msg == WM_NOTIFY && header != nullptr &&
+        (header->code == LVN_ODFINDITEMA || header->code == LVN_ODFINDITEMW)) {
+        *result = -1;
+        return TRUE;
+    }
     if (msg == WM_NOTIFY && header != nullptr && header->code == LVN_GETDISPINFO) {
         DescribeItem(*this, reinterpret_cast<NMLVDISPINFOA*>(lParam)->item);
         *result = 0;

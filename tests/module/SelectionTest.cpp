@@ -89,6 +89,21 @@ TEST_F(SelectionTest, ClicksSelectAndPublishWhileTheFrameIsActive) {
     Click(frame, 4, MK_SHIFT);
     EXPECT_EQ(Selected(frame), "...SS");
     EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{cancel, logo}));
+
+    // A letter typed finds no row: the list's question for the row it begins is answered
+    // "none" in either character set, where no answer would name item 0.
+    CListCtrl& list = View(frame).List();
+    for (UINT code : {UINT{LVN_ODFINDITEMA}, UINT{LVN_ODFINDITEMW}}) {
+        NMHDR header{};
+        header.hwndFrom = list.m_hWnd;
+        header.idFrom = static_cast<std::uintptr_t>(GetDlgCtrlID(list.m_hWnd));
+        header.code = code;
+        EXPECT_EQ(SendMessageA(GetParent(list.m_hWnd), WM_NOTIFY, header.idFrom,
+                               reinterpret_cast<LPARAM>(&header)),
+                  -1)
+            << code;
+    }
+    EXPECT_EQ(Selected(frame), "...SS");
 }
 
 TEST_F(SelectionTest, APadKeptFromThePropertyWindowIsSelectedButNotPublished) {
