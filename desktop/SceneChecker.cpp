@@ -2,7 +2,7 @@
 
 #include "PadLimits.h"
 #include "SceneError.h"
-#include "ScenePadKey.h"
+#include "SceneNames.h"
 #include "host/MvSimplePad.h"
 #include "platform/CodePage.h"
 
@@ -13,24 +13,6 @@
 using json = nlohmann::json;
 
 namespace {
-
-const std::map<std::string, MvSlotType>& TypeNames() {
-    static const std::map<std::string, MvSlotType> names = {
-        {"dictionary", kSlotDictionary}, {"boolean", kSlotBoolean}, {"number", kSlotNumber},
-        {"string", kSlotString},         {"command", kSlotCommand}, {"object", kSlotObject},
-    };
-    return names;
-}
-
-const std::map<std::string, unsigned>& ProtectionNames() {
-    static const std::map<std::string, unsigned> names = {
-        {"position", kProtectPosition}, {"size", kProtectSize},
-        {"delete", kProtectDelete},     {"property", kProtectProperty},
-        {"confined", kProtectConfined}, {"insertReplace", kProtectInsertReplace},
-        {"tools", kProtectTools},
-    };
-    return names;
-}
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
@@ -180,8 +162,8 @@ PlanText SceneChecker::NullableText(const json& value, const Place& place) const
 
 MvSlotType SceneChecker::Type(const json& value, const Place& place) const {
     std::string name = Text(value, place);
-    auto it = TypeNames().find(name);
-    if (it == TypeNames().end())
+    const auto* it = FindName(kSlotTypeNames, name);
+    if (it == nullptr)
         Fail(place, "unknown slot type " + Quoted(name) +
                         "; expected dictionary, boolean, number, string, command or object");
     return it->second;
@@ -293,8 +275,8 @@ unsigned SceneChecker::Protection(const json& value, const Place& place) const {
     unsigned bits = 0;
     for (size_t i = 0; i < value.size(); ++i) {
         std::string name = Text(value[i], {pointer, {}, static_cast<long long>(i)});
-        auto it = ProtectionNames().find(name);
-        if (it == ProtectionNames().end())
+        const auto* it = FindName(kProtectionNames, name);
+        if (it == nullptr)
             Fail({pointer, {}, static_cast<long long>(i)},
                  "unknown protection " + Quoted(name) +
                      "; expected position, size, delete, property, confined, insertReplace or "

@@ -1,7 +1,7 @@
 #include "SceneReader.h"
 
 #include "PadLimits.h"
-#include "ScenePadKey.h"
+#include "SceneNames.h"
 #include "host/MvSimplePad.h"
 #include "platform/CodePage.h"
 
@@ -127,16 +127,10 @@ long long SceneReader::Integer(long long low, long long high) {
 }
 
 MvSlotType SceneReader::Type() {
-    std::string_view name = json_->String();
-    static constexpr std::pair<std::string_view, MvSlotType> kTypes[] = {
-        {"string", kSlotString},         {"number", kSlotNumber}, {"boolean", kSlotBoolean},
-        {"dictionary", kSlotDictionary}, {"object", kSlotObject}, {"command", kSlotCommand},
-    };
-    for (const auto& [text, type] : kTypes) {
-        if (name == text)
-            return type;
-    }
-    GiveUp();
+    const auto* found = FindName(kSlotTypeNames, json_->String());
+    if (found == nullptr)
+        GiveUp();
+    return found->second;
 }
 
 void SceneReader::Models() {
@@ -295,19 +289,11 @@ unsigned SceneReader::Protection() {
     JsonPullReader& json = *json_;
     if (json.Peek() != '[')
         return static_cast<unsigned>(Integer(0, kHighestId));
-    static constexpr std::pair<std::string_view, unsigned> kNames[] = {
-        {"position", kProtectPosition}, {"size", kProtectSize},
-        {"delete", kProtectDelete},     {"property", kProtectProperty},
-        {"confined", kProtectConfined}, {"insertReplace", kProtectInsertReplace},
-        {"tools", kProtectTools},
-    };
     unsigned bits = 0;
     json.BeginArray();
     while (json.NextElement()) {
-        std::string_view name = json.String();
-        const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
-                                         [name](const auto& entry) { return entry.first == name; });
-        if (found == std::end(kNames))
+        const auto* found = FindName(kProtectionNames, json.String());
+        if (found == nullptr)
             GiveUp();
         bits |= found->second;
     }

@@ -8,6 +8,7 @@
 #include "PadLimits.h"
 #include "SafeFile.h"
 #include "SceneError.h"
+#include "SceneNames.h"
 #include "host/MvBasicObject.h"
 #include "platform/CodePage.h"
 
@@ -23,20 +24,10 @@ namespace {
 // Deeper pads are indented no further, so that the text grows linearly with the depth.
 constexpr size_t kIndentedLevels = 32;
 
-const char* TypeName(MvSlotType type) {
-    switch (type) {
-    case kSlotDictionary:
-        return "dictionary";
-    case kSlotBoolean:
-        return "boolean";
-    case kSlotNumber:
-        return "number";
-    case kSlotString:
-        return "string";
-    case kSlotObject:
-        return "object";
-    case kSlotCommand:
-        break;
+std::string_view TypeName(MvSlotType type) {
+    for (const auto& [name, named] : kSlotTypeNames) {
+        if (named == type)
+            return name;
     }
     return "command";
 }
