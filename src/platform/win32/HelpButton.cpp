@@ -1,26 +1,12 @@
 // The title-bar help button where the window system draws none for WS_EX_CONTEXTHELP (Wine):
-// the window is subclassed to draw the button left of the close button, to hit-test it as
-// HTHELP and to run the help mode its click starts, as Windows does itself: the cursor
-// becomes the help cursor and the next click asks the window under it for help (WM_HELP).
+// the backend's subclass of the window (WindowHooks) draws the button left of the close
+// button, hit-tests it as HTHELP and runs the help mode its click starts, as Windows does
+// itself: the cursor becomes the help cursor and the next click asks the window under it for
+// help (WM_HELP).
 
 #include "WindowHooks.h"
 
-#include <unordered_map>
-
 namespace {
-
-// The procedures the subclassed windows had, kept in the process: a window property would be
-// read for every message, a round trip to the window server under Wine.
-std::unordered_map<HWND, WNDPROC>& PreviousProcs() {
-    static std::unordered_map<HWND, WNDPROC> procs;
-    return procs;
-}
-
-WNDPROC Previous(HWND hwnd) {
-    auto& procs = PreviousProcs();
-    auto it = procs.find(hwnd);
-    return it == procs.end() ? nullptr : it->second;
-}
 
 // Left of the close button, in window coordinates.
 RECT ButtonRect(HWND hwnd) {
@@ -91,9 +77,22 @@ void TrackHelp(HWND hwnd) {
         ReleaseCapture();
 }
 
-LRESULT CALLBACK HelpButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WNDPROC previous = Previous(hwnd);
-    bool help = (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0;
+} // namespace
+
+namespace win32 {
+
+bool SystemDrawsHelpButton(HWND hwnd) {
+    RECT frame{};
+    GetWindowRect(hwnd, &frame);
+    RECT button = ButtonRect(hwnd);
+    LPARAM middle = MAKELPARAM(frame.left + (button.left + button.right) / 2,
+                               frame.top + (button.top + button.bottom) / 2);
+    return DefWindowProcA(hwnd, WM_NCHITTEST, 0, middle) == HTHELP;
+}
+
+bool HelpButtonMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if ((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) == 0)
+        return false;
     switch (msg) {
     case WM_NCHITTEST: {
         RECT button = ButtonRect(hwnd);
@@ -101,54 +100,33 @@ LRESULT CALLBACK HelpButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         GetWindowRect(hwnd, &frame);
         POINT point{static_cast<short>(LOWORD(lParam)) - frame.left,
                     static_cast<short>(HIWORD(lParam)) - frame.top};
-        if (help && PtInRect(&button, point))
-            return HTHELP;
-        break;
+        if (!PtInRect(&button, point))
+            return false;
+        result = HTHELP;
+        return true;
     }
     case WM_NCLBUTTONDOWN:
-        if (help && wParam == HTHELP) {
-            DrawButton(hwnd, true);
-            SendMessageA(hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, lParam);
-            DrawButton(hwnd, false);
-            return 0;
-        }
-        break;
-    case WM_SYSCOMMAND:
-        if (help && (wParam & 0xFFF0) == SC_CONTEXTHELP) {
-            TrackHelp(hwnd);
-            return 0;
-        }
-        break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        PreviousProcs().erase(hwnd);
-        break;
-    default:
-        break;
-    }
-    LRESULT result = CallWindowProcA(previous, hwnd, msg, wParam, lParam);
-    if (msg == WM_NCPAINT || msg == WM_NCACTIVATE || msg == WM_SETTEXT)
+        if (wParam != HTHELP)
+            return false;
+        DrawButton(hwnd, true);
+        SendMessageA(hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, lParam);
         DrawButton(hwnd, false);
-    return result;
+        result = 0;
+        return true;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_CONTEXTHELP)
+            return false;
+        TrackHelp(hwnd);
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
 }
 
-} // namespace
-
-namespace win32 {
-
-void AddHelpButton(HWND hwnd) {
-    if (Previous(hwnd) != nullptr)
-        return;
-    // Where the system hit-tests the button itself it draws and runs it too.
-    RECT frame{};
-    GetWindowRect(hwnd, &frame);
-    RECT button = ButtonRect(hwnd);
-    LPARAM middle = MAKELPARAM(frame.left + (button.left + button.right) / 2,
-                               frame.top + (button.top + button.bottom) / 2);
-    if (DefWindowProcA(hwnd, WM_NCHITTEST, 0, middle) == HTHELP)
-        return;
-    PreviousProcs()[hwnd] = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HelpButtonProc)));
+void HelpButtonAfter(HWND hwnd, UINT msg) {
+    if (msg == WM_NCPAINT || msg == WM_NCACTIVATE || msg == WM_SETTEXT)
+        DrawButton(hwnd, false);
 }
 
 } // namespace win32

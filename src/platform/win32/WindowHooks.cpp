@@ -16,6 +16,10 @@ struct Subclass {
     bool watched = false;
     // Made whole (its WM_CREATE succeeded): only such a window is announced gone.
     bool announced = false;
+    // Its creation is made to fail, in WM_NCCREATE, as the native window system does.
+    bool refused = false;
+    // The backend draws and runs its title-bar help button (AddHelpButton).
+    bool helpButton = false;
 };
 
 struct HookState {
@@ -25,8 +29,6 @@ struct HookState {
     UINT pendingTemplate = 0;
     std::map<HWND, UINT> dialogTemplates;
     std::vector<HWND> topLevels;
-    // Windows to be refused in WM_NCCREATE, with the procedure they had.
-    std::map<HWND, WNDPROC> refused;
     native::FailureHook failure;
     std::unordered_map<HWND, Subclass> subclasses;
 };
@@ -61,23 +63,6 @@ bool IsWatched(HWND hwnd) {
     return ClassOf(hwnd) != "#32770" || win32::DialogTemplateOf(hwnd) != 0;
 }
 
-// A creation the host makes fail: refused in WM_NCCREATE, as the native window system does,
-// so the window still gets WM_NCDESTROY through the procedure it had.
-LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto& refused = State().refused;
-    auto it = refused.find(hwnd);
-    if (it == refused.end())
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    WNDPROC previous = it->second;
-    if (msg == WM_NCCREATE)
-        return FALSE;
-    if (msg == WM_NCDESTROY) {
-        refused.erase(it);
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    }
-    return CallWindowProcA(previous, hwnd, msg, wParam, lParam);
-}
-
 // A top-level window given or relieved of the title-bar help button has its frame computed
 // and drawn again, so that the button shows (or goes) at once; where the system draws no
 // such button, the backend adds it.
@@ -102,6 +87,12 @@ LRESULT Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool unicode) {
         return unicode ? DefWindowProcW(hwnd, msg, wParam, lParam)
                        : DefWindowProcA(hwnd, msg, wParam, lParam);
     const Subclass subclass = it->second;
+    // A refused creation still gets WM_NCDESTROY through the window's own procedure.
+    if (msg == WM_NCCREATE && subclass.refused)
+        return FALSE;
+    if (LRESULT answer = 0;
+        subclass.helpButton && win32::HelpButtonMessage(hwnd, msg, wParam, lParam, answer))
+        return answer;
     if (msg == WM_NCDESTROY) {
         if (subclass.announced && state.observer.destroyed)
             state.observer.destroyed(hwnd);
@@ -140,6 +131,8 @@ LRESULT Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool unicode) {
     default:
         break;
     }
+    if (subclass.helpButton)
+        win32::HelpButtonAfter(hwnd, msg);
     return result;
 }
 
@@ -187,10 +180,8 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
         if (state.creation)
             state.creation(hwnd);
         WatchWindow(hwnd, IsWatched(hwnd));
-        if (native::ShouldFail(native::Failure::WindowCreation, ClassOf(hwnd))) {
-            state.refused[hwnd] = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RefusingProc)));
-        }
+        if (native::ShouldFail(native::Failure::WindowCreation, ClassOf(hwnd)))
+            state.subclasses[hwnd].refused = true;
     } else if (code == HCBT_DESTROYWND) {
         std::erase(state.topLevels, hwnd);
     }
@@ -215,6 +206,14 @@ void EnsureWatched(HWND hwnd) {
     if (IsWindow(hwnd) && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId() &&
         !IsSystemWindow(hwnd) && !State().subclasses.contains(hwnd))
         WatchWindow(hwnd, IsWatched(hwnd));
+}
+
+void AddHelpButton(HWND hwnd) {
+    EnsureWatched(hwnd);
+    auto it = State().subclasses.find(hwnd);
+    // Where the system hit-tests the button itself it draws and runs it too.
+    if (it != State().subclasses.end() && !it->second.helpButton && !SystemDrawsHelpButton(hwnd))
+        it->second.helpButton = true;
 }
 
 void SetPendingDialogTemplate(UINT id) {

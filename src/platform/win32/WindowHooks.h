@@ -31,6 +31,12 @@ void FeedIdleLoop(HWND owner, HWND dialog = nullptr);
 // Gives a top-level window with WS_EX_CONTEXTHELP the title-bar help button where the window
 // system has none of its own (Wine): drawn, hit-tested and starting the help mode.
 void AddHelpButton(HWND hwnd);
+// The help button's part of the subclass (HelpButton.cpp): whether the system has a button of
+// its own; a message the button answers before the window's procedure (true, with its
+// result); the button drawn again after a message that drew the frame.
+bool SystemDrawsHelpButton(HWND hwnd);
+bool HelpButtonMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+void HelpButtonAfter(HWND hwnd, UINT msg);
 // A popup menu shown and not answered yet asks the host's handler for a choice from the
 // input at hand; false when there is no such menu.
 bool AnswerPopup();
