@@ -203,7 +203,7 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
 
     bool removing = view.autoUpdate == 1;
     if (!removing || !NothingToDeselect(view))
-        ForEachInSubtree(row, [&view](InspectorRow& below) { DeselectRow(view, below); });
+        DeselectSubtree(view, *row);
     // The places of the rows that go stay until the refill, with no row in them.
     if (removing)
         view.listed.NoteRemoving(*row);

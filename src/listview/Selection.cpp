@@ -329,6 +329,17 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
     }
 }
 
+void DeselectSubtree(CInspectrView& view, InspectorRow& row) {
+    if (!HasChildren(row)) {
+        DeselectRow(view, row);
+        return;
+    }
+    // Each row withdrawn told the host the whole remaining list: a subtree of k selected rows
+    // cost it k lists.
+    PublishOnce once(view);
+    ForEachInSubtree(&row, [&view](InspectorRow& below) { DeselectRow(view, below); });
+}
+
 namespace {
 
 // Every row's mark off, every pad out of the selection and withdrawn, without visiting the

@@ -27,6 +27,8 @@ InspectorRow* RowOfItem(const CInspectrView& view, int index);
 
 void SelectRow(CInspectrView& view, const InspectorRow& row);
 void DeselectRow(CInspectrView& view, const InspectorRow& row);
+// DeselectRow for `row` and every row below it; the host hears of the change once.
+void DeselectSubtree(CInspectrView& view, InspectorRow& row);
 void DeselectAll(CInspectrView& view);
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst);
 void SelectAll(CInspectrView& view, bool clearFirst);

@@ -179,6 +179,9 @@ TEST_F(SelectionTest, AfterSelectAllTheCopiesFollowTheSelectionInItsOrder) {
         std::function<void(CMainFrame*)> then;
         const char* selected;
         const char* copies;
+        // How often the host heard of the pads (-1: not counted): a deselection and the
+        // refill's drop and restore, however many rows went.
+        int hostTold = -1;
     };
     const Case cases[] = {
         {"nothing", [](CMainFrame*) {}, "SSSSS", "Stage Panel OK Cancel Logo"},
@@ -198,7 +201,9 @@ TEST_F(SelectionTest, AfterSelectAllTheCopiesFollowTheSelectionInItsOrder) {
         {"a selected pad hidden", [this](CMainFrame*) { desktop.HidePad(cancel); }, "SSSS",
          "Stage Panel OK Logo"},
         {"a selected pad destroyed", [this](CMainFrame*) { desktop.DestroyPad(ok); }, "SSSS",
-         "Stage Panel Cancel Logo"},
+         "Stage Panel Cancel Logo", 3},
+        {"a selected pad destroyed with its selected children",
+         [this](CMainFrame*) { desktop.DestroyPad(panel); }, "SS", "Stage Logo", 3},
         {"a pad added", [this](CMainFrame*) { desktop.AddPad(stage, "New", 0, 0, 5, 5); }, "SSSSS.",
          "Stage Panel OK Cancel Logo"},
         {"Save and Restore Selection",
@@ -218,7 +223,11 @@ TEST_F(SelectionTest, AfterSelectAllTheCopiesFollowTheSelectionInItsOrder) {
         SCOPED_TRACE(c.name);
         CMainFrame* frame = Open(stage);
         SelectAll(View(frame), true);
+        int told = host->PadProperty().calls;
         c.then(frame);
+        if (c.hostTold != -1) {
+            EXPECT_EQ(host->PadProperty().calls - told, c.hostTold);
+        }
         EXPECT_EQ(Selected(frame), c.selected);
         EXPECT_EQ(Marked(frame), c.selected);
         EXPECT_EQ(Copies(frame), c.copies);
