@@ -1,19 +1,23 @@
 // What only the native window system has: a clock that moves when told to, a drag detection
 // that reads the input already queued instead of waiting for more, a message loop that gives
-// up without a host to feed it, modules whose resources are templates; and where it is sturdier
-// than the system it stands for (Wine, which runs the Windows build here, neither clamps places nor
-// stops a destruction from starting again within itself).
+// up without a host to feed it, modules whose resources are templates, the records of its
+// image lists and drag; and where it is sturdier than the system it stands for (Wine, which runs
+// the Windows build here, neither clamps places nor stops a destruction from starting again within
+// itself).
 
 #include "DialogTestSupport.h"
 #include "NativeTestSupport.h"
 #include "TemplateModule.h"
 
+#include "platform/NativeCommCtrl.h"
 #include "platform/WinDialog.h"
 #include "platform/WinMenu.h"
 
 #include <gmock/gmock.h>
 
 #include <climits>
+#include <functional>
+#include <string>
 
 using namespace native_test;
 using ::testing::ElementsAre;
@@ -129,6 +133,80 @@ TEST_F(PlatformTimerTest, ThreadTimersGetFreshIdsAndCallTheirProcedure) {
     native::PumpPending();
     using C = std::pair<HWND, std::uintptr_t>;
     EXPECT_THAT(timerCalls, ElementsAre(C{nullptr, first}, C{nullptr, second}));
+}
+
+// The native image lists keep the icons given them, which nothing here draws, and forget a
+// list for good once destroyed (the system's handle would then be freed memory). Their
+// replacements stop at the last image, where the system's may write past it into the room
+// the list has grown.
+TEST_F(NativeInternalsTest, ImageListsKeepTheirIconsInOrderUntilDestroyed) {
+    auto icon = [](std::uintptr_t value) { return reinterpret_cast<HICON>(value); };
+    HIMAGELIST list = ImageList_Create(16, 12, ILC_MASK, 1, 1);
+    ImageList_AddIcon(list, icon(1));
+    ImageList_AddIcon(list, icon(2));
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 0, icon(3)), 0);
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 2, icon(4)), -1);
+    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(icon(3), icon(2)));
+    EXPECT_TRUE(ImageList_Remove(list, 0));
+    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(icon(2)));
+
+    EXPECT_EQ(native::LiveImageLists(), 1);
+    EXPECT_TRUE(ImageList_Destroy(list));
+    EXPECT_FALSE(ImageList_Destroy(list));
+    EXPECT_EQ(native::LiveImageLists(), 0);
+    EXPECT_EQ(ImageList_AddIcon(list, icon(1)), -1);
+    EXPECT_FALSE(ImageList_BeginDrag(list, 0, 0, 0));
+}
+
+// What the native drag would show, were it drawn: the window it is locked to, whether it is
+// seen, the cursor image, and the calls of the latest drag for a host to read.
+TEST_F(NativeInternalsTest, TheImageListDragKeepsWhatItWouldShow) {
+    HWND window = TopLevel();
+    HIMAGELIST image = ImageList_Create(32, 16, ILC_MASK, 1, 1);
+    ImageList_AddIcon(image, reinterpret_cast<HICON>(std::uintptr_t{9}));
+    struct Step {
+        const char* name;
+        std::function<void()> call;
+        std::string state; // "D" dragging, "L" locked to the window, "V" visible
+    } steps[] = {
+        {"begin", [&] { ImageList_BeginDrag(image, 0, 5, 6); }, "D"},
+        {"enter", [&] { ImageList_DragEnter(window, 10, 20); }, "DLV"},
+        {"hide", [&] { ImageList_DragShowNolock(FALSE); }, "DL"},
+        {"show", [&] { ImageList_DragShowNolock(TRUE); }, "DLV"},
+        {"cursor", [&] { ImageList_SetDragCursorImage(image, 0, 3, 4); }, "DLV"},
+        {"move", [&] { ImageList_DragMove(15, 25); }, "DLV"},
+        {"leave", [&] { ImageList_DragLeave(window); }, "D"},
+        {"end", [&] { ImageList_EndDrag(); }, ""},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.call();
+        const native::ImageListDrag& drag = native::GetImageListDrag();
+        auto has = [&](char flag) { return step.state.find(flag) != std::string::npos; };
+        EXPECT_EQ(drag.image != nullptr, has('D'));
+        EXPECT_EQ(native::LiveImageLists(), has('D') ? 2 : 1) << "the drag's own copy";
+        EXPECT_EQ(drag.lockWindow, has('L') ? window : nullptr);
+        EXPECT_EQ(drag.visible, has('V'));
+    }
+
+    const native::ImageListDrag& drag = native::GetImageListDrag();
+    EXPECT_EQ(drag.cursorImage, image);
+    EXPECT_EQ(drag.cursorHotSpot.x * 100 + drag.cursorHotSpot.y, 304);
+    using native::DragCall;
+    auto calls = [] {
+        std::vector<DragCall> made;
+        for (const native::DragCallRecord& record : native::GetImageListDrag().calls)
+            made.push_back(record.call);
+        return made;
+    };
+    EXPECT_THAT(calls(), ElementsAre(DragCall::BeginDrag, DragCall::DragEnter, DragCall::DragMove,
+                                     DragCall::DragLeave, DragCall::EndDrag));
+    EXPECT_EQ(drag.calls[1].window, window);
+
+    // The next drag starts the log afresh: it does not grow drag by drag.
+    ImageList_BeginDrag(image, 0, 1, 1);
+    ImageList_EndDrag();
+    EXPECT_THAT(calls(), ElementsAre(DragCall::BeginDrag, DragCall::EndDrag));
 }
 
 // Positions and sizes beyond what the system keeps are brought within it, as Windows does:
