@@ -244,8 +244,8 @@ TEST_F(NativeInternalsTest, AMessageBoxNotAnsweredTakesItsDefaultButton) {
     }
 }
 
-// A box leaves its owner disabled when it found it so, as Windows documents for the dialog
-// boxes it makes boxes of; Wine enables the owner whatever it was (its EndDialog).
+// A box enables its owner again only if the owner was enabled before, as Windows documents
+// for a modal dialog box; Wine's EndDialog enables the owner whatever it was.
 TEST_F(NativeInternalsTest, AMessageBoxLeavesAnOwnerDisabledBeforeDisabled) {
     HWND owner = TopLevel();
     EnableWindow(owner, FALSE);
