@@ -439,5 +439,8 @@ BOOL ImageList_DragLeave(HWND lock);
 BOOL ImageList_DragMove(int x, int y);
 BOOL ImageList_DragShowNolock(BOOL show);
 BOOL ImageList_SetDragCursorImage(HIMAGELIST drag, int index, int dxHotspot, int dyHotspot);
+// The drag's own list of the image dragged, with its position and hot spot; null when no drag
+// is in progress.
+HIMAGELIST ImageList_GetDragImage(POINT* position, POINT* hotSpot);
 
 #endif

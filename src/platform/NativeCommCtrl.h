@@ -18,8 +18,10 @@ struct DragCallRecord {
 };
 
 struct ImageListDrag {
-    // The image being dragged, null when no drag is in progress.
+    // The drag's own list, holding a copy of the image dragged; null when no drag is in
+    // progress.
     HIMAGELIST image = nullptr;
+    // The image's index in the list it was taken from.
     int index = 0;
     POINT hotSpot;
     // As given to ImageList_SetDragCursorImage.

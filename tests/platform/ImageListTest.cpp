@@ -1,24 +1,68 @@
 #include "NativeTestSupport.h"
 
 #include "platform/CommCtrl.h"
-#include "platform/NativeCommCtrl.h"
 
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
-#include <string>
 
 using namespace native_test;
-using ::testing::ElementsAre;
 
 namespace {
 
+#ifndef _WIN32
+// A module whose icons are those of the ids it is asked for from 128 on.
+class IconModule : public ResourceModule {
+public:
+    const char* FindString(Language, UINT) const override { return nullptr; }
+    bool HasIcon(UINT id) const override { return id >= 128 && id < 160; }
+};
+#endif
+
 class ImageListTest : public NativeTest {
 protected:
-    static HICON Icon(std::uintptr_t value) { return reinterpret_cast<HICON>(value); }
+    void TearDown() override {
+#ifdef _WIN32
+        for (HICON icon : icons)
+            DestroyIcon(icon);
+#else
+        if (module != nullptr)
+            native::UnregisterModule(module);
+#endif
+        NativeTest::TearDown();
+    }
+
+    // An icon of the system's own, the `which`th the case makes.
+    HICON MakeIcon(int which) {
+#ifdef _WIN32
+        std::array<BYTE, 16 * 16 / 8> andBits{};
+        std::array<BYTE, 16 * 16 / 8> xorBits{};
+        xorBits.fill(static_cast<BYTE>(which * 37));
+        HICON icon =
+            CreateIcon(GetModuleHandleA(nullptr), 16, 16, 1, 1, andBits.data(), xorBits.data());
+        icons.push_back(icon);
+        return icon;
+#else
+        if (module == nullptr)
+            module = native::RegisterModule("icons", &iconModule);
+        return LoadIconA(module, static_cast<UINT>(128 + which));
+#endif
+    }
+
+    static int Count(HIMAGELIST list) {
+        return ImageList_GetImageCount(list);
+    }
+
+#ifdef _WIN32
+    std::vector<HICON> icons;
+#else
+    IconModule iconModule;
+    HINSTANCE module = nullptr;
+#endif
 };
 
-TEST_F(ImageListTest, IconsAreAppendedReplacedAndRemovedByIndexUntilTheListIsDestroyed) {
+TEST_F(ImageListTest, ImagesAreAppendedReplacedAndRemovedByIndex) {
     EXPECT_EQ(ImageList_Create(0, 16, ILC_MASK, 1, 1), nullptr);
     HIMAGELIST list = ImageList_Create(16, 12, ILC_MASK | ILC_COLOR8, 1, 1);
     ASSERT_NE(list, nullptr);
@@ -26,87 +70,92 @@ TEST_F(ImageListTest, IconsAreAppendedReplacedAndRemovedByIndexUntilTheListIsDes
     int cy = 0;
     EXPECT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
     EXPECT_EQ(cx * 100 + cy, 1612);
+    EXPECT_EQ(Count(list), 0);
 
-    EXPECT_EQ(ImageList_AddIcon(list, Icon(1)), 0);
-    EXPECT_EQ(ImageList_AddIcon(list, Icon(2)), 1);
+    EXPECT_EQ(ImageList_AddIcon(list, MakeIcon(1)), 0);
+    EXPECT_EQ(ImageList_AddIcon(list, MakeIcon(2)), 1);
     EXPECT_EQ(ImageList_AddIcon(list, nullptr), -1);
-    EXPECT_EQ(ImageList_ReplaceIcon(list, 0, Icon(3)), 0);
-    EXPECT_EQ(ImageList_ReplaceIcon(list, 2, Icon(4)), -1);
-    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(Icon(3), Icon(2)));
-    EXPECT_TRUE(ImageList_Remove(list, 0));
-    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(Icon(2)));
-    EXPECT_FALSE(ImageList_Remove(list, 1));
-    EXPECT_TRUE(ImageList_Remove(list, -1));
-    EXPECT_EQ(ImageList_GetImageCount(list), 0);
+    EXPECT_EQ(ImageList_AddIcon(list, MakeIcon(3)), 2);
+    EXPECT_EQ(Count(list), 3);
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 0, MakeIcon(4)), 0);
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 1, nullptr), -1);
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 100, MakeIcon(5)), -1);
+    EXPECT_EQ(Count(list), 3) << "a replacement adds nothing";
 
-    EXPECT_EQ(native::LiveImageLists(), 1);
+    EXPECT_TRUE(ImageList_Remove(list, 0));
+    EXPECT_EQ(Count(list), 2);
+    EXPECT_FALSE(ImageList_Remove(list, 2));
+    EXPECT_TRUE(ImageList_Remove(list, -1));
+    EXPECT_EQ(Count(list), 0);
+    EXPECT_EQ(ImageList_AddIcon(list, MakeIcon(6)), 0) << "an emptied list is filled again";
     EXPECT_TRUE(ImageList_Destroy(list));
-    EXPECT_FALSE(ImageList_Destroy(list)) << "a destroyed list is gone for good";
-    EXPECT_EQ(native::LiveImageLists(), 0);
-    EXPECT_EQ(ImageList_AddIcon(list, Icon(1)), -1);
-    EXPECT_FALSE(ImageList_BeginDrag(list, 0, 0, 0));
+    EXPECT_FALSE(ImageList_Destroy(nullptr));
 }
 
-// After each call: "D" a drag is in progress, "L" locked to the window, "V" visible.
+// After each call, whether a drag is in progress and where its image is.
 struct DragStep {
     const char* name;
     std::function<BOOL()> call;
     BOOL result;
-    std::string state;
+    bool dragging;
     POINT position;
 };
 
-TEST_F(ImageListTest, DragStateFollowsTheDragCalls) {
+TEST_F(ImageListTest, TheDragShowsACopyOfTheImageWhereItWasMoved) {
     HWND window = TopLevel();
     HIMAGELIST image = ImageList_Create(32, 16, ILC_MASK, 1, 1);
-    ImageList_AddIcon(image, Icon(9));
+    ImageList_AddIcon(image, MakeIcon(1));
+    HIMAGELIST cursor = ImageList_Create(8, 8, ILC_MASK, 1, 1);
+    ImageList_AddIcon(cursor, MakeIcon(2));
     const DragStep steps[] = {
-        {"enter before a drag", [&] { return ImageList_DragEnter(window, 1, 2); }, FALSE, "", {}},
-        {"move before a drag", [&] { return ImageList_DragMove(1, 2); }, FALSE, "", {}},
-        {"show before a drag", [&] { return ImageList_DragShowNolock(TRUE); }, TRUE, "", {}},
-        {"cursor", [&] { return ImageList_SetDragCursorImage(image, 0, 3, 4); }, TRUE, "", {}},
-        {"bad index", [&] { return ImageList_BeginDrag(image, 1, 5, 6); }, FALSE, "", {}},
-        {"begin", [&] { return ImageList_BeginDrag(image, 0, 5, 6); }, TRUE, "D", {}},
-        {"enter", [&] { return ImageList_DragEnter(window, 10, 20); }, TRUE, "DLV", {10, 20}},
-        {"hide", [&] { return ImageList_DragShowNolock(FALSE); }, TRUE, "DL", {10, 20}},
-        {"show", [&] { return ImageList_DragShowNolock(TRUE); }, TRUE, "DLV", {10, 20}},
-        {"move", [&] { return ImageList_DragMove(15, 25); }, TRUE, "DLV", {15, 25}},
-        {"leave", [&] { return ImageList_DragLeave(window); }, TRUE, "D", {15, 25}},
-        {"end", [&] { return ImageList_EndDrag(), TRUE; }, TRUE, "", {15, 25}},
+        {"enter before a drag",
+         [&] { return ImageList_DragEnter(window, 1, 2); },
+         FALSE,
+         false,
+         {}},
+        {"move before a drag", [&] { return ImageList_DragMove(1, 2); }, FALSE, false, {}},
+        {"show before a drag", [&] { return ImageList_DragShowNolock(TRUE); }, FALSE, false, {}},
+        {"cursor before a drag",
+         [&] { return ImageList_SetDragCursorImage(cursor, 0, 3, 4); },
+         FALSE,
+         false,
+         {}},
+        {"begin beyond the images",
+         [&] { return ImageList_BeginDrag(image, 1, 5, 6); },
+         FALSE,
+         false,
+         {}},
+        {"begin", [&] { return ImageList_BeginDrag(image, 0, 5, 6); }, TRUE, true, {0, 0}},
+        {"enter", [&] { return ImageList_DragEnter(window, 10, 20); }, TRUE, true, {10, 20}},
+        {"hide", [&] { return ImageList_DragShowNolock(FALSE); }, TRUE, true, {10, 20}},
+        {"show", [&] { return ImageList_DragShowNolock(TRUE); }, TRUE, true, {10, 20}},
+        {"move", [&] { return ImageList_DragMove(15, 25); }, TRUE, true, {15, 25}},
+        {"cursor",
+         [&] { return ImageList_SetDragCursorImage(cursor, 0, 3, 4); },
+         TRUE,
+         true,
+         {15, 25}},
+        {"source destroyed", [&] { return ImageList_Destroy(image); }, TRUE, true, {15, 25}},
+        {"move on", [&] { return ImageList_DragMove(16, 26); }, TRUE, true, {16, 26}},
+        {"leave", [&] { return ImageList_DragLeave(window); }, TRUE, true, {16, 26}},
+        {"end", [&] { return ImageList_EndDrag(), TRUE; }, TRUE, false, {}},
+        {"move after the drag", [&] { return ImageList_DragMove(1, 2); }, FALSE, false, {}},
     };
     for (const DragStep& step : steps) {
         SCOPED_TRACE(step.name);
         EXPECT_EQ(step.call(), step.result);
-        const native::ImageListDrag& drag = native::GetImageListDrag();
-        auto has = [&](char flag) { return step.state.find(flag) != std::string::npos; };
-        EXPECT_EQ(drag.image, has('D') ? image : nullptr);
-        EXPECT_EQ(drag.lockWindow, has('L') ? window : nullptr);
-        EXPECT_EQ(drag.visible, has('V'));
-        EXPECT_EQ(drag.position.x, step.position.x);
-        EXPECT_EQ(drag.position.y, step.position.y);
+        POINT position{-1, -1};
+        POINT hotSpot{-1, -1};
+        HIMAGELIST dragged = ImageList_GetDragImage(&position, &hotSpot);
+        ASSERT_EQ(dragged != nullptr, step.dragging);
+        if (!step.dragging)
+            continue;
+        EXPECT_NE(dragged, image);
+        EXPECT_EQ(Count(dragged), 1);
+        EXPECT_EQ(position.x * 100 + position.y, step.position.x * 100 + step.position.y);
+        EXPECT_EQ(hotSpot.x * 100 + hotSpot.y, 506);
     }
-
-    const native::ImageListDrag& drag = native::GetImageListDrag();
-    EXPECT_EQ(drag.cursorImage, image);
-    EXPECT_EQ(drag.cursorHotSpot.x + drag.cursorHotSpot.y, 7);
-    EXPECT_EQ(drag.hotSpot.x + drag.hotSpot.y, 11);
-    std::vector<native::DragCall> calls;
-    for (const native::DragCallRecord& record : drag.calls) {
-        calls.push_back(record.call);
-    }
-    using native::DragCall;
-    EXPECT_THAT(calls, ElementsAre(DragCall::BeginDrag, DragCall::DragEnter, DragCall::DragMove,
-                                   DragCall::DragLeave, DragCall::EndDrag));
-    EXPECT_EQ(drag.calls[1].window, window);
-
-    // The next drag starts the log afresh: it does not grow drag by drag.
-    ImageList_BeginDrag(image, 0, 1, 1);
-    ImageList_EndDrag();
-    calls.clear();
-    for (const native::DragCallRecord& record : native::GetImageListDrag().calls) {
-        calls.push_back(record.call);
-    }
-    EXPECT_THAT(calls, ElementsAre(DragCall::BeginDrag, DragCall::EndDrag));
+    ImageList_Destroy(cursor);
 }
 
 } // namespace

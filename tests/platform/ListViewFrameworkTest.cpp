@@ -16,8 +16,11 @@ using ::testing::ElementsAre;
 
 namespace {
 
-LPARAM At(int x, int y) {
-    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(x), static_cast<WORD>(y)));
+// The middle of an item's label, where a click lands on the item.
+POINT LabelMiddle(const CListCtrl& list, int item) {
+    RECT rect{};
+    list.GetItemRect(item, &rect, LVIR_LABEL);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 // A list view as the Inspector's table makes one: report mode added while handling
@@ -102,7 +105,6 @@ TEST_F(ListViewFrameworkTest, ListViewInAFrameIsServedFromItsFirstMessage) {
     EXPECT_EQ(document->GetFirstView(), view);
     DWORD wanted = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_NOSORTHEADER;
     EXPECT_EQ(view->styleGiven & wanted, wanted);
-    EXPECT_EQ(view->GetStyle() & wanted, wanted) << "the control took the style from WM_CREATE";
 
     CListCtrl& list = view->GetListCtrl();
     EXPECT_EQ(list.m_hWnd, view->m_hWnd);
@@ -110,6 +112,12 @@ TEST_F(ListViewFrameworkTest, ListViewInAFrameIsServedFromItsFirstMessage) {
     list.InsertItem(0, "a");
     list.InsertItem(1, "b");
     EXPECT_EQ(list.GetItemCount(), 2);
+    RECT first{};
+    RECT second{};
+    list.GetItemRect(0, &first, LVIR_BOUNDS);
+    list.GetItemRect(1, &second, LVIR_BOUNDS);
+    EXPECT_EQ(second.left, first.left) << "the control took the report style from WM_CREATE";
+    EXPECT_GE(second.top, first.bottom);
     {
         CListCtrl other;
         other.m_hWnd = view->m_hWnd;
@@ -123,7 +131,9 @@ TEST_F(ListViewFrameworkTest, ListViewInAFrameIsServedFromItsFirstMessage) {
     EXPECT_FALSE(list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED));
     view->refuseChanges = FALSE;
 
-    view->SendMessage(WM_LBUTTONDOWN, 0, At(20, 20 + 5));
+    frame->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(native::ClickWindow(view->m_hWnd, LabelMiddle(list, 0)));
+    Pump();
     EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0) << "a click reaches the control";
     EXPECT_EQ(list.GetSelectedCount(), 1u);
 
@@ -135,14 +145,13 @@ TEST_F(ListViewFrameworkTest, ListViewInAFrameIsServedFromItsFirstMessage) {
 TEST_F(ListViewFrameworkTest, ControlIsSubclassedAtCreationAlsoAfterAReset) {
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
-        native::Reset();
+        ResetWindowSystem();
         CreateParent();
         FirstMessageCtrl list;
         ASSERT_TRUE(
             list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, RECT{0, 0, 300, 105}, &parentWnd, 9));
         EXPECT_EQ(list.firstMessage, static_cast<UINT>(WM_NCCREATE));
         EXPECT_EQ(CWnd::FromHandlePermanent(list.m_hWnd), &list);
-        EXPECT_EQ(GetWindowLongPtrA(list.m_hWnd, -4), reinterpret_cast<std::intptr_t>(&AfxWndProc));
         EXPECT_EQ(list.InsertItem(0, "served by the control"), 0);
         list.DestroyWindow();
         parentWnd.DestroyWindow();
@@ -154,28 +163,38 @@ TEST_F(ListViewFrameworkTest, WrappersConvertTheirArguments) {
     CListCtrl list;
     ASSERT_TRUE(
         list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, RECT{0, 0, 300, 105}, &parentWnd, 9));
-    EXPECT_EQ(list.InsertColumn(0, "Heading"), 0);
-    EXPECT_EQ(list.GetColumnWidth(0), 7 * 6) << "width -1 fits the heading";
+    const char* heading = "A heading longer than any item";
+    EXPECT_EQ(list.InsertColumn(0, heading), 0);
+    EXPECT_EQ(list.GetColumnWidth(0), list.GetStringWidth(heading)) << "width -1 fits the heading";
     list.InsertColumn(1, "Value", LVCFMT_RIGHT, 80);
+    EXPECT_EQ(list.GetColumnWidth(1), 80);
     for (int i = 0; i < 10; ++i)
-        list.InsertItem(i, "item", i == 3 ? 2 : -1);
+        list.InsertItem(i, i == 6 ? "a longer item" : "item", i == 3 ? 2 : -1);
 
     std::string longText(600, 'x');
     EXPECT_TRUE(list.SetItemText(4, 1, longText.c_str()));
     EXPECT_EQ(list.GetItemText(4, 1), longText);
+    EXPECT_EQ(list.GetItemText(6, 0), "a longer item");
     EXPECT_TRUE(list.SetItemData(5, 1234));
     EXPECT_EQ(list.GetItemData(5), 1234);
-    LVITEMA image;
+    LVITEMA image{};
     image.mask = LVIF_IMAGE;
     image.iItem = 3;
     list.GetItem(&image);
     EXPECT_EQ(image.iImage, 2);
 
+    // Sized to its items, the column is narrower than its heading but shows its longest item.
     EXPECT_TRUE(list.SetColumnWidth(0, LVSCW_AUTOSIZE));
-    EXPECT_EQ(list.GetColumnWidth(0), 4 * 6 + 12);
+    int fitted = list.GetColumnWidth(0);
+    EXPECT_GE(fitted, list.GetStringWidth("a longer item"));
+    EXPECT_LT(fitted, list.GetStringWidth(heading));
     UINT flags = 0;
-    EXPECT_EQ(list.HitTest(POINT{5, 20 + 3 * 17 + 1}, &flags), 3);
-    EXPECT_EQ(flags, LVHT_ONITEMLABEL);
+    EXPECT_EQ(list.HitTest(LabelMiddle(list, 3), &flags), 3);
+    EXPECT_EQ(flags, static_cast<UINT>(LVHT_ONITEMLABEL));
+    LVHITTESTINFO below{};
+    below.pt = LabelMiddle(list, 9);
+    below.pt.y += 100;
+    EXPECT_EQ(list.HitTest(&below), -1);
 }
 
 TEST_F(ListViewFrameworkTest, RefusingPreCreateWindowCreatesNothing) {

@@ -1,19 +1,25 @@
 // What only the native window system has: a clock that moves when told to, a drag detection
 // that reads the input already queued instead of waiting for more, a message loop that gives
-// up without a host to feed it, modules whose resources are templates; and where it is sturdier
-// than the system it stands for (Wine, which runs the Windows build here, neither clamps places nor
-// stops a destruction from starting again within itself).
+// up without a host to feed it, modules whose resources are templates, the records of its
+// image lists and drag, message boxes that answer themselves, its fonts' figures and its
+// reset; and where it is sturdier than the system it stands for (Wine, which runs the Windows
+// build here, neither clamps places nor stops a destruction from starting again within itself).
 
 #include "DialogTestSupport.h"
 #include "NativeTestSupport.h"
 #include "TemplateModule.h"
 
+#include "platform/NativeCommCtrl.h"
 #include "platform/WinDialog.h"
 #include "platform/WinMenu.h"
 
 #include <gmock/gmock.h>
 
 #include <climits>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
 
 using namespace native_test;
 using ::testing::ElementsAre;
@@ -129,6 +135,225 @@ TEST_F(PlatformTimerTest, ThreadTimersGetFreshIdsAndCallTheirProcedure) {
     native::PumpPending();
     using C = std::pair<HWND, std::uintptr_t>;
     EXPECT_THAT(timerCalls, ElementsAre(C{nullptr, first}, C{nullptr, second}));
+}
+
+// The native image lists keep the icons given them, which nothing here draws, and forget a
+// list for good once destroyed (the system's handle would then be freed memory). Their
+// replacements stop at the last image, where the system's may write past it into the room
+// the list has grown.
+TEST_F(NativeInternalsTest, ImageListsKeepTheirIconsInOrderUntilDestroyed) {
+    auto icon = [](std::uintptr_t value) { return reinterpret_cast<HICON>(value); };
+    HIMAGELIST list = ImageList_Create(16, 12, ILC_MASK, 1, 1);
+    ImageList_AddIcon(list, icon(1));
+    ImageList_AddIcon(list, icon(2));
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 0, icon(3)), 0);
+    EXPECT_EQ(ImageList_ReplaceIcon(list, 2, icon(4)), -1);
+    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(icon(3), icon(2)));
+    EXPECT_TRUE(ImageList_Remove(list, 0));
+    EXPECT_THAT(native::ImageListIcons(list), ElementsAre(icon(2)));
+
+    EXPECT_EQ(native::LiveImageLists(), 1);
+    EXPECT_TRUE(ImageList_Destroy(list));
+    EXPECT_FALSE(ImageList_Destroy(list));
+    EXPECT_EQ(native::LiveImageLists(), 0);
+    EXPECT_EQ(ImageList_AddIcon(list, icon(1)), -1);
+    EXPECT_FALSE(ImageList_BeginDrag(list, 0, 0, 0));
+}
+
+// What the native drag would show, were it drawn: the window it is locked to, whether it is
+// seen, the cursor image, and the calls of the latest drag for a host to read.
+TEST_F(NativeInternalsTest, TheImageListDragKeepsWhatItWouldShow) {
+    HWND window = TopLevel();
+    HIMAGELIST image = ImageList_Create(32, 16, ILC_MASK, 1, 1);
+    ImageList_AddIcon(image, reinterpret_cast<HICON>(std::uintptr_t{9}));
+    struct Step {
+        const char* name;
+        std::function<void()> call;
+        std::string state; // "D" dragging, "L" locked to the window, "V" visible
+    } steps[] = {
+        {"begin", [&] { ImageList_BeginDrag(image, 0, 5, 6); }, "D"},
+        {"enter", [&] { ImageList_DragEnter(window, 10, 20); }, "DLV"},
+        {"hide", [&] { ImageList_DragShowNolock(FALSE); }, "DL"},
+        {"show", [&] { ImageList_DragShowNolock(TRUE); }, "DLV"},
+        {"cursor", [&] { ImageList_SetDragCursorImage(image, 0, 3, 4); }, "DLV"},
+        {"move", [&] { ImageList_DragMove(15, 25); }, "DLV"},
+        {"leave", [&] { ImageList_DragLeave(window); }, "D"},
+        {"end", [&] { ImageList_EndDrag(); }, ""},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.call();
+        const native::ImageListDrag& drag = native::GetImageListDrag();
+        auto has = [&](char flag) { return step.state.find(flag) != std::string::npos; };
+        EXPECT_EQ(drag.image != nullptr, has('D'));
+        EXPECT_EQ(native::LiveImageLists(), has('D') ? 2 : 1) << "the drag's own copy";
+        EXPECT_EQ(drag.lockWindow, has('L') ? window : nullptr);
+        EXPECT_EQ(drag.visible, has('V'));
+    }
+
+    const native::ImageListDrag& drag = native::GetImageListDrag();
+    EXPECT_EQ(drag.cursorImage, image);
+    EXPECT_EQ(drag.cursorHotSpot.x * 100 + drag.cursorHotSpot.y, 304);
+    using native::DragCall;
+    auto calls = [] {
+        std::vector<DragCall> made;
+        for (const native::DragCallRecord& record : native::GetImageListDrag().calls)
+            made.push_back(record.call);
+        return made;
+    };
+    EXPECT_THAT(calls(), ElementsAre(DragCall::BeginDrag, DragCall::DragEnter, DragCall::DragMove,
+                                     DragCall::DragLeave, DragCall::EndDrag));
+    EXPECT_EQ(drag.calls[1].window, window);
+
+    // The next drag starts the log afresh: it does not grow drag by drag.
+    ImageList_BeginDrag(image, 0, 1, 1);
+    ImageList_EndDrag();
+    EXPECT_THAT(calls(), ElementsAre(DragCall::BeginDrag, DragCall::EndDrag));
+}
+
+// Without a host to answer, a native box takes its default button, as does an answer the box
+// has no button for; the host is told the box's whole style.
+TEST_F(NativeInternalsTest, AMessageBoxNotAnsweredTakesItsDefaultButton) {
+    struct Case {
+        UINT style;
+        std::optional<int> handlerAnswer;
+        int expected;
+    } cases[] = {
+        {MB_OK, std::nullopt, IDOK},
+        {MB_OKCANCEL | MB_DEFBUTTON2, std::nullopt, IDCANCEL},
+        {MB_YESNO, std::nullopt, IDYES},
+        {MB_YESNOCANCEL | MB_DEFBUTTON2, std::nullopt, IDNO},
+        {MB_OK | MB_DEFBUTTON2, std::nullopt, IDOK},
+        {MB_OKCANCEL | MB_DEFBUTTON2, IDYES, IDCANCEL},
+        {MB_YESNO, IDOK, IDYES},
+        {MB_YESNO | MB_ICONQUESTION, 0, IDYES},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style);
+        UINT told = 0;
+        if (c.handlerAnswer) {
+            native::SetMessageBoxHandler([&](const native::MessageBoxRequest& request) {
+                told = request.style;
+                return *c.handlerAnswer;
+            });
+        } else {
+            native::SetMessageBoxHandler(nullptr);
+        }
+        EXPECT_EQ(MessageBoxA(nullptr, "text", "caption", c.style), c.expected);
+        EXPECT_EQ(told, c.handlerAnswer ? c.style : 0u);
+    }
+}
+
+// A box enables its owner again only if the owner was enabled before, as Windows documents
+// for a modal dialog box; Wine's EndDialog enables the owner whatever it was.
+TEST_F(NativeInternalsTest, AMessageBoxLeavesAnOwnerDisabledBeforeDisabled) {
+    HWND owner = TopLevel();
+    EnableWindow(owner, FALSE);
+    EXPECT_EQ(MessageBoxA(owner, "x", "y", MB_OK), IDOK);
+    EXPECT_FALSE(IsWindowEnabled(owner));
+}
+
+class TwoLanguageModule : public ResourceModule {
+public:
+    const char* FindString(Language language, UINT id) const override {
+        auto it = strings.find({language, id});
+        return it == strings.end() ? nullptr : it->second;
+    }
+    bool HasIcon(UINT id) const override { return id == 128; }
+
+    std::map<std::pair<Language, UINT>, const char*> strings{
+        {{Language::English, 1}, "Inspector"}, {{Language::Japanese, 1}, "\x83\x43\x83\x93"}};
+};
+
+TEST_F(NativeInternalsTest, LoadStringTruncatesToTheBufferAndFollowsTheLanguage) {
+    TwoLanguageModule resources;
+    HINSTANCE module = native::RegisterModule("mvkinsp", &resources);
+    struct Case {
+        HINSTANCE instance;
+        UINT id;
+        int bufferSize;
+        int expectedLength;
+        const char* expectedText;
+    } cases[] = {{module, 1, 64, 9, "Inspector"},
+                 {module, 1, 5, 4, "Insp"},
+                 {module, 1, 1, 0, ""},
+                 {module, 2, 64, 0, ""},
+                 {reinterpret_cast<HINSTANCE>(0x7), 1, 64, 0, ""}};
+    for (const Case& c : cases) {
+        char buffer[64];
+        std::memset(buffer, 'x', sizeof buffer);
+        EXPECT_EQ(LoadStringA(c.instance, c.id, buffer, c.bufferSize), c.expectedLength);
+        EXPECT_STREQ(buffer, c.expectedText);
+    }
+
+    native::SetLanguage(Language::Japanese);
+    EXPECT_EQ(native::ActiveCodePage(), 932);
+    char buffer[16];
+    EXPECT_EQ(LoadStringA(module, 1, buffer, sizeof buffer), 4);
+    EXPECT_STREQ(buffer, "\x83\x43\x83\x93");
+
+    EXPECT_EQ(native::ModuleName(module), "mvkinsp");
+    HICON icon = LoadIconA(module, 128);
+    EXPECT_NE(icon, nullptr);
+    EXPECT_EQ(LoadIconA(module, 128), icon);
+    EXPECT_EQ(LoadIconA(module, 129), nullptr);
+    native::UnregisterModule(module);
+    EXPECT_EQ(LoadStringA(module, 1, buffer, sizeof buffer), 0);
+    EXPECT_EQ(native::ModuleResources(module), nullptr);
+}
+
+// The native fonts' own figures; and a device context released is gone, where the system's
+// goes back to a cache and still answers.
+TEST_F(NativeInternalsTest, TheNativeFontsMeasureTheirOwnWidths) {
+    HWND hwnd = TopLevel();
+    HDC dc = GetDC(hwnd);
+    TEXTMETRICA metrics;
+    ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
+    EXPECT_EQ(metrics.tmMaxCharWidth, 14);
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
+    EXPECT_EQ(metrics.tmMaxCharWidth, 11);
+    EXPECT_EQ(ReleaseDC(hwnd, dc), 1);
+    EXPECT_FALSE(GetTextMetricsA(dc, &metrics));
+}
+
+TEST_F(NativeInternalsTest, ResetPutsSettingsBackAndDestroysWindowsAndImageLists) {
+    native::Metrics metrics;
+    metrics.screenWidth = 640;
+    metrics.workArea = RECT{0, 0, 640, 400};
+    native::SetMetrics(metrics);
+    native::SetSysColor(COLOR_WINDOW, RGB(1, 2, 3));
+    native::SetLanguage(Language::Japanese);
+    native::AdvanceClock(500);
+    native::AdjustWaitCursor(2);
+    HWND hwnd = TopLevel();
+    PostMessageA(hwnd, WM_USER, 0, 0);
+    HIMAGELIST image = ImageList_Create(16, 16, ILC_MASK, 1, 1);
+    ImageList_AddIcon(image, reinterpret_cast<HICON>(std::uintptr_t{1}));
+    ImageList_BeginDrag(image, 0, 0, 0);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(1, 2, 3));
+    received.clear();
+
+    native::Reset();
+
+    EXPECT_THAT(MessagesTo(hwnd), ElementsAre(WM_DESTROY, WM_NCDESTROY));
+    EXPECT_EQ(native::PendingMessages(), 0);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    EXPECT_EQ(GetSystemMetrics(SM_CYFRAME), 4);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSIZE), 18);
+    RECT workArea;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0));
+    EXPECT_EQ(workArea.bottom, 740);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
+    EXPECT_EQ(native::GetLanguage(), Language::English);
+    EXPECT_EQ(native::Now(), 0u);
+    EXPECT_EQ(native::WaitCursorDepth(), 0);
+    EXPECT_EQ(native::LiveImageLists(), 0);
+    EXPECT_EQ(ImageList_GetDragImage(nullptr, nullptr), nullptr);
+    EXPECT_TRUE(native::GetImageListDrag().calls.empty());
+    WNDCLASSA wc;
+    EXPECT_FALSE(GetClassInfoA(nullptr, recorderClass, &wc));
 }
 
 // Positions and sizes beyond what the system keeps are brought within it, as Windows does:

@@ -71,6 +71,7 @@ inline void ResetWindowSystem() {
     native::SetFailureHook(nullptr);
     native::SetInputWaiter(nullptr);
     native::SetPopupMenuHandler(nullptr);
+    native::SetMessageBoxHandler(nullptr);
     native::SetHeldModifiers({});
     ReleaseCapture();
     for (HWND hwnd : native::TopLevelWindows()) {

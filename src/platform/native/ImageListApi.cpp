@@ -86,12 +86,22 @@ BOOL ImageList_BeginDrag(HIMAGELIST track, int index, int dxHotspot, int dyHotsp
     if (!ValidImage(track, index)) {
         return FALSE;
     }
+    // The drag shows a list of its own holding a copy of the image, as the system's does, so
+    // that the source list may change or go while the drag goes on.
+    ImageListTable::ImageList source = *Table().Find(track);
+    source.images = {source.images[static_cast<std::size_t>(index)]};
+    auto copy = reinterpret_cast<HIMAGELIST>(native::WindowManager::Instance().NewHandleValue());
+    Table().Add(copy, std::move(source));
     native::ImageListDrag& drag = Table().drag;
-    drag.image = track;
+    if (drag.image != nullptr) {
+        Table().Remove(drag.image);
+    }
+    drag.image = copy;
     drag.index = index;
     drag.hotSpot = POINT{dxHotspot, dyHotspot};
     drag.lockWindow = nullptr;
     drag.visible = false;
+    drag.position = POINT{};
     // The log holds one drag, so that it does not grow with every drag a session makes.
     drag.calls.clear();
     Record(DragCall::BeginDrag, nullptr, drag.hotSpot);
@@ -100,6 +110,9 @@ BOOL ImageList_BeginDrag(HIMAGELIST track, int index, int dxHotspot, int dyHotsp
 
 void ImageList_EndDrag() {
     native::ImageListDrag& drag = Table().drag;
+    if (drag.image != nullptr) {
+        Table().Remove(drag.image);
+    }
     drag.image = nullptr;
     drag.lockWindow = nullptr;
     drag.visible = false;
@@ -138,12 +151,16 @@ BOOL ImageList_DragMove(int x, int y) {
 
 BOOL ImageList_DragShowNolock(BOOL show) {
     native::ImageListDrag& drag = Table().drag;
-    drag.visible = show != FALSE && drag.image != nullptr;
+    if (drag.image == nullptr) {
+        return FALSE;
+    }
+    drag.visible = show != FALSE;
     return TRUE;
 }
 
+// Combines the image with the drag's: without a drag in progress there is none to combine.
 BOOL ImageList_SetDragCursorImage(HIMAGELIST drag, int index, int dxHotspot, int dyHotspot) {
-    if (!ValidImage(drag, index)) {
+    if (Table().drag.image == nullptr || !ValidImage(drag, index)) {
         return FALSE;
     }
     native::ImageListDrag& state = Table().drag;
@@ -151,6 +168,20 @@ BOOL ImageList_SetDragCursorImage(HIMAGELIST drag, int index, int dxHotspot, int
     state.cursorIndex = index;
     state.cursorHotSpot = POINT{dxHotspot, dyHotspot};
     return TRUE;
+}
+
+HIMAGELIST ImageList_GetDragImage(POINT* position, POINT* hotSpot) {
+    const native::ImageListDrag& drag = Table().drag;
+    if (drag.image == nullptr) {
+        return nullptr;
+    }
+    if (position != nullptr) {
+        *position = drag.position;
+    }
+    if (hotSpot != nullptr) {
+        *hotSpot = drag.hotSpot;
+    }
+    return drag.image;
 }
 
 namespace native {

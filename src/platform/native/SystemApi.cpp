@@ -94,14 +94,15 @@ int MessageBoxIndirectA(const MSGBOXPARAMSA* params) {
     }
     WindowManager& manager = Manager();
     native::MessageBoxRequest request;
-    request.owner = params->hwndOwner;
     request.text = params->lpszText != nullptr ? params->lpszText : "";
     request.caption = params->lpszCaption != nullptr ? params->lpszCaption : "Error";
     request.style = params->dwStyle;
     request.stringId = params->dwContextHelpId;
 
     // The box is modal to the owner's top-level window, which stays disabled while it is up.
+    // A child cannot own a window: the box is owned by the child's top-level window.
     HWND topLevel = manager.TopLevelOf(params->hwndOwner);
+    request.owner = topLevel;
     bool reenable = topLevel != nullptr && IsWindowEnabled(topLevel) != FALSE;
     if (reenable) {
         EnableWindow(topLevel, FALSE);

@@ -63,7 +63,15 @@ native::MessageBoxRequest ReadMessageBox(HWND box) {
     bool yes = IsVisibleButton(box, IDYES);
     bool cancel = IsVisibleButton(box, IDCANCEL);
     request.style = yes ? (cancel ? MB_YESNOCANCEL : MB_YESNO) : (cancel ? MB_OKCANCEL : MB_OK);
-    auto defaultId = LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0));
+    // The default button is drawn as one; the box's own default id may be left at OK (Wine).
+    int defaultId = 0;
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+        if (IsVisibleButton(box, id) &&
+            (GetWindowLongA(GetDlgItem(box, id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            defaultId = id;
+    }
+    if (defaultId == 0)
+        defaultId = LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0));
     if ((yes && defaultId == IDNO) || (!yes && cancel && defaultId == IDCANCEL))
         request.style |= MB_DEFBUTTON2;
     request.stringId = GetWindowContextHelpId(box);
@@ -98,6 +106,9 @@ void AnswerBox() {
         return;
     HWND hwnd = host.boxes.back().hwnd;
     native::MessageBoxRequest request = host.boxes.back().request;
+    // Its buttons read again: a box is activated while it still sets them up, before it marks
+    // its default button.
+    request.style = ReadMessageBox(hwnd).style;
     request.asking = native::Asking::Waiting;
     native::MessageBoxHandler handler = host.messageBox;
     int answer = handler(request);

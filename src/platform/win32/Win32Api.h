@@ -26,10 +26,10 @@ inline HMENU LoadMenuA(HINSTANCE instance, UINT id) {
 }
 // Fails on demand when a host asks for it (NativeBackend.h).
 HACCEL LoadAcceleratorsA(HINSTANCE instance, UINT id);
-// An icon resource at the system's default icon size.
+// An icon resource at the system's default icon size, shared: loaded again it is the same
+// icon, which no one destroys, as on the native window system.
 inline HICON LoadIconA(HINSTANCE instance, UINT id) {
-    return static_cast<HICON>(
-        ::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    return ::LoadIconA(instance, MAKEINTRESOURCEA(id));
 }
 
 // The colour of a solid brush; false when the handle is no brush.
