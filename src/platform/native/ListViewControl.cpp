@@ -444,16 +444,7 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     // An owner-data list keeps no states but these; the parent holds the others.
     UINT held = item != nullptr ? kItemStates : kListStates;
     UINT stateMask = (change.mask & LVIF_STATE) != 0 ? change.stateMask & held : 0;
-    if ((change.state & stateMask & LVIS_FOCUSED) != 0) {
-        DropFocusExcept(index);
-    }
-    if ((change.state & stateMask & LVIS_SELECTED) != 0 && (Style() & LVS_SINGLESEL) != 0) {
-        DropSelectionExcept(index);
-    }
     auto moved = [&] { return !Alive() || ItemAt(index) != item || !Exists(index); };
-    if (moved()) {
-        return false;
-    }
     if (item != nullptr && (change.mask & LVIF_INDENT) != 0) {
         item->indent = change.indent;
     }
@@ -475,17 +466,31 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     if (newState != oldState) {
         changed |= LVIF_STATE;
     }
-    if (changed == 0) {
-        return true;
-    }
 
+    // The parent of an item list is asked before every change it is given, one that changes
+    // nothing too (then naming the fields given, and told nothing after).
     NMLISTVIEW notice;
     notice.iItem = index;
-    notice.uChanged = changed;
+    notice.uChanged =
+        changed != 0 ? changed : change.mask & (LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE);
     notice.uOldState = oldState;
     notice.uNewState = newState;
     notice.lParam = item != nullptr ? item->data : 0;
     if ((item != nullptr && Notify(LVN_ITEMCHANGING, notice) != 0) || moved()) {
+        return false;
+    }
+    if (changed == 0) {
+        return true;
+    }
+    // The items that lose the focus or the single selection to this one are told of it
+    // between this item's two notices.
+    if ((change.state & stateMask & LVIS_FOCUSED) != 0) {
+        DropFocusExcept(index);
+    }
+    if ((change.state & stateMask & LVIS_SELECTED) != 0 && (Style() & LVS_SINGLESEL) != 0) {
+        DropSelectionExcept(index);
+    }
+    if (moved()) {
         return false;
     }
     oldState = StateAt(index, held);
@@ -535,6 +540,15 @@ bool ListViewControl::DeleteItem(int index) {
     if (item == nullptr) {
         return false; // an owner-data list changes its count instead
     }
+    // The item gives up its selection and focus first: the parent told of its deletion finds
+    // neither on it. The focus then passes to the item that takes its place, or to the new
+    // last item, without notices.
+    bool hadFocus = focused_ == item;
+    SetItemState(index, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    index = Alive() ? IndexOf(item, index) : -1;
+    if (index < 0) {
+        return true;
+    }
     NMLISTVIEW notice;
     notice.iItem = index;
     notice.lParam = item->data;
@@ -548,10 +562,17 @@ bool ListViewControl::DeleteItem(int index) {
     }
     SetState(*item, 0);
     items_.erase(items_.begin() + index);
-    if (selectionMark_ == index) {
-        selectionMark_ = -1;
-    } else if (selectionMark_ > index) {
+    int last = ItemCount() - 1;
+    if (hadFocus && focused_ == nullptr && last >= 0) {
+        focusedHint_ = std::min(index, last);
+        Item& heir = *items_[static_cast<std::size_t>(focusedHint_)];
+        SetState(heir, heir.state | LVIS_FOCUSED);
+    }
+    // The mark stays at its place, within the items.
+    if (selectionMark_ > index) {
         --selectionMark_;
+    } else if (selectionMark_ > last) {
+        selectionMark_ = last;
     }
     Relayout();
     return true;
@@ -612,16 +633,17 @@ bool ListViewControl::SetItemState(int index, UINT state, UINT mask) {
     if (index != -1) {
         return ApplyChange(index, change);
     }
-    change.stateMask &= ~static_cast<UINT>(LVIS_FOCUSED);
-    if ((state & mask & LVIS_FOCUSED) == 0) {
-        change.stateMask |= mask & LVIS_FOCUSED;
+    // One item at most has the focus, and a single-selection list selects one item at most.
+    if ((state & mask & LVIS_FOCUSED) != 0 ||
+        ((Style() & LVS_SINGLESEL) != 0 && (state & mask & LVIS_SELECTED) != 0)) {
+        return false;
     }
-    // Selecting every item is no single selection any more.
-    if ((Style() & LVS_SINGLESEL) != 0 && (state & LVIS_SELECTED) != 0) {
-        change.stateMask &= ~static_cast<UINT>(LVIS_SELECTED);
+    // Deselecting every item when none is selected asks nobody.
+    if (state == 0 && mask == LVIS_SELECTED && SelectedCount() == 0) {
+        return true;
     }
     if (ownerData_) {
-        return SetEveryState(state, change.stateMask);
+        return SetEveryState(state, mask);
     }
     for (int i = 0; i < ItemCount() && Alive(); ++i) {
         ApplyChange(i, change);
