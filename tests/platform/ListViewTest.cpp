@@ -227,6 +227,12 @@ TEST_F(ListViewTest, AnOwnerDataListAsksForItsItemsAndKeepsStatesAtTheirIndexes)
     item.iSubItem = 0;
     ASSERT_TRUE(Send(LVM_GETITEMA, 0, &item));
     EXPECT_EQ(item.iImage, 1);
+    // States go through LVM_SETITEMSTATE only.
+    item.mask = LVIF_STATE;
+    item.state = SEL;
+    item.stateMask = SEL;
+    EXPECT_FALSE(Send(LVM_SETITEMA, 0, &item));
+    EXPECT_THAT(Having(SEL), IsEmpty());
 
     SetState(3, SEL, SEL);
     SetState(30, SEL | FOC, SEL | FOC);
@@ -247,12 +253,21 @@ TEST_F(ListViewTest, AnOwnerDataListAsksForItsItemsAndKeepsStatesAtTheirIndexes)
     SetState(-1, SEL, SEL);
     EXPECT_THAT(StateNotices(), ElementsAre(StateNotice{LVN_ITEMCHANGED, -1, 0, SEL}));
     EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 40);
+    SetState(-1, SEL, SEL); // told again, though every item is selected already
     SetState(-1, 0, SEL);
     SetState(5, SEL, SEL);
     EXPECT_THAT(StateNotices(), ElementsAre(StateNotice{LVN_ITEMCHANGED, -1, 0, SEL},
+                                            StateNotice{LVN_ITEMCHANGED, -1, 0, SEL},
                                             StateNotice{LVN_ITEMCHANGED, -1, SEL, 0},
                                             StateNotice{LVN_ITEMCHANGED, 5, 0, SEL}));
     EXPECT_EQ(Send(LVM_GETSELECTEDCOUNT), 1);
+
+    // An insertion counts one item more.
+    answer = nullptr;
+    DestroyWindow(list);
+    Create(0, LVS_OWNERDATA);
+    EXPECT_EQ(Insert(0), 0);
+    EXPECT_EQ(Send(LVM_GETITEMCOUNT), 1);
 }
 
 // Clicks on an owner-data list change many items with few notices: a click deselects every

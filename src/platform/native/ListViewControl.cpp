@@ -288,8 +288,13 @@ void ListViewControl::AskParent(LVITEMA& item) const {
 }
 
 int ListViewControl::InsertItem(const LVITEMA& item) {
-    if (ownerData_ || item.iItem < 0 || item.iSubItem != 0) {
+    if (item.iItem < 0 || item.iSubItem != 0) {
         return -1;
+    }
+    // An owner-data list counts one item more, at its end.
+    if (ownerData_) {
+        SetItemCount(count_ + 1);
+        return count_ - 1;
     }
     int index = std::min(item.iItem, ItemCount());
     auto added = std::make_unique<Item>();
@@ -334,7 +339,8 @@ int ListViewControl::InsertItem(const LVITEMA& item) {
 }
 
 bool ListViewControl::SetItem(const LVITEMA& item) {
-    if (!Exists(item.iItem)) {
+    // An owner-data list takes its states through LVM_SETITEMSTATE only.
+    if (ownerData_ || !Exists(item.iItem)) {
         return false;
     }
     if (item.iSubItem != 0) {
@@ -652,20 +658,14 @@ bool ListViewControl::SetItemState(int index, UINT state, UINT mask) {
 }
 
 bool ListViewControl::SetEveryState(UINT state, UINT mask) {
-    mask &= kListStates;
-    bool select = (state & mask & LVIS_SELECTED) != 0;
-    bool changes = (mask & LVIS_SELECTED) != 0 && selected_.Count() != (select ? count_ : 0);
-    changes = changes || ((mask & LVIS_FOCUSED) != 0 && focusedIndex_ != -1);
-    if (!changes) {
-        return true;
-    }
+    // One notice of what was asked for, whether or not any item had it already.
     NMLISTVIEW notice;
     notice.iItem = -1;
     notice.uChanged = LVIF_STATE;
     notice.uNewState = state & mask;
     notice.uOldState = ~state & mask;
     if ((mask & LVIS_SELECTED) != 0) {
-        select ? selected_.Fill() : selected_.Clear();
+        (state & LVIS_SELECTED) != 0 ? selected_.Fill() : selected_.Clear();
     }
     if ((mask & LVIS_FOCUSED) != 0) {
         focusedIndex_ = -1;

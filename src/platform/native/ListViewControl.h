@@ -25,9 +25,10 @@ namespace native {
 // An owner-data list (LVS_OWNERDATA) holds only its count and the items' selected and focused
 // states, which stay at their indexes: its parent sets the count with LVM_SETITEMCOUNT and
 // describes an item when asked (LVN_GETDISPINFO). Any other state is the parent's: those the
-// callback mask names are asked with LVIF_STATE, the others are never set. A state change of
-// every item (index -1) is one notice with item -1 there; a click deselects the others so,
-// and a range selected with Shift is one LVN_ODSTATECHANGED.
+// callback mask names are asked with LVIF_STATE, the others are never set; LVM_SETITEM is
+// refused. A state change of every item (index -1) is one notice with item -1 there, told
+// even when no item changes; a click deselects the others so, and a range selected with Shift
+// is one LVN_ODSTATECHANGED.
 class ListViewControl {
 public:
     static constexpr int kHeaderHeight = 20;
@@ -63,7 +64,8 @@ public:
     int ItemCount() const { return ownerData_ ? count_ : static_cast<int>(items_.size()); }
     // An owner-data list only.
     bool SetItemCount(int count);
-    // Index of the new item, -1 when refused; an index past the end appends.
+    // Index of the new item, -1 when refused; an index past the end appends, and so does
+    // every insertion into an owner-data list.
     int InsertItem(const LVITEMA& item);
     bool SetItem(const LVITEMA& item);
     bool GetItem(LVITEMA& item) const;
