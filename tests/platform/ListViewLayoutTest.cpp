@@ -118,7 +118,8 @@ struct RectCase {
 
 // An item's row spans the columns, from one row below the header for the item after the
 // top one; its icon, as wide as the image list's and moved right by a width of it for each
-// step of indent, starts the first column, and its label fills that column after the icon.
+// step of indent, starts the first column after a margin, and its label fills that column
+// after the icon.
 TEST_F(ListViewTest, ItemRectsStackUnderTheHeaderFromTheTopIndex) {
     const RectCase cases[] = {
         {"icons", 16, 16, 0},
@@ -148,6 +149,7 @@ TEST_F(ListViewTest, ItemRectsStackUnderTheHeaderFromTheTopIndex) {
         RECT label = ItemRect(3, LVIR_LABEL);
         RECT select = ItemRect(3, LVIR_SELECTBOUNDS);
         EXPECT_EQ(icon.right - icon.left, c.iconWidth);
+        EXPECT_EQ(plainIcon.left, 2) << "a margin before the icon";
         EXPECT_EQ(icon.left, plainIcon.left + c.indent * c.iconWidth);
         if (c.iconWidth != 0) {
             EXPECT_GE(icon.top, top);
@@ -171,7 +173,7 @@ TEST_F(ListViewTest, PositionsSubItemsAndDragImageFollowTheRects) {
 
     POINT position;
     EXPECT_TRUE(Send(LVM_GETITEMPOSITION, 3, &position));
-    EXPECT_EQ(position.x, ItemRect(3, LVIR_ICON).left);
+    EXPECT_EQ(position.x, 2) << "the item's margin";
     EXPECT_EQ(position.y, top);
     EXPECT_EQ(ItemRect(1, LVIR_BOUNDS), (RECT{0, top - 2 * row, 150, top - row}));
     RECT sub;

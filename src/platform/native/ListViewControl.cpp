@@ -856,7 +856,7 @@ RECT ListViewControl::RowBounds(int index) const {
 RECT ListViewControl::IconRect(int index) const {
     RECT rect = RowBounds(index);
     const Item* item = ItemAt(index);
-    rect.left += (item != nullptr ? item->indent : 0) * IconWidth();
+    rect.left += kItemMargin + (item != nullptr ? item->indent : 0) * IconWidth();
     rect.right = rect.left + IconWidth();
     return rect;
 }
@@ -909,7 +909,7 @@ bool ListViewControl::GetItemPosition(int index, POINT& point) const {
         return false;
     }
     RECT bounds = RowBounds(index);
-    point = POINT{bounds.left, bounds.top};
+    point = POINT{bounds.left + kItemMargin, bounds.top};
     return true;
 }
 

@@ -35,6 +35,9 @@ public:
     static constexpr int kRowHeight = 17;
     // Room left around the text of a column fitted to its contents.
     static constexpr int kAutoSizePadding = 12;
+    // Where an item's icon (and after it its label) starts within its row; its sub-items
+    // start at their columns' edges.
+    static constexpr int kItemMargin = 2;
 
     explicit ListViewControl(HWND hwnd);
 
