@@ -5,7 +5,8 @@
 //
 // Sizes are taken from the list itself (its header and rows are as tall as its font and
 // icons make them), and the mouse is played into the queue as a person's is: the system's
-// list runs a loop of its own on a press, which takes the release from the queue.
+// list runs a loop of its own on a press, which ends on the release it takes from the queue,
+// so every press is queued together with its release before anything is dispatched.
 
 #include "NativeTestSupport.h"
 
