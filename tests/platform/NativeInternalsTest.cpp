@@ -1,9 +1,10 @@
 // What only the native window system has: a clock that moves when told to, a drag detection
 // that reads the input already queued instead of waiting for more, a message loop that gives
 // up without a host to feed it, modules whose resources are templates, the records of its
-// image lists and drag, message boxes that answer themselves, its fonts' figures and its
-// reset; and where it is sturdier than the system it stands for (Wine, which runs the Windows
-// build here, neither clamps places nor stops a destruction from starting again within itself).
+// image lists and drag, message boxes that answer themselves, the sizes of its own fonts and
+// list rows and its reset; and where it is sturdier than the system it stands for (Wine, which
+// runs the Windows build here, neither clamps places nor stops a destruction from starting
+// again within itself).
 
 #include "DialogTestSupport.h"
 #include "NativeTestSupport.h"
@@ -530,6 +531,55 @@ TEST_F(NativeInternalsTest, DialogBaseUnitsAndTemplateIdAreTheNativeOnes) {
     EXPECT_EQ(rect.right, 6);
     EXPECT_EQ(rect.bottom, 13) << "8 points";
     EXPECT_EQ(native::DialogTemplateId(dialog), 300u);
+}
+
+// The native list's own sizes: a header of 20 pixels, rows of 17, characters 6 pixels wide and
+// double-byte characters of the active code page 12, and 12 pixels after a fitted column's
+// text.
+TEST_F(NativeInternalsTest, ListViewSizesAreTheNativeOnes) {
+    HWND list = CreateWindowExA(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 300,
+                                200, TopLevel(), nullptr, nullptr, nullptr);
+    auto send = [list](UINT msg, WPARAM wParam, LPARAM lParam) {
+        return SendMessageA(list, msg, wParam, lParam);
+    };
+    auto pointer = [](auto* data) { return reinterpret_cast<LPARAM>(data); };
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<char*>("Position");
+    column.cx = 50;
+    send(LVM_INSERTCOLUMNA, 0, pointer(&column));
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.pszText = const_cast<char*>("Item 0");
+    send(LVM_INSERTITEMA, 0, pointer(&item));
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    send(LVM_GETITEMRECT, 0, pointer(&bounds));
+    EXPECT_EQ(bounds.top, 20);
+    EXPECT_EQ(bounds.bottom, 20 + 17);
+    send(LVM_SETCOLUMNWIDTH, 0, MAKELONG(static_cast<WORD>(LVSCW_AUTOSIZE), 0));
+    EXPECT_EQ(send(LVM_GETCOLUMNWIDTH, 0, 0), 6 * 6 + 12);
+    send(LVM_SETCOLUMNWIDTH, 0, MAKELONG(static_cast<WORD>(LVSCW_AUTOSIZE_USEHEADER), 0));
+    EXPECT_EQ(send(LVM_GETCOLUMNWIDTH, 0, 0), 8 * 6 + 12);
+
+    struct Width {
+        Language language;
+        const char* text;
+        int width;
+    } widths[] = {
+        {Language::English, "Label", 30},
+        {Language::Japanese, "Label", 30},
+        {Language::Japanese, "\x83\x89\x83\x78\x83\x8b", 36}, // three double-byte characters
+        {Language::Japanese, "A\x83\x41", 18},
+        {Language::Japanese, "\xB1\xB2", 12}, // half-width katakana
+        {Language::Japanese, "ab\x83", 18},   // a lead byte cut off its character
+        {Language::English, "\x83\x89", 12},
+    };
+    for (const Width& w : widths) {
+        SCOPED_TRACE(w.text);
+        native::SetLanguage(w.language);
+        EXPECT_EQ(send(LVM_GETSTRINGWIDTHA, 0, pointer(w.text)), w.width);
+    }
 }
 
 TEST_F(NativeInternalsTest, ADialogWithoutATemplateIsRefused) {

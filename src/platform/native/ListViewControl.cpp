@@ -288,8 +288,13 @@ void ListViewControl::AskParent(LVITEMA& item) const {
 }
 
 int ListViewControl::InsertItem(const LVITEMA& item) {
-    if (ownerData_ || item.iItem < 0 || item.iSubItem != 0) {
+    if (item.iItem < 0 || item.iSubItem != 0) {
         return -1;
+    }
+    // An owner-data list counts one item more, at its end.
+    if (ownerData_) {
+        SetItemCount(count_ + 1);
+        return count_ - 1;
     }
     int index = std::min(item.iItem, ItemCount());
     auto added = std::make_unique<Item>();
@@ -334,7 +339,8 @@ int ListViewControl::InsertItem(const LVITEMA& item) {
 }
 
 bool ListViewControl::SetItem(const LVITEMA& item) {
-    if (!Exists(item.iItem)) {
+    // An owner-data list takes its states through LVM_SETITEMSTATE only.
+    if (ownerData_ || !Exists(item.iItem)) {
         return false;
     }
     if (item.iSubItem != 0) {
@@ -444,16 +450,7 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     // An owner-data list keeps no states but these; the parent holds the others.
     UINT held = item != nullptr ? kItemStates : kListStates;
     UINT stateMask = (change.mask & LVIF_STATE) != 0 ? change.stateMask & held : 0;
-    if ((change.state & stateMask & LVIS_FOCUSED) != 0) {
-        DropFocusExcept(index);
-    }
-    if ((change.state & stateMask & LVIS_SELECTED) != 0 && (Style() & LVS_SINGLESEL) != 0) {
-        DropSelectionExcept(index);
-    }
     auto moved = [&] { return !Alive() || ItemAt(index) != item || !Exists(index); };
-    if (moved()) {
-        return false;
-    }
     if (item != nullptr && (change.mask & LVIF_INDENT) != 0) {
         item->indent = change.indent;
     }
@@ -475,17 +472,31 @@ bool ListViewControl::ApplyChange(int index, Change change) {
     if (newState != oldState) {
         changed |= LVIF_STATE;
     }
-    if (changed == 0) {
-        return true;
-    }
 
+    // The parent of an item list is asked before every change it is given, one that changes
+    // nothing too (then naming the fields given, and told nothing after).
     NMLISTVIEW notice;
     notice.iItem = index;
-    notice.uChanged = changed;
+    notice.uChanged =
+        changed != 0 ? changed : change.mask & (LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE);
     notice.uOldState = oldState;
     notice.uNewState = newState;
     notice.lParam = item != nullptr ? item->data : 0;
     if ((item != nullptr && Notify(LVN_ITEMCHANGING, notice) != 0) || moved()) {
+        return false;
+    }
+    if (changed == 0) {
+        return true;
+    }
+    // The items that lose the focus or the single selection to this one are told of it
+    // between this item's two notices.
+    if ((change.state & stateMask & LVIS_FOCUSED) != 0) {
+        DropFocusExcept(index);
+    }
+    if ((change.state & stateMask & LVIS_SELECTED) != 0 && (Style() & LVS_SINGLESEL) != 0) {
+        DropSelectionExcept(index);
+    }
+    if (moved()) {
         return false;
     }
     oldState = StateAt(index, held);
@@ -535,6 +546,15 @@ bool ListViewControl::DeleteItem(int index) {
     if (item == nullptr) {
         return false; // an owner-data list changes its count instead
     }
+    // The item gives up its selection and focus first: the parent told of its deletion finds
+    // neither on it. The focus then passes to the item that takes its place, or to the new
+    // last item, without notices.
+    bool hadFocus = focused_ == item;
+    SetItemState(index, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    index = Alive() ? IndexOf(item, index) : -1;
+    if (index < 0) {
+        return true;
+    }
     NMLISTVIEW notice;
     notice.iItem = index;
     notice.lParam = item->data;
@@ -548,10 +568,17 @@ bool ListViewControl::DeleteItem(int index) {
     }
     SetState(*item, 0);
     items_.erase(items_.begin() + index);
-    if (selectionMark_ == index) {
-        selectionMark_ = -1;
-    } else if (selectionMark_ > index) {
+    int last = ItemCount() - 1;
+    if (hadFocus && focused_ == nullptr && last >= 0) {
+        focusedHint_ = std::min(index, last);
+        Item& heir = *items_[static_cast<std::size_t>(focusedHint_)];
+        SetState(heir, heir.state | LVIS_FOCUSED);
+    }
+    // The mark stays at its place, within the items.
+    if (selectionMark_ > index) {
         --selectionMark_;
+    } else if (selectionMark_ > last) {
+        selectionMark_ = last;
     }
     Relayout();
     return true;
@@ -612,16 +639,17 @@ bool ListViewControl::SetItemState(int index, UINT state, UINT mask) {
     if (index != -1) {
         return ApplyChange(index, change);
     }
-    change.stateMask &= ~static_cast<UINT>(LVIS_FOCUSED);
-    if ((state & mask & LVIS_FOCUSED) == 0) {
-        change.stateMask |= mask & LVIS_FOCUSED;
+    // One item at most has the focus, and a single-selection list selects one item at most.
+    if ((state & mask & LVIS_FOCUSED) != 0 ||
+        ((Style() & LVS_SINGLESEL) != 0 && (state & mask & LVIS_SELECTED) != 0)) {
+        return false;
     }
-    // Selecting every item is no single selection any more.
-    if ((Style() & LVS_SINGLESEL) != 0 && (state & LVIS_SELECTED) != 0) {
-        change.stateMask &= ~static_cast<UINT>(LVIS_SELECTED);
+    // Deselecting every item when none is selected asks nobody.
+    if (state == 0 && mask == LVIS_SELECTED && SelectedCount() == 0) {
+        return true;
     }
     if (ownerData_) {
-        return SetEveryState(state, change.stateMask);
+        return SetEveryState(state, mask);
     }
     for (int i = 0; i < ItemCount() && Alive(); ++i) {
         ApplyChange(i, change);
@@ -630,20 +658,14 @@ bool ListViewControl::SetItemState(int index, UINT state, UINT mask) {
 }
 
 bool ListViewControl::SetEveryState(UINT state, UINT mask) {
-    mask &= kListStates;
-    bool select = (state & mask & LVIS_SELECTED) != 0;
-    bool changes = (mask & LVIS_SELECTED) != 0 && selected_.Count() != (select ? count_ : 0);
-    changes = changes || ((mask & LVIS_FOCUSED) != 0 && focusedIndex_ != -1);
-    if (!changes) {
-        return true;
-    }
+    // One notice of what was asked for, whether or not any item had it already.
     NMLISTVIEW notice;
     notice.iItem = -1;
     notice.uChanged = LVIF_STATE;
     notice.uNewState = state & mask;
     notice.uOldState = ~state & mask;
     if ((mask & LVIS_SELECTED) != 0) {
-        select ? selected_.Fill() : selected_.Clear();
+        (state & LVIS_SELECTED) != 0 ? selected_.Fill() : selected_.Clear();
     }
     if ((mask & LVIS_FOCUSED) != 0) {
         focusedIndex_ = -1;
@@ -834,7 +856,7 @@ RECT ListViewControl::RowBounds(int index) const {
 RECT ListViewControl::IconRect(int index) const {
     RECT rect = RowBounds(index);
     const Item* item = ItemAt(index);
-    rect.left += (item != nullptr ? item->indent : 0) * IconWidth();
+    rect.left += kItemMargin + (item != nullptr ? item->indent : 0) * IconWidth();
     rect.right = rect.left + IconWidth();
     return rect;
 }
@@ -887,7 +909,7 @@ bool ListViewControl::GetItemPosition(int index, POINT& point) const {
         return false;
     }
     RECT bounds = RowBounds(index);
-    point = POINT{bounds.left, bounds.top};
+    point = POINT{bounds.left + kItemMargin, bounds.top};
     return true;
 }
 

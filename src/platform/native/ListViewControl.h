@@ -16,23 +16,28 @@ namespace native {
 //
 // Every change of an item's state, text, image or data goes out as LVN_ITEMCHANGING (a
 // nonzero answer refuses the change) and LVN_ITEMCHANGED, synchronously and also for the
-// changes the control makes itself; an owner-data list sends no LVN_ITEMCHANGING, so its
-// parent undoes what it would have refused. At most one item has the focus state: focusing an item
-// first takes the focus from the item that had it. The parent may change the control while
-// it handles a notice; an operation whose item moved or went meanwhile stops there.
+// changes the control makes itself; a change that changes nothing is asked about all the
+// same and not told of. An owner-data list sends no LVN_ITEMCHANGING, so its parent undoes
+// what it would have refused. At most one item has the focus state: the item that had it
+// loses it between the two notices of the item focused. The parent may change the control
+// while it handles a notice; an operation whose item moved or went meanwhile stops there.
 //
 // An owner-data list (LVS_OWNERDATA) holds only its count and the items' selected and focused
 // states, which stay at their indexes: its parent sets the count with LVM_SETITEMCOUNT and
 // describes an item when asked (LVN_GETDISPINFO). Any other state is the parent's: those the
-// callback mask names are asked with LVIF_STATE, the others are never set. A state change of
-// every item (index -1) is one notice with item -1 there; a click deselects the others so,
-// and a range selected with Shift is one LVN_ODSTATECHANGED.
+// callback mask names are asked with LVIF_STATE, the others are never set; LVM_SETITEM is
+// refused. A state change of every item (index -1) is one notice with item -1 there, told
+// even when no item changes; a click deselects the others so, and a range selected with Shift
+// is one LVN_ODSTATECHANGED.
 class ListViewControl {
 public:
     static constexpr int kHeaderHeight = 20;
     static constexpr int kRowHeight = 17;
     // Room left around the text of a column fitted to its contents.
     static constexpr int kAutoSizePadding = 12;
+    // Where an item's icon (and after it its label) starts within its row; its sub-items
+    // start at their columns' edges.
+    static constexpr int kItemMargin = 2;
 
     explicit ListViewControl(HWND hwnd);
 
@@ -62,13 +67,16 @@ public:
     int ItemCount() const { return ownerData_ ? count_ : static_cast<int>(items_.size()); }
     // An owner-data list only.
     bool SetItemCount(int count);
-    // Index of the new item, -1 when refused; an index past the end appends.
+    // Index of the new item, -1 when refused; an index past the end appends, and so does
+    // every insertion into an owner-data list.
     int InsertItem(const LVITEMA& item);
     bool SetItem(const LVITEMA& item);
     bool GetItem(LVITEMA& item) const;
     bool SetItemText(int index, const LVITEMA& item);
     // Number of characters copied.
     int GetItemText(int index, LVITEMA& item) const;
+    // The item loses its selection and focus (with their notices) before LVN_DELETEITEM; its
+    // focus passes on to the item that takes its place (or the new last one) silently.
     bool DeleteItem(int index);
     bool DeleteAllItems();
     int FindItem(int start, const LVFINDINFOA& find) const;
@@ -77,7 +85,8 @@ public:
     bool SetCallbackMask(UINT mask);
     UINT CallbackMask() const { return callbackMask_; }
 
-    // Index -1 changes every item; the focus state cannot be given to all.
+    // Index -1 changes every item; false for focusing every item, or selecting every item of
+    // a single-selection list.
     bool SetItemState(int index, UINT state, UINT mask);
     UINT GetItemState(int index, UINT mask) const;
     int GetNextItem(int start, UINT flags) const;
