@@ -166,7 +166,7 @@ protected:
     void SetUp() override {
         NativeTest::SetUp();
         calls.clear();
-        module.menus[{Language::English, kMenuId}] = {
+        module.menus[{native::GetLanguage(), kMenuId}] = {
             kMenuId,
             {Popup("&Edit",
                    {Command(kShared, "&Shared"), Command(kRemovesItself, "Removes itself"),
@@ -189,6 +189,7 @@ protected:
         RoutedFrame::modal = nullptr;
         NativeTest::TearDown();
         AfxSetResourceHandle(previousResources);
+        native::UnregisterModule(instance);
     }
 
     RoutedFrame* CreateFrame(bool autoMenuEnable = true) {
