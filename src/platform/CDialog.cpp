@@ -70,13 +70,15 @@ INT_PTR CDialog::DoModal() {
     }
     continueModal_ = false;
 
-    if (m_hWnd != nullptr)
-        ShowWindow(SW_HIDE);
+    // The owner takes the activation back before the dialog hides: hidden while active, the
+    // dialog would hand it to whatever window could take it, never to its still disabled owner.
     if (enableOwner && ::IsWindow(owner))
         ::EnableWindow(owner, TRUE);
     if (owner != nullptr && ::IsWindow(owner) &&
         (m_hWnd == nullptr || ::GetActiveWindow() == m_hWnd))
         ::SetActiveWindow(owner);
+    if (m_hWnd != nullptr)
+        ShowWindow(SW_HIDE);
     DestroyWindow();
     return modalResult_;
 }

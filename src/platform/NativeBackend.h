@@ -33,7 +33,8 @@ void SetLanguage(Language language);
 Language GetLanguage();
 int ActiveCodePage();
 
-// Registers a module's resources; the handle stays valid until UnregisterModule.
+// Registers a module's resources; the handle stays valid until UnregisterModule. On Windows
+// the system makes the module's menus, accelerator tables and dialogs of its templates.
 HINSTANCE RegisterModule(const std::string& name, const ResourceModule* resources);
 void UnregisterModule(HINSTANCE instance);
 const ResourceModule* ModuleResources(HINSTANCE instance);

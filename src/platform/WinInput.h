@@ -16,4 +16,9 @@ inline constexpr WORD VK_MENU = 0x12; // Alt
 // the queue. Only Shift, Ctrl and Alt are tracked.
 short GetKeyState(int virtualKey);
 
+inline constexpr UINT MAPVK_VK_TO_VSC = 0;
+// The scan code a key of the keyboard sends (MAPVK_VK_TO_VSC), as a keystroke message carries
+// it in bits 16 to 23 of its lParam; 0 for a key the keyboard lacks and for other mappings.
+UINT MapVirtualKeyA(UINT code, UINT mapType);
+
 #endif

@@ -166,7 +166,7 @@ protected:
     void SetUp() override {
         NativeTest::SetUp();
         calls.clear();
-        module.menus[{Language::English, kMenuId}] = {
+        module.menus[{native::GetLanguage(), kMenuId}] = {
             kMenuId,
             {Popup("&Edit",
                    {Command(kShared, "&Shared"), Command(kRemovesItself, "Removes itself"),
@@ -189,6 +189,7 @@ protected:
         RoutedFrame::modal = nullptr;
         NativeTest::TearDown();
         AfxSetResourceHandle(previousResources);
+        native::UnregisterModule(instance);
     }
 
     RoutedFrame* CreateFrame(bool autoMenuEnable = true) {
@@ -310,6 +311,7 @@ TEST_F(CommandRoutingTest, KeysOnTheViewReachTheFrameAccelerators) {
     RoutedView* view = RoutedView::last;
     ASSERT_NE(view, nullptr);
     HWND owned = TopLevel(WS_POPUP, frame->m_hWnd);
+    constexpr LPARAM kScanA = 0x1E << 16;
     struct Case {
         HWND target;
         WORD key;
@@ -334,7 +336,7 @@ TEST_F(CommandRoutingTest, KeysOnTheViewReachTheFrameAccelerators) {
         EXPECT_EQ(calls, c.calls);
         EXPECT_EQ(view->keys, c.viewKeys);
     }
-    EXPECT_THAT(Only({WM_KEYDOWN}), ElementsAre(Received{owned, WM_KEYDOWN, 'A', 1}))
+    EXPECT_THAT(Only({WM_KEYDOWN}), ElementsAre(Received{owned, WM_KEYDOWN, 'A', kScanA | 1}))
         << "an owned window keeps its keys";
 }
 

@@ -119,6 +119,7 @@ protected:
     void TearDown() override {
         AfxSetResourceHandle(nullptr);
         NativeTest::TearDown();
+        native::UnregisterModule(instance);
     }
 
     HWND Dialog() const { return FindDialog(owner); }

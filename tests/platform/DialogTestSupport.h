@@ -10,57 +10,10 @@
 
 namespace native_test {
 
-#ifdef _WIN32
-// The template as Windows reads it from memory (the extended form, which keeps the controls'
-// help ids), its texts in the active code page.
-inline std::vector<WORD> BinaryTemplate(const DialogTemplate& dialog) {
-    std::vector<WORD> words;
-    auto dword = [&](DWORD value) {
-        words.push_back(LOWORD(value));
-        words.push_back(HIWORD(value));
-    };
-    auto text = [&](const std::string& bytes) {
-        int length = MultiByteToWideChar(CP_ACP, 0, bytes.c_str(), -1, nullptr, 0);
-        std::vector<wchar_t> wide(static_cast<size_t>(length));
-        MultiByteToWideChar(CP_ACP, 0, bytes.c_str(), -1, wide.data(), length);
-        words.insert(words.end(), wide.begin(), wide.end());
-    };
-    auto box = [&](short x, short y, short cx, short cy) {
-        for (short value : {x, y, cx, cy})
-            words.push_back(static_cast<WORD>(value));
-    };
-    words.insert(words.end(), {1, 0xFFFF});
-    dword(0);
-    dword(dialog.exStyle);
-    dword(dialog.style);
-    words.push_back(static_cast<WORD>(dialog.items.size()));
-    box(dialog.x, dialog.y, dialog.cx, dialog.cy);
-    words.insert(words.end(), {0, 0}); // no menu, the dialog class
-    text(dialog.caption);
-    if ((dialog.style & DS_SETFONT) != 0) {
-        words.insert(words.end(), {dialog.pointSize, FW_NORMAL, 0});
-        text(dialog.fontName.empty() ? "MS Shell Dlg" : dialog.fontName);
-    }
-    for (const DialogItemTemplate& item : dialog.items) {
-        if (words.size() % 2 != 0)
-            words.push_back(0);
-        dword(item.helpId);
-        dword(item.exStyle);
-        dword(item.style);
-        box(item.x, item.y, item.cx, item.cy);
-        dword(item.id);
-        text(item.className);
-        text(item.text);
-        words.push_back(0);
-    }
-    return words;
-}
-#endif
-
 // A modeless dialog of the template, not yet shown.
 inline HWND CreateFromTemplate(const DialogTemplate& dialog, DLGPROC proc, HWND owner = nullptr) {
 #ifdef _WIN32
-    std::vector<WORD> binary = BinaryTemplate(dialog);
+    std::vector<WORD> binary = win32::DialogTemplateBytes(dialog);
     return ::CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                         reinterpret_cast<const DLGTEMPLATE*>(binary.data()), owner,
                                         proc, 0);
@@ -72,7 +25,7 @@ inline HWND CreateFromTemplate(const DialogTemplate& dialog, DLGPROC proc, HWND 
 // The template's dialog run modally: what EndDialog was given.
 inline INT_PTR RunFromTemplate(const DialogTemplate& dialog, HWND owner, DLGPROC proc) {
 #ifdef _WIN32
-    std::vector<WORD> binary = BinaryTemplate(dialog);
+    std::vector<WORD> binary = win32::DialogTemplateBytes(dialog);
     return ::DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
                                      reinterpret_cast<const DLGTEMPLATE*>(binary.data()), owner,
                                      proc, 0);

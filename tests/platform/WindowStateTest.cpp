@@ -93,6 +93,21 @@ TEST_F(PlatformWindowStateTest, ShowWindowNotifiesOnlyChangesAndActivatesAsAsked
                                                    Received{hwnd, WM_SHOWWINDOW, FALSE, 0}));
 }
 
+// The active window hidden gives its activation to its owner, or to none when the owner is
+// disabled, as a dialog's owner is until the dialog ends.
+TEST_F(PlatformWindowStateTest, HidingTheActiveWindowActivatesItsOwnerIfItCan) {
+    HWND owner = TopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND popup = TopLevel(WS_POPUP, owner);
+    for (bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "owner enabled" : "owner disabled");
+        EnableWindow(owner, enabled ? TRUE : FALSE);
+        ShowWindow(popup, SW_SHOWNORMAL);
+        ASSERT_EQ(GetActiveWindow(), popup);
+        ShowWindow(popup, SW_HIDE);
+        EXPECT_EQ(GetActiveWindow(), enabled ? owner : nullptr);
+    }
+}
+
 TEST_F(PlatformWindowStateTest, EnableWindowReportsPreviousStateAndNotifiesChanges) {
     HWND hwnd = TopLevel();
     received.clear();

@@ -63,6 +63,21 @@ WPARAM ActivateParam(UINT state, HWND hwnd) {
     return MAKELONG(static_cast<WORD>(state), IsIconic(hwnd) ? 1 : 0);
 }
 
+// Where activation goes when the active window is hidden: to its owner if that can take it,
+// else to the most recent other top-level window that can, else nowhere.
+HWND NextToActivate(HWND hidden) {
+    WindowManager& manager = Manager();
+    auto canTake = [&](HWND hwnd) {
+        return hwnd != nullptr && hwnd != hidden && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
+    };
+    const Window* window = manager.Find(hidden);
+    if (window != nullptr && canTake(window->owner))
+        return window->owner;
+    std::vector<HWND> tops = manager.TopLevels();
+    auto it = std::find_if(tops.rbegin(), tops.rend(), canTake);
+    return it == tops.rend() ? nullptr : *it;
+}
+
 } // namespace
 
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
@@ -132,6 +147,8 @@ BOOL ShowWindow(HWND hwnd, int command) {
     }
     if (effect.activate && window->parent == nullptr) {
         SetActiveWindow(hwnd);
+    } else if (!effect.show && Manager().active == hwnd) {
+        SetActiveWindow(NextToActivate(hwnd));
     }
     return wasVisible;
 }

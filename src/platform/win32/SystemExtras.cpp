@@ -35,12 +35,6 @@ const bool commonControls = [] {
 
 } // namespace
 
-HACCEL LoadAcceleratorsA(HINSTANCE instance, UINT id) {
-    if (native::ShouldFail(native::Failure::AcceleratorLoading, std::to_string(id)))
-        return nullptr;
-    return ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(id));
-}
-
 BOOL GetBrushColor(HBRUSH brush, COLORREF* color) {
     LOGBRUSH logBrush{};
     if (brush == nullptr || GetObjectA(brush, sizeof logBrush, &logBrush) != sizeof logBrush)

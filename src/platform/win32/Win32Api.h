@@ -21,9 +21,9 @@ enum : UINT {
     WM_EXITHELPMODE = 0x0367,
 };
 
-inline HMENU LoadMenuA(HINSTANCE instance, UINT id) {
-    return ::LoadMenuA(instance, MAKEINTRESOURCEA(id));
-}
+// A module registered with its templates in memory (NativeBackend.h) has its menus and
+// accelerator tables made of them.
+HMENU LoadMenuA(HINSTANCE instance, UINT id);
 // Fails on demand when a host asks for it (NativeBackend.h).
 HACCEL LoadAcceleratorsA(HINSTANCE instance, UINT id);
 // An icon resource at the system's default icon size, shared: loaded again it is the same

@@ -1,26 +1,9 @@
 #include "Win32Dialogs.h"
 
 #include "../NativeBackend.h"
-#include "../WinResources.h"
 #include "WindowHooks.h"
 
-#include <map>
-#include <memory>
 #include <string>
-
-const DialogTemplate* FindDialogResource(HINSTANCE instance, UINT id) {
-    // The real template stays in the module; the framework only needs to know it exists and
-    // to name it again when it creates the dialog.
-    if (FindResourceA(instance, MAKEINTRESOURCEA(id), RT_DIALOG) == nullptr)
-        return nullptr;
-    static std::map<UINT, std::unique_ptr<DialogTemplate>> named;
-    auto& dialog = named[id];
-    if (!dialog) {
-        dialog = std::make_unique<DialogTemplate>();
-        dialog->id = id;
-    }
-    return dialog.get();
-}
 
 HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog, HWND owner,
                                 DLGPROC proc, LPARAM param) {
@@ -28,7 +11,63 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
         native::ShouldFail(native::Failure::DialogCreation, std::to_string(dialog->id)))
         return nullptr;
     win32::SetPendingDialogTemplate(dialog->id);
-    HWND hwnd = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(dialog->id), owner, proc, param);
+    HWND hwnd = nullptr;
+    if (native::ModuleResources(instance) != nullptr) {
+        // The module is no image the system could look into; the dialog is the process's.
+        std::vector<WORD> bytes = win32::DialogTemplateBytes(*dialog);
+        hwnd = ::CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                            reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
+                                            owner, proc, param);
+    } else {
+        hwnd = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(dialog->id), owner, proc, param);
+    }
     win32::SetPendingDialogTemplate(0);
     return hwnd;
 }
+
+namespace win32 {
+
+std::vector<WORD> DialogTemplateBytes(const DialogTemplate& dialog) {
+    std::vector<WORD> words;
+    auto dword = [&](DWORD value) {
+        words.push_back(LOWORD(value));
+        words.push_back(HIWORD(value));
+    };
+    auto text = [&](const std::string& bytes) {
+        int length = MultiByteToWideChar(CP_ACP, 0, bytes.c_str(), -1, nullptr, 0);
+        std::vector<wchar_t> wide(static_cast<size_t>(length));
+        MultiByteToWideChar(CP_ACP, 0, bytes.c_str(), -1, wide.data(), length);
+        words.insert(words.end(), wide.begin(), wide.end());
+    };
+    auto box = [&](short x, short y, short cx, short cy) {
+        for (short value : {x, y, cx, cy})
+            words.push_back(static_cast<WORD>(value));
+    };
+    words.insert(words.end(), {1, 0xFFFF});
+    dword(0);
+    dword(dialog.exStyle);
+    dword(dialog.style);
+    words.push_back(static_cast<WORD>(dialog.items.size()));
+    box(dialog.x, dialog.y, dialog.cx, dialog.cy);
+    words.insert(words.end(), {0, 0}); // no menu, the dialog class
+    text(dialog.caption);
+    if ((dialog.style & DS_SETFONT) != 0) {
+        words.insert(words.end(), {dialog.pointSize, FW_NORMAL, 0});
+        text(dialog.fontName.empty() ? "MS Shell Dlg" : dialog.fontName);
+    }
+    for (const DialogItemTemplate& item : dialog.items) {
+        if (words.size() % 2 != 0)
+            words.push_back(0);
+        dword(item.helpId);
+        dword(item.exStyle);
+        dword(item.style);
+        box(item.x, item.y, item.cx, item.cy);
+        dword(item.id);
+        text(item.className);
+        text(item.text);
+        words.push_back(0);
+    }
+    return words;
+}
+
+} // namespace win32
