@@ -278,6 +278,7 @@ TEST_F(FrameDeleteScopeTest, OtherInspectorsRefillOnceWhenTheRunEnds) {
         {"the first of two children, then their parent", 2, {"A/A1", "A"}, "1/3"},
         {"a parent with its child", 1, {"A"}, "1/3"},
         {"the child of the selected pad, then a pad before it", 1, {"B/C", "A"}, "1/2"},
+        {"more rows than half the places, one by one", 2, {"A/A1", "A/A2", "A", "B/C"}, "1/2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
