@@ -202,6 +202,14 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
     }
 
     bool removing = view.autoUpdate == 1;
+    if (!removing && SelectionHeld(view)) {
+        ForEachInSubtree(row, [&view](InspectorRow& below) {
+            if (below.gone == 0 && RowSelected(view, below))
+                ++view.heldGoneSelected;
+            below.gone = 1;
+        });
+        return;
+    }
     if (!removing || !NothingToDeselect(view))
         ForEachInSubtree(row, [&view](InspectorRow& below) { DeselectRow(view, below); });
     // The places of the rows that go stay until the refill, with no row in them.

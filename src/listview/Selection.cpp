@@ -329,6 +329,33 @@ void DeselectRow(CInspectrView& view, const InspectorRow& row) {
     }
 }
 
+void HoldSelection(CInspectrView& view) {
+    ++view.selectionHeld;
+}
+
+bool SelectionHeld(const CInspectrView& view) {
+    // A partner hears of each row, and a pad with rows elsewhere keeps its selection.
+    return view.selectionHeld > 0 && view.searchMode == 0 && MirrorPartner(view) == nullptr &&
+           view.rowIndex.OneRowPerPad();
+}
+
+void ReleaseSelection(CInspectrView& view) {
+    if (view.selectionHeld == 0 || --view.selectionHeld > 0)
+        return;
+    int gone = std::exchange(view.heldGoneSelected, 0);
+    if (gone == 0 || !view.rootRow || !view.selectedPadSet.Live())
+        return;
+    if (static_cast<size_t>(gone) >= view.selectedPadSet.Size()) {
+        DeselectAll(view);
+        return;
+    }
+    InspectorRow* root = view.rootRow.get();
+    for (InspectorRow* at = root; at != nullptr; at = NextInSubtree(at, root)) {
+        if (at->gone && RowSelected(view, *at))
+            DeselectRow(view, *at);
+    }
+}
+
 namespace {
 
 // Every row's mark off, every pad out of the selection and withdrawn, without visiting the

@@ -27,6 +27,14 @@ InspectorRow* RowOfItem(const CInspectrView& view, int index);
 
 void SelectRow(CInspectrView& view, const InspectorRow& row);
 void DeselectRow(CInspectrView& view, const InspectorRow& row);
+// A run of deletions that rebuilds the view when it ends holds its selection: a selected row
+// that goes (and stays in the tree, marked gone, with Auto Update off) keeps its mark, its pad
+// and its item's state, instead of a deselection each, and is counted. When the hold ends the
+// selection loses them, at once when every selected row went.
+void HoldSelection(CInspectrView& view);
+// Whether a row that goes from `view` now is left selected until ReleaseSelection.
+bool SelectionHeld(const CInspectrView& view);
+void ReleaseSelection(CInspectrView& view);
 void DeselectAll(CInspectrView& view);
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst);
 void SelectAll(CInspectrView& view, bool clearFirst);
