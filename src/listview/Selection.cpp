@@ -349,11 +349,35 @@ void ReleaseSelection(CInspectrView& view) {
         DeselectAll(view);
         return;
     }
+    // Some selected rows stay (the desktop row, a protected pad): the pads of the rows that
+    // went leave the selection in the order it keeps, and the items take the states of the
+    // rows that stay in one pass rather than a notice each.
+    PublishOnce once(view);
+    CListCtrl& list = view.List();
+    FocusBefore before(view);
+    std::vector<int> kept;
     InspectorRow* root = view.rootRow.get();
     for (InspectorRow* at = root; at != nullptr; at = NextInSubtree(at, root)) {
-        if (at->gone && RowSelected(view, *at))
-            DeselectRow(view, *at);
+        if (!RowSelected(view, *at))
+            continue;
+        if (at->gone == 0) {
+            if (ListedRows::Holds(*at))
+                kept.push_back(ListedRows::IndexOf(*at));
+            continue;
+        }
+        bool publishable = Publishable(*at);
+        RemoveSelectedCopy(view, at->pad);
+        if (publishable)
+            PublishSelection(view, 0, at->pad);
+        MarkSelected(view, *at, false);
     }
+    {
+        BulkChange bulk(view);
+        list.SetItemState(-1, 0, LVIS_SELECTED);
+        for (int item : kept)
+            list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    FinishBulkChange(view, before);
 }
 
 namespace {
