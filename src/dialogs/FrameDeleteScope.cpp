@@ -22,6 +22,10 @@ FrameDeleteScope::~FrameDeleteScope() {
 }
 
 void FrameDeleteScope::HoldPublishing(bool hold) {
+    // The rows that went leave the selection before it is published or painted.
+    if (CInspectrView* rebuilt = selectionHeld_ != nullptr ? LiveViewOf(selectionHeld_) : nullptr)
+        ReleaseSelection(*rebuilt);
+    selectionHeld_ = nullptr;
     refills_.reset();
     held_.reset();
     painting_.clear();
@@ -37,6 +41,10 @@ void FrameDeleteScope::HoldPublishing(bool hold) {
     held_ = std::make_unique<PublishingSuspended>(*view);
     refills_ = std::make_unique<RefillHold>();
     CInspectrView* main = MainView();
+    if (main != nullptr && main->frame != nullptr) {
+        HoldSelection(*main);
+        selectionHeld_ = main->frame->m_hWnd;
+    }
     for (CInspectrView* shown : {view, main == view ? nullptr : main, Companion()}) {
         if (shown == nullptr)
             continue;

@@ -41,4 +41,6 @@ private:
     std::vector<HWND> heldPanes_;
     // The other Inspectors refill once, when the run of deletions ends.
     std::unique_ptr<RefillHold> refills_;
+    // The frame of the view the run rebuilds, whose selection it holds; null when none.
+    HWND selectionHeld_ = nullptr;
 };

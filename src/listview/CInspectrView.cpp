@@ -6,6 +6,7 @@
 #include "Mouse.h"
 #include "RowBuilder.h"
 #include "RowDump.h"
+#include "RowFocus.h"
 #include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"

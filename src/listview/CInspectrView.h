@@ -98,6 +98,10 @@ public:
     // that one was held.
     int refillHeld = 0;
     bool refillPending = false;
+    // Above 0 while such a run, which rebuilds this view when it ends, holds its selection
+    // (see HoldSelection); heldGoneSelected counts the selected rows that went meanwhile.
+    int selectionHeld = 0;
+    int heldGoneSelected = 0;
     int focusIndex = -1;
     int selectedCount = 0;
     int closing = 0;

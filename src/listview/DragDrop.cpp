@@ -1,6 +1,7 @@
 #include "DragDrop.h"
 
 #include "CInspectrView.h"
+#include "RowFocus.h"
 #include "Selection.h"
 #include "dialogs/InsertReplaceRunner.h"
 #include "dialogs/PasteRules.h"

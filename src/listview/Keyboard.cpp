@@ -3,6 +3,7 @@
 #include "CInspectrView.h"
 #include "InspectorRow.h"
 #include "Mouse.h"
+#include "RowFocus.h"
 #include "Selection.h"
 #include "frame/CMainFrame.h"
 #include "resources/CommandIds.h"

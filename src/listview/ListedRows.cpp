@@ -64,7 +64,10 @@ void ListedRows::Rebuild(InspectorRow* root) {
 }
 
 int ListedRows::Sync(InspectorRow* root) {
-    if (rebuild_ || root != root_) {
+    // Once more runs went blank than half the places (a run of deletions that took most
+    // rows), listing the rows left costs less than sorting the runs and erasing them.
+    bool mostlyBlank = blanks_.size() > static_cast<size_t>(rows_.Size()) / 2;
+    if (rebuild_ || root != root_ || mostlyBlank) {
         Rebuild(root);
     } else {
         // A run covers the blank places of rows removed below it before, and runs that meet

@@ -4,6 +4,7 @@
 #include "ContextMenu.h"
 #include "DragDrop.h"
 #include "InspectorRow.h"
+#include "RowFocus.h"
 #include "Selection.h"
 #include "TableWriter.h"
 

@@ -2,6 +2,7 @@
 #include "InspectorRow.h"
 #include "RefillHold.h"
 #include "RowBuilder.h"
+#include "RowFocus.h"
 #include "RowRefresh.h"
 #include "SearchResults.h"
 #include "Selection.h"

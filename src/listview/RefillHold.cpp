@@ -1,6 +1,7 @@
 #include "RefillHold.h"
 
 #include "CInspectrView.h"
+#include "RowFocus.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "frame/CMainFrame.h"

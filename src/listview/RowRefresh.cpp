@@ -4,6 +4,7 @@
 #include "ColumnId.h"
 #include "InspectorRow.h"
 #include "RowBuilder.h"
+#include "RowFocus.h"
 #include "SearchResults.h"
 #include "Selection.h"
 #include "SlotValueText.h"
@@ -202,6 +203,14 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
     }
 
     bool removing = view.autoUpdate == 1;
+    if (!removing && SelectionHeld(view)) {
+        ForEachInSubtree(row, [&view](InspectorRow& below) {
+            if (below.gone == 0 && RowSelected(view, below))
+                ++view.heldGoneSelected;
+            below.gone = 1;
+        });
+        return;
+    }
     if (!removing || !NothingToDeselect(view))
         DeselectSubtree(view, *row);
     // The places of the rows that go stay until the refill, with no row in them.

@@ -4,6 +4,7 @@
 #include "ColumnId.h"
 #include "InspectorRow.h"
 #include "PadTable.h"
+#include "RowFocus.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "frame/CMainFrame.h"

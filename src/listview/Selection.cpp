@@ -2,6 +2,7 @@
 
 #include "CInspectrView.h"
 #include "InspectorRow.h"
+#include "RowFocus.h"
 #include "SearchResults.h"
 #include "frame/CMainFrame.h"
 #include "host/MvHostServices.h"
@@ -86,10 +87,6 @@ void WithdrawPublished(CInspectrView& view, PadTable<bool>& pads) {
     if (view.selectedPads)
         view.selectedPads->removeWhere([&](MvSimplePad* pad) { return pads.Contains(pad); });
     PublishSelection(view, 1, nullptr);
-}
-
-bool ValidIndex(const CInspectrView& view, int index) {
-    return index >= 0 && index < view.listed.Size();
 }
 
 // The listed row of the pad's first item, null when the pad has none.
@@ -340,6 +337,57 @@ void DeselectSubtree(CInspectrView& view, InspectorRow& row) {
     ForEachInSubtree(&row, [&view](InspectorRow& below) { DeselectRow(view, below); });
 }
 
+void HoldSelection(CInspectrView& view) {
+    ++view.selectionHeld;
+}
+
+bool SelectionHeld(const CInspectrView& view) {
+    // A partner hears of each row, and a pad with rows elsewhere keeps its selection.
+    return view.selectionHeld > 0 && view.searchMode == 0 && MirrorPartner(view) == nullptr &&
+           view.rowIndex.OneRowPerPad();
+}
+
+void ReleaseSelection(CInspectrView& view) {
+    if (view.selectionHeld == 0 || --view.selectionHeld > 0)
+        return;
+    int gone = std::exchange(view.heldGoneSelected, 0);
+    if (gone == 0 || !view.rootRow || !view.selectedPadSet.Live())
+        return;
+    if (static_cast<size_t>(gone) >= view.selectedPadSet.Size()) {
+        DeselectAll(view);
+        return;
+    }
+    // Some selected rows stay (the desktop row, a protected pad): the pads of the rows that
+    // went leave the selection in the order it keeps, and the items take the states of the
+    // rows that stay in one pass rather than a notice each.
+    PublishOnce once(view);
+    CListCtrl& list = view.List();
+    FocusBefore before(view);
+    std::vector<int> kept;
+    InspectorRow* root = view.rootRow.get();
+    for (InspectorRow* at = root; at != nullptr; at = NextInSubtree(at, root)) {
+        if (!RowSelected(view, *at))
+            continue;
+        if (at->gone == 0) {
+            if (ListedRows::Holds(*at))
+                kept.push_back(ListedRows::IndexOf(*at));
+            continue;
+        }
+        bool publishable = Publishable(*at);
+        RemoveSelectedCopy(view, at->pad);
+        if (publishable)
+            PublishSelection(view, 0, at->pad);
+        MarkSelected(view, *at, false);
+    }
+    {
+        BulkChange bulk(view);
+        list.SetItemState(-1, 0, LVIS_SELECTED);
+        for (int item : kept)
+            list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    FinishBulkChange(view, before);
+}
+
 namespace {
 
 // Every row's mark off, every pad out of the selection and withdrawn, without visiting the
@@ -557,79 +605,6 @@ void RestoreSelection(CInspectrView& view) {
         }
     }
     FinishBulkChange(view, before);
-}
-
-void SetCurrentRow(CInspectrView& view, InspectorRow* row) {
-    if (row == nullptr)
-        return;
-    if (view.frame != nullptr)
-        view.frame->m_wndStatusBar.SetPaneText(0, row->label.c_str());
-    view.currentRow = row;
-    view.focusIndex = ListIndex(*row);
-}
-
-void SetFocusRow(CInspectrView& view, InspectorRow* row) {
-    if (!view.rootRow || row == nullptr)
-        return;
-    CListCtrl& list = view.List();
-    if (ValidIndex(view, view.focusIndex))
-        list.SetItemState(view.focusIndex, 0, LVIS_FOCUSED);
-    int index = ListIndex(*row);
-    if (ValidIndex(view, index)) {
-        list.SetItemState(index, LVIS_FOCUSED, LVIS_FOCUSED);
-        view.focusIndex = index;
-        SetCurrentRow(view, RowOfItem(view, index));
-    }
-}
-
-void MakeCurrent(CInspectrView& view, InspectorRow* row) {
-    if (row == nullptr || view.currentRow == row)
-        return;
-    if (view.currentRow != nullptr && view.currentRow->pad == row->pad) {
-        SetFocusRow(view, row);
-        return;
-    }
-    view.currentRow = row;
-    SetFocusRow(view, row);
-    view.focusIndex = ListIndex(*row);
-}
-
-void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive) {
-    if (!view.rootRow || row == nullptr || !ValidIndex(view, view.focusIndex) ||
-        !ValidIndex(view, ListIndex(*row)))
-        return;
-    CListCtrl& list = view.List();
-    int oldFocus = view.focusIndex;
-    if (exclusive) {
-        DeselectAll(view);
-        list.SetItemState(oldFocus, 0, LVIS_SELECTED);
-    }
-    list.SetItemState(oldFocus, 0, LVIS_FOCUSED);
-    int index = ListIndex(*row);
-    list.SetItemState(index, LVIS_FOCUSED, LVIS_FOCUSED);
-    view.focusIndex = index;
-    SetCurrentRow(view, RowOfItem(view, index));
-    if (exclusive)
-        view.anchorRow = CopyRow(*row);
-    SelectRow(view, *row);
-}
-
-void RestoreFocus(CInspectrView& view) {
-    CListCtrl& list = view.List();
-    if (list.GetItemCount() == 0)
-        return;
-    int top = list.GetTopIndex();
-    int last = top + list.GetCountPerPage() - 1;
-    int focused = list.GetNextItem(-1, LVNI_FOCUSED);
-    int target = focused == -1 || focused <= top ? top : focused > last ? last : focused;
-    if (target >= list.GetItemCount())
-        target = list.GetItemCount() - 1;
-    InspectorRow* row = RowOfItem(view, target);
-    bool keepAnchor = view.focusIndex == focused;
-    SetFocusRow(view, row);
-    if (!keepAnchor && row != nullptr)
-        view.anchorRow = CopyRow(*row);
-    view.Invalidate();
 }
 
 namespace {

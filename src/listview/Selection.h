@@ -29,6 +29,14 @@ void SelectRow(CInspectrView& view, const InspectorRow& row);
 void DeselectRow(CInspectrView& view, const InspectorRow& row);
 // DeselectRow for `row` and every row below it; the host hears of the change once.
 void DeselectSubtree(CInspectrView& view, InspectorRow& row);
+// A run of deletions that rebuilds the view when it ends holds its selection: a selected row
+// that goes (and stays in the tree, marked gone, with Auto Update off) keeps its mark, its pad
+// and its item's state, instead of a deselection each, and is counted. When the hold ends the
+// selection loses them, at once when every selected row went.
+void HoldSelection(CInspectrView& view);
+// Whether a row that goes from `view` now is left selected until ReleaseSelection.
+bool SelectionHeld(const CInspectrView& view);
+void ReleaseSelection(CInspectrView& view);
 void DeselectAll(CInspectrView& view);
 void SelectRange(CInspectrView& view, int toIndex, bool clearFirst);
 void SelectAll(CInspectrView& view, bool clearFirst);
@@ -58,15 +66,6 @@ void CopySelection(const CInspectrView& view, RowList& list);
 void SelectRows(CInspectrView& view, const RowList& list);
 void SaveSelection(CInspectrView& view);
 void RestoreSelection(CInspectrView& view);
-
-// Shows the row's label in the message pane and makes it the current row.
-void SetCurrentRow(CInspectrView& view, InspectorRow* row);
-// Moves the list's focus state to the row's item and makes the row current.
-void SetFocusRow(CInspectrView& view, InspectorRow* row);
-void MakeCurrent(CInspectrView& view, InspectorRow* row);
-void MoveFocusAndSelect(CInspectrView& view, InspectorRow* row, bool exclusive);
-// After a refill: the focus goes back into the visible part of the list.
-void RestoreFocus(CInspectrView& view);
 
 // The list control's item-changed notice; a change of the selected state is mirrored into the
 // view's partner (search-result view or source). The owner-data list asks nobody before it

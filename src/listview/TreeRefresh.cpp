@@ -3,6 +3,7 @@
 #include "CInspectrView.h"
 #include "InspectorRow.h"
 #include "RowBuilder.h"
+#include "RowFocus.h"
 #include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"

@@ -278,6 +278,7 @@ TEST_F(FrameDeleteScopeTest, OtherInspectorsRefillOnceWhenTheRunEnds) {
         {"the first of two children, then their parent", 2, {"A/A1", "A"}, "1/3"},
         {"a parent with its child", 1, {"A"}, "1/3"},
         {"the child of the selected pad, then a pad before it", 1, {"B/C", "A"}, "1/2"},
+        {"more rows than half the places, one by one", 2, {"A/A1", "A/A2", "A", "B/C"}, "1/2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -311,6 +312,65 @@ TEST_F(FrameDeleteScopeTest, OtherInspectorsRefillOnceWhenTheRunEnds) {
         EXPECT_EQ(Length(View(other).selectedRows.get()), 1);
         for (CMainFrame* open : {fresh, frame, other})
             open->DestroyWindow();
+        desktop.DestroyPad(stage);
+    }
+}
+
+// While a run holds the Inspector it rebuilds, a selected row that goes stays selected; when
+// the hold ends, before the rebuild, the rows that went have left the selection, the pad's
+// copy and the item's state with them, and a selected pad that stays keeps all three.
+TEST_F(FrameDeleteScopeTest, TheSelectedRowsThatWentLeaveTheSelectionWhenTheHoldEnds) {
+    struct Case {
+        const char* name;
+        bool protectC;                 // C is protected against deletion
+        bool deleteAll;                // else A goes, with A1, while the hold lasts
+        std::vector<const char*> kept; // the pads selected after it, in list order
+    } cases[] = {
+        {"Delete All of every selected pad", false, true, {}},
+        {"Delete All, a protected pad selected", true, true, {"C"}},
+        {"a parent and its child destroyed", false, false, {"B", "C"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesktopPad* stage = desktop.AddPad(nullptr, "Stage", 0, 0, 400, 300);
+        DesktopPad* a = desktop.AddPad(stage, "A", 1, 1, 10, 10);
+        desktop.AddPad(a, "A1", 1, 1, 5, 5);
+        desktop.AddPad(stage, "B", 20, 1, 10, 10);
+        DesktopPad* protectedPad = desktop.AddPad(stage, "C", 40, 1, 10, 10);
+        if (c.protectC)
+            protectedPad->SetProtection(kProtectDelete);
+        CMainFrame* frame = Open(stage);
+        CInspectrView& view = View(frame);
+        SelectAll(view, true);
+        DeselectRow(view, *view.rootRow);
+        {
+            FrameDeleteScope scope(*frame);
+            DeleteRun run(scope);
+            ASSERT_NE(run.Begin(view.selectedRows.get()), Start::Nothing);
+            if (c.deleteAll) {
+                run.Finish(DeleteRun::kEndDeleteAll, true);
+            } else {
+                scope.HoldPublishing(true);
+                desktop.DestroyPad(a);
+                EXPECT_EQ(Length(view.selectedRows.get()), 4) << "held";
+                scope.HoldPublishing(false);
+            }
+            CListCtrl& list = view.List();
+            std::vector<std::string> selected;
+            for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1;
+                 i = list.GetNextItem(i, LVNI_SELECTED)) {
+                InspectorRow* row = RowOfItem(view, i);
+                ASSERT_NE(row, nullptr);
+                EXPECT_EQ(row->gone, 0) << "item " << i;
+                selected.push_back(row->pad != nullptr ? row->pad->get_own_name() : "");
+            }
+            EXPECT_EQ(selected, std::vector<std::string>(c.kept.begin(), c.kept.end()));
+            EXPECT_EQ(Length(view.selectedRows.get()), static_cast<int>(c.kept.size()));
+            EXPECT_EQ(view.selectionHeld, 0);
+            if (!c.deleteAll)
+                run.Finish(DeleteRun::kEndCancel, true);
+        }
+        frame->DestroyWindow();
         desktop.DestroyPad(stage);
     }
 }

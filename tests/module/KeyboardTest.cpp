@@ -1,5 +1,6 @@
 #include "InspectorFixture.h"
 #include "listview/Mouse.h"
+#include "listview/RowFocus.h"
 #include "listview/Selection.h"
 #include "platform/Afx.h"
 #include "platform/NativeMenu.h"

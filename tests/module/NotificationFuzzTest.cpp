@@ -11,6 +11,7 @@
 #include "frame/ColumnSettings.h"
 #include "listview/CellText.h"
 #include "listview/Mouse.h"
+#include "listview/RowFocus.h"
 #include "listview/SearchResults.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"

@@ -2,6 +2,7 @@
 #include "InspectorFixture.h"
 #include "frame/ColumnSettings.h"
 #include "listview/Mouse.h"
+#include "listview/RowFocus.h"
 #include "listview/RowRefresh.h"
 #include "listview/Selection.h"
 #include "listview/TreeRefresh.h"
