@@ -274,6 +274,39 @@ void DestroyTopPads(benchmark::State& state) {
     Shared().key.clear();
 }
 
+// Destroying the largest subtree on the desktop with ten Inspectors open and every row of
+// the running one selected: the subtree's rows leave the selection as one change.
+void DestroyASelectedSubtree(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        World& world = FreshWorld(Pads(state), Shape{}, kInspectors);
+        SelectAll(world.View(), true);
+        DesktopPad* largest = nullptr;
+        size_t most = 0;
+        for (DesktopPad* top : world.desktop.TopLevelPads()) {
+            size_t size = 0;
+            std::vector<MvSimplePad*> below{top};
+            while (!below.empty()) {
+                MvSimplePad* pad = below.back();
+                below.pop_back();
+                ++size;
+                MvPadList* children = pad->get_children();
+                for (int i = 0; children != nullptr && i < children->length(); ++i)
+                    below.push_back(children->at(i));
+            }
+            if (size > most) {
+                most = size;
+                largest = top;
+            }
+        }
+        state.counters["rows"] = static_cast<double>(most);
+        state.ResumeTiming();
+        world.desktop.DestroyPad(largest);
+    }
+    Shared().world.reset();
+    Shared().key.clear();
+}
+
 } // namespace
 
 void RegisterSelectionCases() {
@@ -288,6 +321,7 @@ void RegisterSelectionCases() {
         {"ClearOneChain", ClearOneChain},
         {"ClearDeleted", ClearDeleted},
         {"DestroyTopPads", DestroyTopPads},
+        {"DestroyASelectedSubtree", DestroyASelectedSubtree},
     };
     const std::pair<const char*, void (*)(benchmark::State&)> kept[] = {
         {"GeometryOnAllRows", GeometryOnAllRows},
