@@ -2,50 +2,10 @@
 
 #include <algorithm>
 
-#include <limits>
-#include <new>
-
-MvPadList& MvPadList::operator=(MvPadList&& other) noexcept {
-    if (this != &other) {
-        Release();
-        Take(other);
-    }
-    return *this;
-}
-
-void MvPadList::Take(MvPadList& other) noexcept {
-    if (other.capacity_ > kInline)
-        heap_ = other.heap_;
-    else
-        std::copy(other.inline_, other.inline_ + kInline, inline_);
-    size_ = other.size_;
-    first_ = other.first_;
-    capacity_ = other.capacity_;
-    lookup_ = std::move(other.lookup_);
-    other.capacity_ = kInline;
-    other.size_ = other.first_ = 0;
-}
-
-void MvPadList::Release() noexcept {
-    if (capacity_ > kInline)
-        delete[] heap_;
-    capacity_ = kInline;
-    size_ = first_ = 0;
-}
-
-void MvPadList::Grow() {
-    if (capacity_ > std::numeric_limits<uint32_t>::max() / 2)
-        throw std::bad_alloc();
-    uint32_t capacity = capacity_ * 2;
-    auto* grown = new MvSimplePad*[capacity];
-    MvSimplePad** data = Data();
-    std::copy(data + first_, data + size_, grown);
-    if (capacity_ > kInline)
-        delete[] heap_;
-    heap_ = grown;
-    capacity_ = capacity;
-    size_ -= first_;
-    first_ = 0;
+MvSimplePad* MvPadList::at(int index) const {
+    if (index < 0 || index >= length())
+        return nullptr;
+    return pads_[first_ + static_cast<size_t>(index)];
 }
 
 namespace {
@@ -79,9 +39,8 @@ MvPadList::Counts* MvPadList::Counted() {
         return nullptr;
     size_t length = static_cast<size_t>(this->length());
     if (!lookup_->counting && length >= kCountedLength && lookup_->searched >= 4 * length) {
-        MvSimplePad** data = Data();
-        for (uint32_t i = first_; i < size_; ++i)
-            ++lookup_->counts[data[i]];
+        for (size_t i = first_; i < pads_.size(); ++i)
+            ++lookup_->counts[pads_[i]];
         lookup_->counting = true;
     } else if (lookup_->counting && length < kCountedLength / 2) {
         lookup_.reset();
@@ -91,69 +50,62 @@ MvPadList::Counts* MvPadList::Counted() {
 }
 
 void MvPadList::remove(MvSimplePad* pad) {
-    MvSimplePad** data = Data();
-    MvSimplePad** begin = data + first_;
-    MvSimplePad** end = data + size_;
-    MvSimplePad** it = end;
+    auto begin = pads_.begin() + static_cast<std::ptrdiff_t>(first_);
+    auto it = pads_.end();
     if (Counts* counts = Counted()) {
         auto count = counts->find(pad);
         if (count == counts->end())
             return;
-        it = count->second == 1 ? FindOnly(begin, end, pad) : std::find(begin, end, pad);
+        it = count->second == 1 ? FindOnly(begin, pads_.end(), pad)
+                                : std::find(begin, pads_.end(), pad);
         if (--count->second == 0)
             counts->erase(count);
     } else {
-        it = std::find(begin, end, pad);
+        it = std::find(begin, pads_.end(), pad);
         if (size_t searched = static_cast<size_t>(it - begin); searched >= kCountedLength) {
             if (!lookup_)
                 lookup_ = std::make_unique<Lookup>();
             lookup_->searched += searched;
         }
     }
-    if (it == end)
+    if (it == pads_.end())
         return;
     // The shorter side moves: a pad near the front (the oldest selected) takes the ones
     // before it one place on, and the front is dropped as below.
-    if (it - begin > end - it) {
-        std::move(it + 1, end, it);
-        --size_;
+    if (it - begin > pads_.end() - it) {
+        pads_.erase(it);
         return;
     }
     std::move_backward(begin, it, it + 1);
-    if (++first_ == size_) {
+    if (++first_ == pads_.size()) {
         clear();
-    } else if (first_ >= 16 && first_ * 2 >= size_) {
-        std::move(data + first_, end, data);
-        size_ -= first_;
+    } else if (first_ >= 16 && first_ * 2 >= pads_.size()) {
+        pads_.erase(pads_.begin(), pads_.begin() + static_cast<std::ptrdiff_t>(first_));
         first_ = 0;
     }
 }
 
 void MvPadList::clear() {
-    size_ = first_ = 0;
+    pads_.clear();
+    first_ = 0;
     lookup_.reset();
 }
 
 void MvPadList::insert(int index, MvSimplePad* pad) {
     index = std::clamp(index, 0, length());
-    if (size_ == capacity_)
-        Grow();
-    MvSimplePad** data = Data();
-    MvSimplePad** at = data + first_ + static_cast<uint32_t>(index);
-    std::move_backward(at, data + size_, data + size_ + 1);
-    *at = pad;
-    ++size_;
+    pads_.insert(pads_.begin() + static_cast<std::ptrdiff_t>(first_ + static_cast<size_t>(index)),
+                 pad);
     Count(pad, 1);
 }
 
 int MvPadList::indexOf(const MvSimplePad* pad) const {
-    MvSimplePad* const* begin = Data() + first_;
-    MvSimplePad* const* end = Data() + size_;
-    MvSimplePad* const* it = end;
+    auto begin = pads_.begin() + static_cast<std::ptrdiff_t>(first_);
+    auto it = pads_.end();
     if (!lookup_ || !lookup_->counting) {
-        it = std::find(begin, end, pad);
+        it = std::find(begin, pads_.end(), pad);
     } else if (auto count = lookup_->counts.find(pad); count != lookup_->counts.end()) {
-        it = count->second == 1 ? FindOnly(begin, end, pad) : std::find(begin, end, pad);
+        it = count->second == 1 ? FindOnly(begin, pads_.end(), pad)
+                                : std::find(begin, pads_.end(), pad);
     }
-    return it == end ? -1 : static_cast<int>(it - begin);
+    return it == pads_.end() ? -1 : static_cast<int>(it - begin);
 }
