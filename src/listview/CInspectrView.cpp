@@ -122,8 +122,10 @@ void CInspectrView::ReleasePads() {
         selectedPadSet.Open();
     if (savedSelection)
         savedSelection = std::make_unique<RowList>();
-    if (selectedPads)
+    if (selectedPads) {
+        publishedChanges += selectedPads->length();
         selectedPads->clear();
+    }
     hitOfPad.Clear();
     hitIndex.Clear();
     hitLabels.clear();
@@ -182,9 +184,17 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
         return CListView::OnWndMsg(msg, wParam, lParam, result);
     case WM_TIMER:
         return DragTimer(*this, wParam) || CListView::OnWndMsg(msg, wParam, lParam, result);
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: {
         // A drop that closed the Inspector leaves no window to hand the message to.
-        return !DropRow(*this, point) || CListView::OnWndMsg(msg, wParam, lParam, result);
+        if (!DropRow(*this, point))
+            return TRUE;
+        // The control may leave the pressed row alone selected now, a deselection of every
+        // row and a selection of one that reach the host as one change, as a press does.
+        PublishingSuspended suspended(*this);
+        if (!CListView::OnWndMsg(msg, wParam, lParam, result))
+            *result = Default();
+        return TRUE;
+    }
     case WM_RBUTTONUP:
         // The right press was the view's own and never reached the control, so neither does
         // its release: the control would answer a release of its own with the context menu,

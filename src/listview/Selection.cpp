@@ -275,13 +275,15 @@ private:
 } // namespace
 
 PublishingSuspended::PublishingSuspended(CInspectrView& view)
-    : view_(view), partner_(std::make_unique<PublishHold>(MirrorPartner(view))) {
+    : view_(view), changes_(view.publishedChanges),
+      partner_(std::make_unique<PublishHold>(MirrorPartner(view))) {
     view_.publishEnabled = 0;
 }
 
 PublishingSuspended::~PublishingSuspended() {
     view_.publishEnabled = 1;
-    PublishSelection(view_, 1, nullptr);
+    if (view_.publishedChanges != changes_)
+        PublishSelection(view_, 1, nullptr);
 }
 
 void SelectRow(CInspectrView& view, const InspectorRow& row) {

@@ -49,7 +49,9 @@ int SelectedCount(const CInspectrView& view);
 // publishing is on and the frame is active.
 void PublishSelection(CInspectrView& view, int op, MvSimplePad* pad);
 // Compound changes reach the host once: publishing is off while the guard lives, in the view
-// and in the view its selection is mirrored into.
+// and in the view its selection is mirrored into. A hold that changed nothing tells the host
+// nothing: the host reads the whole list each time, and a press on a row of a large selection
+// changes none of it.
 class PublishingSuspended {
 public:
     explicit PublishingSuspended(CInspectrView& view);
@@ -59,6 +61,7 @@ public:
 
 private:
     CInspectrView& view_;
+    int changes_;
     std::unique_ptr<PublishHold> partner_;
 };
 

@@ -90,6 +90,17 @@ TEST_F(SelectionTest, ClicksSelectAndPublishWhileTheFrameIsActive) {
     EXPECT_EQ(Selected(frame), "...SS");
     EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{cancel, logo}));
 
+    // A press on a row of the selection changes nothing and tells the host nothing (it reads
+    // the whole list each time); the release leaves the row alone selected, told once.
+    int told = host->PadProperty().calls;
+    Mouse(frame, WM_LBUTTONDOWN, 3, 0);
+    EXPECT_EQ(Selected(frame), "...SS");
+    EXPECT_EQ(host->PadProperty().calls, told);
+    Mouse(frame, WM_LBUTTONUP, 3, 0);
+    EXPECT_EQ(Selected(frame), "...S.");
+    EXPECT_EQ(Published(), (std::vector<MvSimplePad*>{cancel}));
+    EXPECT_EQ(host->PadProperty().calls, told + 1);
+
     // A letter typed finds no row: the list's question for the row it begins is answered
     // "none" in either character set, where no answer would name item 0.
     CListCtrl& list = View(frame).List();
@@ -103,7 +114,7 @@ TEST_F(SelectionTest, ClicksSelectAndPublishWhileTheFrameIsActive) {
                   -1)
             << code;
     }
-    EXPECT_EQ(Selected(frame), "...SS");
+    EXPECT_EQ(Selected(frame), "...S.");
 }
 
 TEST_F(SelectionTest, APadKeptFromThePropertyWindowIsSelectedButNotPublished) {
