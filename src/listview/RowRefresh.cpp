@@ -203,24 +203,20 @@ void RemoveRow(CInspectrView& view, InspectorRow* row) {
     }
 
     bool removing = view.autoUpdate == 1;
-    if (!removing && SelectionHeld(view)) {
-        ForEachInSubtree(row, [&view](InspectorRow& below) {
-            if (below.gone == 0 && RowSelected(view, below))
+    // A held selection keeps the rows that go selected, and counts them for its release.
+    bool held = !removing && SelectionHeld(view);
+    if (!held && (!removing || !NothingToDeselect(view)))
+        DeselectSubtree(view, *row);
+    if (!removing) {
+        ForEachInSubtree(row, [&view, held](InspectorRow& below) {
+            if (held && below.gone == 0 && RowSelected(view, below))
                 ++view.heldGoneSelected;
             below.gone = 1;
         });
         return;
     }
-    if (!removing || !NothingToDeselect(view))
-        DeselectSubtree(view, *row);
     // The places of the rows that go stay until the refill, with no row in them.
-    if (removing)
-        view.listed.NoteRemoving(*row);
-
-    if (!removing) {
-        ForEachInSubtree(row, [](InspectorRow& below) { below.gone = 1; });
-        return;
-    }
+    view.listed.NoteRemoving(*row);
     if (InSubtree(view.currentRow, row))
         MakeCurrent(view, view.rootRow.get());
     bool root = row == view.rootRow.get();
