@@ -157,27 +157,50 @@ void CommandWithoutSelection(benchmark::State& state) {
     CommandStates(state, false);
 }
 
+// Where a click goes: the Inspector alone, or beside a search-results window listing every
+// pad, in the Inspector or in the window (each selection mirrored into the other).
+enum class ClickIn { Inspector, InspectorWithHits, Hits };
+
 // A click on the first row, which deselects every other row; or the same click with nothing
 // selected before, the cost the click has of itself.
-void Click(benchmark::State& state, bool selectAll) {
+void Click(benchmark::State& state, bool selectAll, ClickIn where = ClickIn::Inspector) {
     World& world = Ten(state);
-    CListCtrl& list = world.View().List();
+    CMainFrame* results = nullptr;
+    if (where != ClickIn::Inspector) {
+        SearchConditions everyPad;
+        everyPad.labelChecked = 1;
+        everyPad.label = "Pad";
+        world.frame->ShowSearchResults(CollectHits(world.View().rootRow.get(), everyPad));
+        results = world.View().searchFrame;
+    }
+    CInspectrView& view = where == ClickIn::Hits ? *results->m_pInspView : world.View();
+    CListCtrl& list = view.List();
     RECT rect{};
     list.GetItemRect(0, &rect, LVIR_LABEL);
-    LPARAM where = static_cast<LPARAM>(
+    LPARAM at = static_cast<LPARAM>(
         MAKELONG(static_cast<WORD>(rect.left + 2), static_cast<WORD>(rect.top + 2)));
     for (auto _ : state) {
         state.PauseTiming();
-        selectAll ? SelectAll(world.View(), true) : DeselectAll(world.View());
+        selectAll ? SelectAll(view, true) : DeselectAll(view);
         state.ResumeTiming();
-        SendMessageA(list.m_hWnd, WM_LBUTTONDOWN, 0, where);
-        SendMessageA(list.m_hWnd, WM_LBUTTONUP, 0, where);
+        SendMessageA(list.m_hWnd, WM_LBUTTONDOWN, 0, at);
+        SendMessageA(list.m_hWnd, WM_LBUTTONUP, 0, at);
     }
-    DeselectAll(world.View());
+    DeselectAll(view);
+    if (results != nullptr) {
+        results->SendMessage(WM_CLOSE);
+        native::PumpPending();
+    }
 }
 
 void ClickAfterSelectAll(benchmark::State& state) {
     Click(state, true);
+}
+void ClickBesideHitsAfterSelectAll(benchmark::State& state) {
+    Click(state, true, ClickIn::InspectorWithHits);
+}
+void ClickOnAHitAfterSelectAll(benchmark::State& state) {
+    Click(state, true, ClickIn::Hits);
 }
 void ClickWithoutSelection(benchmark::State& state) {
     Click(state, false);
@@ -334,6 +357,8 @@ void RegisterSelectionCases() {
     // run's: a fixed number of iterations keeps the run short when the case itself is cheap.
     const std::pair<const char*, void (*)(benchmark::State&)> afterSelectAll[] = {
         {"ClickAfterSelectAll", ClickAfterSelectAll},
+        {"ClickBesideHitsAfterSelectAll", ClickBesideHitsAfterSelectAll},
+        {"ClickOnAHitAfterSelectAll", ClickOnAHitAfterSelectAll},
         {"KeysAfterSelectAll", KeysAfterSelectAll},
         {"DeselectAfterSelectAll", DeselectAfterSelectAll},
     };

@@ -105,8 +105,9 @@ void CInspectrView::RemoveRowFromTree(InspectorRow* row) {
             standInRows.erase(&below);
         --rowCount;
     });
+    // The row is its parent's member: unlinked where it is, without a walk of its siblings.
     if (row->parentRow != nullptr)
-        Remove(row->parentRow->children, *row);
+        Unlink(row->parentRow->children, *row);
 }
 
 void CInspectrView::ReleasePads() {

@@ -41,7 +41,8 @@ public:
     void OpenTree(MvSimplePad* pad);
     // Frees the tree and leaves rootRow null.
     void FreeTree();
-    // Removes `row` and its subtree from the tree; removing the root frees the whole tree.
+    // Removes `row`, a row of the tree, and its subtree; removing the root frees the whole
+    // tree.
     void RemoveRowFromTree(InspectorRow* row);
     // The row of `pad` in the tree, found through the index.
     InspectorRow* FindRow(const MvSimplePad* pad) const {

@@ -73,8 +73,17 @@ void SelectedSet::Clear() {
     }
     waitOrder_.clear();
     waiting_ = 0;
+    copiesWait_ = false;
     tally_ = SelectionTally{};
     stale_ = false;
+}
+
+bool SelectedSet::Within(const SelectedSet& other) const {
+    if (Size() > other.Size())
+        return false;
+    bool within = true;
+    table_.ForEach([&](const MvSimplePad* pad, Entry&) { within = within && other.Contains(pad); });
+    return within;
 }
 
 void SelectedSet::Reserve(size_t pads) {
@@ -113,6 +122,7 @@ void SelectedSet::MakeWaitingCopies(const CopyOf& copyOf) const {
     }
     waitOrder_.clear();
     waiting_ = 0;
+    copiesWait_ = false;
 }
 
 void SelectedSet::CompactWaitOrder() {

@@ -40,7 +40,13 @@ public:
 
     bool Contains(const MvSimplePad* pad) const { return table_.Contains(pad); }
     size_t Size() const { return table_.Size(); }
-    bool Waiting() const { return waiting_ != 0; }
+    // Every pad here is in `other` too.
+    bool Within(const SelectedSet& other) const;
+    bool Waiting() const { return waiting_ != 0 || copiesWait_; }
+    // The copies of pads added from now on wait, as after Select All, until the list is read:
+    // a selection repeated a row at a time from a change of many rows elsewhere makes no copy
+    // that a drop of it would only free.
+    void LetCopiesWait() { copiesWait_ = rows_ != nullptr; }
 
     // Adds `pad` unless it is there already; true when added. Its copy, `copy()`, is made now
     // unless copies wait.
@@ -103,6 +109,7 @@ private:
     // out and added again) leaves a place that its entry's waitAt no longer names.
     mutable std::vector<const MvSimplePad*> waitOrder_;
     mutable size_t waiting_ = 0;
+    mutable bool copiesWait_ = false;
     mutable SelectionTally tally_;
     mutable bool stale_ = false;
 };

@@ -167,6 +167,11 @@ public:
     explicit MirrorAfter(CInspectrView& view)
         : view_(view), on_(view.mirrorEnabled == 1 && MirrorPartner(view) != nullptr) {}
     ~MirrorAfter() {
+        if (partnerDrops_)
+            DropPartnerSelection();
+        CInspectrView* partner = rows_.size() > kMoveMarkFrom ? MirrorPartner(view_) : nullptr;
+        if (partner != nullptr)
+            partner->selectedPadSet.LetCopiesWait();
         for (auto [row, selected] : rows_)
             MirrorSelection(view_, *row, selected);
     }
@@ -177,10 +182,25 @@ public:
         if (on_)
             rows_.emplace_back(&row, selected);
     }
+    // The view drops its whole selection, and the partner's lies within it: the partner drops
+    // its own whole, as a notice for each of its rows would have left it.
+    void PartnerDrops() { partnerDrops_ = on_; }
 
 private:
+    void DropPartnerSelection() {
+        CInspectrView* partner = MirrorPartner(view_);
+        if (partner == nullptr || view_.mirrorEnabled != 1 || partner->mirrorEnabled != 1)
+            return;
+        {
+            MirrorSuspended off(*partner);
+            DeselectAll(*partner);
+        }
+        partner->Invalidate();
+    }
+
     CInspectrView& view_;
     bool on_;
+    bool partnerDrops_ = false;
     std::vector<std::pair<const InspectorRow*, bool>> rows_;
 };
 
@@ -392,6 +412,18 @@ void ReleaseSelection(CInspectrView& view) {
 
 namespace {
 
+// Whether the pads the view's partner selects all lie in the view's selection, so that when
+// the view drops its whole selection the partner drops its own whole. A results window selects
+// the pad of each hit it selects in its source, so a source takes its window's selection with
+// its own (a hit whose row the source could not select, below a collapsed row, goes too: its
+// pad is selected nowhere else). A source may select more than its window: that is checked.
+bool PartnerSelectionWithin(const CInspectrView& view) {
+    const CInspectrView* partner = MirrorPartner(view);
+    if (partner == nullptr || view.searchMode == 0)
+        return true;
+    return partner->selectedPadSet.Live() && partner->selectedPadSet.Within(view.selectedPadSet);
+}
+
 // Every row's mark off, every pad out of the selection and withdrawn, without visiting the
 // rows: the published pads are those of the selection, and they all go. The copies are made
 // and handed over in `taken` only when asked for (`keepCopies`) or when the view's partner
@@ -402,13 +434,16 @@ void DropSelection(CInspectrView& view, MirrorAfter& mirror, std::unique_ptr<Row
     if (!view.rootRow || !set.Live() || set.Size() == 0)
         return;
     ForgetMarks(view);
-    if (keepCopies || mirror.On()) {
+    bool perRow = mirror.On() && !PartnerSelectionWithin(view);
+    if (keepCopies || perRow) {
         taken = set.Take(CopyMaker(view));
-        for (const InspectorRow* copy = taken->head; copy && mirror.On(); copy = copy->next)
+        for (const InspectorRow* copy = taken->head; copy && perRow; copy = copy->next)
             mirror.Note(*copy, false);
     } else {
         set.Clear();
     }
+    if (!perRow)
+        mirror.PartnerDrops();
     if (view.selectedPads && view.selectedPads->length() > 0) {
         view.publishedChanges += view.selectedPads->length();
         view.selectedPads->clear();

@@ -145,6 +145,38 @@ TEST_F(SearchWindowTest, SelectAllAndItsDropAreMirroredAndANewSearchSeesTheLates
     EXPECT_EQ(from.selectedRows->tail->pad, panel) << "selected last, listed last";
 }
 
+// A drop of a whole selection takes the partner's whole when the partner's lies within it,
+// and otherwise only the rows the dropped pads have there.
+TEST_F(SearchWindowTest, ADropOfEverySelectedRowLeavesThePartnerWhatItSelectsBeyond) {
+    struct Case {
+        const char* name;
+        bool selectAllInSource; // else in the results window
+        bool dropInSource;      // else in the results window
+        int sourceLeft;         // rows the source keeps selected
+    };
+    const Case cases[] = {
+        {"the source drops what it took from its window", false, true, 0},
+        {"the window drops all the source selects", false, false, 0},
+        {"the window drops its hits, the source keeps the rest", true, false, 3},
+        {"the source drops more than its window selects", true, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMainFrame* source = Open();
+        CMainFrame* results = Search(source, "a");
+        CInspectrView& from = View(c.selectAllInSource ? source : results);
+        SelectAll(from, true);
+        ASSERT_EQ(Selected(results), (std::vector<int>{0, 1, 2}));
+        DeselectAll(View(c.dropInSource ? source : results));
+        EXPECT_EQ(Selected(source).size(), static_cast<size_t>(c.sourceLeft));
+        EXPECT_EQ(Length(View(source).selectedRows.get()), c.sourceLeft);
+        EXPECT_TRUE(Selected(results).empty());
+        EXPECT_EQ(Length(View(results).selectedRows.get()), 0);
+        EXPECT_EQ(results->m_wndStatusBar.GetPaneText(1), "0/3");
+        source->SendMessage(WM_CLOSE);
+    }
+}
+
 TEST_F(SearchWindowTest, WithAutoUpdateOffADeletedHitStaysInertUntilUpdate) {
     CMainFrame* source = Open(stage);
     CMainFrame* results = Search(source, "n");
