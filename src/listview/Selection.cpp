@@ -364,10 +364,45 @@ void HoldSelection(CInspectrView& view) {
 }
 
 bool SelectionHeld(const CInspectrView& view) {
-    // A partner hears of each row, and a pad with rows elsewhere keeps its selection.
-    return view.selectionHeld > 0 && view.searchMode == 0 && MirrorPartner(view) == nullptr &&
-           view.rowIndex.OneRowPerPad();
+    // A pad with rows elsewhere keeps its selection; a partner hears of the rows that went
+    // when the hold ends.
+    return view.selectionHeld > 0 && view.searchMode == 0 && view.rowIndex.OneRowPerPad();
 }
+
+namespace {
+
+// The selected rows among those `walk` visits that went leave the view's selection in the
+// order it keeps, and the items take the states of the rows that stay in one pass rather than
+// a notice each. The pads of the rows that went are withdrawn without being asked anything.
+template <typename Walk> void DropGoneRows(CInspectrView& view, Walk walk) {
+    CListCtrl& list = view.List();
+    FocusBefore before(view);
+    std::vector<int> kept;
+    PadTable<bool> withdrawn;
+    walk([&](InspectorRow& row) {
+        if (!RowSelected(view, row))
+            return;
+        if (row.gone == 0) {
+            if (ListedRows::Holds(row))
+                kept.push_back(ListedRows::IndexOf(row));
+            return;
+        }
+        RemoveSelectedCopy(view, row.pad);
+        if (row.pad != nullptr)
+            withdrawn.Insert(row.pad, true);
+        MarkSelected(view, row, false);
+    });
+    WithdrawPublished(view, withdrawn);
+    {
+        BulkChange bulk(view);
+        list.SetItemState(-1, 0, LVIS_SELECTED);
+        for (int item : kept)
+            list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    FinishBulkChange(view, before);
+}
+
+} // namespace
 
 void ReleaseSelection(CInspectrView& view) {
     if (view.selectionHeld == 0 || --view.selectionHeld > 0)
@@ -379,35 +414,22 @@ void ReleaseSelection(CInspectrView& view) {
         DeselectAll(view);
         return;
     }
-    // Some selected rows stay (the desktop row, a protected pad): the pads of the rows that
-    // went leave the selection in the order it keeps, and the items take the states of the
-    // rows that stay in one pass rather than a notice each.
+    // Some selected rows stay (the desktop row, a protected pad).
     PublishOnce once(view);
-    CListCtrl& list = view.List();
-    FocusBefore before(view);
-    std::vector<int> kept;
     InspectorRow* root = view.rootRow.get();
-    for (InspectorRow* at = root; at != nullptr; at = NextInSubtree(at, root)) {
-        if (!RowSelected(view, *at))
-            continue;
-        if (at->gone == 0) {
-            if (ListedRows::Holds(*at))
-                kept.push_back(ListedRows::IndexOf(*at));
-            continue;
-        }
-        bool publishable = Publishable(*at);
-        RemoveSelectedCopy(view, at->pad);
-        if (publishable)
-            PublishSelection(view, 0, at->pad);
-        MarkSelected(view, *at, false);
+    DropGoneRows(view, [root](auto visit) {
+        for (InspectorRow* at = root; at != nullptr; at = NextInSubtree(at, root))
+            visit(*at);
+    });
+    // The hits of the pads that went are gone from the results window too.
+    CInspectrView* partner = MirrorPartner(view);
+    if (partner != nullptr && partner->searchRows && partner->selectedPadSet.Live()) {
+        DropGoneRows(*partner, [partner](auto visit) {
+            for (InspectorRow* hit = partner->searchRows->head; hit != nullptr; hit = hit->next)
+                visit(*hit);
+        });
+        partner->Invalidate();
     }
-    {
-        BulkChange bulk(view);
-        list.SetItemState(-1, 0, LVIS_SELECTED);
-        for (int item : kept)
-            list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
-    }
-    FinishBulkChange(view, before);
 }
 
 namespace {

@@ -325,10 +325,25 @@ TEST_F(FrameDeleteScopeTest, TheSelectedRowsThatWentLeaveTheSelectionWhenTheHold
         bool protectC;                 // C is protected against deletion
         bool deleteAll;                // else A goes, with A1, while the hold lasts
         std::vector<const char*> kept; // the pads selected after it, in list order
+        bool withHits = false;         // a results window lists A and A1 beside the Inspector
     } cases[] = {
         {"Delete All of every selected pad", false, true, {}},
         {"Delete All, a protected pad selected", true, true, {"C"}},
         {"a parent and its child destroyed", false, false, {"B", "C"}},
+        {"Delete All beside a results window", false, true, {}, true},
+        {"a parent and its child destroyed beside a results window",
+         false,
+         false,
+         {"B", "C"},
+         true},
+    };
+    auto publishedBy = [](const CInspectrView& view) {
+        std::vector<std::string> names;
+        for (int i = 0; view.selectedPads && i < view.selectedPads->length(); ++i) {
+            const char* name = view.selectedPads->at(i)->get_own_name();
+            names.push_back(name != nullptr ? name : "(a pad that went)");
+        }
+        return names;
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -341,6 +356,13 @@ TEST_F(FrameDeleteScopeTest, TheSelectedRowsThatWentLeaveTheSelectionWhenTheHold
             protectedPad->SetProtection(kProtectDelete);
         CMainFrame* frame = Open(stage);
         CInspectrView& view = View(frame);
+        CMainFrame* results = nullptr;
+        if (c.withHits) {
+            frame->ShowSearchResults(
+                CollectHits(view.rootRow.get(), SearchConditions{.labelChecked = 1, .label = "A"}));
+            results = view.searchFrame;
+            ASSERT_NE(results, nullptr);
+        }
         SelectAll(view, true);
         DeselectRow(view, *view.rootRow);
         {
@@ -366,6 +388,14 @@ TEST_F(FrameDeleteScopeTest, TheSelectedRowsThatWentLeaveTheSelectionWhenTheHold
             }
             EXPECT_EQ(selected, std::vector<std::string>(c.kept.begin(), c.kept.end()));
             EXPECT_EQ(Length(view.selectedRows.get()), static_cast<int>(c.kept.size()));
+            EXPECT_EQ(publishedBy(view), std::vector<std::string>(c.kept.begin(), c.kept.end()))
+                << "the host is handed no pad that went";
+            if (results != nullptr) {
+                CInspectrView& hits = View(results);
+                EXPECT_EQ(hits.List().GetSelectedCount(), 0u) << "A and A1 went";
+                EXPECT_EQ(Length(hits.selectedRows.get()), 0);
+                EXPECT_TRUE(publishedBy(hits).empty());
+            }
             EXPECT_EQ(view.selectionHeld, 0);
             if (!c.deleteAll)
                 run.Finish(DeleteRun::kEndCancel, true);
