@@ -2,6 +2,7 @@
 
 #include "InspectorRow.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -78,12 +79,51 @@ void SelectedSet::Clear() {
     stale_ = false;
 }
 
-bool SelectedSet::Within(const SelectedSet& other) const {
-    if (Size() > other.Size())
+bool SelectedSet::Outside(const SelectedSet& other, size_t limit,
+                          std::vector<const MvSimplePad*>& outside) const {
+    outside.clear();
+    if (!rows_ || Size() > other.Size() + limit)
         return false;
-    bool within = true;
-    table_.ForEach([&](const MvSimplePad* pad, Entry&) { within = within && other.Contains(pad); });
-    return within;
+    struct Found {
+        size_t place;
+        const MvSimplePad* pad;
+        const InspectorRow* copy;
+        bool operator<(const Found& next) const { return place < next.place; }
+    };
+    std::vector<Found> found;
+    size_t made = 0;
+    bool few = true;
+    table_.ForEach([&](const MvSimplePad* pad, Entry& entry) {
+        if (!few || other.Contains(pad))
+            return;
+        few = found.size() < limit;
+        made += entry.copy != nullptr ? 1 : 0;
+        found.push_back({entry.waitAt, pad, entry.copy});
+    });
+    if (!few)
+        return false;
+    // Made copies come first, in the list's order, which is walked only as far as the last
+    // of them; waiting ones follow in their turn.
+    size_t at = 0;
+    size_t placed = 0;
+    for (const InspectorRow* copy = rows_->head; copy != nullptr && placed < made;
+         copy = copy->next) {
+        ++at;
+        for (Found& f : found) {
+            if (f.copy == copy) {
+                f.place = at;
+                ++placed;
+            }
+        }
+    }
+    for (Found& f : found) {
+        if (f.copy == nullptr)
+            f.place += Size();
+    }
+    std::sort(found.begin(), found.end());
+    for (const Found& f : found)
+        outside.push_back(f.pad);
+    return true;
 }
 
 void SelectedSet::Reserve(size_t pads) {

@@ -40,8 +40,10 @@ public:
 
     bool Contains(const MvSimplePad* pad) const { return table_.Contains(pad); }
     size_t Size() const { return table_.Size(); }
-    // Every pad here is in `other` too.
-    bool Within(const SelectedSet& other) const;
+    // The pads here that `other` lacks, in the order of selection, into `outside`, when there
+    // are at most `limit` of them; false when there are more.
+    bool Outside(const SelectedSet& other, size_t limit,
+                 std::vector<const MvSimplePad*>& outside) const;
     bool Waiting() const { return waiting_ != 0 || copiesWait_; }
     // The copies of pads added from now on wait, as after Select All, until the list is read:
     // a selection repeated a row at a time from a change of many rows elsewhere makes no copy

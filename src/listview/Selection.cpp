@@ -182,9 +182,12 @@ public:
         if (on_)
             rows_.emplace_back(&row, selected);
     }
-    // The view drops its whole selection, and the partner's lies within it: the partner drops
-    // its own whole, as a notice for each of its rows would have left it.
-    void PartnerDrops() { partnerDrops_ = on_; }
+    // The view drops its whole selection: the partner drops its own whole but for `keeps`,
+    // which it takes again in their order, as a notice for each row would have left it.
+    void PartnerDrops(std::vector<const MvSimplePad*> keeps) {
+        partnerDrops_ = on_;
+        partnerKeeps_ = std::move(keeps);
+    }
 
 private:
     void DropPartnerSelection() {
@@ -194,6 +197,11 @@ private:
         {
             MirrorSuspended off(*partner);
             DeselectAll(*partner);
+            for (const MvSimplePad* pad : partnerKeeps_) {
+                InspectorRow standIn;
+                standIn.pad = const_cast<MvSimplePad*>(pad);
+                SelectRow(*partner, standIn);
+            }
         }
         partner->Invalidate();
     }
@@ -201,6 +209,7 @@ private:
     CInspectrView& view_;
     bool on_;
     bool partnerDrops_ = false;
+    std::vector<const MvSimplePad*> partnerKeeps_;
     std::vector<std::pair<const InspectorRow*, bool>> rows_;
 };
 
@@ -434,16 +443,22 @@ void ReleaseSelection(CInspectrView& view) {
 
 namespace {
 
-// Whether the pads the view's partner selects all lie in the view's selection, so that when
-// the view drops its whole selection the partner drops its own whole. A results window selects
-// the pad of each hit it selects in its source, so a source takes its window's selection with
-// its own (a hit whose row the source could not select, below a collapsed row, goes too: its
-// pad is selected nowhere else). A source may select more than its window: that is checked.
-bool PartnerSelectionWithin(const CInspectrView& view) {
+// A partner selects at most this many pads outside a selection that goes whole for it to
+// drop its own whole and take those again, rather than hear of each row.
+constexpr size_t kPartnerKeepsAtMost = 64;
+
+// Whether the view's partner drops its whole selection with the view's, keeping only
+// `keeps`, the pads it selects that the view does not. A results window selects the pad of
+// each hit it selects in its source, so a source takes its window's selection with its own (a
+// hit whose row the source could not select, below a collapsed row, goes too: its pad is
+// selected nowhere else). A source may select more than its window, the desktop row first.
+bool PartnerDropsWith(const CInspectrView& view, std::vector<const MvSimplePad*>& keeps) {
+    keeps.clear();
     const CInspectrView* partner = MirrorPartner(view);
     if (partner == nullptr || view.searchMode == 0)
         return true;
-    return partner->selectedPadSet.Live() && partner->selectedPadSet.Within(view.selectedPadSet);
+    return partner->selectedPadSet.Live() &&
+           partner->selectedPadSet.Outside(view.selectedPadSet, kPartnerKeepsAtMost, keeps);
 }
 
 // Every row's mark off, every pad out of the selection and withdrawn, without visiting the
@@ -456,7 +471,8 @@ void DropSelection(CInspectrView& view, MirrorAfter& mirror, std::unique_ptr<Row
     if (!view.rootRow || !set.Live() || set.Size() == 0)
         return;
     ForgetMarks(view);
-    bool perRow = mirror.On() && !PartnerSelectionWithin(view);
+    std::vector<const MvSimplePad*> partnerKeeps;
+    bool perRow = mirror.On() && !PartnerDropsWith(view, partnerKeeps);
     if (keepCopies || perRow) {
         taken = set.Take(CopyMaker(view));
         for (const InspectorRow* copy = taken->head; copy && perRow; copy = copy->next)
@@ -465,7 +481,7 @@ void DropSelection(CInspectrView& view, MirrorAfter& mirror, std::unique_ptr<Row
         set.Clear();
     }
     if (!perRow)
-        mirror.PartnerDrops();
+        mirror.PartnerDrops(std::move(partnerKeeps));
     if (view.selectedPads && view.selectedPads->length() > 0) {
         view.publishedChanges += view.selectedPads->length();
         view.selectedPads->clear();

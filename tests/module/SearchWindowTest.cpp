@@ -145,20 +145,22 @@ TEST_F(SearchWindowTest, SelectAllAndItsDropAreMirroredAndANewSearchSeesTheLates
     EXPECT_EQ(from.selectedRows->tail->pad, panel) << "selected last, listed last";
 }
 
-// A drop of a whole selection takes the partner's whole when the partner's lies within it,
-// and otherwise only the rows the dropped pads have there.
+// A drop of a whole selection takes the partner's whole, but for the pads the partner selects
+// beyond it, which keep their order.
 TEST_F(SearchWindowTest, ADropOfEverySelectedRowLeavesThePartnerWhatItSelectsBeyond) {
     struct Case {
         const char* name;
         bool selectAllInSource; // else in the results window
         bool dropInSource;      // else in the results window
-        int sourceLeft;         // rows the source keeps selected
+        Strings sourceKeeps;    // the source's selection after the drop, in order
+        bool listRead = false;  // the source's selected rows were listed before the drop
     };
     const Case cases[] = {
-        {"the source drops what it took from its window", false, true, 0},
-        {"the window drops all the source selects", false, false, 0},
-        {"the window drops its hits, the source keeps the rest", true, false, 3},
-        {"the source drops more than its window selects", true, true, 0},
+        {"the source drops what it took from its window", false, true, {}},
+        {"the window drops all the source selects", false, false, {}},
+        {"the window drops its hits, the source keeps the rest", true, false, {"", "OK", "Logo"}},
+        {"the source drops more than its window selects", true, true, {}},
+        {"the same, the source's copies made", true, false, {"", "OK", "Logo"}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,9 +169,15 @@ TEST_F(SearchWindowTest, ADropOfEverySelectedRowLeavesThePartnerWhatItSelectsBey
         CInspectrView& from = View(c.selectAllInSource ? source : results);
         SelectAll(from, true);
         ASSERT_EQ(Selected(results), (std::vector<int>{0, 1, 2}));
+        if (c.listRead) {
+            ASSERT_EQ(Length(View(source).selectedRows.get()), 6);
+        }
         DeselectAll(View(c.dropInSource ? source : results));
-        EXPECT_EQ(Selected(source).size(), static_cast<size_t>(c.sourceLeft));
-        EXPECT_EQ(Length(View(source).selectedRows.get()), c.sourceLeft);
+        Strings kept;
+        for (const InspectorRow* copy = View(source).selectedRows->head; copy; copy = copy->next)
+            kept.push_back(copy->pad != nullptr ? copy->pad->get_own_name() : "");
+        EXPECT_EQ(kept, c.sourceKeeps);
+        EXPECT_EQ(Selected(source).size(), c.sourceKeeps.size());
         EXPECT_TRUE(Selected(results).empty());
         EXPECT_EQ(Length(View(results).selectedRows.get()), 0);
         EXPECT_EQ(results->m_wndStatusBar.GetPaneText(1), "0/3");
