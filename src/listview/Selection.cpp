@@ -170,8 +170,13 @@ public:
         if (partnerDrops_)
             DropPartnerSelection();
         CInspectrView* partner = rows_.size() > kMoveMarkFrom ? MirrorPartner(view_) : nullptr;
-        if (partner != nullptr)
-            partner->selectedPadSet.LetCopiesWait();
+        if (partner != nullptr) {
+            // Reserved, the table a drop of a large selection put aside is taken up again
+            // rather than freed by the next drop.
+            SelectedSet& set = partner->selectedPadSet;
+            set.Reserve(set.Size() + rows_.size());
+            set.LetCopiesWait();
+        }
         for (auto [row, selected] : rows_)
             MirrorSelection(view_, *row, selected);
     }
