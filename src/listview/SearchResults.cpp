@@ -220,7 +220,7 @@ MirrorSuspended::~MirrorSuspended() {
     view_.mirrorEnabled = previous_;
 }
 
-void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected) {
+void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected, bool repaint) {
     CInspectrView* partner = MirrorPartner(view);
     if (partner == nullptr || view.mirrorEnabled != 1 || partner->mirrorEnabled != 1)
         return;
@@ -231,5 +231,6 @@ void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected
         else
             DeselectRow(*partner, row);
     }
-    partner->Invalidate();
+    if (repaint)
+        partner->Invalidate();
 }

@@ -41,7 +41,8 @@ void CloseResults(CInspectrView& source);
 
 // Repeats a selection change of `view` in its partner, unless mirroring is off in either;
 // the partner's own notice of the change does not come back.
-void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected);
+void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected,
+                     bool repaint = true);
 // Selection changes made while it lives stay in the view and reach no partner.
 class MirrorSuspended {
 public:

@@ -176,9 +176,17 @@ public:
             SelectedSet& set = partner->selectedPadSet;
             set.Reserve(set.Size() + rows_.size());
             set.LetCopiesWait();
+            // The partner's counts and paint follow once, not for each row.
+            if (partner->frame != nullptr)
+                partner->frame->HoldCountPane(true);
         }
         for (auto [row, selected] : rows_)
-            MirrorSelection(view_, *row, selected);
+            MirrorSelection(view_, *row, selected, partner == nullptr);
+        if (partner != nullptr) {
+            if (partner->frame != nullptr)
+                partner->frame->HoldCountPane(false);
+            partner->Invalidate();
+        }
     }
     MirrorAfter(const MirrorAfter&) = delete;
     MirrorAfter& operator=(const MirrorAfter&) = delete;
