@@ -87,7 +87,9 @@ void Repaint(CWnd& window) {
 }
 
 void RepaintResults(CInspectrView& view) {
-    if (CInspectrView* results = ResultsView(view))
+    // While refills are held (a run of many deletions), the window is painted when it ends.
+    CInspectrView* results = ResultsView(view);
+    if (results != nullptr && view.refillHeld == 0)
         Repaint(*results);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CInspectrView.h"
 #include "RowFocus.h"
+#include "SearchResults.h"
 #include "Selection.h"
 #include "TableWriter.h"
 #include "frame/CMainFrame.h"
@@ -42,7 +43,12 @@ RefillHold::RefillHold() {
 
 RefillHold::~RefillHold() {
     ForEachLiveView([](CInspectrView& view) {
-        if (view.refillHeld > 0 && --view.refillHeld == 0 && view.refillPending) {
+        if (view.refillHeld == 0 || --view.refillHeld > 0)
+            return;
+        // Its results window went unpainted while the hold lasted.
+        if (CInspectrView* results = ResultsView(view))
+            results->Invalidate();
+        if (view.refillPending) {
             view.refillPending = false;
             // A held refill is owed only while the view still follows its tree.
             if (view.rootRow && view.frame != nullptr)
