@@ -103,6 +103,9 @@ public:
     // (see HoldSelection); heldGoneSelected counts the selected rows that went meanwhile.
     int selectionHeld = 0;
     int heldGoneSelected = 0;
+    // A plain press on a row of a selection of several, until the control begins a drag from
+    // it: the release leaves that row alone selected (see OnLeftButtonUp).
+    std::unique_ptr<InspectorRow> pressedInSelection;
     int focusIndex = -1;
     int selectedCount = 0;
     int closing = 0;

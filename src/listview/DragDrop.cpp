@@ -138,6 +138,8 @@ void SelectDraggedPad(CInspectrView& view, MvSimplePad* pad) {
 } // namespace
 
 void BeginRowDrag(CInspectrView& view, int item, POINT start) {
+    // The control began a drag: its release leaves the selection as it is.
+    view.pressedInSelection.reset();
     ListDrag& drag = view.drag;
     CListCtrl& list = view.List();
     if (drag.dragging != 0 || list.GetSelectedCount() >= 2 || IsSearchView(view) ||

@@ -24,8 +24,10 @@ bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
         // goes first, with one message: the system's list would deselect item by item.
         InspectorRow* row =
             (flags & (MK_CONTROL | MK_SHIFT)) == 0 ? RowAtPoint(view, point) : nullptr;
-        if (row != nullptr && !RowSelected(view, *row) && view.List().GetSelectedCount() > 1)
+        bool several = row != nullptr && view.List().GetSelectedCount() > 1;
+        if (several && !RowSelected(view, *row))
             DeselectAll(view);
+        view.pressedInSelection = several && RowSelected(view, *row) ? CopyRow(*row) : nullptr;
         view.Default();
     }
     if (InspectorRow* row = RowAtPoint(view, point)) {
@@ -35,6 +37,17 @@ bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
     }
     view.Invalidate();
     return false;
+}
+
+void OnLeftButtonUp(CInspectrView& view) {
+    std::unique_ptr<InspectorRow> pressed = std::move(view.pressedInSelection);
+    // The control leaves the pressed row alone selected, deselecting every other item with a
+    // notice each; done here first, with one message, it finds nothing more to deselect.
+    InspectorRow* row = pressed ? RowOfItem(view, ItemOfPad(view, pressed->pad)) : nullptr;
+    if (row == nullptr || !RowSelected(view, *row) || view.List().GetSelectedCount() < 2)
+        return;
+    DeselectAll(view);
+    SelectRow(view, *row);
 }
 
 void ToggleChildren(CInspectrView& view, InspectorRow& row) {
