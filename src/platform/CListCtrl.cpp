@@ -137,7 +137,32 @@ BOOL CListCtrl::SetItemState(int index, UINT state, UINT mask) {
         return static_cast<BOOL>(Send(LVM_SETITEMSTATE, AsWParam(index), AsLParam(&item)));
     // A change of every item is painted once when it is done, not item by item.
     RedrawSuspended held(m_hWnd);
+    if (state == 0 && mask == LVIS_SELECTED)
+        DropSelectionWhole();
     return static_cast<BOOL>(Send(LVM_SETITEMSTATE, AsWParam(index), AsLParam(&item)));
+}
+
+void CListCtrl::DropSelectionWhole() {
+    // Up to this many items are left to the list to visit.
+    constexpr int kVisitedItemsAtMost = 64;
+    int count = GetItemCount();
+    if ((GetStyle() & LVS_OWNERDATA) == 0 || count <= kVisitedItemsAtMost ||
+        GetSelectedCount() == 0)
+        return;
+    int top = GetTopIndex();
+    RECT before{};
+    GetItemRect(top, &before, LVIR_BOUNDS);
+    int focused = GetNextItem(-1, LVNI_FOCUSED);
+    int mark = GetSelectionMark();
+    SetItemCountEx(0, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    SetItemCountEx(count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    if (focused != -1)
+        SetItemState(focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    SetSelectionMark(mark);
+    RECT after{};
+    GetItemRect(top, &after, LVIR_BOUNDS);
+    if (after.left != before.left || after.top != before.top)
+        Scroll(SIZE{after.left - before.left, after.top - before.top});
 }
 
 UINT CListCtrl::GetItemState(int index, UINT mask) const {

@@ -197,6 +197,41 @@ TEST_F(ListViewFrameworkTest, WrappersConvertTheirArguments) {
     EXPECT_EQ(list.HitTest(&below), -1);
 }
 
+// A large owner-data list loses every selected state at once and keeps the rest of its
+// state: the first item shown (down and across), the focused item and the selection mark.
+TEST_F(ListViewFrameworkTest, DeselectingEveryItemKeepsTheViewTheFocusAndTheMark) {
+    CreateParent();
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA,
+                            RECT{0, 0, 300, 200}, &parentWnd, 9));
+    list.InsertColumn(0, "Wide", LVCFMT_LEFT, 700);
+    list.SetItemCountEx(1000);
+    list.EnsureVisible(990, FALSE);
+    list.EnsureVisible(500, FALSE);
+    list.Scroll(SIZE{60, 0});
+    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(510, LVIS_FOCUSED, LVIS_FOCUSED);
+    list.SetSelectionMark(505);
+    int top = list.GetTopIndex();
+    ASSERT_EQ(top, 500);
+    RECT before{};
+    list.GetItemRect(top, &before, LVIR_BOUNDS);
+    ASSERT_EQ(list.GetSelectedCount(), 1000u);
+
+    EXPECT_TRUE(list.SetItemState(-1, 0, LVIS_SELECTED));
+    EXPECT_EQ(list.GetSelectedCount(), 0u);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), -1);
+    EXPECT_EQ(list.GetItemState(999, LVIS_SELECTED), 0u);
+    EXPECT_EQ(list.GetItemCount(), 1000);
+    EXPECT_EQ(list.GetTopIndex(), top);
+    RECT after{};
+    list.GetItemRect(top, &after, LVIR_BOUNDS);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 510);
+    EXPECT_EQ(list.GetSelectionMark(), 505);
+}
+
 TEST_F(ListViewFrameworkTest, RefusingPreCreateWindowCreatesNothing) {
     struct Refusing : CWnd {
         BOOL PreCreateWindow(CREATESTRUCTA&) override { return FALSE; }
