@@ -30,9 +30,7 @@ constexpr DWORD kContextMenuHelpTopic = 1130;
 
 // Calls `action` for the pad of every selected pad row, in list order, until it says stop.
 void ForEachSelectedPad(CInspectrView& view, const std::function<bool(MvSimplePad*)>& action) {
-    CListCtrl& list = view.List();
-    for (int item = list.GetNextItem(-1, LVNI_SELECTED); item != -1;
-         item = list.GetNextItem(item, LVNI_SELECTED)) {
+    for (int item : SelectedItems(view)) {
         InspectorRow* row = RowOfItem(view, item);
         if (row == nullptr || row->gone || row->isDesktop || row->pad == nullptr)
             continue;

@@ -18,8 +18,7 @@ ViewSnapshot TakeSnapshot(const CInspectrView& view) {
     if (list.GetSelectedCount() > kItemsReadOneByOne) {
         snapshot.selection = SelectionTallyOf(view);
     } else {
-        for (int item = list.GetNextItem(-1, LVNI_SELECTED); item != -1;
-             item = list.GetNextItem(item, LVNI_SELECTED))
+        for (int item : SelectedItems(view))
             snapshot.selection.Add(FactsOfRow(RowOfItem(view, item)));
     }
     snapshot.hasRoot = view.rootRow != nullptr;

@@ -192,9 +192,10 @@ BOOL CInspectrView::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
         // The control may leave the pressed row alone selected now, a deselection of every
         // row and a selection of one that reach the host as one change, as a press does.
         PublishingSuspended suspended(*this);
-        OnLeftButtonUp(*this);
-        if (!CListView::OnWndMsg(msg, wParam, lParam, result))
-            *result = Default();
+        OnLeftButtonUp(*this, [&] {
+            if (!CListView::OnWndMsg(msg, wParam, lParam, result))
+                *result = Default();
+        });
         return TRUE;
     }
     case WM_RBUTTONUP:

@@ -21,12 +21,14 @@ bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
     {
         PublishingSuspended suspended(view);
         // A plain click on a row not selected leaves that row alone selected. The selection
-        // goes first, with one message: the system's list would deselect item by item.
+        // goes first, as DeselectAll drops it: the system's list would deselect item by item,
+        // or, owner-data, visit every item to deselect one.
         InspectorRow* row =
             (flags & (MK_CONTROL | MK_SHIFT)) == 0 ? RowAtPoint(view, point) : nullptr;
-        bool several = row != nullptr && view.List().GetSelectedCount() > 1;
-        if (several && !RowSelected(view, *row))
+        UINT selected = row != nullptr ? view.List().GetSelectedCount() : 0;
+        if (selected > 0 && !RowSelected(view, *row))
             DeselectAll(view);
+        bool several = selected > 1;
         view.pressedInSelection = several && RowSelected(view, *row) ? CopyRow(*row) : nullptr;
         view.Default();
     }
@@ -39,15 +41,24 @@ bool OnLeftButtonDown(CInspectrView& view, UINT flags, POINT point) {
     return false;
 }
 
-void OnLeftButtonUp(CInspectrView& view) {
+void OnLeftButtonUp(CInspectrView& view, const std::function<void()>& release) {
     std::unique_ptr<InspectorRow> pressed = std::move(view.pressedInSelection);
-    // The control leaves the pressed row alone selected, deselecting every other item with a
-    // notice each; done here first, with one message, it finds nothing more to deselect.
-    InspectorRow* row = pressed ? RowOfItem(view, ItemOfPad(view, pressed->pad)) : nullptr;
-    if (row == nullptr || !RowSelected(view, *row) || view.List().GetSelectedCount() < 2)
+    auto pressedRow = [&] {
+        return pressed ? RowOfItem(view, ItemOfPad(view, pressed->pad)) : nullptr;
+    };
+    InspectorRow* row = pressedRow();
+    if (row == nullptr || !RowSelected(view, *row) || view.List().GetSelectedCount() < 2) {
+        release();
         return;
+    }
+    // The control leaves the pressed row alone selected, deselecting every other item with a
+    // notice each, or, owner-data, visiting every item unless none is selected. Dropped here
+    // first, the selection leaves the control only the row to select.
     DeselectAll(view);
-    SelectRow(view, *row);
+    release();
+    // Released away from the pressed row, the control selects nothing.
+    if (row = pressedRow(); row != nullptr && !RowSelected(view, *row))
+        SelectRow(view, *row);
 }
 
 void ToggleChildren(CInspectrView& view, InspectorRow& row) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 class CInspectrView;
 class MvSimplePad;
@@ -23,6 +24,9 @@ std::unique_ptr<InspectorRow> SelectedCopyOf(const CInspectrView& view, const Mv
 
 // Index of the list item whose row stands for `pad`, -1 when none.
 int ItemOfPad(const CInspectrView& view, const MvSimplePad* pad);
+// The list's selected items in order, from the view's own marks: the system's list finds
+// each next selected item by visiting every item after the last.
+std::vector<int> SelectedItems(const CInspectrView& view);
 InspectorRow* RowOfItem(const CInspectrView& view, int index);
 
 void SelectRow(CInspectrView& view, const InspectorRow& row);

@@ -532,12 +532,17 @@ protected:
             if (RowOfItem(view, static_cast<int>(i)) != shown[i])
                 return ::testing::AssertionFailure() << "item " << i << " is not in tree order";
         }
+        std::vector<int> selectedItems;
         for (int i = 0; i < list.GetItemCount(); ++i) {
             InspectorRow* row = RowOfItem(view, i);
             bool selected = list.GetItemState(i, LVIS_SELECTED) != 0;
             if (row == nullptr || ListIndex(*row) != i || RowSelected(view, *row) != selected)
                 return ::testing::AssertionFailure() << "item " << i << " out of step";
+            if (selected)
+                selectedItems.push_back(i);
         }
+        if (SelectedItems(view) != selectedItems)
+            return ::testing::AssertionFailure() << "the marks give other selected items";
         PadSet selected = SelectedPads(view);
         // Reading the copies makes those still waiting: only every other check does.
         PadSet copies;
