@@ -220,7 +220,7 @@ MirrorSuspended::~MirrorSuspended() {
     view_.mirrorEnabled = previous_;
 }
 
-void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected, bool repaint) {
+void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected) {
     CInspectrView* partner = MirrorPartner(view);
     if (partner == nullptr || view.mirrorEnabled != 1 || partner->mirrorEnabled != 1)
         return;
@@ -231,6 +231,5 @@ void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected
         else
             DeselectRow(*partner, row);
     }
-    if (repaint)
-        partner->Invalidate();
+    partner->Invalidate();
 }

@@ -41,8 +41,7 @@ void CloseResults(CInspectrView& source);
 
 // Repeats a selection change of `view` in its partner, unless mirroring is off in either;
 // the partner's own notice of the change does not come back.
-void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected,
-                     bool repaint = true);
+void MirrorSelection(CInspectrView& view, const InspectorRow& row, bool selected);
 // Selection changes made while it lives stay in the view and reach no partner.
 class MirrorSuspended {
 public:

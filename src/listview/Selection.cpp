@@ -11,7 +11,6 @@
 #include "platform/RedrawSuspended.h"
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -227,43 +226,15 @@ public:
     ~MirrorAfter() {
         if (partnerDrops_)
             DropPartnerSelection();
-        CInspectrView* partner = rows_.size() > kMoveMarkFrom ? MirrorPartner(view_) : nullptr;
-        std::optional<RedrawSuspended> painting;
-        if (partner != nullptr) {
-            // Reserved, the table a drop of a large selection put aside is taken up again
-            // rather than freed by the next drop.
-            SelectedSet& set = partner->selectedPadSet;
-            set.Reserve(set.Size() + rows_.size());
-            set.LetCopiesWait();
-            // The partner's counts and paint follow once, not for each row.
-            if (partner->frame != nullptr)
-                partner->frame->HoldCountPane(true);
-            // The system's list invalidates each item it changes, a round trip to the
-            // window server apiece under Wine.
-            painting.emplace(partner->List().m_hWnd);
+        CInspectrView* partner = MirrorPartner(view_);
+        if (rows_.size() <= kMoveMarkFrom || partner == nullptr) {
+            for (auto [row, selected] : rows_)
+                MirrorSelection(view_, *row, selected);
+            return;
         }
-        for (auto [row, selected] : rows_) {
-            if (partner == nullptr || !selected)
-                MirrorSelection(view_, *row, selected, partner == nullptr);
-        }
-        if (partner != nullptr && view_.mirrorEnabled == 1 && partner->mirrorEnabled == 1) {
-            MirrorSuspended off(*partner);
-            SelectListedPads(
-                *partner,
-                [this](auto select) {
-                    for (auto [row, selected] : rows_) {
-                        if (selected)
-                            select(row->pad);
-                    }
-                },
-                [](const InspectorRow&) {});
-        }
-        painting.reset();
-        if (partner != nullptr) {
-            if (partner->frame != nullptr)
-                partner->frame->HoldCountPane(false);
-            partner->Invalidate();
-        }
+        if (view_.mirrorEnabled != 1 || partner->mirrorEnabled != 1)
+            return;
+        MirrorMany(*partner);
     }
     MirrorAfter(const MirrorAfter&) = delete;
     MirrorAfter& operator=(const MirrorAfter&) = delete;
@@ -280,6 +251,39 @@ public:
     }
 
 private:
+    // A change of many rows reaches the partner as a batch: its copies wait, its table is
+    // reserved (taking up the one a drop of a large selection put aside rather than freeing
+    // it at the next drop), and its counts, list and paint follow once.
+    void MirrorMany(CInspectrView& partner) {
+        SelectedSet& set = partner.selectedPadSet;
+        set.Reserve(set.Size() + rows_.size());
+        set.LetCopiesWait();
+        if (partner.frame != nullptr)
+            partner.frame->HoldCountPane(true);
+        {
+            // The system's list invalidates each item it changes, a round trip to the window
+            // server apiece under Wine.
+            RedrawSuspended painting(partner.List().m_hWnd);
+            MirrorSuspended off(partner);
+            for (auto [row, selected] : rows_) {
+                if (!selected)
+                    DeselectRow(partner, *row);
+            }
+            SelectListedPads(
+                partner,
+                [this](auto select) {
+                    for (auto [row, selected] : rows_) {
+                        if (selected)
+                            select(row->pad);
+                    }
+                },
+                [](const InspectorRow&) {});
+        }
+        if (partner.frame != nullptr)
+            partner.frame->HoldCountPane(false);
+        partner.Invalidate();
+    }
+
     void DropPartnerSelection() {
         CInspectrView* partner = MirrorPartner(view_);
         if (partner == nullptr || view_.mirrorEnabled != 1 || partner->mirrorEnabled != 1)
