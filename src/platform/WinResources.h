@@ -12,3 +12,6 @@ const DialogTemplate* FindDialogResource(HINSTANCE instance, UINT id);
 const ToolbarTemplate* FindToolbarResource(HINSTANCE instance, UINT id);
 // An icon resource when icon is true, else a bitmap resource.
 const ImageResource* FindImageResource(HINSTANCE instance, UINT id, bool icon);
+
+// A menu made of a template with the system's menu functions; the caller destroys it.
+HMENU MenuFromTemplate(const MenuTemplate& source);

@@ -49,21 +49,6 @@ bool MakeItem(UINT flags, std::uintptr_t idOrPopup, const char* text, MenuTable:
     return true;
 }
 
-void Fill(HMENU menu, const std::vector<MenuItemTemplate>& items) {
-    for (const MenuItemTemplate& source : items) {
-        MenuTable::Item item;
-        item.id = source.id;
-        item.text = source.text;
-        item.flags = source.flags;
-        if (source.IsPopup()) {
-            item.popup = CreatePopupMenu();
-            Fill(item.popup, source.children);
-            item.id = static_cast<UINT>(reinterpret_cast<std::uintptr_t>(item.popup));
-        }
-        Menus().Find(menu)->items.push_back(std::move(item));
-    }
-}
-
 bool Erase(HMENU menu, UINT position, UINT flags, bool destroyPopup) {
     MenuTable::Location found;
     if (!Menus().Locate(menu, position, flags, found)) {
@@ -99,21 +84,12 @@ BOOL IsMenu(HMENU menu) {
 HMENU native::LoadMenuInLanguage(HINSTANCE module, UINT id, Language language) {
     const ResourceModule* resources = native::ModuleResources(module);
     const MenuTemplate* source = resources != nullptr ? resources->FindMenu(language, id) : nullptr;
-    if (source == nullptr)
-        return nullptr;
-    HMENU menu = CreateMenu();
-    Fill(menu, source->items);
-    return menu;
+    return source != nullptr ? MenuFromTemplate(*source) : nullptr;
 }
 
 HMENU LoadMenuA(HINSTANCE instance, UINT id) {
     const MenuTemplate* source = FindMenuResource(instance, id);
-    if (source == nullptr) {
-        return nullptr;
-    }
-    HMENU menu = CreateMenu();
-    Fill(menu, source->items);
-    return menu;
+    return source != nullptr ? MenuFromTemplate(*source) : nullptr;
 }
 
 BOOL AppendMenuA(HMENU menu, UINT flags, std::uintptr_t idOrPopup, const char* text) {

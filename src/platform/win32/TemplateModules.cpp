@@ -2,6 +2,7 @@
 #include "Win32Dialogs.h"
 
 #include "../NativeBackend.h"
+#include "../WinResources.h"
 
 #include <algorithm>
 #include <array>
@@ -39,20 +40,6 @@ TemplateModule* Find(HINSTANCE instance) {
     return nullptr;
 }
 
-void Fill(HMENU menu, const std::vector<MenuItemTemplate>& items) {
-    for (const MenuItemTemplate& item : items) {
-        if (item.IsPopup()) {
-            HMENU popup = CreatePopupMenu();
-            Fill(popup, item.children);
-            AppendMenuA(menu, item.flags, reinterpret_cast<UINT_PTR>(popup), item.text.c_str());
-        } else if (item.IsSeparator()) {
-            AppendMenuA(menu, item.flags, 0, nullptr);
-        } else {
-            AppendMenuA(menu, item.flags, item.id, item.text.c_str());
-        }
-    }
-}
-
 } // namespace
 
 HMENU LoadMenuA(HINSTANCE instance, UINT id) {
@@ -60,11 +47,7 @@ HMENU LoadMenuA(HINSTANCE instance, UINT id) {
     if (module == nullptr)
         return ::LoadMenuA(instance, MAKEINTRESOURCEA(id));
     const MenuTemplate* source = module->resources->FindMenu(native::GetLanguage(), id);
-    if (source == nullptr)
-        return nullptr;
-    HMENU menu = CreateMenu();
-    Fill(menu, source->items);
-    return menu;
+    return source != nullptr ? MenuFromTemplate(*source) : nullptr;
 }
 
 HACCEL LoadAcceleratorsA(HINSTANCE instance, UINT id) {
