@@ -25,6 +25,9 @@ std::uint64_t UpTo(int index) {
 
 void IndexSet::Resize(int size) {
     size = size < 0 ? 0 : size;
+    // Emptied, the set drops its members a word at a time.
+    if (size == 0)
+        Clear();
     for (int member = Next(size); member != -1; member = Next(member + 1))
         Set(member, false);
     size_ = size;
