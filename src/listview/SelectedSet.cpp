@@ -14,7 +14,34 @@ constexpr size_t kSpareFrom = 4096;
 } // namespace
 
 SelectedSet::SelectedSet() = default;
-SelectedSet::~SelectedSet() = default;
+SelectedSet::~SelectedSet() {
+    Unpair();
+}
+
+void SelectedSet::Pair(const SelectedSet& other) const {
+    if (partner_ == &other)
+        return;
+    Unpair();
+    other.Unpair();
+    partner_ = &other;
+    other.partner_ = this;
+    const SelectedSet& smaller = Size() <= other.Size() ? *this : other;
+    const SelectedSet& larger = &smaller == this ? other : *this;
+    size_t shared = 0;
+    smaller.table_.ForEach(
+        [&](const MvSimplePad* pad, Entry&) { shared += larger.Contains(pad) ? 1 : 0; });
+    shared_ = shared;
+    other.shared_ = shared;
+}
+
+void SelectedSet::Unpair() const {
+    if (partner_ == nullptr)
+        return;
+    partner_->partner_ = nullptr;
+    partner_->shared_ = 0;
+    partner_ = nullptr;
+    shared_ = 0;
+}
 
 bool SelectedSet::Open() {
     Clear();
@@ -34,6 +61,7 @@ bool SelectedSet::InsertCopy(const MvSimplePad* pad, const SelectedFacts& facts,
     InspectorRow* added = AppendUnchecked(*rows_, std::move(copy));
     table_.Insert(pad, Entry{added, 0, facts});
     tally_.Add(facts);
+    NoteShared(pad, 1);
     return true;
 }
 
@@ -45,6 +73,7 @@ bool SelectedSet::InsertWaiting(const MvSimplePad* pad, const SelectedFacts& fac
     table_.Insert(pad, Entry{nullptr, static_cast<std::uint32_t>(waitOrder_.size()), facts});
     ++waiting_;
     tally_.Add(facts);
+    NoteShared(pad, 1);
     return true;
 }
 
@@ -60,6 +89,7 @@ bool SelectedSet::Erase(const MvSimplePad* pad) {
     table_.Erase(pad);
     if (table_.Empty())
         stale_ = false;
+    NoteShared(pad, -1);
     return true;
 }
 
@@ -77,6 +107,10 @@ void SelectedSet::Clear() {
     copiesWait_ = false;
     tally_ = SelectionTally{};
     stale_ = false;
+    if (partner_ != nullptr) {
+        shared_ = 0;
+        partner_->shared_ = 0;
+    }
 }
 
 bool SelectedSet::Outside(const SelectedSet& other, size_t limit,
@@ -84,6 +118,12 @@ bool SelectedSet::Outside(const SelectedSet& other, size_t limit,
     outside.clear();
     if (!rows_ || Size() > other.Size() + limit)
         return false;
+    Pair(other);
+    size_t beyond = Size() - shared_;
+    if (beyond > limit)
+        return false;
+    if (beyond == 0)
+        return true;
     struct Found {
         size_t place;
         const MvSimplePad* pad;

@@ -41,7 +41,9 @@ public:
     bool Contains(const MvSimplePad* pad) const { return table_.Contains(pad); }
     size_t Size() const { return table_.Size(); }
     // The pads here that `other` lacks, in the order of selection, into `outside`, when there
-    // are at most `limit` of them; false when there are more.
+    // are at most `limit` of them; false when there are more. The first call pairs the two
+    // sets, which from then on count the pads they share as pads come and go, so that a later
+    // call with none outside costs nothing.
     bool Outside(const SelectedSet& other, size_t limit,
                  std::vector<const MvSimplePad*>& outside) const;
     bool Waiting() const { return waiting_ != 0 || copiesWait_; }
@@ -99,6 +101,16 @@ private:
 
     bool InsertCopy(const MvSimplePad* pad, const SelectedFacts& facts,
                     std::unique_ptr<InspectorRow> copy);
+    // Pairing: `partner_` points back here, and both sets' `shared_` is the number of pads
+    // they share.
+    void Pair(const SelectedSet& other) const;
+    void Unpair() const;
+    void NoteShared(const MvSimplePad* pad, int change) const {
+        if (partner_ != nullptr && partner_->Contains(pad)) {
+            shared_ += change;
+            partner_->shared_ += change;
+        }
+    }
     void MakeWaitingCopies(const CopyOf& copyOf) const;
     // Drops the places of pads no longer waiting, when they outnumber the waiting ones.
     void CompactWaitOrder();
@@ -114,4 +126,6 @@ private:
     mutable bool copiesWait_ = false;
     mutable SelectionTally tally_;
     mutable bool stale_ = false;
+    mutable const SelectedSet* partner_ = nullptr;
+    mutable size_t shared_ = 0;
 };

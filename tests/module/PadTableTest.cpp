@@ -1,13 +1,16 @@
 #include "listview/PadTable.h"
 #include "listview/HitIndex.h"
 #include "listview/InspectorRow.h"
+#include "listview/SelectedSet.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <vector>
 
 namespace {
@@ -126,4 +129,72 @@ TEST(HitIndex, RebuildForgetsTheOldHits) {
     EXPECT_EQ(index.First(Pad(2)), keptRow);
     index.Rebuild(nullptr);
     EXPECT_EQ(index.First(Pad(2)), nullptr);
+}
+
+// Two selected sets paired by Outside count the pads they share as pads come and go on
+// either side (copies made or waiting, erased, cleared, taken, a set gone); what Outside
+// answers is checked against the sets' pads compared one by one.
+TEST(SelectedSet, OutsideAgreesWithTheSetsComparedUnderRandomOperations) {
+    std::mt19937 rng(7);
+    auto copyOf = [](const MvSimplePad* pad) {
+        auto copy = std::make_unique<InspectorRow>();
+        copy->pad = const_cast<MvSimplePad*>(pad);
+        return copy;
+    };
+    std::vector<std::unique_ptr<SelectedSet>> sets(2);
+    std::vector<std::set<const MvSimplePad*>> pads(2);
+    for (auto& set : sets) {
+        set = std::make_unique<SelectedSet>();
+        set->Open();
+    }
+    for (int step = 0; step < 20000; ++step) {
+        size_t side = rng() % 2;
+        SelectedSet& set = *sets[side];
+        const MvSimplePad* pad = Pad(static_cast<unsigned>(rng() % 40));
+        switch (rng() % 10) {
+        case 0:
+        case 1:
+        case 2:
+            set.Insert(pad, SelectedFacts{}, [&] { return copyOf(pad); });
+            pads[side].insert(pad);
+            break;
+        case 3:
+            set.InsertWaiting(pad, SelectedFacts{});
+            pads[side].insert(pad);
+            break;
+        case 4:
+        case 5:
+            set.Erase(pad);
+            pads[side].erase(pad);
+            break;
+        case 6:
+            if (rng() % 20 == 0) {
+                rng() % 2 == 0 ? set.Clear() : static_cast<void>(set.Take(copyOf));
+                pads[side].clear();
+            }
+            break;
+        case 7:
+            if (rng() % 50 == 0) {
+                sets[side] = std::make_unique<SelectedSet>();
+                sets[side]->Open();
+                pads[side].clear();
+            }
+            break;
+        default:
+            break;
+        }
+        size_t from = rng() % 2;
+        std::vector<const MvSimplePad*> beyond;
+        for (const MvSimplePad* p : pads[from]) {
+            if (pads[1 - from].count(p) == 0)
+                beyond.push_back(p);
+        }
+        std::vector<const MvSimplePad*> outside;
+        bool few = sets[from]->Outside(*sets[1 - from], 4, outside);
+        ASSERT_EQ(few, beyond.size() <= 4) << "step " << step;
+        std::sort(outside.begin(), outside.end());
+        if (few) {
+            ASSERT_EQ(outside, beyond) << "step " << step;
+        }
+    }
 }
