@@ -76,6 +76,11 @@ public:
     // The copies, made as Rows makes them, handed over: the set is left empty.
     std::unique_ptr<RowList> Take(const CopyOf& copyOf);
 
+    // Calls `visit` for every pad, in no order, whether its copy is made or waits.
+    template <typename Visit> void ForEachPad(Visit visit) const {
+        table_.ForEach([&](const MvSimplePad* pad, Entry&) { visit(pad); });
+    }
+
     const SelectionTally& Tally() const { return tally_; }
     bool Stale() const { return stale_; }
     void MarkStale() { stale_ = !table_.Empty(); }

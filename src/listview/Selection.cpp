@@ -53,18 +53,18 @@ bool SelectionIsSmall(const CInspectrView& view) {
     return set.Live() && !set.Waiting() && set.Size() <= kMoveMarkFrom;
 }
 
-// Calls `visit` for every row of every pad of a selection whose copies are all made.
+// Calls `visit` for every row of every selected pad.
 template <typename Visit> void ForEachRowOfSelection(const CInspectrView& view, Visit visit) {
-    for (const InspectorRow* copy = view.selectedRows->head; copy; copy = copy->next) {
+    view.selectedPadSet.ForEachPad([&](const MvSimplePad* pad) {
         if (view.searchMode != 0) {
-            view.hitIndex.ForEachHitOf(copy->pad, visit);
-        } else if (copy->pad == nullptr) {
+            view.hitIndex.ForEachHitOf(pad, visit);
+        } else if (pad == nullptr) {
             if (view.rootRow && view.rootRow->isDesktop)
                 visit(*view.rootRow);
         } else {
-            view.rowIndex.ForEachRowOf(copy->pad, [&](InspectorRow* row) { visit(*row); });
+            view.rowIndex.ForEachRowOf(pad, [&](InspectorRow* row) { visit(*row); });
         }
-    }
+    });
 }
 
 // Every row the view marked loses its mark: each row of a pad of a small selection whose
@@ -340,7 +340,9 @@ std::vector<int> SelectedItems(const CInspectrView& view) {
         if (row != nullptr && RowSelected(view, *row))
             items.push_back(index);
     };
-    if (!SelectionIsSmall(view)) {
+    // A few pads are looked up, whether their copies are made or wait; more, and the list
+    // is read once.
+    if (view.selectedPadSet.Size() > kMoveMarkFrom) {
         view.listed.ForEach(0, [&](int index, const InspectorRow* row) {
             note(index, row);
             return true;
