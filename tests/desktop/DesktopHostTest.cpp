@@ -91,7 +91,7 @@ TEST_F(DesktopHostTest, InstallsItselfWithAMainWindowAndAnApplication) {
     EXPECT_EQ(closeAllCalls, 1);
 }
 
-TEST_F(DesktopHostTest, KeepsTheModalTimerScrollAndEventState) {
+TEST_F(DesktopHostTest, KeepsTheModalAndTimerState) {
     char previous = MwSetTimerStop(1);
     SetModalOpen(1);
     EXPECT_EQ(host->ModalDepth(), 1);
@@ -100,13 +100,6 @@ TEST_F(DesktopHostTest, KeepsTheModalTimerScrollAndEventState) {
     EXPECT_EQ(MwSetTimerStop(previous), 1);
     EXPECT_FALSE(host->TimersStopped());
     EXPECT_EQ(host->ModalDepth(), 0);
-    EXPECT_EQ(host->ModalLog(), (std::vector<int>{1, 0}));
-
-    SetScrollFromInspect();
-    SetScrollFromInspect();
-    MwSendSystemEvent(2);
-    EXPECT_EQ(host->ScrollRefreshes(), 2);
-    EXPECT_EQ(host->SystemEvents(), std::vector<int>{2});
 }
 
 TEST_F(DesktopHostTest, ThePadPropertyWindowKeepsACopyOfTheLastListWithoutFreedPads) {
@@ -174,8 +167,6 @@ TEST_F(DesktopHostTest, TheConnectorRefusesPadsMarkedSoAndMissingPads) {
     pads.append(stage);
     EXPECT_EQ(TOOLSOpenDocumentor(main, &pads), 1);
     EXPECT_EQ(host->ToolRequests().back().padCount, 1);
-    DlgNewWindow(&host->MainWindow());
-    EXPECT_EQ(host->NewWindowDialogs(), std::vector<HWND>{main});
 }
 
 TEST_F(DesktopHostTest, LeadBytesFollowTheActiveCodePage) {

@@ -456,13 +456,6 @@ TEST_F(NativeInternalsTest, LoadMenuBuildsTheModulesTemplate) {
     EXPECT_EQ(LoadMenuA(instance, 6), nullptr);
 }
 
-TEST_F(NativeInternalsTest, MenuBarDrawsAreCounted) {
-    HWND top = TopLevel();
-    SetMenu(top, CreateMenu());
-    EXPECT_TRUE(DrawMenuBar(top));
-    EXPECT_EQ(native::MenuBarDrawCount(top), 1);
-}
-
 // On Windows the host answers a popup through its owner's menu messages, so a quiet popup, a
 // command returned rather than posted and a popup with no one to answer are tested here only.
 TEST_F(NativeInternalsTest, TrackPopupMenuReturnsTheChoiceOrStaysQuiet) {
