@@ -123,30 +123,20 @@ TEST_F(DesktopStructure, FindByPathWalksOwnNamesFromTheDesktop) {
     EXPECT_EQ(desktop.FindByPath("Stage/Panel/OK"), nullptr);
 }
 
-TEST_F(DesktopStructure, DestroyReportsTheWholeSubtreeBeforeFreeingIt) {
+// A destroyed subtree leaves no undo entry and no view behind; which pads it reports, in what
+// order, and what stays linked, the removal cases hold.
+TEST_F(DesktopStructure, DestroyLeavesNoUndoEntryOrViewOfWhatWent) {
     DesktopPad* stage = Add(nullptr, "Stage", 0, 0);
     DesktopPad* panel = Add(stage, "Panel", 0, 0);
     DesktopPad* ok = Add(panel, "OK", 0, 0);
-    DesktopPad* gone = Add(panel, "Gone", 0, 0);
-    DesktopPad* icon = desktop.AddPad(nullptr, "Icon", 0, 0, 10, 10, "MvIconPad");
-    icon->SetStandsFor(panel);
-    panel->SetIcon(icon);
-    desktop.DeletePad(gone);
+    desktop.DeletePad(Add(panel, "Gone", 0, 0));
     desktop.MovePad(ok, 1, 1);
+    Add(nullptr, "Kept", 0, 0);
+    ASSERT_EQ(desktop.Undos().Entries().size(), 2u);
     unsigned okId = ok->GetCreatePadID();
-    recorder.Clear();
 
-    // Every notification reads the pad it names; freed memory would show under ASan.
     ASSERT_TRUE(desktop.DestroyPad(stage));
-    std::vector<std::string> names;
-    for (const RecordedCall& call : recorder.calls) {
-        EXPECT_EQ(call.entry, "Delete");
-        names.push_back(call.ownName);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"Stage", "Panel", "OK", "Gone"}));
     EXPECT_EQ(desktop.FindById(okId), nullptr);
-    EXPECT_EQ(desktop.AllPads(), std::vector<DesktopPad*>{icon});
-    EXPECT_EQ(icon->get_pad(), nullptr);
     EXPECT_TRUE(desktop.Undos().Entries().empty());
     EXPECT_EQ(desktop.BaseView().GetSubViews()->Length(), 1);
 }
