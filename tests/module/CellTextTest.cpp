@@ -189,7 +189,9 @@ TEST(LabelCellText, TreePrefixesAndImages) {
     EXPECT_EQ(RowImage(*t.a), 2);
     EXPECT_EQ(RowImage(*t.c), 0);
     t.a->desktopSelected = 1;
+    t.root->desktopSelected = 1;
     EXPECT_EQ(RowImage(*t.a), 5);
+    EXPECT_EQ(RowImage(*t.root), 4);
 }
 
 // A limit cuts the text where a reader's buffer would: inside the indent, the mark or the label.

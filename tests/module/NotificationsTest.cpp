@@ -202,24 +202,6 @@ TEST_F(NotificationsTest, LineLowerAndRaiseChangeNothing) {
     EXPECT_EQ(native::PaintCount(View(frame).m_hWnd), paints);
 }
 
-TEST_F(NotificationsTest, DesktopSelectionSwapsTheRowImageOnly) {
-    CMainFrame* frame = Open(stage);
-    Lines items = Items(frame);
-    auto image = [&](int item) {
-        LVITEMA lv{};
-        lv.mask = LVIF_IMAGE;
-        lv.iItem = item;
-        View(frame).List().GetItem(&lv);
-        return lv.iImage;
-    };
-    desktop.SelectPad(panel);
-    EXPECT_EQ(image(1), 4);
-    EXPECT_EQ(image(2), 0);
-    desktop.DeselectPad(panel);
-    EXPECT_EQ(image(1), 1);
-    EXPECT_EQ(Items(frame), items);
-}
-
 TEST_F(NotificationsTest, RemovingARootThatIsNotTheTopPadEmptiesTheTable) {
     CMainFrame* frame = Open(ok);
     GoToParent(View(frame));
