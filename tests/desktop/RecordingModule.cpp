@@ -17,18 +17,6 @@ void Record(const char* entry, MvSimplePad* pad) {
         auto* desktopPad = static_cast<DesktopPad*>(pad);
         const char* own = desktopPad->get_own_name();
         call.ownName = own ? own : "";
-        MwRectangle region = desktopPad->Region();
-        call.x = region.X();
-        call.y = region.Y();
-        call.width = region.Width();
-        call.height = region.Height();
-        call.visible = desktopPad->Visible();
-        call.selected = desktopPad->Selected();
-        call.deleteHidden = desktopPad->DeleteHidden();
-        call.groupDepth = desktopPad->get_groupDepth();
-        const char* slot = desktopPad->get_slotname();
-        call.slotName = slot ? slot : "";
-        call.outputIndex = desktopPad->OutputIndex();
         call.childCount = desktopPad->ChildCount();
     }
     current->calls.push_back(call);

@@ -8,24 +8,14 @@
 class MvSimplePad;
 class MvSimpleModel;
 
-// What a pad looked like when a notification named it, so a test can tell whether the
-// notification came after the change.
+// A notification as it was made: the pad's name and child count are read when it is reported,
+// so that a pad reported as it goes is read before it is freed.
 struct RecordedCall {
     std::string entry; // "Position", "SlotValue", ...
     MvSimplePad* pad = nullptr;
     MvSimpleModel* model = nullptr;
     int slotIndex = -1;
     std::string ownName;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool visible = false;
-    bool selected = false;
-    bool deleteHidden = false;
-    int groupDepth = 0;
-    std::string slotName;
-    int outputIndex = -1;
     int childCount = 0;
     // SlotValue: the slot's value as text when it was reported.
     std::string slotValue;

@@ -21,7 +21,7 @@
 #include <vector>
 
 // A desktop with its host and the module, a registry file of its own, and message boxes
-// recorded and answered with `boxAnswer`.
+// recorded and answered OK.
 class InspectorFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,7 +35,7 @@ protected:
         host = std::make_unique<DesktopHost>(desktop, &module, registryPath);
         native::SetMessageBoxHandler([this](const native::MessageBoxRequest& r) {
             boxes.push_back(r);
-            return boxAnswer;
+            return IDOK;
         });
     }
 
@@ -72,5 +72,4 @@ protected:
     std::unique_ptr<DesktopHost> host;
     std::string registryPath;
     std::vector<native::MessageBoxRequest> boxes;
-    int boxAnswer = IDOK;
 };
