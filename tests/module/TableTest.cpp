@@ -1,7 +1,6 @@
 #include "DesktopModel.h"
 #include "InspectorFixture.h"
 #include "frame/ColumnSettings.h"
-#include "listview/TableWriter.h"
 
 namespace {
 
@@ -69,18 +68,6 @@ TEST_F(TableTest, MalformedStoredColumnsGiveTheDefaultSet) {
         EXPECT_EQ(View(frame).insertedColumns, 5) << value;
         AlldeleteInspector();
     }
-}
-
-TEST_F(TableTest, RefillOverwritesInPlaceAndDropsTheSurplus) {
-    CMainFrame* frame = Open();
-    CInspectrView& view = View(frame);
-    ASSERT_EQ(Items(frame).size(), 4u);
-    EXPECT_EQ(Items(frame)[0], "Desktop||||");               // the desktop row shows its label only
-    SetChildrenShown(view, *view.rootRow->children.head, 0); // collapse Stage
-    FillList(view, view.rootRow.get());
-    EXPECT_EQ(Items(frame).size(), 2u);
-    EXPECT_EQ(view.List().GetItemText(1, 0), "  +Stage");
-    EXPECT_EQ(view.List().GetItemCount(), 2);
 }
 
 TEST_F(TableTest, JapaneseHeadersAndConnectionMarks) {

@@ -84,17 +84,6 @@ TEST_F(TreeRefreshTest, UpdateClearsTheSelectionAndThePublishedPads) {
     EXPECT_EQ(Length(view.selectedRows.get()), 0);
 }
 
-TEST_F(TreeRefreshTest, SwitchingAutoUpdateOnRebuildsAtOnce) {
-    CMainFrame* frame = Open(top);
-    CInspectrView& view = View(frame);
-    ToggleAutoUpdate(view);
-    EXPECT_EQ(view.autoUpdate, 0);
-    view.rootRow->children.head->label = "stale";
-    ToggleAutoUpdate(view);
-    EXPECT_EQ(view.autoUpdate, 1);
-    EXPECT_EQ(Labels(frame)[1], "  -X");
-}
-
 // Far deeper than a recursion could go on a thread's stack: building, listing, changing and
 // freeing the rows walk the tree without recursion.
 TEST_F(TreeRefreshTest, AChainDeeperThanTheStackOpensChangesAndCloses) {
