@@ -59,17 +59,6 @@ TEST_F(TableTest, StoredColumnsAreShownAndTheClosingInspectorStoresItsOwn) {
     EXPECT_EQ(Stored(), "3,0,150,9,80,7,130");
 }
 
-TEST_F(TableTest, MalformedStoredColumnsGiveTheDefaultSet) {
-    for (const std::string& value :
-         {std::string("3,1,120,2,80,7,60"), std::string(300, '7'), std::string("\xff\xfe,0")}) {
-        Store(value);
-        CMainFrame* frame = Open(stage);
-        ASSERT_NE(frame, nullptr) << value;
-        EXPECT_EQ(View(frame).insertedColumns, 5) << value;
-        AlldeleteInspector();
-    }
-}
-
 TEST_F(TableTest, JapaneseHeadersAndConnectionMarks) {
     native::SetLanguage(Language::Japanese);
     Store("2,0,-1,7,-1");
