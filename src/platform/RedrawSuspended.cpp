@@ -9,14 +9,15 @@ bool HasVisibleStyle(HWND hwnd) {
 } // namespace
 
 RedrawSuspended::RedrawSuspended(HWND hwnd) : hwnd_(HasVisibleStyle(hwnd) ? hwnd : nullptr) {
-    if (hwnd_ != nullptr)
-        ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    if (hwnd_ == nullptr)
+        return;
+    bars_ = redraw::ScrollBarsOf(hwnd_);
+    ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
 }
 
 RedrawSuspended::~RedrawSuspended() {
     // The window may have gone while its painting was held.
     if (hwnd_ == nullptr || !::IsWindow(hwnd_))
         return;
-    ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    redraw::Resume(hwnd_, bars_);
 }

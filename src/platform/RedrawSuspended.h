@@ -14,6 +14,21 @@ public:
     RedrawSuspended(const RedrawSuspended&) = delete;
     RedrawSuspended& operator=(const RedrawSuspended&) = delete;
 
+    // What a window's scroll bars show: whether each is there, its range, page and position.
+    struct ScrollBars {
+        int values[10] = {};
+        bool operator==(const ScrollBars&) const = default;
+    };
+
 private:
     HWND hwnd_;
+    ScrollBars bars_;
 };
+
+// Each window system's end of a hold: `hwnd`'s painting resumes and the whole window is
+// invalidated; `before`, what ScrollBarsOf gave when the hold began, tells whether its scroll
+// bars are to be painted again.
+namespace redraw {
+RedrawSuspended::ScrollBars ScrollBarsOf(HWND hwnd);
+void Resume(HWND hwnd, const RedrawSuspended::ScrollBars& before);
+} // namespace redraw

@@ -6,6 +6,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CListCtrl.h"
 #include "platform/CListView.h"
+#include "platform/RedrawSuspended.h"
 
 #include <gmock/gmock.h>
 
@@ -230,6 +231,38 @@ TEST_F(ListViewFrameworkTest, DeselectingEveryItemKeepsTheViewTheFocusAndTheMark
     EXPECT_EQ(after.top, before.top);
     EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 510);
     EXPECT_EQ(list.GetSelectionMark(), 505);
+}
+
+// Ending a hold of a list's painting leaves its frame shown and the list to be painted again,
+// whether its scroll bars changed meanwhile or not.
+TEST_F(ListViewFrameworkTest, APaintingHoldEndsWithTheFrameShownAndTheListRepainted) {
+    struct CountingList : CListCtrl {
+        LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+            paints += msg == WM_PAINT ? 1 : 0;
+            return CListCtrl::WindowProc(msg, wParam, lParam);
+        }
+        int paints = 0;
+    } list;
+    ASSERT_TRUE(parentWnd.CreateEx(0, AfxRegisterWndClass(0), "Parent",
+                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                   nullptr));
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA,
+                            RECT{0, 0, 300, 200}, &parentWnd, 9));
+    list.InsertColumn(0, "Wide", LVCFMT_LEFT, 700);
+    list.SetItemCountEx(1000);
+    for (int count : {1000, 10}) {
+        SCOPED_TRACE(count);
+        ::UpdateWindow(list.m_hWnd);
+        list.paints = 0;
+        {
+            RedrawSuspended held(list.m_hWnd);
+            list.SetItemCountEx(count);
+        }
+        EXPECT_NE(::GetWindowLongPtrA(parentWnd.m_hWnd, GWL_STYLE) & WS_VISIBLE, 0);
+        EXPECT_TRUE(list.IsWindowVisible());
+        ::UpdateWindow(list.m_hWnd);
+        EXPECT_GE(list.paints, 1);
+    }
 }
 
 TEST_F(ListViewFrameworkTest, RefusingPreCreateWindowCreatesNothing) {
