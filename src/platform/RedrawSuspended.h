@@ -15,8 +15,17 @@ public:
     RedrawSuspended& operator=(const RedrawSuspended&) = delete;
 
     // What a window's scroll bars show: whether each is there, its range, page and position.
+    struct ScrollBar {
+        bool shown = false;
+        int min = 0;
+        int max = 0;
+        int page = 0;
+        int position = 0;
+        bool operator==(const ScrollBar&) const = default;
+    };
     struct ScrollBars {
-        int values[10] = {};
+        ScrollBar horizontal;
+        ScrollBar vertical;
         bool operator==(const ScrollBars&) const = default;
     };
 

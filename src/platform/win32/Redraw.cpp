@@ -1,27 +1,28 @@
 #include "../RedrawSuspended.h"
 
-#include <initializer_list>
-
 namespace redraw {
 
-RedrawSuspended::ScrollBars ScrollBarsOf(HWND hwnd) {
-    RedrawSuspended::ScrollBars bars;
-    LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
-    int at = 0;
-    for (int bar : {SB_HORZ, SB_VERT}) {
-        SCROLLINFO info{};
-        info.cbSize = sizeof(info);
-        info.fMask = SIF_ALL;
-        bars.values[at++] = (style & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL)) != 0;
-        if (::GetScrollInfo(hwnd, bar, &info)) {
-            bars.values[at] = info.nMin;
-            bars.values[at + 1] = info.nMax;
-            bars.values[at + 2] = static_cast<int>(info.nPage);
-            bars.values[at + 3] = info.nPos;
-        }
-        at += 4;
+namespace {
+
+RedrawSuspended::ScrollBar ScrollBarOf(HWND hwnd, int bar, DWORD shownStyle) {
+    RedrawSuspended::ScrollBar seen;
+    seen.shown = (::GetWindowLongPtrA(hwnd, GWL_STYLE) & shownStyle) != 0;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    if (::GetScrollInfo(hwnd, bar, &info)) {
+        seen.min = info.nMin;
+        seen.max = info.nMax;
+        seen.page = static_cast<int>(info.nPage);
+        seen.position = info.nPos;
     }
-    return bars;
+    return seen;
+}
+
+} // namespace
+
+RedrawSuspended::ScrollBars ScrollBarsOf(HWND hwnd) {
+    return {ScrollBarOf(hwnd, SB_HORZ, WS_HSCROLL), ScrollBarOf(hwnd, SB_VERT, WS_VSCROLL)};
 }
 
 void Resume(HWND hwnd, const RedrawSuspended::ScrollBars& before) {
@@ -31,10 +32,10 @@ void Resume(HWND hwnd, const RedrawSuspended::ScrollBars& before) {
     // the bars, and the header a horizontal scroll moves, are painted with the rest of the
     // window when they changed.
     HWND top = ::GetAncestor(hwnd, GA_ROOT);
-    bool quiet =
-        top != nullptr && top != hwnd && (::GetWindowLongPtrA(top, GWL_STYLE) & WS_VISIBLE) != 0;
+    LONG_PTR topStyle = top != nullptr && top != hwnd ? ::GetWindowLongPtrA(top, GWL_STYLE) : 0;
+    bool quiet = (topStyle & WS_VISIBLE) != 0;
     if (quiet)
-        ::SetWindowLongPtrA(top, GWL_STYLE, ::GetWindowLongPtrA(top, GWL_STYLE) & ~WS_VISIBLE);
+        ::SetWindowLongPtrA(top, GWL_STYLE, topStyle & ~static_cast<LONG_PTR>(WS_VISIBLE));
     ::SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
     if (quiet)
         ::SetWindowLongPtrA(top, GWL_STYLE, ::GetWindowLongPtrA(top, GWL_STYLE) | WS_VISIBLE);
