@@ -21,11 +21,8 @@ void ListedRows::NoteRemoving(InspectorRow& row) {
     }
     if (!Holds(row))
         return;
-    int first = IndexOf(row);
     // A row without children lists nothing below it.
-    int count = HasChildren(row) ? rows_.SubtreeEnd(first) - first : 1;
-    rows_.Blank(first, count);
-    blanks_.emplace_back(first, count);
+    blanks_.push_back(rows_.BlankRow(row, HasChildren(row)));
 }
 
 void ListedRows::NoteTreeGone() {
@@ -72,7 +69,7 @@ int ListedRows::Sync(InspectorRow* root) {
     } else {
         // A run covers the blank places of rows removed below it before, and runs that meet
         // (rows removed one by one, as a run of deletions does) go as one: the union of the
-        // runs is erased, from the back so that the front places stay where they are.
+        // runs is erased at once.
         std::sort(blanks_.begin(), blanks_.end());
         std::vector<std::pair<int, int>> spans;
         for (auto [first, count] : blanks_) {
@@ -81,8 +78,7 @@ int ListedRows::Sync(InspectorRow* root) {
             else
                 spans.emplace_back(first, first + count);
         }
-        for (auto span = spans.rbegin(); span != spans.rend(); ++span)
-            rows_.Erase(span->first, span->second - span->first);
+        rows_.EraseRuns(spans);
         for (InspectorRow* row : childrenShown_) {
             if (!Holds(*row))
                 continue;
@@ -112,5 +108,5 @@ int ListedRows::ListFlat(const std::vector<InspectorRow*>& rows) {
 
 void ListedRows::NoteLeaving(InspectorRow& row) {
     if (Holds(row))
-        rows_.Blank(IndexOf(row), 1);
+        rows_.BlankRow(row, false);
 }

@@ -80,18 +80,26 @@ int RowSequence::LeafStart(const Leaf* leaf) {
     return start;
 }
 
-int RowSequence::IndexOf(const InspectorRow& row) {
-    const Leaf* leaf = row.listLeaf;
-    if (leaf == nullptr)
-        return -1;
-    int at = 0;
-    while (leaf->rows[at] != &row)
-        ++at;
+int RowSequence::StartOf(const Leaf* leaf) {
     if (leaf->startStamp != leaf->owner->stamp_) {
         leaf->start = LeafStart(leaf);
         leaf->startStamp = leaf->owner->stamp_;
     }
-    return leaf->start + at;
+    return leaf->start;
+}
+
+int RowSequence::PlaceOf(const Leaf* leaf, const InspectorRow& row) {
+    int at = 0;
+    while (leaf->rows[at] != &row)
+        ++at;
+    return at;
+}
+
+int RowSequence::IndexOf(const InspectorRow& row) {
+    const Leaf* leaf = row.listLeaf;
+    if (leaf == nullptr)
+        return -1;
+    return StartOf(leaf) + PlaceOf(leaf, row);
 }
 
 RowSequence::Leaf* RowSequence::NewLeaf() {
@@ -286,7 +294,21 @@ void RowSequence::Erase(int first, int count) {
 
 void RowSequence::Blank(int first, int count) {
     int at = 0;
-    for (Leaf* leaf = Locate(first, at); leaf != nullptr && count > 0; leaf = leaf->next, at = 0) {
+    Leaf* leaf = Locate(first, at);
+    BlankFrom(leaf, at, count);
+}
+
+std::pair<int, int> RowSequence::BlankRow(const InspectorRow& row, bool withBelow) {
+    Leaf* leaf = row.listLeaf;
+    int at = PlaceOf(leaf, row);
+    int first = StartOf(leaf) + at;
+    int count = withBelow ? SubtreeEndFrom(leaf, at) - first : 1;
+    BlankFrom(leaf, at, count);
+    return {first, count};
+}
+
+void RowSequence::BlankFrom(Leaf* leaf, int at, int count) {
+    for (; leaf != nullptr && count > 0; leaf = leaf->next, at = 0) {
         for (; at < leaf->size && count > 0; ++at, --count) {
             if (leaf->rows[at] != nullptr) {
                 leaf->rows[at]->listLeaf = nullptr;
@@ -298,15 +320,19 @@ void RowSequence::Blank(int first, int count) {
 
 int RowSequence::SubtreeEnd(int index) const {
     int at = 0;
-    Leaf* leaf = Locate(index, at);
+    const Leaf* leaf = Locate(index, at);
     if (leaf == nullptr || at >= leaf->size)
         return Size();
+    return SubtreeEndFrom(leaf, at);
+}
+
+int RowSequence::SubtreeEndFrom(const Leaf* leaf, int at) const {
     int depth = leaf->depths[at];
     for (int i = at + 1; i < leaf->size; ++i) {
         if (leaf->depths[i] <= depth)
-            return LeafStart(leaf) + i;
+            return StartOf(leaf) + i;
     }
-    for (Node* node = leaf; node->parent != nullptr; node = node->parent) {
+    for (const Node* node = leaf; node->parent != nullptr; node = node->parent) {
         Branch* parent = node->parent;
         int k = PlaceIn(parent, node);
         for (int j = k + 1; j < parent->size; ++j) {
@@ -324,7 +350,7 @@ int RowSequence::SubtreeEnd(int index) const {
             int i = 0;
             while (found->depths[i] > depth)
                 ++i;
-            return LeafStart(found) + i;
+            return StartOf(found) + i;
         }
     }
     return Size();
@@ -347,6 +373,13 @@ void RowSequence::Assign(const std::vector<InspectorRow*>& rows) {
         last = leaf;
         level.push_back(leaf);
     }
+    BuildBranches(std::move(level));
+    size_ = static_cast<int>(rows.size());
+}
+
+void RowSequence::BuildBranches(std::vector<Node*> level) {
+    if (level.size() == 1)
+        level.front()->parent = nullptr;
     while (level.size() > 1) {
         std::vector<Node*> above;
         for (size_t i = 0; i < level.size(); i += Branch::kCapacity) {
@@ -363,7 +396,67 @@ void RowSequence::Assign(const std::vector<InspectorRow*>& rows) {
         level = std::move(above);
     }
     root_ = level.empty() ? nullptr : level.front();
-    size_ = static_cast<int>(rows.size());
+}
+
+void RowSequence::FreeBranches(Node* node) {
+    if (node->isLeaf)
+        return;
+    auto* branch = static_cast<Branch*>(node);
+    for (int i = 0; i < branch->size; ++i)
+        FreeBranches(branch->children[i]);
+    delete branch;
+}
+
+void RowSequence::EraseRuns(const std::vector<std::pair<int, int>>& runs) {
+    // Each run erased on its own costs a descent and a climb, about what a pass over this
+    // many places costs; runs spread all over a long list (a share of its rows deleted) go
+    // in one pass over the leaves instead. The rows that stay keep their leaves.
+    constexpr size_t kPlacesPerRun = 256;
+    if (root_ == nullptr || runs.size() * kPlacesPerRun < static_cast<size_t>(size_)) {
+        for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+            Erase(run->first, run->second - run->first);
+        return;
+    }
+    ++stamp_;
+    FreeBranches(root_);
+    std::vector<Node*> kept;
+    size_t r = 0;
+    int start = 0;
+    for (Leaf* leaf = first_; leaf != nullptr;) {
+        Leaf* next = leaf->next;
+        int end = start + leaf->size;
+        while (r < runs.size() && runs[r].second <= start)
+            ++r;
+        if (r < runs.size() && runs[r].first < end) {
+            int size = 0;
+            for (int i = 0; i < leaf->size; ++i) {
+                int index = start + i;
+                while (r < runs.size() && runs[r].second <= index)
+                    ++r;
+                if (r < runs.size() && runs[r].first <= index) {
+                    if (leaf->rows[i] != nullptr)
+                        leaf->rows[i]->listLeaf = nullptr;
+                    continue;
+                }
+                leaf->rows[size] = leaf->rows[i];
+                leaf->depths[size] = leaf->depths[i];
+                ++size;
+            }
+            size_ -= leaf->size - size;
+            leaf->size = size;
+        }
+        start = end;
+        if (leaf->size == 0) {
+            (leaf->prev != nullptr ? leaf->prev->next : first_) = leaf->next;
+            if (leaf->next != nullptr)
+                leaf->next->prev = leaf->prev;
+            delete leaf;
+        } else {
+            kept.push_back(leaf);
+        }
+        leaf = next;
+    }
+    BuildBranches(std::move(kept));
 }
 
 void RowSequence::Free(Node* node) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 struct InspectorRow;
@@ -29,8 +30,14 @@ public:
     void Assign(const std::vector<InspectorRow*>& rows);
     void Insert(int index, const std::vector<InspectorRow*>& rows);
     void Erase(int first, int count);
+    // Erases the places of `runs`: [first, end) pairs in order that do not overlap.
+    void EraseRuns(const std::vector<std::pair<int, int>>& runs);
     // The rows at [first, first + count) leave their places blank.
     void Blank(int first, int count);
+    // `row`, which the sequence holds, leaves its place blank, and with `withBelow` the rows
+    // listed below it too; the first place and the count of places blanked. The places are
+    // found from the row's leaf, without a descent.
+    std::pair<int, int> BlankRow(const InspectorRow& row, bool withBelow);
     // The first index after `index` whose depth is at most the depth at `index`: the end of
     // the rows listed below the row at `index`. Size() when there is none.
     int SubtreeEnd(int index) const;
@@ -48,7 +55,16 @@ private:
 
     // The leaf holding `index`, and the index's place in it.
     Leaf* Locate(int index, int& at) const;
+    // The place of `row` in the leaf that holds it.
+    static int PlaceOf(const Leaf* leaf, const InspectorRow& row);
     static int LeafStart(const Leaf* leaf);
+    // LeafStart, kept with the leaf until the places move.
+    static int StartOf(const Leaf* leaf);
+    static void BlankFrom(Leaf* leaf, int at, int count);
+    int SubtreeEndFrom(const Leaf* leaf, int at) const;
+    // Roots the leaves, in order, under new branches; the old branches are gone.
+    void BuildBranches(std::vector<Node*> level);
+    static void FreeBranches(Node* node);
     Leaf* NewLeaf();
     // The places below `node` and their least depth.
     static void Summarize(const Node* node, int& count, int& least);

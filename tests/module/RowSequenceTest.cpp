@@ -11,7 +11,8 @@
 namespace {
 
 // The sequence against a plain vector of (row, depth): runs of rows inserted, erased and
-// blanked at random places, long runs now and then so that leaves and branches split and go.
+// blanked at random places, long runs now and then so that leaves and branches split and go,
+// and many short runs erased at once, as a deletion of a share of the rows leaves them.
 TEST(RowSequence, AgreesWithAVectorThroughRandomChanges) {
     std::mt19937 rng(3);
     auto number = [&rng](int low, int high) {
@@ -23,21 +24,32 @@ TEST(RowSequence, AgreesWithAVectorThroughRandomChanges) {
 
     auto check = [&](int index) {
         ASSERT_EQ(sequence.At(index), model[static_cast<size_t>(index)].first) << index;
-        if (InspectorRow* row = model[static_cast<size_t>(index)].first) {
-            ASSERT_EQ(RowSequence::IndexOf(*row), index);
-        }
         int end = index + 1;
         while (end < static_cast<int>(model.size()) &&
                model[static_cast<size_t>(end)].second > model[static_cast<size_t>(index)].second)
             ++end;
         ASSERT_EQ(sequence.SubtreeEnd(index), end) << index;
+        if (InspectorRow* row = model[static_cast<size_t>(index)].first) {
+            ASSERT_EQ(RowSequence::IndexOf(*row), index);
+        }
     };
 
     for (int step = 0; step < 4000; ++step) {
         int size = static_cast<int>(model.size());
         int at = number(0, size);
-        int op = number(0, size > 3000 ? 5 : 3);
-        if (op <= 1 || size == 0) {
+        int op = number(0, size > 3000 ? 6 : 3);
+        if (op == 6) {
+            // Runs that leave gaps between them, some a single place.
+            std::vector<std::pair<int, int>> runs;
+            for (int first = number(0, 20); first < size; first += number(2, 60)) {
+                int end = std::min(size, first + number(1, 3));
+                runs.emplace_back(first, end);
+                first = end;
+            }
+            sequence.EraseRuns(runs);
+            for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+                model.erase(model.begin() + run->first, model.begin() + run->second);
+        } else if (op <= 1 || size == 0) {
             std::vector<InspectorRow*> rows;
             for (int n = number(1, step % 64 == 0 ? 3000 : 8); n > 0; --n) {
                 pool.push_back(std::make_unique<InspectorRow>());
@@ -51,7 +63,18 @@ TEST(RowSequence, AgreesWithAVectorThroughRandomChanges) {
             model.insert(model.begin() + at, added.begin(), added.end());
         } else {
             int count = std::min(size - at, number(1, op >= 4 ? 2000 : 20));
-            if (op == 2) {
+            InspectorRow* row = at < size ? model[static_cast<size_t>(at)].first : nullptr;
+            if (op == 2 && row != nullptr && step % 2 == 0) {
+                // A row and what is listed below it, or the row alone.
+                int end = at + 1;
+                while (step % 4 == 0 && end < size &&
+                       model[static_cast<size_t>(end)].second >
+                           model[static_cast<size_t>(at)].second)
+                    ++end;
+                ASSERT_EQ(sequence.BlankRow(*row, step % 4 == 0), std::make_pair(at, end - at));
+                for (int i = at; i < end; ++i)
+                    model[static_cast<size_t>(i)].first = nullptr;
+            } else if (op == 2) {
                 sequence.Blank(at, count);
                 for (int i = at; i < at + count; ++i)
                     model[static_cast<size_t>(i)].first = nullptr;
