@@ -109,6 +109,13 @@ RowSequence::Leaf* RowSequence::NewLeaf() {
     return leaf;
 }
 
+void RowSequence::DeleteLeaf(Leaf* leaf) {
+    (leaf->prev != nullptr ? leaf->prev->next : first_) = leaf->next;
+    if (leaf->next != nullptr)
+        leaf->next->prev = leaf->prev;
+    delete leaf;
+}
+
 bool RowSequence::Holds(const InspectorRow& row) {
     return row.listLeaf != nullptr;
 }
@@ -233,11 +240,7 @@ void RowSequence::RemoveNode(Node* node) {
     while (true) {
         Branch* parent = node->parent;
         if (node->isLeaf) {
-            auto* leaf = static_cast<Leaf*>(node);
-            (leaf->prev != nullptr ? leaf->prev->next : first_) = leaf->next;
-            if (leaf->next != nullptr)
-                leaf->next->prev = leaf->prev;
-            delete leaf;
+            DeleteLeaf(static_cast<Leaf*>(node));
         } else {
             delete static_cast<Branch*>(node);
         }
@@ -446,14 +449,10 @@ void RowSequence::EraseRuns(const std::vector<std::pair<int, int>>& runs) {
             leaf->size = size;
         }
         start = end;
-        if (leaf->size == 0) {
-            (leaf->prev != nullptr ? leaf->prev->next : first_) = leaf->next;
-            if (leaf->next != nullptr)
-                leaf->next->prev = leaf->prev;
-            delete leaf;
-        } else {
+        if (leaf->size == 0)
+            DeleteLeaf(leaf);
+        else
             kept.push_back(leaf);
-        }
         leaf = next;
     }
     BuildBranches(std::move(kept));

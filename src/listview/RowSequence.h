@@ -66,6 +66,8 @@ private:
     void BuildBranches(std::vector<Node*> level);
     static void FreeBranches(Node* node);
     Leaf* NewLeaf();
+    // Takes the leaf out of the chain of leaves and frees it; its parent is the caller's.
+    void DeleteLeaf(Leaf* leaf);
     // The places below `node` and their least depth.
     static void Summarize(const Node* node, int& count, int& least);
     // Counts and least depths from `node` up to the root, after `node` changed.

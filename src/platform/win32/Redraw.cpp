@@ -4,9 +4,9 @@ namespace redraw {
 
 namespace {
 
-RedrawSuspended::ScrollBar ScrollBarOf(HWND hwnd, int bar, DWORD shownStyle) {
+RedrawSuspended::ScrollBar ScrollBarOf(HWND hwnd, int bar, bool shown) {
     RedrawSuspended::ScrollBar seen;
-    seen.shown = (::GetWindowLongPtrA(hwnd, GWL_STYLE) & shownStyle) != 0;
+    seen.shown = shown;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
@@ -22,7 +22,9 @@ RedrawSuspended::ScrollBar ScrollBarOf(HWND hwnd, int bar, DWORD shownStyle) {
 } // namespace
 
 RedrawSuspended::ScrollBars ScrollBarsOf(HWND hwnd) {
-    return {ScrollBarOf(hwnd, SB_HORZ, WS_HSCROLL), ScrollBarOf(hwnd, SB_VERT, WS_VSCROLL)};
+    LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
+    return {ScrollBarOf(hwnd, SB_HORZ, (style & WS_HSCROLL) != 0),
+            ScrollBarOf(hwnd, SB_VERT, (style & WS_VSCROLL) != 0)};
 }
 
 void Resume(HWND hwnd, const RedrawSuspended::ScrollBars& before) {
